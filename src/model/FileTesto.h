@@ -1,0 +1,97 @@
+// Text files of the project: the value reader every file reader uses, and the writer of the
+// print-zone line form. Files are Windows-1252 on disk; texts are UTF-8 in memory.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vilmor {
+
+enum class CausaLettura { FineFile, NumeroNonValido, ConteggioNonValido, IndiceFuoriIntervallo };
+
+// Thrown at the first fault; the file readers turn it into the program's refusal.
+struct ErroreLettura : std::exception {
+    CausaLettura Causa;
+    int Riga;  // 1-based line where the fault was met
+    ErroreLettura(CausaLettura c, int r) : Causa(c), Riga(r) {}
+    const char* what() const noexcept override { return "errore di lettura"; }
+};
+
+const char* TestoCausa(CausaLettura c);
+// "File non leggibile:" LF path LF cause " (riga " n ")."
+std::string MessaggioLettura(const std::string& percorso, const ErroreLettura& e);
+// Shows that message with the exclamation icon and the title "Attenzione!".
+void SegnalaErroreLettura(const std::string& percorso, const ErroreLettura& e);
+
+// Whole file as bytes; no value when it cannot be opened.
+std::optional<std::string> LeggiFileIntero(const std::string& percorso);
+
+// Reads values one after another. An item read skips blanks and line ends, takes one value,
+// then skips blanks and consumes one comma or one line end that follows; a line read takes
+// the rest of the current line and its line end.
+class LettoreTesto {
+public:
+    explicit LettoreTesto(std::string byte) : dati_(std::move(byte)) {}
+
+    int LeggiI();        // integer (16- or 32-bit in the file, `int` here)
+    int32_t LeggiL() { return LeggiI(); }
+    float LeggiS();      // 4-byte real
+    double LeggiD();     // 8-byte real
+    std::string LeggiT();     // text item
+    std::string LeggiRiga();  // line read
+    // A count about to size an array: refused when negative or larger than the rest of the
+    // file could hold, at `byteMinimi` bytes for each element.
+    int LeggiConteggio(int byteMinimi = 2);
+    // Checks that an index read from the file lies in 0 .. n-1 (or -1 when `consentiMenoUno`).
+    void ControllaIndice(int indice, int n, bool consentiMenoUno = false) const;
+    void ControllaConteggio(int conteggio, int byteMinimi = 2) const;
+
+    bool FineFile() const { return pos_ >= dati_.size(); }
+    // True when nothing but blanks and line ends remains.
+    bool SoloSpaziFinali() const;
+    int Riga() const { return riga_; }
+    [[noreturn]] void Errore(CausaLettura c) const { throw ErroreLettura(c, riga_); }
+
+private:
+    std::string_view Gettone();  // a number token
+    void DopoValore();
+    void SaltaSpaziERighe();
+    double Numero();
+
+    std::string dati_;
+    size_t pos_ = 0;
+    int riga_ = 1;
+};
+
+// Builds the lines of a file in the print-zone form: each item after the first starts at the
+// next 14-character zone strictly beyond the line's length; integers with a leading blank
+// when not negative and a trailing blank; reals by FormatNum; texts alone on their line.
+class ScrittoreTesto {
+public:
+    void Intero(int v);
+    void Numero(float v, int decimali);
+    void Testo(const std::string& utf8);  // a whole line
+    void FineRiga();
+    const std::string& Byte() const { return dati_; }
+    // Writes atomically; on failure shows the message naming the file and returns false.
+    bool Salva(const std::string& percorso) const;
+
+private:
+    void Zona();
+    std::string dati_;
+    std::string riga_;
+    bool inRiga_ = false;
+};
+
+// Writes to a temporary name in the same folder and renames it over the target, so a failed
+// write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
+bool ScriviFileAtomico(const std::string& percorso, std::string_view byte);
+
+// Test seam: when set and it returns true the write fails as if the disk had refused it.
+inline std::function<bool(const std::string& percorso)> GuastoScritturaProva;
+
+}  // namespace vilmor

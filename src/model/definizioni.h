@@ -1,0 +1,266 @@
+// Shared records and the global state of one project.
+//
+// Types: every 4-byte real of the program stays `float` (results and files depend on its
+// rounding), every 8-byte real `double`; counts and indexes are `int` so that no counter
+// overflows on a large slab. Arrays are zero-based std::vector with their count or last
+// index beside them, named as everywhere else in the program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "design/ModelloAnalisi.h"
+
+namespace vilmor {
+
+// A zone table row count kept for file compatibility: 601 zones, indices 0 .. 600.
+inline constexpr int MaxZone = 601;
+
+struct Vertice {
+    float X = 0;
+    float Y = 0;
+    int Segno = 0;  // clipping tag: -1 inside, -99 outside, >= 0 index of the side that produced it
+};
+
+struct Sezione {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    float X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
+    float X5 = 0, Y5 = 0, X6 = 0, Y6 = 0;
+    int Direzione = 0;  // 0 = direction 1
+};
+
+struct Zona {
+    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
+    std::array<Punto, 4> Angoli{};
+    int Diametro = 0;
+    int Diametro2 = 0;
+    float Passo = 0;
+    int Direzione = 0;
+    int Tipo = 0;  // 0 upper face, 1 lower face, 2 curb, 3 shear studs
+    float Angolo = 0;
+    float XBarra1 = 0, YBarra1 = 0, XBarra2 = 0, YBarra2 = 0;
+    float XRif = 0, YRif = 0;
+    int NumBracci = 0;
+    float Passo2 = 0;
+    int LatoCordolo = 0;
+    int PoligonoCordolo = 0;
+    float LungTotale = 0;
+    int UltVertice = -1;
+    float XMin1 = 0, YMin1 = 0, XMax1 = 0, YMax1 = 0;
+    float XMin2 = 0, YMin2 = 0, XMax2 = 0, YMax2 = 0;
+    float XMarca = 0, YMarca = 0;
+    float Copriferro = 0;
+};
+
+struct Quota {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    std::string Testo;
+    int Pianta = -1;  // -1 = every plan
+    float XP1 = 0, YP1 = 0, XP2 = 0, YP2 = 0;
+};
+
+struct Segmento {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    int Codice = 0;
+};
+
+struct Palo {
+    float X = 0, Y = 0;
+    float Raggio = 0;
+};
+
+struct Pilastro {
+    int Numero = 0;
+    int Tratteggio = 0;
+    int NumVertici = 0;  // kind: 0 archive type, 1 or 2 round, 3 or more polygon
+    float X = 0, Y = 0;
+    int Tipo = 0;        // kind 0: 1-based archive type
+    float Angolo = 0;    // kind 0: degrees
+    std::vector<float> VX, VY;
+    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
+};
+
+struct SezionePilastro {
+    std::string Sigla;
+    std::string Descrizione;
+    std::string Nome;
+    float Dim0 = 0, Dim1 = 0, Dim2 = 0, Dim3 = 0;
+    float EccBaricentro1 = 0, EccBaricentro2 = 0;
+    float Dim4 = 0;
+};
+
+struct Calcestruzzo {
+    std::string Nome;
+    std::string ClassiEsposizione;
+    double Rck = 0, Fck = 0, Fctm = 0, Ecm = 0, EcmCalcolo = 0;
+    double Poisson = 0, Poisson2 = 0, Dilatazione = 0, G = 0, Densita = 0, FckNominale = 0;
+};
+
+struct Acciaio {
+    std::string Nome;
+    std::string Descrizione;
+    double TensAmmissibile = 0;
+    int32_t AderenzaMigliorata = 0;
+    double Fyk = 0, Ftk = 0, Allungamento = 0, E = 0, G = 0, Poisson = 0, Dilatazione = 0, Densita = 0;
+};
+
+struct RECT {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// ---- Per-project groups: a load builds a fresh Modello and commits it only on success. ----
+
+struct DatiProgetto {
+    std::string PercorsoSoletta;
+    std::string PercorsoDatiProgetto;
+    std::string DataSoletta;
+    int NumeroSoletta = 0;
+    std::string CartellaLavoro;
+    float OrigineX = 0, OrigineY = 0;
+    float Spessore = 0;
+    float Copriferro = 0;
+    float AngoloDir1 = 0, AngoloDir2 = 0;
+    float AngoloDir1Gradi = 0, AngoloDir2Gradi = 0;
+    double CosDir1 = 1, SinDir1 = 0, CosDir2 = 1, SinDir2 = 0;
+    double CosInvDir1 = 1, SinInvDir1 = 0, CosInvDir2 = 1, SinInvDir2 = 0;
+    int MagliaUnica = 0;
+};
+
+struct GeometriaSoletta {
+    // Two points at the origin until a slab is loaded, so the extents find no outline.
+    std::vector<Punto> Contorno = std::vector<Punto>(2);
+    int NumVertContorno = 0;  // > 0 means a slab is loaded
+    std::array<float, 4> LimitiContorno{};  // XMin, YMin, XMax, YMax
+    int NumFori = 0;
+    std::vector<int> NumVertForo;
+    std::vector<int> InizioForo;
+    std::vector<float> XFori, YFori;
+    std::vector<Pilastro> Pilastri;
+    int NumPilastri = 0;
+    std::vector<Segmento> Setti;
+    int NumSetti = 0;
+    std::vector<Segmento> Travi;
+    int NumTravi = 0;
+    std::vector<Palo> Pali;
+    int NumPali = 0;
+};
+
+// Column-type tables of the archive; filled by the archive reader.
+struct ArchivioPilastri {
+};
+
+struct MagliaDiffusa {
+    int DiamDiffSup1 = 0, DiamDiffSup2 = 0, DiamDiffInf1 = 0, DiamDiffInf2 = 0;
+    float PassoDiffSup1 = 0, PassoDiffSup2 = 0, PassoDiffInf1 = 0, PassoDiffInf2 = 0;
+    int DiamCavalletti = 0;
+    float PassoCavalletti1 = 0, PassoCavalletti2 = 0;
+    float AreaDiffSup1 = 0, AreaDiffSup2 = 0, AreaDiffInf1 = 0, AreaDiffInf2 = 0;
+    float AreaCavalletti = 0;
+    float LungDiffSup1 = 0, LungDiffSup2 = 0, LungDiffInf1 = 0, LungDiffInf2 = 0;
+    float PesoDiffSup1 = 0, PesoDiffSup2 = 0, PesoDiffInf1 = 0, PesoDiffInf2 = 0;
+};
+
+struct ZoneArmatura {
+    std::vector<Zona> Zone;
+    int UltimaZona = -1;
+    // Row z is the outline of zone z; 601 rows, each grown as needed.
+    std::vector<std::vector<Punto>> VerticiZone = std::vector<std::vector<Punto>>(MaxZone);
+    int DiamIntegrativa = 0;
+};
+
+struct ContorniLavoro {
+    std::vector<Punto> ContornoArmatura;
+    int UltVertContornoArm = -1;
+    std::vector<std::vector<Punto>> ContornoForiArm;
+    std::array<float, 4> LimitiArmDir1{}, LimitiArmDir2{};
+    std::vector<Punto> PerimetroEsterno;
+    int UltVertPerimetroEst = -1;
+};
+
+struct SezioniQuote {
+    std::vector<Sezione> Sezioni;
+    int UltimaSezione = -1;
+    std::vector<Quota> Quote;
+    int UltimaQuota = -1;
+};
+
+struct Modello {
+    DatiProgetto Progetto;
+    GeometriaSoletta Soletta;
+    ArchivioPilastri Archivio;
+    ModelloAnalisi Analisi;
+    MagliaDiffusa Diffusa;
+    ZoneArmatura Zone;
+    ContorniLavoro Contorni;
+    SezioniQuote SezQuote;
+};
+
+// ---- Process-wide groups. ----
+
+// The zone being edited and the switches of the zone commands.
+struct EditZone {
+    Zona ZonaCorrente;
+    std::vector<Punto> ContornoZonaCorr;
+    int UltVertZonaCorr = -1;
+    int ZonaSelezionata = 0;
+    int MantieniRiferimento = 0;
+    int EntrambiLati = 0;
+    float LungTotFerri = 0;
+    int LatoMulti = 0;
+    float RichiestaMaxSel = 0;
+    int DescrizioneCompleta = 0;
+    std::vector<Punto> PoligonoLavoro;  // scratch: holds nothing between operations
+};
+
+inline constexpr int NumLayer = 25;
+
+struct StratiDisegno {
+    std::array<std::string, NumLayer> NomiLayer{};
+    std::array<int, NumLayer> AciLayer{};
+    std::array<int32_t, NumLayer> ColoriLayer{};
+    std::array<int, NumLayer> VisLayerVideo{};
+    std::array<int, NumLayer> VisLayerDxf{};
+    std::array<int, NumLayer> VisLayerCorr{};
+    std::array<int, 9> OsnapQuote{};
+    int32_t ColoreContrasto = 0, ColoreGiallo = 0, ColoreRosso = 0, ColoreCiano = 0;
+    int32_t ColoreVerde = 0, ColoreBlu = 0, ColoreMagenta = 0, ColoreGrigio = 0;
+};
+
+struct StatoVista {
+    int TwipsPerPixel = 15;
+    float AltezzaVideo = 0;
+    float Scala = 1;
+    std::array<float, 4> FinestraVista{};       // YMin, YMax, XMin, XMax
+    std::array<float, 4> FinestraPrecedente{};  // same order
+    std::array<float, 4> LimitiPianta{};
+    std::array<float, 4> EstensionePianta{};
+    std::array<float, 4> EstensioneTavola{};
+    std::array<float, 4> EstensioneCorrente{};
+    float LarghezzaPianta = 0, AltezzaPianta = 0, LarghezzaTavola = 0;
+    int ModoComando = 0;
+    int ModoPrecedente = 0;
+    int32_t UltimoComando = 0;
+    int ModoInfo = 0;
+    int VistaScelta = 0;
+    int LatoScelto = 0;
+    int DirezioneScelta = 0;
+    int CodiceVista = 0;
+    int PiantaCorrente = 0;
+    int TipoMappa = 0;
+    int DirezioneAttiva = 0;
+    int TipoZonaAttivo = 0;
+    RECT RettFocus;
+};
+
+// Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
+// missing, file-system error, or a dialog cancelled. Callers stop when it is not 0.
+inline int ErroreOperazione = 0;
+
+inline Modello M;           // the project in memory
+inline EditZone Edit;
+inline StratiDisegno Strati;
+inline StatoVista Vista;
+
+}  // namespace vilmor

@@ -1,0 +1,50 @@
+// The plan picture: a widget painted from a backing image. With persistent drawing on,
+// what is drawn stays in the image until the next clear.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "model/Piattaforma.h"
+
+namespace vilmor {
+
+class CtrlVid : public QWidget, public SuperficieVideo {
+    Q_OBJECT
+public:
+    explicit CtrlVid(QWidget* parent = nullptr);
+
+    void Pulisci() override;
+    void PuntatoreAttesa(bool attesa) override;
+    void ColoreTesto(int32_t rgb) override { testo_ = rgb; }
+    void ColoreSfondo(int32_t rgb) override;
+    void ColorePrimoPiano(int32_t rgb) override { primo_ = rgb; }
+    int32_t PrimoPiano() const override { return primo_; }
+    void DisegnoPersistente(bool attivo) override { persistente_ = attivo; }
+    int Larghezza() const override { return width(); }
+    int Altezza() const override { return height(); }
+    void LineaPalette(int x1, int y1, int x2, int y2, int colore) override;
+    void RettangoloPieno(int x1, int y1, int x2, int y2, int colore) override;
+    void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) override;
+    void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) override;
+    void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
+    void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
+
+    const QImage& Immagine() const { return immagine_; }
+    static QColor Colore(int32_t rgb);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    template <class F> void Disegna(F&& f);
+    QImage immagine_;
+    QImage volatile_;  // what is drawn with persistent drawing off: gone at the next repaint
+    int32_t sfondo_ = 0;
+    int32_t primo_ = 0xFFFFFF;
+    int32_t testo_ = 0xFFFFFF;
+    bool persistente_ = true;
+};
+
+}  // namespace vilmor

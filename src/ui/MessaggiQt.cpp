@@ -1,0 +1,36 @@
+#include "ui/MessaggiQt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vilmor {
+
+RispostaMsg MessaggiQt::Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                               const std::string& titolo) {
+    QMessageBox box(padre_);
+    box.setWindowTitle(QString::fromStdString(titolo));
+    box.setText(QString::fromStdString(testo));
+    switch (icona) {
+        case IconaMsg::Critica: box.setIcon(QMessageBox::Critical); break;
+        case IconaMsg::Domanda: box.setIcon(QMessageBox::Question); break;
+        case IconaMsg::Esclamazione: box.setIcon(QMessageBox::Warning); break;
+        case IconaMsg::Informazione: box.setIcon(QMessageBox::Information); break;
+        default: break;
+    }
+    switch (pulsanti) {
+        case PulsantiMsg::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case PulsantiMsg::OkAnnulla: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case PulsantiMsg::SiNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case PulsantiMsg::SiNoAnnulla:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return RispostaMsg::Si;
+        case QMessageBox::No: return RispostaMsg::No;
+        case QMessageBox::Cancel: return RispostaMsg::Annulla;
+        default: return RispostaMsg::Ok;
+    }
+}
+
+}  // namespace vilmor

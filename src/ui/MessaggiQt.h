@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/Piattaforma.h"
+
+namespace vilmor {
+
+class MessaggiQt : public Messaggi {
+public:
+    explicit MessaggiQt(QWidget* padre = nullptr) : padre_(padre) {}
+    RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                       const std::string& titolo) override;
+
+private:
+    QWidget* padre_;
+};
+
+}  // namespace vilmor

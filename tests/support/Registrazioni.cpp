@@ -1,0 +1,64 @@
+#include "support/Registrazioni.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vilmor::prova {
+
+RispostaMsg MessaggiRegistrati::Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                       const std::string& titolo) {
+    Visti.push_back({testo, icona, pulsanti, titolo});
+    if (pulsanti == PulsantiMsg::Ok) return RispostaMsg::Ok;
+    if (Risposte.empty()) {
+        ADD_FAILURE() << "domanda senza risposta prevista: " << testo;
+        return pulsanti == PulsantiMsg::OkAnnulla ? RispostaMsg::Annulla : RispostaMsg::No;
+    }
+    RispostaMsg r = Risposte.front();
+    Risposte.pop_front();
+    return r;
+}
+
+PiattaformaProva::PiattaformaProva() : vecchia_(Piatt), vecchiSink_(Sink) {
+    Piatt.Msg = &Msg;
+    Piatt.Ctrl_Vid = &Video;
+    Piatt.PropertyGrid1 = &Pannello;
+    Piatt.Dialoghi = &Dialoghi;
+    Piatt.Finestra = &Finestra;
+    Sink.Video = &SinkVideo;
+    Sink.Dxf = &SinkDxf;
+}
+
+PiattaformaProva::~PiattaformaProva() {
+    Piatt = vecchia_;
+    Sink = vecchiSink_;
+}
+
+CartellaTemp::CartellaTemp() {
+    std::string modello = (std::filesystem::temp_directory_path() / "vilmor-XXXXXX").string();
+    char* p = ::mkdtemp(modello.data());
+    if (!p) throw std::runtime_error("mkdtemp");
+    p_ = p;
+}
+
+CartellaTemp::~CartellaTemp() {
+    std::error_code ec;
+    std::filesystem::remove_all(p_, ec);
+}
+
+std::string LeggiTutto(const std::string& percorso) {
+    std::ifstream f(percorso, std::ios::binary);
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+void ScriviTutto(const std::string& percorso, const std::string& byte) {
+    std::ofstream f(percorso, std::ios::binary);
+    f << byte;
+}
+
+}  // namespace vilmor::prova

@@ -1,0 +1,191 @@
+// Recording stand-ins for the windows: messages with scripted answers, drawn primitives as data.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drawing/Primitive.h"
+#include "model/Piattaforma.h"
+
+namespace vilmor::prova {
+
+struct MessaggioVisto {
+    std::string Testo;
+    IconaMsg Icona;
+    PulsantiMsg Pulsanti;
+    std::string Titolo;
+};
+
+// A question (Yes/No buttons) takes the next scripted answer; one without an answer fails the test.
+class MessaggiRegistrati : public Messaggi {
+public:
+    std::vector<MessaggioVisto> Visti;
+    std::deque<RispostaMsg> Risposte;
+    RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                       const std::string& titolo) override;
+};
+
+struct ChiamataVideo {
+    std::string Op;  // "Pulisci", "Linea", "TestoRuotato", ...
+    std::vector<double> Num;
+    std::string Testo;
+};
+
+class VideoRegistrato : public SuperficieVideo {
+public:
+    std::vector<ChiamataVideo> Chiamate;
+    int L = 800, H = 600;
+    int32_t Primo = 0;
+    void Pulisci() override { Chiamate.push_back({"Pulisci", {}, {}}); }
+    void PuntatoreAttesa(bool a) override { Chiamate.push_back({"PuntatoreAttesa", {double(a)}, {}}); }
+    void ColoreTesto(int32_t c) override { Chiamate.push_back({"ColoreTesto", {double(c)}, {}}); }
+    void ColoreSfondo(int32_t c) override { Chiamate.push_back({"ColoreSfondo", {double(c)}, {}}); }
+    void ColorePrimoPiano(int32_t c) override {
+        Primo = c;
+        Chiamate.push_back({"ColorePrimoPiano", {double(c)}, {}});
+    }
+    int32_t PrimoPiano() const override { return Primo; }
+    void DisegnoPersistente(bool a) override { Chiamate.push_back({"DisegnoPersistente", {double(a)}, {}}); }
+    int Larghezza() const override { return L; }
+    int Altezza() const override { return H; }
+    void LineaPalette(int x1, int y1, int x2, int y2, int c) override {
+        Chiamate.push_back({"LineaPalette", {double(x1), double(y1), double(x2), double(y2), double(c)}, {}});
+    }
+    void RettangoloPieno(int x1, int y1, int x2, int y2, int c) override {
+        Chiamate.push_back({"RettangoloPieno", {double(x1), double(y1), double(x2), double(y2), double(c)}, {}});
+    }
+    void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool p) override {
+        Chiamate.push_back({"Linea", {x1, y1, x2, y2, double(rgb), double(p)}, {}});
+    }
+    void Cerchio(float x, float y, float r, int32_t rgb, bool p) override {
+        Chiamate.push_back({"Cerchio", {x, y, r, double(rgb), double(p)}, {}});
+    }
+    void PoligonoPieno(const std::vector<Punto>& pts, int32_t rgb) override {
+        ChiamataVideo c{"PoligonoPieno", {double(rgb)}, {}};
+        for (auto& p : pts) {
+            c.Num.push_back(p.X);
+            c.Num.push_back(p.Y);
+        }
+        Chiamate.push_back(c);
+    }
+    void TestoRuotato(int x, int y, int h, int w, int a, const std::string& t) override {
+        Chiamate.push_back({"TestoRuotato", {double(x), double(y), double(h), double(w), double(a)}, t});
+    }
+};
+
+struct Entita {
+    std::string Tipo;  // "Linea", "Cerchio", "Testo"
+    std::vector<double> Num;
+    std::string Testo;
+};
+
+class SinkRegistrato : public SinkDisegno {
+public:
+    std::vector<Entita> Entita_;
+    void Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) override {
+        Entita_.push_back({"Linea", {X1, Y1, X2, Y2, double(layer), double(stile)}, {}});
+    }
+    void Cerchio(float X, float Y, float r, int layer, int stile) override {
+        Entita_.push_back({"Cerchio", {X, Y, r, double(layer), double(stile)}, {}});
+    }
+    void Testo(float X, float Y, const std::string& t, int tipo, int layer, int oriz, int vert,
+               float angolo) override {
+        Entita_.push_back({"Testo", {X, Y, double(tipo), double(layer), double(oriz), double(vert), angolo}, t});
+    }
+};
+
+struct VoceVista {
+    int Categoria;
+    std::string Titolo, Valore;
+    int32_t Id;
+};
+
+class PannelloRegistrato : public PannelloProprieta {
+public:
+    std::vector<std::string> Categorie;
+    std::vector<VoceVista> Voci;
+    std::vector<int> Espanse;
+    void Pulisci() override {
+        Categorie.clear();
+        Voci.clear();
+        Espanse.clear();
+    }
+    int AggiungiCategoria(const std::string& t) override {
+        Categorie.push_back(t);
+        return static_cast<int>(Categorie.size()) - 1;
+    }
+    void Espandi(int c) override { Espanse.push_back(c); }
+    void AggiungiVoce(int c, const std::string& t, const std::string& v, int32_t id) override {
+        Voci.push_back({c, t, v, id});
+    }
+    void ImpostaValore(int32_t id, const std::string& v) override {
+        for (auto& x : Voci)
+            if (x.Id == id) x.Valore = v;
+    }
+};
+
+// A cancel (no scripted name) returns no path.
+class DialoghiRegistrati : public DialoghiFile {
+public:
+    std::vector<RichiestaFile> Richieste;
+    std::deque<std::optional<std::string>> Scelte;
+    std::optional<std::string> Apri(const RichiestaFile& r) override { return Prossima(r); }
+    std::optional<std::string> Salva(const RichiestaFile& r) override { return Prossima(r); }
+
+private:
+    std::optional<std::string> Prossima(const RichiestaFile& r) {
+        Richieste.push_back(r);
+        if (Scelte.empty()) return std::nullopt;
+        auto s = Scelte.front();
+        Scelte.pop_front();
+        return s;
+    }
+};
+
+class FinestraRegistrata : public FinestraPrincipale {
+public:
+    std::string Titolo;
+    int Lato = -1;
+    bool LatiVisibili = true;
+    bool MagliaUnicaVisibile = false;
+    void ImpostaTitolo(const std::string& t) override { Titolo = t; }
+    void SelezionaLato(int i) override { Lato = i; }
+    void MostraLati(bool v) override { LatiVisibili = v; }
+    void MostraMagliaUnica(bool v) override { MagliaUnicaVisibile = v; }
+};
+
+// Installs every recording stand-in for the life of a test and restores the previous ones.
+class PiattaformaProva {
+public:
+    MessaggiRegistrati Msg;
+    VideoRegistrato Video;
+    PannelloRegistrato Pannello;
+    DialoghiRegistrati Dialoghi;
+    FinestraRegistrata Finestra;
+    SinkRegistrato SinkVideo, SinkDxf;
+    PiattaformaProva();
+    ~PiattaformaProva();
+
+private:
+    Piattaforma vecchia_;
+    SinkAttivi vecchiSink_;
+};
+
+// A fresh temporary folder, removed with its contents at the end of the test.
+class CartellaTemp {
+public:
+    CartellaTemp();
+    ~CartellaTemp();
+    const std::string& Percorso() const { return p_; }
+    std::string operator/(const std::string& nome) const { return p_ + "/" + nome; }
+
+private:
+    std::string p_;
+};
+
+std::string LeggiTutto(const std::string& percorso);
+void ScriviTutto(const std::string& percorso, const std::string& byte);
+
+}  // namespace vilmor::prova

@@ -1,0 +1,31 @@
+#include "ui/CtrlVid.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/FrmMain.h"
+
+using namespace vilmor;
+
+TEST(CtrlVid, LineaPersistenteEPulizia) {
+    CtrlVid v;
+    v.resize(200, 100);
+    v.ColoreSfondo(0);
+    const QImage prima = v.Immagine().copy();
+    v.DisegnoPersistente(true);
+    v.Linea(10, 50, 190, 50, ColorePalette(15), false);
+    EXPECT_NE(v.Immagine(), prima);
+    EXPECT_EQ(v.Immagine().pixelColor(100, 50), QColor(255, 255, 255));
+    v.Pulisci();
+    EXPECT_EQ(v.Immagine(), prima);
+}
+
+TEST(FrmMain, RigaDiComando) {
+    EXPECT_EQ(PercorsoDaRigaComando("\"/dati/Sol 1.QVR\""), "/dati/Sol 1.QVR");
+    EXPECT_EQ(PercorsoDaRigaComando("/dati/sol.qvr"), "/dati/sol.qvr");
+    EXPECT_EQ(PercorsoDaRigaComando("/dati/sol.txt"), "");
+    EXPECT_EQ(PercorsoDaRigaComando(""), "");
+    FrmMain f("/dati/sol.qvr");
+    EXPECT_EQ(f.PercorsoRigaComando(), "/dati/sol.qvr");
+    EXPECT_NE(f.PianoVideo(), nullptr);
+    EXPECT_EQ(Piatt.Ctrl_Vid, f.PianoVideo());
+}
