@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "design/ModelloAnalisi.h"
+#include "model/ArchivioPilastri.h"
 
 namespace vilmor {
 
@@ -145,10 +146,6 @@ struct GeometriaSoletta {
     int NumTravi = 0;
     std::vector<Palo> Pali;
     int NumPali = 0;
-};
-
-// Column-type tables of the archive; filled by the archive reader.
-struct ArchivioPilastri {
 };
 
 struct MagliaDiffusa {
