@@ -226,6 +226,11 @@ void ScrittoreTesto::Numero(float v, int decimali) {
     riga_ += FormatNum(v, decimali);
 }
 
+void ScrittoreTesto::Voce(const std::string& utf8) {
+    Zona();
+    riga_ += utf8;
+}
+
 void ScrittoreTesto::Testo(const std::string& utf8) {
     if (inRiga_) FineRiga();
     dati_ += AWindows1252(utf8);

@@ -75,6 +75,7 @@ public:
     void Intero(int v);
     void Numero(float v, int decimali);
     void Testo(const std::string& utf8);  // a whole line
+    void Voce(const std::string& utf8);   // a text item in the next print zone
     void FineRiga();
     const std::string& Byte() const { return dati_; }
     // Writes atomically; on failure shows the message naming the file and returns false.

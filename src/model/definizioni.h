@@ -127,6 +127,9 @@ struct DatiProgetto {
     double CosDir1 = 1, SinDir1 = 0, CosDir2 = 1, SinDir2 = 0;
     double CosInvDir1 = 1, SinInvDir1 = 0, CosInvDir2 = 1, SinInvDir2 = 0;
     int MagliaUnica = 0;
+    int PiegaAncoraggio = 0;  // non-zero: the single mesh ends in bent anchorages (kept in the .QV0)
+    // A reinforcement file found at load that could not be read: never replaced unasked.
+    std::string FileArmatureNonLetto;
 };
 
 struct GeometriaSoletta {

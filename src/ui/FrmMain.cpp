@@ -1,6 +1,15 @@
 #include "ui/FrmMain.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "model/Impostazioni.h"
+#include "model/ModuloDir.h"
+#include "model/Resource.h"
+#include "model/Titolo.h"
 
 namespace vilmor {
 
@@ -11,18 +20,59 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     disposizione->setContentsMargins(0, 0, 0, 0);
     ctrlVid_ = new CtrlVid(centro);
     disposizione->addWidget(ctrlVid_, 1);
+
+    // Side choice and the single-mesh label, in a column beside the plan picture.
+    auto* colonna = new QWidget(centro);
+    auto* colonnaLayout = new QVBoxLayout(colonna);
+    gruppoLati_ = new QButtonGroup(this);
+    gruppoLati_->setExclusive(true);
+    const char* titoli[3] = {"Lato +", "Lato -", "Taglio"};
+    for (int i = 0; i < 3; ++i) {
+        lati_[i] = new QRadioButton(QString::fromUtf8(titoli[i]), colonna);
+        gruppoLati_->addButton(lati_[i], i);
+        colonnaLayout->addWidget(lati_[i]);
+    }
+    magliaUnica_ = new QLabel(QStringLiteral("Armatura a maglia unica centrale"), colonna);
+    magliaUnica_->setWordWrap(true);
+    magliaUnica_->hide();
+    colonnaLayout->addWidget(magliaUnica_);
+    colonnaLayout->addStretch(1);
+    disposizione->addWidget(colonna, 0);
+
     setCentralWidget(centro);
     resize(1000, 700);
 
     messaggi_ = std::make_unique<MessaggiQt>(this);
     Piatt.Msg = messaggi_.get();
     Piatt.Ctrl_Vid = ctrlVid_;
+    Piatt.Finestra = this;
+
+    // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
+    ImpostaCartelle();
+    SelezionaLato(0);
+    ImpostaDefault();
+    ImpostaColori();
+    SettaIdComandi(1 + Imp.IconeGrandi);
+    AggiornaTitolo();
 }
 
 FrmMain::~FrmMain() {
     if (Piatt.Msg == messaggi_.get()) Piatt.Msg = nullptr;
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
+    if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
 }
+
+void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }
+
+void FrmMain::SelezionaLato(int indice) {
+    if (indice >= 0 && indice < static_cast<int>(lati_.size())) lati_[indice]->setChecked(true);
+}
+
+void FrmMain::MostraLati(bool visibili) {
+    for (auto* b : lati_) b->setVisible(visibili);
+}
+
+void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
 
 std::string PercorsoDaRigaComando(const std::string& riga) {
     std::string p = riga;

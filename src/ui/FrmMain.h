@@ -1,16 +1,23 @@
-// The main window: command bars, the plan picture, the property panel and the information panel.
+// The main window: command bars, the plan picture, the side choice, the property panel and the
+// information panel.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <string>
 
+#include "model/Piattaforma.h"
 #include "ui/CtrlVid.h"
 #include "ui/MessaggiQt.h"
 
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
 namespace vilmor {
 
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public FinestraPrincipale {
     Q_OBJECT
 public:
     explicit FrmMain(const std::string& percorsoRigaComando = {}, QWidget* parent = nullptr);
@@ -19,8 +26,21 @@ public:
     CtrlVid* PianoVideo() const { return ctrlVid_; }
     const std::string& PercorsoRigaComando() const { return percorsoRigaComando_; }
 
+    // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; the single-mesh label.
+    QRadioButton* OpzioneLato(int indice) const { return lati_.at(indice); }
+    QLabel* EtichettaMagliaUnica() const { return magliaUnica_; }
+
+    // Main-window hooks of the engine.
+    void ImpostaTitolo(const std::string& titolo) override;
+    void SelezionaLato(int indice) override;
+    void MostraLati(bool visibili) override;
+    void MostraMagliaUnica(bool visibile) override;
+
 private:
     CtrlVid* ctrlVid_ = nullptr;
+    std::array<QRadioButton*, 3> lati_{};
+    QButtonGroup* gruppoLati_ = nullptr;
+    QLabel* magliaUnica_ = nullptr;
     std::unique_ptr<MessaggiQt> messaggi_;
     std::string percorsoRigaComando_;
 };
