@@ -71,8 +71,9 @@ public:
     virtual void AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore,
                               int32_t id) = 0;
     virtual void ImpostaValore(int32_t id, const std::string& valore) = 0;
-    // Called with the item's id and the edited text; it may rebuild the panel.
-    std::function<void(int32_t id, const std::string& testo)> DopoModifica;
+    // Called with the item's id and the edited text; it may rebuild the panel. Its answer is
+    // the text the item keeps (the old one to refuse the edit).
+    std::function<std::string(int32_t id, const std::string& testo)> DopoModifica;
 };
 
 // ---- File dialogs ----
@@ -102,6 +103,10 @@ public:
     virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
 };
 
+// The section server of the steel profiles (model/ServerSezioni.h); when none is installed
+// the program's own table answers.
+class ServerSezioni;
+
 // The installed implementations; null until the program or a test installs one.
 // A missing message box writes to stderr and answers with the first button.
 struct Piattaforma {
@@ -110,6 +115,7 @@ struct Piattaforma {
     PannelloProprieta* PropertyGrid1 = nullptr;
     DialoghiFile* Dialoghi = nullptr;
     FinestraPrincipale* Finestra = nullptr;
+    ServerSezioni* Sezioni = nullptr;
 };
 inline Piattaforma Piatt;
 

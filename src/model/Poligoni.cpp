@@ -13,7 +13,9 @@ template <class P> float Somma(const std::vector<P>& l, bool chiudi) {
     for (size_t i = 0; i < lati; ++i) {
         const auto& a = l[i];
         const auto& b = l[(i + 1) % n];
-        s += (a.Y * b.X - b.Y * a.X) / 2;
+        // Each term in 8 bytes (float products of plan coordinates lose digits), summed in 4.
+        double termine = (static_cast<double>(a.Y) * b.X - static_cast<double>(b.Y) * a.X) / 2;
+        s = static_cast<float>(s + termine);
     }
     return s;
 }
@@ -54,7 +56,10 @@ void IniziaForo(GeometriaSoletta& g, int p) {
 
 void AggiungiVerticePoli(GeometriaSoletta& g, int p, int k, float x, float y) {
     if (k == 0) IniziaForo(g, p);
-    else g.NumVertForo[p] += 1;
+    else {
+        assert(p >= 0 && p < static_cast<int>(g.NumVertForo.size()) && p < static_cast<int>(g.InizioForo.size()));
+        g.NumVertForo[p] += 1;
+    }
     size_t m = static_cast<size_t>(g.InizioForo[p] + g.NumVertForo[p]);
     g.XFori.resize(m + 1);
     g.YFori.resize(m + 1);

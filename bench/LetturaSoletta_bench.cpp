@@ -1,0 +1,98 @@
+// Reading a large slab file from its bytes in memory, against a bare scan of the same bytes
+// (split at blanks, commas and line ends, every token through from_chars). Goal: the reader
+// runs at no less than a third of the bare scan's speed; compare the two rates of one run.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <string>
+
+#include "model/LetturaSoletta.h"
+
+namespace {
+
+constexpr int NumNodiProva = 100000;
+constexpr int NumElementiProva = 100000;
+
+std::string Numero(double v) {
+    char b[32];
+    auto r = std::to_chars(b, b + sizeof b, v);
+    return std::string(b, r.ptr);
+}
+
+// A slab of version 4 with inline results on a square grid, then a small outline.
+const std::string& FileGrande() {
+    static const std::string byte = [] {
+        std::string s;
+        s.reserve(60u << 20);
+        auto riga = [&](const std::string& r) { s += r + "\r\n"; };
+        riga("4");
+        riga("1");
+        riga("1");
+        riga("1520.5,812.5");
+        for (const char* v : {"0", "0", "0", "3", "20", "10", "25", "10", "25", "12", "20", "10", "14", "0", "90"})
+            riga(v);
+        const int lato = 317;  // 317 x 317 > 100,000 nodes
+        riga(std::to_string(NumNodiProva));
+        for (int i = 0; i < NumNodiProva; ++i) {
+            double x = (i % lato) * 37.5, y = (i / lato) * 37.5;
+            riga(std::to_string(i + 1) + "," + Numero(x) + "," + Numero(y));
+            riga(Numero(2.6 + (i % 97) * 0.01) + "," + Numero(0.65 + (i % 13) * 0.01) + ",1.37,0.08");
+            riga(Numero((i % 7) * 0.05) + ",0");
+            riga("-1.33,-2.49,-4.52,-3.93");
+            riga("0");
+        }
+        riga(std::to_string(NumElementiProva));
+        for (int e = 0; e < NumElementiProva; ++e) {
+            riga(std::to_string(e + 1) + ",0");
+            for (int k = 0; k < 4; ++k) {
+                int n = (e + k * 3) % NumNodiProva;
+                riga(std::to_string(n + 1) + "," + std::to_string(n));
+                riga(Numero(1.25 + (n % 31) * 0.01) + ",0.4");
+                riga("2.96,1.5");
+                riga(Numero((n % 5) * 0.1) + ",0");
+            }
+        }
+        riga("4");
+        for (const char* v : {"1520.5,812.5", "2720.5,812.5", "2720.5,1712.5", "1520.5,1712.5"}) riga(v);
+        for (int i = 0; i < 5; ++i) riga("-1");
+        riga("25");
+        riga("\"SOL.DAT\"");
+        return s;
+    }();
+    return byte;
+}
+
+void LetturaSolettaGrande(benchmark::State& stato) {
+    const std::string& byte = FileGrande();
+    for (auto _ : stato) {
+        vilmor::Modello m;
+        bool ok = vilmor::LeggiSolettaDaByte(byte, "/tmp/GRANDE.QVR", m);
+        if (!ok || m.Analisi.NumNodi != NumNodiProva) stato.SkipWithError("lettura fallita");
+        benchmark::DoNotOptimize(m.Analisi.Nodi.data());
+    }
+    stato.SetBytesProcessed(static_cast<int64_t>(stato.iterations()) * static_cast<int64_t>(byte.size()));
+}
+BENCHMARK(LetturaSolettaGrande)->Unit(benchmark::kMillisecond);
+
+// The reference: the least any reader must do with these bytes.
+void ScansioneNuda(benchmark::State& stato) {
+    const std::string& byte = FileGrande();
+    for (auto _ : stato) {
+        double somma = 0;
+        const char* p = byte.data();
+        const char* fine = p + byte.size();
+        while (p < fine) {
+            while (p < fine && (*p == ' ' || *p == ',' || *p == '\r' || *p == '\n')) ++p;
+            const char* inizio = p;
+            while (p < fine && *p != ' ' && *p != ',' && *p != '\r' && *p != '\n') ++p;
+            double v = 0;
+            if (p > inizio) std::from_chars(inizio, p, v);
+            somma += v;
+        }
+        benchmark::DoNotOptimize(somma);
+    }
+    stato.SetBytesProcessed(static_cast<int64_t>(stato.iterations()) * static_cast<int64_t>(byte.size()));
+}
+BENCHMARK(ScansioneNuda)->Unit(benchmark::kMillisecond);
+
+}  // namespace

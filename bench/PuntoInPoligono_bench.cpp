@@ -1,0 +1,94 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "design/PuntoInPoligono.h"
+
+// The node residuals test every node against every zone after each edit: a 200-vertex outline
+// and a zone quadrilateral over a fixed point set, beside a plain even-odd loop on the same data.
+namespace {
+
+using namespace vilmor;
+
+struct Dati {
+    std::vector<Vertice> Poligono;
+    std::vector<Punto> Punti;
+    Modello M;
+    Dati() {
+        std::mt19937 gen(7);
+        std::uniform_real_distribution<double> u(0, 1);
+        for (int i = 0; i < 200; ++i) {
+            double a = 6.283185307 * i / 200, r = 300 + 200 * u(gen);
+            Poligono.push_back({static_cast<float>(600 + r * std::cos(a)), static_cast<float>(500 + r * std::sin(a)), 0});
+        }
+        for (int i = 0; i < 4096; ++i)
+            Punti.push_back({static_cast<float>(50 + 1100 * u(gen)), static_cast<float>(-50 + 1100 * u(gen))});
+        Zona z;
+        z.Angoli = {Punto{100, 100}, Punto{250, 900}, Punto{1000, 800}, Punto{900, 50}};
+        z.XMin = 100, z.YMin = 50, z.XMax = 1000, z.YMax = 900;
+        M.Zone.Zone = {z};
+        M.Zone.UltimaZona = 0;
+    }
+};
+const Dati& D() {
+    static Dati d;
+    return d;
+}
+
+template <class V> bool PariDispari(const V& p, size_t n, float px, float py) {
+    bool dentro = false;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        float xi = p[i].X, yi = p[i].Y, xj = p[j].X, yj = p[j].Y;
+        if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi) dentro = !dentro;
+    }
+    return dentro;
+}
+
+void PoligonoVertici(benchmark::State& s) {
+    const Dati& d = D();
+    for (auto _ : s) {
+        int n = 0;
+        for (const Punto& p : d.Punti) n += PuntoInPoligono(d.Poligono, p.X, p.Y);
+        benchmark::DoNotOptimize(n);
+    }
+    s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));
+}
+BENCHMARK(PoligonoVertici);
+
+void PoligonoPariDispari(benchmark::State& s) {
+    const Dati& d = D();
+    for (auto _ : s) {
+        int n = 0;
+        for (const Punto& p : d.Punti) n += PariDispari(d.Poligono, d.Poligono.size(), p.X, p.Y);
+        benchmark::DoNotOptimize(n);
+    }
+    s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));
+}
+BENCHMARK(PoligonoPariDispari);
+
+void ZonaNodi(benchmark::State& s) {
+    const Dati& d = D();
+    for (auto _ : s) {
+        int n = 0;
+        for (const Punto& p : d.Punti) n += NodoInZona(d.M, 0, p.X, p.Y);
+        benchmark::DoNotOptimize(n);
+    }
+    s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));
+}
+BENCHMARK(ZonaNodi);
+
+void ZonaPariDispari(benchmark::State& s) {
+    const Dati& d = D();
+    const auto& a = d.M.Zone.Zone[0].Angoli;
+    for (auto _ : s) {
+        int n = 0;
+        for (const Punto& p : d.Punti) n += PariDispari(a, 4, p.X, p.Y);
+        benchmark::DoNotOptimize(n);
+    }
+    s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));
+}
+BENCHMARK(ZonaPariDispari);
+
+}  // namespace

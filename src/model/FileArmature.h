@@ -1,0 +1,51 @@
+// The reinforcement file ".QV0" beside the slab file: diffuse mesh, zones with their outlines,
+// sections, dimensions and the outline as edited. The undo snapshots use the same format.
+#pragma once
+
+#include <string>
+
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+inline constexpr int VersioneArmature = 7;
+
+// The slab path with its ".QVR" extension (any case) turned into ".QV0", real case kept.
+std::string NomeFileArmature(const std::string& percorsoSoletta);
+// The reinforcement file of a slab as found on disk (exact name, then any case); the plain
+// name when none exists.
+std::string TrovaFileArmature(const std::string& percorsoSoletta);
+
+// Writes the whole model in the current format; false (after the message) when it failed.
+bool ScriviArmature(const std::string& percorso, const Modello& m = M);
+
+enum class EsitoArmature {
+    Letto,          // read and committed
+    NonConservato,  // the user chose not to keep the reinforcement of a changed slab
+    Ignorato,       // newer version, another slab's file or malformed: reported, nothing read
+};
+
+// Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
+// whether to keep the reinforcement. The file is parsed whole and committed only when good.
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
+
+// Load step: the reinforcement file beside the slab, or the automatic dimensions when none.
+void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
+
+// Save of the reinforcement and of the verification file; false when nothing or not all was
+// written.
+bool SalvaArmature(const std::string& percorsoSoletta, Modello& m = M);
+
+// True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).
+bool ConfrontaData(std::string& stamp, std::string& dataSoletta);
+// Date and time of the last change of a file, "dd/MM/yyyy HH:mm:ss"; "" when unknown.
+std::string DataFile(const std::string& percorso);
+
+// Pauses of the save sequence; tests switch them off.
+inline bool PauseAttive = true;
+void Pausa(int ms);
+
+// Hook of the automatic dimensioning, called when a slab has no reinforcement file.
+inline void (*QuotaturaAutomaticaHook)(Modello&) = nullptr;
+
+}  // namespace vilmor

@@ -1,0 +1,345 @@
+#include "model/LetturaSoletta.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "design/NumeriAngoli.h"
+#include "design/Statistiche.h"
+#include "drawing/Formati.h"
+#include "model/LetturaArchivio.h"  // SitoProduttore
+#include "model/ModuloDir.h"
+#include "model/Piattaforma.h"
+#include "model/Poligoni.h"
+
+namespace vilmor {
+
+namespace {
+
+// Least bytes one value takes in the file: a digit and its separator. A count is refused
+// when the rest of the file could not hold that many records.
+constexpr int ByteValore = 2;
+constexpr int ValoriNodo = 14;
+constexpr int ValoriElemento = 2 + 4 * 8;
+constexpr int ValoriCoppia = 2;
+
+void RifiutaVersioneNuova() {
+    Avviso(std::string("Versione del file non compatibile.\nAggiornare il modulo: ") + SitoProduttore);
+}
+
+void RifiutaVersioneVecchia() {
+    Avviso("File non compatibile con l'attuale versione\nAggiornare il modulo Meranto Disegno impalcati");
+}
+
+bool Rifiuta() {
+    ErroreOperazione = 1;
+    return false;
+}
+
+std::optional<std::string> ApriSoletta(const std::string& percorso) {
+    auto byte = LeggiFileIntero(percorso);
+    if (!byte) Avviso("Impossibile aprire il file:\n" + percorso);
+    return byte;
+}
+
+float AngoloGradiRidotto(float letto) { return RiduciAngolo180(static_cast<double>(letto)); }
+
+void LeggiRisultati(LettoreTesto& l, Modello& m) {
+    for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
+    m.Progetto.Copriferro = l.LeggiS();
+    MagliaDiffusa& d = m.Diffusa;
+    d.PassoDiffSup1 = l.LeggiS();
+    d.DiamDiffSup1 = l.LeggiI();
+    d.PassoDiffSup2 = l.LeggiS();
+    d.DiamDiffSup2 = l.LeggiI();
+    d.PassoDiffInf1 = l.LeggiS();
+    d.DiamDiffInf1 = l.LeggiI();
+    d.PassoDiffInf2 = l.LeggiS();
+    d.DiamDiffInf2 = l.LeggiI();
+    m.Zone.DiamIntegrativa = l.LeggiI();
+    DatiProgetto& p = m.Progetto;
+    p.AngoloDir1Gradi = AngoloGradiRidotto(l.LeggiS());
+    p.AngoloDir1 = GradiRadianti(p.AngoloDir1Gradi);
+    p.AngoloDir2Gradi = AngoloGradiRidotto(l.LeggiS());
+    p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
+
+    ModelloAnalisi& a = m.Analisi;
+    a.NumNodi = l.LeggiConteggio(ValoriNodo * ByteValore);
+    // One spare zero entry beyond the count, as every table of the model.
+    a.Nodi.assign(static_cast<size_t>(a.NumNodi) + 1, Nodo{});
+    for (int i = 0; i < a.NumNodi; ++i) {
+        Nodo& n = a.Nodi[static_cast<size_t>(i)];
+        n.Numero = l.LeggiL();
+        n.X = l.LeggiS();
+        n.Y = l.LeggiS();
+        n.RichSup1 = l.LeggiS();
+        n.RichSup2 = l.LeggiS();
+        n.RichInf1 = l.LeggiS();
+        n.RichInf2 = l.LeggiS();
+        n.RichTaglio1 = l.LeggiS();
+        n.RichTaglio2 = l.LeggiS();
+        n.ResSup1 = l.LeggiS();
+        n.ResSup2 = l.LeggiS();
+        n.ResInf1 = l.LeggiS();
+        n.ResInf2 = l.LeggiS();
+        n.ResTaglio = l.LeggiS();
+    }
+
+    a.NumElementi = l.LeggiConteggio(ValoriElemento * ByteValore);
+    a.Elementi.assign(static_cast<size_t>(a.NumElementi) + 1, Elemento{});
+    for (int i = 0; i < a.NumElementi; ++i) {
+        Elemento& e = a.Elementi[static_cast<size_t>(i)];
+        e.Numero = l.LeggiL();
+        e.Triangolo = l.LeggiI();
+        for (size_t k = 0; k < 4; ++k) {
+            e.NodoNum[k] = l.LeggiL();
+            int riga = l.Riga();
+            e.NodoIdx[k] = l.LeggiI();
+            // The maps index Nodi with it: a corner must name a node of the file.
+            if (e.NodoIdx[k] < 0 || e.NodoIdx[k] >= a.NumNodi)
+                throw ErroreLettura(CausaLettura::IndiceFuoriIntervallo, riga);
+            e.RichSup1[k] = l.LeggiS();
+            e.RichSup2[k] = l.LeggiS();
+            e.RichInf1[k] = l.LeggiS();
+            e.RichInf2[k] = l.LeggiS();
+            e.RichTaglio1[k] = l.LeggiS();
+            e.RichTaglio2[k] = l.LeggiS();
+        }
+    }
+}
+
+void LeggiPilastri(LettoreTesto& l, Modello& m) {
+    GeometriaSoletta& g = m.Soletta;
+    const float ox = m.Progetto.OrigineX, oy = m.Progetto.OrigineY;
+    g.Pilastri.assign(1, Pilastro{});
+    g.NumPilastri = 0;
+    for (;;) {
+        int riga = l.Riga();
+        int k = l.LeggiI();
+        if (k <= -1) break;
+        // A polygon's vertex pairs must fit in what is left of the file.
+        if (k >= 3) {
+            try {
+                l.ControllaConteggio(k, ValoriCoppia * ByteValore);
+            } catch (ErroreLettura&) {
+                throw ErroreLettura(CausaLettura::ConteggioNonValido, riga);
+            }
+        }
+        Pilastro p;
+        p.NumVertici = k;
+        p.Numero = l.LeggiI();
+        p.Tratteggio = l.LeggiI();
+        p.X = CoordinataPianta(l.LeggiS(), ox);
+        p.Y = CoordinataPianta(l.LeggiS(), oy);
+        if (k == 0) {
+            p.Tipo = l.LeggiI();
+            p.Angolo = l.LeggiS();
+            p.XMin = p.X - 15;
+            p.XMax = p.X + 15;
+            p.YMin = p.Y - 15;
+            p.YMax = p.Y + 15;
+        } else if (k <= 2) {
+            p.VX.assign(5, 0.0f);
+            p.VY.assign(5, 0.0f);
+            p.VX[0] = l.LeggiS();  // the radius, as read
+            p.XMin = p.XMax = p.X;
+            p.YMin = p.YMax = p.Y;
+        } else {
+            size_t n = static_cast<size_t>(std::max(k, 4)) + 1;
+            p.VX.assign(n, 0.0f);
+            p.VY.assign(n, 0.0f);
+            for (int j = 0; j < k; ++j) {
+                float x = CoordinataPianta(l.LeggiS(), ox);
+                float y = CoordinataPianta(l.LeggiS(), oy);
+                p.VX[static_cast<size_t>(j)] = x;
+                p.VY[static_cast<size_t>(j)] = y;
+                if (j == 0) {
+                    p.XMin = p.XMax = x;
+                    p.YMin = p.YMax = y;
+                } else {
+                    p.XMin = std::min(p.XMin, x);
+                    p.XMax = std::max(p.XMax, x);
+                    p.YMin = std::min(p.YMin, y);
+                    p.YMax = std::max(p.YMax, y);
+                }
+            }
+        }
+        if (g.NumPilastri == 0) g.Pilastri[0] = std::move(p);
+        else g.Pilastri.push_back(std::move(p));
+        ++g.NumPilastri;
+    }
+}
+
+// Walls and upstand beams: a marker, the code and the two ends, one value per read.
+void LeggiSegmenti(LettoreTesto& l, const Modello& m, std::vector<Segmento>& lista, int& num) {
+    const float ox = m.Progetto.OrigineX, oy = m.Progetto.OrigineY;
+    lista.assign(1, Segmento{});
+    num = 0;
+    for (;;) {
+        if (l.LeggiI() <= -1) break;
+        Segmento s;
+        s.Codice = l.LeggiI();
+        s.X1 = CoordinataPianta(l.LeggiS(), ox);
+        s.Y1 = CoordinataPianta(l.LeggiS(), oy);
+        s.X2 = CoordinataPianta(l.LeggiS(), ox);
+        s.Y2 = CoordinataPianta(l.LeggiS(), oy);
+        if (num == 0) lista[0] = s;
+        else lista.push_back(s);
+        ++num;
+    }
+}
+
+void LeggiPali(LettoreTesto& l, Modello& m) {
+    GeometriaSoletta& g = m.Soletta;
+    g.Pali.assign(1, Palo{});
+    g.NumPali = 0;
+    for (;;) {
+        if (l.LeggiI() <= -1) break;
+        Palo p;
+        p.X = CoordinataPianta(l.LeggiS(), m.Progetto.OrigineX);
+        p.Y = CoordinataPianta(l.LeggiS(), m.Progetto.OrigineY);
+        p.Raggio = CoordinataPianta(l.LeggiS(), 0.0f);
+        if (g.NumPali == 0) g.Pali[0] = p;
+        else g.Pali.push_back(p);
+        ++g.NumPali;
+    }
+}
+
+// The design-data file lies beside the slab file being read; a "\" of the name read is a
+// folder separator.
+std::string PercorsoDati(const std::string& percorsoSoletta, std::string nome) {
+    std::replace(nome.begin(), nome.end(), '\\', '/');
+    std::string cartella = CartellaDaPercorso(percorsoSoletta);
+    if (!cartella.empty() && cartella.back() != '/') cartella += '/';
+    return cartella + nome;
+}
+
+}  // namespace
+
+float CoordinataPianta(float valore, float origine) {
+    float d = valore - origine;
+    return static_cast<float>(std::nearbyint(static_cast<double>(d) * 10.0) / 10.0);
+}
+
+void LeggiContorno(LettoreTesto& l, Modello& m) {
+    GeometriaSoletta& g = m.Soletta;
+    const float ox = m.Progetto.OrigineX, oy = m.Progetto.OrigineY;
+
+    int n = l.LeggiConteggio(ValoriCoppia * ByteValore);
+    g.NumVertContorno = n;
+    g.Contorno.assign(static_cast<size_t>(n) + 1, Punto{});
+    for (int i = 0; i < n; ++i) {
+        g.Contorno[static_cast<size_t>(i)].X = CoordinataPianta(l.LeggiS(), ox);
+        g.Contorno[static_cast<size_t>(i)].Y = CoordinataPianta(l.LeggiS(), oy);
+    }
+    g.Contorno[static_cast<size_t>(n)] = g.Contorno[0];
+    // Negative of the shoelace area: below zero the ring runs counter-clockwise (y up).
+    double s = 0;
+    for (int i = 0; i <= n; ++i) {
+        const Punto& a = g.Contorno[static_cast<size_t>(i)];
+        const Punto& b = g.Contorno[i == n ? 0 : static_cast<size_t>(i) + 1];
+        s += (static_cast<double>(b.X) * a.Y - static_cast<double>(b.Y) * a.X) / 2;
+    }
+    if (s < 0) InvertiPunti(g.Contorno);
+
+    g.NumVertForo.assign(1, 0);
+    g.InizioForo.clear();
+    g.XFori.clear();
+    g.YFori.clear();
+    g.NumFori = 0;
+    for (;;) {
+        int riga = l.Riga();
+        int c = l.LeggiI();
+        if (c <= -1) break;
+        try {
+            l.ControllaConteggio(c, ValoriCoppia * ByteValore);
+        } catch (ErroreLettura&) {
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, riga);
+        }
+        int p = g.NumFori;
+        if (static_cast<int>(g.NumVertForo.size()) <= p) g.NumVertForo.resize(static_cast<size_t>(p) + 1, 0);
+        // Even an empty opening starts at the store's end, so the next one cannot overwrite it.
+        IniziaForo(g, p);
+        for (int j = 0; j < c; ++j) {
+            float x = CoordinataPianta(l.LeggiS(), ox);
+            float y = CoordinataPianta(l.LeggiS(), oy);
+            AggiungiVerticePoli(g, p, j, x, y);
+        }
+        g.NumVertForo[static_cast<size_t>(p)] = c;
+        ++g.NumFori;
+    }
+}
+
+bool ControllaVersioneSoletta(const std::string& percorso, Modello& /*m*/) {
+    ErroreOperazione = 0;
+    auto byte = ApriSoletta(percorso);
+    if (!byte) return Rifiuta();
+    try {
+        LettoreTesto l(std::move(*byte));
+        if (l.LeggiI() > VersioneSolettaMax) {
+            RifiutaVersioneNuova();
+            return Rifiuta();
+        }
+    } catch (const ErroreLettura& e) {
+        SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    }
+    return true;
+}
+
+bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testata) {
+    ErroreOperazione = 0;
+    auto byte = ApriSoletta(percorso);
+    if (!byte) return Rifiuta();
+    return LeggiSolettaDaByte(std::move(*byte), percorso, m, testata);
+}
+
+bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& m, TestataSoletta* testata) {
+    ErroreOperazione = 0;
+    Modello nuovo;
+    TestataSoletta t;
+    try {
+        LettoreTesto l(std::move(byte));
+        t.Versione = l.LeggiI();
+        if (t.Versione > VersioneSolettaMax) {
+            RifiutaVersioneNuova();
+            return Rifiuta();
+        }
+        if (t.Versione < VersioneSolettaMin) {
+            RifiutaVersioneVecchia();
+            return Rifiuta();
+        }
+        DatiProgetto& p = nuovo.Progetto;
+        p.NumeroSoletta = l.LeggiI();
+        t.FlagRisultati = l.LeggiI();
+        p.OrigineX = l.LeggiS();
+        p.OrigineY = l.LeggiS();
+
+        if (t.FlagRisultati > 0) {
+            LeggiRisultati(l, nuovo);
+            CalcAreeDiffuse(nuovo);
+            if (nuovo.Analisi.NumNodi > 0) CalcStatNodi(nuovo);
+        }
+
+        LeggiContorno(l, nuovo);
+        LeggiPilastri(l, nuovo);
+        LeggiSegmenti(l, nuovo, nuovo.Soletta.Setti, nuovo.Soletta.NumSetti);
+        LeggiSegmenti(l, nuovo, nuovo.Soletta.Travi, nuovo.Soletta.NumTravi);
+        if (t.Versione >= 4) LeggiPali(l, nuovo);
+        p.Spessore = l.LeggiS();
+        p.PercorsoDatiProgetto = PercorsoDati(percorso, l.LeggiT());
+    } catch (const ErroreLettura& e) {
+        SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    }
+
+    // What the slab file does not describe comes from the destination.
+    nuovo.Archivio = std::move(m.Archivio);
+    nuovo.Progetto.CartellaLavoro = std::move(m.Progetto.CartellaLavoro);
+    nuovo.Progetto.PercorsoSoletta = percorso;
+    m = std::move(nuovo);
+    if (testata) *testata = t;
+    return true;
+}
+
+}  // namespace vilmor
