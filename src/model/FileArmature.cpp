@@ -1,0 +1,370 @@
+#include "model/FileArmature.h"
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <thread>
+
+#include "design/Statistiche.h"
+#include "model/FileTesto.h"
+#include "model/FileVerifica.h"
+#include "model/ModuloDir.h"
+#include "model/Piattaforma.h"
+#include "model/Residui.h"
+
+namespace vilmor {
+
+namespace {
+
+std::string Maiuscolo(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// What a reinforcement file holds, parsed whole before anything reaches the model.
+struct DatiArmatura {
+    int Versione = 0;
+    std::string Stamp;
+    int Numero = 0;
+    std::optional<int> Piega;
+    int DiamDiffSup1 = 0, DiamDiffInf1 = 0, DiamDiffSup2 = 0, DiamDiffInf2 = 0;
+    float PassoDiffSup1 = 0, PassoDiffInf1 = 0, PassoDiffSup2 = 0, PassoDiffInf2 = 0;
+    int DiamCavalletti = 0;
+    float PassoCavalletti1 = 0, PassoCavalletti2 = 0;
+    int UltimaZona = -1;
+    std::vector<Zona> Zone;
+    std::vector<std::vector<Punto>> Vertici;
+    int UltimaSezione = -1;
+    std::vector<Sezione> Sezioni;
+    int UltimaQuota = -1;
+    std::vector<Quota> Quote;
+    bool HaContorno = false;
+    int NumVertContorno = 0;
+    std::vector<Punto> Contorno;
+};
+
+// Every block holds at least one value of two bytes for each element it announces.
+void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
+    const int v = d.Versione;
+    if (v >= 4) d.Stamp = l.LeggiRiga();
+    d.Numero = l.LeggiI();
+    if (v >= 7) d.Piega = l.LeggiI();
+    l.LeggiS();  // the origin stays the slab file's
+    l.LeggiS();
+    d.DiamDiffSup1 = l.LeggiI();
+    d.DiamDiffInf1 = l.LeggiI();
+    d.DiamDiffSup2 = l.LeggiI();
+    d.DiamDiffInf2 = l.LeggiI();
+    d.PassoDiffSup1 = l.LeggiS();
+    d.PassoDiffInf1 = l.LeggiS();
+    d.PassoDiffSup2 = l.LeggiS();
+    d.PassoDiffInf2 = l.LeggiS();
+    d.DiamCavalletti = l.LeggiI();
+    d.PassoCavalletti1 = l.LeggiS();
+    d.PassoCavalletti2 = l.LeggiS();
+
+    int rigaZone = l.Riga();
+    d.UltimaZona = l.LeggiI();
+    if (d.UltimaZona < -1 || d.UltimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaZone);
+    l.ControllaConteggio(d.UltimaZona + 1, 2 * 40);
+    for (int i = 0; i <= d.UltimaZona; ++i) {
+        Zona z;
+        z.XMin = l.LeggiS(), z.YMin = l.LeggiS(), z.XMax = l.LeggiS(), z.YMax = l.LeggiS();
+        for (auto& a : z.Angoli) a.X = l.LeggiS(), a.Y = l.LeggiS();
+        z.XBarra1 = l.LeggiS(), z.YBarra1 = l.LeggiS(), z.XBarra2 = l.LeggiS(), z.YBarra2 = l.LeggiS();
+        z.XRif = l.LeggiS(), z.YRif = l.LeggiS();
+        z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
+        z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
+        z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
+        z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
+        z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
+        int rigaVert = l.Riga();
+        z.UltVertice = l.LeggiI();
+        if (z.UltVertice < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
+        if (v >= 5) {
+            z.PoligonoCordolo = l.LeggiI();
+            z.LatoCordolo = l.LeggiI();
+        } else {
+            z.PoligonoCordolo = -1;
+            z.LatoCordolo = 0;
+        }
+        if (v >= 6) {
+            z.Angolo = l.LeggiS();
+            z.Copriferro = l.LeggiS();
+        }
+        try {
+            l.ControllaConteggio(z.UltVertice + 1, 4);
+        } catch (ErroreLettura&) {
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
+        }
+        std::vector<Punto> vert(static_cast<size_t>(z.UltVertice + 1));
+        for (auto& p : vert) p.X = l.LeggiS(), p.Y = l.LeggiS();
+        d.Zone.push_back(z);
+        d.Vertici.push_back(std::move(vert));
+    }
+
+    int rigaSez = l.Riga();
+    d.UltimaSezione = l.LeggiI();
+    if (d.UltimaSezione < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaSez);
+    l.ControllaConteggio(d.UltimaSezione + 1, 2 * 13);
+    for (int i = 0; i <= d.UltimaSezione; ++i) {
+        Sezione s;
+        s.X1 = l.LeggiS(), s.Y1 = l.LeggiS(), s.X2 = l.LeggiS(), s.Y2 = l.LeggiS();
+        s.X3 = l.LeggiS(), s.Y3 = l.LeggiS(), s.X4 = l.LeggiS(), s.Y4 = l.LeggiS();
+        s.X5 = l.LeggiS(), s.Y5 = l.LeggiS(), s.X6 = l.LeggiS(), s.Y6 = l.LeggiS();
+        s.Direzione = l.LeggiI();
+        d.Sezioni.push_back(s);
+    }
+
+    int rigaQuote = l.Riga();
+    d.UltimaQuota = l.LeggiI();
+    if (d.UltimaQuota < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaQuote);
+    l.ControllaConteggio(d.UltimaQuota + 1, 2 * 5);
+    for (int i = 0; i <= d.UltimaQuota; ++i) {
+        Quota q;
+        q.X1 = l.LeggiS(), q.Y1 = l.LeggiS(), q.X2 = l.LeggiS(), q.Y2 = l.LeggiS();
+        if (v >= 2) {
+            q.XP1 = l.LeggiS(), q.YP1 = l.LeggiS(), q.XP2 = l.LeggiS(), q.YP2 = l.LeggiS();
+        } else {
+            q.XP1 = q.X1, q.YP1 = q.Y1, q.XP2 = q.X2, q.YP2 = q.Y2;
+        }
+        q.Pianta = l.LeggiI();
+        q.Testo = l.LeggiRiga();
+        d.Quote.push_back(q);
+    }
+
+    if (v >= 3) {
+        d.HaContorno = true;
+        d.NumVertContorno = l.LeggiConteggio(4);
+        d.Contorno.resize(static_cast<size_t>(d.NumVertContorno) + 1);
+        for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = l.LeggiS(), d.Contorno[i].Y = l.LeggiS();
+        // The closing line repeats the first vertex; it is taken from memory, not the file.
+        d.Contorno[static_cast<size_t>(d.NumVertContorno)] = d.Contorno[0];
+    }
+}
+
+void Applica(const DatiArmatura& d, Modello& m) {
+    if (d.Piega) m.Progetto.PiegaAncoraggio = *d.Piega;
+    auto& f = m.Diffusa;
+    f.DiamDiffSup1 = d.DiamDiffSup1, f.DiamDiffInf1 = d.DiamDiffInf1;
+    f.DiamDiffSup2 = d.DiamDiffSup2, f.DiamDiffInf2 = d.DiamDiffInf2;
+    f.PassoDiffSup1 = d.PassoDiffSup1, f.PassoDiffInf1 = d.PassoDiffInf1;
+    f.PassoDiffSup2 = d.PassoDiffSup2, f.PassoDiffInf2 = d.PassoDiffInf2;
+    f.DiamCavalletti = d.DiamCavalletti;
+    f.PassoCavalletti1 = d.PassoCavalletti1, f.PassoCavalletti2 = d.PassoCavalletti2;
+
+    m.Zone.UltimaZona = d.UltimaZona;
+    if (d.UltimaZona >= 0) {
+        m.Zone.Zone = d.Zone;
+        if (m.Zone.VerticiZone.size() < static_cast<size_t>(MaxZone)) m.Zone.VerticiZone.resize(MaxZone);
+        for (int i = 0; i <= d.UltimaZona; ++i) m.Zone.VerticiZone[i] = d.Vertici[i];
+    }
+    m.SezQuote.UltimaSezione = d.UltimaSezione;
+    if (d.UltimaSezione >= 0) m.SezQuote.Sezioni = d.Sezioni;
+    m.SezQuote.UltimaQuota = d.UltimaQuota;
+    if (d.UltimaQuota >= 0) m.SezQuote.Quote = d.Quote;
+    if (d.HaContorno) {
+        m.Soletta.Contorno = d.Contorno;
+        m.Soletta.NumVertContorno = d.NumVertContorno;
+    }
+}
+
+void AvvisoNonLetto(const std::string& percorso, const std::string& motivo) {
+    Avviso("Il file delle armature\n" + percorso + "\n" + motivo);
+}
+
+// "dd/MM/yyyy HH:mm[:ss]" into year, month, day, hour, minute.
+bool ParteData(const std::string& s, int out[5]) {
+    int g, me, a, h, mi;
+    char c1, c2, c3;
+    int letti = std::sscanf(s.c_str(), "%d%c%d%c%d %d%c%d", &g, &c1, &me, &c2, &a, &h, &c3, &mi);
+    if (letti != 8 || c1 != '/' || c2 != '/' || c3 != ':') return false;
+    if (me < 1 || me > 12 || g < 1 || g > 31 || h < 0 || h > 23 || mi < 0 || mi > 59) return false;
+    out[0] = a, out[1] = me, out[2] = g, out[3] = h, out[4] = mi;
+    return true;
+}
+
+void Normalizza(std::string& s) {
+    if (s.find('.') == std::string::npos) return;
+    auto sp = s.find(' ');
+    std::string data = sp == std::string::npos ? s : s.substr(0, sp);
+    std::string ora = s.size() >= 8 ? s.substr(s.size() - 8) : s;
+    for (auto& c : data)
+        if (c == '.') c = '/';
+    for (auto& c : ora)
+        if (c == '.') c = ':';
+    s = data + " " + ora;
+}
+
+}  // namespace
+
+std::string NomeFileArmature(const std::string& percorsoSoletta) {
+    const std::string& p = percorsoSoletta;
+    if (p.size() >= 4 && Maiuscolo(p.substr(p.size() - 4)) == ".QVR") return p.substr(0, p.size() - 4) + ".QV0";
+    return p + ".QV0";
+}
+
+std::string TrovaFileArmature(const std::string& percorsoSoletta) {
+    std::string nome = NomeFileArmature(percorsoSoletta);
+    auto sep = nome.find_last_of('/');
+    std::string cartella = sep == std::string::npos ? "." : (sep == 0 ? "/" : nome.substr(0, sep));
+    std::string trovato = TrovaFileCompagno(cartella, nome.substr(sep == std::string::npos ? 0 : sep + 1));
+    return trovato.empty() ? nome : trovato;
+}
+
+bool ScriviArmature(const std::string& percorso, const Modello& m) {
+    ScrittoreTesto w;
+    const auto& f = m.Diffusa;
+    w.Intero(VersioneArmature), w.FineRiga();
+    w.Testo(m.Progetto.DataSoletta);
+    w.Intero(m.Progetto.NumeroSoletta), w.FineRiga();
+    w.Intero(m.Progetto.PiegaAncoraggio), w.FineRiga();
+    w.Numero(m.Progetto.OrigineX, 3), w.Numero(m.Progetto.OrigineY, 3), w.FineRiga();
+    w.Intero(f.DiamDiffSup1), w.Intero(f.DiamDiffInf1), w.Intero(f.DiamDiffSup2), w.Intero(f.DiamDiffInf2);
+    w.FineRiga();
+    w.Numero(f.PassoDiffSup1, 2), w.Numero(f.PassoDiffInf1, 2), w.Numero(f.PassoDiffSup2, 2);
+    w.Numero(f.PassoDiffInf2, 2), w.FineRiga();
+    w.Intero(f.DiamCavalletti), w.Numero(f.PassoCavalletti1, 2), w.Numero(f.PassoCavalletti2, 2), w.FineRiga();
+
+    auto quattro = [&](float a, float b, float c, float d) {
+        w.Numero(a, 3), w.Numero(b, 3), w.Numero(c, 3), w.Numero(d, 3), w.FineRiga();
+    };
+    w.Intero(m.Zone.UltimaZona), w.FineRiga();
+    for (int i = 0; i <= m.Zone.UltimaZona; ++i) {
+        const Zona& z = m.Zone.Zone[i];
+        quattro(z.XMin, z.YMin, z.XMax, z.YMax);
+        for (const auto& a : z.Angoli) w.Numero(a.X, 3), w.Numero(a.Y, 3), w.FineRiga();
+        quattro(z.XBarra1, z.YBarra1, z.XBarra2, z.YBarra2);
+        w.Numero(z.XRif, 3), w.Numero(z.YRif, 3), w.FineRiga();
+        w.Numero(z.Passo, 3), w.Numero(z.XMarca, 3), w.Numero(z.YMarca, 3), w.FineRiga();
+        quattro(z.XMin1, z.YMin1, z.XMax1, z.YMax1);
+        quattro(z.XMin2, z.YMin2, z.XMax2, z.YMax2);
+        w.Intero(z.Diametro), w.Intero(z.Diametro2), w.Intero(z.Direzione), w.FineRiga();
+        w.Intero(z.Tipo), w.Intero(z.NumBracci), w.Numero(z.Passo2, 1), w.Intero(z.UltVertice), w.FineRiga();
+        w.Intero(z.PoligonoCordolo), w.Intero(z.LatoCordolo), w.FineRiga();
+        w.Numero(z.Angolo, 6), w.Numero(z.Copriferro, 2), w.FineRiga();
+        const auto& riga = m.Zone.VerticiZone[i];
+        for (int j = 0; j <= z.UltVertice; ++j) w.Numero(riga[j].X, 3), w.Numero(riga[j].Y, 3), w.FineRiga();
+    }
+    w.Intero(m.SezQuote.UltimaSezione), w.FineRiga();
+    for (int i = 0; i <= m.SezQuote.UltimaSezione; ++i) {
+        const Sezione& s = m.SezQuote.Sezioni[i];
+        quattro(s.X1, s.Y1, s.X2, s.Y2);
+        quattro(s.X3, s.Y3, s.X4, s.Y4);
+        quattro(s.X5, s.Y5, s.X6, s.Y6);
+        w.Intero(s.Direzione), w.FineRiga();
+    }
+    w.Intero(m.SezQuote.UltimaQuota), w.FineRiga();
+    for (int i = 0; i <= m.SezQuote.UltimaQuota; ++i) {
+        const Quota& q = m.SezQuote.Quote[i];
+        quattro(q.X1, q.Y1, q.X2, q.Y2);
+        quattro(q.XP1, q.YP1, q.XP2, q.YP2);
+        w.Intero(q.Pianta), w.FineRiga();
+        w.Testo(q.Testo);
+    }
+    const auto& g = m.Soletta;
+    w.Intero(g.NumVertContorno), w.FineRiga();
+    for (int i = 0; i <= g.NumVertContorno && i < static_cast<int>(g.Contorno.size()); ++i)
+        w.Numero(g.Contorno[i].X, 1), w.Numero(g.Contorno[i].Y, 1), w.FineRiga();
+    return w.Salva(percorso);
+}
+
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m) {
+    auto byte = LeggiFileIntero(percorso);
+    if (!byte) {
+        Avviso("Impossibile leggere il file:\n" + percorso);
+        m.Progetto.FileArmatureNonLetto = percorso;
+        return EsitoArmature::Ignorato;
+    }
+    LettoreTesto l(std::move(*byte));
+    DatiArmatura d;
+    try {
+        d.Versione = l.LeggiI();
+        if (d.Versione >= 8) {
+            AvvisoNonLetto(percorso, "\xC3\xA8 di una versione pi\xC3\xB9 recente e non \xC3\xA8 stato letto.");
+            m.Progetto.FileArmatureNonLetto = percorso;
+            return EsitoArmature::Ignorato;
+        }
+        if (d.Versione < 1) throw ErroreLettura(CausaLettura::NumeroNonValido, 1);
+        LeggiTutto(l, d);
+    } catch (const ErroreLettura& e) {
+        SegnalaErroreLettura(percorso, e);
+        m.Progetto.FileArmatureNonLetto = percorso;
+        return EsitoArmature::Ignorato;
+    }
+    if (d.Numero != m.Progetto.NumeroSoletta) {
+        AvvisoNonLetto(percorso, "appartiene alla soletta " + std::to_string(d.Numero) + " e non \xC3\xA8 stato letto.");
+        m.Progetto.FileArmatureNonLetto = percorso;
+        return EsitoArmature::Ignorato;
+    }
+    if (d.Versione >= 4 && domanda > 0 && !ConfrontaData(d.Stamp, m.Progetto.DataSoletta)) {
+        auto r = MostraMessaggio("File " + percorso +
+                                     "\nE' stata rilevata la presenza di una precedente armatura.\n"
+                                     "L'armatura potrebbe non essere compatibile con l'attuale soletta.\n"
+                                     "Vuoi conservarla?",
+                                 IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
+        if (r != RispostaMsg::Si) return EsitoArmature::NonConservato;
+    }
+    Applica(d, m);
+    CalcAreeDiffuse(m);
+    DetraiArmatureNodi(-1, m);
+    return EsitoArmature::Letto;
+}
+
+void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m) {
+    m.SezQuote.Quote.assign(1, Quota{});
+    m.SezQuote.Sezioni.assign(1, Sezione{});
+    std::string nome = TrovaFileArmature(percorsoSoletta);
+    if (!EsisteFile(nome)) {
+        m.SezQuote.UltimaQuota = -1;
+        if (QuotaturaAutomaticaHook) QuotaturaAutomaticaHook(m);
+        return;
+    }
+    LeggiArmature(nome, domanda, m);
+}
+
+bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {
+    m.Progetto.DataSoletta = DataFile(percorsoSoletta);
+    std::string nome = TrovaFileArmature(percorsoSoletta);
+    if (!m.Progetto.FileArmatureNonLetto.empty() && m.Progetto.FileArmatureNonLetto == nome && EsisteFile(nome)) {
+        auto r = MostraMessaggio("Il file delle armature\n" + nome +
+                                     "\nnon \xC3\xA8 stato letto all'apertura della soletta.\nVuoi sostituirlo?",
+                                 IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!");
+        if (r != RispostaMsg::Si) return false;
+    }
+    if (!ScriviArmature(nome, m)) return false;
+    m.Progetto.FileArmatureNonLetto.clear();
+    Pausa(300);
+    bool ok = SalvaSet(m.Progetto.NumeroSoletta, m);
+    Pausa(100);
+    return ok;
+}
+
+bool ConfrontaData(std::string& stamp, std::string& dataSoletta) {
+    Normalizza(dataSoletta);
+    Normalizza(stamp);
+    int a[5], b[5] = {0, 0, 0, 0, 0};
+    if (!ParteData(dataSoletta, a)) return false;
+    if (!stamp.empty() && !ParteData(stamp, b)) return false;
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[4] == b[4] && std::abs(a[3] - b[3]) <= 1;
+}
+
+std::string DataFile(const std::string& percorso) {
+    struct stat st {};
+    if (::stat(percorso.c_str(), &st) != 0) return {};
+    std::tm t{};
+    ::localtime_r(&st.st_mtime, &t);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900,
+                  t.tm_hour, t.tm_min, t.tm_sec);
+    return buf;
+}
+
+void Pausa(int ms) {
+    if (PauseAttive && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace vilmor
