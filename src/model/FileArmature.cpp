@@ -215,7 +215,7 @@ std::string TrovaFileArmature(const std::string& percorsoSoletta) {
     return trovato.empty() ? nome : trovato;
 }
 
-bool ScriviArmature(const std::string& percorso, const Modello& m) {
+bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) {
     ScrittoreTesto w;
     const auto& f = m.Diffusa;
     w.Intero(VersioneArmature), w.FineRiga();
@@ -269,7 +269,7 @@ bool ScriviArmature(const std::string& percorso, const Modello& m) {
     w.Intero(g.NumVertContorno), w.FineRiga();
     for (int i = 0; i <= g.NumVertContorno && i < static_cast<int>(g.Contorno.size()); ++i)
         w.Numero(g.Contorno[i].X, 1), w.Numero(g.Contorno[i].Y, 1), w.FineRiga();
-    return w.Salva(percorso);
+    return w.Salva(percorso, avvisa);
 }
 
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m) {

@@ -17,7 +17,7 @@ std::string NomeFileArmature(const std::string& percorsoSoletta);
 std::string TrovaFileArmature(const std::string& percorsoSoletta);
 
 // Writes the whole model in the current format; false (after the message) when it failed.
-bool ScriviArmature(const std::string& percorso, const Modello& m = M);
+bool ScriviArmature(const std::string& percorso, const Modello& m = M, bool avvisa = true);
 
 enum class EsitoArmature {
     Letto,          // read and committed

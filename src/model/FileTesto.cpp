@@ -244,13 +244,13 @@ void ScrittoreTesto::FineRiga() {
     inRiga_ = false;
 }
 
-bool ScrittoreTesto::Salva(const std::string& percorso) const {
+bool ScrittoreTesto::Salva(const std::string& percorso, bool avvisa) const {
     std::string tutto = dati_;
     if (inRiga_) tutto += AWindows1252(riga_) + "\r\n";
-    return ScriviFileAtomico(percorso, tutto);
+    return ScriviFileAtomico(percorso, tutto, avvisa);
 }
 
-bool ScriviFileAtomico(const std::string& percorso, std::string_view byte) {
+bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa) {
     std::string tmp = percorso + ".~" + std::to_string(::getpid()) + ".tmp";
     bool ok = false;
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -271,7 +271,7 @@ bool ScriviFileAtomico(const std::string& percorso, std::string_view byte) {
         if (ok && std::rename(tmp.c_str(), percorso.c_str()) != 0) ok = false;
         if (!ok) std::remove(tmp.c_str());
     }
-    if (!ok)
+    if (!ok && avvisa)
         Avviso("Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.");
     return ok;
 }

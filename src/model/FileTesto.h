@@ -79,7 +79,7 @@ public:
     void FineRiga();
     const std::string& Byte() const { return dati_; }
     // Writes atomically; on failure shows the message naming the file and returns false.
-    bool Salva(const std::string& percorso) const;
+    bool Salva(const std::string& percorso, bool avvisa = true) const;
 
 private:
     void Zona();
@@ -90,7 +90,7 @@ private:
 
 // Writes to a temporary name in the same folder and renames it over the target, so a failed
 // write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
-bool ScriviFileAtomico(const std::string& percorso, std::string_view byte);
+bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa = true);
 
 // Test seam: when set and it returns true the write fails as if the disk had refused it.
 inline std::function<bool(const std::string& percorso)> GuastoScritturaProva;
