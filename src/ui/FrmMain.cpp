@@ -1,6 +1,7 @@
 #include "ui/FrmMain.h"
 
 #include <QButtonGroup>
+#include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -40,12 +41,21 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     disposizione->addWidget(colonna, 0);
 
     setCentralWidget(centro);
+
+    // The property panel in a fixed side area on the left.
+    auto* dock = new QDockWidget(this);
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setTitleBarWidget(new QWidget(dock));
+    pannello_ = new PannelloQt(dock);
+    dock->setWidget(pannello_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
     resize(1000, 700);
 
     messaggi_ = std::make_unique<MessaggiQt>(this);
     Piatt.Msg = messaggi_.get();
     Piatt.Ctrl_Vid = ctrlVid_;
     Piatt.Finestra = this;
+    Piatt.PropertyGrid1 = pannello_;
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
@@ -60,6 +70,7 @@ FrmMain::~FrmMain() {
     if (Piatt.Msg == messaggi_.get()) Piatt.Msg = nullptr;
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
+    if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
 }
 
 void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }

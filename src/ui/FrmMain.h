@@ -10,6 +10,7 @@
 #include "model/Piattaforma.h"
 #include "ui/CtrlVid.h"
 #include "ui/MessaggiQt.h"
+#include "ui/PannelloQt.h"
 
 class QButtonGroup;
 class QLabel;
@@ -29,6 +30,8 @@ public:
     // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; the single-mesh label.
     QRadioButton* OpzioneLato(int indice) const { return lati_.at(indice); }
     QLabel* EtichettaMagliaUnica() const { return magliaUnica_; }
+    // The property panel `PropertyGrid1`, docked beside the plan picture.
+    PannelloQt* Pannello() const { return pannello_; }
 
     // Main-window hooks of the engine.
     void ImpostaTitolo(const std::string& titolo) override;
@@ -41,6 +44,7 @@ private:
     std::array<QRadioButton*, 3> lati_{};
     QButtonGroup* gruppoLati_ = nullptr;
     QLabel* magliaUnica_ = nullptr;
+    PannelloQt* pannello_ = nullptr;
     std::unique_ptr<MessaggiQt> messaggi_;
     std::string percorsoRigaComando_;
 };

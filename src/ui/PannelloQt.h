@@ -1,0 +1,38 @@
+// The property panel of the main window: categories as expanded rows, under them text items
+// with a title, an editable value and the identifier the engine gave them.
+#pragma once
+
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "model/Piattaforma.h"
+
+namespace vilmor {
+
+class PannelloQt : public QTreeWidget, public PannelloProprieta {
+    Q_OBJECT
+public:
+    explicit PannelloQt(QWidget* parent = nullptr);
+
+    void Pulisci() override;
+    int AggiungiCategoria(const std::string& titolo) override;
+    void Espandi(int categoria) override;
+    void AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore,
+                      int32_t id) override;
+    void ImpostaValore(int32_t id, const std::string& valore) override;
+
+    // The item of that identifier, or null.
+    QTreeWidgetItem* Voce(int32_t id) const;
+    // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps
+    // (the edited text when no handler is installed). The handler may rebuild the panel.
+    void ModificaVoce(int32_t id, const std::string& testo);
+
+    static constexpr int ColonnaTitolo = 0, ColonnaValore = 1;
+    static constexpr int RuoloId = Qt::UserRole;
+
+private:
+    std::vector<QTreeWidgetItem*> categorie_;
+};
+
+}  // namespace vilmor

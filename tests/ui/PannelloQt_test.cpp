@@ -1,0 +1,164 @@
+#include "ui/PannelloQt.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "model/ModuloDir.h"
+#include "model/PannelloDiffusa.h"
+#include "model/definizioni.h"
+#include "support/Registrazioni.h"
+#include "ui/FrmMain.h"
+
+using namespace vilmor;
+
+namespace {
+
+// Two categories, the first with two items, the second with one.
+void Riempi(PannelloQt& p, const std::string& valore1 = "12") {
+    p.Pulisci();
+    const int a = p.AggiungiCategoria("Armatura diffusa");
+    p.Espandi(a);
+    p.AggiungiVoce(a, "Diam. dir. 1 sup.", valore1, 1);
+    p.AggiungiVoce(a, "Passo dir. 1 sup.", "20.0", 2);
+    const int b = p.AggiungiCategoria("Armatura diffusa a taglio (cavalletti)");
+    p.AggiungiVoce(b, "Passo dir. 1", "50.0", 11);
+}
+
+std::string Valore(const PannelloQt& p, int32_t id) {
+    QTreeWidgetItem* v = p.Voce(id);
+    return v ? v->text(PannelloQt::ColonnaValore).toStdString() : "<nessuna>";
+}
+
+// Edits the value of the item as the user does: opens the editor, types, presses Enter.
+void Modifica(PannelloQt& p, int32_t id, const QString& testo) {
+    QTreeWidgetItem* v = p.Voce(id);
+    ASSERT_NE(v, nullptr);
+    p.editItem(v, PannelloQt::ColonnaValore);
+    QLineEdit* e = nullptr;  // closed editors linger hidden until deleted
+    for (QLineEdit* x : p.findChildren<QLineEdit*>())
+        if (x->isVisible()) e = x;
+    ASSERT_NE(e, nullptr);
+    e->setText(testo);
+    QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(e, &invio);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+}  // namespace
+
+TEST(PannelloQt, CategorieEVoci) {
+    PannelloQt p;
+    Riempi(p);
+    Riempi(p);  // emptied first
+    ASSERT_EQ(p.topLevelItemCount(), 2);
+    QTreeWidgetItem* a = p.topLevelItem(0);
+    QTreeWidgetItem* b = p.topLevelItem(1);
+    EXPECT_EQ(a->text(0), "Armatura diffusa");
+    EXPECT_TRUE(a->isExpanded());
+    EXPECT_FALSE(b->isExpanded());
+    EXPECT_FALSE(a->flags() & Qt::ItemIsEditable);
+    ASSERT_EQ(a->childCount(), 2);
+    ASSERT_EQ(b->childCount(), 1);
+    EXPECT_EQ(a->child(1)->text(0), "Passo dir. 1 sup.");
+    EXPECT_EQ(a->child(1)->text(1), "20.0");
+    EXPECT_EQ(a->child(1)->data(0, PannelloQt::RuoloId).toInt(), 2);
+    EXPECT_TRUE(a->child(1)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(p.Voce(11), b->child(0));
+    EXPECT_EQ(p.Voce(9), nullptr);
+    p.ImpostaValore(11, "45.0");
+    EXPECT_EQ(Valore(p, 11), "45.0");
+    p.Pulisci();
+    EXPECT_EQ(p.topLevelItemCount(), 0);
+    EXPECT_EQ(p.Voce(1), nullptr);
+}
+
+// The edited text goes to the handler with the id; the handler's answer is what the cell keeps.
+TEST(PannelloQt, ModificaPassaPerIlGestore) {
+    PannelloQt p;
+    p.show();
+    Riempi(p);
+    std::vector<std::pair<int32_t, std::string>> viste;
+    p.DopoModifica = [&](int32_t id, const std::string& testo) {
+        viste.emplace_back(id, testo);
+        return testo == "1" ? std::string("20.0") : testo + " cm";  // refuses 1
+    };
+    Modifica(p, 2, "25");
+    ASSERT_EQ(viste.size(), 1u);
+    EXPECT_EQ(viste[0], std::make_pair(int32_t{2}, std::string("25")));
+    EXPECT_EQ(Valore(p, 2), "25 cm");
+    Modifica(p, 2, "1");
+    ASSERT_EQ(viste.size(), 2u);
+    EXPECT_EQ(Valore(p, 2), "20.0");
+    EXPECT_EQ(Valore(p, 1), "12");
+
+    // Without a handler the cell keeps the edited text.
+    p.DopoModifica = nullptr;
+    Modifica(p, 11, "40");
+    EXPECT_EQ(Valore(p, 11), "40");
+}
+
+// The handler may empty and refill the panel while the edit is being finished.
+TEST(PannelloQt, IlGestoreRicostruisceIlPannello) {
+    PannelloQt p;
+    p.show();
+    Riempi(p);
+    int chiamate = 0;
+    p.DopoModifica = [&](int32_t id, const std::string& testo) {
+        ++chiamate;
+        Riempi(p, testo);
+        return std::string("14");
+    };
+    Modifica(p, 1, "16");
+    EXPECT_EQ(chiamate, 1);
+    ASSERT_EQ(p.topLevelItemCount(), 2);
+    EXPECT_EQ(Valore(p, 1), "14");
+    EXPECT_EQ(Valore(p, 2), "20.0");
+    // The rebuilt panel edits as before.
+    Modifica(p, 2, "30");
+    EXPECT_EQ(chiamate, 2);
+    EXPECT_EQ(Valore(p, 2), "14");
+}
+
+TEST(PannelloQt, SoloIlValoreSiModifica) {
+    PannelloQt p;
+    p.show();
+    Riempi(p);
+    p.editItem(p.Voce(1), PannelloQt::ColonnaTitolo);
+    p.editItem(p.topLevelItem(0), PannelloQt::ColonnaValore);
+    for (QLineEdit* x : p.findChildren<QLineEdit*>()) EXPECT_FALSE(x->isVisible());
+}
+
+// The main window installs its panel as `PropertyGrid1`; the engine fills it.
+TEST(PannelloQt, PannelloDellaFinestraPrincipale) {
+    std::optional<std::string> xdg;
+    if (const char* v = std::getenv("XDG_CONFIG_HOME")) xdg = v;
+    prova::CartellaTemp cfg;
+    ::setenv("XDG_CONFIG_HOME", cfg.Percorso().c_str(), 1);
+    const Cartelle dir = Dir;
+    const MagliaDiffusa diffusa = M.Diffusa;
+    const DatiProgetto progetto = M.Progetto;
+    {
+        FrmMain f;
+        EXPECT_EQ(Piatt.PropertyGrid1, f.Pannello());
+        M.Progetto.MagliaUnica = 0;
+        M.Diffusa.DiamDiffInf2 = 16;
+        M.Diffusa.PassoDiffInf2 = 20;
+        PanelDiff();
+        ASSERT_EQ(f.Pannello()->topLevelItemCount(), 2);
+        EXPECT_EQ(f.Pannello()->topLevelItem(1)->text(0), "Armatura diffusa a taglio (cavalletti)");
+        EXPECT_EQ(Valore(*f.Pannello(), 7), "16");
+        EXPECT_EQ(Valore(*f.Pannello(), 8), "20.0");
+    }
+    EXPECT_EQ(Piatt.PropertyGrid1, nullptr);
+    M.Diffusa = diffusa;
+    M.Progetto = progetto;
+    Dir = dir;
+    if (xdg) ::setenv("XDG_CONFIG_HOME", xdg->c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+}
