@@ -210,8 +210,12 @@ struct EditZone {
     float LungTotFerri = 0;
     int LatoMulti = 0;
     float RichiestaMaxSel = 0;
+    float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
     int DescrizioneCompleta = 0;
     std::vector<Punto> PoligonoLavoro;  // scratch: holds nothing between operations
+    // The punching control perimeter clipped to the slab: the last RiduciPerimetro's result.
+    std::vector<Punto> PerimetroRidotto;
+    int NumVertPerimetroRidotto = 0;
 };
 
 inline constexpr int NumLayer = 25;
@@ -226,6 +230,12 @@ struct StratiDisegno {
     std::array<int, 9> OsnapQuote{};
     int32_t ColoreContrasto = 0, ColoreGiallo = 0, ColoreRosso = 0, ColoreCiano = 0;
     int32_t ColoreVerde = 0, ColoreBlu = 0, ColoreMagenta = 0, ColoreGrigio = 0;
+};
+
+// The rubber band dragged on the plan picture: anchor (X0, Y0), current corner (X1, Y1),
+// whole pixels, y down; X0 = -1 while no anchor is set.
+struct RettangoloTrascina {
+    int32_t X0 = -1, X1 = 0, Y0 = 0, Y1 = 0;
 };
 
 struct StatoVista {
@@ -252,6 +262,8 @@ struct StatoVista {
     int DirezioneAttiva = 0;
     int TipoZonaAttivo = 0;
     RECT RettFocus;
+    RettangoloTrascina RettTrascina;
+    int LatoEvidenziato = -1;  // polygon of the side last picked: -1 the outline, else the opening
 };
 
 // Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
