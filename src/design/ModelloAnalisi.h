@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "design/IndiceGriglia.h"
 #include "model/Punto.h"
 
 namespace vilmor {
@@ -39,8 +40,10 @@ struct Punzonamento {
     int IndicePilastro = -1;
     int IndiceNodo = 0;
     int NumTratti = 0;
-    std::array<Punto, 3> TrattoIniz{};
-    std::array<Punto, 3> TrattoFine{};
+    // Stretches 0 .. NumTratti - 1 of the control perimeter; at least three entries, the
+    // unused ones (0, 0), and as many as a perimeter has.
+    std::vector<Punto> TrattoIniz = std::vector<Punto>(3);
+    std::vector<Punto> TrattoFine = std::vector<Punto>(3);
     int StatoPunz = 0;
     int NumVertici = 0;
     std::vector<float> VertX, VertY;  // outline, grown as needed
@@ -56,6 +59,9 @@ struct ModelloAnalisi {
     std::array<float, 4> MediaRichiesta{};
     std::array<float, 6> MaxRichiesta{};
     std::array<float, 6> MinRichiesta{};
+    // Position look-ups of the import merge over Nodi and Punzonamenti (FusioneNodi.h).
+    IndiceGriglia IndiceNodi;
+    IndiceGriglia IndicePunz;
 };
 
 }  // namespace vilmor

@@ -149,6 +149,11 @@ bool PuntoInPoligono(const std::vector<Vertice>& V, float Px, float Py) {
         n, [&](int i) { return Punto{V[static_cast<size_t>(i)].X, V[static_cast<size_t>(i)].Y}; }, Px, Py, Rx, Ry);
 }
 
+bool PuntoInAnelloPunti(const std::vector<Punto>& V, float Px, float Py, float Rx, float Ry) {
+    return DentroAnello(
+        static_cast<int>(V.size()), [&](int i) { return V[static_cast<size_t>(i)]; }, Px, Py, Rx, Ry);
+}
+
 void VerticeContorno(const Modello& m, int k, int p, float& X, float& Y) {
     int n = VerticiContorno(m, p);
     if (n <= 0) return;

@@ -29,6 +29,9 @@ bool PuntoInContorno(const Modello& m, float Px, float Py, int p);
 bool PuntoInContorno(float Px, float Py, int p);
 // Inside the polygon V (zero-based, its last vertex not repeating the first).
 bool PuntoInPoligono(const std::vector<Vertice>& V, float Px, float Py);
+// Inside the ring of the points of V (a last point repeating the first adds nothing), counted
+// along the ray from the point towards the far point (Rx, Ry).
+bool PuntoInAnelloPunti(const std::vector<Punto>& V, float Px, float Py, float Rx, float Ry);
 
 // The vertex before (VerticeContorno) and after (VerticeAdiacente) vertex k of outline p,
 // with wrap-around; the outputs stay as they were for an outline without vertices.

@@ -1,0 +1,302 @@
+#include "model/FileDatiProgetto.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "design/FusioneNodi.h"
+#include "design/NumeriAngoli.h"
+#include "drawing/Formati.h"
+#include "drawing/PerimetriPunzonamento.h"
+#include "model/FileTesto.h"
+#include "model/LetturaArchivio.h"  // SitoProduttore
+#include "model/LetturaSoletta.h"   // CoordinataPianta
+#include "model/ModuloDir.h"
+#include "model/Piattaforma.h"
+
+namespace vilmor {
+
+namespace {
+
+// Length of the tag before the version on the first line.
+constexpr size_t LunghezzaEtichetta = 8;
+// Diffuse spacings below this are not spacings: they become 20 cm.
+constexpr float PassoMinimo = 1.0f;
+constexpr float PassoSostituto = 20.0f;
+// An integrative diameter of 0 stands for this one.
+constexpr int DiamIntegrativaDefault = 12;
+// Starting values of the stud-area range, overtaken by the first punching line.
+constexpr float MinimoIniziale = 9999999.0f;
+constexpr float MassimoIniziale = -9999999.0f;
+
+bool Rifiuta() {
+    ErroreOperazione = 1;
+    return false;
+}
+
+// The header values, applied to the model only when the whole file has been read.
+struct Testata {
+    float Copriferro = 0;
+    int DiamDiffSup1 = 0, DiamDiffSup2 = 0, DiamDiffInf1 = 0, DiamDiffInf2 = 0;
+    float PassoDiffSup1 = 0, PassoDiffSup2 = 0, PassoDiffInf1 = 0, PassoDiffInf2 = 0;
+    int Integrativa1 = 0, Integrativa2 = 0;
+    float AngoloDir1Gradi = 0, AngoloDir1 = 0, AngoloDir2Gradi = 0, AngoloDir2 = 0;
+};
+
+// The values of one header line, read from that line alone: what follows them (a comment) is
+// left, and a line that lacks a value is refused with its own line number.
+class RigaTestata {
+public:
+    explicit RigaTestata(LettoreTesto& l) : riga_(l.Riga()), l_(l.LeggiRiga()) {}
+    int I() {
+        try {
+            return l_.LeggiI();
+        } catch (const ErroreLettura& e) {
+            throw ErroreLettura(e.Causa, riga_);
+        }
+    }
+    float S() {
+        try {
+            return l_.LeggiS();
+        } catch (const ErroreLettura& e) {
+            throw ErroreLettura(e.Causa, riga_);
+        }
+    }
+
+private:
+    int riga_;
+    LettoreTesto l_;
+};
+
+// Line 1: a text value whose characters after the eighth give the version, a whole number of
+// 1 or more.
+int LeggiVersione(LettoreTesto& l) {
+    const int riga = l.Riga();
+    std::string t = l.LeggiRiga();
+    size_t i = t.find_first_not_of(" \t");
+    if (i == std::string::npos) i = t.size();
+    size_t fine;
+    if (i < t.size() && t[i] == '"') {
+        ++i;
+        fine = t.find('"', i);
+    } else {
+        fine = t.find(',', i);
+    }
+    if (fine == std::string::npos) fine = t.size();
+    std::string valore = t.substr(i, fine - i);
+    // Eight characters, counted in UTF-8 as the text is held.
+    size_t pos = 0;
+    for (size_t n = 0; n < LunghezzaEtichetta && pos < valore.size(); ++n) {
+        ++pos;
+        while (pos < valore.size() && (static_cast<unsigned char>(valore[pos]) & 0xC0) == 0x80) ++pos;
+    }
+    std::string numero = valore.substr(pos);
+    size_t a = numero.find_first_not_of(" \t"), b = numero.find_last_not_of(" \t");
+    numero = a == std::string::npos ? std::string() : numero.substr(a, b - a + 1);
+    const char* p = numero.data();
+    const char* e = p + numero.size();
+    if (p != e && *p == '+') ++p;
+    double v = 0;
+    auto [q, ec] = std::from_chars(p, e, v, std::chars_format::fixed);
+    if (numero.empty() || ec != std::errc() || q != e || !std::isfinite(v) || v != std::floor(v) || v < 1)
+        throw ErroreLettura(CausaLettura::NumeroNonValido, riga);
+    return v > 1e9 ? 1000000000 : static_cast<int>(v);
+}
+
+void LeggiTestata(LettoreTesto& l, Testata& t) {
+    for (int i = 0; i < 3; ++i) RigaTestata(l).I();  // lines 2 to 4: not used
+    t.Copriferro = RigaTestata(l).S();
+    t.PassoDiffSup1 = RigaTestata(l).S();
+    t.DiamDiffSup1 = RigaTestata(l).I();
+    t.PassoDiffSup2 = RigaTestata(l).S();
+    t.DiamDiffSup2 = RigaTestata(l).I();
+    t.Integrativa1 = RigaTestata(l).I();
+    t.Integrativa2 = RigaTestata(l).I();
+    t.AngoloDir1Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
+    t.AngoloDir1 = GradiRadianti(t.AngoloDir1Gradi);
+    t.AngoloDir2Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
+    t.AngoloDir2 = GradiRadianti(t.AngoloDir2Gradi);
+    {
+        // The diameters again, with the lower face and both integrative ones: these stay.
+        RigaTestata r(l);
+        t.DiamDiffSup1 = r.I();
+        t.DiamDiffSup2 = r.I();
+        t.Integrativa1 = r.I();
+        t.DiamDiffInf1 = r.I();
+        t.DiamDiffInf2 = r.I();
+        t.Integrativa2 = r.I();
+    }
+    {
+        RigaTestata r(l);
+        t.PassoDiffSup1 = r.S();
+        t.PassoDiffSup2 = r.S();
+        t.PassoDiffInf1 = r.S();
+        t.PassoDiffInf2 = r.S();
+    }
+    for (float* p : {&t.PassoDiffSup1, &t.PassoDiffSup2, &t.PassoDiffInf1, &t.PassoDiffInf2})
+        if (*p < PassoMinimo) *p = PassoSostituto;
+    l.LeggiRiga();  // lines 16 and 17: captions
+    l.LeggiRiga();
+}
+
+// The corner lines, four to an element, until only blanks and line ends remain. After the
+// values of a corner the rest of their last line is left, or the whole next line when the last
+// value ended its line; at the end of the file that line may be missing.
+void LeggiElementi(LettoreTesto& l, int versione, ModelloAnalisi& an, bool& nonRadiale) {
+    Punzonamento w;  // the working punching record, refilled at every corner
+    while (!l.SoloSpaziFinali()) {
+        Elemento e;
+        for (size_t k = 0; k < 4; ++k) {
+            e.Numero = l.LeggiL();
+            e.NodoNum[k] = l.LeggiL();
+            float x = l.LeggiS();
+            float y = l.LeggiS();
+            l.LeggiS();  // not used
+            e.RichInf1[k] = l.LeggiS();
+            e.RichInf2[k] = l.LeggiS();
+            e.RichSup1[k] = l.LeggiS();
+            e.RichSup2[k] = l.LeggiS();
+            e.RichTaglio1[k] = l.LeggiS();
+            e.RichTaglio2[k] = l.LeggiS();
+            w.CoeffPerimetro = l.LeggiS();
+            w.AreaTotPioli = l.LeggiS();
+            w.AreaPiolo = l.LeggiS();
+            w.PioliListello = l.LeggiI();
+            w.NumListelli = versione >= 2 ? l.LeggiI() : 0;
+            w.TipoPunz = versione >= 2 ? l.LeggiI() : 0;
+            w.StatoPunz = versione >= 3 ? l.LeggiI() : 0;
+            if (!l.FineFile()) l.LeggiRiga();
+            if (w.TipoPunz > 0) nonRadiale = true;
+
+            // Positions merge at 0.1 cm, in the frame of the analysis.
+            float xr = CoordinataPianta(x, 0.0f);
+            float yr = CoordinataPianta(y, 0.0f);
+            int indice = 0;
+            AggiungiNodo(an, xr, yr, e.NodoNum[k], e.RichSup1[k], e.RichSup2[k], e.RichInf1[k], e.RichInf2[k],
+                         e.RichTaglio1[k], e.RichTaglio2[k], indice);
+            e.NodoIdx[k] = indice;
+            if (w.PioliListello > 0 || w.StatoPunz != 0) {
+                AggiungiPunzonamento(an, xr, yr, indice, w);
+                an.MinRichiesta[5] = std::min(an.MinRichiesta[5], w.AreaTotPioli);
+                an.MaxRichiesta[5] = std::max(an.MaxRichiesta[5], w.AreaTotPioli);
+            }
+        }
+        e.Triangolo = e.NodoIdx[0] == e.NodoIdx[3] ? 1 : 0;
+        an.Elementi.push_back(e);
+        ++an.NumElementi;
+    }
+}
+
+// Nodes into the plan frame (not rounded); each punching record into it at 0.1 cm, attached to
+// the first column whose box, grown by 1 cm, holds it strictly, with the stretches of its
+// control perimeter.
+void CompletaPunzonamenti(Modello& m) {
+    ModelloAnalisi& an = m.Analisi;
+    const float ox = m.Progetto.OrigineX, oy = m.Progetto.OrigineY;
+    for (int i = 0; i < an.NumNodi; ++i) {
+        Nodo& n = an.Nodi[static_cast<size_t>(i)];
+        n.X = n.X - ox;
+        n.Y = n.Y - oy;
+    }
+    const GeometriaSoletta& g = m.Soletta;
+    const int numPilastri = std::min(g.NumPilastri, static_cast<int>(g.Pilastri.size()));
+    for (int j = 0; j < an.NumPunzonamenti; ++j) {
+        Punzonamento& r = an.Punzonamenti[static_cast<size_t>(j)];
+        r.X = CoordinataPianta(r.X, ox);
+        r.Y = CoordinataPianta(r.Y, oy);
+        r.IndicePilastro = -1;
+        for (int p = 0; p < numPilastri; ++p) {
+            const Pilastro& c = g.Pilastri[static_cast<size_t>(p)];
+            if (c.XMin - 1 < r.X && r.X < c.XMax + 1 && c.YMin - 1 < r.Y && r.Y < c.YMax + 1) {
+                r.IndicePilastro = p;
+                break;
+            }
+        }
+    }
+    // The positions moved: the merge indexes no longer describe them.
+    InvalidaIndiciPosizione(an);
+    std::vector<Punto> perimetro;
+    for (int j = 0; j < an.NumPunzonamenti; ++j) {
+        int ultimo = PerimetroPunzonamento(m, j, perimetro);
+        VerificaPerimetro(m, perimetro, ultimo, j);
+    }
+}
+
+}  // namespace
+
+std::string TrovaDatiProgetto(const std::string& percorso) {
+    if (percorso.empty()) return {};
+    size_t barra = percorso.find_last_of('/');
+    std::string nome = barra == std::string::npos ? percorso : percorso.substr(barra + 1);
+    std::string cartella = barra == std::string::npos ? std::string() : percorso.substr(0, std::max<size_t>(barra, 1));
+    if (nome.empty()) return {};
+    return TrovaFileCompagno(cartella, nome);
+}
+
+bool LeggiDatiProgetto(Modello& m) {
+    ErroreOperazione = 0;
+    const std::string& percorso = m.Progetto.PercorsoDatiProgetto;
+    std::optional<std::string> byte = LeggiFileIntero(percorso);
+    if (!byte) {
+        std::string trovato = TrovaDatiProgetto(percorso);
+        if (!trovato.empty()) byte = LeggiFileIntero(trovato);
+    }
+    if (!byte) {
+        Avviso("Impossibile aprire il file:\n" + percorso);
+        return Rifiuta();
+    }
+    return LeggiDatiProgettoDaByte(std::move(*byte), percorso, m);
+}
+
+bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Modello& m) {
+    ErroreOperazione = 0;
+    Testata t;
+    ModelloAnalisi an;
+    // The statistics of the faces stay until the caller recomputes them.
+    an.MediaRichiesta = m.Analisi.MediaRichiesta;
+    an.MaxRichiesta = m.Analisi.MaxRichiesta;
+    an.MinRichiesta = m.Analisi.MinRichiesta;
+    an.MinRichiesta[5] = MinimoIniziale;
+    an.MaxRichiesta[5] = MassimoIniziale;
+    bool nonRadiale = false;
+    try {
+        LettoreTesto l(std::move(byte));
+        int versione = LeggiVersione(l);
+        if (versione > VersioneDatiProgettoMax) {
+            Avviso(std::string("Versione del file non compatibile.\nAggiornare il modulo: ") + SitoProduttore);
+            return Rifiuta();
+        }
+        LeggiTestata(l, t);
+        LeggiElementi(l, versione, an, nonRadiale);
+    } catch (const ErroreLettura& e) {
+        SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    }
+
+    // The whole file is good: from here on nothing can fail.
+    m.Analisi = std::move(an);
+    DatiProgetto& p = m.Progetto;
+    p.Copriferro = t.Copriferro;
+    p.AngoloDir1Gradi = t.AngoloDir1Gradi;
+    p.AngoloDir1 = t.AngoloDir1;
+    p.AngoloDir2Gradi = t.AngoloDir2Gradi;
+    p.AngoloDir2 = t.AngoloDir2;
+    MagliaDiffusa& d = m.Diffusa;
+    d.DiamDiffSup1 = t.DiamDiffSup1;
+    d.DiamDiffSup2 = t.DiamDiffSup2;
+    d.DiamDiffInf1 = t.DiamDiffInf1;
+    d.DiamDiffInf2 = t.DiamDiffInf2;
+    d.PassoDiffSup1 = t.PassoDiffSup1;
+    d.PassoDiffSup2 = t.PassoDiffSup2;
+    d.PassoDiffInf1 = t.PassoDiffInf1;
+    d.PassoDiffInf2 = t.PassoDiffInf2;
+    CompletaPunzonamenti(m);
+    int i1 = t.Integrativa1 == 0 ? DiamIntegrativaDefault : t.Integrativa1;
+    int i2 = t.Integrativa2 == 0 ? DiamIntegrativaDefault : t.Integrativa2;
+    m.Zone.DiamIntegrativa = std::max(i1, i2);
+    if (nonRadiale) Avviso("Attualmente l'armatura a punzonamento viene disegnata solo se di tipo radiale.");
+    return true;
+}
+
+}  // namespace vilmor
