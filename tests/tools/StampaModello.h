@@ -64,6 +64,9 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
     s.Voce("Copriferro", p.Copriferro);
     s.Testo("PercorsoDatiProgetto", p.PercorsoDatiProgetto);
     s.Voce("MagliaUnica", p.MagliaUnica);
+    s.Voce("PiegaAncoraggio", p.PiegaAncoraggio);
+    s.Testo("CartellaLavoro", p.CartellaLavoro);
+    s.Riga("LimitiContorno", Lista(m.Soletta.LimitiContorno));
 
     const GeometriaSoletta& g = m.Soletta;
     s.Voce("NumVertContorno", g.NumVertContorno);
@@ -168,6 +171,54 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
         }
     }
     s.Voce("NumPunzonamenti", a.NumPunzonamenti);
+    for (int i = 0; i < a.NumPunzonamenti; ++i) {
+        const Punzonamento& x = a.Punzonamenti[static_cast<size_t>(i)];
+        std::string n = I("Punzonamenti", static_cast<size_t>(i));
+        s.Riga(n + ".X, Y", Num(x.X) + ", " + Num(x.Y));
+        s.Riga(n + ".CoeffPerimetro, AreaTotPioli, AreaPiolo",
+               Num(x.CoeffPerimetro) + ", " + Num(x.AreaTotPioli) + ", " + Num(x.AreaPiolo));
+        s.Riga(n + ".PioliListello, NumListelli, TipoPunz, StatoPunz",
+               std::to_string(x.PioliListello) + ", " + std::to_string(x.NumListelli) + ", " +
+                   std::to_string(x.TipoPunz) + ", " + std::to_string(x.StatoPunz));
+        s.Riga(n + ".IndicePilastro, IndiceNodo", std::to_string(x.IndicePilastro) + ", " + std::to_string(x.IndiceNodo));
+        s.Voce(n + ".NumTratti", x.NumTratti);
+        s.Voce(n + ".NumVertici", x.NumVertici);
+        for (int k = 0; k < x.NumVertici && k < static_cast<int>(x.VertX.size()); ++k)
+            s.Riga(n + ".Vert(" + std::to_string(k) + ")", Num(x.VertX[k]) + ", " + Num(x.VertY[k]));
+    }
+    s.Voce("UltimaZona", m.Zone.UltimaZona);
+    for (int i = 0; i <= m.Zone.UltimaZona && i < static_cast<int>(m.Zone.Zone.size()); ++i) {
+        const Zona& z = m.Zone.Zone[static_cast<size_t>(i)];
+        std::string n = I("Zone", static_cast<size_t>(i));
+        s.Riga(n + ".Tipo, Direzione, Diametro, Diametro2",
+               std::to_string(z.Tipo) + ", " + std::to_string(z.Direzione) + ", " + std::to_string(z.Diametro) +
+                   ", " + std::to_string(z.Diametro2));
+        s.Riga(n + ".Passo, Passo2, NumBracci", Num(z.Passo) + ", " + Num(z.Passo2) + ", " + std::to_string(z.NumBracci));
+        s.Riga(n + ".XMin, YMin, XMax, YMax", Lista(std::array<float, 4>{z.XMin, z.YMin, z.XMax, z.YMax}));
+        for (int k = 0; k < 4; ++k)
+            s.Riga(n + ".Angoli(" + std::to_string(k) + ")", Num(z.Angoli[k].X) + ", " + Num(z.Angoli[k].Y));
+        s.Riga(n + ".XMarca, YMarca", Num(z.XMarca) + ", " + Num(z.YMarca));
+        s.Voce(n + ".LungTotale", z.LungTotale);
+        s.Voce(n + ".UltVertice", z.UltVertice);
+        const auto& riga = m.Zone.VerticiZone[static_cast<size_t>(i)];
+        for (int k = 0; k <= z.UltVertice && k < static_cast<int>(riga.size()); ++k)
+            s.Riga("VerticiZone(" + std::to_string(i) + ", " + std::to_string(k) + ")", Num(riga[k].X) + ", " + Num(riga[k].Y));
+    }
+    s.Voce("UltimaSezione", m.SezQuote.UltimaSezione);
+    for (int i = 0; i <= m.SezQuote.UltimaSezione && i < static_cast<int>(m.SezQuote.Sezioni.size()); ++i) {
+        const Sezione& x = m.SezQuote.Sezioni[static_cast<size_t>(i)];
+        std::string n = I("Sezioni", static_cast<size_t>(i));
+        s.Riga(n + ".X1, Y1, X2, Y2", Lista(std::array<float, 4>{x.X1, x.Y1, x.X2, x.Y2}));
+        s.Voce(n + ".Direzione", x.Direzione);
+    }
+    s.Voce("UltimaQuota", m.SezQuote.UltimaQuota);
+    for (int i = 0; i <= m.SezQuote.UltimaQuota && i < static_cast<int>(m.SezQuote.Quote.size()); ++i) {
+        const Quota& x = m.SezQuote.Quote[static_cast<size_t>(i)];
+        std::string n = I("Quote", static_cast<size_t>(i));
+        s.Riga(n + ".X1, Y1, X2, Y2", Lista(std::array<float, 4>{x.X1, x.Y1, x.X2, x.Y2}));
+        s.Voce(n + ".Pianta", x.Pianta);
+        s.Testo(n + ".Testo", x.Testo);
+    }
     s.Riga("MediaRichiesta", Lista(a.MediaRichiesta));
     s.Riga("MaxRichiesta", Lista(a.MaxRichiesta));
     s.Riga("MinRichiesta", Lista(a.MinRichiesta));

@@ -1,22 +1,29 @@
-// Test tool: reads a slab file as the program does, without drawing, and prints the model as
+// Test tool: loads a slab as the program does, without drawing, and prints the model as
 // "name = value" lines. Not a feature of the program.
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 #include "StampaModello.h"
-#include "model/LetturaSoletta.h"
+#include "model/CaricaSoletta.h"
+#include "model/FileArmature.h"
+#include "model/FileImpostazioni.h"
+#include "model/ModuloDir.h"
 #include "model/Piattaforma.h"
+#include "model/Resource.h"
 
 namespace {
 
 const char* Aiuto =
     "uso: vilmor_dump [opzioni] FILE.QVR\n"
     "\n"
-    "Legge il file della soletta e stampa il modello, una riga \"nome = valore\" per voce,\n"
-    "con i nomi del codice:\n"
+    "Carica la soletta come fa il programma all'apertura di un progetto (impostazioni\n"
+    "predefinite, poi il file delle impostazioni se c'e'; archivio, file dati di progetto,\n"
+    "file delle armature, residui dei nodi) e stampa il modello, una riga \"nome = valore\"\n"
+    "per voce, con i nomi del codice:\n"
     "  PercorsoSoletta, NumeroSoletta, OrigineX, OrigineY, Spessore, Copriferro,\n"
-    "  PercorsoDatiProgetto, MagliaUnica\n"
+    "  PercorsoDatiProgetto, MagliaUnica, PiegaAncoraggio, CartellaLavoro, LimitiContorno\n"
     "  NumVertContorno, Contorno(i) = X, Y (anello chiuso, in senso orario)\n"
     "  NumFori, NumVertForo(f), InizioForo(f), PoliX, PoliY(f, k) = X, Y\n"
     "  NumPilastri, Pilastri(i).NumVertici/.Numero/.Tratteggio/.X, Y/.Tipo/.Angolo/.VX/.VY/\n"
@@ -28,28 +35,40 @@ const char* Aiuto =
     "  NumNodi, Nodi(i).Numero/.X, Y/.RichSup1, RichSup2, RichInf1, RichInf2/\n"
     "    .RichTaglio1, RichTaglio2/.ResSup1, ResSup2, ResInf1, ResInf2/.ResTaglio\n"
     "  NumElementi, Elementi(i).Numero/.Triangolo/.NodoNum/.NodoIdx/.RichSup1 ... (4 angoli)\n"
-    "  NumPunzonamenti, MediaRichiesta, MaxRichiesta, MinRichiesta\n"
+    "  NumPunzonamenti, Punzonamenti(i).X, Y/... /.NumVertici/.Vert(k)\n"
+    "  UltimaZona, Zone(i).Tipo, .../.Angoli(k)/.XMarca, YMarca/.LungTotale/.UltVertice,\n"
+    "    VerticiZone(i, k)\n"
+    "  UltimaSezione, Sezioni(i)...; UltimaQuota, Quote(i)...\n"
+    "  MediaRichiesta, MaxRichiesta, MinRichiesta\n"
     "I numeri sono scritti col punto decimale, nella forma piu' corta che li rilegge uguali.\n"
     "\n"
     "opzioni:\n"
+    "  --answer yes|no   risposta alla prossima domanda del programma (ripetibile, in ordine);\n"
+    "                    una domanda senza risposta prevista riceve No ed e' segnalata su stderr\n"
+    "  --save            dopo il caricamento salva come il comando Salva (.QV0 e .SET)\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
     "\n"
     "I messaggi del programma vanno su stderr come \"[titolo] testo\".\n"
-    "Stato di uscita: 0 letto, 1 file rifiutato, 2 uso errato.\n";
+    "Stato di uscita: lo stato del caricamento (0 caricato, 1 file rifiutato, 255 archivio\n"
+    "rifiutato), 3 salvataggio non riuscito, 2 uso errato.\n";
 
-// Message boxes become lines on stderr; the first button answers.
+// Message boxes become lines on stderr; questions take the scripted answers in order.
 class MessaggiStderr : public vilmor::Messaggi {
 public:
+    std::deque<vilmor::RispostaMsg> Risposte;
     vilmor::RispostaMsg Mostra(const std::string& testo, vilmor::IconaMsg, vilmor::PulsantiMsg pulsanti,
                                const std::string& titolo) override {
         std::fprintf(stderr, "[%s] %s\n", titolo.c_str(), testo.c_str());
-        switch (pulsanti) {
-            case vilmor::PulsantiMsg::SiNo:
-            case vilmor::PulsantiMsg::SiNoAnnulla: return vilmor::RispostaMsg::Si;
-            default: return vilmor::RispostaMsg::Ok;
+        if (pulsanti == vilmor::PulsantiMsg::Ok) return vilmor::RispostaMsg::Ok;
+        if (Risposte.empty()) {
+            std::fprintf(stderr, "(domanda senza risposta prevista: No)\n");
+            return vilmor::RispostaMsg::No;
         }
+        auto r = Risposte.front();
+        Risposte.pop_front();
+        return r;
     }
 };
 
@@ -57,7 +76,9 @@ public:
 
 int main(int argc, char** argv) {
     std::string file;
+    bool salva = false;
     vilmor::dump::OpzioniStampa opzioni;
+    MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(Aiuto, stdout);
@@ -66,6 +87,11 @@ int main(int argc, char** argv) {
             opzioni.Nodi = false;
         } else if (std::strcmp(argv[i], "--senza-elementi") == 0) {
             opzioni.Elementi = false;
+        } else if (std::strcmp(argv[i], "--save") == 0) {
+            salva = true;
+        } else if (std::strcmp(argv[i], "--answer") == 0 && i + 1 < argc &&
+                   (std::strcmp(argv[i + 1], "yes") == 0 || std::strcmp(argv[i + 1], "no") == 0)) {
+            msg.Risposte.push_back(std::strcmp(argv[++i], "yes") == 0 ? vilmor::RispostaMsg::Si : vilmor::RispostaMsg::No);
         } else if (argv[i][0] == '-' || !file.empty()) {
             std::fputs(Aiuto, stderr);
             return 2;
@@ -78,10 +104,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    MessaggiStderr msg;
     vilmor::Piatt.Msg = &msg;
-    vilmor::Modello& m = vilmor::M;
-    if (!vilmor::ControllaVersioneSoletta(file, m) || !vilmor::LeggiSoletta(file, m)) return 1;
-    std::fputs(vilmor::dump::StampaModello(m, opzioni).c_str(), stdout);
+    vilmor::PauseAttive = false;
+    vilmor::ImpostaCartelle();
+    vilmor::ImpostaDefault();
+    if (vilmor::EsisteFile(vilmor::FileImpostazioni())) vilmor::LeggiIni();
+    int stato = vilmor::CaricaSolettaProgetto(file);
+    if (stato != 0) return stato & 0xFF;
+    std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
+    if (salva && !vilmor::SalvaArmature(vilmor::M.Progetto.PercorsoSoletta, vilmor::M)) return 3;
     return 0;
 }

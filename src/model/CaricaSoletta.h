@@ -1,0 +1,25 @@
+// The slab load: a slab file with its archive, design-data file, punching outlines and
+// reinforcement file into one complete model, or a refusal that leaves the destination as it
+// was.
+#pragma once
+
+#include <string>
+
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+// Builds a fresh model and moves it into `dest` only when the load goes through; then the
+// single-mesh rule (with the side-choice hooks when `dest` is the project in memory) and the
+// coverage warning. Status in ErroreOperazione (0 also for an empty or "Anonimo" path, which
+// loads nothing), and returned.
+int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest = M);
+
+// The headless part of opening a project: the load with the question allowed, then the
+// diffuse areas, the node statistics and the residuals. Status as CaricaSoletta.
+int CaricaSolettaProgetto(const std::string& percorso);
+
+// The warning text of the coverage check ("" when every layer covers enough nodes).
+std::string TestoCopertura(const Modello& m);
+
+}  // namespace vilmor
