@@ -16,7 +16,8 @@ public:
 
     void Pulisci() override;
     void PuntatoreAttesa(bool attesa) override;
-    void ColoreTesto(int32_t rgb) override { testo_ = rgb; }
+    // The picture has one pen colour: text is written in the foreground colour too.
+    void ColoreTesto(int32_t rgb) override { primo_ = rgb; }
     void ColoreSfondo(int32_t rgb) override;
     void ColorePrimoPiano(int32_t rgb) override { primo_ = rgb; }
     int32_t PrimoPiano() const override { return primo_; }
@@ -43,7 +44,6 @@ private:
     QImage volatile_;  // what is drawn with persistent drawing off: gone at the next repaint
     int32_t sfondo_ = 0;
     int32_t primo_ = 0xFFFFFF;
-    int32_t testo_ = 0xFFFFFF;
     bool persistente_ = true;
 };
 

@@ -1,5 +1,9 @@
 #include "ui/FrmMain.h"
 
+#include "model/CaricaProgetto.h"
+#include "model/FileImpostazioni.h"
+#include "model/FileRecenti.h"
+
 #include <QButtonGroup>
 #include <QDockWidget>
 #include <QHBoxLayout>
@@ -60,10 +64,16 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
     SelezionaLato(0);
+    LeggiMEM();
     ImpostaDefault();
+    if (EsisteFile(FileImpostazioni())) LeggiIni();
     ImpostaColori();
     SettaIdComandi(1 + Imp.IconeGrandi);
     AggiornaTitolo();
+}
+
+void FrmMain::ApriRigaComando() {
+    if (!percorsoRigaComando_.empty() && EsisteFile(percorsoRigaComando_)) CaricaProgetto(percorsoRigaComando_);
 }
 
 FrmMain::~FrmMain() {

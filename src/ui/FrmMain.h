@@ -26,6 +26,8 @@ public:
 
     CtrlVid* PianoVideo() const { return ctrlVid_; }
     const std::string& PercorsoRigaComando() const { return percorsoRigaComando_; }
+    // Opens the slab named on the command line, once the window is shown.
+    void ApriRigaComando();
 
     // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; the single-mesh label.
     QRadioButton* OpzioneLato(int indice) const { return lati_.at(indice); }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/FrmMain.h"
 
@@ -12,5 +13,6 @@ int main(int argc, char* argv[]) {
     }
     vilmor::FrmMain finestra(vilmor::PercorsoDaRigaComando(riga));
     finestra.show();
+    QTimer::singleShot(0, &finestra, [&finestra] { finestra.ApriRigaComando(); });
     return app.exec();
 }
