@@ -49,38 +49,24 @@ inline bool Spazio(char c) { return c == ' ' || c == '\t'; }
 inline bool FineRigaCar(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
+bool LettoreTesto::ConsumaFineRiga() {
+    if (pos_ >= dati_.size() || !FineRigaCar(dati_[pos_])) return false;
+    if (dati_[pos_++] == '\r' && pos_ < dati_.size() && dati_[pos_] == '\n') ++pos_;
+    ++riga_;
+    return true;
+}
+
 void LettoreTesto::SaltaSpaziERighe() {
     while (pos_ < dati_.size()) {
-        char c = dati_[pos_];
-        if (Spazio(c)) {
-            ++pos_;
-        } else if (c == '\n') {
-            ++pos_;
-            ++riga_;
-        } else if (c == '\r') {
-            ++pos_;
-            if (pos_ < dati_.size() && dati_[pos_] == '\n') ++pos_;
-            ++riga_;
-        } else {
-            break;
-        }
+        if (Spazio(dati_[pos_])) ++pos_;
+        else if (!ConsumaFineRiga()) break;
     }
 }
 
 void LettoreTesto::DopoValore() {
     while (pos_ < dati_.size() && Spazio(dati_[pos_])) ++pos_;
-    if (pos_ >= dati_.size()) return;
-    char c = dati_[pos_];
-    if (c == ',') {
-        ++pos_;
-    } else if (c == '\n') {
-        ++pos_;
-        ++riga_;
-    } else if (c == '\r') {
-        ++pos_;
-        if (pos_ < dati_.size() && dati_[pos_] == '\n') ++pos_;
-        ++riga_;
-    }
+    if (pos_ < dati_.size() && dati_[pos_] == ',') ++pos_;
+    else ConsumaFineRiga();
 }
 
 std::string_view LettoreTesto::Gettone() {
@@ -163,15 +149,7 @@ std::string LettoreTesto::LeggiRiga() {
     size_t inizio = pos_;
     while (pos_ < dati_.size() && !FineRigaCar(dati_[pos_])) ++pos_;
     std::string t = DaWindows1252(std::string_view(dati_).substr(inizio, pos_ - inizio));
-    if (pos_ < dati_.size()) {
-        if (dati_[pos_] == '\r') {
-            ++pos_;
-            if (pos_ < dati_.size() && dati_[pos_] == '\n') ++pos_;
-        } else {
-            ++pos_;
-        }
-        ++riga_;
-    }
+    ConsumaFineRiga();
     return t;
 }
 

@@ -60,6 +60,7 @@ private:
     std::string_view Gettone();  // a number token
     void DopoValore();
     void SaltaSpaziERighe();
+    bool ConsumaFineRiga();  // one CR LF, LF or CR; false when none stands here
     double Numero();
 
     std::string dati_;
