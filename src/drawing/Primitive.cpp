@@ -1,5 +1,7 @@
 #include "drawing/Primitive.h"
 
+#include "drawing/FerriSezione.h"
+
 namespace vilmor {
 namespace {
 SinkDisegno* Destinazione(int uscita) {
@@ -24,9 +26,13 @@ void DisTesto(float X, float Y, const std::string& testo, int tipo, int layer, i
 // The geometry of the representative bar arrives with the zone annotation.
 void DisFerroInt(float, float, int, const std::string&, const std::string&, int) {}
 
-// The bar runs of the sections arrive with the section drawing; measuring finds nothing yet.
-void DisFerriSez(int, int, float, float, float, int, float, int, int, int uscita) {
-    if (uscita == -1) LungFerroSez = 0;
+// The drawing of the bar runs arrives with the section drawing; measuring is complete.
+int DisFerriSez(int conteggio, int lato, float, float X1, float X2, int diametro, float,
+                int piegaIniz, int piegaFine, int uscita) {
+    LungFerroSez = 0;
+    if (uscita != -1) return 0;
+    LungFerroSez = MisuraFerriSez(ParametriFerriSezione(M), conteggio, lato, X1, X2, diametro, piegaIniz, piegaFine);
+    return LungFerroSez;
 }
 
 }  // namespace vilmor

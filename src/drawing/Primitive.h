@@ -31,7 +31,8 @@ void DisTesto(float X, float Y, const std::string& testo, int tipo, int layer, i
               float angolo, int uscita);
 void DisFerroInt(float offsetX, float offsetY, int zona, const std::string& etichetta1,
                  const std::string& etichetta2, int uscita);
-void DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
-                 int piegaIniz, int piegaFine, int uscita);
+// With uscita -1 the run is only measured: LungFerroSez and the result are its developed length.
+int DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
+                int piegaIniz, int piegaFine, int uscita);
 
 }  // namespace vilmor

@@ -1,5 +1,6 @@
 #include "model/CaricaProgetto.h"
 
+#include "design/BarreZone.h"
 #include "design/Statistiche.h"
 #include "model/CaricaSoletta.h"
 #include "model/Estensioni.h"
@@ -66,7 +67,7 @@ int CaricaProgetto(const std::string& percorso) {
     SettaLimiti();
     PuntatoreNormale();
     if (Disegno.ZoomEstensione) Disegno.ZoomEstensione();
-    if (CalcolaArmatureHook) CalcolaArmatureHook();
+    CalcolaArmature();
     Vista.CodiceVista = 0;
     Vista.PiantaCorrente = M.Progetto.MagliaUnica ? 1 : 0;
     Ridisegna();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "design/BarreZone.h"
 #include "design/ContorniArmatura.h"
 #include "model/Estensioni.h"
 #include "model/FileArmature.h"
@@ -42,7 +43,7 @@ bool Carica(int n, const char* azione) {
     LeggiArmature(p, 0, M);
     CalcolaContornoArmatura(M);
     SettaLimiti();
-    if (CalcolaArmatureHook) CalcolaArmatureHook();
+    CalcolaArmature();
     return true;
 }
 

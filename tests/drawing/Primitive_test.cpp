@@ -34,8 +34,9 @@ TEST(Primitive, IlSelettoreSceglieIlSink) {
 TEST(Primitive, MisuraSenzaDisegno) {
     PiattaformaProva p;
     LungFerroSez = 99;
-    DisFerriSez(3, 0, 25, 0, 500, 12, 20, 1, 1, -1);
-    EXPECT_EQ(LungFerroSez, 0);
+    int n = DisFerriSez(3, 0, 25, 0, 500, 12, 20, 1, 1, -1);
+    EXPECT_GE(n, 500);
+    EXPECT_EQ(LungFerroSez, n);
     EXPECT_TRUE(p.SinkVideo.Entita_.empty());
     EXPECT_TRUE(p.SinkDxf.Entita_.empty());
 }

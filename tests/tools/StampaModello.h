@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "design/BarreDiffuse.h"
 #include "model/Poligoni.h"
 #include "model/definizioni.h"
 
@@ -51,6 +52,8 @@ inline std::string I(const std::string& nome, size_t i) { return nome + "(" + st
 struct OpzioniStampa {
     bool Nodi = true;
     bool Elementi = true;
+    // The items the last bar-layout pass left out; not printed when null.
+    const std::vector<ElementoSaltato>* Saltati = nullptr;
 };
 
 inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
@@ -131,6 +134,14 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
     s.Voce("AreaDiffInf1", d.AreaDiffInf1);
     s.Voce("AreaDiffInf2", d.AreaDiffInf2);
     s.Voce("AreaCavalletti", d.AreaCavalletti);
+    s.Voce("LungDiffSup1", d.LungDiffSup1);
+    s.Voce("LungDiffSup2", d.LungDiffSup2);
+    s.Voce("LungDiffInf1", d.LungDiffInf1);
+    s.Voce("LungDiffInf2", d.LungDiffInf2);
+    s.Voce("PesoDiffSup1", d.PesoDiffSup1);
+    s.Voce("PesoDiffSup2", d.PesoDiffSup2);
+    s.Voce("PesoDiffInf1", d.PesoDiffInf1);
+    s.Voce("PesoDiffInf2", d.PesoDiffInf2);
     s.Voce("DiamIntegrativa", m.Zone.DiamIntegrativa);
     s.Voce("AngoloDir1Gradi", p.AngoloDir1Gradi);
     s.Voce("AngoloDir1", p.AngoloDir1);
@@ -222,6 +233,10 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
     s.Riga("MediaRichiesta", Lista(a.MediaRichiesta));
     s.Riga("MaxRichiesta", Lista(a.MaxRichiesta));
     s.Riga("MinRichiesta", Lista(a.MinRichiesta));
+    if (o.Saltati) {
+        s.Voce("ElementiSaltati", static_cast<int>(o.Saltati->size()));
+        for (size_t i = 0; i < o.Saltati->size(); ++i) s.Testo(I("ElementiSaltati", i), DescriviSaltato((*o.Saltati)[i]));
+    }
     return s.Risultato();
 }
 

@@ -1,0 +1,80 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "design/BarreZone.h"
+#include "design/ContorniArmatura.h"
+#include "design/GeometriaZona.h"
+#include "model/Estensioni.h"
+#include "model/Impostazioni.h"
+#include "model/ModMateriali.h"
+#include "model/Poligoni.h"
+
+// The bar-layout pass runs after every edit: a 60 m x 40 m slab with 20 openings, diffuse
+// spacings of 10 cm on both faces and 600 face zones.
+namespace {
+
+using namespace vilmor;
+
+struct Dati {
+    Modello M;
+    Dati() {
+        SettaAcciaio(4);
+        SettaCls(4);
+        Imp = Impostazioni{};
+        GeometriaSoletta& g = M.Soletta;
+        g.Contorno = {{0, 0}, {0, 4000}, {6000, 4000}, {6000, 0}, {0, 0}};
+        g.NumVertContorno = 4;
+        int f = 0;
+        for (int i = 0; i < 5; ++i)
+            for (int j = 0; j < 4; ++j, ++f) {
+                float x = 600 + 1000.0f * i, y = 400 + 900.0f * j;
+                const float v[4][2] = {{x, y}, {x + 60, y}, {x + 60, y + 60}, {x, y + 60}};
+                for (int k = 0; k < 4; ++k) AggiungiVerticePoli(g, f, k, v[k][0], v[k][1]);
+                g.NumVertForo[f] = 4;
+            }
+        g.NumFori = f;
+        M.Progetto.Spessore = 26;
+        M.Progetto.Copriferro = 3;
+        M.Progetto.AngoloDir2 = static_cast<float>(3.14159265358979 / 2);
+        M.Progetto.AngoloDir2Gradi = 90;
+        CalcolaDirezioni(M);
+        CalcolaContornoArmatura(M);
+        MagliaDiffusa& d = M.Diffusa;
+        d.DiamDiffSup1 = d.DiamDiffSup2 = d.DiamDiffInf1 = d.DiamDiffInf2 = 12;
+        d.PassoDiffSup1 = d.PassoDiffSup2 = d.PassoDiffInf1 = d.PassoDiffInf2 = 10;
+
+        std::mt19937 gen(5);
+        std::uniform_real_distribution<float> ux(50, 5300), uy(50, 3300), ul(80, 650);
+        for (int z = 0; z < 600; ++z) {
+            EditZone e;
+            float x = std::round(ux(gen)), y = std::round(uy(gen));
+            float w = std::round(ul(gen)), h = std::round(ul(gen));
+            e.ZonaCorrente.Tipo = z % 2;
+            e.ZonaCorrente.Direzione = (z / 2) % 2;
+            e.ZonaCorrente.Diametro = 14;
+            e.ZonaCorrente.Passo = 20;
+            e.ContornoZonaCorr = {{x, y + h}, {x + w, y + h}, {x + w, y}, {x, y}};
+            e.UltVertZonaCorr = 3;
+            e.MantieniRiferimento = 1;
+            GeometriaZonaRett(M.Progetto, e);
+            M.Zone.Zone.push_back(e.ZonaCorrente);
+            M.Zone.VerticiZone[static_cast<size_t>(z)] = e.ContornoZonaCorr;
+        }
+        M.Zone.UltimaZona = 599;
+    }
+};
+
+void CalcolaArmatureGrande(benchmark::State& s) {
+    static Dati d;
+    for (auto _ : s) benchmark::DoNotOptimize(CalcolaArmature(d.M));
+    float zone = 0;
+    for (const Zona& z : d.M.Zone.Zone) zone += z.LungTotale;
+    s.counters["LungDiffSup1_m"] = d.M.Diffusa.LungDiffSup1 / 100;
+    s.counters["LungZone_m"] = zone / 100;
+}
+BENCHMARK(CalcolaArmatureGrande)->Unit(benchmark::kMillisecond);
+
+}  // namespace

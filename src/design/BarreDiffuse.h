@@ -1,0 +1,56 @@
+// The bars of the diffuse mesh: for each face and bar direction one layer of parallel bars laid
+// inside the working outline of the slab and stopped at the working outlines of the openings,
+// either drawn (output 0 screen, 1 DXF) or measured with hooks and laps into the layer totals
+// `LungDiff*` (cm) and `PesoDiff*` (kg) (output -1).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+// An item the bar-layout pass could not lay out: it contributes nothing to the totals.
+enum class GenereSaltato { StratoDiffuso, Zona };
+struct ElementoSaltato {
+    GenereSaltato Genere = GenereSaltato::Zona;
+    // StratoDiffuso: the layer (0 upper face direction 1, 1 lower face direction 1, 2 upper
+    // face direction 2, 3 lower face direction 2); Zona: the zone's index.
+    int Indice = 0;
+    // Runs of a diffuse layer left out (the rest of the layer is measured); 0: the whole item.
+    int Tratti = 0;
+    std::string Motivo;
+};
+// One line naming the item and the reason, for the user.
+std::string DescriviSaltato(const ElementoSaltato& s);
+// A number in the reasons: the shortest text that reads back the same, with a point.
+std::string TestoValore(float v);
+
+// Working outlines of the openings in the frame of the layer being laid out (opening, vertex),
+// the companion of `PoligonoLavoro`; both hold the last frame used.
+inline std::vector<std::vector<Punto>> ForiLavoro;
+
+// What a layer's layout met: an unusable spacing or outline (nothing laid out) and the runs that
+// could not be divided into deliverable bars (measured as 0).
+struct EsitoStrato {
+    bool PassoValido = true;
+    bool ContornoValido = true;  // false: the working outline's extents are not numbers
+    int TrattiSaltati = 0;
+};
+
+// Both directions of the diffuse mesh of one face (0 upper, any other value lower). Output -1
+// stores the four totals of that face; a drawing pass stores nothing. The offsets (cm) move
+// every drawn coordinate. Layers that cannot be laid out are appended to *saltati.
+void ComputaDiffusa(Modello& m, float offsetX, float offsetY, int lato, int uscita,
+                    std::vector<ElementoSaltato>* saltati = nullptr);
+void ComputaDiffusa(float offsetX, float offsetY, int lato, int uscita);
+
+// One layer (direction 0: bar direction 1, otherwise direction 2) on `Edit.PoligonoLavoro` (the
+// working outline) and `ForiLavoro`, both already in that direction's frame. Bars are drawn on
+// layer 20 or 21; output -1 adds each bar run's developed length to `Edit.LungTotFerri`.
+EsitoStrato CalcolaBarreDirezione(const Modello& m, float offsetX, float offsetY, int direzione, float passo,
+                                  int diametro, int uscita);
+void CalcolaBarreDirezione(float offsetX, float offsetY, int direzione, float passo, int diametro, int uscita);
+
+}  // namespace vilmor
