@@ -66,45 +66,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
     d.PassoCavalletti1 = l.LeggiS();
     d.PassoCavalletti2 = l.LeggiS();
 
-    int rigaZone = l.Riga();
-    d.UltimaZona = l.LeggiI();
-    if (d.UltimaZona < -1 || d.UltimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaZone);
-    l.ControllaConteggio(d.UltimaZona + 1, 2 * 40);
-    for (int i = 0; i <= d.UltimaZona; ++i) {
-        Zona z;
-        z.XMin = l.LeggiS(), z.YMin = l.LeggiS(), z.XMax = l.LeggiS(), z.YMax = l.LeggiS();
-        for (auto& a : z.Angoli) a.X = l.LeggiS(), a.Y = l.LeggiS();
-        z.XBarra1 = l.LeggiS(), z.YBarra1 = l.LeggiS(), z.XBarra2 = l.LeggiS(), z.YBarra2 = l.LeggiS();
-        z.XRif = l.LeggiS(), z.YRif = l.LeggiS();
-        z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
-        z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
-        z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
-        z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
-        z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
-        int rigaVert = l.Riga();
-        z.UltVertice = l.LeggiI();
-        if (z.UltVertice < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
-        if (v >= 5) {
-            z.PoligonoCordolo = l.LeggiI();
-            z.LatoCordolo = l.LeggiI();
-        } else {
-            z.PoligonoCordolo = -1;
-            z.LatoCordolo = 0;
-        }
-        if (v >= 6) {
-            z.Angolo = l.LeggiS();
-            z.Copriferro = l.LeggiS();
-        }
-        try {
-            l.ControllaConteggio(z.UltVertice + 1, 4);
-        } catch (ErroreLettura&) {
-            throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
-        }
-        std::vector<Punto> vert(static_cast<size_t>(z.UltVertice + 1));
-        for (auto& p : vert) p.X = l.LeggiS(), p.Y = l.LeggiS();
-        d.Zone.push_back(z);
-        d.Vertici.push_back(std::move(vert));
-    }
+    LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici);
 
     int rigaSez = l.Riga();
     d.UltimaSezione = l.LeggiI();
@@ -200,6 +162,51 @@ void Normalizza(std::string& s) {
 }
 
 }  // namespace
+
+void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
+                       std::vector<std::vector<Punto>>& vertici) {
+    zone.clear();
+    vertici.clear();
+    int rigaZone = l.Riga();
+    ultimaZona = l.LeggiI();
+    if (ultimaZona < -1 || ultimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaZone);
+    l.ControllaConteggio(ultimaZona + 1, 2 * 40);
+    for (int i = 0; i <= ultimaZona; ++i) {
+        Zona z;
+        z.XMin = l.LeggiS(), z.YMin = l.LeggiS(), z.XMax = l.LeggiS(), z.YMax = l.LeggiS();
+        for (auto& a : z.Angoli) a.X = l.LeggiS(), a.Y = l.LeggiS();
+        z.XBarra1 = l.LeggiS(), z.YBarra1 = l.LeggiS(), z.XBarra2 = l.LeggiS(), z.YBarra2 = l.LeggiS();
+        z.XRif = l.LeggiS(), z.YRif = l.LeggiS();
+        z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
+        z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
+        z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
+        z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
+        z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
+        int rigaVert = l.Riga();
+        z.UltVertice = l.LeggiI();
+        if (z.UltVertice < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
+        if (v >= 5) {
+            z.PoligonoCordolo = l.LeggiI();
+            z.LatoCordolo = l.LeggiI();
+        } else {
+            z.PoligonoCordolo = -1;
+            z.LatoCordolo = 0;
+        }
+        if (v >= 6) {
+            z.Angolo = l.LeggiS();
+            z.Copriferro = l.LeggiS();
+        }
+        try {
+            l.ControllaConteggio(z.UltVertice + 1, 4);
+        } catch (ErroreLettura&) {
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
+        }
+        std::vector<Punto> vert(static_cast<size_t>(z.UltVertice + 1));
+        for (auto& p : vert) p.X = l.LeggiS(), p.Y = l.LeggiS();
+        zone.push_back(z);
+        vertici.push_back(std::move(vert));
+    }
+}
 
 std::string NomeFileArmature(const std::string& percorsoSoletta) {
     const std::string& p = percorsoSoletta;

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/definizioni.h"
 
 namespace vilmor {
+
+class LettoreTesto;
 
 inline constexpr int VersioneArmature = 7;
 
@@ -28,6 +31,11 @@ enum class EsitoArmature {
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
+
+// The zone list of a file of version v: line Z0, then every zone block with its outline.
+// Throws ErroreLettura on a malformed or truncated list or more than MaxZone zones.
+void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
+                       std::vector<std::vector<Punto>>& vertici);
 
 // Load step: the reinforcement file beside the slab, or the automatic dimensions when none.
 void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);

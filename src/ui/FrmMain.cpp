@@ -60,6 +60,8 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.Ctrl_Vid = ctrlVid_;
     Piatt.Finestra = this;
     Piatt.PropertyGrid1 = pannello_;
+    dialoghi_ = std::make_unique<DialoghiQt>(this);
+    Piatt.Dialoghi = dialoghi_.get();
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
@@ -81,6 +83,7 @@ FrmMain::~FrmMain() {
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
+    if (Piatt.Dialoghi == dialoghi_.get()) Piatt.Dialoghi = nullptr;
 }
 
 void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }

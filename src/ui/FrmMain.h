@@ -9,6 +9,7 @@
 
 #include "model/Piattaforma.h"
 #include "ui/CtrlVid.h"
+#include "ui/DialoghiQt.h"
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
 
@@ -48,6 +49,7 @@ private:
     QLabel* magliaUnica_ = nullptr;
     PannelloQt* pannello_ = nullptr;
     std::unique_ptr<MessaggiQt> messaggi_;
+    std::unique_ptr<DialoghiQt> dialoghi_;
     std::string percorsoRigaComando_;
 };
 

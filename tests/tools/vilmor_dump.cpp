@@ -6,7 +6,9 @@
 #include <string>
 
 #include "StampaModello.h"
+#include "design/BarreZone.h"
 #include "model/CaricaSoletta.h"
+#include "model/ComandiFile.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
 #include "model/ModuloDir.h"
@@ -32,6 +34,8 @@ const char* Aiuto =
     "  NumPali, Pali(i).X, Y, Raggio\n"
     "  DiamDiff*, PassoDiff*, DiamCavalletti, PassoCavalletti1/2, AreaDiff*, AreaCavalletti,\n"
     "  DiamIntegrativa, AngoloDir1Gradi, AngoloDir1, AngoloDir2Gradi, AngoloDir2\n"
+    "  LungDiffSup1 ... LungDiffInf2 (cm), PesoDiffSup1 ... PesoDiffInf2 (kg): totali della\n"
+    "    maglia diffusa calcolati dopo il caricamento come fa il programma\n"
     "  NumNodi, Nodi(i).Numero/.X, Y/.RichSup1, RichSup2, RichInf1, RichInf2/\n"
     "    .RichTaglio1, RichTaglio2/.ResSup1, ResSup2, ResInf1, ResInf2/.ResTaglio\n"
     "  NumElementi, Elementi(i).Numero/.Triangolo/.NodoNum/.NodoIdx/.RichSup1 ... (4 angoli)\n"
@@ -40,6 +44,8 @@ const char* Aiuto =
     "    VerticiZone(i, k)\n"
     "  UltimaSezione, Sezioni(i)...; UltimaQuota, Quote(i)...\n"
     "  MediaRichiesta, MaxRichiesta, MinRichiesta\n"
+    "  ElementiSaltati, ElementiSaltati(i) = \"voce: motivo\": strati e zone che il calcolo\n"
+    "    delle armature non ha potuto computare (contano 0 nei totali)\n"
     "I numeri sono scritti col punto decimale, nella forma piu' corta che li rilegge uguali.\n"
     "\n"
     "opzioni:\n"
@@ -111,7 +117,9 @@ int main(int argc, char** argv) {
     if (vilmor::EsisteFile(vilmor::FileImpostazioni())) vilmor::LeggiIni();
     int stato = vilmor::CaricaSolettaProgetto(file);
     if (stato != 0) return stato & 0xFF;
+    vilmor::CalcolaArmature();
+    opzioni.Saltati = &vilmor::ElementiSaltati;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
-    if (salva && !vilmor::SalvaArmature(vilmor::M.Progetto.PercorsoSoletta, vilmor::M)) return 3;
+    if (salva && vilmor::Salva() != 0) return 3;
     return 0;
 }

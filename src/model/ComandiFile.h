@@ -1,0 +1,42 @@
+// The file commands of the main window: open, reopen a recent file, save, save as, and the
+// import of another slab's zones. Each returns its status: 0 done; -1 cancelled, declined or
+// failed, also left in ErroreOperazione; an open whose load fails returns the load's status
+// and leaves ErroreOperazione as the project load does.
+#pragma once
+
+#include <string>
+
+namespace vilmor {
+
+// Refusal of save and save-as while no slab is open.
+inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\xA8 nulla da salvare.";
+
+// Open dialog for the files of extension `e` (the open command passes "QVR") at the working
+// folder, then the project load of the chosen file. The path keeps its real case; path,
+// working folder and model change together, on success only.
+int ApriFile(const std::string& e);
+
+// Opens entry k of the recent-files list. A file that has gone is reported and dropped from
+// the list; after a load the slab's folder becomes the current folder of the process.
+int ApriRecente(int k);
+
+// Save as: the slab file is copied under the chosen name (asking before replacing another
+// file), then the reinforcement is saved beside the copy and the recent list written. The
+// open slab file chosen again is kept and only the reinforcement saved. `PercorsoSoletta`
+// and the caption change only after the copy went through.
+int SalvaConNome(const std::string& titolo = "Salva");
+
+// The save command: the reinforcement and verification files of the open slab, then the
+// recent list; save-as for an untitled project.
+int Salva();
+
+// The import command: open dialog for a ".QV0" file at the working folder, then
+// ImportaArmature of the chosen file.
+int ComandoImporta();
+
+// Copies a file to a temporary name in the target's folder and renames it over the target.
+// On failure shows the message naming the files (the access message for a refused access),
+// leaves the target as it was, removes the temporary file and returns false.
+bool CopiaFileSicura(const std::string& origine, const std::string& destinazione);
+
+}  // namespace vilmor
