@@ -7,7 +7,7 @@
 
 #include "StampaModello.h"
 #include "design/BarreZone.h"
-#include "model/CaricaSoletta.h"
+#include "model/CaricaProgetto.h"
 #include "model/ComandiFile.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
@@ -115,9 +115,9 @@ int main(int argc, char** argv) {
     vilmor::ImpostaCartelle();
     vilmor::ImpostaDefault();
     if (vilmor::EsisteFile(vilmor::FileImpostazioni())) vilmor::LeggiIni();
-    int stato = vilmor::CaricaSolettaProgetto(file);
+    // The program's own open sequence: load, derived data, recent list, bar layout.
+    int stato = vilmor::CaricaProgetto(file);
     if (stato != 0) return stato & 0xFF;
-    vilmor::CalcolaArmature();
     opzioni.Saltati = &vilmor::ElementiSaltati;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
