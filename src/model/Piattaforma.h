@@ -107,6 +107,9 @@ public:
 // the program's own table answers.
 class ServerSezioni;
 
+// The multiple-insertion dialog of the zones around columns and piles (design/ZonePilastri.h).
+class DialogoAggMulti;
+
 // The installed implementations; null until the program or a test installs one.
 // A missing message box writes to stderr and answers with the first button.
 struct Piattaforma {
@@ -116,6 +119,7 @@ struct Piattaforma {
     DialoghiFile* Dialoghi = nullptr;
     FinestraPrincipale* Finestra = nullptr;
     ServerSezioni* Sezioni = nullptr;
+    DialogoAggMulti* FrmAggMulti = nullptr;
 };
 inline Piattaforma Piatt;
 
