@@ -14,6 +14,7 @@
 #include "model/ModuloDir.h"
 #include "model/Piattaforma.h"
 #include "model/Residui.h"
+#include "model/Servizi.h"
 
 namespace vilmor {
 
@@ -327,7 +328,7 @@ void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m)
     std::string nome = TrovaFileArmature(percorsoSoletta);
     if (!EsisteFile(nome)) {
         m.SezQuote.UltimaQuota = -1;
-        if (QuotaturaAutomaticaHook) QuotaturaAutomaticaHook(m);
+        if (Disegno.QuotaturaAutomatica) Disegno.QuotaturaAutomatica(m);
         return;
     }
     LeggiArmature(nome, domanda, m);

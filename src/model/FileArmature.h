@@ -53,7 +53,5 @@ std::string DataFile(const std::string& percorso);
 inline bool PauseAttive = true;
 void Pausa(int ms);
 
-// Hook of the automatic dimensioning, called when a slab has no reinforcement file.
-inline void (*QuotaturaAutomaticaHook)(Modello&) = nullptr;
 
 }  // namespace vilmor

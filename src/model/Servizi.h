@@ -2,11 +2,15 @@
 // change of the diffuse mesh. The drawing code installs them; until then nothing is drawn.
 #pragma once
 
+#include "model/definizioni.h"
+
 namespace vilmor {
 
 struct ServiziDisegno {
     void (*ZoomEstensione)() = nullptr;
     void (*Ridisegna)(int uscita) = nullptr;
+    // The automatic dimensions of a slab without a reinforcement file.
+    void (*QuotaturaAutomatica)(Modello& m) = nullptr;
 };
 inline ServiziDisegno Disegno;
 

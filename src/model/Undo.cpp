@@ -8,6 +8,7 @@
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
 #include "model/Piattaforma.h"
+#include "model/Servizi.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -48,7 +49,7 @@ bool Carica(int n, const char* azione) {
 }
 
 void Ridisegna() {
-    if (RidisegnaHook) RidisegnaHook();
+    if (Disegno.Ridisegna) Disegno.Ridisegna(0);
 }
 
 }  // namespace

@@ -31,8 +31,4 @@ void PulisciUndo();
 inline bool UndoPossibile() { return Undo.UndoCorrente > Undo.UndoPrimo; }
 inline bool RedoPossibile() { return Undo.UndoCorrente < Undo.UndoUltimo; }
 
-// After a snapshot is loaded the outline may differ: the derived geometry and the bar layout
-// are renewed, and the picture through this when installed.
-inline void (*RidisegnaHook)() = nullptr;
-
 }  // namespace vilmor
