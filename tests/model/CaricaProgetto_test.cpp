@@ -116,4 +116,14 @@ TEST_F(ProgettoProva, FallimentoLasciaIlProgettoAperto) {
     }
     AnnullaOperazione();
     EXPECT_EQ(M.Diffusa.PassoDiffSup1, 20) << "undo still restores A's last change";
+
+    // A save then writes A's files only; B's folder stays as it was.
+    const std::string v5 = LeggiTutto(dir / "B/V5.QVR");
+    ASSERT_TRUE(SalvaArmature(M.Progetto.PercorsoSoletta, M));
+    EXPECT_TRUE(fs::exists(dir / "A/SOL1.QV0"));
+    EXPECT_TRUE(fs::exists(dir / "A/set0001.SET"));
+    int nB = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "B")) ++nB;
+    EXPECT_EQ(nB, 2);
+    EXPECT_EQ(LeggiTutto(dir / "B/V5.QVR"), v5);
 }

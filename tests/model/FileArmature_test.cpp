@@ -315,6 +315,29 @@ TEST(FileArmature, NomeDelFile) {
     EXPECT_EQ(TrovaFileArmature(dir / "Altro.QVR"), dir / "Altro.QV0");
 }
 
+TEST(FileArmature, FileInAltreMaiuscoleLettoERiscritto) {
+    SenzaPause np;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    Modello m = ModelloBase();
+    m.Progetto.CartellaLavoro = dir.Percorso();
+    m.Zone.Zone = {ZonaProva(0, 4)};
+    m.Zone.UltimaZona = 0;
+    m.Zone.VerticiZone[0] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
+    ASSERT_TRUE(ScriviArmature(dir / "SOL12.qv0", m));
+    ScriviTutto(dir / "Sol12.qvr", "x");
+    Modello r = ModelloBase();
+    r.Progetto.CartellaLavoro = dir.Percorso();
+    CaricaArmature(dir / "Sol12.qvr", 0, r);
+    ASSERT_EQ(r.Zone.UltimaZona, 0);
+    r.Zone.UltimaZona = -1;
+    ASSERT_TRUE(SalvaArmature(dir / "Sol12.qvr", r));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Sol12.QV0"));
+    Modello q = ModelloBase();
+    ASSERT_EQ(LeggiArmature(dir / "SOL12.qv0", 0, q), EsitoArmature::Letto);
+    EXPECT_EQ(q.Zone.UltimaZona, -1) << "saved back into the file found";
+}
+
 TEST(FileArmature, GuastoDiScritturaNonToccaIlVecchioFile) {
     SenzaPause np;
     PiattaformaProva p;
