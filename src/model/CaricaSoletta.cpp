@@ -29,8 +29,9 @@ int Ferma(int stato) {
 }
 
 bool Leggibile(const std::string& percorso) {
+    if (!EsisteFile(percorso)) return false;
     std::ifstream f(percorso, std::ios::binary);
-    return EsisteFile(percorso) && f.good();
+    return f.good();
 }
 
 bool MagliaUnicaDa(const Modello& m) {
@@ -65,6 +66,8 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest) {
     ErroreOperazione = 0;
     if (percorso.empty() || MaiuscoloUtf8(percorso) == "ANONIMO") return 0;
     if (!Leggibile(percorso)) {
+        // The file test has already reported a bad path or a refused folder.
+        if (ErroreOperazione != 0) return ErroreOperazione;
         Avviso("File della soletta:\n" + percorso + "\nnon trovato.");
         return Ferma(1);
     }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <optional>
 #include <thread>
 
@@ -23,6 +24,16 @@ namespace {
 std::string Maiuscolo(std::string s) {
     for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
+}
+
+// A last index (-1 = none) whose elements, of `byteMinimi` bytes each, the rest of the file
+// can hold.
+int UltimoIndice(LettoreTesto& l, int byteMinimi) {
+    int u = l.LeggiI();
+    if (u < -1 || u == std::numeric_limits<int>::max())
+        throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
+    l.ControllaConteggio(u + 1, byteMinimi);
+    return u;
 }
 
 // What a reinforcement file holds, parsed whole before anything reaches the model.
@@ -69,10 +80,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
 
     LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici);
 
-    int rigaSez = l.Riga();
-    d.UltimaSezione = l.LeggiI();
-    if (d.UltimaSezione < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaSez);
-    l.ControllaConteggio(d.UltimaSezione + 1, 2 * 13);
+    d.UltimaSezione = UltimoIndice(l, 2 * 13);
     for (int i = 0; i <= d.UltimaSezione; ++i) {
         Sezione s;
         s.X1 = l.LeggiS(), s.Y1 = l.LeggiS(), s.X2 = l.LeggiS(), s.Y2 = l.LeggiS();
@@ -82,10 +90,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
         d.Sezioni.push_back(s);
     }
 
-    int rigaQuote = l.Riga();
-    d.UltimaQuota = l.LeggiI();
-    if (d.UltimaQuota < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaQuote);
-    l.ControllaConteggio(d.UltimaQuota + 1, 2 * 5);
+    d.UltimaQuota = UltimoIndice(l, 2 * 5);
     for (int i = 0; i <= d.UltimaQuota; ++i) {
         Quota q;
         q.X1 = l.LeggiS(), q.Y1 = l.LeggiS(), q.X2 = l.LeggiS(), q.Y2 = l.LeggiS();
@@ -168,10 +173,10 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
                        std::vector<std::vector<Punto>>& vertici) {
     zone.clear();
     vertici.clear();
-    int rigaZone = l.Riga();
-    ultimaZona = l.LeggiI();
-    if (ultimaZona < -1 || ultimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaZone);
-    l.ControllaConteggio(ultimaZona + 1, 2 * 40);
+    // Values of one zone block before its outline, by version.
+    const int valoriZona = v >= 6 ? 40 : v == 5 ? 38 : 36;
+    ultimaZona = UltimoIndice(l, 2 * valoriZona);
+    if (ultimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
     for (int i = 0; i <= ultimaZona; ++i) {
         Zona z;
         z.XMin = l.LeggiS(), z.YMin = l.LeggiS(), z.XMax = l.LeggiS(), z.YMax = l.LeggiS();
@@ -183,9 +188,10 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
         z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
         z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
-        int rigaVert = l.Riga();
         z.UltVertice = l.LeggiI();
-        if (z.UltVertice < -1) throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
+        const int rigaVert = l.RigaValore();
+        if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         if (v >= 5) {
             z.PoligonoCordolo = l.LeggiI();
             z.LatoCordolo = l.LeggiI();
@@ -284,7 +290,6 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
     auto byte = LeggiFileIntero(percorso);
     if (!byte) {
         Avviso("Impossibile leggere il file:\n" + percorso);
-        m.Progetto.FileArmatureNonLetto = percorso;
         return EsitoArmature::Ignorato;
     }
     LettoreTesto l(std::move(*byte));
@@ -293,19 +298,16 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
         d.Versione = l.LeggiI();
         if (d.Versione >= 8) {
             AvvisoNonLetto(percorso, "\xC3\xA8 di una versione pi\xC3\xB9 recente e non \xC3\xA8 stato letto.");
-            m.Progetto.FileArmatureNonLetto = percorso;
             return EsitoArmature::Ignorato;
         }
         if (d.Versione < 1) throw ErroreLettura(CausaLettura::NumeroNonValido, 1);
         LeggiTutto(l, d);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
-        m.Progetto.FileArmatureNonLetto = percorso;
         return EsitoArmature::Ignorato;
     }
     if (d.Numero != m.Progetto.NumeroSoletta) {
         AvvisoNonLetto(percorso, "appartiene alla soletta " + std::to_string(d.Numero) + " e non \xC3\xA8 stato letto.");
-        m.Progetto.FileArmatureNonLetto = percorso;
         return EsitoArmature::Ignorato;
     }
     if (d.Versione >= 4 && domanda > 0 && !ConfrontaData(d.Stamp, m.Progetto.DataSoletta)) {
@@ -331,7 +333,8 @@ void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m)
         if (Disegno.QuotaturaAutomatica) Disegno.QuotaturaAutomatica(m);
         return;
     }
-    LeggiArmature(nome, domanda, m);
+    // The slab's own file that could not be read is never replaced without asking.
+    if (LeggiArmature(nome, domanda, m) == EsitoArmature::Ignorato) m.Progetto.FileArmatureNonLetto = nome;
 }
 
 bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {

@@ -72,6 +72,7 @@ void LettoreTesto::DopoValore() {
 std::string_view LettoreTesto::Gettone() {
     SaltaSpaziERighe();
     if (pos_ >= dati_.size()) Errore(CausaLettura::FineFile);
+    rigaValore_ = riga_;
     size_t inizio = pos_;
     while (pos_ < dati_.size()) {
         char c = dati_[pos_];
@@ -83,7 +84,7 @@ std::string_view LettoreTesto::Gettone() {
 
 double LettoreTesto::Numero() {
     std::string_view g = Gettone();
-    int rigaValore = riga_;
+    const int rigaValore = rigaValore_;
     // Only plain decimal numbers: no "nan", "inf", hexadecimal or empty values.
     char buf[64];
     if (g.empty() || g.size() >= sizeof buf) throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore);
@@ -105,19 +106,17 @@ double LettoreTesto::Numero() {
 }
 
 int LettoreTesto::LeggiI() {
-    int r = riga_;
     double v = Numero();
     if (v != std::floor(v) || v < std::numeric_limits<int32_t>::min() ||
         v > std::numeric_limits<int32_t>::max())
-        throw ErroreLettura(CausaLettura::NumeroNonValido, r);
+        throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore_);
     return static_cast<int>(v);
 }
 
 float LettoreTesto::LeggiS() {
-    int r = riga_;
     double v = Numero();
     float f = static_cast<float>(v);
-    if (!std::isfinite(f)) throw ErroreLettura(CausaLettura::NumeroNonValido, r);
+    if (!std::isfinite(f)) throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore_);
     return f;
 }
 
@@ -126,6 +125,7 @@ double LettoreTesto::LeggiD() { return Numero(); }
 std::string LettoreTesto::LeggiT() {
     SaltaSpaziERighe();
     if (pos_ >= dati_.size()) Errore(CausaLettura::FineFile);
+    rigaValore_ = riga_;
     size_t inizio, fine;
     if (dati_[pos_] == '"') {
         ++pos_;
@@ -156,23 +156,18 @@ std::string LettoreTesto::LeggiRiga() {
 void LettoreTesto::ControllaConteggio(int conteggio, int byteMinimi) const {
     size_t resto = dati_.size() - std::min(pos_, dati_.size());
     if (conteggio < 0 || static_cast<size_t>(conteggio) > resto / static_cast<size_t>(std::max(1, byteMinimi)))
-        throw ErroreLettura(CausaLettura::ConteggioNonValido, riga_);
+        throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaValore_);
 }
 
 int LettoreTesto::LeggiConteggio(int byteMinimi) {
-    int r = riga_;
     int c = LeggiI();
-    try {
-        ControllaConteggio(c, byteMinimi);
-    } catch (ErroreLettura&) {
-        throw ErroreLettura(CausaLettura::ConteggioNonValido, r);
-    }
+    ControllaConteggio(c, byteMinimi);
     return c;
 }
 
 void LettoreTesto::ControllaIndice(int indice, int n, bool consentiMenoUno) const {
     if (consentiMenoUno && indice == -1) return;
-    if (indice < 0 || indice >= n) throw ErroreLettura(CausaLettura::IndiceFuoriIntervallo, riga_);
+    if (indice < 0 || indice >= n) throw ErroreLettura(CausaLettura::IndiceFuoriIntervallo, rigaValore_);
 }
 
 bool LettoreTesto::SoloSpaziFinali() const {

@@ -54,6 +54,8 @@ public:
     // True when nothing but blanks and line ends remains.
     bool SoloSpaziFinali() const;
     int Riga() const { return riga_; }
+    // Line of the last value read: where the count and index checks report their fault.
+    int RigaValore() const { return rigaValore_; }
     [[noreturn]] void Errore(CausaLettura c) const { throw ErroreLettura(c, riga_); }
 
 private:
@@ -66,6 +68,7 @@ private:
     std::string dati_;
     size_t pos_ = 0;
     int riga_ = 1;
+    int rigaValore_ = 1;
 };
 
 // Builds the lines of a file in the print-zone form: each item after the first starts at the

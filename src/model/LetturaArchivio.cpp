@@ -153,15 +153,8 @@ bool LeggiSezioni(LettoreTesto& r, int versione, ArchivioPilastri& a) {
     // Coded texts: a count of 0 or less lists none.
     r.LeggiT();
     {
-        int riga = r.Riga();
         int n = r.LeggiI();
-        if (n > 0) {
-            try {
-                r.ControllaConteggio(n);
-            } catch (const ErroreLettura&) {
-                throw ErroreLettura(CausaLettura::ConteggioNonValido, riga);
-            }
-        }
+        if (n > 0) r.ControllaConteggio(n);
         a.NumVociArchivio = n;
         a.VociArchivio.assign(std::max(n, 0) + 1, VoceArchivio{});
         for (int j = 0; j < n; ++j) {

@@ -93,11 +93,9 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         e.Triangolo = l.LeggiI();
         for (size_t k = 0; k < 4; ++k) {
             e.NodoNum[k] = l.LeggiL();
-            int riga = l.Riga();
             e.NodoIdx[k] = l.LeggiI();
             // The maps index Nodi with it: a corner must name a node of the file.
-            if (e.NodoIdx[k] < 0 || e.NodoIdx[k] >= a.NumNodi)
-                throw ErroreLettura(CausaLettura::IndiceFuoriIntervallo, riga);
+            l.ControllaIndice(e.NodoIdx[k], a.NumNodi);
             e.RichSup1[k] = l.LeggiS();
             e.RichSup2[k] = l.LeggiS();
             e.RichInf1[k] = l.LeggiS();
@@ -114,17 +112,10 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
     g.Pilastri.assign(1, Pilastro{});
     g.NumPilastri = 0;
     for (;;) {
-        int riga = l.Riga();
         int k = l.LeggiI();
         if (k <= -1) break;
         // A polygon's vertex pairs must fit in what is left of the file.
-        if (k >= 3) {
-            try {
-                l.ControllaConteggio(k, ValoriCoppia * ByteValore);
-            } catch (ErroreLettura&) {
-                throw ErroreLettura(CausaLettura::ConteggioNonValido, riga);
-            }
-        }
+        if (k >= 3) l.ControllaConteggio(k, ValoriCoppia * ByteValore);
         Pilastro p;
         p.NumVertici = k;
         p.Numero = l.LeggiI();
@@ -233,14 +224,7 @@ void LeggiContorno(LettoreTesto& l, Modello& m) {
         g.Contorno[static_cast<size_t>(i)].Y = CoordinataPianta(l.LeggiS(), oy);
     }
     g.Contorno[static_cast<size_t>(n)] = g.Contorno[0];
-    // Negative of the shoelace area: below zero the ring runs counter-clockwise (y up).
-    double s = 0;
-    for (int i = 0; i <= n; ++i) {
-        const Punto& a = g.Contorno[static_cast<size_t>(i)];
-        const Punto& b = g.Contorno[i == n ? 0 : static_cast<size_t>(i) + 1];
-        s += (static_cast<double>(b.X) * a.Y - static_cast<double>(b.Y) * a.X) / 2;
-    }
-    if (s < 0) InvertiPunti(g.Contorno);
+    if (!OrarioPunti(g.Contorno)) InvertiPunti(g.Contorno);
 
     g.NumVertForo.assign(1, 0);
     g.InizioForo.clear();
@@ -248,16 +232,10 @@ void LeggiContorno(LettoreTesto& l, Modello& m) {
     g.YFori.clear();
     g.NumFori = 0;
     for (;;) {
-        int riga = l.Riga();
         int c = l.LeggiI();
         if (c <= -1) break;
-        try {
-            l.ControllaConteggio(c, ValoriCoppia * ByteValore);
-        } catch (ErroreLettura&) {
-            throw ErroreLettura(CausaLettura::ConteggioNonValido, riga);
-        }
+        l.ControllaConteggio(c, ValoriCoppia * ByteValore);
         int p = g.NumFori;
-        if (static_cast<int>(g.NumVertForo.size()) <= p) g.NumVertForo.resize(static_cast<size_t>(p) + 1, 0);
         // Even an empty opening starts at the store's end, so the next one cannot overwrite it.
         IniziaForo(g, p);
         for (int j = 0; j < c; ++j) {

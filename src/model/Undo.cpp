@@ -41,7 +41,8 @@ bool Carica(int n, const char* azione) {
         Avviso(std::string("Impossibile ") + azione + " l'operazione:\n" + p + "\nfile non trovato.");
         return false;
     }
-    LeggiArmature(p, 0, M);
+    // A snapshot that cannot be read (it reports why) leaves the window where it is.
+    if (LeggiArmature(p, 0, M) != EsitoArmature::Letto) return false;
     CalcolaContornoArmatura(M);
     SettaLimiti();
     CalcolaArmature();
@@ -63,8 +64,7 @@ bool SalvaStatoFile(const std::string& nome) { return ScriviArmature(Cartella() 
 bool CaricaStatoFile(const std::string& nome) {
     std::string p = Cartella() + "/" + nome;
     if (!EsisteFile(p)) return false;
-    LeggiArmature(p, 0, M);
-    return true;
+    return LeggiArmature(p, 0, M) == EsitoArmature::Letto;
 }
 
 bool SalvaStatoUndo() {

@@ -34,14 +34,19 @@ void CtrlVid::ColoreSfondo(int32_t rgb) {
 }
 
 template <class F> void CtrlVid::Disegna(F&& f) {
-    QImage* dest = &immagine_;
+    auto su = [&](QImage& img) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        f(p);
+    };
     if (!persistente_) {
         if (volatile_.isNull()) volatile_ = immagine_;
-        dest = &volatile_;
+        su(volatile_);
+    } else {
+        su(immagine_);
+        // What is shown holds the volatile drawing too: the lasting one must reach it as well.
+        if (!volatile_.isNull()) su(volatile_);
     }
-    QPainter p(dest);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    f(p);
     update();
 }
 
@@ -103,7 +108,7 @@ void CtrlVid::TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
 
 void CtrlVid::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, volatile_.isNull() ? immagine_ : volatile_);
+    p.drawImage(0, 0, Mostrata());
 }
 
 void CtrlVid::resizeEvent(QResizeEvent*) {

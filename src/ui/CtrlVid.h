@@ -31,7 +31,8 @@ public:
     void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
     void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
 
-    const QImage& Immagine() const { return immagine_; }
+    const QImage& Immagine() const { return immagine_; }       // the lasting drawing
+    const QImage& Mostrata() const { return volatile_.isNull() ? immagine_ : volatile_; }  // what is shown
     static QColor Colore(int32_t rgb);
 
 protected:

@@ -50,7 +50,7 @@ PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // A click anywhere on an item's row edits its value, as in a property grid.
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* v, int colonna) {
-        if (colonna != ColonnaValore && (v->flags() & Qt::ItemIsEditable)) editItem(v, ColonnaValore);
+        if (v->flags() & Qt::ItemIsEditable) editItem(v, ColonnaValore);
     });
 }
 
@@ -97,7 +97,9 @@ void PannelloQt::ImpostaValore(int32_t id, const std::string& valore) {
 
 void PannelloQt::ModificaVoce(int32_t id, const std::string& testo) {
     // The handler may clear and refill the panel: the item is looked up again afterwards.
-    const std::string risposta = DopoModifica ? DopoModifica(id, testo) : testo;
+    // Without a handler nothing can store the value: the cell keeps what the model holds.
+    if (!DopoModifica) return;
+    const std::string risposta = DopoModifica(id, testo);
     ImpostaValore(id, risposta);
 }
 

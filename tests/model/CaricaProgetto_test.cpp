@@ -66,6 +66,7 @@ TEST_F(ProgettoProva, SuccessoConTestoDiAttesa) {
         Imp.SfondoBianco = sfondo;
         ASSERT_EQ(CaricaProgetto(dir / "A/SOL1.QVR"), 0);
         auto op = Operazioni();
+        ASSERT_GE(op.size(), 10u);
         std::vector<std::string> inizio(op.begin(), op.begin() + 9);
         EXPECT_EQ(inizio, (std::vector<std::string>{
                               "Pulisci", "PuntatoreAttesa", "DisegnoPersistente", "Pulisci", "ColoreTesto",

@@ -205,6 +205,33 @@ TEST(FileArmature, VersioniVecchie) {
     EXPECT_TRUE(p.Msg.Visti.empty());
 }
 
+TEST(FileArmature, ConteggiEstremiEFileCompatti) {
+    CartellaTemp dir;
+    const std::string testa = " 1 \r\n 12 \r\n0 0\r\n 10 10 8 8 \r\n20 20 20 20\r\n 0 0 0\r\n";
+    struct {
+        std::string coda, attesa;
+    } casi[] = {{"-1 \r\n 2147483647 \r\n", "Conteggio non valido (riga 8)."},
+                {" 2147483647 \r\n", "Conteggio non valido (riga 7)."}};
+    for (const auto& c : casi) {
+        PiattaformaProva p;
+        ScriviTutto(dir / "c.QV0", testa + c.coda);
+        Modello m = ModelloBase();
+        EXPECT_EQ(LeggiArmature(dir / "c.QV0", 0, m), EsitoArmature::Ignorato);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_NE(p.Msg.Visti[0].Testo.find(c.attesa), std::string::npos) << p.Msg.Visti[0].Testo;
+    }
+    // A version-1 zone holds 36 values before its outline: a compact file with one is good.
+    PiattaformaProva p;
+    std::string zona = " 0 \r\n";
+    for (int i = 0; i < 35; ++i) zona += "0,";
+    zona += "-1,-1,-1";  // UltVertice (no outline), then no sections and no dimensions: 78 bytes
+    ScriviTutto(dir / "v1.QV0", testa + zona);
+    Modello m = ModelloBase();
+    EXPECT_EQ(LeggiArmature(dir / "v1.QV0", 0, m), EsitoArmature::Letto);
+    EXPECT_EQ(m.Zone.UltimaZona, 0);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+}
+
 TEST(ConfrontaData, Tabella) {
     struct {
         std::string stamp, data;

@@ -77,6 +77,8 @@ TEST(LettoreTesto, Guasti) {
         {"2.5\r\n", "I", CausaLettura::NumeroNonValido, 1},
         {"1 2\r\n", "III", CausaLettura::FineFile, 2},
         {"", "R", CausaLettura::FineFile, 1},
+        {"1\r\n\r\n\r\n2.5\r\n", "II", CausaLettura::NumeroNonValido, 4},
+        {"1\r\n\r\n1e39\r\n", "IS", CausaLettura::NumeroNonValido, 3},
         {"", "T", CausaLettura::FineFile, 1},
     };
     for (const auto& c : casi) {
@@ -103,8 +105,23 @@ TEST(LettoreTesto, ConteggioControllato) {
             EXPECT_EQ(e.Riga, 1);
         }
     }
+    // The checks report the line of the value they check, not the one after it.
+    LettoreTesto c("\r\n\r\n-1\r\n2\r\n");
+    try {
+        c.LeggiConteggio();
+        ADD_FAILURE();
+    } catch (const ErroreLettura& e) {
+        EXPECT_EQ(e.Riga, 3);
+    }
     LettoreTesto l("5\r\n");
-    EXPECT_THROW(l.ControllaIndice(5, 5), ErroreLettura);
+    EXPECT_EQ(l.LeggiI(), 5);
+    try {
+        l.ControllaIndice(5, 5);
+        ADD_FAILURE();
+    } catch (const ErroreLettura& e) {
+        EXPECT_EQ(e.Causa, CausaLettura::IndiceFuoriIntervallo);
+        EXPECT_EQ(e.Riga, 1);
+    }
     EXPECT_NO_THROW(l.ControllaIndice(-1, 5, true));
 }
 

@@ -102,6 +102,18 @@ TEST_F(UndoProva, SnapshotMancanteENonScrivibile) {
     EXPECT_EQ(p.Msg.Visti.size(), 2u);
 }
 
+TEST_F(UndoProva, SnapshotIllegibile) {
+    Cambia(200);
+    ScriviTutto(dir / NomeFileUndo(0), " 7 \r\ntroncato\r\n");
+    M.Progetto.FileArmatureNonLetto = "/d/S.QV0";
+    AnnullaOperazione();
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo.rfind("File non leggibile:", 0), 0u);
+    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(M.Soletta.Contorno[1].Y, 200);
+    EXPECT_EQ(M.Progetto.FileArmatureNonLetto, "/d/S.QV0") << "a snapshot is not the slab's own file";
+}
+
 TEST_F(UndoProva, PulisciNellaCartellaDeiSnapshot) {
     Cambia(200);
     Cambia(300);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <string>
 
 #include "StampaModello.h"
@@ -11,6 +12,7 @@
 #include "model/ComandiFile.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
+#include "model/FileRecenti.h"
 #include "model/ModuloDir.h"
 #include "model/Piattaforma.h"
 #include "model/Resource.h"
@@ -51,7 +53,7 @@ const char* Aiuto =
     "opzioni:\n"
     "  --answer yes|no   risposta alla prossima domanda del programma (ripetibile, in ordine);\n"
     "                    una domanda senza risposta prevista riceve No ed e' segnalata su stderr\n"
-    "  --save            dopo il caricamento salva come il comando Salva (.QV0 e .SET)\n"
+    "  --save            dopo il caricamento salva come il comando Salva (.QV0, .SET e l'elenco dei file recenti)\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
@@ -113,10 +115,11 @@ int main(int argc, char** argv) {
     vilmor::Piatt.Msg = &msg;
     vilmor::PauseAttive = false;
     vilmor::ImpostaCartelle();
+    vilmor::LeggiMEM();  // a save writes the recent-files list back: start from the user's own
     vilmor::ImpostaDefault();
     if (vilmor::EsisteFile(vilmor::FileImpostazioni())) vilmor::LeggiIni();
     // The program's own open sequence: load, derived data, recent list, bar layout.
-    int stato = vilmor::CaricaProgetto(file);
+    int stato = vilmor::CaricaProgetto(std::filesystem::absolute(file).string());
     if (stato != 0) return stato & 0xFF;
     opzioni.Saltati = &vilmor::ElementiSaltati;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);

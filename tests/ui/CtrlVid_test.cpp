@@ -19,6 +19,19 @@ TEST(CtrlVid, LineaPersistenteEPulizia) {
     EXPECT_EQ(v.Immagine(), prima);
 }
 
+TEST(CtrlVid, DisegnoDuraturoVisibileDopoUnoVolatile) {
+    CtrlVid v;
+    v.resize(200, 100);
+    v.ColoreSfondo(0);
+    v.DisegnoPersistente(false);
+    v.Linea(10, 20, 190, 20, ColorePalette(14), false);
+    v.DisegnoPersistente(true);
+    v.Linea(10, 60, 190, 60, ColorePalette(12), false);
+    EXPECT_EQ(v.Mostrata().pixelColor(100, 60), QColor(255, 0, 0));
+    EXPECT_EQ(v.Mostrata().pixelColor(100, 20), QColor(255, 255, 0));
+    EXPECT_EQ(v.Immagine().pixelColor(100, 20), QColor(0, 0, 0)) << "the volatile line is not lasting";
+}
+
 TEST(FrmMain, RigaDiComando) {
     EXPECT_EQ(PercorsoDaRigaComando("\"/dati/Sol 1.QVR\""), "/dati/Sol 1.QVR");
     EXPECT_EQ(PercorsoDaRigaComando("/dati/sol.qvr"), "/dati/sol.qvr");
