@@ -80,11 +80,17 @@ int PioliZona(Modello& m, int z, float ox, float oy, int uscita) {
     const double passo = zona.Passo, passo2 = zona.Passo2;
     const bool passiValidi = passo > 0 && std::isfinite(passo) && passo2 > 0 && std::isfinite(passo2);
     if (n >= 3 && passiValidi) {
-        double ymin = P[0].Y, ymax = P[0].Y;
-        for (const Punto& p : P) ymin = std::min<double>(ymin, p.Y), ymax = std::max<double>(ymax, p.Y);
+        double ymin = P[0].Y, ymax = P[0].Y, xmin = P[0].X, xmax = P[0].X;
+        for (const Punto& p : P) {
+            ymin = std::min<double>(ymin, p.Y), ymax = std::max<double>(ymax, p.Y);
+            xmin = std::min<double>(xmin, p.X), xmax = std::max<double>(xmax, p.X);
+        }
         const double H = ymax - ymin;
         const double y0 = ymin + (H - passo2 * static_cast<double>(SpaziInteri(H, passo2))) * 0.5;
-        const int64_t righe = NumeroRighe(y0, passo2, ymax + 0.01, false);
+        int64_t righe = NumeroRighe(y0, passo2, ymax + 0.01, false);
+        // A grid too dense to be a stud layout (bad data) gets no studs, as a bad spacing does.
+        const double perRiga = (xmax - xmin) / passo + 2;
+        if (righe > 0 && !(static_cast<double>(righe) * perRiga <= static_cast<double>(MaxRigheScansione))) righe = 0;
 
         ScansioneRighe scan;
         scan.AggiungiAnello(P, n, ScansioneRighe::Ruolo::Pieno);

@@ -125,6 +125,10 @@ void PuntoADistanza(float X1, float Y1, float X2, float Y2, float& Xr, float& Yr
 }
 
 void ProiettaPunto(float X1, float Y1, float X2, float Y2, float Px, float Py, float& Xr, float& Yr) {
+    if (Distanza(X1, Y1, X2, Y2) < 1e-4f) {  // no direction to project on
+        Xr = X1, Yr = Y1;
+        return;
+    }
     if (std::fabs(Y2 - Y1) <= 1e-6f) {
         float y = Y2;
         Xr = Px, Yr = y;

@@ -104,7 +104,7 @@ int64_t NumeroRighe(double y0, double passo, double yFine, bool stretto) {
     int64_t k = static_cast<int64_t>(stima) + 2;
     // The estimate may be off by one either way; settle it on the lines themselves.
     while (k > 0 && !dentro(k)) --k;
-    while (dentro(k + 1)) ++k;
+    while (k <= MaxRigheScansione && dentro(k + 1)) ++k;
     int64_t n = k + 1;
     return n > MaxRigheScansione ? -1 : n;
 }

@@ -79,6 +79,11 @@ DatiDirezione Dati(int dir) {
 
 }  // namespace
 
+std::string MsgDatiMulti(int direzione) {
+    return "I ferri in direzione " + std::to_string(direzione) +
+           " richiedono almeno 2 ferri, un passo di almeno 1 cm e un diametro di almeno 4 mm.\nOperazione annullata.";
+}
+
 std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio) {
     return "La lunghezza dei ferri in direzione " + std::to_string(direzione) + " (" + FormatNumVar(lunghezza, 1) +
            " cm) deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) +
@@ -109,6 +114,10 @@ void InserisciZonePilastri(float x1, float y1, float x2, float y2, int kind) {
         if (!AggMulti.ApplicaDirMulti[dir]) continue;
         ++ticked;
         const DatiDirezione d = Dati(dir);
+        if (!(d.Passo >= 1 && std::isfinite(d.Passo)) || d.NumFerri < 2 || d.Diametro < 4) {
+            Avviso(MsgDatiMulti(dir + 1));
+            return;
+        }
         // A bar not longer than its two anchorages would turn the zone inside out.
         const int A = CalcAncoraggio(d.Diametro);
         if (!(d.Lunghezza > static_cast<float>(2 * A))) {

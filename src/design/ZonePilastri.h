@@ -36,6 +36,8 @@ inline constexpr char MsgNessunPilastro[] = "Non sono stati individuati pilastri
 inline constexpr char MsgNessunPalo[] = "Non sono stati individuati pali nella zona selezionata";
 // "La lunghezza dei ferri in direzione <k> (<L> cm) deve superare il doppio dell'ancoraggio
 // (<2A> cm).\nOperazione annullata."
+// Bar data the dialog would not accept (at least 2 bars, spacing 1 cm, diameter 4 mm).
+std::string MsgDatiMulti(int direzione);
 std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio);
 // "Pilastri senza armatura aggiuntiva: <n>." (piles: "Pali ...") and the reason on a second line.
 std::string MsgSenzaZona(int kind, int n);

@@ -103,6 +103,7 @@ TEST_F(DisegnoZone, ConteggioPioli) {
         {"passo nullo", Quadrato(100, 100, 110), Pioli(0, 20), 0, 0},
         {"passo trasversale negativo", Quadrato(100, 100, 110), Pioli(20, -5), 0, 0},
         {"passo non numerico", Quadrato(100, 100, 110), Pioli(std::nanf(""), 20), 0, 0},
+        {"griglia troppo fitta", Quadrato(100, 100, 110), Pioli(0.01f, 0.01f), 0, 0},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

@@ -62,6 +62,8 @@ TEST(Geometria, DistanzeEProiezioni) {
         {{0, 0, 0, 10}, 3, 7, 0, 7},
         {{10, 0, 0, 20}, 0, 0, 8, 4},
         {{5, 5, 5.00005f, 5.00005f}, 30, 70, 5, 5},  // too short for a direction: its first end
+        {{5, 5, 5, 5}, 30, 70, 5, 5},
+        {{5, 5, 5.00005f, 5}, 30, 70, 5, 5},
     };
     for (const auto& c : casi) {
         xr = yr = -999;

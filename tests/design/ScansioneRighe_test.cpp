@@ -132,7 +132,7 @@ TEST(ScansioneRighe, AnelliDegeneriENumeriNonValidi) {
     ScansioneRighe s;
     s.AggiungiAnello({}, -1);
     s.AggiungiAnello({{5, 5}}, -1);
-    s.AggiungiAnello({{0, 0}, {0, 10}, {nan, 10}, {10, 0}}, -1);
+    s.AggiungiAnello({{0, 0}, {0, 10}, {nan, nan}, {10, 10}, {10, 0}}, -1);
     std::vector<double> x;
     s.Incroci(5, x);
     EXPECT_EQ(x.size() % 2, 0u);
@@ -163,6 +163,7 @@ TEST(ScansioneRighe, NumeroRighe) {
         {0, inf, 100, true, -1},
         {0, 20, std::nan(""), true, -1},
         {0, 1e-6, 100, true, -1},   // more lines than any slab can carry
+        {1, 1e-300, 1, false, -1},  // steps below the rounding of the start: no endless count
     };
     for (const Caso& c : casi)
         EXPECT_EQ(NumeroRighe(c.y0, c.passo, c.fine, c.stretto), c.atteso) << c.y0 << " " << c.passo << " " << c.fine;

@@ -361,6 +361,26 @@ TEST_F(ZonePilastri, LunghezzaNonOltreDueAncoraggi) {
     EXPECT_EQ(M.Zone.UltimaZona, 0);
 }
 
+TEST_F(ZonePilastri, DatiDeiFerriNonValidi) {
+    Colonne({{500, 250}});
+    const std::string prima = dump::StampaModello(M);
+    struct {
+        float passo;
+        int ferri, diametro;
+    } casi[] = {{-10, 6, 12}, {0, 6, 12}, {std::nanf(""), 6, 12}, {10, 1, 12}, {10, -5, 12}, {10, 6, 0}};
+    for (const auto& c : casi) {
+        pp.Msg.Visti.clear();
+        dlg.Valori = ValoriBase();
+        dlg.Valori.PassoMulti2 = c.passo;
+        dlg.Valori.NumFerriMulti2 = c.ferri;
+        dlg.Valori.DiamMulti2 = c.diametro;
+        InserisciZonePilastri(0, 0, 1000, 500, 0);
+        EXPECT_EQ(Testi(), std::vector<std::string>{MsgDatiMulti(2)}) << c.passo << " " << c.ferri;
+        EXPECT_EQ(dump::StampaModello(M), prima);
+        EXPECT_FALSE(Snapshot());
+    }
+}
+
 TEST_F(ZonePilastri, LimiteDelleZone) {
     // Stored zones to fill the table up to n, then a window asking for 4 more.
     auto riempi = [](int n) {

@@ -117,6 +117,7 @@ TEST_F(CaricoProva, UnRifiutoLasciaIlProgettoAperto) {
         {dir / "D/SOLDP.QVR", 1, "File dati di progetto armature:\n" + (dir / "D/SOLDP.DAT") + "\nnon trovato."},
         {dir / "E/SOLDP.QVR", 1, "File non leggibile:"},
         {dir / "nessuno/X.QVR", 1, "File della soletta:\n" + (dir / "nessuno/X.QVR") + "\nnon trovato."},
+        {dir / "A/SOL1.QVR/X.QVR", -1, "Drive o percorso non trovato."},
         {"anonimo", 0, ""},
         {"", 0, ""},
     };
@@ -127,7 +128,7 @@ TEST_F(CaricoProva, UnRifiutoLasciaIlProgettoAperto) {
         if (c.messaggio.empty()) {
             EXPECT_TRUE(p.Msg.Visti.empty()) << c.percorso;
         } else {
-            ASSERT_FALSE(p.Msg.Visti.empty()) << c.percorso;
+            ASSERT_EQ(p.Msg.Visti.size(), 1u) << c.percorso;
             EXPECT_NE(p.Msg.Visti[0].Testo.find(c.messaggio), std::string::npos) << p.Msg.Visti[0].Testo;
             EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
         }
