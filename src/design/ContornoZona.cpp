@@ -129,9 +129,8 @@ struct Buco {
 
 bool EstendiSelAncoraggio(const DatiProgetto& pr, int Direzione, std::vector<Vertice>& V, float L) {
     if (V.size() < 4) return false;
-    float b = Direzione == 0 ? pr.AngoloDir1Gradi
-                             : RiduciAngolo180(static_cast<double>(pr.AngoloDir1Gradi) + pr.AngoloDir2Gradi);
-    b = RiduciAngolo180(b);
+    const float b = RiduciAngolo180(Direzione == 0 ? static_cast<double>(pr.AngoloDir1Gradi)
+                                                   : static_cast<double>(pr.AngoloDir1Gradi) + pr.AngoloDir2Gradi);
 
     // Side i runs from corner i - 1 to corner i (side 0 from corner 3).
     struct Lato {

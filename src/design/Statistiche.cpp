@@ -6,15 +6,10 @@
 
 namespace vilmor {
 
-namespace {
-
-// Steel per metre of one layer; a spacing that is not positive gives nothing (no division).
 float AreaStrato(int diametro, float passo) {
     if (!(passo > 0)) return 0;
     return static_cast<float>(static_cast<double>(AreaBarra(diametro)) * 100.0 / passo);
 }
-
-}  // namespace
 
 void CalcStatNodi(Modello& m) {
     ModelloAnalisi& a = m.Analisi;

@@ -11,6 +11,9 @@ namespace vilmor {
 void CalcStatNodi(Modello& m);
 inline void CalcStatNodi() { CalcStatNodi(M); }
 
+// Steel per metre of a layer of bars; a spacing that is not positive gives nothing.
+float AreaStrato(int diametro, float passo);
+
 // AreaDiffSup1 .. AreaDiffInf2 (cm2/m) and AreaCavalletti (cm2/m2). A layer whose spacing is
 // not positive provides nothing; chairs need both spacings positive and a diameter.
 void CalcAreeDiffuse(Modello& m);

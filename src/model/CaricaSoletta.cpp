@@ -52,8 +52,7 @@ std::string TestoCopertura(const Modello& m) {
                                   "Armatura" + lato + " dir. 2: nodi con armatura ok < 20%"};
     std::string testo;
     for (int strato = 0; strato < 4; ++strato) {
-        float passo = LeggiPassoDiff(m, strato);
-        float P = passo > 0 ? AreaBarra(static_cast<int>(LeggiDiamDiff(m, strato))) * 100 / passo : 0.0f;
+        const float P = AreaStrato(static_cast<int>(LeggiDiamDiff(m, strato)), LeggiPassoDiff(m, strato));
         int coperti = 0;
         for (int i = 0; i < n; ++i)
             if (RichiestaNodo(m, strato, i) - P <= 0.005f) ++coperti;

@@ -368,7 +368,7 @@ std::string DataFile(const std::string& percorso) {
     if (::stat(percorso.c_str(), &st) != 0) return {};
     std::tm t{};
     ::localtime_r(&st.st_mtime, &t);
-    char buf[32];
+    char buf[80];
     std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900,
                   t.tm_hour, t.tm_min, t.tm_sec);
     return buf;

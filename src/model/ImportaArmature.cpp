@@ -76,7 +76,8 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
     }
     ZoneArmatura& t = m.Zone;
     if (t.UltimaZona + 1 + static_cast<int>(scelte.size()) > MaxZone) {
-        Avviso("Importazione annullata: si supererebbe il numero massimo di 601 armature integrative.");
+        Avviso("Importazione annullata: si supererebbe il numero massimo di " + std::to_string(MaxZone) +
+               " armature integrative.");
         return -1;
     }
 
