@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "design/FusioneNodi.h"
+#include "base/Piattaforma.h"
 #include "model/FileDatiProgetto.h"
-#include "model/Piattaforma.h"
+#include "model/FusioneNodi.h"
 
 using namespace vilmor;
 

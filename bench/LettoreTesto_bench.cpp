@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
 
 // Reading the analysis block of a large slab: values one after another.
 static void LetturaValori(benchmark::State& stato) {

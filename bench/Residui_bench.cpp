@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "model/Residui.h"
+#include "design/Residui.h"
 
 using namespace vilmor;
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/Piattaforma.h"
 #include "design/GeometriaZona.h"
-#include "model/Piattaforma.h"
 
 namespace vilmor {
 

@@ -4,11 +4,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/Geometria.h"
+#include "base/Primitive.h"
+#include "base/ScansioneRighe.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
-#include "design/ScansioneRighe.h"
-#include "drawing/FerriSezione.h"
-#include "drawing/Primitive.h"
+#include "design/FerriSezione.h"
 #include "model/Impostazioni.h"
 
 namespace vilmor {

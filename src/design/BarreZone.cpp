@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Formati.h"
+#include "base/Geometria.h"
+#include "base/NumeriAngoli.h"
+#include "base/Primitive.h"
+#include "base/ScansioneRighe.h"
+#include "base/Testo1252.h"
 #include "design/Ancoraggio.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
-#include "design/NumeriAngoli.h"
-#include "design/ScansioneRighe.h"
-#include "drawing/Formati.h"
-#include "drawing/Primitive.h"
 #include "model/Impostazioni.h"
-#include "model/Testo1252.h"
 
 namespace vilmor {
 
@@ -192,5 +192,8 @@ std::vector<ElementoSaltato> CalcolaArmature(Modello& m) {
 }
 
 void CalcolaArmature() { ElementiSaltati = CalcolaArmature(M); }
+
+// The geometry of the representative bar arrives with the zone annotation.
+void DisFerroInt(float, float, int, const std::string&, const std::string&, int) {}
 
 }  // namespace vilmor

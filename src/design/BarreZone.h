@@ -54,4 +54,8 @@ std::vector<ElementoSaltato> CalcolaArmature(Modello& m);
 // The same on the project in memory; the items left out go to ElementiSaltati. Shows nothing.
 void CalcolaArmature();
 
+// The representative bar of zone `zona` with its two labels.
+void DisFerroInt(float offsetX, float offsetY, int zona, const std::string& etichetta1,
+                 const std::string& etichetta2, int uscita);
+
 }  // namespace vilmor

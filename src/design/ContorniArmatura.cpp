@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Geometria.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
 #include "model/Poligoni.h"
 
 namespace vilmor {

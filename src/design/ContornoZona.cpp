@@ -7,13 +7,13 @@
 #include <map>
 #include <utility>
 
+#include "base/Formati.h"
+#include "base/Geometria.h"
+#include "base/NumeriAngoli.h"
+#include "base/Piattaforma.h"
 #include "design/Ancoraggio.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
-#include "design/NumeriAngoli.h"
 #include "design/SelezioneZona.h"
-#include "drawing/Formati.h"
-#include "model/Piattaforma.h"
 
 namespace vilmor {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "design/Geometria.h"
-#include "design/NumeriAngoli.h"
-#include "model/Piattaforma.h"
+#include "base/Geometria.h"
+#include "base/NumeriAngoli.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Geometria.h"
+#include "base/NumeriAngoli.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
-#include "design/NumeriAngoli.h"
 
 namespace vilmor {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "design/Geometria.h"
-#include "design/NumeriAngoli.h"
+#include "base/Geometria.h"
+#include "base/NumeriAngoli.h"
 #include "model/Impostazioni.h"
 
 namespace vilmor {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "design/Vista.h"
 #include "model/Poligoni.h"
+#include "model/Vista.h"
 
 namespace vilmor {
 

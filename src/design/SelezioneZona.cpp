@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "base/Geometria.h"
 #include "design/DirezioniZona.h"
-#include "design/Geometria.h"
 
 namespace vilmor {
 

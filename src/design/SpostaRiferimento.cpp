@@ -1,7 +1,7 @@
 #include "design/SpostaRiferimento.h"
 
-#include "design/Geometria.h"
-#include "design/Vista.h"
+#include "base/Geometria.h"
+#include "model/Vista.h"
 
 namespace vilmor {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
 #include "design/ContornoZona.h"
 #include "design/PassoFerri.h"
 #include "design/PuntoInPoligono.h"
 #include "model/Impostazioni.h"
-#include "model/Piattaforma.h"
 
 namespace vilmor {
 

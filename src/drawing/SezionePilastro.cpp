@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "drawing/Formati.h"
-#include "drawing/Primitive.h"
+#include "base/Formati.h"
+#include "base/Primitive.h"
 
 namespace vilmor {
 

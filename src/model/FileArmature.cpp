@@ -9,13 +9,12 @@
 #include <optional>
 #include <thread>
 
-#include "design/Statistiche.h"
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
 #include "model/FileVerifica.h"
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
-#include "model/Residui.h"
 #include "model/Servizi.h"
+#include "model/Statistiche.h"
 
 namespace vilmor {
 
@@ -320,21 +319,22 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
     }
     Applica(d, m);
     CalcAreeDiffuse(m);
-    DetraiArmatureNodi(-1, m);
     return EsitoArmature::Letto;
 }
 
-void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m) {
+EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m) {
     m.SezQuote.Quote.assign(1, Quota{});
     m.SezQuote.Sezioni.assign(1, Sezione{});
     std::string nome = TrovaFileArmature(percorsoSoletta);
     if (!EsisteFile(nome)) {
         m.SezQuote.UltimaQuota = -1;
         if (Disegno.QuotaturaAutomatica) Disegno.QuotaturaAutomatica(m);
-        return;
+        return EsitoArmature::Ignorato;
     }
     // The slab's own file that could not be read is never replaced without asking.
-    if (LeggiArmature(nome, domanda, m) == EsitoArmature::Ignorato) m.Progetto.FileArmatureNonLetto = nome;
+    EsitoArmature esito = LeggiArmature(nome, domanda, m);
+    if (esito == EsitoArmature::Ignorato) m.Progetto.FileArmatureNonLetto = nome;
+    return esito;
 }
 
 bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {

@@ -30,6 +30,7 @@ enum class EsitoArmature {
 
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
+// The node residuals are the caller's to bring up to date.
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
@@ -37,8 +38,9 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
                        std::vector<std::vector<Punto>>& vertici);
 
-// Load step: the reinforcement file beside the slab, or the automatic dimensions when none.
-void CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
+// Load step: the reinforcement file beside the slab, or the automatic dimensions when none
+// (Ignorato then too).
+EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
 
 // Save of the reinforcement and of the verification file; false when nothing or not all was
 // written.

@@ -5,15 +5,14 @@
 #include <cmath>
 #include <utility>
 
-#include "design/FusioneNodi.h"
-#include "design/NumeriAngoli.h"
-#include "drawing/Formati.h"
-#include "drawing/PerimetriPunzonamento.h"
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
+#include "base/Formati.h"
+#include "base/NumeriAngoli.h"
+#include "base/Piattaforma.h"
+#include "model/FusioneNodi.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/LetturaSoletta.h"   // CoordinataPianta
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
 
 namespace vilmor {
 
@@ -216,11 +215,6 @@ void CompletaPunzonamenti(Modello& m) {
     }
     // The positions moved: the merge indexes no longer describe them.
     InvalidaIndiciPosizione(an);
-    std::vector<Punto> perimetro;
-    for (int j = 0; j < an.NumPunzonamenti; ++j) {
-        int ultimo = PerimetroPunzonamento(m, j, perimetro);
-        VerificaPerimetro(m, perimetro, ultimo, j);
-    }
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
 #include "model/Resource.h"
 #include "model/definizioni.h"
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
+#include "base/Testo1252.h"
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
-#include "model/Testo1252.h"
 #include "model/Titolo.h"
 
 namespace vilmor {

@@ -1,7 +1,7 @@
 #include "model/FileVerifica.h"
 
-#include "model/FileTesto.h"
-#include "model/Piattaforma.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

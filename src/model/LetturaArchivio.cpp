@@ -6,9 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
 #include "model/ServerSezioni.h"
 
 namespace vilmor {

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <utility>
 
-#include "design/NumeriAngoli.h"
-#include "design/Statistiche.h"
-#include "drawing/Formati.h"
+#include "base/Formati.h"
+#include "base/NumeriAngoli.h"
+#include "base/Piattaforma.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
 #include "model/Poligoni.h"
+#include "model/Statistiche.h"
 
 namespace vilmor {
 

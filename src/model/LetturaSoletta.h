@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
 #include "model/definizioni.h"
 
 namespace vilmor {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "model/FileTesto.h"
-#include "model/Piattaforma.h"
-#include "model/Testo1252.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
+#include "base/Testo1252.h"
 #include "model/Titolo.h"
 #include "model/definizioni.h"
 

@@ -1,7 +1,7 @@
 #include "model/Resource.h"
 
+#include "base/Piattaforma.h"
 #include "model/ModMateriali.h"
-#include "model/Piattaforma.h"
 
 namespace vilmor {
 namespace {

@@ -1,6 +1,6 @@
 #include "model/ServerSezioni.h"
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

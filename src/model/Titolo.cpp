@@ -1,6 +1,6 @@
 #include "model/Titolo.h"
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 #include "model/definizioni.h"
 
 namespace vilmor {

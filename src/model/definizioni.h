@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "design/ModelloAnalisi.h"
 #include "model/ArchivioPilastri.h"
+#include "model/ModelloAnalisi.h"
 
 namespace vilmor {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

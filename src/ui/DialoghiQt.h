@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 
 class QFileDialog;
 class QWidget;

@@ -1,6 +1,6 @@
 #include "ui/FrmMain.h"
 
-#include "model/CaricaProgetto.h"
+#include "app/CaricaProgetto.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 

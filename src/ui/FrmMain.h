@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 #include "ui/CtrlVid.h"
 #include "ui/DialoghiQt.h"
 #include "ui/MessaggiQt.h"

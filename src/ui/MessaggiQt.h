@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
 
 namespace vilmor {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Testo1252.h"
 #include "design/SoletteBarre.h"
-#include "model/Testo1252.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "design/Vista.h"
+#include "model/Vista.h"
 
 using namespace vilmor;
 

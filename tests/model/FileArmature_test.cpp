@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <locale>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
 #include "model/FileVerifica.h"
 #include "support/Registrazioni.h"
 

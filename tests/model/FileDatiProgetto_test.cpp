@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/ContorniArmatura.h"
-#include "drawing/Formati.h"
-#include "model/ContorniPunzonamento.h"
+#include "base/Formati.h"
 #include "model/LetturaSoletta.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
@@ -319,45 +317,6 @@ TEST(LeggiDatiProgetto, IndipendenteDalleImpostazioniLocali) {
     ASSERT_TRUE(ok);
     EXPECT_EQ(m.Analisi.Punzonamenti[0].AreaPiolo, 1.13f);
     EXPECT_EQ(m.Diffusa.PassoDiffInf1, 25.0f);
-}
-
-TEST(LeggiDatiProgetto, SolettaConFileDatiDiProgetto) {
-    PiattaformaProva p;
-    Modello m;
-    ASSERT_TRUE(LeggiSoletta(Dati + "SOLDP.QVR", m));
-    EXPECT_EQ(m.Progetto.PercorsoDatiProgetto, Dati + "SOLDP.DAT");
-    CalcolaPerimetroEsterno(m);
-    ASSERT_TRUE(LeggiDatiProgetto(m));
-    CalcContorniPunz(m);
-    EXPECT_TRUE(p.Msg.Visti.empty());
-
-    const ModelloAnalisi& a = m.Analisi;
-    EXPECT_EQ(a.NumElementi, 4);
-    EXPECT_EQ(a.NumNodi, 16);
-    ASSERT_EQ(a.NumPunzonamenti, 4);
-    EXPECT_EQ(m.Progetto.Copriferro, 5.0f);
-    // Round column, polygon column, a node near the bottom edge, the archive-typed column.
-    const int pilastro[4] = {0, 1, -1, 2};
-    const int vertici[4] = {8, 4, 4, 4};
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(a.Punzonamenti[static_cast<size_t>(j)].IndicePilastro, pilastro[j]) << j;
-        EXPECT_EQ(a.Punzonamenti[static_cast<size_t>(j)].NumVertici, vertici[j]) << j;
-    }
-    // d = (25 - 5) x 1.5 = 30: the node record's perimeter leaves the outer perimeter below.
-    const Punzonamento& r = a.Punzonamenti[2];
-    EXPECT_EQ(r.X, 500.0f);
-    EXPECT_EQ(r.Y, 20.0f);
-    ASSERT_EQ(r.NumTratti, 1);
-    EXPECT_NEAR(r.TrattoIniz[0].X, 455, 1e-3);
-    EXPECT_NEAR(r.TrattoIniz[0].Y, 35, 1e-3);
-    EXPECT_NEAR(r.TrattoFine[0].X, 545, 1e-3);
-    EXPECT_NEAR(r.TrattoFine[0].Y, 35, 1e-3);
-    EXPECT_EQ(a.Punzonamenti[0].NumTratti, 0);
-    // Outlines grown by (25 - 5) x 0.4 = 8: the node square has half-side 28.
-    EXPECT_FLOAT_EQ(r.VertX[0], 528.0f);
-    EXPECT_FLOAT_EQ(r.VertY[0], 48.0f);
-    EXPECT_FLOAT_EQ(a.Punzonamenti[0].VertY[0], 300.0f + 28.0f);  // round: 8 + radius 20
-    EXPECT_EQ(a.Punzonamenti[3].StatoPunz, -1);
 }
 
 TEST(LeggiDatiProgetto, NomeDelFileSenzaBadareAlleMaiuscole) {

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
 #include "model/ModuloDir.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "model/FileTesto.h"
+#include "base/FileTesto.h"
 #include "model/ModuloDir.h"
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "design/NumeriAngoli.h"
-#include "drawing/Formati.h"
+#include "base/Formati.h"
+#include "base/NumeriAngoli.h"
 #include "model/LetturaArchivio.h"
 #include "model/Poligoni.h"
 #include "support/Registrazioni.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "model/Testo1252.h"
+#include "base/Testo1252.h"
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing/Primitive.h"
-#include "model/Piattaforma.h"
+#include "base/Piattaforma.h"
+#include "base/Primitive.h"
 
 namespace vilmor::prova {
 

@@ -7,14 +7,14 @@
 #include <string>
 
 #include "StampaModello.h"
+#include "app/CaricaProgetto.h"
+#include "app/ComandiFile.h"
+#include "base/Piattaforma.h"
 #include "design/BarreZone.h"
-#include "model/CaricaProgetto.h"
-#include "model/ComandiFile.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 #include "model/ModuloDir.h"
-#include "model/Piattaforma.h"
 #include "model/Resource.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/PannelloDiffusa.h"
 #include "model/ModuloDir.h"
-#include "model/PannelloDiffusa.h"
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"
 #include "ui/FrmMain.h"

@@ -1,0 +1,211 @@
+#include "app/ComandiFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "app/CaricaProgetto.h"
+#include "app/ImportaArmature.h"
+#include "base/FileTesto.h"
+#include "base/Piattaforma.h"
+#include "model/FileArmature.h"
+#include "model/FileRecenti.h"
+#include "model/ModuloDir.h"
+#include "model/Titolo.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Fallito() {
+    ErroreOperazione = -1;
+    return -1;
+}
+
+bool SenzaSoletta() {
+    const std::string& p = M.Progetto.PercorsoSoletta;
+    return p.empty() || MaiuscoloUtf8(p) == "ANONIMO";
+}
+
+// The dialog's answer, or no value when it was cancelled (or there is no dialog at all).
+std::optional<std::string> Scelta(const RichiestaFile& r, bool salva) {
+    if (!Piatt.Dialoghi) return std::nullopt;
+    auto s = salva ? Piatt.Dialoghi->Salva(r) : Piatt.Dialoghi->Apri(r);
+    if (!s || s->empty() || (*s == r.NomeIniziale && r.NomeIniziale.find('*') != std::string::npos))
+        return std::nullopt;
+    return s;
+}
+
+// Both names reach one file on disk (a link, another spelling of the same path).
+bool StessoFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+bool ErroreAccesso(int err) { return err == EACCES || err == EPERM; }
+
+// The reinforcement of the open slab, then the recent list.
+int SalvaSolettaAperta(int pausa) {
+    if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return Fallito();
+    Pausa(pausa);
+    if (!SalvaMEM()) return Fallito();
+    ErroreOperazione = 0;
+    return 0;
+}
+
+}  // namespace
+
+bool CopiaFileSicura(const std::string& origine, const std::string& destinazione) {
+    auto rifiuto = [&](const std::string& percorso, int err) {
+        if (ErroreAccesso(err)) SegnalaErroreFile(percorso, std::make_error_code(static_cast<std::errc>(err)));
+        else Avviso("Impossibile copiare il file:\n" + origine + "\nin\n" + destinazione);
+        return false;
+    };
+    const int in = ::open(origine.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return rifiuto(origine, errno);
+    struct stat st {};
+    const int esitoStat = ::fstat(in, &st);
+    if (esitoStat != 0 || !S_ISREG(st.st_mode)) {
+        const int err = esitoStat != 0 ? errno : 0;  // a folder or a device is no slab file
+        ::close(in);
+        return rifiuto(origine, err);
+    }
+    const std::string tmp = destinazione + ".~" + std::to_string(::getpid()) + ".tmp";
+    const int out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        return rifiuto(destinazione, err);
+    }
+    int err = 0;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            err = errno ? errno : EIO;
+            break;
+        }
+        if (n == 0) break;
+        for (ssize_t fatti = 0; fatti < n;) {
+            const ssize_t w = ::write(out, buf + fatti, static_cast<size_t>(n - fatti));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) {
+                err = w < 0 && errno ? errno : EIO;
+                break;
+            }
+            fatti += w;
+        }
+        if (err) break;
+    }
+    // The copy keeps the slab file's time of last change, as a copy of the same analysis.
+    const timespec tempi[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out, tempi);
+    if (!err && ::fsync(out) != 0) err = errno ? errno : EIO;
+    if (::close(out) != 0 && !err) err = errno ? errno : EIO;
+    ::close(in);
+    if (!err && GuastoScritturaProva && GuastoScritturaProva(destinazione)) err = EIO;
+    if (!err && std::rename(tmp.c_str(), destinazione.c_str()) != 0) err = errno ? errno : EIO;
+    if (err) {
+        std::remove(tmp.c_str());
+        return rifiuto(destinazione, err);
+    }
+    return true;
+}
+
+int ApriFile(const std::string& e) {
+    ErroreOperazione = 0;
+    RichiestaFile r;
+    r.Cartella = M.Progetto.CartellaLavoro;
+    r.Titolo = "Apri";
+    r.Filtro = "File dati (*." + e + ")|*." + e;
+    r.NomeIniziale = "*." + e;
+    r.Estensione = e;
+    const auto scelta = Scelta(r, false);
+    if (!scelta) return Fallito();
+    return CaricaProgetto(*scelta);
+}
+
+int ApriRecente(int k) {
+    ErroreOperazione = 0;
+    ListaRecenti& l = Recenti;
+    if (k < 0 || k >= l.NumRecenti || k >= MaxRecenti) return Fallito();
+    const std::string percorso = l.ElencoRecenti[k];
+    if (!EsisteFile(percorso)) {
+        MostraMessaggio(percorso + " non trovato!", IconaMsg::Esclamazione, PulsantiMsg::Ok, "Errore caricamento");
+        // The others keep their order.
+        for (int i = k; i + 1 < l.NumRecenti && i + 1 < MaxRecenti; ++i) l.ElencoRecenti[i] = l.ElencoRecenti[i + 1];
+        l.ElencoRecenti[l.NumRecenti - 1].clear();
+        l.NumRecenti -= 1;
+        return Fallito();
+    }
+    const int stato = CaricaProgetto(percorso);
+    if (stato != 0) return stato;
+    std::error_code ec;
+    fs::current_path(M.Progetto.CartellaLavoro, ec);
+    return 0;
+}
+
+int SalvaConNome(const std::string& titolo) {
+    ErroreOperazione = 0;
+    if (SenzaSoletta()) {
+        Avviso(MsgNessunaSoletta);
+        return Fallito();
+    }
+    const std::string aperta = M.Progetto.PercorsoSoletta;
+    RichiestaFile r;
+    r.Cartella = M.Progetto.CartellaLavoro;
+    r.Titolo = titolo;
+    r.Filtro = "File Dati (*.QVR)|*.QVR";
+    r.NomeIniziale = aperta;
+    r.Estensione = "QVR";
+    const auto scelta = Scelta(r, true);
+    if (!scelta) return Fallito();
+    const std::string& nuovo = *scelta;
+
+    // The open slab file chosen again: it stays, only the reinforcement is saved.
+    if (StessoFile(nuovo, aperta)) return SalvaSolettaAperta(300);
+
+    const bool esiste = EsisteFile(nuovo);
+    if (ErroreOperazione != 0) return Fallito();  // the file test has reported it
+    if (esiste && MostraMessaggio("File gi\xC3\xA0 presente, vuoi sostituirlo?", IconaMsg::Nessuna,
+                                  PulsantiMsg::SiNo, "Salva") != RispostaMsg::Si)
+        return Fallito();
+    if (!CopiaFileSicura(aperta, nuovo)) return Fallito();
+
+    M.Progetto.PercorsoSoletta = nuovo;
+    AggiornaTitolo();
+    return SalvaSolettaAperta(300);
+}
+
+int Salva() {
+    ErroreOperazione = 0;
+    if (SenzaSoletta()) return SalvaConNome("Salva");
+    return SalvaSolettaAperta(200);
+}
+
+int ComandoImporta() {
+    ErroreOperazione = 0;
+    RichiestaFile r;
+    r.Cartella = M.Progetto.CartellaLavoro;
+    r.Titolo = "Importa armature";
+    r.Filtro = "File dati (*.QV0)|*.QV0";
+    r.NomeIniziale = "*.QV0";
+    r.Estensione = "QV0";
+    const auto scelta = Scelta(r, false);
+    if (!scelta) return Fallito();
+    const int stato = ImportaArmature(*scelta, M);
+    if (stato != 0) return Fallito();
+    return 0;
+}
+
+}  // namespace vilmor

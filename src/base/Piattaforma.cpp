@@ -1,0 +1,31 @@
+#include "base/Piattaforma.h"
+
+#include <cstdio>
+
+namespace vilmor {
+
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo) {
+    if (Piatt.Msg) return Piatt.Msg->Mostra(testo, icona, pulsanti, titolo);
+    std::fprintf(stderr, "[%s] %s\n", titolo.c_str(), testo.c_str());
+    switch (pulsanti) {
+        case PulsantiMsg::SiNo:
+        case PulsantiMsg::SiNoAnnulla: return RispostaMsg::Si;
+        default: return RispostaMsg::Ok;
+    }
+}
+
+RispostaMsg Avviso(const std::string& testo) {
+    return MostraMessaggio(testo, IconaMsg::Esclamazione, PulsantiMsg::Ok, "Attenzione!");
+}
+
+int32_t ColorePalette(int n) {
+    static const int tab[16][3] = {{0, 0, 0},       {0, 0, 128},     {0, 128, 0},   {0, 128, 128},
+                                   {128, 0, 0},     {128, 0, 128},   {128, 128, 0}, {192, 192, 192},
+                                   {128, 128, 128}, {0, 0, 255},     {0, 255, 0},   {0, 255, 255},
+                                   {255, 0, 0},     {255, 0, 255},   {255, 255, 0}, {255, 255, 255}};
+    if (n < 0 || n > 15) n = 0;
+    return Rgb(tab[n][0], tab[n][1], tab[n][2]);
+}
+
+}  // namespace vilmor

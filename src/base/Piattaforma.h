@@ -1,0 +1,126 @@
+// The few services the engine needs from the windows. The Qt program implements them;
+// headless tools and tests install their own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/Punto.h"
+
+namespace vilmor {
+
+// ---- Message boxes ----
+enum class IconaMsg { Nessuna, Critica, Domanda, Esclamazione, Informazione };
+enum class PulsantiMsg { Ok, OkAnnulla, SiNo, SiNoAnnulla };
+enum class RispostaMsg { Ok, Annulla, Si, No };
+
+class Messaggi {
+public:
+    virtual ~Messaggi() = default;
+    virtual RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                               const std::string& titolo) = 0;
+};
+
+// The usual warning of the program: exclamation icon, title "Attenzione!".
+RispostaMsg Avviso(const std::string& testo);
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo);
+
+// ---- The plan picture `Ctrl_Vid` ----
+// Pixel coordinates: x right, y down from the top-left corner. Colours are RGB
+// (red + 256 green + 65536 blue); palette colours 0..15 by `ColorePalette`.
+class SuperficieVideo {
+public:
+    virtual ~SuperficieVideo() = default;
+    virtual void Pulisci() = 0;
+    virtual void PuntatoreAttesa(bool attesa) = 0;
+    virtual void ColoreTesto(int32_t rgb) = 0;
+    virtual void ColoreSfondo(int32_t rgb) = 0;
+    virtual void ColorePrimoPiano(int32_t rgb) = 0;
+    virtual int32_t PrimoPiano() const = 0;
+    virtual void DisegnoPersistente(bool attivo) = 0;
+    virtual int Larghezza() const = 0;
+    virtual int Altezza() const = 0;
+    // Line and filled rectangle in a colour of the 16-colour palette.
+    virtual void LineaPalette(int x1, int y1, int x2, int y2, int colore) = 0;
+    virtual void RettangoloPieno(int x1, int y1, int x2, int y2, int colore) = 0;
+    // Drawing in RGB with a solid or dotted pen.
+    virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) = 0;
+    virtual void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) = 0;
+    virtual void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) = 0;
+    // One line of text at a pixel position, font "Arial" of the given height and width,
+    // turned by the angle (degrees), in the picture's current foreground colour.
+    virtual void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
+                              const std::string& testo) = 0;
+};
+
+int32_t ColorePalette(int n);
+inline int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// ---- Property panel ----
+class PannelloProprieta {
+public:
+    virtual ~PannelloProprieta() = default;
+    virtual void Pulisci() = 0;
+    // Returns the category's handle for the items that follow.
+    virtual int AggiungiCategoria(const std::string& titolo) = 0;
+    virtual void Espandi(int categoria) = 0;
+    virtual void AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore,
+                              int32_t id) = 0;
+    virtual void ImpostaValore(int32_t id, const std::string& valore) = 0;
+    // Called with the item's id and the edited text; it may rebuild the panel. Its answer is
+    // the text the item keeps (the old one to refuse the edit).
+    std::function<std::string(int32_t id, const std::string& testo)> DopoModifica;
+};
+
+// ---- File dialogs ----
+struct RichiestaFile {
+    std::string Cartella;
+    std::string Titolo;
+    std::string Filtro;       // "description|pattern"
+    std::string NomeIniziale;
+    std::string Estensione;   // default extension
+};
+
+class DialoghiFile {
+public:
+    virtual ~DialoghiFile() = default;
+    // No value when the user cancelled.
+    virtual std::optional<std::string> Apri(const RichiestaFile& r) = 0;
+    virtual std::optional<std::string> Salva(const RichiestaFile& r) = 0;
+};
+
+// ---- Main-window hooks ----
+class FinestraPrincipale {
+public:
+    virtual ~FinestraPrincipale() = default;
+    virtual void ImpostaTitolo(const std::string& titolo) = 0;
+    virtual void SelezionaLato(int indice) = 0;            // 0 "Lato +", 1 "Lato -", 2 "Taglio"
+    virtual void MostraLati(bool visibili) = 0;
+    virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
+};
+
+// The section server of the steel profiles (model/ServerSezioni.h); when none is installed
+// the program's own table answers.
+class ServerSezioni;
+
+// The multiple-insertion dialog of the zones around columns and piles (design/ZonePilastri.h).
+class DialogoAggMulti;
+
+// The installed implementations; null until the program or a test installs one.
+// A missing message box writes to stderr and answers with the first button.
+struct Piattaforma {
+    Messaggi* Msg = nullptr;
+    SuperficieVideo* Ctrl_Vid = nullptr;
+    PannelloProprieta* PropertyGrid1 = nullptr;
+    DialoghiFile* Dialoghi = nullptr;
+    FinestraPrincipale* Finestra = nullptr;
+    ServerSezioni* Sezioni = nullptr;
+    DialogoAggMulti* FrmAggMulti = nullptr;
+};
+inline Piattaforma Piatt;
+
+}  // namespace vilmor

@@ -1,0 +1,37 @@
+// Plan drawing of the shear-stud zones (kind 3), of the curbs (kind 2), and of the bars of one
+// face zone over the colour maps. Output 0 draws on the plan picture, 1 writes DXF, -1 only
+// counts; the offsets (cm) shift everything drawn.
+#pragma once
+
+#include <string>
+
+#include "base/Primitive.h"
+#include "design/BarreZone.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+// Every stud zone in index order: broken outline (layer 8), each stud as a cross (layer 8) with a
+// circle of 2 cm (layer 6), the position mark (layer 9), the number and the label " n pioli Ød/p1xp2"
+// (layer 18). Studs stand in rows across the zone's bar direction at `Passo2`, centred in the
+// zone's height, and along each row at `Passo`, centred in each stretch inside the outline. The
+// count drawn goes to the zone's `NumBracci` (0 when a spacing is not positive).
+void DisegnaPioli(Modello& m, float offsetX, float offsetY, int uscita);
+void DisegnaPioli(float offsetX, float offsetY, int uscita);
+
+// Every curb in index order: its two long sides and, with more than two legs, two inner lines
+// (layer 3); ticks at the ends of the representative bar, the stirrups at `Passo` (layer 1, none
+// when `Passo` is not positive), and the representative bar with empty labels.
+void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita);
+void DisegnaCordoli(float offsetX, float offsetY, int uscita);
+
+// Zone n only, when its `Tipo` is kind and its `Direzione` is direzione: its bars as the bar
+// layout places them, as lines in palette colour 8 on the plan picture. Nothing else.
+void DisegnaFerriZona(const Modello& m, int n, int direzione, int kind);
+void DisegnaFerriZona(int n, int direzione, int kind);
+
+// The representative bar of a curb goes through this (DisFerroInt; tests record it).
+inline void (*FerroIntCordolo)(float offsetX, float offsetY, int zona, const std::string& etichetta1,
+                               const std::string& etichetta2, int uscita) = DisFerroInt;
+
+}  // namespace vilmor

@@ -1,0 +1,404 @@
+#include "app/ComandiFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "app/Undo.h"
+#include "base/FileTesto.h"
+#include "model/FileArmature.h"
+#include "model/FileRecenti.h"
+#include "model/FileVerifica.h"
+#include "model/ModuloDir.h"
+#include "model/Resource.h"
+#include "model/Titolo.h"
+#include "support/Registrazioni.h"
+#include "tools/StampaModello.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+
+// Records whether each dialog was asked as an open or a save dialog.
+class DialoghiConModo : public DialoghiFile {
+public:
+    struct Domanda {
+        bool Salva;
+        RichiestaFile R;
+    };
+    std::vector<Domanda> Domande;
+    std::deque<std::optional<std::string>> Scelte;
+    std::optional<std::string> Apri(const RichiestaFile& r) override { return Prossima(false, r); }
+    std::optional<std::string> Salva(const RichiestaFile& r) override { return Prossima(true, r); }
+
+private:
+    std::optional<std::string> Prossima(bool salva, const RichiestaFile& r) {
+        Domande.push_back({salva, r});
+        if (Scelte.empty()) return std::nullopt;
+        auto s = Scelte.front();
+        Scelte.pop_front();
+        return s;
+    }
+};
+
+// Every file under a folder with its bytes.
+std::map<std::string, std::string> Contenuto(const std::string& cartella) {
+    std::map<std::string, std::string> r;
+    for (const auto& e : fs::recursive_directory_iterator(cartella))
+        if (e.is_regular_file()) r[e.path().string()] = LeggiTutto(e.path().string());
+    return r;
+}
+
+struct ComandiProva : ::testing::Test {
+    PiattaformaProva p;
+    DialoghiConModo dialoghi;
+    CartellaTemp dir;
+    Modello vecchio;
+    std::string xdg;
+    fs::path cwd;
+    void SetUp() override {
+        Piatt.Dialoghi = &dialoghi;
+        vecchio = M;
+        M = Modello{};
+        cwd = fs::current_path();
+        const char* x = std::getenv("XDG_CONFIG_HOME");
+        xdg = x ? x : "";
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        ImpostaCartelle();
+        ImpostaDefault();
+        Recenti = ListaRecenti{};
+        Undo = StatoUndo{};
+        PauseAttive = false;
+        Slab("A", "SOL1.QVR");
+    }
+    void TearDown() override {
+        GuastoScritturaProva = nullptr;
+        fs::current_path(cwd);
+        PulisciUndo();
+        M = vecchio;
+        Recenti = ListaRecenti{};
+        PauseAttive = true;
+        if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
+        else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+        ImpostaCartelle();
+    }
+    // A copy of the sample slab, with its archive, under another folder and name.
+    std::string Slab(const std::string& cartella, const std::string& nome) {
+        fs::create_directories(dir / cartella);
+        fs::copy_file(Campione + "/SOL1.QVR", dir / (cartella + "/" + nome), fs::copy_options::overwrite_existing);
+        fs::copy_file(Campione + "/ARCHIMPA.AI0", dir / (cartella + "/ARCHIMPA.AI0"),
+                      fs::copy_options::overwrite_existing);
+        return dir / (cartella + "/" + nome);
+    }
+    void Apri(const std::string& percorso) {
+        dialoghi.Scelte.push_back(percorso);
+        ASSERT_EQ(ApriFile("QVR"), 0);
+        dialoghi.Domande.clear();
+        p.Msg.Visti.clear();
+    }
+};
+
+}  // namespace
+
+TEST_F(ComandiProva, ApriConIlDialogo) {
+    Apri(dir / "A/SOL1.QVR");
+    const std::string sol12 = Slab("C", "Sol12.qvr");
+    dialoghi.Scelte.push_back(sol12);
+    ASSERT_EQ(ApriFile("QVR"), 0);
+
+    ASSERT_EQ(dialoghi.Domande.size(), 1u);
+    const auto& d = dialoghi.Domande[0];
+    EXPECT_FALSE(d.Salva) << "an open dialog: existing files only";
+    EXPECT_EQ(d.R.Cartella, dir / "A");
+    EXPECT_EQ(d.R.Titolo, "Apri");
+    EXPECT_EQ(d.R.Filtro, "File dati (*.QVR)|*.QVR");
+    EXPECT_EQ(d.R.NomeIniziale, "*.QVR");
+    EXPECT_EQ(d.R.Estensione, "QVR");
+
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, sol12) << "the real case is kept";
+    EXPECT_EQ(M.Progetto.CartellaLavoro, dir / "C");
+    EXPECT_EQ(p.Finestra.Titolo, "MERANTO Solette C.A. -  [ SOL12.QVR ]");
+    EXPECT_EQ(Recenti.ElencoRecenti[0], sol12);
+    EXPECT_EQ(Recenti.ElencoRecenti[1], dir / "A/SOL1.QVR");
+    EXPECT_EQ(fs::current_path(), cwd) << "only a recent file makes its folder current";
+}
+
+TEST_F(ComandiProva, ApriAnnullatoOFallitoLasciaIlProgetto) {
+    Apri(dir / "A/SOL1.QVR");
+    M.Diffusa.PassoDiffSup1 = 33;  // an unsaved edit
+    const std::string prima = dump::StampaModello(M);
+    const std::string titolo = p.Finestra.Titolo;
+
+    fs::create_directories(dir / "B");
+    fs::copy_file(Campione + "/SOL1.QVR", dir / "B/SENZAARCHIVIO.QVR");
+    fs::copy_file(std::string(VILMOR_DATI_PROVA) + "/soletta/V5.QVR", dir / "B/V5.QVR");
+    struct Caso {
+        std::optional<std::string> Scelta;
+        bool Annullato;
+    };
+    for (const auto& c : {Caso{std::nullopt, true}, Caso{std::string("*.QVR"), true},
+                          Caso{dir / "B/SENZAARCHIVIO.QVR", false}, Caso{dir / "B/V5.QVR", false}}) {
+        SCOPED_TRACE(c.Scelta.value_or("annullato"));
+        dialoghi.Scelte.push_back(c.Scelta);
+        const int stato = ApriFile("QVR");
+        if (c.Annullato) {
+            EXPECT_EQ(stato, -1);
+            EXPECT_EQ(ErroreOperazione, -1);
+        } else {
+            EXPECT_NE(stato, 0);
+        }
+        EXPECT_EQ(dump::StampaModello(M), prima);
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");
+        EXPECT_EQ(M.Progetto.CartellaLavoro, dir / "A");
+        EXPECT_EQ(p.Finestra.Titolo, titolo);
+        EXPECT_EQ(Recenti.NumRecenti, 1);
+    }
+}
+
+TEST_F(ComandiProva, RecentiMancantiTolti) {
+    Apri(dir / "A/SOL1.QVR");
+    const std::string prima = dump::StampaModello(M);
+    const std::string a = Slab("R", "A.QVR"), b = Slab("R", "B.QVR"), c = dir / "R/C.QVR", d = Slab("R", "D.QVR");
+    Recenti.NumRecenti = 4;
+    Recenti.ElencoRecenti = {a, b, c, d};
+
+    EXPECT_EQ(ApriRecente(2), -1);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, c + " non trovato!");
+    EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Errore caricamento");
+    EXPECT_EQ(Recenti.NumRecenti, 3);
+    EXPECT_EQ(Recenti.ElencoRecenti, (std::array<std::string, 4>{a, b, d, ""}));
+    EXPECT_EQ(dump::StampaModello(M), prima);
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");
+
+    // A single entry that has gone empties the list; the file on disk keeps it.
+    Recenti.NumRecenti = 1;
+    Recenti.ElencoRecenti = {c, "", "", ""};
+    ASSERT_TRUE(SalvaMEM());
+    const std::string mem = LeggiTutto(FileRecenti());
+    EXPECT_EQ(ApriRecente(0), -1);
+    EXPECT_EQ(Recenti.NumRecenti, 0);
+    EXPECT_EQ(Recenti.ElencoRecenti[0], "");
+    EXPECT_TRUE(SalvaMEM());
+    EXPECT_EQ(LeggiTutto(FileRecenti()), mem);
+
+    // An index without an entry does nothing.
+    p.Msg.Visti.clear();
+    EXPECT_EQ(ApriRecente(0), -1);
+    EXPECT_EQ(ApriRecente(-1), -1);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+}
+
+TEST_F(ComandiProva, RecenteEsistenteApertoInCima) {
+    const std::string a = dir / "A/SOL1.QVR", b = Slab("B", "Sol2.QVR");
+    Recenti.NumRecenti = 2;
+    Recenti.ElencoRecenti = {a, b, "", ""};
+    ASSERT_EQ(ApriRecente(1), 0);
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, b);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, dir / "B");
+    EXPECT_EQ(fs::current_path(), fs::path(dir / "B"));
+    EXPECT_EQ(Recenti.ElencoRecenti[0], b);
+    EXPECT_EQ(Recenti.ElencoRecenti[1], a);
+    EXPECT_EQ(p.Finestra.Titolo, "MERANTO Solette C.A. -  [ SOL2.QVR ]");
+
+    // One whose load fails: nothing changes, not even the current folder.
+    fs::current_path(cwd);
+    const std::string prima = dump::StampaModello(M);
+    fs::remove(dir / "A/ARCHIMPA.AI0");
+    EXPECT_NE(ApriRecente(1), 0);
+    EXPECT_EQ(dump::StampaModello(M), prima);
+    EXPECT_EQ(fs::current_path(), cwd);
+}
+
+TEST_F(ComandiProva, SenzaSolettaNienteDaSalvare) {
+    for (std::string percorso : {"", "Anonimo"}) {
+        for (int comando : {0, 1}) {
+            p.Msg.Visti.clear();
+            M.Progetto.PercorsoSoletta = percorso;
+            const auto prima = Contenuto(dir.Percorso());
+            EXPECT_EQ(comando == 0 ? Salva() : SalvaConNome(), -1);
+            EXPECT_EQ(ErroreOperazione, -1);
+            ASSERT_EQ(p.Msg.Visti.size(), 1u);
+            EXPECT_EQ(p.Msg.Visti[0].Testo, "Nessuna soletta aperta: non c'\xC3\xA8 nulla da salvare.");
+            EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+            EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+            EXPECT_TRUE(dialoghi.Domande.empty());
+            EXPECT_EQ(Contenuto(dir.Percorso()), prima);
+        }
+    }
+}
+
+TEST_F(ComandiProva, SalvaConNomeSuUnAltroFile) {
+    Apri(dir / "A/SOL1.QVR");
+    const std::string slab = LeggiTutto(dir / "A/SOL1.QVR");
+    const std::string recenti = "1\r\n\"" + (dir / "A/SOL1.QVR") + "\"\r\n";
+    fs::create_directories(dir / "B");
+
+    struct Caso {
+        std::string Nome;
+        bool Esiste;
+    };
+    for (const auto& c : {Caso{"ALTRA.QVR", true}, Caso{"NUOVA.QVR", false}}) {
+        SCOPED_TRACE(c.Nome);
+        M.Progetto.PercorsoSoletta = dir / "A/SOL1.QVR";
+        const std::string n = dir / ("B/" + c.Nome);
+        if (c.Esiste) ScriviTutto(n, "un'altra soletta\r\n");
+        dialoghi.Domande.clear();
+        p.Msg.Visti.clear();
+        fs::remove(FileRecenti());
+        dialoghi.Scelte.push_back(n);
+        if (c.Esiste) p.Msg.Risposte.push_back(RispostaMsg::Si);
+        ASSERT_EQ(SalvaConNome(), 0);
+
+        ASSERT_EQ(dialoghi.Domande.size(), 1u);
+        const auto& d = dialoghi.Domande[0];
+        EXPECT_TRUE(d.Salva);
+        EXPECT_EQ(d.R.Titolo, "Salva");
+        EXPECT_EQ(d.R.Filtro, "File Dati (*.QVR)|*.QVR");
+        EXPECT_EQ(d.R.NomeIniziale, dir / "A/SOL1.QVR");
+        EXPECT_EQ(d.R.Estensione, "QVR");
+        if (c.Esiste) {
+            ASSERT_EQ(p.Msg.Visti.size(), 1u);
+            EXPECT_EQ(p.Msg.Visti[0].Testo, "File gi\xC3\xA0 presente, vuoi sostituirlo?");
+            EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Nessuna);
+            EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+            EXPECT_EQ(p.Msg.Visti[0].Titolo, "Salva");
+        } else {
+            EXPECT_TRUE(p.Msg.Visti.empty());
+        }
+        EXPECT_EQ(LeggiTutto(n), slab);
+        EXPECT_TRUE(fs::exists(NomeFileArmature(n)));
+        EXPECT_FALSE(fs::exists(dir / "A/SOL1.QV0"));
+        EXPECT_TRUE(fs::exists(dir / "A/set0001.SET")) << "the verification file stays in the working folder";
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, n);
+        EXPECT_EQ(M.Progetto.CartellaLavoro, dir / "A");
+        EXPECT_EQ(p.Finestra.Titolo, "MERANTO Solette C.A. -  [ " + MaiuscoloUtf8(c.Nome) + " ]");
+        EXPECT_EQ(Recenti.NumRecenti, 1) << "the new name is not entered in the list";
+        EXPECT_EQ(LeggiTutto(FileRecenti()), recenti);
+        fs::remove(dir / "A/set0001.SET");
+    }
+    std::set<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(dir / "B")) nomi.insert(e.path().filename().string());
+    EXPECT_EQ(nomi, (std::set<std::string>{"ALTRA.QVR", "ALTRA.QV0", "NUOVA.QVR", "NUOVA.QV0"}));
+}
+
+TEST_F(ComandiProva, SalvaConNomeRifiutatoONonRiuscito) {
+    Apri(dir / "A/SOL1.QVR");
+    fs::create_directories(dir / "B");
+    ScriviTutto(dir / "B/ALTRA.QVR", "un'altra soletta\r\n");
+    const std::string titolo = p.Finestra.Titolo;
+
+    struct Caso {
+        std::string Nome;
+        bool Annulla, No, Guasto;
+    };
+    const std::vector<Caso> casi = {{"ALTRA.QVR", true, false, false},
+                                    {"ALTRA.QVR", false, true, false},
+                                    {"ALTRA.QVR", false, false, true},
+                                    {"NUOVA.QVR", false, false, true}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.Nome + (c.Annulla ? " annulla" : c.No ? " no" : " guasto"));
+        p.Msg.Visti.clear();
+        const std::string n = dir / ("B/" + c.Nome);
+        const auto prima = Contenuto(dir.Percorso());
+        dialoghi.Scelte.push_back(c.Annulla ? std::nullopt : std::optional<std::string>(n));
+        if (fs::exists(n) && !c.Annulla) p.Msg.Risposte.push_back(c.No ? RispostaMsg::No : RispostaMsg::Si);
+        if (c.Guasto) GuastoScritturaProva = [&](const std::string& q) { return q == n; };
+        EXPECT_EQ(SalvaConNome(), -1);
+        GuastoScritturaProva = nullptr;
+        EXPECT_EQ(ErroreOperazione, -1);
+        EXPECT_EQ(Contenuto(dir.Percorso()), prima) << "nothing written, no temporary file left";
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");
+        EXPECT_EQ(p.Finestra.Titolo, titolo);
+        if (c.Guasto) {
+            ASSERT_FALSE(p.Msg.Visti.empty());
+            EXPECT_EQ(p.Msg.Visti.back().Testo,
+                      "Impossibile copiare il file:\n" + (dir / "A/SOL1.QVR") + "\nin\n" + n);
+            EXPECT_EQ(p.Msg.Visti.back().Icona, IconaMsg::Esclamazione);
+            EXPECT_EQ(p.Msg.Visti.back().Titolo, "Attenzione!");
+        }
+    }
+}
+
+TEST_F(ComandiProva, SalvaConNomeSulFileAperto) {
+    Apri(dir / "A/SOL1.QVR");
+    const std::string slab = LeggiTutto(dir / "A/SOL1.QVR");
+    fs::create_symlink(dir / "A/SOL1.QVR", dir / "LINK.QVR");
+    for (std::string n : {dir / "A/SOL1.QVR", dir / "A/../A/SOL1.QVR", dir / "LINK.QVR"}) {
+        SCOPED_TRACE(n);
+        fs::remove(dir / "A/SOL1.QV0");
+        dialoghi.Scelte.push_back(n);
+        ASSERT_EQ(SalvaConNome(), 0);
+        EXPECT_TRUE(p.Msg.Visti.empty()) << "no question";
+        EXPECT_EQ(LeggiTutto(dir / "A/SOL1.QVR"), slab);
+        EXPECT_TRUE(fs::is_symlink(dir / "LINK.QVR"));
+        EXPECT_TRUE(fs::exists(dir / "A/SOL1.QV0"));
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");
+    }
+}
+
+TEST_F(ComandiProva, SalvaScriveArmatureVerificaERecenti) {
+    Apri(dir / "A/SOL1.QVR");
+    ASSERT_EQ(Salva(), 0);
+    EXPECT_TRUE(dialoghi.Domande.empty());
+    EXPECT_TRUE(fs::exists(dir / "A/SOL1.QV0"));
+    EXPECT_TRUE(fs::exists(dir / "A/set0001.SET"));
+    EXPECT_EQ(LeggiTutto(FileRecenti()), "1\r\n\"" + (dir / "A/SOL1.QVR") + "\"\r\n");
+}
+
+TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
+    // A reinforcement file of a newer version: reported at load, kept until the user says so.
+    const std::string qv0 = dir / "A/SOL1.QV0";
+    ScriviTutto(qv0, " 8 \r\nqualcosa di nuovo\r\n");
+    dialoghi.Scelte.push_back(dir / "A/SOL1.QVR");
+    ASSERT_EQ(ApriFile("QVR"), 0);
+    fs::remove(FileRecenti());
+    const auto prima = Contenuto(dir.Percorso());
+
+    p.Msg.Visti.clear();
+    p.Msg.Risposte.push_back(RispostaMsg::No);
+    EXPECT_EQ(Salva(), -1);
+    EXPECT_EQ(ErroreOperazione, -1);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+    EXPECT_NE(p.Msg.Visti[0].Testo.find(qv0), std::string::npos);
+    EXPECT_EQ(Contenuto(dir.Percorso()), prima);
+
+    p.Msg.Risposte.push_back(RispostaMsg::Si);
+    EXPECT_EQ(Salva(), 0);
+    EXPECT_NE(LeggiTutto(qv0).substr(0, 3), " 8 ");
+}
+
+TEST_F(ComandiProva, ImportaDalDialogo) {
+    Apri(dir / "A/SOL1.QVR");
+    EXPECT_EQ(ComandoImporta(), -1) << "cancelled";
+    EXPECT_EQ(ErroreOperazione, -1);
+    ASSERT_EQ(dialoghi.Domande.size(), 1u);
+    const auto& d = dialoghi.Domande[0];
+    EXPECT_FALSE(d.Salva);
+    EXPECT_EQ(d.R.Cartella, dir / "A");
+    EXPECT_EQ(d.R.Titolo, "Importa armature");
+    EXPECT_EQ(d.R.Filtro, "File dati (*.QV0)|*.QV0");
+    EXPECT_EQ(d.R.NomeIniziale, "*.QV0");
+    EXPECT_EQ(d.R.Estensione, "QV0");
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(M.Zone.UltimaZona, -1);
+
+    dialoghi.Scelte.push_back(std::string(VILMOR_DATI_PROVA) + "/dump/SOL1.QV0");
+    EXPECT_EQ(ComandoImporta(), 0);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "Trovate  1 armature integrative.\n 1 importate.");
+    EXPECT_EQ(M.Zone.UltimaZona, 0);
+}

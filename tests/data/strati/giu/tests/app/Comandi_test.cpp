@@ -1,0 +1,3 @@
+// A test of the app layer.
+#include "app/Comandi.h"
+#include "support/Registrazioni.h"

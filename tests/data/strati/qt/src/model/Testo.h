@@ -1,0 +1,3 @@
+// Qt outside the windows.
+#pragma once
+#include <QString>

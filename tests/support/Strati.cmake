@@ -1,0 +1,43 @@
+# Fails, naming the file and the include, when a file under src/ or tests/ includes a layer
+# above its own, or when a file outside src/ui (tests/ui) includes Qt.
+#   -DRADICE=<source tree>
+# The layers, lowest first; a file may include its own layer and those below it.
+set(STRATI base model design drawing "report dxf" app ui)
+
+set(livello 0)
+foreach(voce ${STRATI})
+  string(REPLACE " " ";" nomi "${voce}")
+  foreach(nome ${nomi})
+    set(LIVELLO_${nome} ${livello})
+  endforeach()
+  math(EXPR livello "${livello} + 1")
+endforeach()
+# Folders outside the list (the tests' helpers and tools) are neither checked nor layers.
+
+set(errori "")
+foreach(albero src tests)
+  file(GLOB_RECURSE FILES RELATIVE ${RADICE}/${albero} ${RADICE}/${albero}/*.h ${RADICE}/${albero}/*.cpp)
+  foreach(F ${FILES})
+    string(REGEX MATCH "^[^/]+" cartella "${F}")
+    if(NOT DEFINED LIVELLO_${cartella})
+      continue()
+    endif()
+    set(mio ${LIVELLO_${cartella}})
+    file(STRINGS ${RADICE}/${albero}/${F} inclusi REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(riga ${inclusi})
+      if(riga MATCHES "#[ \t]*include[ \t]*<Q" AND NOT cartella STREQUAL "ui")
+        string(APPEND errori "${albero}/${F}: Qt fuori da ui: ${riga}\n")
+      endif()
+      if(riga MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
+        set(strato ${CMAKE_MATCH_1})
+        if(DEFINED LIVELLO_${strato} AND LIVELLO_${strato} GREATER mio)
+          string(APPEND errori "${albero}/${F}: strato superiore: ${riga}\n")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(errori)
+  message(FATAL_ERROR "inclusioni contro l'ordine degli strati:\n${errori}")
+endif()
+message(STATUS "strati in ordine")
