@@ -250,4 +250,23 @@ void IntersezioneSegmenti(float X1, float Y1, float X2, float Y2, float X3, floa
     IntersezioneLinee(X1, Y1, X2, Y2, X3, Y3, X4, Y4, Xi, Yi, codice, Xj, Yj);
 }
 
+bool IncontroRette(float X1, float Y1, float X2, float Y2, float X3, float Y3, float X4, float Y4, float& Xi,
+                   float& Yi) {
+    float x = Xi, y = Yi, xj = 0, yj = 0;
+    int codice = IntParallele;
+    Intersezione(X1, Y1, X2, Y2, X3, Y3, X4, Y4, x, y, codice, xj, yj);
+    if (codice == IntParallele || codice == IntSovrapposte || codice == IntAllineateDisgiunte ||
+        codice == IntQuasiParallele)
+        return false;
+    Xi = x;
+    Yi = y;
+    return true;
+}
+
+bool TraversoBarre(float Px, float Py, float Vx, float Vy, float Ax, float Ay, float Ux, float Uy, float& Xi,
+                   float& Yi) {
+    return IncontroRette(Px + 100 * Vx, Py + 100 * Vy, Px - 100 * Vx, Py - 100 * Vy, Ax + 100 * Ux, Ay + 100 * Uy,
+                         Ax - 100 * Ux, Ay - 100 * Uy, Xi, Yi);
+}
+
 }  // namespace vilmor

@@ -52,4 +52,14 @@ void Intersezione(float X1, float Y1, float X2, float Y2, float X3, float Y3, fl
 void IntersezioneSegmenti(float X1, float Y1, float X2, float Y2, float X3, float Y3, float X4, float Y4,
                           float& Xi, float& Yi, int& codice, float& Xj, float& Yj);
 
+// Where the two lines through P1, P2 and through P3, P4, taken as infinite, meet. False, with
+// Xi, Yi untouched, when they have no single meeting point: parallel, one line, or directions
+// within half a degree (whose meeting point is too far to stand for anything).
+bool IncontroRette(float X1, float Y1, float X2, float Y2, float X3, float Y3, float X4, float Y4, float& Xi,
+                   float& Yi);
+// The line across the bars: the line through P along (Vx, Vy) met with the bar line through A
+// along (Ux, Uy), as IncontroRette.
+bool TraversoBarre(float Px, float Py, float Vx, float Vy, float Ax, float Ay, float Ux, float Uy, float& Xi,
+                   float& Yi);
+
 }  // namespace vilmor

@@ -16,11 +16,9 @@ Punto VerticeSpostato(Punto P, Punto V, Punto S, float s) {
     float a1x, a1y, a2x, a2y, b1x, b1y, b2x, b2y;
     ParallelaSegmento(P.X, P.Y, V.X, V.Y, a1x, a1y, a2x, a2y, -s);
     ParallelaSegmento(V.X, V.Y, S.X, S.Y, b1x, b1y, b2x, b2y, -s);
-    float xi = V.X, yi = V.Y, xj, yj;
-    int codice;
-    Intersezione(a1x, a1y, a2x, a2y, b1x, b1y, b2x, b2y, xi, yi, codice, xj, yj);
-    if (codice != IntParallele && codice != IntSovrapposte && codice != IntAllineateDisgiunte) return {xi, yi};
-    // Parallel sides (a vertex in the middle of a straight side, or a side doubling back):
+    float xi = V.X, yi = V.Y;
+    if (IncontroRette(a1x, a1y, a2x, a2y, b1x, b1y, b2x, b2y, xi, yi)) return {xi, yi};
+    // Parallel (or nearly parallel) sides (a vertex in the middle of a straight side, or a side doubling back):
     // the vertex moves by s across the side before it, or across the side after it when the
     // side before has no length.
     bool aNulla = P.X == V.X && P.Y == V.Y;

@@ -79,10 +79,8 @@ void RettangoloRuotato(const DatiProgetto& pr, int dir, float L1, float L2, floa
         float ax1, ay1, ax2, ay2, bx1, by1, bx2, by2;
         ParallelaSegmento(X0, Y0, P2x, P2y, ax1, ay1, ax2, ay2, a);
         ParallelaSegmento(X0, Y0, P1x, P1y, bx1, by1, bx2, by2, b);
-        float xi = X0, yi = Y0, xj, yj;
-        int codice;
-        Intersezione(ax1, ay1, ax2, ay2, bx1, by1, bx2, by2, xi, yi, codice, xj, yj);
-        if (codice == IntParallele || codice == IntSovrapposte || codice == IntAllineateDisgiunte) {
+        float xi = X0, yi = Y0;
+        if (!IncontroRette(ax1, ay1, ax2, ay2, bx1, by1, bx2, by2, xi, yi)) {
             // Parallel bar directions: no meeting point, a degenerate figure at the centre.
             Cx = X0, Cy = Y0;
             return false;

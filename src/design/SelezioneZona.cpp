@@ -27,14 +27,10 @@ namespace {
 // (or within half a degree of parallel) directions have no meeting point: A stands for it, and
 // the quadrilateral is left without area.
 Punto Incontro(float Ax, float Ay, double ca, double sa, float Bx, float By, double cb, double sb) {
-    float xi = Ax, yi = Ay, xj, yj;
-    int codice;
-    Intersezione(Ax, Ay, static_cast<float>(Ax + 100 * ca), static_cast<float>(Ay + 100 * sa), Bx, By,
-                 static_cast<float>(Bx + 100 * cb), static_cast<float>(By + 100 * sb), xi, yi, codice, xj, yj);
-    if (codice == IntParallele || codice == IntSovrapposte || codice == IntAllineateDisgiunte ||
-        codice == IntQuasiParallele)
-        return {Ax, Ay};
-    return {xi, yi};
+    Punto p{Ax, Ay};
+    IncontroRette(Ax, Ay, static_cast<float>(Ax + 100 * ca), static_cast<float>(Ay + 100 * sa), Bx, By,
+                  static_cast<float>(Bx + 100 * cb), static_cast<float>(By + 100 * sb), p.X, p.Y);
+    return p;
 }
 
 Punto Arrotonda(Punto p) { return {std::nearbyint(p.X), std::nearbyint(p.Y)}; }

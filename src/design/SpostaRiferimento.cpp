@@ -5,23 +5,6 @@
 
 namespace vilmor {
 
-namespace {
-
-// The meeting point of two lines taken as infinite; false when they have none (parallel
-// or nearly so), so that the caller keeps what it had.
-bool IncontroRette(float X1, float Y1, float X2, float Y2, float X3, float Y3, float X4, float Y4, float& Xi,
-                   float& Yi) {
-    float x = 0, y = 0, xj = 0, yj = 0;
-    int codice = IntParallele;
-    Intersezione(X1, Y1, X2, Y2, X3, Y3, X4, Y4, x, y, codice, xj, yj);
-    if (codice <= IntParallele || codice == IntQuasiParallele) return false;
-    Xi = x;
-    Yi = y;
-    return true;
-}
-
-}  // namespace
-
 void SpostaRiferimentoZona(Modello& m, int zona, float px, float py) {
     if (zona < 0 || zona > m.Zone.UltimaZona || zona >= static_cast<int>(m.Zone.Zone.size())) return;
     Zona& z = m.Zone.Zone[static_cast<size_t>(zona)];
@@ -40,14 +23,9 @@ void SpostaRiferimentoZona(Modello& m, int zona, float px, float py) {
     const float xMax = primaDirezione ? z.XMax1 : z.XMax2, yMax = primaDirezione ? z.YMax1 : z.YMax2;
 
     // The cross line through the cursor against the two bar-parallel lines of the box.
-    const float tx1 = x + 100 * vx, ty1 = y + 100 * vy, tx2 = x - 100 * vx, ty2 = y - 100 * vy;
     float xb1 = 0, yb1 = 0, xb2 = 0, yb2 = 0;
-    if (!IncontroRette(tx1, ty1, tx2, ty2, xMin + 100 * ux, yMin + 100 * uy, xMin - 100 * ux, yMin - 100 * uy,
-                       xb1, yb1))
-        return;
-    if (!IncontroRette(tx1, ty1, tx2, ty2, xMax + 100 * ux, yMax + 100 * uy, xMax - 100 * ux, yMax - 100 * uy,
-                       xb2, yb2))
-        return;
+    if (!TraversoBarre(x, y, vx, vy, xMin, yMin, ux, uy, xb1, yb1)) return;
+    if (!TraversoBarre(x, y, vx, vy, xMax, yMax, ux, uy, xb2, yb2)) return;
 
     z.XBarra1 = xb1, z.YBarra1 = yb1;
     z.XBarra2 = xb2, z.YBarra2 = yb2;

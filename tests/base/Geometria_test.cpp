@@ -185,3 +185,33 @@ TEST(Intersezione, Codici) {
         EXPECT_EQ(yj, c.yj);
     }
 }
+
+// Two lines meet at one point or not at all: parallel lines, one line and directions within
+// half a degree give no point and leave the output as it was.
+TEST(Intersezione, IncontroRette) {
+    struct Caso {
+        float x1, y1, x2, y2, x3, y3, x4, y4;
+        bool incontro;
+        float xi, yi;
+    };
+    const Caso casi[] = {
+        {0, 0, 10, 0, 5, -3, 5, -1, true, 5, 0},       // the lines meet beyond the segments
+        {0, 0, 10, 10, 0, 10, 10, 0, true, 5, 5},      // crossing segments
+        {0, 0, 10, 0, 0, 5, 10, 5, false, -7, -7},     // parallel
+        {0, 0, 10, 0, 20, 0, 30, 0, false, -7, -7},    // one line, apart
+        {0, 0, 10, 0, 5, 0, 15, 0, false, -7, -7},     // one line, overlapping
+        {0, 0, 100, 0, 0, 1, 100, 1.5f, false, -7, -7},  // 0.3 degrees apart: too far to stand for anything
+    };
+    for (const Caso& c : casi) {
+        float x = -7, y = -7;
+        EXPECT_EQ(IncontroRette(c.x1, c.y1, c.x2, c.y2, c.x3, c.y3, c.x4, c.y4, x, y), c.incontro) << c.x3 << " " << c.y3;
+        EXPECT_NEAR(x, c.xi, 1e-4);
+        EXPECT_NEAR(y, c.yi, 1e-4);
+    }
+    // The line across the bars: through (3, 4) along y, met with the bar line through (0, 10) along x.
+    float x = 0, y = 0;
+    EXPECT_TRUE(TraversoBarre(3, 4, 0, 1, 0, 10, 1, 0, x, y));
+    EXPECT_NEAR(x, 3, 1e-4);
+    EXPECT_NEAR(y, 10, 1e-4);
+    EXPECT_FALSE(TraversoBarre(3, 4, 1, 0, 0, 10, 1, 0, x, y));
+}
