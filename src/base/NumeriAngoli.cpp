@@ -138,4 +138,10 @@ std::string FormatoNumero(float x) {
     return FormatNum(x, f >= 0.001f ? 1 : 0);
 }
 
+double ScattaCosSeno(double v) {
+    if (std::fabs(v) < 1e-5) return 0;
+    if (std::fabs(v - 1) < 1e-5) return 1;
+    return v;
+}
+
 }  // namespace vilmor

@@ -24,4 +24,8 @@ std::string FormatoNumero(float x);
 // Rounds to n decimals, halves to the even last digit.
 double ArrotondaPari(double v, int n);
 
+// A cosine or sine within 1e-5 of 0 or 1 taken as exactly that, so that bars along the axes stay
+// exactly along them.
+double ScattaCosSeno(double v);
+
 }  // namespace vilmor

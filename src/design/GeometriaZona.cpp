@@ -43,12 +43,6 @@ void ImpostaMarca(EditZone& e) {
     e.ZonaCorrente.YMarca = c.Y;
 }
 
-double Scatta(double v) {
-    if (std::fabs(v) < 1e-5) return 0;
-    if (std::fabs(v - 1) < 1e-5) return 1;
-    return v;
-}
-
 }  // namespace
 
 Punto CentroideContorno(const std::vector<Punto>& V, int ult) {
@@ -114,14 +108,8 @@ void GeometriaZonaRett(const DatiProgetto& pr, EditZone& e) {
     if (e.MantieniRiferimento == 0) B = {z.XBarra1, z.YBarra1};
 
     // The cross line through B met with the two bar-side lines, all taken as infinite lines.
-    const float t1x = B.X + 100 * vx, t1y = B.Y + 100 * vy;
-    const float t2x = B.X - 100 * vx, t2y = B.Y - 100 * vy;
-    int codice = 0;
-    float xj = 0, yj = 0;
-    Intersezione(t1x, t1y, t2x, t2y, c1.X + 100 * ux, c1.Y + 100 * uy, c1.X - 100 * ux, c1.Y - 100 * uy, z.XBarra1,
-                 z.YBarra1, codice, xj, yj);
-    Intersezione(t1x, t1y, t2x, t2y, c2.X + 100 * ux, c2.Y + 100 * uy, c2.X - 100 * ux, c2.Y - 100 * uy, z.XBarra2,
-                 z.YBarra2, codice, xj, yj);
+    TraversoBarre(B.X, B.Y, vx, vy, c1.X, c1.Y, ux, uy, z.XBarra1, z.YBarra1);
+    TraversoBarre(B.X, B.Y, vx, vy, c2.X, c2.Y, ux, uy, z.XBarra2, z.YBarra2);
 
     // Foot point on the line: where the user left the label, or 20 cm beyond the second side.
     float qx, qy;
@@ -145,10 +133,10 @@ void GeometriaZonaRett() { GeometriaZonaRett(M.Progetto, Edit); }
 
 void GeometriaZona(EditZone& e) {
     Zona& z = e.ZonaCorrente;
-    const double c = Scatta(std::cos(static_cast<double>(z.Angolo)));
-    const double s = Scatta(std::sin(static_cast<double>(z.Angolo)));
-    const double ci = Scatta(std::cos(6.28318530717959 - z.Angolo));
-    const double si = Scatta(std::sin(6.28318530717959 - z.Angolo));
+    const double c = ScattaCosSeno(std::cos(static_cast<double>(z.Angolo)));
+    const double s = ScattaCosSeno(std::sin(static_cast<double>(z.Angolo)));
+    const double ci = ScattaCosSeno(std::cos(6.28318530717959 - z.Angolo));
+    const double si = ScattaCosSeno(std::sin(6.28318530717959 - z.Angolo));
 
     const int n = NumVerticiCorr(e);
     e.PoligonoLavoro.assign(static_cast<size_t>(n), Punto{});

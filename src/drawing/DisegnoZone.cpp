@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Formati.h"
+#include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
 #include "base/ScansioneRighe.h"
 #include "base/Testo1252.h"
@@ -51,12 +52,6 @@ int UltimaValida(const ZoneArmatura& za) {
 int Pixel(float v) {
     if (!std::isfinite(v)) return 0;
     return static_cast<int>(std::clamp(static_cast<double>(std::nearbyint(v)), -1.0e9, 1.0e9));
-}
-
-double Scatta(double v) {
-    if (std::fabs(v) < 1e-5) return 0;
-    if (std::fabs(v - 1) < 1e-5) return 1;
-    return v;
 }
 
 int PioliZona(Modello& m, int z, float ox, float oy, int uscita) {
@@ -148,8 +143,8 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
 
     // The curb's own frame, turned by its angle.
     const double ang = zona.Angolo;
-    const double c = Scatta(std::cos(ang)), s = Scatta(std::sin(ang));
-    const double ci = Scatta(std::cos(2 * 3.14159265358979 - ang)), si = Scatta(std::sin(2 * 3.14159265358979 - ang));
+    const double c = ScattaCosSeno(std::cos(ang)), s = ScattaCosSeno(std::sin(ang));
+    const double ci = ScattaCosSeno(std::cos(2 * 3.14159265358979 - ang)), si = ScattaCosSeno(std::sin(2 * 3.14159265358979 - ang));
     auto inFrame = [&](double X, double Y) {
         return Punto{static_cast<float>(c * X + s * Y), static_cast<float>(c * Y - s * X)};
     };

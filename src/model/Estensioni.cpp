@@ -1,5 +1,7 @@
 #include "model/Estensioni.h"
 
+#include "base/NumeriAngoli.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,19 +48,14 @@ void CalcolaDirezioni(Modello& m) {
     DatiProgetto& p = m.Progetto;
     const double dueP = 6.28318530717959;
     const double a = p.AngoloDir1, b = p.AngoloDir2;
-    auto aggancia = [](double v) {
-        if (std::fabs(v) < 1e-5) return 0.0;
-        if (std::fabs(v - 1) < 1e-5) return 1.0;
-        return v;
-    };
-    p.CosDir1 = aggancia(std::cos(a));
-    p.SinDir1 = aggancia(std::sin(a));
-    p.CosDir2 = aggancia(std::cos(a + b));
-    p.SinDir2 = aggancia(std::sin(a + b));
-    p.CosInvDir1 = aggancia(std::cos(dueP - a));
-    p.SinInvDir1 = aggancia(std::sin(dueP - a));
-    p.CosInvDir2 = aggancia(std::cos(dueP - a - b));
-    p.SinInvDir2 = aggancia(std::sin(dueP - a - b));
+    p.CosDir1 = ScattaCosSeno(std::cos(a));
+    p.SinDir1 = ScattaCosSeno(std::sin(a));
+    p.CosDir2 = ScattaCosSeno(std::cos(a + b));
+    p.SinDir2 = ScattaCosSeno(std::sin(a + b));
+    p.CosInvDir1 = ScattaCosSeno(std::cos(dueP - a));
+    p.SinInvDir1 = ScattaCosSeno(std::sin(dueP - a));
+    p.CosInvDir2 = ScattaCosSeno(std::cos(dueP - a - b));
+    p.SinInvDir2 = ScattaCosSeno(std::sin(dueP - a - b));
 }
 
 }  // namespace vilmor
