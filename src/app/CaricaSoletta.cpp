@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <fstream>
 
+#include "base/FileTesto.h"
 #include "base/Geometria.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "design/AccessoriNodi.h"
 #include "design/ContorniArmatura.h"
 #include "design/ContorniPunzonamento.h"
@@ -72,20 +74,24 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest) {
         return Ferma(1);
     }
     Modello nuovo;
-    if (!ControllaVersioneSoletta(percorso, nuovo)) return Ferma(1);
+    // One read of the slab file serves the version check and, after the archive, the full read.
+    auto byte = ApriFileIntero(percorso);
+    if (!byte) return Ferma(1);
+    if (!ControllaVersioneSolettaDaByte(*byte, percorso)) return Ferma(1);
     LeggiArchivio(percorso, nuovo);
     if (ErroreOperazione != 0) return ErroreOperazione;
     TestataSoletta testata;
-    if (!LeggiSoletta(percorso, nuovo, &testata)) return Ferma(1);
+    if (!LeggiSolettaDaByte(std::move(*byte), percorso, nuovo, &testata)) return Ferma(1);
     CalcolaPerimetroEsterno(nuovo);
     nuovo.Progetto.DataSoletta = DataFile(percorso);
     if (testata.FlagRisultati == 0) {
         const std::string& dati = nuovo.Progetto.PercorsoDatiProgetto;
-        if (TrovaDatiProgetto(dati).empty()) {
+        const std::string trovato = TrovaDatiProgetto(dati);
+        if (trovato.empty()) {
             Avviso("File dati di progetto armature:\n" + dati + "\nnon trovato.");
             return Ferma(1);
         }
-        if (!LeggiDatiProgetto(nuovo)) return Ferma(1);
+        if (!LeggiDatiProgetto(nuovo, trovato)) return Ferma(1);
         VerificaPerimetriPunzonamento(nuovo);
     }
     CalcContorniPunz(nuovo);

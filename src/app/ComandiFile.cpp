@@ -14,6 +14,7 @@
 #include "app/ImportaArmature.h"
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "model/FileArmature.h"
 #include "model/FileRecenti.h"
 #include "model/ModuloDir.h"

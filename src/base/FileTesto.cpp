@@ -44,6 +44,12 @@ std::optional<std::string> LeggiFileIntero(const std::string& percorso) {
     return std::move(ss).str();
 }
 
+std::optional<std::string> ApriFileIntero(const std::string& percorso, const std::string& nome) {
+    auto byte = LeggiFileIntero(percorso);
+    if (!byte) Avviso("Impossibile aprire il file:\n" + (nome.empty() ? percorso : nome));
+    return byte;
+}
+
 namespace {
 inline bool Spazio(char c) { return c == ' ' || c == '\t'; }
 inline bool FineRigaCar(char c) { return c == '\r' || c == '\n'; }

@@ -29,6 +29,9 @@ void SegnalaErroreLettura(const std::string& percorso, const ErroreLettura& e);
 
 // Whole file as bytes; no value when it cannot be opened.
 std::optional<std::string> LeggiFileIntero(const std::string& percorso);
+// The same, but a file that cannot be opened is reported ("Impossibile aprire il file:" and
+// the path `nome`, which defaults to the path read).
+std::optional<std::string> ApriFileIntero(const std::string& percorso, const std::string& nome = {});
 
 // Reads values one after another. An item read skips blanks and line ends, takes one value,
 // then skips blanks and consumes one comma or one line end that follows; a line read takes

@@ -11,6 +11,7 @@
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "model/FileVerifica.h"
 #include "model/ModuloDir.h"
 #include "model/Servizi.h"
@@ -19,11 +20,6 @@
 namespace vilmor {
 
 namespace {
-
-std::string Maiuscolo(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // A last index (-1 = none) whose elements, of `byteMinimi` bytes each, the rest of the file
 // can hold.
@@ -216,7 +212,7 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
 
 std::string NomeFileArmature(const std::string& percorsoSoletta) {
     const std::string& p = percorsoSoletta;
-    if (p.size() >= 4 && Maiuscolo(p.substr(p.size() - 4)) == ".QVR") return p.substr(0, p.size() - 4) + ".QV0";
+    if (p.size() >= 4 && MaiuscoloAscii(p.substr(p.size() - 4)) == ".QVR") return p.substr(0, p.size() - 4) + ".QV0";
     return p + ".QV0";
 }
 

@@ -9,6 +9,7 @@
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "model/FusioneNodi.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/LetturaSoletta.h"   // CoordinataPianta
@@ -91,8 +92,7 @@ int LeggiVersione(LettoreTesto& l) {
         while (pos < valore.size() && (static_cast<unsigned char>(valore[pos]) & 0xC0) == 0x80) ++pos;
     }
     std::string numero = valore.substr(pos);
-    size_t a = numero.find_first_not_of(" \t"), b = numero.find_last_not_of(" \t");
-    numero = a == std::string::npos ? std::string() : numero.substr(a, b - a + 1);
+    numero = Rifilato(numero);
     const char* p = numero.data();
     const char* e = p + numero.size();
     if (p != e && *p == '+') ++p;
@@ -228,18 +228,13 @@ std::string TrovaDatiProgetto(const std::string& percorso) {
     return TrovaFileCompagno(cartella, nome);
 }
 
-bool LeggiDatiProgetto(Modello& m) {
+bool LeggiDatiProgetto(Modello& m) { return LeggiDatiProgetto(m, TrovaDatiProgetto(m.Progetto.PercorsoDatiProgetto)); }
+
+bool LeggiDatiProgetto(Modello& m, const std::string& trovato) {
     ErroreOperazione = 0;
     const std::string& percorso = m.Progetto.PercorsoDatiProgetto;
-    std::optional<std::string> byte = LeggiFileIntero(percorso);
-    if (!byte) {
-        std::string trovato = TrovaDatiProgetto(percorso);
-        if (!trovato.empty()) byte = LeggiFileIntero(trovato);
-    }
-    if (!byte) {
-        Avviso("Impossibile aprire il file:\n" + percorso);
-        return Rifiuta();
-    }
+    std::optional<std::string> byte = ApriFileIntero(trovato.empty() ? percorso : trovato, percorso);
+    if (!byte) return Rifiuta();
     return LeggiDatiProgettoDaByte(std::move(*byte), percorso, m);
 }
 

@@ -24,6 +24,9 @@ inline constexpr int VersioneDatiProgettoMax = 3;
 // caller's. A refused file (newer version, unreadable or malformed) has had its message shown;
 // returns false, ErroreOperazione 1, and m is exactly as it was.
 bool LeggiDatiProgetto(Modello& m);
+// The same from `trovato`, the file as the load has already found it on disk (TrovaDatiProgetto);
+// messages name PercorsoDatiProgetto.
+bool LeggiDatiProgetto(Modello& m, const std::string& trovato);
 // The same from the file's bytes already in memory; `percorso` names the file in messages.
 bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Modello& m);
 

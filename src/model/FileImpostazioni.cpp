@@ -149,11 +149,8 @@ bool LeggiIni(AmbitoIni ambito) {
     else ImpostaDefaultImpostazioni();
 
     const std::string percorso = FileImpostazioni();
-    auto byte = LeggiFileIntero(percorso);
-    if (!byte) {
-        Avviso("Impossibile aprire il file:\n" + percorso);
-        return false;
-    }
+    auto byte = ApriFileIntero(percorso);
+    if (!byte) return false;
     ValoriIni v = ValoriPresenti();
     try {
         LettoreTesto f(std::move(*byte));

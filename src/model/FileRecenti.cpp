@@ -8,6 +8,7 @@
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "base/Testo1252.h"
 #include "model/ModuloDir.h"
 #include "model/Titolo.h"

@@ -8,6 +8,7 @@
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "model/ModuloDir.h"
 #include "model/ServerSezioni.h"
 
@@ -27,13 +28,6 @@ int IndiceSezionePilastro(const ArchivioPilastri& a, int t) {
 namespace {
 
 const char* const MarcaPlintoZoppo = "/Indice plinto - zoppo";
-
-std::string Rifilato(const std::string& s) {
-    size_t i = s.find_first_not_of(" \t");
-    if (i == std::string::npos) return {};
-    size_t j = s.find_last_not_of(" \t");
-    return s.substr(i, j - i + 1);
-}
 
 // Version of the header line; at most two characters stand for version 0.
 int VersioneArchivio(const std::string& riga) {

@@ -36,12 +36,6 @@ bool Rifiuta() {
     return false;
 }
 
-std::optional<std::string> ApriSoletta(const std::string& percorso) {
-    auto byte = LeggiFileIntero(percorso);
-    if (!byte) Avviso("Impossibile aprire il file:\n" + percorso);
-    return byte;
-}
-
 float AngoloGradiRidotto(float letto) { return RiduciAngolo180(static_cast<double>(letto)); }
 
 void LeggiRisultati(LettoreTesto& l, Modello& m) {
@@ -250,10 +244,15 @@ void LeggiContorno(LettoreTesto& l, Modello& m) {
 
 bool ControllaVersioneSoletta(const std::string& percorso, Modello& /*m*/) {
     ErroreOperazione = 0;
-    auto byte = ApriSoletta(percorso);
+    auto byte = ApriFileIntero(percorso);
     if (!byte) return Rifiuta();
+    return ControllaVersioneSolettaDaByte(*byte, percorso);
+}
+
+bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& percorso) {
+    ErroreOperazione = 0;
     try {
-        LettoreTesto l(std::move(*byte));
+        LettoreTesto l(byte);
         if (l.LeggiI() > VersioneSolettaMax) {
             RifiutaVersioneNuova();
             return Rifiuta();
@@ -267,7 +266,7 @@ bool ControllaVersioneSoletta(const std::string& percorso, Modello& /*m*/) {
 
 bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testata) {
     ErroreOperazione = 0;
-    auto byte = ApriSoletta(percorso);
+    auto byte = ApriFileIntero(percorso);
     if (!byte) return Rifiuta();
     return LeggiSolettaDaByte(std::move(*byte), percorso, m, testata);
 }

@@ -28,6 +28,8 @@ struct TestataSoletta {
 // Reads only the version. A version above 4 is refused with its message; an unreadable file
 // with the shared refusal. The model is never changed (it is the load's destination).
 bool ControllaVersioneSoletta(const std::string& percorso, Modello& m);
+// The same on the file's bytes already in memory (the load reads the file once).
+bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& percorso);
 
 // Reads the whole slab file into a fresh model and, when every value is good, moves it into
 // `m`. The fresh model keeps the destination's column archive (read before by the load) and

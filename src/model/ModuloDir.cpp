@@ -10,6 +10,7 @@
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
+#include "base/Testi.h"
 #include "base/Testo1252.h"
 #include "model/Titolo.h"
 #include "model/definizioni.h"
@@ -41,12 +42,6 @@ std::string Unisci(const std::string& cartella, const std::string& nome) {
 std::string MinuscoloAscii(std::string s) {
     for (auto& c : s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-std::string MaiuscoloAscii(std::string s) {
-    for (auto& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
 

@@ -13,8 +13,4 @@ std::string TestoTitolo(const std::string& percorso);
 // Sets the caption from `M.Progetto.PercorsoSoletta`.
 void AggiornaTitolo();
 
-// Upper case of a UTF-8 text: ASCII, the accented Latin letters ("più" -> "PIÙ") and the
-// rest of Latin Extended-A; any other character is kept.
-std::string MaiuscoloUtf8(const std::string& testo);
-
 }  // namespace vilmor

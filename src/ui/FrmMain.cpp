@@ -1,6 +1,7 @@
 #include "ui/FrmMain.h"
 
 #include "app/CaricaProgetto.h"
+#include "base/Testi.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 
@@ -99,12 +100,7 @@ void FrmMain::MostraLati(bool visibili) {
 void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
 
 std::string PercorsoDaRigaComando(const std::string& riga) {
-    std::string p = riga;
-    auto primo = p.find_first_not_of(" \t");
-    if (primo == std::string::npos) return {};
-    p = p.substr(primo);
-    auto ultimo = p.find_last_not_of(" \t");
-    p = p.substr(0, ultimo + 1);
+    std::string p = Rifilato(riga);
     if (p.size() >= 2 && p.front() == '"' && p.back() == '"') p = p.substr(1, p.size() - 2);
     if (p.size() < 4) return {};
     std::string est = p.substr(p.size() - 4);

@@ -13,6 +13,7 @@
 
 #include "app/Undo.h"
 #include "base/FileTesto.h"
+#include "base/Testi.h"
 #include "model/FileArmature.h"
 #include "model/FileRecenti.h"
 #include "model/FileVerifica.h"
