@@ -35,6 +35,7 @@ RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMs
 class SuperficieVideo {
 public:
     virtual ~SuperficieVideo() = default;
+    // With persistent drawing on, clears the whole picture; off, only the transient drawing.
     virtual void Pulisci() = 0;
     virtual void PuntatoreAttesa(bool attesa) = 0;
     virtual void ColoreTesto(int32_t rgb) = 0;
@@ -51,6 +52,14 @@ public:
     virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) = 0;
     virtual void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) = 0;
     virtual void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) = 0;
+    // Pen width in pixels of the lines, outlines and circles that follow.
+    virtual void SpessorePenna(int pixel) = 0;
+    // Rectangle between two corner pixels, both included (+-3 about a point is 7 x 7 pixels).
+    virtual void Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) = 0;
+    virtual void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) = 0;
+    // Filled in one colour, outlined in another.
+    virtual void CerchioPieno(float x, float y, float raggio, int32_t riempimento, int32_t bordo) = 0;
+    virtual void PoligonoBordato(const std::vector<Punto>& pixel, int32_t riempimento, int32_t bordo) = 0;
     // One line of text at a pixel position, font "Arial" of the given height and width,
     // turned by the angle (degrees), in the picture's current foreground colour.
     virtual void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
@@ -101,6 +110,7 @@ public:
     virtual void SelezionaLato(int indice) = 0;            // 0 "Lato +", 1 "Lato -", 2 "Taglio"
     virtual void MostraLati(bool visibili) = 0;
     virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
+    virtual void MostraFrame1(bool visibile) = 0;          // the range box of the colour maps
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

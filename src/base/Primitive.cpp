@@ -21,4 +21,8 @@ void DisTesto(float X, float Y, const std::string& testo, int tipo, int layer, i
     if (auto* s = Destinazione(uscita)) s->Testo(X, Y, testo, tipo, layer, oriz, vert, angolo);
 }
 
+void DisQuotaEntita(const EntitaQuota& q, int uscita) {
+    if (auto* s = Destinazione(uscita)) s->Quota(q);
+}
+
 }  // namespace vilmor

@@ -238,6 +238,12 @@ struct RettangoloTrascina {
     int32_t X0 = -1, X1 = 0, Y0 = 0, Y1 = 0;
 };
 
+// The zone rectangle placed or dragged on the plan picture: two opposite corners and the
+// centre, picture pixels.
+struct RettangoloSelezione {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, XC = 0, YC = 0;
+};
+
 struct StatoVista {
     int TwipsPerPixel = 15;
     float AltezzaVideo = 0;
@@ -264,6 +270,16 @@ struct StatoVista {
     RECT RettFocus;
     RettangoloTrascina RettTrascina;
     int LatoEvidenziato = -1;  // polygon of the side last picked: -1 the outline, else the opening
+    RettangoloSelezione RettSelezione;
+    int Scala50Corrente = 1;  // scale style of the drawing pass: non-zero 1:50, 0 1:100
+    int MostraManiglie = 0;   // draw the zone grips at the next redraw
+    int EditPerimetro = 0;    // 1 while the outline editor is open
+};
+
+// Where the DXF pass under way writes: the R12 form, and the slab's place in the drawing (cm).
+struct StatoDxf {
+    int FormatoR12 = 0;
+    float OffsetDxfX = 0, OffsetDxfY = 0;
 };
 
 // Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
@@ -274,5 +290,6 @@ inline Modello M;           // the project in memory
 inline EditZone Edit;
 inline StratiDisegno Strati;
 inline StatoVista Vista;
+inline StatoDxf EsportaDxf;
 
 }  // namespace vilmor

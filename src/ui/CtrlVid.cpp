@@ -18,10 +18,23 @@ CtrlVid::CtrlVid(QWidget* parent) : QWidget(parent) {
 QColor CtrlVid::Colore(int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
 void CtrlVid::Pulisci() {
-    immagine_.fill(Colore(sfondo_));
+    // With persistent drawing off only the transient drawing goes.
+    if (persistente_) {
+        FinePittore();
+        immagine_.fill(Colore(sfondo_));
+    }
     volatile_ = QImage();
     update();
 }
+
+QPainter* CtrlVid::Pittore() {
+    if (!pittore_) {
+        pittore_ = std::make_unique<QPainter>(&immagine_);
+        pittore_->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return pittore_.get();
+}
+
 
 void CtrlVid::PuntatoreAttesa(bool attesa) {
     if (attesa) setCursor(Qt::WaitCursor);
@@ -34,25 +47,30 @@ void CtrlVid::ColoreSfondo(int32_t rgb) {
 }
 
 template <class F> void CtrlVid::Disegna(F&& f) {
-    auto su = [&](QImage& img) {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        f(p);
-    };
-    if (!persistente_) {
-        if (volatile_.isNull()) volatile_ = immagine_;
-        su(volatile_);
+    if (persistente_ && volatile_.isNull()) {
+        f(*Pittore());
     } else {
-        su(immagine_);
-        // What is shown holds the volatile drawing too: the lasting one must reach it as well.
-        if (!volatile_.isNull()) su(volatile_);
+        FinePittore();
+        auto su = [&](QImage& img) {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            f(p);
+        };
+        if (!persistente_) {
+            if (volatile_.isNull()) volatile_ = immagine_;
+            su(volatile_);
+        } else {
+            su(immagine_);
+            // What is shown holds the volatile drawing too: the lasting one must reach it as well.
+            su(volatile_);
+        }
     }
     update();
 }
 
 void CtrlVid::LineaPalette(int x1, int y1, int x2, int y2, int colore) {
     Disegna([&](QPainter& p) {
-        p.setPen(Colore(ColorePalette(colore)));
+        p.setPen(QPen(Colore(ColorePalette(colore)), spessore_));
         p.drawLine(x1, y1, x2, y2);
     });
 }
@@ -66,7 +84,7 @@ void CtrlVid::RettangoloPieno(int x1, int y1, int x2, int y2, int colore) {
 
 void CtrlVid::Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) {
     Disegna([&](QPainter& p) {
-        QPen pen(Colore(rgb));
+        QPen pen(Colore(rgb), spessore_);
         pen.setStyle(punteggiata ? Qt::DotLine : Qt::SolidLine);
         p.setPen(pen);
         p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -75,7 +93,7 @@ void CtrlVid::Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool pu
 
 void CtrlVid::Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) {
     Disegna([&](QPainter& p) {
-        QPen pen(Colore(rgb));
+        QPen pen(Colore(rgb), spessore_);
         pen.setStyle(punteggiata ? Qt::DotLine : Qt::SolidLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
@@ -90,6 +108,7 @@ void CtrlVid::PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) {
         p.setPen(Colore(rgb));
         p.setBrush(Colore(rgb));
         p.drawPolygon(poli, Qt::WindingFill);
+        p.setBrush(Qt::NoBrush);
     });
 }
 
@@ -97,21 +116,69 @@ void CtrlVid::TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
     Disegna([&](QPainter& p) {
         QFont f("Arial");
         f.setPixelSize(std::max(1, altezza));
+        // The width asked is the average character width: the font is stretched to it.
+        const qreal media = QFontMetricsF(f).averageCharWidth();
+        if (larghezza > 0 && media > 0)
+            f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * larghezza / media)), 1, 4000));
+        p.save();
         p.setFont(f);
         p.setPen(Colore(primo_));
         p.translate(x, y);
         p.rotate(-angolo);
         // The given point is the top-left corner of the text cell.
         p.drawText(QPointF(0, QFontMetricsF(f).ascent()), QString::fromStdString(testo));
+        p.restore();
+    });
+}
+
+namespace {
+QRect Tra(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
+}  // namespace
+
+void CtrlVid::Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) {
+    Disegna([&](QPainter& p) {
+        const QRect r = Tra(x1, y1, x2, y2);
+        p.setPen(QPen(Colore(rgb), spessore_));
+        p.setBrush(Qt::NoBrush);
+        // The outline passes through both corners.
+        p.drawRect(QRect(r.topLeft(), r.size() - QSize(1, 1)));
+    });
+}
+
+void CtrlVid::RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) {
+    Disegna([&](QPainter& p) { p.fillRect(Tra(x1, y1, x2, y2), Colore(rgb)); });
+}
+
+void CtrlVid::CerchioPieno(float x, float y, float raggio, int32_t riempimento, int32_t bordo) {
+    Disegna([&](QPainter& p) {
+        p.setPen(QPen(Colore(bordo), spessore_));
+        p.setBrush(Colore(riempimento));
+        p.drawEllipse(QPointF(x, y), raggio, raggio);
+        p.setBrush(Qt::NoBrush);
+    });
+}
+
+void CtrlVid::PoligonoBordato(const std::vector<Punto>& pixel, int32_t riempimento, int32_t bordo) {
+    Disegna([&](QPainter& p) {
+        QPolygonF poli;
+        for (const auto& q : pixel) poli << QPointF(q.X, q.Y);
+        p.setPen(QPen(Colore(bordo), spessore_));
+        p.setBrush(Colore(riempimento));
+        p.drawPolygon(poli, Qt::WindingFill);
+        p.setBrush(Qt::NoBrush);
     });
 }
 
 void CtrlVid::paintEvent(QPaintEvent*) {
+    FinePittore();
     QPainter p(this);
     p.drawImage(0, 0, Mostrata());
 }
 
 void CtrlVid::resizeEvent(QResizeEvent*) {
+    FinePittore();
     QImage nuova(QSize(std::max(1, width()), std::max(1, height())), QImage::Format_RGB32);
     nuova.fill(Colore(sfondo_));
     QPainter p(&nuova);

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <memory>
 
 #include "base/Piattaforma.h"
 
@@ -30,9 +32,21 @@ public:
     void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) override;
     void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
     void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
+    void SpessorePenna(int pixel) override { spessore_ = std::max(1, pixel); }
+    void Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) override;
+    void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) override;
+    void CerchioPieno(float x, float y, float raggio, int32_t riempimento, int32_t bordo) override;
+    void PoligonoBordato(const std::vector<Punto>& pixel, int32_t riempimento, int32_t bordo) override;
 
-    const QImage& Immagine() const { return immagine_; }       // the lasting drawing
-    const QImage& Mostrata() const { return volatile_.isNull() ? immagine_ : volatile_; }  // what is shown
+    // The lasting drawing and what is shown (the painter of a pass ends first).
+    const QImage& Immagine() const {
+        FinePittore();
+        return immagine_;
+    }
+    const QImage& Mostrata() const {
+        FinePittore();
+        return volatile_.isNull() ? immagine_ : volatile_;
+    }
     static QColor Colore(int32_t rgb);
 
 protected:
@@ -41,6 +55,12 @@ protected:
 
 private:
     template <class F> void Disegna(F&& f);
+    // One painter serves a whole drawing pass on the lasting image; it ends before the image
+    // is shown, cleared, resized or drawn on otherwise.
+    QPainter* Pittore();
+    void FinePittore() const { pittore_.reset(); }
+    mutable std::unique_ptr<QPainter> pittore_;
+    int spessore_ = 1;
     QImage immagine_;
     QImage volatile_;  // what is drawn with persistent drawing off: gone at the next repaint
     int32_t sfondo_ = 0;

@@ -2,11 +2,14 @@
 
 #include "app/CaricaProgetto.h"
 #include "base/Testi.h"
+#include "drawing/Ridisegna.h"
+#include "model/Servizi.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 
 #include <QButtonGroup>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -42,6 +45,10 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     magliaUnica_->setWordWrap(true);
     magliaUnica_->hide();
     colonnaLayout->addWidget(magliaUnica_);
+    // The range box of the colour maps, shown by the redraw while a map is on the plan.
+    frame1_ = new QGroupBox(colonna);
+    frame1_->hide();
+    colonnaLayout->addWidget(frame1_);
     colonnaLayout->addStretch(1);
     disposizione->addWidget(colonna, 0);
 
@@ -63,6 +70,8 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.PropertyGrid1 = pannello_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
     Piatt.Dialoghi = dialoghi_.get();
+    Sink.Video = &sinkVideo_;
+    Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
@@ -85,6 +94,7 @@ FrmMain::~FrmMain() {
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
     if (Piatt.Dialoghi == dialoghi_.get()) Piatt.Dialoghi = nullptr;
+    if (Sink.Video == &sinkVideo_) Sink.Video = nullptr;
 }
 
 void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }
@@ -98,6 +108,8 @@ void FrmMain::MostraLati(bool visibili) {
 }
 
 void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
+
+void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
 
 std::string PercorsoDaRigaComando(const std::string& riga) {
     std::string p = Rifilato(riga);

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "base/Piattaforma.h"
+#include "drawing/SinkVideo.h"
 #include "ui/CtrlVid.h"
 #include "ui/DialoghiQt.h"
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 
@@ -41,12 +43,16 @@ public:
     void SelezionaLato(int indice) override;
     void MostraLati(bool visibili) override;
     void MostraMagliaUnica(bool visibile) override;
+    void MostraFrame1(bool visibile) override;
+    QGroupBox* Frame1() const { return frame1_; }
 
 private:
     CtrlVid* ctrlVid_ = nullptr;
     std::array<QRadioButton*, 3> lati_{};
     QButtonGroup* gruppoLati_ = nullptr;
     QLabel* magliaUnica_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    SinkVideo sinkVideo_;
     PannelloQt* pannello_ = nullptr;
     std::unique_ptr<MessaggiQt> messaggi_;
     std::unique_ptr<DialoghiQt> dialoghi_;

@@ -73,6 +73,31 @@ public:
     void TestoRuotato(int x, int y, int h, int w, int a, const std::string& t) override {
         Chiamate.push_back({"TestoRuotato", {double(x), double(y), double(h), double(w), double(a)}, t});
     }
+    void SpessorePenna(int px) override { Chiamate.push_back({"SpessorePenna", {double(px)}, {}}); }
+    void Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) override {
+        Chiamate.push_back({"Rettangolo", {double(x1), double(y1), double(x2), double(y2), double(rgb)}, {}});
+    }
+    void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) override {
+        Chiamate.push_back({"RettangoloPienoRgb", {double(x1), double(y1), double(x2), double(y2), double(rgb)}, {}});
+    }
+    void CerchioPieno(float x, float y, float r, int32_t pieno, int32_t bordo) override {
+        Chiamate.push_back({"CerchioPieno", {x, y, r, double(pieno), double(bordo)}, {}});
+    }
+    void PoligonoBordato(const std::vector<Punto>& pts, int32_t pieno, int32_t bordo) override {
+        ChiamataVideo c{"PoligonoBordato", {double(pieno), double(bordo)}, {}};
+        for (auto& p : pts) {
+            c.Num.push_back(p.X);
+            c.Num.push_back(p.Y);
+        }
+        Chiamate.push_back(c);
+    }
+    // The calls named op, in order.
+    std::vector<ChiamataVideo> Di(const std::string& op) const {
+        std::vector<ChiamataVideo> r;
+        for (const auto& c : Chiamate)
+            if (c.Op == op) r.push_back(c);
+        return r;
+    }
 };
 
 struct Entita {
@@ -93,6 +118,13 @@ public:
     void Testo(float X, float Y, const std::string& t, int tipo, int layer, int oriz, int vert,
                float angolo) override {
         Entita_.push_back({"Testo", {X, Y, double(tipo), double(layer), double(oriz), double(vert), angolo}, t});
+    }
+    void Quota(const EntitaQuota& q) override {
+        Entita_.push_back({"Quota",
+                           {double(q.LayerQuota), double(q.LayerTesto), double(q.Decimali), q.AltezzaTesto, q.Fattore,
+                            double(q.Tipo), q.X1, q.Y1, q.X2, q.Y2, q.XP1, q.YP1, q.XP2, q.YP2, q.FattoreCoordinate,
+                            double(q.Divisore)},
+                           q.Stile});
     }
 };
 
@@ -154,6 +186,8 @@ public:
     void SelezionaLato(int i) override { Lato = i; }
     void MostraLati(bool v) override { LatiVisibili = v; }
     void MostraMagliaUnica(bool v) override { MagliaUnicaVisibile = v; }
+    bool Frame1Visibile = false;
+    void MostraFrame1(bool v) override { Frame1Visibile = v; }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.

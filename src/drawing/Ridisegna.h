@@ -1,0 +1,21 @@
+// The one entry that draws the whole current picture of a slab: on the plan picture
+// (uscita 0) or, with any other selector, into the DXF output through the same primitives.
+#pragma once
+
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+// The picture of model m by the view codes of `Vista` (PiantaCorrente, CodiceVista, TipoMappa).
+void Ridisegna(Modello& m, int uscita);
+// The open project.
+void Ridisegna(int uscita);
+
+// One plan view moved by (X, Y) cm: structure, dimensions, section traces, title block.
+void DisVista(Modello& m, float X, float Y, int Pianta, int uscita);
+// The dimensions of plan Pianta (and those of every plan), moved by (X, Y).
+void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita);
+// The traces and names of every section, moved by (X, Y).
+void DisTracceSez(const Modello& m, float X, float Y, int uscita);
+
+}  // namespace vilmor

@@ -1,0 +1,55 @@
+#include "drawing/SinkDxf.h"
+
+#include <cmath>
+
+#include "base/Formati.h"
+#include "drawing/PrimitiveDisegno.h"
+#include "model/Impostazioni.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+namespace {
+
+const std::string* NomeLayer(int layer) {
+    if (layer < 0 || layer >= NumLayer) return nullptr;
+    return &Strati.NomiLayer[static_cast<size_t>(layer)];
+}
+
+}  // namespace
+
+void SinkDxf::Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) {
+    const std::string* nome = NomeLayer(layer);
+    if (!Uscita || !nome) return;
+    Uscita->LineaDxf(DxfX(X1), DxfY(Y1), DxfX(X2), DxfY(Y2), *nome, stile);
+}
+
+void SinkDxf::Cerchio(float X, float Y, float raggio, int layer, int stile) {
+    const std::string* nome = NomeLayer(layer);
+    if (!Uscita || !nome) return;
+    Uscita->CerchioDxf(DxfX(X), DxfY(Y), Imp.FattoreDxf * raggio, *nome, stile);
+}
+
+void SinkDxf::Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,
+                    float angolo) {
+    const std::string* nome = NomeLayer(layer);
+    if (!Uscita || !nome) return;
+    const float h = AltezzaTesto(tipo, 1);
+    const float A = GradiRadianti(angolo);
+    const float s = static_cast<float>(std::sin(A)), c = static_cast<float>(std::cos(A));
+    float x = DxfX(X), y = DxfY(Y);
+    // Top-aligned texts stand 2 cm lower in their own frame.
+    if (vert == 2) {
+        x += 2 * Imp.FattoreDxf * s;
+        y -= 2 * Imp.FattoreDxf * c;
+    }
+    Uscita->TestoDxf(*nome, testo, x, y, h, angolo, oriz, vert + 1);
+}
+
+void SinkDxf::Quota(const EntitaQuota& q) {
+    const std::string* a = NomeLayer(q.LayerQuota);
+    const std::string* b = NomeLayer(q.LayerTesto);
+    if (!Uscita || !a || !b) return;
+    Uscita->QuotaDxf(*a, *b, q);
+}
+
+}  // namespace vilmor

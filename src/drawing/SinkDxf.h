@@ -1,0 +1,38 @@
+// The DXF output as a drawing sink: plan centimetres through the DXF transform, layers by
+// name, text heights in drawing units; each entity goes to the writer of the file under way.
+#pragma once
+
+#include <string>
+
+#include "base/Primitive.h"
+
+namespace vilmor {
+
+// The entity writers of a DXF file (points and lengths in DXF units). Line types: 1 "DASHED",
+// 2 "Continuous", 3 "DASHED2", any other the layer's. Text alignment: horizontal 0 left,
+// 1 centre, 2 right; vertical 1 bottom, 2 middle, 3 top. Texts are UTF-8; the writer converts.
+class UscitaDxf {
+public:
+    virtual ~UscitaDxf() = default;
+    virtual void LineaDxf(float X1, float Y1, float X2, float Y2, const std::string& layer, int stile) = 0;
+    virtual void CerchioDxf(float X, float Y, float raggio, const std::string& layer, int stile) = 0;
+    virtual void TestoDxf(const std::string& layer, const std::string& testo, float X, float Y, float altezza,
+                          float angolo, int oriz, int vert) = 0;
+    // A dimension of the DXF 2000 form; its points are plan centimetres, converted with
+    // `FattoreCoordinate` and the slab's offset by the writer.
+    virtual void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) = 0;
+};
+
+class SinkDxf : public SinkDisegno {
+public:
+    explicit SinkDxf(UscitaDxf* uscita = nullptr) : Uscita(uscita) {}
+    UscitaDxf* Uscita;
+    // Layers 0..24 only: anything else writes nothing.
+    void Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) override;
+    void Cerchio(float X, float Y, float raggio, int layer, int stile) override;
+    void Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,
+               float angolo) override;
+    void Quota(const EntitaQuota& q) override;
+};
+
+}  // namespace vilmor

@@ -1,0 +1,24 @@
+// The plan picture as a drawing sink: plan centimetres through the screen transform, colours
+// and pens by layer, texts placed and sized as the plan's font shows them.
+#pragma once
+
+#include <string>
+
+#include "base/Primitive.h"
+
+namespace vilmor {
+
+class SinkVideo : public SinkDisegno {
+public:
+    // Layers 0..24; on lines also the pseudo-layers -1 (palette 11) and -2 (palette 14).
+    void Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) override;
+    // A style above 3 marks the highlighted circle, drawn in ColoreGiallo.
+    void Cerchio(float X, float Y, float raggio, int layer, int stile) override;
+    void Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,
+               float angolo) override;
+};
+
+// The estimated width of a text in characters, as the screen placement counts it.
+float CaratteriStimati(const std::string& testo);
+
+}  // namespace vilmor

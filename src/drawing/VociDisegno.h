@@ -1,0 +1,27 @@
+// Drawers that the redraw driver calls but that draw nothing yet: colour maps, the punching
+// view, the sections, the legend panel, the title blocks, the zone rectangle preview and the
+// outline editor's drawing.
+#pragma once
+
+#include <vector>
+
+#include "base/Punto.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+void DisegnaMappaColori(Modello& m);
+void DisPunzonamento(Modello& m, float X, float Y, int uscita);
+void DisSezioni(Modello& m, float X, float Y, int uscita);
+void DisLegenda(const Modello& m);
+void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);
+// The zone rectangle between two opposite corners (picture pixels), edges in palette colour.
+void DisRettArmatura(float X1, float Y1, float X2, float Y2, int colore);
+void DisegnaPoligEdit(const Modello& m);
+
+// The hatching of a closed point list (cm): parallel lines `passo` apart at `angolo` degrees,
+// and a second family at angolo + 90 when `incrociato` is -1. The DXF hatching fills it.
+inline void (*TratteggioDxf)(const std::vector<Punto>& punti, float passo, float angolo, int incrociato, int layer,
+                             int stile, int uscita) = nullptr;
+
+}  // namespace vilmor
