@@ -377,6 +377,16 @@ TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
     EXPECT_NE(p.Msg.Visti[0].Testo.find(qv0), std::string::npos);
     EXPECT_EQ(Contenuto(dir.Percorso()), prima);
 
+    // No message box to ask: nothing is replaced unasked.
+    Piatt.Msg = nullptr;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Salva(), -1);
+    const std::string err = testing::internal::GetCapturedStderr();
+    Piatt.Msg = &p.Msg;
+    EXPECT_EQ(ErroreOperazione, -1);
+    EXPECT_NE(err.find("[Attenzione!] Il file delle armature\n" + qv0), std::string::npos) << err;
+    EXPECT_EQ(Contenuto(dir.Percorso()), prima);
+
     p.Msg.Risposte.push_back(RispostaMsg::Si);
     EXPECT_EQ(Salva(), 0);
     EXPECT_NE(LeggiTutto(qv0).substr(0, 3), " 8 ");
