@@ -80,12 +80,11 @@ bool CopiaFileSicura(const std::string& origine, const std::string& destinazione
         ::close(in);
         return rifiuto(origine, err);
     }
-    const std::string tmp = destinazione + ".~" + std::to_string(::getpid()) + ".tmp";
-    const int out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
-    if (out < 0) {
-        const int err = errno;
+    // A new copy takes the source's permission bits less the umask; a file it replaces keeps its own.
+    FileInSostituzione out;
+    if (!out.Apri(destinazione, st.st_mode & 0777)) {
         ::close(in);
-        return rifiuto(destinazione, err);
+        return rifiuto(destinazione, out.Errore());
     }
     int err = 0;
     char buf[65536];
@@ -97,27 +96,17 @@ bool CopiaFileSicura(const std::string& origine, const std::string& destinazione
             break;
         }
         if (n == 0) break;
-        for (ssize_t fatti = 0; fatti < n;) {
-            const ssize_t w = ::write(out, buf + fatti, static_cast<size_t>(n - fatti));
-            if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) {
-                err = w < 0 && errno ? errno : EIO;
-                break;
-            }
-            fatti += w;
+        if (!out.Scrivi(std::string_view(buf, static_cast<size_t>(n)))) {
+            err = out.Errore();
+            break;
         }
-        if (err) break;
     }
-    // The copy keeps the slab file's time of last change, as a copy of the same analysis.
-    const timespec tempi[2] = {st.st_atim, st.st_mtim};
-    ::futimens(out, tempi);
-    if (!err && ::fsync(out) != 0) err = errno ? errno : EIO;
-    if (::close(out) != 0 && !err) err = errno ? errno : EIO;
     ::close(in);
-    if (!err && GuastoScritturaProva && GuastoScritturaProva(destinazione)) err = EIO;
-    if (!err && std::rename(tmp.c_str(), destinazione.c_str()) != 0) err = errno ? errno : EIO;
+    // The copy keeps the slab file's time of last change, as a copy of the same analysis.
+    out.MantieniTempi(st.st_atim, st.st_mtim);
+    if (!err && !out.Conferma()) err = out.Errore();
     if (err) {
-        std::remove(tmp.c_str());
+        out.Scarta();
         return rifiuto(destinazione, err);
     }
     return true;

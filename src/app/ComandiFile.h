@@ -34,7 +34,9 @@ int Salva();
 // ImportaArmature of the chosen file.
 int ComandoImporta();
 
-// Copies a file to a temporary name in the target's folder and renames it over the target.
+// Copies a file by the same replacement as every save (base/FileTesto.h): a temporary file
+// beside the target renamed over it. A target that exists keeps its mode, a link stays a
+// link, and a new copy gets the source's permission bits less the umask.
 // On failure shows the message naming the files (the access message for a refused access),
 // leaves the target as it was, removes the temporary file and returns false.
 bool CopiaFileSicura(const std::string& origine, const std::string& destinazione);

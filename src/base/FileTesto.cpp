@@ -1,8 +1,11 @@
 #include "base/FileTesto.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -223,36 +226,163 @@ void ScrittoreTesto::FineRiga() {
     inRiga_ = false;
 }
 
-bool ScrittoreTesto::Salva(const std::string& percorso, bool avvisa) const {
+std::string ScrittoreTesto::ByteFinali() const {
     std::string tutto = dati_;
     if (inRiga_) tutto += AWindows1252(riga_) + "\r\n";
-    return ScriviFileAtomico(percorso, tutto, avvisa);
+    return tutto;
+}
+
+bool ScrittoreTesto::Salva(const std::string& percorso, bool avvisa) const {
+    return ScriviFileAtomico(percorso, ByteFinali(), avvisa);
+}
+
+// ---- Replacing a file ----
+
+namespace {
+
+std::string Cartella(const std::string& percorso) {
+    const auto sep = percorso.find_last_of('/');
+    if (sep == std::string::npos) return ".";
+    return sep == 0 ? "/" : percorso.substr(0, sep);
+}
+
+// The file a path finally names: a symbolic link followed to its target, link after link
+// (a relative target is read from the link's folder). The target need not exist.
+bool DestinazioneFinale(const std::string& percorso, std::string& finale) {
+    finale = percorso;
+    for (int salti = 0; salti < 40; ++salti) {
+        struct stat st {};
+        if (::lstat(finale.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string dest(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(finale.c_str(), dest.data(), dest.size());
+        if (n < 0) return false;
+        if (n == 0 || static_cast<size_t>(n) >= dest.size()) {  // changed while being read
+            errno = EIO;
+            return false;
+        }
+        dest.resize(static_cast<size_t>(n));
+        finale = dest[0] == '/' ? dest : Cartella(finale) + "/" + dest;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+std::atomic<unsigned> ContatoreTemporanei{0};
+
+void SincronizzaCartella(const std::string& cartella) {
+    // Best effort: some file systems refuse to sync a folder, and the new file is in place.
+    const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool FileInSostituzione::Guasto(int err) {
+    if (errore_ == 0) errore_ = err != 0 ? err : EIO;
+    Scarta();
+    return false;
+}
+
+bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
+    Scarta();
+    percorso_ = percorso;
+    errore_ = 0;
+    tempi_ = false;
+    if (!DestinazioneFinale(percorso, finale_)) return Guasto(errno);
+    struct stat st {};
+    const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    // The name holds the process and a count of this process's calls; O_EXCL never takes
+    // over a file that happens to bear it.
+    for (int tentativo = 0; tentativo < 100 && fd_ < 0; ++tentativo) {
+        tmp_ = finale_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++ContatoreTemporanei) + ".tmp";
+        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, esiste ? 0600 : (modoNuovo & 07777));
+        if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) {
+        const int err = errno;
+        tmp_.clear();
+        return Guasto(err);
+    }
+    if (esiste) {
+        // The group first: changing it may clear the set-id bits the mode then restores.
+        if (st.st_gid != ::getegid() && ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
+            // Not a member of that group: the file keeps the process's group.
+        }
+        if (::fchmod(fd_, st.st_mode & 07777) != 0) return Guasto(errno);
+    }
+    return true;
+}
+
+bool FileInSostituzione::Scrivi(std::string_view byte) {
+    if (fd_ < 0) return Guasto(errore_);
+    size_t scritti = 0;
+    while (scritti < byte.size()) {
+        const ssize_t n = ::write(fd_, byte.data() + scritti, byte.size() - scritti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return Guasto(n < 0 ? errno : EIO);
+        scritti += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void FileInSostituzione::MantieniTempi(const struct timespec& accesso, const struct timespec& modifica) {
+    accesso_ = accesso;
+    modifica_ = modifica;
+    tempi_ = true;
+}
+
+bool FileInSostituzione::Chiudi() {
+    if (fd_ < 0) return tmp_.empty() ? Guasto(errore_) : true;
+    if (tempi_) {
+        const struct timespec t[2] = {accesso_, modifica_};
+        ::futimens(fd_, t);
+    }
+    int err = ::fsync(fd_) != 0 ? errno : 0;
+    if (::close(fd_) != 0 && err == 0) err = errno;
+    fd_ = -1;
+    if (err == 0 && GuastoScritturaProva && GuastoScritturaProva(percorso_)) err = EIO;
+    if (err != 0) return Guasto(err);
+    return true;
+}
+
+bool FileInSostituzione::Conferma() {
+    if (!Chiudi()) return false;
+    if (std::rename(tmp_.c_str(), finale_.c_str()) != 0) return Guasto(errno);
+    tmp_.clear();
+    SincronizzaCartella(Cartella(finale_));
+    return true;
+}
+
+void FileInSostituzione::Scarta() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!tmp_.empty()) ::unlink(tmp_.c_str());
+    tmp_.clear();
+}
+
+namespace {
+bool AvvisoScrittura(const std::string& percorso, bool avvisa) {
+    if (avvisa)
+        Avviso("Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.");
+    return false;
+}
+}  // namespace
+
+bool PreparaFileAtomico(FileInSostituzione& f, const std::string& percorso, std::string_view byte, bool avvisa) {
+    if (!f.Apri(percorso) || !f.Scrivi(byte) || !f.Chiudi()) return AvvisoScrittura(percorso, avvisa);
+    return true;
+}
+
+bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa) {
+    if (!f.Conferma()) return AvvisoScrittura(f.Percorso(), avvisa);
+    return true;
 }
 
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa) {
-    std::string tmp = percorso + ".~" + std::to_string(::getpid()) + ".tmp";
-    bool ok = false;
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-        ok = true;
-        size_t scritti = 0;
-        while (scritti < byte.size()) {
-            ssize_t n = ::write(fd, byte.data() + scritti, byte.size() - scritti);
-            if (n <= 0) {
-                ok = false;
-                break;
-            }
-            scritti += static_cast<size_t>(n);
-        }
-        if (ok && ::fsync(fd) != 0) ok = false;
-        if (::close(fd) != 0) ok = false;
-        if (ok && GuastoScritturaProva && GuastoScritturaProva(percorso)) ok = false;
-        if (ok && std::rename(tmp.c_str(), percorso.c_str()) != 0) ok = false;
-        if (!ok) std::remove(tmp.c_str());
-    }
-    if (!ok && avvisa)
-        Avviso("Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.");
-    return ok;
+    FileInSostituzione f;
+    return PreparaFileAtomico(f, percorso, byte, avvisa) && ConfermaFileAtomico(f, avvisa);
 }
 
 }  // namespace vilmor

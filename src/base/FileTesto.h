@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -85,6 +86,8 @@ public:
     void Voce(const std::string& utf8);   // a text item in the next print zone
     void FineRiga();
     const std::string& Byte() const { return dati_; }
+    // The bytes with the line in progress closed: what Salva writes.
+    std::string ByteFinali() const;
     // Writes atomically; on failure shows the message naming the file and returns false.
     bool Salva(const std::string& percorso, bool avvisa = true) const;
 
@@ -95,7 +98,56 @@ private:
     bool inRiga_ = false;
 };
 
-// Writes to a temporary name in the same folder and renames it over the target, so a failed
+// A file replaced in two steps: the new bytes go to a temporary file beside the target, and
+// only Conferma renames it over the target; dropped or discarded before that, the temporary
+// file is removed and the target stays byte for byte. The temporary file takes the target's
+// permission bits (and its group, where the process may); a new file gets `modoNuovo` less
+// the umask. A target that is a symbolic link is written through: the bytes replace the
+// link's final target and the link stays a link. Several files can be written first and
+// then confirmed together.
+class FileInSostituzione {
+public:
+    FileInSostituzione() = default;
+    FileInSostituzione(const FileInSostituzione&) = delete;
+    FileInSostituzione& operator=(const FileInSostituzione&) = delete;
+    ~FileInSostituzione() { Scarta(); }
+
+    // Creates the temporary file; false when it cannot (see Errore).
+    bool Apri(const std::string& percorso, unsigned modoNuovo = 0666);
+    // Appends bytes to the temporary file.
+    bool Scrivi(std::string_view byte);
+    // Times of last access and change the file gets once written (a copy keeps its source's).
+    void MantieniTempi(const struct timespec& accesso, const struct timespec& modifica);
+    // Flushes the bytes to disk and closes the temporary file: the file is written.
+    bool Chiudi();
+    // Chiudi when still open, then renames the temporary file over the target and syncs the
+    // folder so the rename survives a crash.
+    bool Conferma();
+    // Removes the temporary file; the target is left as it was.
+    void Scarta();
+
+    const std::string& Percorso() const { return percorso_; }
+    int Errore() const { return errore_; }  // errno of the first failure
+
+private:
+    bool Guasto(int err);
+    std::string percorso_;  // as the caller named it
+    std::string finale_;    // the file the bytes replace: the link's target for a link
+    std::string tmp_;
+    int fd_ = -1;
+    int errore_ = 0;
+    bool tempi_ = false;
+    struct timespec accesso_ {}, modifica_ {};
+};
+
+// The first step of ScriviFileAtomico: the bytes written to their temporary file. On failure
+// shows "Impossibile scrivere il file:" (when `avvisa`) and returns false.
+bool PreparaFileAtomico(FileInSostituzione& f, const std::string& percorso, std::string_view byte,
+                        bool avvisa = true);
+// The second step: the rename over the target, with the same message on failure.
+bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa = true);
+
+// Writes to a temporary name beside the target and renames it over the target, so a failed
 // write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa = true);
 

@@ -8,11 +8,14 @@ RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMs
                             const std::string& titolo) {
     if (Piatt.Msg) return Piatt.Msg->Mostra(testo, icona, pulsanti, titolo);
     std::fprintf(stderr, "[%s] %s\n", titolo.c_str(), testo.c_str());
+    // Nobody to ask: the answer that replaces and loses nothing.
     switch (pulsanti) {
-        case PulsantiMsg::SiNo:
-        case PulsantiMsg::SiNoAnnulla: return RispostaMsg::Si;
-        default: return RispostaMsg::Ok;
+        case PulsantiMsg::SiNo: return RispostaMsg::No;
+        case PulsantiMsg::OkAnnulla:
+        case PulsantiMsg::SiNoAnnulla: return RispostaMsg::Annulla;
+        case PulsantiMsg::Ok: break;
     }
+    return RispostaMsg::Ok;
 }
 
 RispostaMsg Avviso(const std::string& testo) {

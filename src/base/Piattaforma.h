@@ -121,7 +121,8 @@ class ServerSezioni;
 class DialogoAggMulti;
 
 // The installed implementations; null until the program or a test installs one.
-// A missing message box writes to stderr and answers with the first button.
+// A missing message box writes "[title] text" to stderr and gives the safe answer: No to a
+// Yes/No question, Cancel where there is one.
 struct Piattaforma {
     Messaggi* Msg = nullptr;
     SuperficieVideo* Ctrl_Vid = nullptr;

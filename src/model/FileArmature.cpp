@@ -224,7 +224,7 @@ std::string TrovaFileArmature(const std::string& percorsoSoletta) {
     return trovato.empty() ? nome : trovato;
 }
 
-bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) {
+std::string TestoArmature(const Modello& m) {
     ScrittoreTesto w;
     const auto& f = m.Diffusa;
     w.Intero(VersioneArmature), w.FineRiga();
@@ -278,7 +278,11 @@ bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) 
     w.Intero(g.NumVertContorno), w.FineRiga();
     for (int i = 0; i <= g.NumVertContorno && i < static_cast<int>(g.Contorno.size()); ++i)
         w.Numero(g.Contorno[i].X, 1), w.Numero(g.Contorno[i].Y, 1), w.FineRiga();
-    return w.Salva(percorso, avvisa);
+    return w.ByteFinali();
+}
+
+bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) {
+    return ScriviFileAtomico(percorso, TestoArmature(m), avvisa);
 }
 
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m) {
@@ -342,10 +346,18 @@ bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {
                                  IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return false;
     }
-    if (!ScriviArmature(nome, m)) return false;
-    m.Progetto.FileArmatureNonLetto.clear();
+    // Both files are written before either replaces its old one, so a failed write never
+    // leaves a new reinforcement file beside an old verification file.
+    FileInSostituzione armature, verifica;
+    if (!PreparaFileAtomico(armature, nome, TestoArmature(m))) return false;
     Pausa(300);
-    bool ok = SalvaSet(m.Progetto.NumeroSoletta, m);
+    const std::string nomeSet = NomeFileVerifica(m.Progetto.NumeroSoletta, m);
+    if (!nomeSet.empty() && !PreparaFileAtomico(verifica, nomeSet, TestoVerifica(m))) return false;
+    if (!ConfermaFileAtomico(armature)) return false;
+    m.Progetto.FileArmatureNonLetto.clear();
+    // A slab number that names no verification file: the reinforcement is saved (no old
+    // verification file can pair with it) and SalvaSet reports the failure.
+    const bool ok = nomeSet.empty() ? SalvaSet(m.Progetto.NumeroSoletta, m) : ConfermaFileAtomico(verifica);
     Pausa(100);
     return ok;
 }

@@ -19,6 +19,8 @@ std::string NomeFileArmature(const std::string& percorsoSoletta);
 // name when none exists.
 std::string TrovaFileArmature(const std::string& percorsoSoletta);
 
+// The whole model in the current format, as bytes of the file.
+std::string TestoArmature(const Modello& m);
 // Writes the whole model in the current format; false (after the message) when it failed.
 bool ScriviArmature(const std::string& percorso, const Modello& m = M, bool avvisa = true);
 
@@ -42,8 +44,9 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
 // (Ignorato then too).
 EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
 
-// Save of the reinforcement and of the verification file; false when nothing or not all was
-// written.
+// Save of the reinforcement and of the verification file: both are written to temporary
+// files first and replace the old ones only when both are written. False when nothing or
+// not all was written.
 bool SalvaArmature(const std::string& percorsoSoletta, Modello& m = M);
 
 // True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).

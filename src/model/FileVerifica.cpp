@@ -12,12 +12,7 @@ std::string NomeFileVerifica(int numero, const Modello& m) {
     return m.Progetto.CartellaLavoro + "/set" + n + ".SET";
 }
 
-bool SalvaSet(int numero, const Modello& m) {
-    std::string nome = NomeFileVerifica(numero, m);
-    if (nome.empty()) {
-        Avviso("Numero di soletta non valido: il file di verifica non \xC3\xA8 stato scritto.");
-        return false;
-    }
+std::string TestoVerifica(const Modello& m) {
     ScrittoreTesto w;
     w.Testo("VERSIONE 1");
     w.Testo("MERANTO");
@@ -39,7 +34,16 @@ bool SalvaSet(int numero, const Modello& m) {
         w.Voce("/<ret_armature>");
         w.FineRiga();
     }
-    return w.Salva(nome);
+    return w.ByteFinali();
+}
+
+bool SalvaSet(int numero, const Modello& m) {
+    std::string nome = NomeFileVerifica(numero, m);
+    if (nome.empty()) {
+        Avviso("Numero di soletta non valido: il file di verifica non \xC3\xA8 stato scritto.");
+        return false;
+    }
+    return ScriviFileAtomico(nome, TestoVerifica(m));
 }
 
 }  // namespace vilmor

@@ -1,6 +1,7 @@
 #include "app/ComandiFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -377,9 +378,67 @@ TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
     EXPECT_NE(p.Msg.Visti[0].Testo.find(qv0), std::string::npos);
     EXPECT_EQ(Contenuto(dir.Percorso()), prima);
 
+    // No message box to ask: nothing is replaced unasked.
+    Piatt.Msg = nullptr;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Salva(), -1);
+    const std::string err = testing::internal::GetCapturedStderr();
+    Piatt.Msg = &p.Msg;
+    EXPECT_EQ(ErroreOperazione, -1);
+    EXPECT_NE(err.find("[Attenzione!] Il file delle armature\n" + qv0), std::string::npos) << err;
+    EXPECT_EQ(Contenuto(dir.Percorso()), prima);
+
     p.Msg.Risposte.push_back(RispostaMsg::Si);
     EXPECT_EQ(Salva(), 0);
     EXPECT_NE(LeggiTutto(qv0).substr(0, 3), " 8 ");
+}
+
+TEST(CopiaFileSicura, ModoECollegamentoDellaDestinazione) {
+    struct Caso {
+        const char* Nome;
+        int Esistente;      // mode of a file already at the target, -1 for none
+        bool Collegamento;  // the target is a link to that file in another folder
+        mode_t Umask;
+        unsigned Atteso;
+    };
+    const Caso casi[] = {
+        {"nuovo file: modo dell'origine", -1, false, 022, 0640},
+        {"nuovo file: meno la umask", -1, false, 077, 0600},
+        {"file sostituito: il suo modo", 0660, false, 022, 0660},
+        {"collegamento: resta tale", 0660, true, 022, 0660},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.Nome);
+        PiattaformaProva p;
+        CartellaTemp dir;
+        fs::create_directories(dir / "A");
+        fs::create_directories(dir / "B");
+        const std::string origine = dir / "A/SOL1.QVR";
+        ScriviTutto(origine, "la soletta\r\n");
+        ASSERT_EQ(::chmod(origine.c_str(), 0640), 0);
+        const std::string dest = dir / "A/COPIA.QVR";
+        const std::string finale = c.Collegamento ? dir / "B/VERA.QVR" : dest;
+        if (c.Esistente >= 0) {
+            ScriviTutto(finale, "vecchia");
+            ASSERT_EQ(::chmod(finale.c_str(), static_cast<mode_t>(c.Esistente)), 0);
+        }
+        if (c.Collegamento) fs::create_symlink("../B/VERA.QVR", dest);
+        const mode_t vecchiaUmask = ::umask(c.Umask);
+        const bool ok = CopiaFileSicura(origine, dest);
+        ::umask(vecchiaUmask);
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(fs::is_symlink(dest), c.Collegamento);
+        EXPECT_EQ(LeggiTutto(finale), "la soletta\r\n");
+        struct stat so {}, sd {};
+        ASSERT_EQ(::stat(origine.c_str(), &so), 0);
+        ASSERT_EQ(::stat(finale.c_str(), &sd), 0);
+        EXPECT_EQ(sd.st_mode & 07777, c.Atteso);
+        EXPECT_EQ(sd.st_mtim.tv_sec, so.st_mtim.tv_sec) << "the copy keeps the slab's time of last change";
+        EXPECT_EQ(sd.st_mtim.tv_nsec, so.st_mtim.tv_nsec);
+        // The source, the copy and, read through it, the link.
+        EXPECT_EQ(Contenuto(dir.Percorso()).size(), c.Collegamento ? 3u : 2u) << "no temporary file left";
+        EXPECT_TRUE(p.Msg.Visti.empty());
+    }
 }
 
 TEST_F(ComandiProva, ImportaDalDialogo) {

@@ -2,10 +2,14 @@
 #include "base/Formati.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <filesystem>
 #include <locale>
+#include <map>
+#include <vector>
 
 #include "support/Registrazioni.h"
 
@@ -184,28 +188,187 @@ TEST(ScrittoreTesto, LocaleItaliano) {
     EXPECT_EQ(b, 1234.5f);
 }
 
-TEST(ScriviFileAtomico, GuastoLasciaIlVecchioFile) {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every name under a folder (links not followed), with the bytes of the regular files.
+std::map<std::string, std::string> Albero(const std::string& cartella) {
+    std::map<std::string, std::string> r;
+    for (const auto& e : fs::recursive_directory_iterator(cartella)) {
+        const std::string n = e.path().string();
+        r[n] = e.is_symlink() ? "-> " + fs::read_symlink(e.path()).string()
+               : e.is_regular_file() ? LeggiTutto(n) : "";
+    }
+    return r;
+}
+
+unsigned Modo(const std::string& percorso) {
+    struct stat st {};
+    if (::stat(percorso.c_str(), &st) != 0) return ~0u;
+    return st.st_mode & 07777;
+}
+
+struct ConUmask {
+    mode_t vecchia;
+    explicit ConUmask(mode_t m) : vecchia(::umask(m)) {}
+    ~ConUmask() { ::umask(vecchia); }
+};
+
+}  // namespace
+
+TEST(ScriviFileAtomico, ModoDelFile) {
+    struct Caso {
+        int Esistente;  // the target's mode, -1 for a new file
+        mode_t Umask;
+        unsigned Atteso;
+    };
+    const Caso casi[] = {{0660, 022, 0660}, {0600, 0, 0600},   {0644, 077, 0644}, {02754, 022, 02754},
+                         {-1, 022, 0644},   {-1, 077, 0600},   {-1, 0, 0666}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << std::oct << "modo " << c.Esistente << " umask " << c.Umask);
+        PiattaformaProva p;
+        CartellaTemp dir;
+        const std::string f = dir / "SOL.QV0";
+        if (c.Esistente >= 0) {
+            ScriviTutto(f, "vecchio");
+            ASSERT_EQ(::chmod(f.c_str(), static_cast<mode_t>(c.Esistente)), 0);
+        }
+        ConUmask u(c.Umask);
+        ASSERT_TRUE(ScriviFileAtomico(f, "nuovo"));
+        EXPECT_EQ(LeggiTutto(f), "nuovo");
+        EXPECT_EQ(Modo(f), c.Atteso);
+    }
+}
+
+TEST(ScriviFileAtomico, GruppoDelFile) {
+    // A group other than the process's that the process may give: any as root, else one of
+    // its own supplementary groups.
+    gid_t altro = ::getegid() + 1;
+    if (::geteuid() != 0) {
+        gid_t gruppi[256];
+        const int n = ::getgroups(256, gruppi);
+        altro = ::getegid();
+        for (int i = 0; i < n; ++i)
+            if (gruppi[i] != ::getegid()) altro = gruppi[i];
+        if (altro == ::getegid()) GTEST_SKIP() << "nessun altro gruppo disponibile";
+    }
     PiattaformaProva p;
     CartellaTemp dir;
-    std::string f = dir / "SOL.QV0";
-    ScriviTutto(f, "vecchio\r\n");
-    GuastoScritturaProva = [](const std::string&) { return true; };
-    ScrittoreTesto s;
-    s.Testo("nuovo");
-    bool ok = s.Salva(f);
-    GuastoScritturaProva = nullptr;
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(LeggiTutto(f), "vecchio\r\n");
-    ASSERT_EQ(p.Msg.Visti.size(), 1u);
-    EXPECT_EQ(p.Msg.Visti[0].Testo,
-              "Impossibile scrivere il file:\n" + f + "\nIl file esistente non \xC3\xA8 stato modificato.");
-    // No temporary file is left behind.
-    int n = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Percorso())) ++n;
-    EXPECT_EQ(n, 1);
+    const std::string f = dir / "SOL.QV0";
+    ScriviTutto(f, "vecchio");
+    ASSERT_EQ(::chown(f.c_str(), static_cast<uid_t>(-1), altro), 0);
+    ASSERT_EQ(::chmod(f.c_str(), 0660), 0);
+    ASSERT_TRUE(ScriviFileAtomico(f, "nuovo"));
+    struct stat st {};
+    ASSERT_EQ(::stat(f.c_str(), &st), 0);
+    EXPECT_EQ(st.st_gid, altro);
+    EXPECT_EQ(st.st_mode & 07777, 0660u);
+}
 
-    EXPECT_TRUE(s.Salva(f));
-    EXPECT_EQ(LeggiTutto(f), "nuovo\r\n");
+TEST(ScriviFileAtomico, CollegamentoRestaCollegamento) {
+    struct Caso {
+        const char* Nome;
+        std::vector<std::pair<std::string, std::string>> Collegamenti;  // link -> its text ("@" the folder)
+        std::string Finale;
+        bool Esiste;
+    };
+    const std::vector<Caso> casi = {
+        {"nella stessa cartella", {{"a/SOL.QV0", "vero.QV0"}}, "a/vero.QV0", true},
+        {"percorso assoluto", {{"a/SOL.QV0", "@/b/vero.QV0"}}, "b/vero.QV0", true},
+        {"percorso relativo in un'altra cartella", {{"a/SOL.QV0", "../b/vero.QV0"}}, "b/vero.QV0", true},
+        {"catena", {{"a/SOL.QV0", "../b/L2"}, {"b/L2", "vero.QV0"}}, "b/vero.QV0", true},
+        {"destinazione mancante", {{"a/SOL.QV0", "../b/nuovo.QV0"}}, "b/nuovo.QV0", false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.Nome);
+        PiattaformaProva p;
+        CartellaTemp dir;
+        fs::create_directories(dir / "a");
+        fs::create_directories(dir / "b");
+        const std::string finale = dir / c.Finale;
+        if (c.Esiste) {
+            ScriviTutto(finale, "vecchio");
+            ASSERT_EQ(::chmod(finale.c_str(), 0660), 0);
+        }
+        for (auto [l, t] : c.Collegamenti) {
+            if (t[0] == '@') t = dir.Percorso() + t.substr(1);
+            fs::create_symlink(t, dir / l);
+        }
+        auto atteso = Albero(dir.Percorso());
+        atteso[finale] = "nuovo";
+
+        ASSERT_TRUE(ScriviFileAtomico(dir / "a/SOL.QV0", "nuovo"));
+        EXPECT_EQ(Albero(dir.Percorso()), atteso) << "links kept, new bytes in the target, no temporary file";
+        if (c.Esiste) {
+            EXPECT_EQ(Modo(finale), 0660u);
+        }
+    }
+}
+
+TEST(ScriviFileAtomico, GuastoLasciaIlVecchioFile) {
+    for (bool collegamento : {false, true}) {
+        SCOPED_TRACE(collegamento ? "collegamento" : "file");
+        PiattaformaProva p;
+        CartellaTemp dir;
+        const std::string f = dir / "SOL.QV0";
+        ScriviTutto(dir / "vero.QV0", "vecchio\r\n");
+        if (collegamento) fs::create_symlink("vero.QV0", f);
+        else fs::rename(dir / "vero.QV0", f);
+        const auto prima = Albero(dir.Percorso());
+        GuastoScritturaProva = [](const std::string&) { return true; };
+        ScrittoreTesto s;
+        s.Testo("nuovo");
+        bool ok = s.Salva(f);
+        GuastoScritturaProva = nullptr;
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(Albero(dir.Percorso()), prima) << "old bytes kept, no temporary file left";
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo,
+                  "Impossibile scrivere il file:\n" + f + "\nIl file esistente non \xC3\xA8 stato modificato.");
+
+        EXPECT_TRUE(s.Salva(f));
+        EXPECT_EQ(LeggiTutto(f), "nuovo\r\n");
+        EXPECT_EQ(fs::is_symlink(f), collegamento);
+    }
+}
+
+TEST(FileInSostituzione, NienteCambiaPrimaDellaConferma) {
+    CartellaTemp dir;
+    ScriviTutto(dir / "A.QV0", "vecchio A");
+    const auto prima = Albero(dir.Percorso());
+    {
+        FileInSostituzione a, b;
+        ASSERT_TRUE(a.Apri(dir / "A.QV0"));
+        ASSERT_TRUE(b.Apri(dir / "B.SET"));
+        ASSERT_TRUE(a.Scrivi("nuovo A") && a.Chiudi());
+        ASSERT_TRUE(b.Scrivi("nuovo B") && b.Chiudi());
+        EXPECT_EQ(LeggiTutto(dir / "A.QV0"), "vecchio A");
+        EXPECT_FALSE(fs::exists(dir / "B.SET"));
+    }
+    EXPECT_EQ(Albero(dir.Percorso()), prima) << "dropped unconfirmed: temporary files removed";
+
+    FileInSostituzione a, b;
+    ASSERT_TRUE(a.Apri(dir / "A.QV0") && a.Scrivi("nuovo A") && a.Chiudi());
+    ASSERT_TRUE(b.Apri(dir / "B.SET") && b.Scrivi("nuovo B"));
+    EXPECT_TRUE(a.Conferma());
+    EXPECT_TRUE(b.Conferma());
+    EXPECT_EQ(Albero(dir.Percorso()),
+              (std::map<std::string, std::string>{{dir / "A.QV0", "nuovo A"}, {dir / "B.SET", "nuovo B"}}));
+}
+
+TEST(FileInSostituzione, OgniChiamataHaIlSuoFileTemporaneo) {
+    CartellaTemp dir;
+    const std::string f = dir / "SOL.QV0";
+    FileInSostituzione a, b;
+    ASSERT_TRUE(a.Apri(f));
+    ASSERT_TRUE(b.Apri(f)) << "a second writer of the same file in this process";
+    ASSERT_TRUE(a.Scrivi("primo"));
+    ASSERT_TRUE(b.Scrivi("secondo"));
+    EXPECT_TRUE(a.Conferma());
+    EXPECT_EQ(LeggiTutto(f), "primo");
+    EXPECT_TRUE(b.Conferma());
+    EXPECT_EQ(Albero(dir.Percorso()), (std::map<std::string, std::string>{{f, "secondo"}}));
 }
 
 TEST(ScriviFileAtomico, CartellaInesistente) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <locale>
+#include <map>
 
 #include "base/FileTesto.h"
 #include "model/FileVerifica.h"
@@ -365,23 +366,46 @@ TEST(FileArmature, FileInAltreMaiuscoleLettoERiscritto) {
     EXPECT_EQ(q.Zone.UltimaZona, -1) << "saved back into the file found";
 }
 
-TEST(FileArmature, GuastoDiScritturaNonToccaIlVecchioFile) {
-    SenzaPause np;
-    PiattaformaProva p;
-    CartellaTemp dir;
-    std::string slab = dir / "S.QVR";
-    ScriviTutto(slab, "x");
-    ScriviTutto(dir / "S.QV0", "vecchio");
-    Modello m = ModelloBase();
-    m.Progetto.CartellaLavoro = dir.Percorso();
-    GuastoScritturaProva = [](const std::string& f) { return f.ends_with(".QV0"); };
-    bool ok = SalvaArmature(slab, m);
-    GuastoScritturaProva = nullptr;
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(LeggiTutto(dir / "S.QV0"), "vecchio");
-    EXPECT_FALSE(std::filesystem::exists(dir / "set0012.SET"));
-    ASSERT_EQ(p.Msg.Visti.size(), 1u);
-    EXPECT_EQ(p.Msg.Visti[0].Testo.rfind("Impossibile scrivere il file:", 0), 0u);
+namespace {
+// Every file in a folder with its bytes.
+std::map<std::string, std::string> FileDellaCartella(const std::string& cartella) {
+    std::map<std::string, std::string> r;
+    for (const auto& e : std::filesystem::directory_iterator(cartella))
+        r[e.path().string()] = LeggiTutto(e.path().string());
+    return r;
+}
+}  // namespace
+
+TEST(FileArmature, GuastoDiScritturaNonToccaIVecchiFile) {
+    // Either write failing leaves the old pair as it was: never a new reinforcement file
+    // beside an old verification file.
+    for (const std::string guasto : {".QV0", ".SET"}) {
+        SCOPED_TRACE(guasto);
+        SenzaPause np;
+        PiattaformaProva p;
+        CartellaTemp dir;
+        std::string slab = dir / "S.QVR";
+        ScriviTutto(slab, "x");
+        ScriviTutto(dir / "S.QV0", "vecchio");
+        ScriviTutto(dir / "set0012.SET", "vecchia verifica");
+        const auto prima = FileDellaCartella(dir.Percorso());
+        Modello m = ModelloBase();
+        m.Progetto.CartellaLavoro = dir.Percorso();
+        GuastoScritturaProva = [&](const std::string& f) { return f.ends_with(guasto); };
+        bool ok = SalvaArmature(slab, m);
+        GuastoScritturaProva = nullptr;
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(FileDellaCartella(dir.Percorso()), prima) << "old files kept, no temporary file left";
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        const std::string fallito = guasto == ".QV0" ? dir / "S.QV0" : dir / "set0012.SET";
+        EXPECT_EQ(p.Msg.Visti[0].Testo,
+                  "Impossibile scrivere il file:\n" + fallito + "\nIl file esistente non \xC3\xA8 stato modificato.");
+
+        ASSERT_TRUE(SalvaArmature(slab, m));
+        EXPECT_EQ(LeggiTutto(dir / "S.QV0"), TestoArmature(m));
+        EXPECT_EQ(LeggiTutto(dir / "set0012.SET"), TestoVerifica(m));
+        EXPECT_EQ(FileDellaCartella(dir.Percorso()).size(), 3u);
+    }
 }
 
 TEST(FileVerifica, NomeERighe) {
