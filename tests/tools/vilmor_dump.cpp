@@ -8,6 +8,7 @@
 
 #include "StampaModello.h"
 #include "app/CaricaProgetto.h"
+#include "app/ComandoProgettoDiffusa.h"
 #include "app/ComandiFile.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
@@ -53,7 +54,12 @@ const char* Aiuto =
     "opzioni:\n"
     "  --answer yes|no   risposta alla prossima domanda del programma (ripetibile, in ordine);\n"
     "                    una domanda senza risposta prevista riceve No ed e' segnalata su stderr\n"
-    "  --save            dopo il caricamento salva come il comando Salva (.QV0, .SET e l'elenco dei file recenti)\n"
+    "  --progetta        dopo il caricamento progetta la maglia diffusa come il pulsante \"Progetta\"\n"
+    "                    (stesse impostazioni: predefinite, poi il file delle impostazioni), poi\n"
+    "                    ricalcola i totali delle armature come il programma; il modello stampato\n"
+    "                    e' quello progettato, un messaggio su stderr per ogni strato non coperto\n"
+    "  --save            dopo il caricamento (e il progetto) salva come il comando Salva (.QV0, .SET\n"
+    "                    e l'elenco dei file recenti)\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
@@ -85,6 +91,7 @@ public:
 int main(int argc, char** argv) {
     std::string file;
     bool salva = false;
+    bool progetta = false;
     vilmor::dump::OpzioniStampa opzioni;
     MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
@@ -95,6 +102,8 @@ int main(int argc, char** argv) {
             opzioni.Nodi = false;
         } else if (std::strcmp(argv[i], "--senza-elementi") == 0) {
             opzioni.Elementi = false;
+        } else if (std::strcmp(argv[i], "--progetta") == 0) {
+            progetta = true;
         } else if (std::strcmp(argv[i], "--save") == 0) {
             salva = true;
         } else if (std::strcmp(argv[i], "--answer") == 0 && i + 1 < argc &&
@@ -121,6 +130,8 @@ int main(int argc, char** argv) {
     // The program's own open sequence: load, derived data, recent list, bar layout.
     int stato = vilmor::CaricaProgetto(std::filesystem::absolute(file).string());
     if (stato != 0) return stato & 0xFF;
+    // The design dialog's button; when the dialog closes the bar layout is renewed.
+    if (progetta && vilmor::ProgettaDiffusa()) vilmor::CalcolaArmature();
     opzioni.Saltati = &vilmor::ElementiSaltati;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
