@@ -82,7 +82,7 @@ Modello ModelloCompleto() {
         z.XMin = reale(), z.YMin = reale(), z.XMax = reale(), z.YMax = reale();
         for (auto& a : z.Angoli) a.X = reale(), a.Y = reale();
         z.XBarra1 = reale(), z.YBarra1 = reale(), z.XBarra2 = reale(), z.YBarra2 = reale();
-        z.XRif = reale(), z.YRif = reale(), z.Passo = reale(), z.XMarca = reale(), z.YMarca = reale();
+        z.XRif = reale(), z.YRif = reale(), z.Passo = std::abs(reale()), z.XMarca = reale(), z.YMarca = reale();
         z.XMin1 = reale(), z.YMin1 = reale(), z.XMax1 = reale(), z.YMax1 = reale();
         z.XMin2 = reale(), z.YMin2 = reale(), z.XMax2 = reale(), z.YMax2 = reale();
         z.Diametro = 10 + 2 * c.tipo, z.Diametro2 = c.tipo >= 2 ? 8 + c.lato : 0, z.Direzione = c.direzione;
