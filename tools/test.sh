@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once as built for use, once with the address and
-# undefined-behaviour sanitizers.
+# Sets up, builds and runs every test: once as built for use (each benchmark runs once there,
+# untimed), once with the address, leak and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -13,5 +13,5 @@ ctest --test-dir build --output-on-failure -j"$j"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVILMOR_SANITIZE=ON -DVILMOR_BENCH=OFF
 cmake --build build-asan -j"$j"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$j"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <memory>
 #include <vector>
 
 #include "base/Piattaforma.h"
@@ -52,9 +53,11 @@ struct Ambiente {
     }
 };
 
+// Made on first use, destroyed before the application.
+std::unique_ptr<Ambiente> ambiente;
 Ambiente& Amb() {
-    static Ambiente a;
-    return a;
+    if (!ambiente) ambiente = std::make_unique<Ambiente>();
+    return *ambiente;
 }
 
 void BM_Ridisegna100000Ferri(benchmark::State& state) {
@@ -93,5 +96,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ambiente.reset();
     return 0;
 }

@@ -1,4 +1,4 @@
-// The column archive "ARCHIMPA.AI0" that the maker's drawing program writes beside a slab
+// The column archive "ARCHIMPA.AI0" that the structural drawing program writes beside a slab
 // file: column types, coded texts, footings and two tables of numbers.
 #pragma once
 
@@ -9,7 +9,7 @@
 namespace vilmor {
 
 inline constexpr const char* NomeFileArchivio = "ARCHIMPA.AI0";
-// The maker's addresses named by the version messages.
+// The drawing program's web and mail addresses, named by the version messages.
 inline constexpr const char* SitoProduttore = "www.meranto.example";
 inline constexpr const char* PostaProduttore = "info@meranto.example";
 

@@ -85,7 +85,9 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
 }
 
 void FrmMain::ApriRigaComando() {
-    if (!percorsoRigaComando_.empty() && EsisteFile(percorsoRigaComando_)) CaricaProgetto(percorsoRigaComando_);
+    // A slab that cannot be opened is reported by the load's file test, as the open command
+    // reports it; the window then stays untitled and empty.
+    if (!percorsoRigaComando_.empty()) CaricaProgetto(percorsoRigaComando_);
 }
 
 FrmMain::~FrmMain() {

@@ -29,7 +29,8 @@ public:
 
     CtrlVid* PianoVideo() const { return ctrlVid_; }
     const std::string& PercorsoRigaComando() const { return percorsoRigaComando_; }
-    // Opens the slab named on the command line, once the window is shown.
+    // Opens the slab named on the command line, once the window is shown; one that cannot be
+    // opened is reported with the load's message.
     void ApriRigaComando();
 
     // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; the single-mesh label.

@@ -37,6 +37,11 @@ private:
     PannelloQt* pannello_;
 };
 
+// A text item, not a category: it carries the engine's identifier.
+bool EVoce(const QTreeWidgetItem* v) {
+    return v && v->data(PannelloQt::ColonnaTitolo, PannelloQt::RuoloId).isValid();
+}
+
 }  // namespace
 
 PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
@@ -50,7 +55,7 @@ PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // A click anywhere on an item's row edits its value, as in a property grid.
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* v, int colonna) {
-        if (v->flags() & Qt::ItemIsEditable) editItem(v, ColonnaValore);
+        if (EVoce(v) && DopoModifica) editItem(v, ColonnaValore);
     });
 }
 
@@ -81,7 +86,18 @@ void PannelloQt::AggiungiVoce(int categoria, const std::string& titolo, const st
     v->setText(ColonnaTitolo, QString::fromStdString(titolo));
     v->setText(ColonnaValore, QString::fromStdString(valore));
     v->setData(ColonnaTitolo, RuoloId, QVariant::fromValue<int>(id));
-    v->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    AggiornaModificabile(v);
+}
+
+void PannelloQt::AggiornaModificabile(QTreeWidgetItem* voce) const {
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (DopoModifica) f |= Qt::ItemIsEditable;
+    if (voce->flags() != f) voce->setFlags(f);
+}
+
+bool PannelloQt::edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) {
+    if (QTreeWidgetItem* v = itemFromIndex(indice); EVoce(v)) AggiornaModificabile(v);
+    return QTreeWidget::edit(indice, azione, evento);
 }
 
 QTreeWidgetItem* PannelloQt::Voce(int32_t id) const {
@@ -97,7 +113,7 @@ void PannelloQt::ImpostaValore(int32_t id, const std::string& valore) {
 
 void PannelloQt::ModificaVoce(int32_t id, const std::string& testo) {
     // The handler may clear and refill the panel: the item is looked up again afterwards.
-    // Without a handler nothing can store the value: the cell keeps what the model holds.
+    // A handler removed while the editor was open: the cell keeps what the model holds.
     if (!DopoModifica) return;
     const std::string risposta = DopoModifica(id, testo);
     ImpostaValore(id, risposta);

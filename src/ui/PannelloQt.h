@@ -1,5 +1,6 @@
 // The property panel of the main window: categories as expanded rows, under them text items
-// with a title, an editable value and the identifier the engine gave them.
+// with a title, a value and the identifier the engine gave them. The values are editable only
+// while an edit handler (`DopoModifica`) is installed: without one an edit would be lost.
 #pragma once
 
 #include <QTreeWidget>
@@ -24,14 +25,21 @@ public:
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;
-    // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps
-    // (the edited text when no handler is installed). The handler may rebuild the panel.
+    // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps.
+    // The handler may rebuild the panel.
     void ModificaVoce(int32_t id, const std::string& testo);
+    using QTreeWidget::edit;
 
     static constexpr int ColonnaTitolo = 0, ColonnaValore = 1;
     static constexpr int RuoloId = Qt::UserRole;
 
+protected:
+    // Every edit starts here: the item's editable flag follows the handler as it is now, which
+    // may have been installed or removed since the item was added.
+    bool edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) override;
+
 private:
+    void AggiornaModificabile(QTreeWidgetItem* voce) const;
     std::vector<QTreeWidgetItem*> categorie_;
 };
 

@@ -90,9 +90,3 @@ TEST_F(PannelloDiffusaTest, Ricostruzione) {
     PanelDiff();
     EXPECT_EQ(Righe(p_.Pannello), DueMaglie);
 }
-
-TEST_F(PannelloDiffusaTest, SenzaPannello) {
-    Piatt.PropertyGrid1 = nullptr;
-    PanelDiff();
-    EXPECT_TRUE(p_.Pannello.Voci.empty());
-}

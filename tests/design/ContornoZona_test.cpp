@@ -119,7 +119,8 @@ struct Caso {
 
 }  // namespace
 
-// The worked examples, with an anchorage length of 64 cm: the exact lists.
+// Faces, studs and curbs on plain, L-shaped and pierced slabs, with an anchorage length of 64 cm:
+// the exact rings.
 TEST(ContornoZona, EsempiDelContorno) {
     MaterialiProva mp(25);
     const Anello base = Rettangolo(0, 0, 1000, 500);

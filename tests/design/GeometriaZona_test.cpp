@@ -26,7 +26,7 @@ void ImpostaContorno(EditZone& e, std::vector<Punto> v) {
     e.UltVertZonaCorr = static_cast<int>(e.ContornoZonaCorr.size()) - 2;
 }
 
-// The clockwise 200 x 100 rectangle of the worked example, in the bar frame of a1 degrees.
+// A clockwise rectangle of the bar frame (s along direction 1, t along direction 2).
 std::vector<Punto> Rettangolo(const DatiProgetto& pr, float s0, float t0, float s1, float t1) {
     auto p = [&](float s, float t) {
         return Punto{static_cast<float>(s * pr.CosDir1 + t * pr.CosDir2),
@@ -41,7 +41,8 @@ void AttesoPunto(float x, float y, Punto atteso, const char* cosa, double tol = 
 }
 
 TEST(GeometriaZonaRett, EsempioNeiTelaiRuotati) {
-    // The worked example, and the same figure turned with the bar directions: the results turn too.
+    // A 200 x 100 zone with plain bar directions, and the same figure turned with them: the
+    // results turn too.
     for (double a1 : {0.0, 30.0, 135.0}) {
         SCOPED_TRACE(a1);
         DatiProgetto pr = Frame(a1);

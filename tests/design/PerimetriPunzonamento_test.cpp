@@ -198,73 +198,48 @@ TEST(VerificaPerimetro, QuattroTrattiTuttiTenuti) {
     }
 }
 
-TEST(RiduciPerimetro, PilastroPressoUnBordoDritto) {
-    Modello m = Rettangolare();
-    NodoConRecord(m, 500, 20);
-    std::vector<Punto> p, ridotto;
-    int n = -1;
-    PerimetroRett(m, 30, -1, 0, p);
-    RiduciPerimetro(m, p, 7, ridotto, n);
-    EXPECT_EQ(n, 8);
-    AttesiPunti(ridotto, {{455, 35}, {485, 65}, {515, 65}, {545, 35}, {545, 5}, {540, 0}, {460, 0}, {455, 5}});
-}
-
-TEST(RiduciPerimetro, DistanzaNullaVerticiDoppiUnaVolta) {
-    // Vertices that coincide are stored once; after such a duplicate the perimeter still
-    // leaves the slab where it crosses the edge.
-    Modello m = Rettangolare();
-    NodoConRecord(m, 5, 300);
-    std::vector<Punto> p, ridotto;
-    int n = -1;
-    PerimetroRett(m, 0, -1, 0, p);
-    RiduciPerimetro(m, p, 7, ridotto, n);
-    EXPECT_EQ(n, 4);
-    AttesiPunti(ridotto, {{0, 315}, {20, 315}, {20, 285}, {0, 285}});
-
-    // A far edge nearly parallel to the perimeter's sides adds no point of its own.
-    Modello s = Soletta({{0, 0}, {0, 600}, {1000, 605.2f}, {1000, 0}});
-    NodoConRecord(s, 5, 300);
-    PerimetroRett(s, 0, -1, 0, p);
-    RiduciPerimetro(s, p, 7, ridotto, n);
-    AttesiPunti(ridotto, {{0, 315}, {20, 315}, {20, 285}, {0, 285}});
-}
-
-TEST(RiduciPerimetro, TuttoDentroUgualeAlPerimetro) {
-    Modello m = Rettangolare();
-    NodoConRecord(m, 500, 300);
-    std::vector<Punto> p, ridotto;
-    int n = -1;
-    PerimetroCirc(m, 30, -1, 0, p);
-    RiduciPerimetro(m, p, 19, ridotto, n);
-    EXPECT_EQ(n, 20);
-    AttesiPunti(ridotto, p);
-    PerimetroRett(m, 30, -1, 0, p);
-    RiduciPerimetro(m, p, 7, ridotto, n);
-    EXPECT_EQ(n, 8);
-    AttesiPunti(ridotto, p);
-}
-
-TEST(RiduciPerimetro, SpigoloConvessoDentroIlPerimetro) {
-    Modello m = Rettangolare();
-    NodoConRecord(m, 10, 10);
-    std::vector<Punto> p, ridotto;
-    int n = -1;
-    PerimetroRett(m, 30, -1, 0, p);  // box -5 .. 25, grown by 30
-    RiduciPerimetro(m, p, 7, ridotto, n);
-    // In ring order from vertex 0: the crossing with the left edge, the two perimeter vertices
-    // inside the slab, the crossing with the bottom edge and the slab's corner after it.
-    AttesiPunti(ridotto, {{0, 55}, {25, 55}, {55, 25}, {55, 0}, {0, 0}});
-}
-
-TEST(RiduciPerimetro, SolettaTuttaDentroIlPerimetro) {
-    Modello m = Soletta({{0, 0}, {0, 10}, {10, 10}, {10, 0}});
-    NodoConRecord(m, 5, 5);
-    std::vector<Punto> p, ridotto = {{1, 1}};
-    int n = -1;
-    PerimetroCirc(m, 30, -1, 0, p);
-    RiduciPerimetro(m, p, 19, ridotto, n);
-    EXPECT_EQ(n, 0);
-    EXPECT_TRUE(ridotto.empty());
+// The perimeter cut to the slab, as a ring from the perimeter's vertex 0; the count is the
+// ring's and the previous result is replaced.
+TEST(RiduciPerimetro, Casi) {
+    const std::vector<Punto> rettangolo = {{0, 0}, {0, 600}, {1000, 600}, {1000, 0}};
+    enum Forma { Smussato, Arrotondato };
+    struct Caso {
+        const char* nome;
+        std::vector<Punto> contorno;
+        float x, y, distanza;
+        Forma forma;
+        std::vector<Punto> atteso;
+        bool tuttoIlPerimetro = false;  // the whole perimeter stays
+    } casi[] = {
+        {"pilastro presso un bordo dritto", rettangolo, 500, 20, 30, Smussato,
+         {{455, 35}, {485, 65}, {515, 65}, {545, 35}, {545, 5}, {540, 0}, {460, 0}, {455, 5}}},
+        // Vertices that coincide are stored once; after such a duplicate the perimeter still
+        // leaves the slab where it crosses the edge.
+        {"distanza nulla", rettangolo, 5, 300, 0, Smussato, {{0, 315}, {20, 315}, {20, 285}, {0, 285}}},
+        // A far edge nearly parallel to the perimeter's sides adds no point of its own.
+        {"bordo lontano quasi parallelo", {{0, 0}, {0, 600}, {1000, 605.2f}, {1000, 0}}, 5, 300, 0, Smussato,
+         {{0, 315}, {20, 315}, {20, 285}, {0, 285}}},
+        {"tutto dentro, arrotondato", rettangolo, 500, 300, 30, Arrotondato, {}, true},
+        {"tutto dentro, smussato", rettangolo, 500, 300, 30, Smussato, {}, true},
+        // Box -5 .. 25 grown by 30: the crossing with the left edge, the two perimeter vertices
+        // inside the slab, the crossing with the bottom edge and the slab's corner after it.
+        {"spigolo convesso dentro il perimetro", rettangolo, 10, 10, 30, Smussato,
+         {{0, 55}, {25, 55}, {55, 25}, {55, 0}, {0, 0}}},
+        {"soletta tutta dentro il perimetro", {{0, 0}, {0, 10}, {10, 10}, {10, 0}}, 5, 5, 30, Arrotondato, {}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Modello m = Soletta(c.contorno);
+        NodoConRecord(m, c.x, c.y);
+        std::vector<Punto> p, ridotto = {{1, 1}};
+        int n = -1;
+        if (c.forma == Smussato) PerimetroRett(m, c.distanza, -1, 0, p);
+        else PerimetroCirc(m, c.distanza, -1, 0, p);
+        RiduciPerimetro(m, p, static_cast<int>(p.size()) - 1, ridotto, n);
+        const std::vector<Punto>& atteso = c.tuttoIlPerimetro ? p : c.atteso;
+        EXPECT_EQ(n, static_cast<int>(atteso.size()));
+        AttesiPunti(ridotto, atteso);
+    }
 }
 
 TEST(RiduciPerimetro, LaFormaGlobaleNonToccaIlContornoDellaZona) {

@@ -76,12 +76,13 @@ TEST(CalcolaDirezioni, Casi) {
     EXPECT_EQ(p.SinInvDir1, 0);
     EXPECT_EQ(p.CosInvDir2, 0);
     // Near -1 nothing snaps: the value stays as computed.
-    EXPECT_EQ(p.SinInvDir2, std::sin(6.28318530717959 - static_cast<double>(static_cast<float>(M_PI / 2))));
+    EXPECT_NEAR(p.SinInvDir2, -1, 1e-12);
+    EXPECT_NE(p.SinInvDir2, -1.0);
 
     m.Progetto.AngoloDir1 = static_cast<float>(M_PI);
     m.Progetto.AngoloDir2 = 0;
     CalcolaDirezioni(m);
-    EXPECT_EQ(p.CosDir1, std::cos(static_cast<double>(static_cast<float>(M_PI))));
+    EXPECT_NEAR(p.CosDir1, -1, 1e-12);
     EXPECT_NE(p.CosDir1, -1.0);
     EXPECT_EQ(p.SinDir1, 0);
 }

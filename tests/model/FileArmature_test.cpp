@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <locale>
 #include <map>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "base/FileTesto.h"
 #include "model/FileVerifica.h"
@@ -54,6 +57,143 @@ Zona ZonaProva(int tipo, int nv) {
     return z;
 }
 
+// Every kind of content the file holds: zones of the four kinds (curbs along the outline and
+// along an opening), sections, dimensions (one text with a sign outside ASCII) and an edited
+// outline. Every real differs from the others, so a value read into a neighbour's place shows;
+// some need rounding when written.
+Modello ModelloCompleto() {
+    Modello m = ModelloBase();
+    m.Progetto.PiegaAncoraggio = 1;
+    auto& f = m.Diffusa;
+    f.DiamDiffSup1 = 14, f.DiamDiffInf1 = 12, f.DiamDiffSup2 = 10, f.DiamDiffInf2 = 8;
+    f.PassoDiffSup1 = 17.5f, f.PassoDiffInf1 = 22.25f, f.PassoDiffSup2 = 30.125f, f.PassoDiffInf2 = 12.5f;
+    f.DiamCavalletti = 16, f.PassoCavalletti1 = 45.75f, f.PassoCavalletti2 = 60.05f;
+
+    int k = 0;
+    auto reale = [&k] {
+        ++k;
+        return (k % 3 == 0 ? -1.0f : 1.0f) * (3.0625f + 1.4375f * static_cast<float>(k));
+    };
+    struct {
+        int tipo, direzione, poligono, lato, bracci, vertici;
+    } zone[] = {{0, 0, -1, 0, 0, 4}, {1, 1, -1, 0, 0, 5}, {2, 0, 0, 2, 4, 6},
+                {2, 1, 1, 3, 2, 3}, {3, 1, -1, 0, 6, 7}};
+    for (const auto& c : zone) {
+        Zona z;
+        z.XMin = reale(), z.YMin = reale(), z.XMax = reale(), z.YMax = reale();
+        for (auto& a : z.Angoli) a.X = reale(), a.Y = reale();
+        z.XBarra1 = reale(), z.YBarra1 = reale(), z.XBarra2 = reale(), z.YBarra2 = reale();
+        z.XRif = reale(), z.YRif = reale(), z.Passo = std::abs(reale()), z.XMarca = reale(), z.YMarca = reale();
+        z.XMin1 = reale(), z.YMin1 = reale(), z.XMax1 = reale(), z.YMax1 = reale();
+        z.XMin2 = reale(), z.YMin2 = reale(), z.XMax2 = reale(), z.YMax2 = reale();
+        z.Diametro = 10 + 2 * c.tipo, z.Diametro2 = c.tipo >= 2 ? 8 + c.lato : 0, z.Direzione = c.direzione;
+        z.Tipo = c.tipo, z.NumBracci = c.bracci, z.Passo2 = std::abs(reale()) + 0.04f;
+        z.UltVertice = c.vertici - 1;
+        z.PoligonoCordolo = c.poligono, z.LatoCordolo = c.lato;
+        z.Angolo = 0.3926991f * static_cast<float>(c.vertici), z.Copriferro = 2.5f + 0.25f * c.tipo;
+        std::vector<Punto> contorno;
+        for (int j = 0; j < c.vertici; ++j) contorno.push_back({reale(), reale()});
+        m.Zone.VerticiZone[m.Zone.Zone.size()] = contorno;
+        m.Zone.Zone.push_back(z);
+    }
+    m.Zone.UltimaZona = static_cast<int>(m.Zone.Zone.size()) - 1;
+
+    for (int direzione : {0, 1}) {
+        Sezione s;
+        s.X1 = reale(), s.Y1 = reale(), s.X2 = reale(), s.Y2 = reale();
+        s.X3 = reale(), s.Y3 = reale(), s.X4 = reale(), s.Y4 = reale();
+        s.X5 = reale(), s.Y5 = reale(), s.X6 = reale(), s.Y6 = reale();
+        s.Direzione = direzione;
+        m.SezQuote.Sezioni.push_back(s);
+    }
+    m.SezQuote.UltimaSezione = 1;
+    for (auto [pianta, testo] : {std::pair{-1, "L = 250 \xC3\x98" "12"}, std::pair{2, "a, b  c"}, std::pair{0, ""}}) {
+        Quota q;
+        q.X1 = reale(), q.Y1 = reale(), q.X2 = reale(), q.Y2 = reale();
+        q.XP1 = reale(), q.YP1 = reale(), q.XP2 = reale(), q.YP2 = reale();
+        q.Pianta = pianta, q.Testo = testo;
+        m.SezQuote.Quote.push_back(q);
+    }
+    m.SezQuote.UltimaQuota = 2;
+
+    m.Soletta.Contorno = {{0, 0}, {0, 300.5f}, {250.25f, 380}, {500, 300.5f}, {500, 0}, {0, 0}};
+    m.Soletta.NumVertContorno = 5;
+    return m;
+}
+
+// The open slab a file is read into: same slab, nothing designed yet, its own outline and a
+// stamp of the same minute as the file's.
+Modello ModelloAperto() {
+    Modello m = ModelloBase();
+    m.Progetto.DataSoletta = "12/03/2004 10:15:42";
+    m.Diffusa = {};
+    return m;
+}
+
+std::string SenzaStamp(std::string file) {
+    auto a = file.find("\r\n") + 2;
+    return file.erase(a, file.find("\r\n", a) + 2 - a);
+}
+
+// A version-7 file as version v wrote it: the lines that version did not have are left out.
+std::string ComeVersione(const std::string& file7, int v) {
+    std::vector<std::string> righe;
+    for (size_t a = 0, b; (b = file7.find("\r\n", a)) != std::string::npos; a = b + 2)
+        righe.push_back(file7.substr(a, b - a));
+    size_t i = 0;
+    std::string file = " " + std::to_string(v) + " \r\n";
+    auto riga = [&](bool presente) {
+        if (presente) file += righe.at(i) + "\r\n";
+        ++i;
+    };
+    auto elenco = [&] {  // a last index line
+        int u = std::stoi(righe.at(i));
+        riga(true);
+        return u;
+    };
+    ++i;              // H1, the version
+    riga(v >= 4);     // H2, the stamp
+    riga(true);       // H3, the slab number
+    riga(v >= 7);     // H4, the anchorage bend
+    for (int k = 0; k < 4; ++k) riga(true);  // H5 .. H8
+    for (int z = elenco(); z >= 0; --z) {
+        for (int k = 0; k < 11; ++k) riga(true);  // Z1 .. Z11
+        std::istringstream z12(righe.at(i));
+        int tipo, bracci, ultVertice;
+        float passo2;
+        z12 >> tipo >> bracci >> passo2 >> ultVertice;
+        riga(true);
+        riga(v >= 5);  // Z13, the curb's side
+        riga(v >= 6);  // Z14, angle and cover
+        for (int j = 0; j <= ultVertice; ++j) riga(true);
+    }
+    for (int s = elenco(); s >= 0; --s)
+        for (int k = 0; k < 4; ++k) riga(true);
+    for (int q = elenco(); q >= 0; --q) {
+        riga(true);
+        riga(v >= 2);  // the measured points
+        riga(true);
+        riga(true);
+    }
+    while (i < righe.size()) riga(v >= 3);  // the outline
+    return file;
+}
+
+// What reading a file of version v into `aperto` must give: the fields the version lacks keep
+// the defaults, the stamp is the open slab's.
+Modello Atteso(Modello m, const Modello& aperto, int v) {
+    m.Progetto.DataSoletta = aperto.Progetto.DataSoletta;
+    if (v < 7) m.Progetto.PiegaAncoraggio = aperto.Progetto.PiegaAncoraggio;
+    for (auto& z : m.Zone.Zone) {
+        if (v < 5) z.PoligonoCordolo = -1, z.LatoCordolo = 0;
+        if (v < 6) z.Angolo = 0, z.Copriferro = 0;
+    }
+    if (v < 2)
+        for (auto& q : m.SezQuote.Quote) q.XP1 = q.X1, q.YP1 = q.Y1, q.XP2 = q.X2, q.YP2 = q.Y2;
+    if (v < 3) m.Soletta = aperto.Soletta;
+    return m;
+}
+
 }  // namespace
 
 TEST(FileArmature, ModelloVuotoRigaPerRiga) {
@@ -98,29 +238,13 @@ TEST(FileArmature, RigheDiUnaZonaInferiore) {
               std::string::npos);
 }
 
-TEST(FileArmature, ScritturaERiletturaStessiValori) {
+TEST(FileArmature, RiscritturaStessiByte) {
     PiattaformaProva p;
     CartellaTemp dir;
-    Modello m = ModelloBase();
-    for (int tipo = 0; tipo < 4; ++tipo) {
-        m.Zone.Zone.push_back(ZonaProva(tipo, 4 + tipo));
-        m.Zone.VerticiZone[tipo].clear();
-        for (int j = 0; j < 4 + tipo; ++j) m.Zone.VerticiZone[tipo].push_back({j * 10.125f, j * 3.5f});
-    }
-    m.Zone.UltimaZona = 3;
-    Sezione s;
-    s.X1 = 1.5f, s.Y6 = -2.25f, s.Direzione = 1;
-    m.SezQuote.Sezioni = {s};
-    m.SezQuote.UltimaSezione = 0;
-    Quota q;
-    q.X1 = 1, q.Y1 = 2, q.X2 = 3, q.Y2 = 4, q.XP1 = 5, q.YP1 = 6, q.XP2 = 7, q.YP2 = 8;
-    q.Pianta = 2;
-    q.Testo = "a, b  c";
-    m.SezQuote.Quote = {q};
-    m.SezQuote.UltimaQuota = 0;
+    const Modello m = ModelloCompleto();
     ASSERT_TRUE(ScriviArmature(dir / "s.QV0", m));
+    const std::string scritto = LeggiTutto(dir / "s.QV0");
 
-    std::string italiano;
     {
         // The bytes do not depend on the locale.
         std::string salvato = std::setlocale(LC_ALL, nullptr);
@@ -130,44 +254,36 @@ TEST(FileArmature, ScritturaERiletturaStessiValori) {
         std::locale::global(vecchio);
         std::setlocale(LC_ALL, salvato.c_str());
     }
-    EXPECT_EQ(LeggiTutto(dir / "it.QV0"), LeggiTutto(dir / "s.QV0"));
+    EXPECT_EQ(LeggiTutto(dir / "it.QV0"), scritto);
 
-    Modello r = ModelloBase();
-    r.Diffusa = {};
-    ASSERT_EQ(LeggiArmature(dir / "s.QV0", 0, r), EsitoArmature::Letto);
-    ASSERT_EQ(r.Zone.UltimaZona, 3);
-    for (int i = 0; i < 4; ++i) {
-        const Zona &a = m.Zone.Zone[i], &b = r.Zone.Zone[i];
-        EXPECT_EQ(b.Tipo, a.Tipo);
-        EXPECT_EQ(b.XMax, a.XMax);
-        EXPECT_EQ(b.Angoli[1].X, a.Angoli[1].X);
-        EXPECT_EQ(b.Passo, a.Passo);
-        EXPECT_FLOAT_EQ(b.Passo2, a.Passo2 == 0 ? 0.0f : 30.3f);  // one decimal, halves away from zero
-        EXPECT_EQ(b.Diametro2, a.Diametro2);
-        EXPECT_EQ(b.NumBracci, a.NumBracci);
-        EXPECT_EQ(b.PoligonoCordolo, a.PoligonoCordolo);
-        EXPECT_EQ(b.LatoCordolo, a.LatoCordolo);
-        EXPECT_FLOAT_EQ(b.Angolo, 0.785398f * (a.Angolo != 0));
-        EXPECT_EQ(b.Copriferro, a.Copriferro);
-        EXPECT_EQ(b.UltVertice, a.UltVertice);
-        EXPECT_EQ(b.XMarca, a.XMarca);
-        EXPECT_EQ(b.YMax2, a.YMax2);
-        for (int j = 0; j <= a.UltVertice; ++j) {
-            EXPECT_EQ(r.Zone.VerticiZone[i][j].X, m.Zone.VerticiZone[i][j].X);
-            EXPECT_EQ(r.Zone.VerticiZone[i][j].Y, m.Zone.VerticiZone[i][j].Y);
-        }
-    }
-    EXPECT_EQ(r.SezQuote.Sezioni[0].X1, 1.5f);
-    EXPECT_EQ(r.SezQuote.Sezioni[0].Y6, -2.25f);
-    EXPECT_EQ(r.SezQuote.Sezioni[0].Direzione, 1);
-    EXPECT_EQ(r.SezQuote.Quote[0].Testo, "a, b  c");
-    EXPECT_EQ(r.SezQuote.Quote[0].YP2, 8);
-    EXPECT_EQ(r.SezQuote.Quote[0].Pianta, 2);
-    EXPECT_EQ(r.Diffusa.PassoDiffSup2, 25);
-    EXPECT_EQ(r.Diffusa.DiamCavalletti, 12);
-    EXPECT_EQ(r.Soletta.NumVertContorno, 4);
-    EXPECT_EQ(r.Soletta.Contorno.size(), 5u);
+    Modello r = ModelloAperto();
+    ASSERT_EQ(LeggiArmature(dir / "s.QV0", 1, r), EsitoArmature::Letto);
+    ASSERT_TRUE(ScriviArmature(dir / "r.QV0", r));
+    const std::string riscritto = LeggiTutto(dir / "r.QV0");
+    EXPECT_NE(riscritto, scritto) << "the stamp is the open slab's";
+    EXPECT_EQ(SenzaStamp(riscritto), SenzaStamp(scritto));
     EXPECT_TRUE(p.Msg.Visti.empty());
+}
+
+// A file of an older version is read and written back as version 7: every value it holds
+// comes back in the same bytes, and what it lacks takes the reader's defaults.
+TEST(FileArmature, VersioniVecchieRiscritteComeVersione7) {
+    CartellaTemp dir;
+    const Modello m = ModelloCompleto();
+    ASSERT_TRUE(ScriviArmature(dir / "7.QV0", m));
+    const std::string file7 = LeggiTutto(dir / "7.QV0");
+    ASSERT_EQ(ComeVersione(file7, 7), file7);
+    for (int v = 1; v <= 6; ++v) {
+        PiattaformaProva p;
+        const std::string nome = dir / ("v" + std::to_string(v) + ".QV0");
+        ScriviTutto(nome, ComeVersione(file7, v));
+        Modello r = ModelloAperto();
+        ASSERT_EQ(LeggiArmature(nome, 1, r), EsitoArmature::Letto) << "version " << v;
+        EXPECT_TRUE(p.Msg.Visti.empty()) << "version " << v;
+        ASSERT_TRUE(ScriviArmature(dir / "r.QV0", r));
+        ASSERT_TRUE(ScriviArmature(dir / "atteso.QV0", Atteso(m, ModelloAperto(), v)));
+        EXPECT_EQ(LeggiTutto(dir / "r.QV0"), LeggiTutto(dir / "atteso.QV0")) << "version " << v;
+    }
 }
 
 TEST(FileArmature, VersioniVecchie) {

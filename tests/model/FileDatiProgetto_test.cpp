@@ -65,7 +65,7 @@ std::string File(int versione, const std::vector<Angolo>& angoli, Scarto stile =
     return s;
 }
 
-// The element of the worked example: corners (100.04, 50), (600, 50), (600, 350), (100, 50).
+// A four-corner element: (100.04, 50), (600, 50), (600, 350), (100, 50).
 std::vector<Angolo> Esempio() {
     std::vector<Angolo> v(4);
     v[0].Nodo = 1, v[0].X = 100.04, v[0].Y = 50;

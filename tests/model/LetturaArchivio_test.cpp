@@ -15,7 +15,7 @@ namespace {
 
 const std::string Fissaggio = std::string(VILMOR_DATI_PROVA) + "/archivio/v7";
 
-// Lines joined by CR LF, as the maker's program writes them.
+// Lines joined by CR LF, as archive files come.
 std::string Righe(const std::vector<std::string>& righe) {
     std::string s;
     for (const auto& r : righe) s += r + "\r\n";

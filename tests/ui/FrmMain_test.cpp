@@ -2,11 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <vector>
 
+#include "app/Undo.h"
+#include "model/FileRecenti.h"
 #include "model/Impostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
@@ -100,4 +108,104 @@ TEST(FrmMainAvvio, LaFinestraChiusaSiStacca) {
     }
     EXPECT_EQ(Piatt.Finestra, nullptr);
     EXPECT_EQ(Piatt.Ctrl_Vid, nullptr);
+}
+
+namespace {
+
+struct MessaggioChiuso {
+    std::string Titolo, Testo;
+    QMessageBox::Icon Icona;
+};
+
+// Answers every message box that comes up while it lives with Enter, as the user would,
+// recording what it showed.
+class ChiudiMessaggi {
+public:
+    std::vector<MessaggioChiuso> Visti;
+    ChiudiMessaggi() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!b || !b->isVisible()) return;
+            Visti.push_back({b->windowTitle().toStdString(), b->text().toStdString(), b->icon()});
+            QTest::keyClick(b, Qt::Key_Return);
+        });
+        timer_.start(5);
+    }
+
+private:
+    QTimer timer_;
+};
+
+// The project in memory, restored at the end of a test that opens slabs through the window.
+class ProgettoSalvato {
+public:
+    ProgettoSalvato() { M = Modello{}; }
+    ~ProgettoSalvato() {
+        M = modello_;
+        Vista = vista_;
+        Recenti = recenti_;
+        Undo = undo_;
+    }
+
+private:
+    Modello modello_ = M;
+    StatoVista vista_ = Vista;
+    ListaRecenti recenti_ = Recenti;
+    StatoUndo undo_ = Undo;
+};
+
+bool TuttaUnColore(const QImage& img) {
+    QImage uniforme(img.size(), img.format());
+    uniforme.fill(img.pixel(0, 0));
+    return img == uniforme;
+}
+
+}  // namespace
+
+// A slab named on the command line that cannot be opened is reported as the open command
+// reports it; the window stays untitled and empty.
+TEST(FrmMainRigaComando, SolettaCheNonSiApre) {
+    ImpostazioniProva imp;
+    prova::CartellaTemp dir;
+    prova::ScriviTutto(dir / "file", "x");
+    struct {
+        std::string percorso, messaggio;
+    } casi[] = {
+        {dir / "MANCA.QVR", "File della soletta:\n" + (dir / "MANCA.QVR") + "\nnon trovato."},
+        {dir / "file/SOL1.QVR", "Drive o percorso non trovato."},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.percorso);
+        ProgettoSalvato salvato;
+        FrmMain f(c.percorso);
+        f.show();
+        ChiudiMessaggi m;
+        f.ApriRigaComando();
+        ASSERT_EQ(m.Visti.size(), 1u);
+        EXPECT_EQ(m.Visti[0].Testo, c.messaggio);
+        EXPECT_EQ(m.Visti[0].Titolo, "Attenzione!");
+        EXPECT_EQ(m.Visti[0].Icona, QMessageBox::Warning);
+        EXPECT_EQ(f.windowTitle().toStdString(), "MERANTO Solette C.A. -  [ Anonimo ]");
+        EXPECT_TRUE(M.Progetto.PercorsoSoletta.empty());
+        EXPECT_EQ(M.Soletta.NumVertContorno, 0);
+        EXPECT_EQ(f.Pannello()->topLevelItemCount(), 0);
+        EXPECT_TRUE(TuttaUnColore(f.PianoVideo()->Mostrata()));
+    }
+}
+
+TEST(FrmMainRigaComando, SolettaCheSiApre) {
+    ImpostazioniProva imp;
+    prova::CartellaTemp dir;
+    const std::string campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+    for (const char* n : {"SOL1.QVR", "ARCHIMPA.AI0"})
+        std::filesystem::copy_file(campione + "/" + n, dir / n);
+    ProgettoSalvato salvato;
+    FrmMain f(dir / "SOL1.QVR");
+    f.show();
+    ChiudiMessaggi m;
+    f.ApriRigaComando();
+    EXPECT_EQ(f.windowTitle().toStdString(), "MERANTO Solette C.A. -  [ SOL1.QVR ]");
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "SOL1.QVR");
+    EXPECT_GT(M.Soletta.NumVertContorno, 0);
+    EXPECT_GT(f.Pannello()->topLevelItemCount(), 0);
 }

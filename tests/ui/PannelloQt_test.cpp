@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -35,14 +37,19 @@ std::string Valore(const PannelloQt& p, int32_t id) {
     return v ? v->text(PannelloQt::ColonnaValore).toStdString() : "<nessuna>";
 }
 
+// The editor open on the panel, or null.
+QLineEdit* EditorAperto(const PannelloQt& p) {
+    for (QLineEdit* x : p.findChildren<QLineEdit*>())  // closed editors linger hidden until deleted
+        if (x->isVisible()) return x;
+    return nullptr;
+}
+
 // Edits the value of the item as the user does: opens the editor, types, presses Enter.
 void Modifica(PannelloQt& p, int32_t id, const QString& testo) {
     QTreeWidgetItem* v = p.Voce(id);
     ASSERT_NE(v, nullptr);
     p.editItem(v, PannelloQt::ColonnaValore);
-    QLineEdit* e = nullptr;  // closed editors linger hidden until deleted
-    for (QLineEdit* x : p.findChildren<QLineEdit*>())
-        if (x->isVisible()) e = x;
+    QLineEdit* e = EditorAperto(p);
     ASSERT_NE(e, nullptr);
     e->setText(testo);
     QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -68,7 +75,6 @@ TEST(PannelloQt, CategorieEVoci) {
     EXPECT_EQ(a->child(1)->text(0), "Passo dir. 1 sup.");
     EXPECT_EQ(a->child(1)->text(1), "20.0");
     EXPECT_EQ(a->child(1)->data(0, PannelloQt::RuoloId).toInt(), 2);
-    EXPECT_TRUE(a->child(1)->flags() & Qt::ItemIsEditable);
     EXPECT_EQ(p.Voce(11), b->child(0));
     EXPECT_EQ(p.Voce(9), nullptr);
     p.ImpostaValore(11, "45.0");
@@ -96,12 +102,38 @@ TEST(PannelloQt, ModificaPassaPerIlGestore) {
     ASSERT_EQ(viste.size(), 2u);
     EXPECT_EQ(Valore(p, 2), "20.0");
     EXPECT_EQ(Valore(p, 1), "12");
+}
 
-    // Without a handler nothing stores the value: the cell keeps the model's text.
-    const std::string prima = Valore(p, 11);
-    p.DopoModifica = nullptr;
-    Modifica(p, 11, "40");
-    EXPECT_EQ(Valore(p, 11), prima);
+// Without a handler an edit would have nowhere to go: no gesture opens an editor. The cells
+// follow the handler as it comes and goes, also on items added before.
+TEST(PannelloQt, SenzaGestoreSoloLettura) {
+    PannelloQt p;
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    Riempi(p);
+    QTreeWidgetItem* v = p.Voce(2);
+    const QPoint cella = p.visualRect(p.indexFromItem(v, PannelloQt::ColonnaValore)).center();
+    const std::vector<std::pair<const char*, std::function<void()>>> gesti = {
+        {"clic", [&] { QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, cella); }},
+        {"doppio clic", [&] { QTest::mouseDClick(p.viewport(), Qt::LeftButton, {}, cella); }},
+        {"F2", [&] { p.setCurrentItem(v, PannelloQt::ColonnaValore), QTest::keyClick(&p, Qt::Key_F2); }},
+        {"una cifra", [&] { p.setCurrentItem(v, PannelloQt::ColonnaValore), QTest::keyClick(&p, Qt::Key_5); }},
+    };
+    for (bool gestore : {false, true, false}) {
+        p.DopoModifica = nullptr;
+        if (gestore) p.DopoModifica = [](int32_t, const std::string& t) { return t; };
+        for (const auto& [nome, gesto] : gesti) {
+            SCOPED_TRACE(std::string(nome) + (gestore ? " con gestore" : " senza gestore"));
+            p.clearSelection();
+            p.setCurrentItem(nullptr);
+            gesto();
+            EXPECT_EQ(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, gestore ? 1000 : 50), gestore);
+            EXPECT_EQ(bool(v->flags() & Qt::ItemIsEditable), gestore);
+            if (QLineEdit* e = EditorAperto(p)) QTest::keyClick(e, Qt::Key_Escape);
+            QApplication::processEvents();
+            EXPECT_EQ(Valore(p, 2), "20.0");
+        }
+    }
 }
 
 // The handler may empty and refill the panel while the edit is being finished.
@@ -129,6 +161,7 @@ TEST(PannelloQt, IlGestoreRicostruisceIlPannello) {
 TEST(PannelloQt, SoloIlValoreSiModifica) {
     PannelloQt p;
     p.show();
+    p.DopoModifica = [](int32_t, const std::string& t) { return t; };
     Riempi(p);
     p.editItem(p.Voce(1), PannelloQt::ColonnaTitolo);
     p.editItem(p.topLevelItem(0), PannelloQt::ColonnaValore);
@@ -155,6 +188,8 @@ TEST(PannelloQt, PannelloDellaFinestraPrincipale) {
         EXPECT_EQ(f.Pannello()->topLevelItem(1)->text(0), "Armatura diffusa a taglio (cavalletti)");
         EXPECT_EQ(Valore(*f.Pannello(), 7), "16");
         EXPECT_EQ(Valore(*f.Pannello(), 8), "20.0");
+        // No edit handler yet: the values are shown, not editable.
+        EXPECT_FALSE(f.Pannello()->Voce(8)->flags() & Qt::ItemIsEditable);
     }
     EXPECT_EQ(Piatt.PropertyGrid1, nullptr);
     M.Diffusa = diffusa;
