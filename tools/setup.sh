@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on a Debian machine (run as root).
 set -euo pipefail
 pacchetti=(build-essential cmake g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-           libpolyclipping-dev locales python3 python3-ezdxf xvfb xauth
+           libpolyclipping-dev locales python3 python3-ezdxf librecad poppler-utils xvfb xauth
            fonts-liberation2 fontconfig)  # "Arial" of the plan texts: a metric-compatible font
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -1,0 +1,293 @@
+#include "dxf/IntestazioneDxf.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "base/Formati.h"
+
+namespace vilmor {
+namespace {
+
+struct GruppoFisso {
+    std::string Codice;
+    std::string Valore;
+    bool Seme = false;  // the value is the next handle
+};
+
+struct Variabile {
+    const char* Nome;
+    std::vector<GruppoFisso> Gruppi;
+};
+
+GruppoFisso I(int codice, int valore) { return {CodiceDxf(codice), FormatIntDxf(valore)}; }
+GruppoFisso T(int codice, const char* testo) { return {CodiceDxf(codice), testo}; }
+// A code line written without its leading blanks.
+GruppoFisso N(const char* codice, const char* testo) { return {codice, testo}; }
+const GruppoFisso SEME{"  5", "", true};
+
+const std::vector<Variabile>& Variabili() {
+    static const std::vector<Variabile> v = {
+        {"$ACADVER", {T(1, "AC1015")}},
+        {"$ACADMAINTVER", {I(70, 20)}},
+        {"$DWGCODEPAGE", {T(3, "ANSI_1252")}},
+        {"$INSBASE", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$EXTMIN", {T(10, "-98.37653478854026"), T(20, "-1219.920873124147"), T(30, "0.0")}},
+        {"$EXTMAX", {T(10, "1541.699312967731"), T(20, "317.1159618008186"), T(30, "0.0")}},
+        {"$LIMMIN", {T(10, "0.0"), T(20, "0.0")}},
+        {"$LIMMAX", {T(10, "420.0"), T(20, "297.0")}},
+        {"$ORTHOMODE", {I(70, 1)}},
+        {"$REGENMODE", {I(70, 1)}},
+        {"$FILLMODE", {I(70, 1)}},
+        {"$QTEXTMODE", {I(70, 0)}},
+        {"$MIRRTEXT", {I(70, 0)}},
+        {"$LTSCALE", {T(40, "1.0")}},
+        {"$ATTMODE", {I(70, 1)}},
+        {"$TEXTSIZE", {T(40, "2.5")}},
+        {"$TRACEWID", {T(40, "1.0")}},
+        {"$TEXTSTYLE", {N("7", "STANDARD")}},
+        {"$CLAYER", {T(8, "QUOTE")}},
+        {"$CELTYPE", {T(6, "ByLayer")}},
+        {"$CECOLOR", {T(62, "256")}},
+        {"$CELTSCALE", {T(40, "1.0")}},
+        {"$DISPSILH", {I(70, 0)}},
+        {"$DIMSCALE", {T(40, "1.0")}},
+        {"$DIMASZ", {T(40, "1.0")}},
+        {"$DIMEXO", {T(40, "60.0")}},
+        {"$DIMDLI", {T(40, "0.38")}},
+        {"$DIMRND", {T(40, "0.0")}},
+        {"$DIMDLE", {T(40, "0.0")}},
+        {"$DIMEXE", {T(40, "16.0")}},
+        {"$DIMTP", {T(40, "0.0")}},
+        {"$DIMTM", {T(40, "0.0")}},
+        {"$DIMTXT", {T(40, "20.0")}},
+        {"$DIMCEN", {T(40, "0.09")}},
+        {"$DIMTSZ", {T(40, "0.0")}},
+        {"$DIMTOL", {I(70, 0)}},
+        {"$DIMLIM", {I(70, 0)}},
+        {"$DIMTIH", {I(70, 0)}},
+        {"$DIMTOH", {I(70, 0)}},
+        {"$DIMSE1", {I(70, 1)}},
+        {"$DIMSE2", {I(70, 1)}},
+        {"$DIMTAD", {I(70, 1)}},
+        {"$DIMZIN", {T(70, "8")}},
+        {"$DIMBLK", {T(1, "_FRECCIAMERANTO")}},
+        {"$DIMASO", {I(70, 1)}},
+        {"$DIMSHO", {I(70, 1)}},
+        {"$DIMPOST", {T(1, "")}},
+        {"$DIMAPOST", {T(1, "")}},
+        {"$DIMALT", {I(70, 0)}},
+        {"$DIMALTD", {T(70, "  2")}},
+        {"$DIMALTF", {T(40, "25.4")}},
+        {"$DIMLFAC", {T(40, "0.5")}},
+        {"$DIMTOFL", {I(70, 1)}},
+        {"$DIMTVP", {T(40, "0.0")}},
+        {"$DIMTIX", {I(70, 1)}},
+        {"$DIMSOXD", {I(70, 0)}},
+        {"$DIMSAH", {I(70, 0)}},
+        {"$DIMBLK1", {T(1, "")}},
+        {"$DIMBLK2", {T(1, "")}},
+        {"$DIMSTYLE", {T(2, "SC50")}},
+        {"$DIMCLRD", {I(70, 0)}},
+        {"$DIMCLRE", {I(70, 0)}},
+        {"$DIMCLRT", {I(70, 0)}},
+        {"$DIMTFAC", {T(40, "1.0")}},
+        {"$DIMGAP", {T(40, "5.0")}},
+        {"$DIMJUST", {I(70, 0)}},
+        {"$DIMSD1", {I(70, 0)}},
+        {"$DIMSD2", {I(70, 0)}},
+        {"$DIMTOLJ", {I(70, 1)}},
+        {"$DIMTZIN", {I(70, 8)}},
+        {"$DIMALTZ", {I(70, 0)}},
+        {"$DIMALTTZ", {I(70, 0)}},
+        {"$DIMUPT", {I(70, 0)}},
+        {"$DIMDEC", {I(70, 1)}},
+        {"$DIMTDEC", {I(70, 1)}},
+        {"$DIMALTU", {I(70, 2)}},
+        {"$DIMALTTD", {I(70, 2)}},
+        {"$DIMTXSTY", {N("7", "STANDARD")}},
+        {"$DIMAUNIT", {I(70, 0)}},
+        {"$DIMADEC", {I(70, 0)}},
+        {"$DIMALTRND", {T(40, "0.0")}},
+        {"$DIMAZIN", {I(70, 0)}},
+        {"$DIMDSEP", {I(70, 46)}},
+        {"$DIMATFIT", {I(70, 3)}},
+        {"$DIMFRAC", {I(70, 0)}},
+        {"$DIMLDRBLK", {T(1, "None")}},
+        {"$DIMLUNIT", {I(70, 2)}},
+        {"$DIMLWD", {I(70, -2)}},
+        {"$DIMLWE", {I(70, -2)}},
+        {"$DIMTMOVE", {I(70, 0)}},
+        {"$LUNITS", {I(70, 2)}},
+        {"$LUPREC", {I(70, 4)}},
+        {"$SKETCHINC", {T(40, "1.0")}},
+        {"$FILLETRAD", {T(40, "0.0")}},
+        {"$AUNITS", {I(70, 0)}},
+        {"$AUPREC", {I(70, 0)}},
+        {"$MENU", {T(1, ".")}},
+        {"$ELEVATION", {T(40, "0.0")}},
+        {"$PELEVATION", {T(40, "0.0")}},
+        {"$THICKNESS", {T(40, "0.0")}},
+        {"$LIMCHECK", {I(70, 0)}},
+        {"$CHAMFERA", {T(40, "0.0")}},
+        {"$CHAMFERB", {T(40, "0.0")}},
+        {"$CHAMFERC", {T(40, "0.0")}},
+        {"$CHAMFERD", {T(40, "0.0")}},
+        {"$SKPOLY", {I(70, 0)}},
+        {"$TDCREATE", {T(40, "2456345.703363681")}},
+        {"$TDUCREATE", {T(40, "2456345.661697014")}},
+        {"$TDUPDATE", {T(40, "2457790.468364074")}},
+        {"$TDUUPDATE", {T(40, "2457790.426697408")}},
+        {"$TDINDWG", {T(40, "0.0162000810")}},
+        {"$TDUSRTIMER", {T(40, "2457788.601178449")}},
+        {"$USRTIMER", {I(70, 1)}},
+        {"$ANGBASE", {N("50", "0.0")}},
+        {"$ANGDIR", {I(70, 0)}},
+        {"$PDMODE", {I(70, 0)}},
+        {"$PDSIZE", {T(40, "0.0")}},
+        {"$PLINEWID", {T(40, "0.0")}},
+        {"$SPLFRAME", {I(70, 0)}},
+        {"$SPLINETYPE", {I(70, 6)}},
+        {"$SPLINESEGS", {I(70, 8)}},
+        {"$HANDSEED", {SEME}},
+        {"$SURFTAB1", {I(70, 6)}},
+        {"$SURFTAB2", {I(70, 6)}},
+        {"$SURFTYPE", {I(70, 6)}},
+        {"$SURFU", {I(70, 6)}},
+        {"$SURFV", {I(70, 6)}},
+        {"$UCSBASE", {T(2, "")}},
+        {"$UCSNAME", {T(2, "")}},
+        {"$UCSORG", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSXDIR", {T(10, "1.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSYDIR", {T(10, "0.0"), T(20, "1.0"), T(30, "0.0")}},
+        {"$UCSORTHOREF", {T(2, "")}},
+        {"$UCSORTHOVIEW", {I(70, 0)}},
+        {"$UCSORGTOP", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSORGBOTTOM", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSORGLEFT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSORGRIGHT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSORGFRONT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$UCSORGBACK", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSBASE", {T(2, "")}},
+        {"$PUCSNAME", {T(2, "")}},
+        {"$PUCSORG", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSXDIR", {T(10, "1.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSYDIR", {T(10, "0.0"), T(20, "1.0"), T(30, "0.0")}},
+        {"$PUCSORTHOREF", {T(2, "")}},
+        {"$PUCSORTHOVIEW", {I(70, 0)}},
+        {"$PUCSORGTOP", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSORGBOTTOM", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSORGLEFT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSORGRIGHT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSORGFRONT", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PUCSORGBACK", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$USERI1", {I(70, 0)}},
+        {"$USERI2", {I(70, 0)}},
+        {"$USERI3", {I(70, 0)}},
+        {"$USERI4", {I(70, 0)}},
+        {"$USERI5", {I(70, 0)}},
+        {"$USERR1", {T(40, "0.0")}},
+        {"$USERR2", {T(40, "0.0")}},
+        {"$USERR3", {T(40, "0.0")}},
+        {"$USERR4", {T(40, "0.0")}},
+        {"$USERR5", {T(40, "0.0")}},
+        {"$WORLDVIEW", {I(70, 1)}},
+        {"$SHADEDGE", {I(70, 3)}},
+        {"$SHADEDIF", {I(70, 70)}},
+        {"$TILEMODE", {I(70, 1)}},
+        {"$MAXACTVP", {I(70, 64)}},
+        {"$PINSBASE", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PLIMCHECK", {I(70, 0)}},
+        {"$PEXTMIN", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PEXTMAX", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
+        {"$PLIMMIN", {T(10, "0.0"), T(20, "0.0")}},
+        // As $LIMMAX: a sheet of zero size is printed as a dot on an empty page.
+        {"$PLIMMAX", {T(10, "420.0"), T(20, "297.0")}},
+        {"$UNITMODE", {I(70, 0)}},
+        {"$VISRETAIN", {I(70, 1)}},
+        {"$PLINEGEN", {I(70, 0)}},
+        {"$PSLTSCALE", {I(70, 1)}},
+        {"$TREEDEPTH", {I(70, 3020)}},
+        {"$CMLSTYLE", {T(2, "STANDARD")}},
+        {"$CMLJUST", {I(70, 0)}},
+        {"$CMLSCALE", {T(40, "1.0")}},
+        {"$PROXYGRAPHICS", {I(70, 1)}},
+        {"$MEASUREMENT", {I(70, 0)}},
+        {"$CELWEIGHT", {I(370, -1)}},
+        {"$ENDCAPS", {I(280, 0)}},
+        {"$JOINSTYLE", {I(280, 0)}},
+        {"$LWDISPLAY", {I(290, 0)}},
+        {"$INSUNITS", {I(70, 0)}},
+        {"$HYPERLINKBASE", {T(1, "")}},
+        {"$STYLESHEET", {T(1, "")}},
+        {"$XEDIT", {I(290, 1)}},
+        {"$CEPSNTYPE", {I(380, 0)}},
+        {"$PSTYLEMODE", {I(290, 1)}},
+        {"$FINGERPRINTGUID", {T(2, "{62FF5D6E-9127-43A8-B05D-8F3A3F57DF89}")}},
+        {"$VERSIONGUID", {T(2, "{50CCDE9C-BAF8-4722-A3D6-CF2A985BF43E}")}},
+        {"$EXTNAMES", {I(290, 1)}},
+        {"$PSVPSCALE", {T(40, "0.0")}},
+        {"$OLESTARTUP", {I(290, 0)}},
+    };
+    return v;
+}
+
+struct Classe {
+    const char* Record;
+    const char* Nome;
+    const char* Applicazione;
+    int Proxy;
+};
+
+constexpr const char* Odbx = "ObjectDBX Classes";
+constexpr const char* AppDimAssoc =
+    "\"AcDbDimAssoc|Product Desc:     AcDim ARX App For Dimension|Company:          "
+    "Autodesk, Inc.|WEB Address:      \"";
+
+constexpr Classe Classi[] = {
+    {"ACDBDICTIONARYWDFLT", "AcDbDictionaryWithDefault", Odbx, 0},
+    {"ACDBPLACEHOLDER", "AcDbPlaceHolder", Odbx, 0},
+    {"LAYOUT", "AcDbLayout", Odbx, 0},
+    {"DICTIONARYVAR", "AcDbDictionaryVar", Odbx, 0},
+    {"TABLESTYLE", "AcDbTableStyle", Odbx, 4095},
+    {"MATERIAL", "AcDbMaterial", Odbx, 0},
+    {"VISUALSTYLE", "AcDbVisualStyle", Odbx, 4095},
+    {"DIMASSOC", "AcDbDimAssoc", AppDimAssoc, 0},
+    {"SORTENTSTABLE", "AcDbSortentsTable", Odbx, 0},
+    {"ACAD_EVALUATION_GRAPH", "AcDbEvalGraph", Odbx, 33921},
+    {"ACAECUSTOBJ", "AcAeEditorObj", "AcAeEditorObj", 33792},
+    {"ACDB_DYNAMICBLOCKPURGEPREVENTER_VERSION", "AcDbDynamicBlockPurgePreventer", Odbx, 33921},
+};
+
+}  // namespace
+
+void HeaderDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    GruppoDxf(os, 0, "SECTION");
+    GruppoDxf(os, 2, "HEADER");
+    for (const Variabile& v : Variabili()) {
+        GruppoDxf(os, 9, v.Nome);
+        for (const GruppoFisso& g : v.Gruppi)
+            CoppiaDxf(os, g.Codice, g.Seme ? NuovoHandle(c) : g.Valore);
+    }
+    GruppoDxf(os, 0, "ENDSEC");
+}
+
+void ClassiDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    GruppoDxf(os, 0, "SECTION");
+    GruppoDxf(os, 2, "CLASSES");
+    for (const Classe& k : Classi) {
+        GruppoDxf(os, 0, "CLASS");
+        GruppoDxf(os, 1, k.Record);
+        GruppoDxf(os, 2, k.Nome);
+        GruppoDxf(os, 3, k.Applicazione);
+        std::string proxy = std::to_string(k.Proxy);
+        GruppoDxf(os, 90, std::string(9 - proxy.size(), ' ') + proxy);
+        GruppoIntDxf(os, 280, 0);
+        GruppoIntDxf(os, 281, 0);
+    }
+    GruppoDxf(os, 0, "ENDSEC");
+}
+
+}  // namespace vilmor

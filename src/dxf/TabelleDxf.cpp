@@ -1,0 +1,264 @@
+#include "dxf/TabelleDxf.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "base/Formati.h"
+
+namespace vilmor {
+namespace {
+
+// Head of a table up to its entry count. The counts of some tables are not their record
+// counts; readers go by the records.
+void TestaTabella(std::ostream& os, const char* nome, const char* handle, int conteggio) {
+    GruppoDxf(os, 0, "TABLE");
+    GruppoDxf(os, 2, nome);
+    GruppoDxf(os, 5, handle);
+    GruppoDxf(os, 330, "0");
+    GruppoDxf(os, 100, "AcDbSymbolTable");
+    GruppoIntDxf(os, 70, conteggio);
+}
+
+void FineTabella(std::ostream& os) { GruppoDxf(os, 0, "ENDTAB"); }
+
+void TestaRecord(std::ostream& os, const char* tipo, const std::string& handle,
+                 const char* tabella, const char* sottoclasse) {
+    GruppoDxf(os, 0, tipo);
+    GruppoDxf(os, 5, handle);
+    GruppoDxf(os, 330, tabella);
+    GruppoDxf(os, 100, "AcDbSymbolTableRecord");
+    GruppoDxf(os, 100, sottoclasse);
+}
+
+struct TipoLinea {
+    const char* Nome;
+    const char* Descrizione;
+    int Elementi;
+    const char* Lunghezza;
+    const char* Tratti[2];
+};
+
+constexpr TipoLinea TipiLinea[] = {
+    {"ByBlock", "", 0, "0.0", {}},
+    {"ByLayer", "", 0, "0.0", {}},
+    {"Continuous", "Solid Line", 0, "0.0", {}},
+    {"DASHED2", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 2, "17.5", {"10.0", "-7.5"}},
+    {"DASHED", "__ __ __ __ __ __ __ __ __ __ __ __ __ __ __ __", 2, "40.0", {"25.0", "-15.0"}},
+};
+
+constexpr const char* NomiAppId[] = {
+    "ACAD", "ACAD_PSEXT", "ACADANNOPO", "ACADANNOTATIVE", "ACAD_DSTYLE_DIMJAG",
+    "ACAD_DSTYLE_DIMTALN", "ACAD_MLEADERVER", "ACAD_NAV_VCDISPLAY", "ACAD_EXEMPT_FROM_CAD_STAND",
+};
+
+void TipiLineaDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    TestaTabella(os, "LTYPE", "5", 3);
+    for (const TipoLinea& t : TipiLinea) {
+        TestaRecord(os, "LTYPE", NuovoHandle(c), "5", "AcDbLinetypeTableRecord");
+        GruppoDxf(os, 2, t.Nome);
+        GruppoIntDxf(os, 70, 0);
+        GruppoDxf(os, 3, t.Descrizione);
+        GruppoIntDxf(os, 72, 65);
+        GruppoIntDxf(os, 73, t.Elementi);
+        GruppoDxf(os, 40, t.Lunghezza);
+        for (int i = 0; i < t.Elementi; ++i) {
+            GruppoDxf(os, 49, t.Tratti[i]);
+            GruppoIntDxf(os, 74, 0);
+        }
+    }
+    FineTabella(os);
+}
+
+void StileTestoDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    TestaTabella(os, "STYLE", "3", 1);
+    TestaRecord(os, "STYLE", c.HandleStile, "3", "AcDbTextStyleTableRecord");
+    GruppoDxf(os, 2, "Standard");
+    GruppoIntDxf(os, 70, 0);
+    GruppoDxf(os, 40, "0.0");
+    GruppoDxf(os, 41, "1.0");
+    GruppoDxf(os, 50, "0.0");
+    GruppoIntDxf(os, 71, 0);
+    GruppoDxf(os, 42, "2.5");
+    GruppoDxf(os, 3, "arial.ttf");
+    GruppoDxf(os, 4, "");
+    GruppoDxf(os, 1001, "ACAD");
+    GruppoDxf(os, 1000, "Arial");
+    GruppoIntDxf(os, 1071, 34);
+    FineTabella(os);
+}
+
+void BloccoRecord(std::ostream& os, const std::string& nome, const std::string& handle,
+                  const std::string& layout) {
+    GruppoDxf(os, 0, "BLOCK_RECORD");
+    GruppoDxf(os, 5, handle);
+    GruppoDxf(os, 330, "1");
+    GruppoDxf(os, 100, "AcDbSymbolTableRecord");
+    GruppoDxf(os, 100, "AcDbBlockTableRecord");
+    GruppoDxf(os, 2, nome);
+    GruppoDxf(os, 340, layout);
+}
+
+}  // namespace
+
+void VportDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    TestaTabella(os, "VPORT", "8", 1);
+    TestaRecord(os, "VPORT", c.HandleVport, "8", "AcDbViewportTableRecord");
+    GruppoDxf(os, 2, "*Active");
+    GruppoIntDxf(os, 70, 0);
+    // A fixed view: it does not follow the drawing.
+    static const std::pair<int, const char*> vista[] = {
+        {10, "0.0"}, {20, "0.0"}, {11, "1.0"}, {21, "1.0"}, {12, "805.316248479769"},
+        {22, "-525.9872959979642"}, {13, "0.0"}, {23, "0.0"}, {14, "0.5"}, {24, "0.5"},
+        {15, "0.5"}, {25, "0.5"}, {16, "0.0"}, {26, "0.0"}, {36, "1.0"}, {17, "0.0"},
+        {27, "0.0"}, {37, "0.0"}, {40, "1870.063859459157"}, {41, "1.491463414634146"},
+        {42, "50.0"}, {43, "0.0"}, {44, "0.0"}, {50, "0.0"}, {51, "0.0"},
+    };
+    for (const auto& [codice, valore] : vista) GruppoDxf(os, codice, valore);
+    GruppoIntDxf(os, 71, 16);
+    GruppoIntDxf(os, 72, 100);
+    GruppoIntDxf(os, 73, 1);
+    GruppoIntDxf(os, 74, 3);
+    for (int codice = 75; codice <= 78; ++codice) GruppoIntDxf(os, codice, 0);
+    GruppoIntDxf(os, 281, 0);
+    GruppoIntDxf(os, 65, 1);
+    static const std::pair<int, const char*> ucs[] = {
+        {110, "0.0"}, {120, "0.0"}, {130, "0.0"}, {111, "1.0"}, {121, "0.0"},
+        {131, "0.0"}, {112, "0.0"}, {122, "1.0"}, {132, "0.0"},
+    };
+    for (const auto& [codice, valore] : ucs) GruppoDxf(os, codice, valore);
+    GruppoIntDxf(os, 79, 0);
+    GruppoDxf(os, 146, "0.0");
+    FineTabella(os);
+}
+
+void LayerDxf(ContestoDxf& c, const std::string& nome, int aci, const std::string& tipoLinea) {
+    std::ostream& os = *c.Sezione;
+    TestaRecord(os, "LAYER", NuovoHandle(c), "2", "AcDbLayerTableRecord");
+    GruppoDxf(os, 2, nome);
+    if (nome == "Defpoints") CoppiaDxf(os, " 290", FormatIntDxf(0));
+    GruppoIntDxf(os, 70, 0);
+    GruppoIntDxf(os, 62, aci);
+    GruppoDxf(os, 6, tipoLinea);
+    GruppoIntDxf(os, 370, -3);
+    GruppoDxf(os, 390, c.HandlePlotStyle);
+}
+
+void AppIdDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    TestaTabella(os, "APPID", "9", 9);
+    for (const char* nome : NomiAppId) {
+        TestaRecord(os, "APPID", NuovoHandle(c), "9", "AcDbRegAppTableRecord");
+        GruppoDxf(os, 2, nome);
+        GruppoIntDxf(os, 70, 0);
+    }
+    FineTabella(os);
+}
+
+void RecordDimStyle(ContestoDxf& c, const std::string& nome, const std::string& handle,
+                    int posizioneTesto, float fattoreLunghezza, int coloreTesto, int decimali,
+                    int sopprimi1, int sopprimi2, const std::string& freccia, float unitaPerCm) {
+    std::ostream& os = *c.Sezione;
+    const float k = unitaPerCm;
+    GruppoDxf(os, 0, "DIMSTYLE");
+    GruppoDxf(os, 105, handle);
+    GruppoDxf(os, 330, "A");
+    GruppoDxf(os, 100, "AcDbSymbolTableRecord");
+    GruppoDxf(os, 100, "AcDbDimStyleTableRecord");
+    GruppoDxf(os, 2, nome);
+    GruppoIntDxf(os, 70, 0);
+    GruppoDxf(os, 41, FormatNum(k, 4));
+    GruppoDxf(os, 42, "60.0");
+    GruppoDxf(os, 44, "16.0");
+    GruppoIntDxf(os, 73, 0);
+    GruppoIntDxf(os, 74, 0);
+    GruppoIntDxf(os, 75, 1);
+    GruppoIntDxf(os, 76, 1);
+    GruppoIntDxf(os, 77, posizioneTesto);
+    GruppoIntDxf(os, 78, 8);
+    GruppoRealeDxf(os, 140, 20 * k);
+    GruppoRealeDxf(os, 144, fattoreLunghezza / k);
+    GruppoRealeDxf(os, 147, 5 * k);
+    GruppoIntDxf(os, 172, 1);
+    GruppoIntDxf(os, 174, 1);
+    GruppoIntDxf(os, 178, coloreTesto);
+    GruppoIntDxf(os, 271, decimali);
+    GruppoIntDxf(os, 272, 1);
+    GruppoIntDxf(os, 281, sopprimi1);
+    GruppoIntDxf(os, 282, sopprimi2);
+    GruppoIntDxf(os, 284, 8);
+    GruppoIntDxf(os, 289, 0);
+    GruppoDxf(os, 340, c.HandleStile);
+    GruppoDxf(os, 341, freccia);
+    GruppoDxf(os, 342, freccia);
+}
+
+void DimStyleDxf(ContestoDxf& c, float unitaPerCm) {
+    std::ostream& os = *c.Sezione;
+    const std::string primo = NuovoHandle(c);
+    GruppoDxf(os, 0, "TABLE");
+    CoppiaDxf(os, "2", "DIMSTYLE");
+    GruppoDxf(os, 5, "A");
+    GruppoDxf(os, 330, "0");
+    GruppoDxf(os, 100, "AcDbSymbolTable");
+    GruppoIntDxf(os, 70, 4);
+    GruppoDxf(os, 100, "AcDbDimStyleTable");
+    GruppoIntDxf(os, 71, 0);
+    GruppoDxf(os, 340, primo);
+    // General dimensions: text above the line, one decimal, the arrow block.
+    RecordDimStyle(c, "SC50", primo, 1, 0.5f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
+    RecordDimStyle(c, "SC25", NuovoHandle(c), 1, 0.25f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
+    RecordDimStyle(c, "SC100", NuovoHandle(c), 1, 1.0f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
+    // Bar lengths: centred text, no decimals, no dimension lines, the empty block.
+    RecordDimStyle(c, "Ferri50", NuovoHandle(c), 0, 0.5f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
+    RecordDimStyle(c, "Ferri25", NuovoHandle(c), 0, 0.25f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
+    RecordDimStyle(c, "Ferri100", NuovoHandle(c), 0, 1.0f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
+    FineTabella(os);
+}
+
+void BlockRecordDxf(ContestoDxf& c) {
+    std::ostream& os = *c.Sezione;
+    GruppoDxf(os, 0, "TABLE");
+    CoppiaDxf(os, "2", "BLOCK_RECORD");
+    GruppoDxf(os, 5, "1");
+    GruppoDxf(os, 330, "0");
+    GruppoDxf(os, 100, "AcDbSymbolTable");
+    CoppiaDxf(os, "70", FormatIntDxf(c.NumBlocchiX + c.NumBlocchiD + 6));
+    BloccoRecord(os, "*Model_Space", c.HandleModelSpace, c.HandleLayoutModel);
+    BloccoRecord(os, "*Paper_Space", c.HandlePaperSpace, c.HandleLayoutPaper);
+    BloccoRecord(os, "_FRECCIAMERANTO", c.HandleFreccia, "0");
+    BloccoRecord(os, "_NOFRECCIA", c.HandleNoFreccia, "0");
+    BloccoRecord(os, "_None", c.HandleNone, "0");
+    for (int n = 0; n < c.NumBlocchiX; ++n)
+        BloccoRecord(os, "*X" + std::to_string(n), c.HandleBlocchiX.at(n), "0");
+    for (int n = 0; n < c.NumBlocchiD; ++n)
+        BloccoRecord(os, "*D" + std::to_string(n), c.HandleBlocchiD.at(n), "0");
+    FineTabella(os);
+}
+
+void TabelleDxf(ContestoDxf& c, int numLayer, const StratiDisegno& strati, float unitaPerCm) {
+    std::ostream& os = *c.Sezione;
+    numLayer = std::clamp(numLayer, 0, NumLayer);
+    GruppoDxf(os, 0, "SECTION");
+    GruppoDxf(os, 2, "TABLES");
+    VportDxf(c);
+    TipiLineaDxf(c);
+    TestaTabella(os, "LAYER", "2", numLayer + 3);
+    LayerDxf(c, "0", 7, "Continuous");
+    LayerDxf(c, "Defpoints", 7, "Continuous");
+    for (int i = 0; i < numLayer; ++i) LayerDxf(c, strati.NomiLayer[i], strati.AciLayer[i], "Continuous");
+    FineTabella(os);
+    StileTestoDxf(c);
+    TestaTabella(os, "VIEW", "6", 0);
+    FineTabella(os);
+    TestaTabella(os, "UCS", "7", 0);
+    FineTabella(os);
+    AppIdDxf(c);
+    DimStyleDxf(c, unitaPerCm);
+    BlockRecordDxf(c);
+    GruppoDxf(os, 0, "ENDSEC");
+}
+
+}  // namespace vilmor

@@ -1,0 +1,213 @@
+"""Reads DXF 2000 files written by the engine tests back with ezdxf and with a walk of our own.
+
+Usage: verifica_dxf.py ELENCO.json
+ELENCO lists the files with what each must show:
+  [{"file": path, "k": units per cm, "layer": [[name, aci], ...]}, ...]
+Prints every fault found and exits 1 when there is one, 0 otherwise.
+"""
+
+import json
+import logging
+import sys
+
+import ezdxf
+from ezdxf import recover
+
+difetti = []
+
+
+def difetto(nome, testo):
+    difetti.append(f"{nome}: {testo}")
+
+
+class Avvisi(logging.Handler):
+    """Collects what ezdxf reports at warning level or above while it reads."""
+
+    def __init__(self):
+        super().__init__(logging.WARNING)
+        self.righe = []
+
+    def emit(self, record):
+        self.righe.append(record.getMessage())
+
+
+avvisi = Avvisi()
+logging.getLogger("ezdxf").addHandler(avvisi)
+
+# Group codes whose value is text or a handle; every other value is a number.
+def testuale(codice):
+    return (
+        0 <= codice <= 9
+        or codice in (100, 102, 105, 999)
+        or 300 <= codice <= 369
+        or 390 <= codice <= 399
+        or 410 <= codice <= 419
+        or 430 <= codice <= 439
+        or 470 <= codice <= 479
+        or 1000 <= codice <= 1009
+    )
+
+
+RIFERIMENTI = {330, 340, 341, 342, 350, 360, 390}
+
+
+def coppie(nome, byte):
+    """The (code, value) items of the file, checking the line form on the way."""
+    if not byte.endswith(b"\r\n"):
+        difetto(nome, "l'ultima riga non finisce con CR LF")
+    righe = byte.split(b"\r\n")[:-1]
+    for i, r in enumerate(righe):
+        if b"\r" in r or b"\n" in r:
+            difetto(nome, f"riga {i + 1} senza CR LF")
+            break
+    if len(righe) % 2:
+        difetto(nome, "numero di righe dispari")
+    testo = [r.decode("cp1252") for r in righe]
+    risultato = []
+    for i in range(0, len(testo) - 1, 2):
+        try:
+            codice = int(testo[i])
+        except ValueError:
+            difetto(nome, f"riga {i + 1}: codice non numerico {testo[i]!r}")
+            return []
+        risultato.append((codice, testo[i + 1]))
+    return risultato
+
+
+def cammino(nome, byte):
+    """Handles, references, sections and numbers of the tag stream."""
+    items = coppie(nome, byte)
+    sezione = None
+    handles = {}
+    riferimenti = []
+    seme = None
+    variabile = None
+    for codice, valore in items:
+        if codice == 0 and valore in ("SECTION", "ENDSEC", "EOF"):
+            sezione = None if valore != "SECTION" else ""
+        elif codice == 2 and sezione == "":
+            sezione = valore
+        if not testuale(codice) and "," in valore:
+            difetto(nome, f"virgola nel valore numerico {codice} {valore!r}")
+        if sezione == "HEADER":
+            if codice == 9:
+                variabile = valore
+            elif variabile == "$HANDSEED" and codice == 5:
+                seme = int(valore, 16)
+            continue
+        if codice in (5, 105):
+            h = valore.upper()
+            if h in handles:
+                difetto(nome, f"handle {h} ripetuto")
+            handles[h] = True
+        elif codice in RIFERIMENTI:
+            riferimenti.append((codice, valore.upper()))
+    if seme is None:
+        difetto(nome, "manca $HANDSEED")
+    else:
+        for h in handles:
+            if int(h, 16) >= seme:
+                difetto(nome, f"handle {h} non sotto $HANDSEED {seme:X}")
+    for codice, h in riferimenti:
+        if h != "0" and h not in handles:
+            difetto(nome, f"il gruppo {codice} punta a {h}, che non esiste")
+    if items and items[-1] != (0, "EOF"):
+        difetto(nome, "il file non finisce con EOF")
+
+
+def letture(nome, percorso):
+    """The strict loader, the audit and the recover loader: no error, no fix, no warning."""
+    avvisi.righe.clear()
+    try:
+        doc = ezdxf.readfile(percorso)
+    except Exception as e:  # the strict loader refuses a broken structure
+        difetto(nome, f"ezdxf.readfile: {type(e).__name__}: {e}")
+        return None
+    try:
+        verifica = doc.audit()
+        for e in verifica.errors:
+            difetto(nome, f"audit, errore: {e.message}")
+        for f in verifica.fixes:
+            difetto(nome, f"audit, correzione: {f.message}")
+    except Exception as e:
+        difetto(nome, f"audit: {type(e).__name__}: {e}")
+    try:
+        _, verifica_r = recover.readfile(percorso)
+        for e in verifica_r.errors:
+            difetto(nome, f"recover, errore: {e.message}")
+        for f in verifica_r.fixes:
+            difetto(nome, f"recover, correzione: {f.message}")
+    except Exception as e:
+        difetto(nome, f"recover.readfile: {type(e).__name__}: {e}")
+    for r in avvisi.righe:
+        difetto(nome, f"avviso di ezdxf: {r}")
+    return doc
+
+
+def contenuto(nome, doc, atteso):
+    h = doc.header
+    attesi = {
+        "$ACADVER": "AC1015",
+        "$DWGCODEPAGE": "ANSI_1252",
+        "$DIMSTYLE": "SC50",
+    }
+    for var, v in attesi.items():
+        if h.get(var) != v:
+            difetto(nome, f"{var} = {h.get(var)!r}, atteso {v!r}")
+    for var in ("$LIMMAX", "$PLIMMAX"):
+        v = tuple(h.get(var, (None, None)))[:2]
+        if v != (420.0, 297.0):
+            difetto(nome, f"{var} = {v}, atteso (420, 297)")
+
+    nomi = sorted(doc.layouts.names())
+    if nomi != ["Foglio 1", "Model"]:
+        difetto(nome, f"layout {nomi}")
+    db = doc.entitydb
+    for layout, blocco in (("1A", "19"), ("1C", "1B")):
+        lo, br = db.get(layout), db.get(blocco)
+        if lo is None or br is None:
+            difetto(nome, f"manca {layout} o {blocco}")
+            continue
+        if lo.dxf.get("block_record_handle") != blocco or br.dxf.get("layout") != layout:
+            difetto(nome, f"{layout} e {blocco} non si indicano a vicenda")
+    if db.get("1A") is not None and db["1A"].dxf.get("name") != "Model":
+        difetto(nome, "1A non è il layout Model")
+
+    layer = [(l.dxf.name, l.dxf.color) for l in doc.layers]
+    atteso_layer = [("0", 7), ("Defpoints", 7)] + [tuple(x) for x in atteso["layer"]]
+    if layer != atteso_layer:
+        difetto(nome, f"layer {layer}")
+
+    k = atteso["k"]
+    stili = {s.dxf.name: s for s in doc.dimstyles}
+    for stile, s in (("SC50", 0.5), ("SC25", 0.25), ("SC100", 1.0),
+                     ("Ferri50", 0.5), ("Ferri25", 0.25), ("Ferri100", 1.0)):
+        if stile not in stili:
+            difetto(nome, f"manca lo stile di quota {stile}")
+            continue
+        d = stili[stile].dxf
+        if abs(d.dimlfac - s / k) > 1e-7 or abs(d.dimtxt - 20 * k) > 1e-5:
+            difetto(nome, f"{stile}: dimlfac {d.dimlfac}, dimtxt {d.dimtxt}")
+
+
+def main():
+    with open(sys.argv[1], encoding="utf-8") as f:
+        elenco = json.load(f)
+    for atteso in elenco:
+        percorso = atteso["file"]
+        nome = percorso.rsplit("/", 1)[-1]
+        with open(percorso, "rb") as f:
+            cammino(nome, f.read())
+        doc = letture(nome, percorso)
+        if doc is not None:
+            try:
+                contenuto(nome, doc, atteso)
+            except Exception as e:
+                difetto(nome, f"lettura del contenuto: {type(e).__name__}: {e}")
+    for d in difetti:
+        print(d)
+    return 1 if difetti else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
