@@ -4,6 +4,8 @@ set -euo pipefail
 pacchetti=(build-essential cmake g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
            libpolyclipping-dev locales python3 python3-ezdxf xvfb xauth)
 mancanti=()
+# Office readers that open the report's RTF files in the tests.
+pacchetti+=(unrtf libreoffice-writer-nogui)
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
 done

@@ -1,8 +1,11 @@
 #include "report/Mod_RTF.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <locale>
 #include <string>
@@ -10,6 +13,7 @@
 
 #include "base/FileTesto.h"
 #include "base/Testo1252.h"
+#include "support/DocumentoRTF.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -94,4 +98,26 @@ TEST(ModRTF, SalvataggioFallitoLasciaIlFileVecchio) {
     EXPECT_EQ(LeggiTutto(t / "computo.rtf"), "vecchio");
     ASSERT_EQ(p.Msg.Visti.size(), 1u);
     EXPECT_NE(p.Msg.Visti[0].Testo.find("computo.rtf"), std::string::npos);
+}
+
+// Office readers open the files: unrtf, and LibreOffice to HTML and PDF.
+TEST(ModRTF, LettoriVeri) {
+    if (!std::filesystem::exists("/usr/bin/python3")) GTEST_SKIP() << "manca /usr/bin/python3";
+    CartellaTemp t;
+    ScriviTutto(t / "a.rtf", ByteRTF(InizioRTF() + FineRTF()));
+    ScriviTutto(t / "b.rtf", ByteRTF(DocumentoRTF()));
+    std::string celle;
+    for (const auto& riga : CelleDocumentoRTF()) {
+        for (size_t c = 0; c < riga.size(); ++c) celle += (c ? "\t" : "") + riga[c];
+        celle += "\n";
+    }
+    ScriviTutto(t / "celle.tsv", celle);
+    const std::string script = (std::filesystem::path(__FILE__).parent_path() / "lettori_rtf.py").string();
+    const std::string comando =
+        "/usr/bin/python3 '" + script + "' '" + t.Percorso() + "' > '" + (t / "uscita.txt") + "' 2>&1";
+    const int stato = std::system(comando.c_str());
+    ASSERT_TRUE(WIFEXITED(stato)) << comando;
+    const int uscita = WEXITSTATUS(stato);
+    if (uscita == 77) GTEST_SKIP() << LeggiTutto(t / "uscita.txt");
+    EXPECT_EQ(uscita, 0) << LeggiTutto(t / "uscita.txt");
 }
