@@ -5,6 +5,8 @@ pacchetti=(build-essential cmake g++ qt6-base-dev libgtest-dev libgmock-dev libb
            libpolyclipping-dev locales python3 python3-ezdxf librecad poppler-utils xvfb xauth
            fonts-liberation2 fontconfig)  # "Arial" of the plan texts: a metric-compatible font
 mancanti=()
+# Office readers that open the report's RTF files in the tests.
+pacchetti+=(unrtf libreoffice-writer-nogui)
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
 done
