@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <new>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
@@ -113,7 +115,9 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
     }
 }
 
-void Applica(const DatiArmatura& d, Modello& m) {
+// Moves what was read into the model: nothing is allocated once the file has been read whole.
+void Applica(DatiArmatura&& d, Modello& m) {
+    if (d.UltimaZona >= 0 && m.Zone.VerticiZone.size() < static_cast<size_t>(MaxZone)) m.Zone.VerticiZone.resize(MaxZone);
     if (d.Piega) m.Progetto.PiegaAncoraggio = *d.Piega;
     auto& f = m.Diffusa;
     f.DiamDiffSup1 = d.DiamDiffSup1, f.DiamDiffInf1 = d.DiamDiffInf1;
@@ -125,16 +129,15 @@ void Applica(const DatiArmatura& d, Modello& m) {
 
     m.Zone.UltimaZona = d.UltimaZona;
     if (d.UltimaZona >= 0) {
-        m.Zone.Zone = d.Zone;
-        if (m.Zone.VerticiZone.size() < static_cast<size_t>(MaxZone)) m.Zone.VerticiZone.resize(MaxZone);
-        for (int i = 0; i <= d.UltimaZona; ++i) m.Zone.VerticiZone[i] = d.Vertici[i];
+        m.Zone.Zone = std::move(d.Zone);
+        for (int i = 0; i <= d.UltimaZona; ++i) m.Zone.VerticiZone[i] = std::move(d.Vertici[i]);
     }
     m.SezQuote.UltimaSezione = d.UltimaSezione;
-    if (d.UltimaSezione >= 0) m.SezQuote.Sezioni = d.Sezioni;
+    if (d.UltimaSezione >= 0) m.SezQuote.Sezioni = std::move(d.Sezioni);
     m.SezQuote.UltimaQuota = d.UltimaQuota;
-    if (d.UltimaQuota >= 0) m.SezQuote.Quote = d.Quote;
+    if (d.UltimaQuota >= 0) m.SezQuote.Quote = std::move(d.Quote);
     if (d.HaContorno) {
-        m.Soletta.Contorno = d.Contorno;
+        m.Soletta.Contorno = std::move(d.Contorno);
         m.Soletta.NumVertContorno = d.NumVertContorno;
     }
 }
@@ -304,6 +307,9 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
         return EsitoArmature::Ignorato;
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
+        return EsitoArmature::Ignorato;
     }
     if (d.Numero != m.Progetto.NumeroSoletta) {
         AvvisoNonLetto(percorso, "appartiene alla soletta " + std::to_string(d.Numero) + " e non \xC3\xA8 stato letto.");
@@ -317,7 +323,7 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
                                  IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return EsitoArmature::NonConservato;
     }
-    Applica(d, m);
+    Applica(std::move(d), m);
     CalcAreeDiffuse(m);
     return EsitoArmature::Letto;
 }

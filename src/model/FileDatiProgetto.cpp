@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <new>
 #include <utility>
 
 #include "base/FileTesto.h"
@@ -254,8 +255,8 @@ bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Mode
     an.MinRichiesta[5] = MinimoIniziale;
     an.MaxRichiesta[5] = MassimoIniziale;
     bool nonRadiale = false;
+    LettoreTesto l(std::move(byte));
     try {
-        LettoreTesto l(std::move(byte));
         int versione = LeggiVersione(l);
         if (versione > VersioneDatiProgettoMax) {
             Avviso(std::string("Versione del file non compatibile.\nAggiornare il modulo: ") + SitoProduttore);
@@ -265,6 +266,9 @@ bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Mode
         LeggiElementi(l, versione, an, nonRadiale);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return Rifiuta();
     }
 

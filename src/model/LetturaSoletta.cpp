@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <utility>
 
 #include "base/Formati.h"
@@ -276,8 +277,8 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
     ErroreOperazione = 0;
     Modello nuovo;
     TestataSoletta t;
+    LettoreTesto l(std::move(byte));
     try {
-        LettoreTesto l(std::move(byte));
         t.Versione = l.LeggiI();
         if (t.Versione > VersioneSolettaMax) {
             RifiutaVersioneNuova();
@@ -308,6 +309,9 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
         p.PercorsoDatiProgetto = PercorsoDati(percorso, l.LeggiT());
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return Rifiuta();
     }
 
