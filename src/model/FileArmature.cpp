@@ -59,18 +59,20 @@ struct DatiArmatura {
     std::vector<Punto> Contorno;
 };
 
-// Every block holds at least one value of two bytes for each element it announces.
-void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
+// Every block holds at least one value of two bytes for each element it announces. The outline
+// replaces the slab's: it must be a polygon, or none only for a slab that has none
+// (`solettaSenzaContorno`).
+void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
     const int v = d.Versione;
     if (v >= 4) d.Stamp = l.LeggiRiga();
     d.Numero = l.LeggiI();
     if (v >= 7) d.Piega = l.LeggiI();
     l.LeggiS();  // the origin stays the slab file's
     l.LeggiS();
-    d.DiamDiffSup1 = l.LeggiI();
-    d.DiamDiffInf1 = l.LeggiI();
-    d.DiamDiffSup2 = l.LeggiI();
-    d.DiamDiffInf2 = l.LeggiI();
+    d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     d.PassoDiffSup1 = l.LeggiS();
     d.PassoDiffInf1 = l.LeggiS();
     d.PassoDiffSup2 = l.LeggiS();
@@ -108,6 +110,8 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
     if (v >= 3) {
         d.HaContorno = true;
         d.NumVertContorno = l.LeggiConteggio(4);
+        if (d.NumVertContorno < 3 && !(d.NumVertContorno == 0 && solettaSenzaContorno))
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
         d.Contorno.resize(static_cast<size_t>(d.NumVertContorno) + 1);
         for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = l.LeggiS(), d.Contorno[i].Y = l.LeggiS();
         // The closing line repeats the first vertex; it is taken from memory, not the file.
@@ -303,7 +307,7 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
             return EsitoArmature::Ignorato;
         }
         if (d.Versione < 1) throw ErroreLettura(CausaLettura::NumeroNonValido, 1);
-        LeggiTutto(l, d);
+        LeggiTutto(l, d, m.Soletta.NumVertContorno <= 0);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
         return EsitoArmature::Ignorato;

@@ -289,6 +289,14 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
     std::string altraSoletta = buono;
     altraSoletta.replace(altraSoletta.find(" 12 \r\n"), 6, " 13 \r\n");
     std::string troppeZone = buono.substr(0, buono.find("-1 \r\n")) + " 601 \r\n";
+    auto diametri = [&](const std::string& riga) {
+        std::string s = buono;
+        const std::string vecchia = " 12            12            10            10 \r\n";
+        s.replace(s.find(vecchia), vecchia.size(), riga + "\r\n");
+        return s;
+    };
+    // The outline replaces the slab's: one of fewer than three vertices is no outline.
+    auto contorno = [&](const std::string& righe) { return buono.substr(0, buono.find(" 4 \r\n")) + righe; };
     struct {
         std::string byte, messaggio;
     } casi[] = {
@@ -296,6 +304,10 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
         {altraSoletta, "appartiene alla soletta 13 e non \xC3\xA8 stato letto."},
         {buono.substr(0, buono.size() / 2), "Fine del file inattesa"},
         {troppeZone, "Conteggio non valido"},
+        {diametri(" 12 2147483647 10 10 "), "Valore fuori intervallo (riga 6)."},
+        {diametri(" 12 12 10 -1 "), "Valore fuori intervallo (riga 6)."},
+        {contorno(" 2 \r\n0.0 0.0\r\n0.0 300.0\r\n0.0 0.0\r\n"), "Conteggio non valido (riga 12)."},
+        {contorno(" 0 \r\n0.0 0.0\r\n"), "Conteggio non valido (riga 12)."},
     };
     for (const auto& c : casi) {
         std::string slab = dir / "Sol12.QVR";
@@ -310,6 +322,9 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
             EXPECT_NE(p.Msg.Visti[0].Testo.find(c.messaggio), std::string::npos) << p.Msg.Visti[0].Testo;
             EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
             EXPECT_EQ(m.Zone.UltimaZona, -1);
+            EXPECT_EQ(m.Diffusa.DiamDiffInf2, 10);
+            EXPECT_EQ(m.Soletta.NumVertContorno, 4);
+            EXPECT_EQ(m.Soletta.Contorno[2].X, 500);
         }
         {
             PiattaformaProva p;
@@ -330,6 +345,19 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
             std::filesystem::remove(dir / "set0012.SET");
         }
     }
+}
+
+// A slab without outline writes none in its file, and reads it back.
+TEST(FileArmature, ContornoVuotoDiUnaSolettaSenzaContorno) {
+    PiattaformaProva p;
+    CartellaTemp dir;
+    Modello m = ModelloBase();
+    m.Soletta.Contorno = {{0, 0}};
+    m.Soletta.NumVertContorno = 0;
+    ASSERT_TRUE(ScriviArmature(dir / "s.QV0", m));
+    EXPECT_EQ(LeggiArmature(dir / "s.QV0", 0, m), EsitoArmature::Letto);
+    EXPECT_EQ(m.Soletta.NumVertContorno, 0);
+    EXPECT_TRUE(p.Msg.Visti.empty());
 }
 
 TEST(FileArmature, NomeDelFile) {
