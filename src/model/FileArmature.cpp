@@ -192,7 +192,8 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
         z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
         z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
-        z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
+        z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
+        z.Direzione = l.LeggiI();
         z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();

@@ -208,10 +208,18 @@ TEST(FileArmature, VersioniVecchie) {
 TEST(FileArmature, ConteggiEstremiEFileCompatti) {
     CartellaTemp dir;
     const std::string testa = " 1 \r\n 12 \r\n0 0\r\n 10 10 8 8 \r\n20 20 20 20\r\n 0 0 0\r\n";
+    // One compact version-1 zone whose values 30 and 31 (its two diameters) are given.
+    auto diametri = [](const std::string& d1, const std::string& d2) {
+        std::string z = " 0 \r\n";
+        for (int i = 0; i < 29; ++i) z += "0,";
+        return z + d1 + "," + d2 + ",0,0,0,0,-1,-1,-1";
+    };
     struct {
         std::string coda, attesa;
     } casi[] = {{"-1 \r\n 2147483647 \r\n", "Conteggio non valido (riga 8)."},
-                {" 2147483647 \r\n", "Conteggio non valido (riga 7)."}};
+                {" 2147483647 \r\n", "Conteggio non valido (riga 7)."},
+                {diametri("2147483647", "0"), "Valore fuori intervallo (riga 8)."},
+                {diametri("12", "-1"), "Valore fuori intervallo (riga 8)."}};
     for (const auto& c : casi) {
         PiattaformaProva p;
         ScriviTutto(dir / "c.QV0", testa + c.coda);
