@@ -77,4 +77,41 @@ void CalcolaArmatureGrande(benchmark::State& s) {
 }
 BENCHMARK(CalcolaArmatureGrande)->Unit(benchmark::kMillisecond);
 
+// A reinforcement file with 601 zones of 20 km a side at a spacing of 1 cm over a 12 m x 9 m
+// slab: the layout must cost what the slab costs.
+void CalcolaArmatureZoneAssurde(benchmark::State& s) {
+    static Modello m = [] {
+        SettaAcciaio(4);
+        SettaCls(4);
+        Imp = Impostazioni{};
+        Modello r;
+        r.Soletta.Contorno = {{0, 0}, {0, 900}, {1200, 900}, {1200, 0}, {0, 0}};
+        r.Soletta.NumVertContorno = 4;
+        r.Progetto.Spessore = 25;
+        r.Progetto.Copriferro = 3;
+        r.Progetto.AngoloDir2 = static_cast<float>(3.14159265358979 / 2);
+        r.Progetto.AngoloDir2Gradi = 90;
+        CalcolaDirezioni(r);
+        CalcolaContornoArmatura(r);
+        const float L = 1e6f;
+        for (int z = 0; z < MaxZone; ++z) {
+            EditZone e;
+            e.ZonaCorrente.Tipo = z % 2;
+            e.ZonaCorrente.Direzione = (z / 2) % 2;
+            e.ZonaCorrente.Diametro = 12;
+            e.ZonaCorrente.Passo = 1.0001f;
+            e.ContornoZonaCorr = {{-L, L}, {L, L}, {L, -L}, {-L, -L}};
+            e.UltVertZonaCorr = 3;
+            e.MantieniRiferimento = 1;
+            GeometriaZonaRett(r.Progetto, e);
+            r.Zone.Zone.push_back(e.ZonaCorrente);
+            r.Zone.VerticiZone[static_cast<size_t>(z)] = e.ContornoZonaCorr;
+        }
+        r.Zone.UltimaZona = MaxZone - 1;
+        return r;
+    }();
+    for (auto _ : s) benchmark::DoNotOptimize(CalcolaArmature(m));
+}
+BENCHMARK(CalcolaArmatureZoneAssurde)->Unit(benchmark::kMillisecond);
+
 }  // namespace

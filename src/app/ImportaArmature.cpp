@@ -1,6 +1,7 @@
 #include "app/ImportaArmature.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "base/FileTesto.h"
@@ -63,6 +64,9 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
         LeggiZoneArmature(l, versione, ultima, zone, vertici);  // what follows is not needed
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return -1;
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return -1;
     }
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <limits>
-#include <sstream>
+#include <new>
 
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
@@ -25,6 +25,8 @@ const char* TestoCausa(CausaLettura c) {
         case CausaLettura::NumeroNonValido: return "Valore numerico non valido";
         case CausaLettura::ConteggioNonValido: return "Conteggio non valido";
         case CausaLettura::IndiceFuoriIntervallo: return "Indice fuori intervallo";
+        case CausaLettura::ValoreFuoriIntervallo: return "Valore fuori intervallo";
+        case CausaLettura::MemoriaInsufficiente: return "Memoria insufficiente";
     }
     return "";
 }
@@ -41,10 +43,21 @@ void SegnalaErroreLettura(const std::string& percorso, const ErroreLettura& e) {
 std::optional<std::string> LeggiFileIntero(const std::string& percorso) {
     std::ifstream f(percorso, std::ios::binary);
     if (!f) return std::nullopt;
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    if (f.bad()) return std::nullopt;
-    return std::move(ss).str();
+    // A file too large for memory cannot be read: never an abort, never a part of it.
+    try {
+        std::string byte;
+        f.seekg(0, std::ios::end);
+        const std::streamoff dimensione = f.tellg();
+        f.clear();
+        f.seekg(0, std::ios::beg);
+        if (dimensione > 0) byte.reserve(static_cast<size_t>(dimensione));
+        char blocco[1 << 16];
+        while (f.read(blocco, sizeof blocco) || f.gcount() > 0) byte.append(blocco, static_cast<size_t>(f.gcount()));
+        if (f.bad()) return std::nullopt;
+        return byte;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> ApriFileIntero(const std::string& percorso, const std::string& nome) {
@@ -172,6 +185,16 @@ int LettoreTesto::LeggiConteggio(int byteMinimi) {
     int c = LeggiI();
     ControllaConteggio(c, byteMinimi);
     return c;
+}
+
+int LettoreTesto::LeggiIntervallo(int minimo, int massimo) {
+    int v = LeggiI();
+    ControllaValore(v >= minimo && v <= massimo);
+    return v;
+}
+
+void LettoreTesto::ControllaValore(bool valido) const {
+    if (!valido) throw ErroreLettura(CausaLettura::ValoreFuoriIntervallo, rigaValore_);
 }
 
 void LettoreTesto::ControllaIndice(int indice, int n, bool consentiMenoUno) const {

@@ -12,7 +12,14 @@
 
 namespace vilmor {
 
-enum class CausaLettura { FineFile, NumeroNonValido, ConteggioNonValido, IndiceFuoriIntervallo };
+enum class CausaLettura {
+    FineFile,
+    NumeroNonValido,
+    ConteggioNonValido,
+    IndiceFuoriIntervallo,
+    ValoreFuoriIntervallo,  // a number the program cannot work with (a thickness of 0, a diameter of 1 km)
+    MemoriaInsufficiente,   // the file's records do not fit in memory
+};
 
 // Thrown at the first fault; the file readers turn it into the program's refusal.
 struct ErroreLettura : std::exception {
@@ -53,6 +60,10 @@ public:
     // Checks that an index read from the file lies in 0 .. n-1 (or -1 when `consentiMenoUno`).
     void ControllaIndice(int indice, int n, bool consentiMenoUno = false) const;
     void ControllaConteggio(int conteggio, int byteMinimi = 2) const;
+    // An integer in minimo .. massimo; any other is refused at its line.
+    int LeggiIntervallo(int minimo, int massimo);
+    // Refuses the last value read, at its line, unless `valido`.
+    void ControllaValore(bool valido) const;
 
     bool FineFile() const { return pos_ >= dati_.size(); }
     // True when nothing but blanks and line ends remains.

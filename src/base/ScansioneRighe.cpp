@@ -109,4 +109,24 @@ int64_t NumeroRighe(double y0, double passo, double yFine, bool stretto) {
     return n > MaxRigheScansione ? -1 : n;
 }
 
+void IntervalloRighe(double y0, double passo, int64_t righe, double lo, double hi, int64_t& prima, int64_t& oltre) {
+    prima = oltre = 0;
+    if (righe <= 0 || !(passo > 0) || !std::isfinite(passo) || !std::isfinite(y0) || !(lo <= hi)) return;
+    // The first line above y (at or above it when `incluso`), or righe: estimated, then settled
+    // on the lines themselves.
+    auto primaSopra = [&](double y, bool incluso) -> int64_t {
+        auto sopra = [&](int64_t k) {
+            const double r = RigaScansione(y0, passo, k);
+            return incluso ? r >= y : r > y;
+        };
+        const double stima = std::ceil((y - y0) / passo);
+        int64_t k = !(stima > 0) ? 0 : stima >= static_cast<double>(righe) ? righe : static_cast<int64_t>(stima);
+        while (k > 0 && sopra(k - 1)) --k;
+        while (k < righe && !sopra(k)) ++k;
+        return k;
+    };
+    prima = primaSopra(lo, true);
+    oltre = std::max(prima, primaSopra(hi, false));
+}
+
 }  // namespace vilmor

@@ -70,4 +70,9 @@ inline constexpr int64_t MaxRigheScansione = 2000000;
 // the row would have more than MaxRigheScansione lines.
 int64_t NumeroRighe(double y0, double passo, double yFine, bool stretto);
 
+// The lines of a row of `righe` lines from y0 at spacing passo that lie in [lo, hi]: those with
+// prima <= k < oltre. None when the interval is empty or not a number, or the spacing is not a
+// positive number; an infinite end reaches the end of the row.
+void IntervalloRighe(double y0, double passo, int64_t righe, double lo, double hi, int64_t& prima, int64_t& oltre);
+
 }  // namespace vilmor

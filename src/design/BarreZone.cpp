@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/Formati.h"
 #include "base/Geometria.h"
@@ -37,6 +38,33 @@ void Etichette(EsitoZona& e, const Zona& zona, int descrizioneCompleta, float lu
     if (T.empty()) return;  // no bar: no length part
     if (T.size() < 7) e.Etichetta1 += " " + T;
     else e.Etichetta2 = T;
+}
+
+// The extent in y, in the frame of direction dir, where the lines of a zone can find bars: that
+// of its outline P (the first n points, already in the frame) within that of the slab's outline.
+// Empty (basso > alto) when nothing is left; a slab without outline does not narrow it.
+void EstensioneUtile(const Modello& m, int dir, const std::vector<Punto>& P, int n, double& basso, double& alto) {
+    basso = std::numeric_limits<double>::infinity();
+    alto = -basso;
+    for (int k = 0; k < n; ++k) {
+        const Punto& p = P[static_cast<size_t>(k)];
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) continue;  // the scan passes it over too
+        basso = std::min(basso, static_cast<double>(p.Y));
+        alto = std::max(alto, static_cast<double>(p.Y));
+    }
+    const GeometriaSoletta& g = m.Soletta;
+    const int nc = std::min(g.NumVertContorno, static_cast<int>(g.Contorno.size()));
+    if (nc < 3) return;
+    double sb = std::numeric_limits<double>::infinity(), sa = -sb;
+    for (int k = 0; k < nc; ++k) {
+        const Punto& c = g.Contorno[static_cast<size_t>(k)];
+        const double y = RuotaDirArmatura(m.Progetto, dir, c.X, c.Y).Y;
+        if (!std::isfinite(y)) continue;
+        sb = std::min(sb, y);
+        sa = std::max(sa, y);
+    }
+    basso = std::max(basso, sb);
+    alto = std::min(alto, sa);
 }
 
 }  // namespace
@@ -116,10 +144,21 @@ EsitoZona FerriZona(const Modello& m, int z, float offsetX, float offsetY, int u
         DisLinea(a.X + offsetX, a.Y + offsetY, b.X + offsetX, b.Y + offsetY, lay, 0, uscita);
     };
 
+    // Only the lines that can meet the outline within the slab's extent: the others would find
+    // nothing, and a zone of absurd size must cost what the slab costs, not what the file says.
+    double basso, alto;
+    EstensioneUtile(m, dir, P, n, basso, alto);
+    int64_t prima = 0, oltre = 0;
+    if (basso <= alto) {
+        // The edge lines look half a centimetre inside, and a line is a 4-byte real.
+        const double margine = 1 + 1e-6 * std::max(std::fabs(basso), std::fabs(alto));
+        IntervalloRighe(ymin, passo, righe, basso - margine, alto + margine, prima, oltre);
+    }
+
     float totale = 0;
     bool nonDivisibile = false;
     std::vector<Tratto> tratti;
-    for (int64_t k = 0; k < righe; ++k) {
+    for (int64_t k = prima; k < oltre; ++k) {
         const float y = static_cast<float>(RigaScansione(ymin, passo, k));
         // The edge lines find their crossings half a centimetre inside the zone.
         float yc = y;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "base/Geometria.h"
 #include "design/Ancoraggio.h"
@@ -23,7 +24,11 @@ int Arrotonda(float d) {
     return static_cast<int>(n);
 }
 
-// Collects the segments of the bar being built; with no output it only adds up.
+// A sum of lengths as the int fields hold it: beyond their range it stays at the largest.
+int Saturato(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, 0, INT_MAX)); }
+
+// Collects the segments of the bar being built; with no output it only adds up. Lengths are
+// summed in 64 bits: two hooks of a huge height must not wrap the bar's length round.
 class Costruttore {
 public:
     explicit Costruttore(FerriSezione* out) : out_(out) {}
@@ -42,20 +47,20 @@ public:
             corrente_.XE = xe;
             corrente_.Y = y;
             corrente_.YEtichetta = yEtichetta;
-            corrente_.Lunghezza = B_;
+            corrente_.Lunghezza = Saturato(B_);
             out_->Barre.push_back(std::move(corrente_));
             corrente_ = BarraSezione{};
         }
         B_ = 0;
     }
 
-    int Totale() const { return totale_; }
+    int Totale() const { return Saturato(totale_); }
 
 private:
     FerriSezione* out_;
     BarraSezione corrente_;
-    int B_ = 0;
-    int totale_ = 0;
+    int64_t B_ = 0;
+    int64_t totale_ = 0;
 };
 
 // A hook at the bar end (x, y); G is signed (downwards for the upper face).
@@ -84,7 +89,7 @@ int Percorri(const ParametriFerriSez& p, int Pos, int Tipo, float Y, float X1, f
         G = static_cast<float>(A);
     } else {
         // The height left between the two diffuse meshes.
-        G = p.Spessore - 2 * p.Copriferro - static_cast<float>(p.DiamDiffInf1 + p.DiamDiffSup1) / 10;
+        G = p.Spessore - 2 * p.Copriferro - (static_cast<float>(p.DiamDiffInf1) + static_cast<float>(p.DiamDiffSup1)) / 10;
         if (Pos > 0 && G > static_cast<float>(A)) G = static_cast<float>(A);
     }
     const float S = SovrapposizioneFerri(p, Diametro);

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <new>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
@@ -53,18 +55,20 @@ struct DatiArmatura {
     std::vector<Punto> Contorno;
 };
 
-// Every block holds at least one value of two bytes for each element it announces.
-void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
+// Every block holds at least one value of two bytes for each element it announces. The outline
+// replaces the slab's: it must be a polygon, or none only for a slab that has none
+// (`solettaSenzaContorno`).
+void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
     const int v = d.Versione;
     if (v >= 4) d.Stamp = l.LeggiRiga();
     d.Numero = l.LeggiI();
     if (v >= 7) d.Piega = l.LeggiI();
     l.LeggiS();  // the origin stays the slab file's
     l.LeggiS();
-    d.DiamDiffSup1 = l.LeggiI();
-    d.DiamDiffInf1 = l.LeggiI();
-    d.DiamDiffSup2 = l.LeggiI();
-    d.DiamDiffInf2 = l.LeggiI();
+    d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
+    d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     d.PassoDiffSup1 = l.LeggiS();
     d.PassoDiffInf1 = l.LeggiS();
     d.PassoDiffSup2 = l.LeggiS();
@@ -102,6 +106,8 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
     if (v >= 3) {
         d.HaContorno = true;
         d.NumVertContorno = l.LeggiConteggio(4);
+        if (d.NumVertContorno < 3 && !(d.NumVertContorno == 0 && solettaSenzaContorno))
+            throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
         d.Contorno.resize(static_cast<size_t>(d.NumVertContorno) + 1);
         for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = l.LeggiS(), d.Contorno[i].Y = l.LeggiS();
         // The closing line repeats the first vertex; it is taken from memory, not the file.
@@ -109,7 +115,9 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d) {
     }
 }
 
-void Applica(const DatiArmatura& d, Modello& m) {
+// Moves what was read into the model: nothing is allocated once the file has been read whole.
+void Applica(DatiArmatura&& d, Modello& m) {
+    if (d.UltimaZona >= 0 && m.Zone.VerticiZone.size() < static_cast<size_t>(MaxZone)) m.Zone.VerticiZone.resize(MaxZone);
     if (d.Piega) m.Progetto.PiegaAncoraggio = *d.Piega;
     auto& f = m.Diffusa;
     f.DiamDiffSup1 = d.DiamDiffSup1, f.DiamDiffInf1 = d.DiamDiffInf1;
@@ -121,16 +129,15 @@ void Applica(const DatiArmatura& d, Modello& m) {
 
     m.Zone.UltimaZona = d.UltimaZona;
     if (d.UltimaZona >= 0) {
-        m.Zone.Zone = d.Zone;
-        if (m.Zone.VerticiZone.size() < static_cast<size_t>(MaxZone)) m.Zone.VerticiZone.resize(MaxZone);
-        for (int i = 0; i <= d.UltimaZona; ++i) m.Zone.VerticiZone[i] = d.Vertici[i];
+        m.Zone.Zone = std::move(d.Zone);
+        for (int i = 0; i <= d.UltimaZona; ++i) m.Zone.VerticiZone[i] = std::move(d.Vertici[i]);
     }
     m.SezQuote.UltimaSezione = d.UltimaSezione;
-    if (d.UltimaSezione >= 0) m.SezQuote.Sezioni = d.Sezioni;
+    if (d.UltimaSezione >= 0) m.SezQuote.Sezioni = std::move(d.Sezioni);
     m.SezQuote.UltimaQuota = d.UltimaQuota;
-    if (d.UltimaQuota >= 0) m.SezQuote.Quote = d.Quote;
+    if (d.UltimaQuota >= 0) m.SezQuote.Quote = std::move(d.Quote);
     if (d.HaContorno) {
-        m.Soletta.Contorno = d.Contorno;
+        m.Soletta.Contorno = std::move(d.Contorno);
         m.Soletta.NumVertContorno = d.NumVertContorno;
     }
 }
@@ -181,7 +188,8 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
         z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
         z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
-        z.Diametro = l.LeggiI(), z.Diametro2 = l.LeggiI(), z.Direzione = l.LeggiI();
+        z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
+        z.Direzione = l.LeggiI();
         z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
@@ -300,9 +308,12 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
             return EsitoArmature::Ignorato;
         }
         if (d.Versione < 1) throw ErroreLettura(CausaLettura::NumeroNonValido, 1);
-        LeggiTutto(l, d);
+        LeggiTutto(l, d, m.Soletta.NumVertContorno <= 0);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return EsitoArmature::Ignorato;
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return EsitoArmature::Ignorato;
     }
     if (d.Numero != m.Progetto.NumeroSoletta) {
@@ -317,7 +328,7 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
                                  IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return EsitoArmature::NonConservato;
     }
-    Applica(d, m);
+    Applica(std::move(d), m);
     CalcAreeDiffuse(m);
     return EsitoArmature::Letto;
 }

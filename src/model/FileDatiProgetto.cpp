@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <new>
 #include <utility>
 
 #include "base/FileTesto.h"
@@ -63,6 +65,14 @@ public:
             throw ErroreLettura(e.Causa, riga_);
         }
     }
+    // A bar diameter (mm).
+    int Diametro() {
+        try {
+            return l_.LeggiIntervallo(0, DiamMassimoFile);
+        } catch (const ErroreLettura& e) {
+            throw ErroreLettura(e.Causa, riga_);
+        }
+    }
 
 private:
     int riga_;
@@ -107,11 +117,11 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     for (int i = 0; i < 3; ++i) RigaTestata(l).I();  // lines 2 to 4: not used
     t.Copriferro = RigaTestata(l).S();
     t.PassoDiffSup1 = RigaTestata(l).S();
-    t.DiamDiffSup1 = RigaTestata(l).I();
+    t.DiamDiffSup1 = RigaTestata(l).Diametro();
     t.PassoDiffSup2 = RigaTestata(l).S();
-    t.DiamDiffSup2 = RigaTestata(l).I();
-    t.Integrativa1 = RigaTestata(l).I();
-    t.Integrativa2 = RigaTestata(l).I();
+    t.DiamDiffSup2 = RigaTestata(l).Diametro();
+    t.Integrativa1 = RigaTestata(l).Diametro();
+    t.Integrativa2 = RigaTestata(l).Diametro();
     t.AngoloDir1Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
     t.AngoloDir1 = GradiRadianti(t.AngoloDir1Gradi);
     t.AngoloDir2Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
@@ -119,12 +129,12 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     {
         // The diameters again, with the lower face and both integrative ones: these stay.
         RigaTestata r(l);
-        t.DiamDiffSup1 = r.I();
-        t.DiamDiffSup2 = r.I();
-        t.Integrativa1 = r.I();
-        t.DiamDiffInf1 = r.I();
-        t.DiamDiffInf2 = r.I();
-        t.Integrativa2 = r.I();
+        t.DiamDiffSup1 = r.Diametro();
+        t.DiamDiffSup2 = r.Diametro();
+        t.Integrativa1 = r.Diametro();
+        t.DiamDiffInf1 = r.Diametro();
+        t.DiamDiffInf2 = r.Diametro();
+        t.Integrativa2 = r.Diametro();
     }
     {
         RigaTestata r(l);
@@ -141,16 +151,24 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
 
 // The corner lines, four to an element, until only blanks and line ends remain. After the
 // values of a corner the rest of their last line is left, or the whole next line when the last
-// value ended its line; at the end of the file that line may be missing.
-void LeggiElementi(LettoreTesto& l, int versione, ModelloAnalisi& an, bool& nonRadiale) {
+// value ended its line; at the end of the file that line may be missing. A position that the
+// slab's origin (ox, oy) would move beyond the 4-byte range is refused at its line, as is a
+// node number with no predecessor (the verification file writes it less one).
+void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAnalisi& an, bool& nonRadiale) {
+    auto inPianta = [](float v, float origine) {
+        return std::isfinite(v - origine) && std::isfinite(CoordinataPianta(v, origine));
+    };
     Punzonamento w;  // the working punching record, refilled at every corner
     while (!l.SoloSpaziFinali()) {
         Elemento e;
         for (size_t k = 0; k < 4; ++k) {
             e.Numero = l.LeggiL();
             e.NodoNum[k] = l.LeggiL();
+            l.ControllaValore(e.NodoNum[k] > std::numeric_limits<int32_t>::min());
             float x = l.LeggiS();
+            l.ControllaValore(inPianta(CoordinataPianta(x, 0.0f), ox));
             float y = l.LeggiS();
+            l.ControllaValore(inPianta(CoordinataPianta(y, 0.0f), oy));
             l.LeggiS();  // not used
             e.RichInf1[k] = l.LeggiS();
             e.RichInf2[k] = l.LeggiS();
@@ -249,17 +267,20 @@ bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Mode
     an.MinRichiesta[5] = MinimoIniziale;
     an.MaxRichiesta[5] = MassimoIniziale;
     bool nonRadiale = false;
+    LettoreTesto l(std::move(byte));
     try {
-        LettoreTesto l(std::move(byte));
         int versione = LeggiVersione(l);
         if (versione > VersioneDatiProgettoMax) {
             Avviso(std::string("Versione del file non compatibile.\nAggiornare il modulo: ") + SitoProduttore);
             return Rifiuta();
         }
         LeggiTestata(l, t);
-        LeggiElementi(l, versione, an, nonRadiale);
+        LeggiElementi(l, versione, m.Progetto.OrigineX, m.Progetto.OrigineY, an, nonRadiale);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return Rifiuta();
     }
 

@@ -1,8 +1,10 @@
 #include "model/LetturaArchivio.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -117,54 +119,81 @@ void LeggiValoriPlinto(LettoreTesto& r, PlintoArchivio& p) {
     }
 }
 
+// Least text one record of each table takes, for the count checks: every item is at least
+// one character and a separator (the file's very last item may lack it), a line read at least
+// its line end. The tables grow as their records are read, so that memory follows what the
+// file holds, never the count it announces.
+constexpr int ByteTipo = 3;          // a negative kind alone: "-1" and its separator
+constexpr int ByteVoce = 3;          // a code and an empty line
+constexpr int BytePlinto = 5;        // an empty line, a kind without values ("11"), the line after it
+constexpr int BytePlintoIndice = 9;  // version 4 on: the index pair and its line too; a footing after a
+                                     // marker does without the empty line
+constexpr int ByteCinquina = 10;     // five values, a further table follows
+constexpr int ByteQuaterna = 7;      // four values, the last of the file
+
 // The body of the archive after its header. False when the section server could not be
 // reached (already reported); malformed input throws ErroreLettura.
 bool LeggiSezioni(LettoreTesto& r, int versione, ArchivioPilastri& a) {
     // Column types.
     r.LeggiT();
-    RiempiTipi(a, r.LeggiConteggio());
-    for (int t = 0; t < a.NumTipiPilastro; ++t) {
+    const int numTipi = r.LeggiConteggio(ByteTipo);
+    a.NumTipiPilastro = numTipi;
+    a.TipoSezPilastro.clear();
+    a.FormaPilastro.clear();
+    a.DimPilastro.clear();
+    a.SezioniPilastro.clear();
+    for (int t = 0; t < numTipi; ++t) {
         int tipo = r.LeggiI();
-        a.TipoSezPilastro[t] = tipo;
-        if (tipo < 0) continue;
-        int forma = r.LeggiI();
-        a.FormaPilastro[t] = forma;
-        auto& d = a.DimPilastro[t];
-        if (tipo == 0) {
-            for (float& v : d) v = r.LeggiS();
-        } else if (tipo == 1 || tipo == 2) {
-            d[0] = r.LeggiS();
-            if (tipo == 2) d[1] = r.LeggiS();
-            int k = AggiungiSezionePilastro(a, tipo, forma, NumeroSezione(d[0]));
-            if (k < 0) {
-                Avviso("Archivio dei profili in acciaio non disponibile.");
-                return false;
+        int forma = 0;
+        std::array<float, 6> d{};
+        if (tipo >= 0) {
+            forma = r.LeggiI();
+            if (tipo == 0) {
+                for (float& v : d) v = r.LeggiS();
+            } else if (tipo == 1 || tipo == 2) {
+                d[0] = r.LeggiS();
+                if (tipo == 2) d[1] = r.LeggiS();
+                int k = AggiungiSezionePilastro(a, tipo, forma, NumeroSezione(d[0]));
+                if (k < 0) {
+                    Avviso("Archivio dei profili in acciaio non disponibile.");
+                    return false;
+                }
+                d[2] = static_cast<float>(k);
             }
-            d[2] = static_cast<float>(k);
         }
+        a.TipoSezPilastro.push_back(tipo);
+        a.FormaPilastro.push_back(forma);
+        a.DimPilastro.push_back(d);
     }
+    a.TipoSezPilastro.push_back(0);
+    a.FormaPilastro.push_back(0);
+    a.DimPilastro.push_back({});
+    if (a.SezioniPilastro.size() < static_cast<size_t>(numTipi) + 1) a.SezioniPilastro.resize(static_cast<size_t>(numTipi) + 1);
 
     // Coded texts: a count of 0 or less lists none.
     r.LeggiT();
     {
         int n = r.LeggiI();
-        if (n > 0) r.ControllaConteggio(n);
+        if (n > 0) r.ControllaConteggio(n, ByteVoce);
         a.NumVociArchivio = n;
-        a.VociArchivio.assign(std::max(n, 0) + 1, VoceArchivio{});
+        a.VociArchivio.clear();
         for (int j = 0; j < n; ++j) {
-            a.VociArchivio[j].Codice = r.LeggiI();
-            a.VociArchivio[j].Testo = r.LeggiRiga();
+            VoceArchivio v;
+            v.Codice = r.LeggiI();
+            v.Testo = r.LeggiRiga();
+            a.VociArchivio.push_back(std::move(v));
         }
+        a.VociArchivio.emplace_back();
     }
 
     // Footings. A footing that ends at the marker line has already taken the line that a
     // version 4 archive puts before the next footing's index.
     r.LeggiT();
-    a.NumPlintiArchivio = r.LeggiConteggio();
-    a.PlintiArchivio.assign(a.NumPlintiArchivio + 1, PlintoArchivio{});
+    a.NumPlintiArchivio = r.LeggiConteggio(versione >= 4 ? BytePlintoIndice : BytePlinto);
+    a.PlintiArchivio.clear();
     bool marca = false;
     for (int i = 0; i < a.NumPlintiArchivio; ++i) {
-        PlintoArchivio& p = a.PlintiArchivio[i];
+        PlintoArchivio& p = a.PlintiArchivio.emplace_back();
         if (versione >= 4) {
             if (!marca) r.LeggiRiga();
             r.LeggiS();
@@ -183,18 +212,21 @@ bool LeggiSezioni(LettoreTesto& r, int versione, ArchivioPilastri& a) {
             for (int k = 0; k < righe; ++k) r.LeggiRiga();
         }
     }
+    a.PlintiArchivio.emplace_back();
 
     r.LeggiT();
-    a.NumCinquineArchivio = r.LeggiConteggio();
-    a.CinquineArchivio.assign(a.NumCinquineArchivio + 1, {});
+    a.NumCinquineArchivio = r.LeggiConteggio(ByteCinquina);
+    a.CinquineArchivio.clear();
     for (int i = 0; i < a.NumCinquineArchivio; ++i)
-        for (float& v : a.CinquineArchivio[i]) v = r.LeggiS();
+        for (float& v : a.CinquineArchivio.emplace_back()) v = r.LeggiS();
+    a.CinquineArchivio.emplace_back();
 
     r.LeggiT();
-    a.NumQuaterneArchivio = r.LeggiConteggio();
-    a.QuaterneArchivio.assign(a.NumQuaterneArchivio + 1, {});
+    a.NumQuaterneArchivio = r.LeggiConteggio(ByteQuaterna);
+    a.QuaterneArchivio.clear();
     for (int i = 0; i < a.NumQuaterneArchivio; ++i)
-        for (float& v : a.QuaterneArchivio[i]) v = r.LeggiS();
+        for (float& v : a.QuaterneArchivio.emplace_back()) v = r.LeggiS();
+    a.QuaterneArchivio.emplace_back();
     return true;
 }
 
@@ -211,8 +243,8 @@ void LeggiArchivio(const std::string& percorsoSoletta, ArchivioPilastri& archivi
         return;
     }
     ArchivioPilastri nuovo;
+    LettoreTesto r(std::move(*byte));
     try {
-        LettoreTesto r(std::move(*byte));
         std::string intestazione = r.LeggiRiga();
         int versione = VersioneArchivio(intestazione);
         bool corta = Rifilato(intestazione).size() <= 2;
@@ -227,6 +259,10 @@ void LeggiArchivio(const std::string& percorsoSoletta, ArchivioPilastri& archivi
         }
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        Fallimento(archivio);
+        return;
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, r.Riga()));
         Fallimento(archivio);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <new>
 #include <utility>
 
 #include "base/Formati.h"
@@ -36,6 +38,22 @@ bool Rifiuta() {
     return false;
 }
 
+// A plan coordinate read from the file: one that the origin pushes beyond the 4-byte range is
+// refused at its line.
+float Coordinata(LettoreTesto& l, float origine) {
+    float v = CoordinataPianta(l.LeggiS(), origine);
+    l.ControllaValore(std::isfinite(v));
+    return v;
+}
+
+// A number that is written less one (the node number in the verification file, the archive
+// type of a column): the least 32-bit integer has no predecessor.
+int LeggiConPredecessore(LettoreTesto& l) {
+    int v = l.LeggiI();
+    l.ControllaValore(v > std::numeric_limits<int>::min());
+    return v;
+}
+
 float AngoloGradiRidotto(float letto) { return RiduciAngolo180(static_cast<double>(letto)); }
 
 void LeggiRisultati(LettoreTesto& l, Modello& m) {
@@ -43,14 +61,14 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     m.Progetto.Copriferro = l.LeggiS();
     MagliaDiffusa& d = m.Diffusa;
     d.PassoDiffSup1 = l.LeggiS();
-    d.DiamDiffSup1 = l.LeggiI();
+    d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
     d.PassoDiffSup2 = l.LeggiS();
-    d.DiamDiffSup2 = l.LeggiI();
+    d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
     d.PassoDiffInf1 = l.LeggiS();
-    d.DiamDiffInf1 = l.LeggiI();
+    d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
     d.PassoDiffInf2 = l.LeggiS();
-    d.DiamDiffInf2 = l.LeggiI();
-    m.Zone.DiamIntegrativa = l.LeggiI();
+    d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
+    m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;
     p.AngoloDir1Gradi = AngoloGradiRidotto(l.LeggiS());
     p.AngoloDir1 = GradiRadianti(p.AngoloDir1Gradi);
@@ -63,7 +81,7 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     a.Nodi.assign(static_cast<size_t>(a.NumNodi) + 1, Nodo{});
     for (int i = 0; i < a.NumNodi; ++i) {
         Nodo& n = a.Nodi[static_cast<size_t>(i)];
-        n.Numero = l.LeggiL();
+        n.Numero = LeggiConPredecessore(l);
         n.X = l.LeggiS();
         n.Y = l.LeggiS();
         n.RichSup1 = l.LeggiS();
@@ -114,10 +132,10 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
         p.NumVertici = k;
         p.Numero = l.LeggiI();
         p.Tratteggio = l.LeggiI();
-        p.X = CoordinataPianta(l.LeggiS(), ox);
-        p.Y = CoordinataPianta(l.LeggiS(), oy);
+        p.X = Coordinata(l, ox);
+        p.Y = Coordinata(l, oy);
         if (k == 0) {
-            p.Tipo = l.LeggiI();
+            p.Tipo = LeggiConPredecessore(l);
             p.Angolo = l.LeggiS();
             p.XMin = p.X - 15;
             p.XMax = p.X + 15;
@@ -134,8 +152,8 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
             p.VX.assign(n, 0.0f);
             p.VY.assign(n, 0.0f);
             for (int j = 0; j < k; ++j) {
-                float x = CoordinataPianta(l.LeggiS(), ox);
-                float y = CoordinataPianta(l.LeggiS(), oy);
+                float x = Coordinata(l, ox);
+                float y = Coordinata(l, oy);
                 p.VX[static_cast<size_t>(j)] = x;
                 p.VY[static_cast<size_t>(j)] = y;
                 if (j == 0) {
@@ -164,10 +182,10 @@ void LeggiSegmenti(LettoreTesto& l, const Modello& m, std::vector<Segmento>& lis
         if (l.LeggiI() <= -1) break;
         Segmento s;
         s.Codice = l.LeggiI();
-        s.X1 = CoordinataPianta(l.LeggiS(), ox);
-        s.Y1 = CoordinataPianta(l.LeggiS(), oy);
-        s.X2 = CoordinataPianta(l.LeggiS(), ox);
-        s.Y2 = CoordinataPianta(l.LeggiS(), oy);
+        s.X1 = Coordinata(l, ox);
+        s.Y1 = Coordinata(l, oy);
+        s.X2 = Coordinata(l, ox);
+        s.Y2 = Coordinata(l, oy);
         if (num == 0) lista[0] = s;
         else lista.push_back(s);
         ++num;
@@ -181,9 +199,9 @@ void LeggiPali(LettoreTesto& l, Modello& m) {
     for (;;) {
         if (l.LeggiI() <= -1) break;
         Palo p;
-        p.X = CoordinataPianta(l.LeggiS(), m.Progetto.OrigineX);
-        p.Y = CoordinataPianta(l.LeggiS(), m.Progetto.OrigineY);
-        p.Raggio = CoordinataPianta(l.LeggiS(), 0.0f);
+        p.X = Coordinata(l, m.Progetto.OrigineX);
+        p.Y = Coordinata(l, m.Progetto.OrigineY);
+        p.Raggio = Coordinata(l, 0.0f);
         if (g.NumPali == 0) g.Pali[0] = p;
         else g.Pali.push_back(p);
         ++g.NumPali;
@@ -211,11 +229,12 @@ void LeggiContorno(LettoreTesto& l, Modello& m) {
     const float ox = m.Progetto.OrigineX, oy = m.Progetto.OrigineY;
 
     int n = l.LeggiConteggio(ValoriCoppia * ByteValore);
+    if (n == 1 || n == 2) throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
     g.NumVertContorno = n;
     g.Contorno.assign(static_cast<size_t>(n) + 1, Punto{});
     for (int i = 0; i < n; ++i) {
-        g.Contorno[static_cast<size_t>(i)].X = CoordinataPianta(l.LeggiS(), ox);
-        g.Contorno[static_cast<size_t>(i)].Y = CoordinataPianta(l.LeggiS(), oy);
+        g.Contorno[static_cast<size_t>(i)].X = Coordinata(l, ox);
+        g.Contorno[static_cast<size_t>(i)].Y = Coordinata(l, oy);
     }
     g.Contorno[static_cast<size_t>(n)] = g.Contorno[0];
     if (!OrarioPunti(g.Contorno)) InvertiPunti(g.Contorno);
@@ -233,8 +252,8 @@ void LeggiContorno(LettoreTesto& l, Modello& m) {
         // Even an empty opening starts at the store's end, so the next one cannot overwrite it.
         IniziaForo(g, p);
         for (int j = 0; j < c; ++j) {
-            float x = CoordinataPianta(l.LeggiS(), ox);
-            float y = CoordinataPianta(l.LeggiS(), oy);
+            float x = Coordinata(l, ox);
+            float y = Coordinata(l, oy);
             AggiungiVerticePoli(g, p, j, x, y);
         }
         g.NumVertForo[static_cast<size_t>(p)] = c;
@@ -275,8 +294,8 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
     ErroreOperazione = 0;
     Modello nuovo;
     TestataSoletta t;
+    LettoreTesto l(std::move(byte));
     try {
-        LettoreTesto l(std::move(byte));
         t.Versione = l.LeggiI();
         if (t.Versione > VersioneSolettaMax) {
             RifiutaVersioneNuova();
@@ -304,9 +323,13 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
         LeggiSegmenti(l, nuovo, nuovo.Soletta.Travi, nuovo.Soletta.NumTravi);
         if (t.Versione >= 4) LeggiPali(l, nuovo);
         p.Spessore = l.LeggiS();
+        l.ControllaValore(p.Spessore > 0 && p.Spessore <= SpessoreMassimo);
         p.PercorsoDatiProgetto = PercorsoDati(percorso, l.LeggiT());
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
+        return Rifiuta();
+    } catch (const std::bad_alloc&) {
+        SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
         return Rifiuta();
     }
 

@@ -18,6 +18,9 @@ namespace vilmor {
 inline constexpr int VersioneSolettaMax = 4;
 inline constexpr int VersioneSolettaMin = 3;
 
+// Thickest slab (cm) a file may give: beyond it the number is a fault, not a slab.
+inline constexpr float SpessoreMassimo = 1000;
+
 // What the load needs of the header beyond the model.
 struct TestataSoletta {
     int Versione = 0;
@@ -43,7 +46,9 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
                         TestataSoletta* testata = nullptr);
 
 // Sections 4 and 5: the outline, brought clockwise and closed, and the openings into the
-// polygon store; coordinates less the model's origin, to 0.1 cm. Throws ErroreLettura.
+// polygon store; coordinates less the model's origin, to 0.1 cm. Throws ErroreLettura, also
+// for an outline of one or two vertices (none is a slab without outline) and for a coordinate
+// whose difference from the origin is not a 4-byte number.
 void LeggiContorno(LettoreTesto& l, Modello& m);
 
 // A plan coordinate of the geometric sections: (value - origin) as a 4-byte real, rounded to

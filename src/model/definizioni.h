@@ -162,6 +162,10 @@ struct MagliaDiffusa {
     float PesoDiffSup1 = 0, PesoDiffSup2 = 0, PesoDiffInf1 = 0, PesoDiffInf2 = 0;
 };
 
+// Largest bar diameter (mm) a file may give for the diffuse mesh or the integrative bars (the
+// default one and those of the zones); 0 is allowed where the file means none or the default.
+inline constexpr int DiamMassimoFile = 100;
+
 struct ZoneArmatura {
     std::vector<Zona> Zone;
     int UltimaZona = -1;

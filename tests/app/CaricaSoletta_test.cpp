@@ -105,6 +105,13 @@ TEST_F(CaricoProva, UnRifiutoLasciaIlProgettoAperto) {
     Copia(Dati + "/datiprogetto/ARCHIMPA.AI0", dir / "E/ARCHIMPA.AI0");
     std::string dat = LeggiTutto(Dati + "/datiprogetto/SOLDP.DAT");
     ScriviTutto(dir / "E/SOLDP.DAT", dat.substr(0, dat.size() * 2 / 3));
+    // A thickness of 0; an archive announcing more types than its text can hold.
+    CopiaCampione("F");
+    std::string sol = LeggiTutto(Campione + "/SOL1.QVR");
+    sol.replace(sol.rfind("\r\n25\r\n"), 6, "\r\n0\r\n");
+    ScriviTutto(dir / "F/SOL1.QVR", sol);
+    CopiaCampione("G");
+    ScriviTutto(dir / "G/ARCHIMPA.AI0", "ARCHIVIO5\r\nTipi pilastri\r\n1000\r\n" + std::string(2500, ' '));
 
     struct {
         std::string percorso;
@@ -116,6 +123,8 @@ TEST_F(CaricoProva, UnRifiutoLasciaIlProgettoAperto) {
         {dir / "C/SOL1.QVR", -1, "ARCHIMPA.AI0"},
         {dir / "D/SOLDP.QVR", 1, "File dati di progetto armature:\n" + (dir / "D/SOLDP.DAT") + "\nnon trovato."},
         {dir / "E/SOLDP.QVR", 1, "File non leggibile:"},
+        {dir / "F/SOL1.QVR", 1, "File non leggibile:\n" + (dir / "F/SOL1.QVR") + "\nValore fuori intervallo (riga "},
+        {dir / "G/SOL1.QVR", -1, "File non leggibile:\n" + (dir / "G/ARCHIMPA.AI0") + "\nConteggio non valido (riga 3)."},
         {dir / "nessuno/X.QVR", 1, "File della soletta:\n" + (dir / "nessuno/X.QVR") + "\nnon trovato."},
         {dir / "A/SOL1.QVR/X.QVR", -1, "Drive o percorso non trovato."},
         {"anonimo", 0, ""},
@@ -136,6 +145,26 @@ TEST_F(CaricoProva, UnRifiutoLasciaIlProgettoAperto) {
         EXPECT_EQ(M.Progetto.PercorsoSoletta, a);
         EXPECT_EQ(p.Finestra.Lato, 7) << "the side choice stays";
     }
+}
+
+// A reinforcement file whose outline has two vertices is reported as not read: the slab keeps
+// its own outline and a save asks before replacing the file.
+TEST_F(CaricoProva, ContornoDiDueVerticiNelFileDelleArmature) {
+    std::string a = CopiaCampione();
+    std::string qv0 = LeggiTutto(Dati + "/dump/SOL1.QV0");
+    const size_t k = qv0.rfind("\r\n 6 \r\n");
+    ASSERT_NE(k, std::string::npos);
+    qv0 = qv0.substr(0, k) + "\r\n 2 \r\n0.0 0.0\r\n0.0 900.0\r\n0.0 0.0\r\n";
+    ScriviTutto(dir / "A/SOL1.QV0", qv0);
+    ASSERT_EQ(CaricaSolettaProgetto(a), 0);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_NE(p.Msg.Visti[0].Testo.find("File non leggibile:\n" + (dir / "A/SOL1.QV0") + "\nConteggio non valido (riga "),
+              std::string::npos)
+        << p.Msg.Visti[0].Testo;
+    EXPECT_EQ(M.Soletta.NumVertContorno, 6);
+    EXPECT_EQ(M.Zone.UltimaZona, -1);
+    EXPECT_EQ(M.Progetto.FileArmatureNonLetto, dir / "A/SOL1.QV0");
+    EXPECT_EQ(LeggiTutto(dir / "A/SOL1.QV0"), qv0);
 }
 
 TEST_F(CaricoProva, FileDellaSuaCartellaInQualsiasiMaiuscola) {

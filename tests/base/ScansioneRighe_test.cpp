@@ -170,3 +170,39 @@ TEST(ScansioneRighe, NumeroRighe) {
     // Lines are placed from the first, never accumulated.
     EXPECT_EQ(RigaScansione(0.5, 0.1, 30), 0.5 + 30 * 0.1);
 }
+
+// The lines of a row that lie in an interval, clamped to the row.
+TEST(ScansioneRighe, IntervalloRighe) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Caso {
+        double y0, passo;
+        int64_t righe;
+        double lo, hi;
+        int64_t prima, oltre;
+    } casi[] = {
+        {0, 10, 100, 25, 55, 3, 6},  // lines 30 .. 50
+        {0, 10, 100, 30, 50, 3, 6},  // on the lines themselves
+        {0, 10, 100, -50, 5, 0, 1},
+        {0, 10, 100, 985, 2000, 99, 100},
+        {-1e6, 1, 2000000, 0, 900, 1000000, 1000901},
+        {0.1, 0.1, 1000, 0.3, 0.7, 2, 6},  // 0.1 + 6 x 0.1 lies just above 0.7
+        {0, 10, 100, -inf, inf, 0, 100},
+        {0, 10, 100, 50, 40, 0, 0},  // empty
+        {0, 10, 100, std::nan(""), 40, 0, 0},
+        {0, 10, 100, 2000, 3000, 100, 100},  // beyond the row
+        {0, 10, 100, -3000, -2000, 0, 0},
+        {0, 0, 100, 0, 50, 0, 0},
+        {0, 10, 0, 0, 50, 0, 0},
+    };
+    for (const Caso& c : casi) {
+        int64_t prima = -7, oltre = -7;
+        IntervalloRighe(c.y0, c.passo, c.righe, c.lo, c.hi, prima, oltre);
+        EXPECT_EQ(prima, c.prima) << c.y0 << " " << c.passo << " " << c.lo << " " << c.hi;
+        EXPECT_EQ(oltre, c.oltre) << c.y0 << " " << c.passo << " " << c.lo << " " << c.hi;
+        // Exactly the lines inside the interval (a spacing of 0 has no lines).
+        for (int64_t k = 0; c.passo > 0 && k < c.righe; ++k) {
+            const double y = RigaScansione(c.y0, c.passo, k);
+            EXPECT_EQ(y >= c.lo && y <= c.hi, k >= prima && k < oltre) << k;
+        }
+    }
+}

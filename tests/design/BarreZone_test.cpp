@@ -132,7 +132,7 @@ TEST(BarreZone, DivisioneDelleBarre) {
 // spacing's binary rounding.
 TEST(BarreZone, RigheFinoAlBordo) {
     AmbienteBarre amb;
-    Modello m = SolettaProva(Rettangolo400x300);
+    Modello m = SolettaProva(SolettaL);  // holds every zone below, up to y 452
     m.Zone.UltimaZona = 0;
     m.Zone.Zone.assign(1, Zona{});
     Zona& z = m.Zone.Zone[0];
@@ -150,6 +150,25 @@ TEST(BarreZone, RigheFinoAlBordo) {
             ASSERT_EQ(e.NumBarre, n + 1) << "passo " << passo << " n " << n;
             ASSERT_FLOAT_EQ(e.LungTotale, 300.0f * (n + 1));
         }
+    }
+}
+
+// A zone of 20 km a side over a 4 m x 3 m slab lays its lines only across the slab's extent
+// (0 .. 300 in direction 1, 0 .. 400 in direction 2), each as long as the zone is wide: its
+// cost follows the slab, not the numbers in the file.
+TEST(BarreZone, ZonaAssurdaSoloSullaSoletta) {
+    AmbienteBarre amb;
+    const float L = 1e6f;
+    const Anello enorme = {{-L, L}, {L, L}, {L, -L}, {-L, -L}};
+    for (int dir = 0; dir <= 1; ++dir) {
+        SCOPED_TRACE(dir);
+        Modello m = SolettaProva(Rettangolo400x300);
+        int z = AggiungiZona(m, enorme, 0, dir, 12, 10);
+        EsitoZona e = FerriZona(m, z, 0, 0, -1, 0);
+        EXPECT_FALSE(e.Saltata);
+        EXPECT_EQ(e.NumBarre, dir == 0 ? 31 : 41);
+        EXPECT_FLOAT_EQ(e.LungMax, 2 * L);
+        EXPECT_FLOAT_EQ(e.LungMin, 2 * L);
     }
 }
 

@@ -181,6 +181,32 @@ TEST(FerriSezione, SempreFinito) {
     EXPECT_EQ(MisuraFerriSez(p, 0, 0, 0, 1000, 10, 0, 0), 0);
 }
 
+// Lengths add up in 64 bits: a bar whose pieces together pass the int range keeps the largest
+// length, never a wrapped negative one.
+TEST(FerriSezione, SommeOltreGliInteri) {
+    Materiali450 mat;
+    struct {
+        const char* nome;
+        float spessore, lungMax, campata;
+        int ganci;
+    } casi[] = {
+        {"ganci di altezza assurda", -2147483648.0f, 600, 500, 1},
+        {"barra lunghissima con ganci", 28, 1e30f, 3e9f, 1},
+        {"ogni pezzo negli interi, la somma oltre", 2000, 1e30f, 2147483000.0f, 1},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ParametriFerriSez p = Parametri();
+        p.Spessore = c.spessore;
+        p.LungMaxFerri = c.lungMax;
+        FerriSezione f = DividiFerriSez(p, 0, 0, 0, 0, c.campata, 10, c.ganci, c.ganci);
+        ASSERT_FALSE(f.Saltato);
+        EXPECT_EQ(f.Totale, std::numeric_limits<int>::max());
+        for (const BarraSezione& b : f.Barre) EXPECT_EQ(b.Lunghezza, std::numeric_limits<int>::max());
+        EXPECT_EQ(MisuraFerriSez(p, 0, 0, 0, c.campata, 10, c.ganci, c.ganci), std::numeric_limits<int>::max());
+    }
+}
+
 // No piece is longer than the longest bar, whatever the run and the hooks.
 TEST(FerriSezione, NessunPezzoOltreIlMassimo) {
     Materiali450 mat;

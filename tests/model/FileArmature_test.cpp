@@ -325,10 +325,18 @@ TEST(FileArmature, VersioniVecchie) {
 TEST(FileArmature, ConteggiEstremiEFileCompatti) {
     CartellaTemp dir;
     const std::string testa = " 1 \r\n 12 \r\n0 0\r\n 10 10 8 8 \r\n20 20 20 20\r\n 0 0 0\r\n";
+    // One compact version-1 zone whose values 30 and 31 (its two diameters) are given.
+    auto diametri = [](const std::string& d1, const std::string& d2) {
+        std::string z = " 0 \r\n";
+        for (int i = 0; i < 29; ++i) z += "0,";
+        return z + d1 + "," + d2 + ",0,0,0,0,-1,-1,-1";
+    };
     struct {
         std::string coda, attesa;
     } casi[] = {{"-1 \r\n 2147483647 \r\n", "Conteggio non valido (riga 8)."},
-                {" 2147483647 \r\n", "Conteggio non valido (riga 7)."}};
+                {" 2147483647 \r\n", "Conteggio non valido (riga 7)."},
+                {diametri("2147483647", "0"), "Valore fuori intervallo (riga 8)."},
+                {diametri("12", "-1"), "Valore fuori intervallo (riga 8)."}};
     for (const auto& c : casi) {
         PiattaformaProva p;
         ScriviTutto(dir / "c.QV0", testa + c.coda);
@@ -406,6 +414,14 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
     std::string altraSoletta = buono;
     altraSoletta.replace(altraSoletta.find(" 12 \r\n"), 6, " 13 \r\n");
     std::string troppeZone = buono.substr(0, buono.find("-1 \r\n")) + " 601 \r\n";
+    auto diametri = [&](const std::string& riga) {
+        std::string s = buono;
+        const std::string vecchia = " 12            12            10            10 \r\n";
+        s.replace(s.find(vecchia), vecchia.size(), riga + "\r\n");
+        return s;
+    };
+    // The outline replaces the slab's: one of fewer than three vertices is no outline.
+    auto contorno = [&](const std::string& righe) { return buono.substr(0, buono.find(" 4 \r\n")) + righe; };
     struct {
         std::string byte, messaggio;
     } casi[] = {
@@ -413,6 +429,10 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
         {altraSoletta, "appartiene alla soletta 13 e non \xC3\xA8 stato letto."},
         {buono.substr(0, buono.size() / 2), "Fine del file inattesa"},
         {troppeZone, "Conteggio non valido"},
+        {diametri(" 12 2147483647 10 10 "), "Valore fuori intervallo (riga 6)."},
+        {diametri(" 12 12 10 -1 "), "Valore fuori intervallo (riga 6)."},
+        {contorno(" 2 \r\n0.0 0.0\r\n0.0 300.0\r\n0.0 0.0\r\n"), "Conteggio non valido (riga 12)."},
+        {contorno(" 0 \r\n0.0 0.0\r\n"), "Conteggio non valido (riga 12)."},
     };
     for (const auto& c : casi) {
         std::string slab = dir / "Sol12.QVR";
@@ -427,6 +447,9 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
             EXPECT_NE(p.Msg.Visti[0].Testo.find(c.messaggio), std::string::npos) << p.Msg.Visti[0].Testo;
             EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
             EXPECT_EQ(m.Zone.UltimaZona, -1);
+            EXPECT_EQ(m.Diffusa.DiamDiffInf2, 10);
+            EXPECT_EQ(m.Soletta.NumVertContorno, 4);
+            EXPECT_EQ(m.Soletta.Contorno[2].X, 500);
         }
         {
             PiattaformaProva p;
@@ -447,6 +470,19 @@ TEST(FileArmature, FileNonLettiSegnalatiENonSovrascrittiSenzaChiedere) {
             std::filesystem::remove(dir / "set0012.SET");
         }
     }
+}
+
+// A slab without outline writes none in its file, and reads it back.
+TEST(FileArmature, ContornoVuotoDiUnaSolettaSenzaContorno) {
+    PiattaformaProva p;
+    CartellaTemp dir;
+    Modello m = ModelloBase();
+    m.Soletta.Contorno = {{0, 0}};
+    m.Soletta.NumVertContorno = 0;
+    ASSERT_TRUE(ScriviArmature(dir / "s.QV0", m));
+    EXPECT_EQ(LeggiArmature(dir / "s.QV0", 0, m), EsitoArmature::Letto);
+    EXPECT_EQ(m.Soletta.NumVertContorno, 0);
+    EXPECT_TRUE(p.Msg.Visti.empty());
 }
 
 TEST(FileArmature, NomeDelFile) {

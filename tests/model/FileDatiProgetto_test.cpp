@@ -214,6 +214,10 @@ TEST(LeggiDatiProgetto, FileRifiutatiLascianoIlModello) {
     troncato.erase(troncato.rfind("1,1,100,50"));  // ends after three corners
     std::string abc = File(3, Esempio());
     abc.replace(abc.find("600,350"), 3, "abc");
+    std::string diametroSup = File(3, Esempio());
+    diametroSup.replace(diametroSup.find("8, Diametro sup. 1"), 1, "101");
+    std::vector<Angolo> nodoMinimo = Esempio();
+    nodoMinimo[1].Nodo = -2147483647 - 1;  // written less one in the verification file
     struct Caso {
         std::string File;
         std::string Messaggio;
@@ -229,6 +233,11 @@ TEST(LeggiDatiProgetto, FileRifiutatiLascianoIlModello) {
         {Testata(3).substr(0, 57), "Fine del file inattesa (riga 5)."},
         {Testata(3, "12,12,14,10"), "Fine del file inattesa (riga 14)."},
         {Testata(3, "12,12,14,10,10,0", "20,20,x,1"), "Valore numerico non valido (riga 15)."},
+        {diametroSup, "Valore fuori intervallo (riga 7)."},
+        {Testata(3, "12,2147483647,14,10,10,0"), "Valore fuori intervallo (riga 14)."},
+        {Testata(3, "12,12,-1,10,10,0"), "Valore fuori intervallo (riga 14)."},
+        {Testata(3, "12,12,14,10,10,101"), "Valore fuori intervallo (riga 14)."},
+        {File(3, nodoMinimo), "Valore fuori intervallo (riga 19)."},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.Messaggio);
@@ -241,6 +250,20 @@ TEST(LeggiDatiProgetto, FileRifiutatiLascianoIlModello) {
         EXPECT_NE(p.Msg.Visti[0].Testo.find(c.Messaggio), std::string::npos) << p.Msg.Visti[0].Testo;
         EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
         EXPECT_EQ(Testo(m), prima);
+    }
+
+    // A corner that the slab's origin moves beyond the 4-byte range.
+    {
+        p.Msg.Visti.clear();
+        Modello m = ModelloBase();
+        m.Progetto.OrigineX = -3e38f;
+        const std::string vuoto = Testo(m);
+        std::vector<Angolo> v = Esempio();
+        v[2].X = 3e38;
+        EXPECT_FALSE(Leggi(File(3, v), m));
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n/dati/SOL.DAT\nValore fuori intervallo (riga 20).");
+        EXPECT_EQ(Testo(m), vuoto);
     }
     ErroreOperazione = 0;
 }

@@ -1,7 +1,12 @@
 #include "model/LetturaArchivio.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +25,15 @@ std::string Righe(const std::vector<std::string>& righe) {
     std::string s;
     for (const auto& r : righe) s += r + "\r\n";
     return s;
+}
+
+// Lets the address space of this process grow by `margine` bytes at most.
+void LimitaMemoria(size_t margine) {
+    size_t pagine = 0;
+    std::ifstream("/proc/self/statm") >> pagine;
+    rlimit r{};
+    r.rlim_cur = r.rlim_max = pagine * static_cast<size_t>(::sysconf(_SC_PAGESIZE)) + margine;
+    ::setrlimit(RLIMIT_AS, &r);
 }
 
 // An archive body with no footings: the layout of every version reads it alike.
@@ -243,6 +257,96 @@ TEST_F(Archivio, TipiEConteggi) {
     EXPECT_EQ(vuoto.CinquineArchivio.size(), 1u);
     EXPECT_EQ(vuoto.QuaterneArchivio.size(), 1u);
 }
+
+// A table's count is bounded by the least text one of its records takes: a count that blanks
+// pad out to two bytes a record is refused at its own line before anything is sized, while a
+// file whose every record takes that least text is read.
+TEST_F(Archivio, ConteggiETestoMinimo) {
+    const std::string tipi = "TIPI\r\n0\r\n", testi = "TESTI\r\n0\r\n", plinti = "PLINTI\r\n0\r\n";
+    const std::string cinquine = "C\r\n0\r\n";
+    auto spazi = [](size_t n) { return std::string(n, ' '); };
+    struct {
+        const char* nome;
+        std::string byte;
+        int riga;
+    } troppi[] = {
+        {"tipi", "ARCHIMPA 7\r\nTIPI\r\n100\r\n" + spazi(250), 3},
+        {"testi", "ARCHIMPA 7\r\n" + tipi + "TESTI\r\n100\r\n" + spazi(250), 5},
+        {"plinti senza indice", "ARCHIMPA 3\r\n" + tipi + testi + "PLINTI\r\n100\r\n" + spazi(450), 7},
+        {"plinti con indice", "ARCHIMPA 7\r\n" + tipi + testi + "PLINTI\r\n100\r\n" + spazi(850), 7},
+        {"cinquine", "ARCHIMPA 7\r\n" + tipi + testi + plinti + "C\r\n100\r\n" + spazi(950), 9},
+        {"quaterne", "ARCHIMPA 7\r\n" + tipi + testi + plinti + cinquine + "Q\r\n100\r\n" + spazi(650), 11},
+    };
+    for (const auto& c : troppi) {
+        SCOPED_TRACE(c.nome);
+        p.Msg.Visti.clear();
+        ArchivioPilastri a = LeggiTesto(c.byte);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + (cartella / "ARCHIMPA.AI0") +
+                                            "\nConteggio non valido (riga " + std::to_string(c.riga) + ").");
+        AttesoFallimento(a);
+    }
+
+    // LF line ends, no value more than it must be; the last table ends the file.
+    // Kinds 11 and -1 take no values; from version 5 on a kind above 2 takes eight more lines.
+    struct {
+        const char* nome;
+        std::string byte;
+        float tipo;
+    } minimi[] = {
+        {"senza indice", "ARCHIMPA 3\nT\n2\n-1\n-1\nX\n2\n0,\n0\n\nP\n2\n\n11\n\n\n-1,\nC\n1\n0,0,0,0,0\nQ\n1\n0,0,0,0", 11},
+        {"con indice", "ARCHIMPA 7\nT\n2\n-1\n-1\nX\n2\n0,\n0\n\nP\n2\n\n0,0,\n-2\n\n\n0,0,\n-1,\nC\n1\n0,0,0,0,0\nQ\n1\n0,0,0,0", -2},
+    };
+    for (const auto& c : minimi) {
+        SCOPED_TRACE(c.nome);
+        p.Msg.Visti.clear();
+        ArchivioPilastri a = LeggiTesto(c.byte);
+        ASSERT_EQ(ErroreOperazione, 0) << (p.Msg.Visti.empty() ? "" : p.Msg.Visti[0].Testo);
+        EXPECT_EQ(a.TipoSezPilastro, (std::vector<int>{-1, -1, 0}));
+        ASSERT_EQ(a.NumVociArchivio, 2);
+        EXPECT_EQ(a.VociArchivio[1].Codice, 0);
+        ASSERT_EQ(a.NumPlintiArchivio, 2);
+        EXPECT_EQ(a.PlintiArchivio[0].Tipo, c.tipo);
+        EXPECT_EQ(a.PlintiArchivio[1].Tipo, -1);
+        EXPECT_EQ(a.NumCinquineArchivio, 1);
+        EXPECT_EQ(a.NumQuaterneArchivio, 1);
+    }
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// In a child process whose address space may grow by 64 MB at most: a count of a million types
+// followed by blanks is refused without sizing any table, and a million real types, whose
+// tables do not fit, are the refusal "Memoria insufficiente", never an abort.
+TEST_F(Archivio, MemoriaLimitata) {
+    const int n = 1000000;
+    std::string record;
+    for (int i = 0; i < n; ++i) record += "-1\r\n";
+    const std::string coda = "TESTI\r\n0\r\nPLINTI\r\n0\r\nC\r\n0\r\nQ\r\n0\r\n";
+    struct {
+        const char* nome;
+        std::string byte;
+        const char* causa;
+    } casi[] = {
+        {"spazi", "ARCHIMPA 7\r\nTIPI\r\n" + std::to_string(n) + "\r\n" + std::string(3 * n + 10, ' '),
+         "Fine del file inattesa \\(riga 4\\)"},
+        {"tipi veri", "ARCHIMPA 7\r\nTIPI\r\n" + std::to_string(n) + "\r\n" + record + coda,
+         "Memoria insufficiente \\(riga [0-9]+\\)"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ScriviTutto(cartella / "ARCHIMPA.AI0", c.byte);
+        EXPECT_EXIT(
+            {
+                LimitaMemoria(64 << 20);
+                ArchivioPilastri a;
+                LeggiArchivio(cartella / "SOL.QVR", a);
+                std::fputs(p.Msg.Visti.empty() ? "nessun messaggio" : p.Msg.Visti[0].Testo.c_str(), stderr);
+                std::_Exit(a.NumTipiPilastro == 20 && ErroreOperazione == -1 ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), c.causa);
+    }
+}
+#endif
 
 // The footing layouts by kind and version; the tables after them prove the alignment.
 TEST_F(Archivio, PlintiPerTipoEVersione) {

@@ -387,6 +387,35 @@ TEST(LetturaSoletta, FileMalformati) {
         casi.push_back({"pilastro assurdo", v, "Conteggio non valido", k + 1});
     }
 
+    // Values the program cannot work with, each at its own line.
+    auto cambiata = [&](const char* nome, std::vector<std::string> v, size_t i, const std::string& testo,
+                        const char* causa = "Valore fuori intervallo") {
+        v[i] = testo;
+        casi.push_back({nome, v, causa, i + 1});
+    };
+    const size_t spessore = base.size() - 2;
+    cambiata("spessore nullo", base, spessore, "0");
+    cambiata("spessore minimo intero", base, spessore, "-2147483648");
+    cambiata("spessore assurdo", base, spessore, "1000.5");
+    cambiata("diametro diffuso assurdo", base, TrovaRiga(base, "12"), "2147483647");
+    cambiata("diametro integrativo negativo", base, TrovaRiga(base, "14"), "-1");
+    cambiata("numero di nodo senza predecessore", base, TrovaRiga(base, "11,120.5,33.25"),
+             "-2147483648,120.5,33.25");
+    const auto geometria = Righe(LeggiTutto(Dati + "GEOMETRIA_V4.QVR"));
+    cambiata("tipo di pilastro senza predecessore", geometria, TrovaRiga(geometria, "2,30"), "-2147483648,30");
+    {
+        // The origin far below, a vertex far above: their difference is no 4-byte number.
+        auto v = geometria;
+        v[TrovaRiga(v, "100,50")] = "-3e38,50";
+        cambiata("coordinata oltre l'origine", v, TrovaRiga(v, "100,50"), "3e38,50");
+    }
+    {
+        auto v = geometria;
+        const size_t k = TrovaRiga(v, "4", 1);  // outline count
+        v.erase(v.begin() + static_cast<long>(k) + 3, v.begin() + static_cast<long>(k) + 5);
+        cambiata("contorno di due vertici", v, k, "2", "Conteggio non valido");
+    }
+
     Modello m = ModelloAperto();
     const std::string prima = dump::StampaModello(m);
     CartellaTemp cartella;
