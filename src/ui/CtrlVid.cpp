@@ -6,6 +6,8 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "model/definizioni.h"
+
 namespace vilmor {
 
 CtrlVid::CtrlVid(QWidget* parent) : QWidget(parent) {
@@ -13,6 +15,11 @@ CtrlVid::CtrlVid(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
     immagine_ = QImage(QSize(std::max(1, width()), std::max(1, height())), QImage::Format_RGB32);
     immagine_.fill(Colore(sfondo_));
+}
+
+void CtrlVid::Installa() {
+    Piatt.Ctrl_Vid = this;
+    Vista.AltezzaVideo = static_cast<float>(height());
 }
 
 QColor CtrlVid::Colore(int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
@@ -185,6 +192,8 @@ void CtrlVid::resizeEvent(QResizeEvent*) {
     p.drawImage(0, 0, immagine_);
     immagine_ = nuova;
     volatile_ = QImage();
+    // The transform counts plan y from the picture's bottom edge.
+    if (Piatt.Ctrl_Vid == this) Vista.AltezzaVideo = static_cast<float>(height());
 }
 
 }  // namespace vilmor

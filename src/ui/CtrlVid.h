@@ -18,6 +18,9 @@ public:
     // A pass may leave its painter open: it ends before the image it paints on goes.
     ~CtrlVid() override { FinePittore(); }
 
+    // Makes this the picture the engine draws on and tells the transform its height.
+    void Installa();
+
     void Pulisci() override;
     void PuntatoreAttesa(bool attesa) override;
     // The picture has one pen colour: text is written in the foreground colour too.
