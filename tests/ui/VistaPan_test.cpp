@@ -1,8 +1,9 @@
-// The plan picture with the view window: its height reaches the transform and the extents
-// fill it.
+// The plan picture with the view window: its height reaches the transform, the extents fill
+// it, and a pan moves the picture already drawn before the full redraw.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPainter>
 
 #include "base/Primitive.h"
@@ -58,6 +59,19 @@ protected:
     QColor Fondo() const { return CtrlVid::Colore(ColoreSfondoVideo()); }
     QColor Bordo() const { return CtrlVid::Colore(Strati.ColoriLayer[5]); }
 
+    // Runs the event loop until n redraws have run or the time is up.
+    static void AttendiRidisegni(int n, int ms = 3000) {
+        QElapsedTimer t;
+        t.start();
+        while (ridisegni < n && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    // Runs the event loop for a while, past the pause of the queued redraw.
+    static void Gira(int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
     Piattaforma piatt_ = Piatt;
     SinkAttivi sink_ = Sink;
     ServiziDisegno disegno_ = Disegno;
@@ -68,6 +82,15 @@ protected:
     CtrlVid v;
     SinkVideo sink;
 };
+
+// The picture moved by (dx, dy), the rest in the background colour, drawn by Qt.
+QImage Spostata(const QImage& prima, int dx, int dy, const QColor& fondo) {
+    QImage r(prima.size(), prima.format());
+    r.fill(fondo);
+    QPainter p(&r);
+    p.drawImage(dx, dy, prima);
+    return r;
+}
 
 // True when a pixel within one of (x, y) has the colour c.
 bool Vicino(const QImage& img, int x, int y, const QColor& c) {
@@ -125,4 +148,91 @@ TEST_F(ScenaPan, EstensioneRiempieLaFigura) {
     }
     EXPECT_EQ(img.pixelColor(320, 40), Fondo());
     EXPECT_EQ(img.pixelColor(320, 440), Fondo());
+}
+
+TEST_F(ScenaPan, PanSpostaIlDisegnoPoiRidisegna) {
+    ZoomEstensione();
+    Ridisegna(0);
+    const QImage prima = v.Mostrata().copy();
+    ridisegni = 0;
+
+    v.PanMossa(80, -40);
+    EXPECT_EQ(v.Mostrata(), Spostata(prima, 80, -40, Fondo()));
+    EXPECT_EQ(ridisegni, 0) << "the full redraw waits for the pause";
+    EXPECT_TRUE(v.RidisegnoInAttesa());
+    EXPECT_FLOAT_EQ(Vista.FinestraVista[2], -125);
+    // The uncovered band on the left is background, the lower edge moved up to row 360.
+    EXPECT_EQ(v.Mostrata().pixelColor(70, 360), Fondo());
+    EXPECT_TRUE(Vicino(v.Mostrata(), 300, 360, Bordo()));
+
+    AttendiRidisegni(1);
+    EXPECT_EQ(ridisegni, 1);
+    const QImage dopo = v.Mostrata().copy();
+    Ridisegna(0);
+    EXPECT_EQ(dopo, v.Mostrata()) << "the queued redraw is a full redraw of the moved window";
+
+    // Back the other way: the right edge, beyond the first picture, shows only after the redraw.
+    v.PanMossa(-160, 80);
+    EXPECT_EQ(v.Mostrata().pixelColor(560, 280), Fondo());
+    AttendiRidisegni(2);
+    EXPECT_EQ(ridisegni, 2);
+    EXPECT_TRUE(Vicino(v.Mostrata(), 560, 280, Bordo())) << "the band is filled in";
+}
+
+TEST_F(ScenaPan, DieciMosseUnRidisegno) {
+    ZoomEstensione();
+    Ridisegna(0);
+    ridisegni = 0;
+    for (int i = 0; i < 10; ++i)
+        QMetaObject::invokeMethod(&v, [this] { v.PanMossa(8, -4); }, Qt::QueuedConnection);
+    AttendiRidisegni(1);
+    Gira(3 * CtrlVid::PausaPan);
+    EXPECT_EQ(ridisegni, 1);
+    EXPECT_FLOAT_EQ(Vista.FinestraVista[2], -125);
+    EXPECT_FLOAT_EQ(Vista.FinestraVista[0], -125 - 62.5f);
+
+    v.PanFine();
+    EXPECT_EQ(ridisegni, 2) << "the release redraws";
+    EXPECT_FALSE(v.RidisegnoInAttesa());
+
+    // A release before the pause: its redraw replaces the queued one.
+    v.PanMossa(5, 5);
+    v.PanFine();
+    Gira(3 * CtrlVid::PausaPan);
+    EXPECT_EQ(ridisegni, 3);
+}
+
+TEST_F(ScenaPan, LoSpostamentoSiSommaSulDisegnoCompleto) {
+    ZoomEstensione();
+    Ridisegna(0);
+    const QImage prima = v.Mostrata().copy();
+    // Moves add up over the last complete drawing: what went out of the picture comes back.
+    v.PanMossa(100, 30);
+    v.PanMossa(50, -10);
+    EXPECT_EQ(v.Mostrata(), Spostata(prima, 150, 20, Fondo()));
+    v.PanMossa(-150, -20);
+    EXPECT_EQ(v.Mostrata(), prima);
+    // Beyond the picture: all background.
+    v.PanMossa(5000, 0);
+    EXPECT_EQ(v.Mostrata(), Spostata(prima, 5000, 0, Fondo()));
+    v.PanMossa(-5000, -5000);
+    EXPECT_EQ(v.Mostrata(), Spostata(prima, 0, -5000, Fondo()));
+    v.PanFine();
+
+    // A second drag starts from the drawing the release left.
+    const QImage rifatta = v.Mostrata().copy();
+    v.PanMossa(-30, 12);
+    EXPECT_EQ(v.Mostrata(), Spostata(rifatta, -30, 12, Fondo()));
+    v.PanFine();
+}
+
+TEST_F(ScenaPan, SenzaScalaNienteSiMuove) {
+    Ridisegna(0);
+    const QImage prima = v.Mostrata().copy();
+    Vista.Scala = 0;
+    const auto finestra = Vista.FinestraVista;
+    v.PanMossa(80, -40);
+    EXPECT_EQ(v.Mostrata(), prima);
+    EXPECT_EQ(Vista.FinestraVista, finestra);
+    EXPECT_FALSE(v.RidisegnoInAttesa());
 }
