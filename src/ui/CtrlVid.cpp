@@ -4,15 +4,52 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include "drawing/Zoom.h"
+#include "model/Servizi.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
+
+namespace {
+
+// a = da moved by (sx, sy) pixels, the uncovered band in fondo; both of one size, 32-bit pixels.
+void Trasla(const QImage& da, QImage& a, long long sx, long long sy, QRgb fondo) {
+    const int w = a.width(), h = a.height();
+    // Columns [x0, x1) of a receive the picture.
+    const long long x0 = std::clamp<long long>(sx, 0, w), x1 = std::clamp<long long>(w + sx, 0, w);
+    for (int y = 0; y < h; ++y) {
+        QRgb* r = reinterpret_cast<QRgb*>(a.scanLine(y));
+        const long long ys = y - sy;
+        if (ys < 0 || ys >= h || x0 >= x1) {
+            std::fill(r, r + w, fondo);
+            continue;
+        }
+        const QRgb* s = reinterpret_cast<const QRgb*>(da.constScanLine(static_cast<int>(ys)));
+        std::fill(r, r + x0, fondo);
+        std::memcpy(r + x0, s + (x0 - sx), static_cast<size_t>(x1 - x0) * sizeof(QRgb));
+        std::fill(r + x1, r + w, fondo);
+    }
+}
+
+}  // namespace
 
 CtrlVid::CtrlVid(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 150);
     immagine_ = QImage(QSize(std::max(1, width()), std::max(1, height())), QImage::Format_RGB32);
     immagine_.fill(Colore(sfondo_));
+    attesaPan_.setSingleShot(true);
+    attesaPan_.setInterval(PausaPan);
+    connect(&attesaPan_, &QTimer::timeout, this, [this] { RidisegnoPan(); });
+}
+
+void CtrlVid::Installa() {
+    Piatt.Ctrl_Vid = this;
+    Vista.AltezzaVideo = static_cast<float>(height());
 }
 
 QColor CtrlVid::Colore(int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
@@ -21,6 +58,7 @@ void CtrlVid::Pulisci() {
     // With persistent drawing off only the transient drawing goes.
     if (persistente_) {
         FinePittore();
+        FineSpostamento();
         immagine_.fill(Colore(sfondo_));
     }
     volatile_ = QImage();
@@ -47,6 +85,7 @@ void CtrlVid::ColoreSfondo(int32_t rgb) {
 }
 
 template <class F> void CtrlVid::Disegna(F&& f) {
+    if (persistente_) FineSpostamento();
     if (persistente_ && volatile_.isNull()) {
         f(*Pittore());
     } else {
@@ -181,10 +220,55 @@ void CtrlVid::resizeEvent(QResizeEvent*) {
     FinePittore();
     QImage nuova(QSize(std::max(1, width()), std::max(1, height())), QImage::Format_RGB32);
     nuova.fill(Colore(sfondo_));
-    QPainter p(&nuova);
-    p.drawImage(0, 0, immagine_);
+    {
+        QPainter p(&nuova);
+        p.drawImage(0, 0, immagine_);
+    }
     immagine_ = nuova;
     volatile_ = QImage();
+    FineSpostamento();
+    riserva_ = QImage();
+    // The transform counts plan y from the picture's bottom edge.
+    if (Piatt.Ctrl_Vid == this) Vista.AltezzaVideo = static_cast<float>(height());
+}
+
+void CtrlVid::FineSpostamento() {
+    if (!spostata_) return;
+    spostata_ = false;
+    riserva_.swap(base_);
+    base_ = QImage();
+}
+
+void CtrlVid::MostraSpostata(int dx, int dy) {
+    FinePittore();
+    if (!spostata_) {
+        base_.swap(immagine_);
+        immagine_.swap(riserva_);
+        if (immagine_.size() != base_.size() || immagine_.format() != base_.format())
+            immagine_ = QImage(base_.size(), base_.format());
+        spostata_ = true;
+        spostX_ = spostY_ = 0;
+    }
+    spostX_ += dx;
+    spostY_ += dy;
+    Trasla(base_, immagine_, spostX_, spostY_, Colore(sfondo_).rgb());
+    volatile_ = QImage();
+    update();
+}
+
+void CtrlVid::PanMossa(int dx, int dy) {
+    if (!PanVista(dx, dy)) return;
+    MostraSpostata(dx, dy);
+    attesaPan_.start();
+}
+
+void CtrlVid::PanFine() {
+    attesaPan_.stop();
+    RidisegnoPan();
+}
+
+void CtrlVid::RidisegnoPan() {
+    if (Disegno.Ridisegna) Disegno.Ridisegna(0);
 }
 
 }  // namespace vilmor

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -15,8 +16,11 @@ class CtrlVid : public QWidget, public SuperficieVideo {
     Q_OBJECT
 public:
     explicit CtrlVid(QWidget* parent = nullptr);
-    // The painter of a pass ends before the image it paints on goes.
+    // A pass may leave its painter open: it ends before the image it paints on goes.
     ~CtrlVid() override { FinePittore(); }
+
+    // Makes this the picture the engine draws on and tells the transform its height.
+    void Installa();
 
     void Pulisci() override;
     void PuntatoreAttesa(bool attesa) override;
@@ -51,6 +55,19 @@ public:
     }
     static QColor Colore(int32_t rgb);
 
+    // Pan on the picture already drawn. A move of (dx, dy) pixels moves the view, shows the
+    // last complete drawing shifted by the whole drag so far at once and queues one full
+    // redraw for when the moves pause; the end of the drag redraws at once. A full redraw
+    // waiting for a pause is what keeps a drag over a large map fluid.
+    void PanMossa(int dx, int dy);
+    void PanFine();
+    bool RidisegnoInAttesa() const { return attesaPan_.isActive(); }
+    // The last complete drawing moved by (dx, dy) more pixels, the uncovered band in the
+    // background colour; the view itself does not change.
+    void MostraSpostata(int dx, int dy);
+    // How long the moves must pause before the queued redraw runs (ms).
+    static constexpr int PausaPan = 120;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -61,6 +78,9 @@ private:
     // is shown, cleared, resized or drawn on otherwise.
     QPainter* Pittore();
     void FinePittore() const { pittore_.reset(); }
+    // The drawing on the lasting image is its own again: the shift's source is let go.
+    void FineSpostamento();
+    void RidisegnoPan();
     mutable std::unique_ptr<QPainter> pittore_;
     int spessore_ = 1;
     QImage immagine_;
@@ -68,6 +88,12 @@ private:
     int32_t sfondo_ = 0;
     int32_t primo_ = 0xFFFFFF;
     bool persistente_ = true;
+    // While shifted: the complete drawing the shown one comes from, and the shift so far.
+    QImage base_;
+    QImage riserva_;  // a spare buffer of the picture's size, kept between drags
+    bool spostata_ = false;
+    long long spostX_ = 0, spostY_ = 0;
+    QTimer attesaPan_;
 };
 
 }  // namespace vilmor

@@ -3,6 +3,7 @@
 #include "app/CaricaProgetto.h"
 #include "base/Testi.h"
 #include "drawing/Ridisegna.h"
+#include "drawing/Zoom.h"
 #include "model/Servizi.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -65,13 +66,14 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
 
     messaggi_ = std::make_unique<MessaggiQt>(this);
     Piatt.Msg = messaggi_.get();
-    Piatt.Ctrl_Vid = ctrlVid_;
+    ctrlVid_->Installa();
     Piatt.Finestra = this;
     Piatt.PropertyGrid1 = pannello_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
     Piatt.Dialoghi = dialoghi_.get();
     Sink.Video = &sinkVideo_;
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
+    Disegno.ZoomEstensione = [] { ZoomEstensione(); };
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
