@@ -54,13 +54,10 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
                    "\n\xC3\xA8 di una versione non supportata: nessuna armatura importata.");
             return -1;
         }
-        if (versione >= 4) l.LeggiRiga();  // the slab's time stamp
-        l.LeggiI();                         // the slab number: any slab may lend its zones
-        if (versione >= 7) piega = l.LeggiI();
-        l.LeggiS(), l.LeggiS();                                 // origin
-        for (int i = 0; i < 4; ++i) l.LeggiI();                 // diffuse diameters
-        for (int i = 0; i < 4; ++i) l.LeggiS();                 // diffuse spacings
-        l.LeggiI(), l.LeggiS(), l.LeggiS();                     // chairs
+        // Any slab may lend its zones: the header's slab number is not checked.
+        TestataArmature t;
+        LeggiTestataArmature(l, versione, t);
+        piega = t.Piega.value_or(0);
         LeggiZoneArmature(l, versione, ultima, zone, vertici);  // what follows is not needed
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);

@@ -34,15 +34,8 @@ int UltimoIndice(LettoreTesto& l, int byteMinimi) {
 }
 
 // What a reinforcement file holds, parsed whole before anything reaches the model.
-struct DatiArmatura {
+struct DatiArmatura : TestataArmature {
     int Versione = 0;
-    std::string Stamp;
-    int Numero = 0;
-    std::optional<int> Piega;
-    int DiamDiffSup1 = 0, DiamDiffInf1 = 0, DiamDiffSup2 = 0, DiamDiffInf2 = 0;
-    float PassoDiffSup1 = 0, PassoDiffInf1 = 0, PassoDiffSup2 = 0, PassoDiffInf2 = 0;
-    int DiamCavalletti = 0;
-    float PassoCavalletti1 = 0, PassoCavalletti2 = 0;
     int UltimaZona = -1;
     std::vector<Zona> Zone;
     std::vector<std::vector<Punto>> Vertici;
@@ -60,22 +53,7 @@ struct DatiArmatura {
 // (`solettaSenzaContorno`).
 void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
     const int v = d.Versione;
-    if (v >= 4) d.Stamp = l.LeggiRiga();
-    d.Numero = l.LeggiI();
-    if (v >= 7) d.Piega = l.LeggiI();
-    l.LeggiS();  // the origin stays the slab file's
-    l.LeggiS();
-    d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffSup1 = l.LeggiS();
-    d.PassoDiffInf1 = l.LeggiS();
-    d.PassoDiffSup2 = l.LeggiS();
-    d.PassoDiffInf2 = l.LeggiS();
-    d.DiamCavalletti = l.LeggiI();
-    d.PassoCavalletti1 = l.LeggiS();
-    d.PassoCavalletti2 = l.LeggiS();
+    LeggiTestataArmature(l, v, d);
 
     LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici);
 
@@ -170,6 +148,25 @@ void Normalizza(std::string& s) {
 }
 
 }  // namespace
+
+void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
+    if (v >= 4) t.Stamp = l.LeggiRiga();
+    t.Numero = l.LeggiI();
+    if (v >= 7) t.Piega = l.LeggiI();
+    l.LeggiS();  // the origin stays the slab file's
+    l.LeggiS();
+    t.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.PassoDiffSup1 = l.LeggiS();
+    t.PassoDiffInf1 = l.LeggiS();
+    t.PassoDiffSup2 = l.LeggiS();
+    t.PassoDiffInf2 = l.LeggiS();
+    t.DiamCavalletti = l.LeggiI();
+    t.PassoCavalletti1 = l.LeggiS();
+    t.PassoCavalletti2 = l.LeggiS();
+}
 
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
                        std::vector<std::vector<Punto>>& vertici) {

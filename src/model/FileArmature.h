@@ -2,6 +2,7 @@
 // sections, dimensions and the outline as edited. The undo snapshots use the same format.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,20 @@ enum class EsitoArmature {
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
 // The node residuals are the caller's to bring up to date.
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
+
+// The header that follows the version line of a file of version v: the slab's time stamp
+// (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
+// and the chairs; the origin is skipped. Throws ErroreLettura on a malformed value.
+struct TestataArmature {
+    std::string Stamp;
+    int Numero = 0;
+    std::optional<int> Piega;
+    int DiamDiffSup1 = 0, DiamDiffInf1 = 0, DiamDiffSup2 = 0, DiamDiffInf2 = 0;
+    float PassoDiffSup1 = 0, PassoDiffInf1 = 0, PassoDiffSup2 = 0, PassoDiffInf2 = 0;
+    int DiamCavalletti = 0;
+    float PassoCavalletti1 = 0, PassoCavalletti2 = 0;
+};
+void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
 // Throws ErroreLettura on a malformed or truncated list or more than MaxZone zones.
