@@ -31,7 +31,7 @@ std::string TestoImportazione(int trovate, int importate) {
 
 }  // namespace
 
-int ImportaArmature(const std::string& percorso, Modello& m) {
+int ImportaArmature(const std::string& percorso, Modello& m, EditZone& e) {
     if (!EsisteFile(percorso)) return -1;
     auto byte = LeggiFileIntero(percorso);
     if (!byte) {
@@ -61,8 +61,8 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
         for (int i = 0; i < 4; ++i) l.LeggiS();                 // diffuse spacings
         l.LeggiI(), l.LeggiS(), l.LeggiS();                     // chairs
         LeggiZoneArmature(l, versione, ultima, zone, vertici);  // what follows is not needed
-    } catch (const ErroreLettura& e) {
-        SegnalaErroreLettura(percorso, e);
+    } catch (const ErroreLettura& err) {
+        SegnalaErroreLettura(percorso, err);
         return -1;
     }
 
@@ -91,9 +91,9 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
     }
     // The working zone is left holding the last zone of the file, as the zone editor reads it.
     if (ultima >= 0) {
-        Edit.ZonaCorrente = zone[ultima];
-        Edit.ContornoZonaCorr = vertici[ultima];
-        Edit.UltVertZonaCorr = zone[ultima].UltVertice;
+        e.ZonaCorrente = zone[ultima];
+        e.ContornoZonaCorr = vertici[ultima];
+        e.UltVertZonaCorr = zone[ultima].UltVertice;
     }
 
     MostraMessaggio(TestoImportazione(ultima + 1, static_cast<int>(scelte.size())), IconaMsg::Informazione,
@@ -101,5 +101,7 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
     DetraiArmatureNodi(-1, m);
     return 0;
 }
+
+int ImportaArmature(const std::string& percorso) { return ImportaArmature(percorso, M, Edit); }
 
 }  // namespace vilmor

@@ -20,7 +20,7 @@ std::string NomeFileArmature(const std::string& percorsoSoletta);
 std::string TrovaFileArmature(const std::string& percorsoSoletta);
 
 // Writes the whole model in the current format; false (after the message) when it failed.
-bool ScriviArmature(const std::string& percorso, const Modello& m = M, bool avvisa = true);
+bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa = true);
 
 enum class EsitoArmature {
     Letto,          // read and committed
@@ -31,7 +31,7 @@ enum class EsitoArmature {
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
 // The node residuals are the caller's to bring up to date.
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
 // Throws ErroreLettura on a malformed or truncated list or more than MaxZone zones.
@@ -40,11 +40,11 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
 
 // Load step: the reinforcement file beside the slab, or the automatic dimensions when none
 // (Ignorato then too).
-EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
+EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m);
 
 // Save of the reinforcement and of the verification file; false when nothing or not all was
 // written.
-bool SalvaArmature(const std::string& percorsoSoletta, Modello& m = M);
+bool SalvaArmature(const std::string& percorsoSoletta, Modello& m);
 
 // True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).
 bool ConfrontaData(std::string& stamp, std::string& dataSoletta);

@@ -10,7 +10,7 @@ namespace vilmor {
 
 // "set" + the slab number in four digits + ".SET" in the working folder; "" when the number
 // does not fit.
-std::string NomeFileVerifica(int numero, const Modello& m = M);
-bool SalvaSet(int numero, const Modello& m = M);
+std::string NomeFileVerifica(int numero, const Modello& m);
+bool SalvaSet(int numero, const Modello& m);
 
 }  // namespace vilmor

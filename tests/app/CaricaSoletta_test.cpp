@@ -241,3 +241,31 @@ TEST_F(CaricoProva, MagliaUnicaECopertura) {
                                     "Armatura lato + dir. 2: nodi con armatura ok < 20%\n" +
                                         consiglio);
 }
+
+// Another slab loaded into its own model leaves the open project and the main window alone;
+// the side-choice hooks go to the window the caller names.
+TEST_F(CaricoProva, AltroModelloLasciaLaFinestra) {
+    ASSERT_EQ(CaricaSolettaProgetto(CopiaCampione()), 0);
+    const std::string prima = dump::StampaModello(M);
+    std::vector<std::array<float, 4>> r(10, std::array<float, 4>{1, 1, 1, 1});
+    r[0] = {0, 0, 1, 1};  // a single-mesh slab
+    ScriviTutto(dir / "S.QVR", SolettaInline(r));
+    Copia(Campione + "/ARCHIMPA.AI0", dir / "ARCHIMPA.AI0");
+    p.Finestra = FinestraRegistrata{};
+
+    Modello altro;
+    ASSERT_EQ(CaricaSoletta(dir / "S.QVR", 0, altro, nullptr), 0);
+    EXPECT_EQ(altro.Progetto.MagliaUnica, -1);
+    EXPECT_EQ(p.Finestra.Lato, -1);
+    EXPECT_TRUE(p.Finestra.LatiVisibili);
+    EXPECT_FALSE(p.Finestra.MagliaUnicaVisibile);
+    EXPECT_EQ(dump::StampaModello(M), prima);
+
+    FinestraRegistrata f;
+    ASSERT_EQ(CaricaSoletta(dir / "S.QVR", 0, altro, &f), 0);
+    EXPECT_EQ(f.Lato, 1);
+    EXPECT_FALSE(f.LatiVisibili);
+    EXPECT_TRUE(f.MagliaUnicaVisibile);
+    EXPECT_EQ(p.Finestra.Lato, -1);
+    EXPECT_EQ(dump::StampaModello(M), prima);
+}
