@@ -182,7 +182,7 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
         }
     }
 
-    FerroIntCordolo(ox, oy, z, "", "", uscita);
+    FerroIntCordolo(m, ox, oy, z, "", "", uscita);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void DisegnaFerriZona(const Modello& m, int n, int direzione, int kind);
 void DisegnaFerriZona(int n, int direzione, int kind);
 
 // The representative bar of a curb goes through this (DisFerroInt; tests record it).
-inline void (*FerroIntCordolo)(float offsetX, float offsetY, int zona, const std::string& etichetta1,
-                               const std::string& etichetta2, int uscita) = DisFerroInt;
+inline void (*FerroIntCordolo)(const Modello& m, float offsetX, float offsetY, int zona,
+                               const std::string& etichetta1, const std::string& etichetta2, int uscita) = DisFerroInt;
 
 }  // namespace vilmor

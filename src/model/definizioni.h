@@ -107,6 +107,18 @@ struct Acciaio {
     double Fyk = 0, Ftk = 0, Allungamento = 0, E = 0, G = 0, Poisson = 0, Dilatazione = 0, Densita = 0;
 };
 
+// An item the bar-layout pass could not lay out: it contributes nothing to the totals.
+enum class GenereSaltato { StratoDiffuso, Zona };
+struct ElementoSaltato {
+    GenereSaltato Genere = GenereSaltato::Zona;
+    // StratoDiffuso: the layer (0 upper face direction 1, 1 lower face direction 1, 2 upper
+    // face direction 2, 3 lower face direction 2); Zona: the zone's index.
+    int Indice = 0;
+    // Runs of a diffuse layer left out (the rest of the layer is measured); 0: the whole item.
+    int Tratti = 0;
+    std::string Motivo;
+};
+
 struct RECT {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
@@ -195,6 +207,8 @@ struct Modello {
     ZoneArmatura Zone;
     ContorniLavoro Contorni;
     SezioniQuote SezQuote;
+    // What the last bar layout of this model left out, in the order met.
+    std::vector<ElementoSaltato> ElementiSaltati;
 };
 
 // ---- Process-wide groups. ----
@@ -207,7 +221,6 @@ struct EditZone {
     int ZonaSelezionata = 0;
     int MantieniRiferimento = 0;
     int EntrambiLati = 0;
-    float LungTotFerri = 0;
     int LatoMulti = 0;
     float RichiestaMaxSel = 0;
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)

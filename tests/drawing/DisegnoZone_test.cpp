@@ -178,14 +178,16 @@ TEST_F(DisegnoZone, PioliEtichetteEUscita) {
 }
 
 struct ChiamataFerroInt {
+    const Modello* m;
     float ox, oy;
     int zona;
     std::string e1, e2;
     int uscita;
 };
 std::vector<ChiamataFerroInt> FerriIntVisti;
-void RegistraFerroInt(float ox, float oy, int z, const std::string& e1, const std::string& e2, int u) {
-    FerriIntVisti.push_back({ox, oy, z, e1, e2, u});
+void RegistraFerroInt(const Modello& m, float ox, float oy, int z, const std::string& e1, const std::string& e2,
+                      int u) {
+    FerriIntVisti.push_back({&m, ox, oy, z, e1, e2, u});
 }
 
 class Cordoli : public DisegnoZone {
@@ -247,6 +249,7 @@ TEST_F(Cordoli, LatiStaffeEFerro) {
         for (int k = 0; k < c.staffe; ++k)
             EXPECT_EQ(l1[2 + k].Num, (std::vector<double>{20.0 + 20 * k, 30, 20.0 + 20 * k, 0, 1, 0}));
         ASSERT_EQ(FerriIntVisti.size(), 1u);
+        EXPECT_EQ(FerriIntVisti[0].m, &m) << "the bar of the model being drawn";
         EXPECT_EQ(FerriIntVisti[0].zona, z);
         EXPECT_EQ(FerriIntVisti[0].e1, "");
         EXPECT_EQ(FerriIntVisti[0].e2, "");

@@ -10,7 +10,6 @@
 #include "app/CaricaProgetto.h"
 #include "app/ComandiFile.h"
 #include "base/Piattaforma.h"
-#include "design/BarreZone.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -121,7 +120,7 @@ int main(int argc, char** argv) {
     // The program's own open sequence: load, derived data, recent list, bar layout.
     int stato = vilmor::CaricaProgetto(std::filesystem::absolute(file).string());
     if (stato != 0) return stato & 0xFF;
-    opzioni.Saltati = &vilmor::ElementiSaltati;
+    opzioni.Saltati = true;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
     return 0;
