@@ -113,7 +113,7 @@ bool CopiaFileSicura(const std::string& origine, const std::string& destinazione
     if (!err && ::fsync(out) != 0) err = errno ? errno : EIO;
     if (::close(out) != 0 && !err) err = errno ? errno : EIO;
     ::close(in);
-    if (!err && GuastoScritturaProva && GuastoScritturaProva(destinazione)) err = EIO;
+    if (!err && Piatt.GuastoScritturaProva && Piatt.GuastoScritturaProva(destinazione)) err = EIO;
     if (!err && std::rename(tmp.c_str(), destinazione.c_str()) != 0) err = errno ? errno : EIO;
     if (err) {
         std::remove(tmp.c_str());

@@ -240,7 +240,7 @@ bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool 
         }
         if (ok && ::fsync(fd) != 0) ok = false;
         if (::close(fd) != 0) ok = false;
-        if (ok && GuastoScritturaProva && GuastoScritturaProva(percorso)) ok = false;
+        if (ok && Piatt.GuastoScritturaProva && Piatt.GuastoScritturaProva(percorso)) ok = false;
         if (ok && std::rename(tmp.c_str(), percorso.c_str()) != 0) ok = false;
         if (!ok) std::remove(tmp.c_str());
     }

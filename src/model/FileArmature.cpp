@@ -13,7 +13,6 @@
 #include "base/Piattaforma.h"
 #include "model/FileVerifica.h"
 #include "model/ModuloDir.h"
-#include "model/Servizi.h"
 #include "model/Statistiche.h"
 
 namespace vilmor {
@@ -375,7 +374,7 @@ std::string DataFile(const std::string& percorso) {
 }
 
 void Pausa(int ms) {
-    if (PauseAttive && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (Piatt.PauseAttive && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace vilmor

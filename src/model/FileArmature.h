@@ -51,8 +51,7 @@ bool ConfrontaData(std::string& stamp, std::string& dataSoletta);
 // Date and time of the last change of a file, "dd/MM/yyyy HH:mm:ss"; "" when unknown.
 std::string DataFile(const std::string& percorso);
 
-// Pauses of the save sequence; tests switch them off.
-inline bool PauseAttive = true;
+// A pause of the save sequence, unless `Piatt.PauseAttive` is off.
 void Pausa(int ms);
 
 

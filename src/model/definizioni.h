@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArchivioPilastri.h"
+#include "model/Impostazioni.h"
 #include "model/ModelloAnalisi.h"
 
 namespace vilmor {
@@ -90,21 +91,6 @@ struct SezionePilastro {
     float Dim0 = 0, Dim1 = 0, Dim2 = 0, Dim3 = 0;
     float EccBaricentro1 = 0, EccBaricentro2 = 0;
     float Dim4 = 0;
-};
-
-struct Calcestruzzo {
-    std::string Nome;
-    std::string ClassiEsposizione;
-    double Rck = 0, Fck = 0, Fctm = 0, Ecm = 0, EcmCalcolo = 0;
-    double Poisson = 0, Poisson2 = 0, Dilatazione = 0, G = 0, Densita = 0, FckNominale = 0;
-};
-
-struct Acciaio {
-    std::string Nome;
-    std::string Descrizione;
-    double TensAmmissibile = 0;
-    int32_t AderenzaMigliorata = 0;
-    double Fyk = 0, Ftk = 0, Allungamento = 0, E = 0, G = 0, Poisson = 0, Dilatazione = 0, Densita = 0;
 };
 
 // An item the bar-layout pass could not lay out: it contributes nothing to the totals.
@@ -276,16 +262,86 @@ struct StatoVista {
     int TipoZonaAttivo = 0;
     RECT RettFocus;
     RettangoloTrascina RettTrascina;
-    int LatoEvidenziato = -1;  // polygon of the side last picked: -1 the outline, else the opening
+    int LatoEvidenziato = -1;    // polygon of the side last picked: -1 the outline, else the opening
+    int AvvisoPunzMostrato = 0;  // one-time warning of the punching view: shown only while 0
 };
+
+// Range and levels of the colour map on display: set by the map range controls, read by the
+// colour maps and the punching map.
+struct ScalaMappe {
+    float ScalaMin = 0;
+    float ScalaMax = 0;
+    std::array<double, 21> LivelliMappa{};
+};
+
+// The values of the multiple-insertion dialog; the face is `Edit.LatoMulti`. The dialog resets
+// them at every opening.
+struct DatiAggMulti {
+    std::array<bool, 2> ApplicaDirMulti{true, true};  // bars in direction 1, in direction 2
+    int DiamMulti1 = 12, DiamMulti2 = 12;              // mm
+    int NumFerriMulti1 = 6, NumFerriMulti2 = 6;
+    float PassoMulti1 = 10, PassoMulti2 = 10;          // cm
+    float LungMulti1 = 240, LungMulti2 = 240;          // bar length, cm
+};
+
+struct Cartelle {
+    std::string CartellaProgramma;     // folder of the running program
+    std::string CartellaImpostazioni;  // folder of the settings and recent-files files
+};
+
+inline constexpr int MaxRecenti = 4;
+
+// Entries 0 .. NumRecenti - 1 are in use, distinct without regard to case; entry 0 is the
+// most recent. "Anonimo" and the empty text are never entered.
+struct ListaRecenti {
+    std::array<std::string, MaxRecenti> ElencoRecenti{};
+    int NumRecenti = 0;
+};
+
+// Undo and redo on whole-model snapshots, each a reinforcement file in the working folder.
+struct StatoUndo {
+    int UndoPrimo = 0;     // oldest snapshot kept
+    int UndoCorrente = 0;  // state shown now
+    int UndoUltimo = 0;    // newest state redo can reach
+    // Folder where the window's snapshots were written: deleted there whatever the working
+    // folder is later.
+    std::string CartellaUndo;
+    bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
+};
+
+// Entries of the drawing subsystem that the project model calls after a load, an undo or a
+// change of the diffuse mesh. The drawing code installs them; until then nothing is drawn.
+struct ServiziDisegno {
+    void (*ZoomEstensione)() = nullptr;
+    void (*Ridisegna)(int uscita) = nullptr;
+    // The automatic dimensions of a slab without a reinforcement file.
+    void (*QuotaturaAutomatica)(Modello& m) = nullptr;
+    // The representative bar of a curb of m; DisFerroInt when none is installed (tests record it).
+    void (*FerroIntCordolo)(const Modello& m, float offsetX, float offsetY, int zona, const std::string& etichetta1,
+                            const std::string& etichetta2, int uscita) = nullptr;
+};
+
+// ---- Every process-wide instance. ----
+// The platform's (message boxes, windows, drawing sinks, test seams) is `Piatt`
+// (base/Piattaforma.h); every other one is here.
 
 // Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
 // missing, file-system error, or a dialog cancelled. Callers stop when it is not 0.
 inline int ErroreOperazione = 0;
 
-inline Modello M;           // the project in memory
+inline Modello M;  // the project in memory
 inline EditZone Edit;
 inline StratiDisegno Strati;
 inline StatoVista Vista;
+inline Impostazioni Imp;
+inline Materiali Mat;
+inline IdentificatoriComandi Comandi;
+inline Cartelle Dir;
+inline ListaRecenti Recenti;
+inline StatoUndo Undo;
+inline ScalaMappe Mappa;
+inline DatiAggMulti AggMulti;
+inline ServiziDisegno Disegno;
+inline SezionePilastro SezioneCorrente;  // the working record the section-server calls fill
 
 }  // namespace vilmor

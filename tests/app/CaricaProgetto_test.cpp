@@ -38,7 +38,7 @@ struct ProgettoProva : ::testing::Test {
         ImpostaDefault();
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
-        PauseAttive = false;
+        Piatt.PauseAttive = false;
         fs::create_directories(dir / "A");
         fs::copy_file(Campione + "/SOL1.QVR", dir / "A/SOL1.QVR");
         fs::copy_file(Campione + "/ARCHIMPA.AI0", dir / "A/ARCHIMPA.AI0");
@@ -46,7 +46,7 @@ struct ProgettoProva : ::testing::Test {
     void TearDown() override {
         PulisciUndo();
         M = vecchio;
-        PauseAttive = true;
+        Piatt.PauseAttive = true;
         if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
         else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
         ImpostaCartelle();

@@ -45,11 +45,11 @@ struct CaricoProva : ::testing::Test {
     void SetUp() override {
         vecchio = M;
         M = Modello{};
-        PauseAttive = false;
+        Piatt.PauseAttive = false;
     }
     void TearDown() override {
         M = vecchio;
-        PauseAttive = true;
+        Piatt.PauseAttive = true;
     }
     std::string CopiaCampione(const std::string& sotto = "A") {
         fs::create_directories(dir / sotto);

@@ -79,16 +79,16 @@ struct ComandiProva : ::testing::Test {
         ImpostaDefault();
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
-        PauseAttive = false;
+        Piatt.PauseAttive = false;
         Slab("A", "SOL1.QVR");
     }
     void TearDown() override {
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         fs::current_path(cwd);
         PulisciUndo();
         M = vecchio;
         Recenti = ListaRecenti{};
-        PauseAttive = true;
+        Piatt.PauseAttive = true;
         if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
         else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
         ImpostaCartelle();
@@ -315,9 +315,9 @@ TEST_F(ComandiProva, SalvaConNomeRifiutatoONonRiuscito) {
         const auto prima = Contenuto(dir.Percorso());
         dialoghi.Scelte.push_back(c.Annulla ? std::nullopt : std::optional<std::string>(n));
         if (fs::exists(n) && !c.Annulla) p.Msg.Risposte.push_back(c.No ? RispostaMsg::No : RispostaMsg::Si);
-        if (c.Guasto) GuastoScritturaProva = [&](const std::string& q) { return q == n; };
+        if (c.Guasto) Piatt.GuastoScritturaProva = [&](const std::string& q) { return q == n; };
         EXPECT_EQ(SalvaConNome(), -1);
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         EXPECT_EQ(ErroreOperazione, -1);
         EXPECT_EQ(Contenuto(dir.Percorso()), prima) << "nothing written, no temporary file left";
         EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");

@@ -93,11 +93,11 @@ TEST_F(UndoProva, SnapshotMancanteENonScrivibile) {
     EXPECT_EQ(M.Soletta.Contorno[1].Y, 200);
 
     // A snapshot that cannot be written leaves the window where it was; one message only.
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     auto prima = Indici();
     EXPECT_FALSE(SalvaStatoUndo());
     EXPECT_FALSE(SalvaStatoUndo());
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     EXPECT_EQ(Indici(), prima);
     EXPECT_EQ(p.Msg.Visti.size(), 2u);
 }

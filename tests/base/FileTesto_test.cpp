@@ -189,11 +189,11 @@ TEST(ScriviFileAtomico, GuastoLasciaIlVecchioFile) {
     CartellaTemp dir;
     std::string f = dir / "SOL.QV0";
     ScriviTutto(f, "vecchio\r\n");
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     ScrittoreTesto s;
     s.Testo("nuovo");
     bool ok = s.Salva(f);
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     EXPECT_FALSE(ok);
     EXPECT_EQ(LeggiTutto(f), "vecchio\r\n");
     ASSERT_EQ(p.Msg.Visti.size(), 1u);

@@ -192,12 +192,12 @@ void RegistraFerroInt(const Modello& m, float ox, float oy, int z, const std::st
 
 class Cordoli : public DisegnoZone {
 protected:
-    decltype(FerroIntCordolo) vecchio = FerroIntCordolo;
+    decltype(Disegno.FerroIntCordolo) vecchio = Disegno.FerroIntCordolo;
     Cordoli() {
-        FerroIntCordolo = RegistraFerroInt;
+        Disegno.FerroIntCordolo = RegistraFerroInt;
         FerriIntVisti.clear();
     }
-    ~Cordoli() override { FerroIntCordolo = vecchio; }
+    ~Cordoli() override { Disegno.FerroIntCordolo = vecchio; }
 
     // A strip along x from 0 to lung, 30 cm wide, bar across it at x = 10.
     static Zona Cordolo(float passo, int bracci) {

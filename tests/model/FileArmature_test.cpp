@@ -17,8 +17,8 @@ using namespace vilmor::prova;
 namespace {
 
 struct SenzaPause {
-    SenzaPause() { PauseAttive = false; }
-    ~SenzaPause() { PauseAttive = true; }
+    SenzaPause() { Piatt.PauseAttive = false; }
+    ~SenzaPause() { Piatt.PauseAttive = true; }
 };
 
 Modello ModelloBase() {
@@ -374,9 +374,9 @@ TEST(FileArmature, GuastoDiScritturaNonToccaIlVecchioFile) {
     ScriviTutto(dir / "S.QV0", "vecchio");
     Modello m = ModelloBase();
     m.Progetto.CartellaLavoro = dir.Percorso();
-    GuastoScritturaProva = [](const std::string& f) { return f.ends_with(".QV0"); };
+    Piatt.GuastoScritturaProva = [](const std::string& f) { return f.ends_with(".QV0"); };
     bool ok = SalvaArmature(slab, m);
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     EXPECT_FALSE(ok);
     EXPECT_EQ(LeggiTutto(dir / "S.QV0"), "vecchio");
     EXPECT_FALSE(std::filesystem::exists(dir / "set0012.SET"));

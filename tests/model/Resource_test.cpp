@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "model/definizioni.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     }
 
     vilmor::Piatt.Msg = &msg;
-    vilmor::PauseAttive = false;
+    vilmor::Piatt.PauseAttive = false;
     vilmor::ImpostaCartelle();
     vilmor::LeggiMEM();  // a save writes the recent-files list back: start from the user's own
     vilmor::ImpostaDefault();
