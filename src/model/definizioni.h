@@ -323,7 +323,8 @@ struct ServiziDisegno {
 
 // ---- Every process-wide instance. ----
 // The platform's (message boxes, windows, drawing sinks, test seams) is `Piatt`
-// (base/Piattaforma.h); every other one is here.
+// (base/Piattaforma.h); every other one is here. Tests save and restore them all with one
+// guard (tests/support/GlobaliProva.h): a group added here goes there too.
 
 // Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
 // missing, file-system error, or a dialog cancelled. Callers stop when it is not 0.

@@ -6,6 +6,7 @@
 
 #include "base/Geometria.h"
 #include "model/FileArmature.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -39,17 +40,12 @@ std::string SolettaInline(const std::vector<std::array<float, 4>>& richieste) {
 }
 
 struct CaricoProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
-    Modello vecchio;
     void SetUp() override {
-        vecchio = M;
         M = Modello{};
         Piatt.PauseAttive = false;
-    }
-    void TearDown() override {
-        M = vecchio;
-        Piatt.PauseAttive = true;
     }
     std::string CopiaCampione(const std::string& sotto = "A") {
         fs::create_directories(dir / sotto);

@@ -19,6 +19,7 @@
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 #include "model/Titolo.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -61,20 +62,15 @@ std::map<std::string, std::string> Contenuto(const std::string& cartella) {
 }
 
 struct ComandiProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     DialoghiConModo dialoghi;
     CartellaTemp dir;
-    Modello vecchio;
-    std::string xdg;
-    fs::path cwd;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    fs::path cwd = fs::current_path();
     void SetUp() override {
         Piatt.Dialoghi = &dialoghi;
-        vecchio = M;
         M = Modello{};
-        cwd = fs::current_path();
-        const char* x = std::getenv("XDG_CONFIG_HOME");
-        xdg = x ? x : "";
-        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
         ImpostaCartelle();
         ImpostaDefault();
         Recenti = ListaRecenti{};
@@ -83,15 +79,8 @@ struct ComandiProva : ::testing::Test {
         Slab("A", "SOL1.QVR");
     }
     void TearDown() override {
-        Piatt.GuastoScritturaProva = nullptr;
         fs::current_path(cwd);
         PulisciUndo();
-        M = vecchio;
-        Recenti = ListaRecenti{};
-        Piatt.PauseAttive = true;
-        if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
-        else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
-        ImpostaCartelle();
     }
     // A copy of the sample slab, with its archive, under another folder and name.
     std::string Slab(const std::string& cartella, const std::string& nome) {

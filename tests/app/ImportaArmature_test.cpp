@@ -10,6 +10,7 @@
 #include "model/FileArmature.h"
 #include "model/Resource.h"
 #include "model/Statistiche.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -123,6 +124,7 @@ std::vector<float> Piatto(const std::vector<Punto>& v) {
 }
 
 struct ImportaProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
     Modello m;
