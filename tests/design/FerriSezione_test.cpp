@@ -8,6 +8,7 @@
 #include "base/Primitive.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -16,16 +17,11 @@ namespace {
 
 // B450C, C25/30, default settings: anchorage of d 10 is 52 (lap 104), of d 16 83 (lap 166).
 struct Materiali450 {
-    Materiali vecchiMat = Mat;
-    Impostazioni vecchieImp = Imp;
+    prova::GlobaliProva globali;
     Materiali450() {
         Imp = Impostazioni{};
         SettaAcciaio(4);
         SettaCls(4);
-    }
-    ~Materiali450() {
-        Mat = vecchiMat;
-        Imp = vecchieImp;
     }
 };
 
@@ -217,7 +213,6 @@ TEST(FerriSezione, DisFerriSezMisura) {
 TEST(FerriSezione, MisuraSulProgetto) {
     Materiali450 mat;
     prova::PiattaformaProva p;
-    Modello vecchio = M;
     M = Modello{};
     M.Progetto.Spessore = 28;
     M.Progetto.Copriferro = 3;
@@ -227,5 +222,4 @@ TEST(FerriSezione, MisuraSulProgetto) {
     EXPECT_GE(n, 500);
     EXPECT_TRUE(p.SinkVideo.Entita_.empty());
     EXPECT_TRUE(p.SinkDxf.Entita_.empty());
-    M = vecchio;
 }

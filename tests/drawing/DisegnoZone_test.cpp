@@ -72,9 +72,7 @@ std::vector<Entita> Filtra(const SinkRegistrato& s, const std::string& tipo, int
 class DisegnoZone : public ::testing::Test {
 protected:
     AmbienteBarre amb;
-    StatoVista vecchiaVista = Vista;
     PiattaformaProva pp;
-    ~DisegnoZone() override { Vista = vecchiaVista; }
 };
 
 TEST_F(DisegnoZone, ConteggioPioli) {
