@@ -3,7 +3,6 @@
 // length, number, spacing and diameter chosen once in the multiple-insertion dialog.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "base/Piattaforma.h"
