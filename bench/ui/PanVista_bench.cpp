@@ -48,7 +48,7 @@ struct Scena {
         v.show();
         QApplication::processEvents();
         v.Installa();
-        Sink.Video = &sink;
+        Piatt.SinkVideo = &sink;
         ImpostaDefault();
         ImpostaColori();
         M = PiantaFitta(n);
@@ -59,7 +59,7 @@ struct Scena {
     }
     ~Scena() {
         Piatt.Ctrl_Vid = nullptr;
-        Sink.Video = nullptr;
+        Piatt.SinkVideo = nullptr;
     }
 };
 

@@ -44,7 +44,7 @@ struct Ambiente {
         vid.resize(1600, 1000);
         vid.show();
         Piatt.Ctrl_Vid = &vid;
-        Sink.Video = &sink;
+        Piatt.SinkVideo = &sink;
         ImpostaColori();
         Vista.PiantaCorrente = 0;
         Vista.FinestraVista = {-100, 5100, -100, 10100};

@@ -12,7 +12,6 @@
 #include "model/Impostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
-#include "model/Servizi.h"
 #include "model/Statistiche.h"
 #include "model/Titolo.h"
 #include "model/definizioni.h"
@@ -47,7 +46,7 @@ void Ridisegna() {
 }  // namespace
 
 int CaricaProgetto(const std::string& percorso) {
-    AvvisoPunzMostrato = 0;
+    Vista.AvvisoPunzMostrato = 0;
     TestoAttesa();
     int stato = CaricaSolettaProgetto(percorso);
     if (stato != 0) {

@@ -64,7 +64,7 @@ std::string TestoCopertura(const Modello& m) {
     return testo;
 }
 
-int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest) {
+int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest, FinestraPrincipale* finestra) {
     ErroreOperazione = 0;
     if (percorso.empty() || MaiuscoloUtf8(percorso) == "ANONIMO") return 0;
     if (!Leggibile(percorso)) {
@@ -117,10 +117,10 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest) {
     const bool unica = MagliaUnicaDa(nuovo);
     nuovo.Progetto.MagliaUnica = unica ? -1 : 0;
     dest = std::move(nuovo);
-    if (&dest == &M && Piatt.Finestra) {
-        if (unica) Piatt.Finestra->SelezionaLato(1);
-        Piatt.Finestra->MostraLati(!unica);
-        Piatt.Finestra->MostraMagliaUnica(unica);
+    if (finestra) {
+        if (unica) finestra->SelezionaLato(1);
+        finestra->MostraLati(!unica);
+        finestra->MostraMagliaUnica(unica);
     }
     std::string avviso = TestoCopertura(dest);
     if (!avviso.empty()) Avviso(avviso + "Si consiglia la riprogettazione dell'armatura diffusa.");
@@ -128,8 +128,12 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest) {
     return 0;
 }
 
+int CaricaSoletta(const std::string& percorso, int domanda) {
+    return CaricaSoletta(percorso, domanda, M, Piatt.Finestra);
+}
+
 int CaricaSolettaProgetto(const std::string& percorso) {
-    int stato = CaricaSoletta(percorso, 1, M);
+    int stato = CaricaSoletta(percorso, 1);
     if (stato != 0 || percorso.empty() || MaiuscoloUtf8(percorso) == "ANONIMO") return stato;
     CalcAreeDiffuse(M);
     if (M.Analisi.NumNodi > 0) {

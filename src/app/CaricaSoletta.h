@@ -5,15 +5,19 @@
 
 #include <string>
 
+#include "base/Piattaforma.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
 
 // Builds a fresh model and moves it into `dest` only when the load goes through; then the
-// single-mesh rule (with the side-choice hooks when `dest` is the project in memory) and the
-// coverage warning. Status in ErroreOperazione (0 also for an empty or "Anonimo" path, which
-// loads nothing), and returned.
-int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest = M);
+// single-mesh rule (shown on `finestra`'s side-choice hooks when there is one: the main
+// window when `dest` is the open project, none for another slab) and the coverage warning.
+// Status in ErroreOperazione (0 also for an empty or "Anonimo" path, which loads nothing),
+// and returned.
+int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest, FinestraPrincipale* finestra);
+// The same into the open project, shown on the main window.
+int CaricaSoletta(const std::string& percorso, int domanda);
 
 // The headless part of opening a project: the load with the question allowed, then the
 // diffuse areas, the node statistics and the residuals. Status as CaricaSoletta.

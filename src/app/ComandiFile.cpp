@@ -193,7 +193,7 @@ int ComandoImporta() {
     r.Estensione = "QV0";
     const auto scelta = Scelta(r, false);
     if (!scelta) return Fallito();
-    const int stato = ImportaArmature(*scelta, M);
+    const int stato = ImportaArmature(*scelta);
     if (stato != 0) return Fallito();
     return 0;
 }

@@ -32,7 +32,7 @@ std::string TestoImportazione(int trovate, int importate) {
 
 }  // namespace
 
-int ImportaArmature(const std::string& percorso, Modello& m) {
+int ImportaArmature(const std::string& percorso, Modello& m, EditZone& e) {
     if (!EsisteFile(percorso)) return -1;
     auto byte = LeggiFileIntero(percorso);
     if (!byte) {
@@ -59,8 +59,8 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
         LeggiTestataArmature(l, versione, t);
         piega = t.Piega.value_or(0);
         LeggiZoneArmature(l, versione, ultima, zone, vertici);  // what follows is not needed
-    } catch (const ErroreLettura& e) {
-        SegnalaErroreLettura(percorso, e);
+    } catch (const ErroreLettura& err) {
+        SegnalaErroreLettura(percorso, err);
         return -1;
     } catch (const std::bad_alloc&) {
         SegnalaErroreLettura(percorso, ErroreLettura(CausaLettura::MemoriaInsufficiente, l.Riga()));
@@ -92,9 +92,9 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
     }
     // The working zone is left holding the last zone of the file, as the zone editor reads it.
     if (ultima >= 0) {
-        Edit.ZonaCorrente = zone[ultima];
-        Edit.ContornoZonaCorr = vertici[ultima];
-        Edit.UltVertZonaCorr = zone[ultima].UltVertice;
+        e.ZonaCorrente = zone[ultima];
+        e.ContornoZonaCorr = vertici[ultima];
+        e.UltVertZonaCorr = zone[ultima].UltVertice;
     }
 
     MostraMessaggio(TestoImportazione(ultima + 1, static_cast<int>(scelte.size())), IconaMsg::Informazione,
@@ -102,5 +102,7 @@ int ImportaArmature(const std::string& percorso, Modello& m) {
     DetraiArmatureNodi(-1, m);
     return 0;
 }
+
+int ImportaArmature(const std::string& percorso) { return ImportaArmature(percorso, M, Edit); }
 
 }  // namespace vilmor

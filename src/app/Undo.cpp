@@ -9,7 +9,6 @@
 #include "model/Estensioni.h"
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
-#include "model/Servizi.h"
 #include "model/definizioni.h"
 
 namespace vilmor {

@@ -4,18 +4,9 @@
 
 #include <string>
 
-namespace vilmor {
+#include "model/definizioni.h"
 
-struct StatoUndo {
-    int UndoPrimo = 0;     // oldest snapshot kept
-    int UndoCorrente = 0;  // state shown now
-    int UndoUltimo = 0;    // newest state redo can reach
-    // Folder where the window's snapshots were written: deleted there whatever the working
-    // folder is later.
-    std::string CartellaUndo;
-    bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
-};
-inline StatoUndo Undo;
+namespace vilmor {
 
 std::string NomeFileUndo(int numero, const std::string& prefisso = "UNSOL");
 bool SalvaStatoFile(const std::string& nome);

@@ -3,24 +3,12 @@
 // length, number, spacing and diameter chosen once in the multiple-insertion dialog.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "base/Piattaforma.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
-
-// The values of the multiple-insertion dialog; the face is `Edit.LatoMulti`. The dialog resets
-// them at every opening.
-struct DatiAggMulti {
-    std::array<bool, 2> ApplicaDirMulti{true, true};  // bars in direction 1, in direction 2
-    int DiamMulti1 = 12, DiamMulti2 = 12;              // mm
-    int NumFerriMulti1 = 6, NumFerriMulti2 = 6;
-    float PassoMulti1 = 10, PassoMulti2 = 10;          // cm
-    float LungMulti1 = 240, LungMulti2 = 240;          // bar length, cm
-};
-inline DatiAggMulti AggMulti;
 
 // The multiple-insertion dialog, installed in `Piatt.FrmAggMulti`. One modal call: it fills
 // `AggMulti`, `Edit.LatoMulti` and `ErroreOperazione` (0 confirmed with at least one direction

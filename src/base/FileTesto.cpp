@@ -365,7 +365,7 @@ bool FileInSostituzione::Chiudi() {
     int err = ::fsync(fd_) != 0 ? errno : 0;
     if (::close(fd_) != 0 && err == 0) err = errno;
     fd_ = -1;
-    if (err == 0 && GuastoScritturaProva && GuastoScritturaProva(percorso_)) err = EIO;
+    if (err == 0 && Piatt.GuastoScritturaProva && Piatt.GuastoScritturaProva(percorso_)) err = EIO;
     if (err != 0) return Guasto(err);
     return true;
 }

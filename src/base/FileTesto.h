@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <ctime>
 #include <exception>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -161,8 +160,5 @@ bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa = true);
 // Writes to a temporary name beside the target and renames it over the target, so a failed
 // write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa = true);
-
-// Test seam: when set and it returns true the write fails as if the disk had refused it.
-inline std::function<bool(const std::string& percorso)> GuastoScritturaProva;
 
 }  // namespace vilmor

@@ -117,12 +117,16 @@ public:
 // the program's own table answers.
 class ServerSezioni;
 
-// The multiple-insertion dialog of the zones around columns and piles (design/ZonePilastri.h).
+// The multiple-insertion dialog of the zones around columns and piles (app/ZonePilastri.h).
 class DialogoAggMulti;
+
+// The output of the drawing primitives (base/Primitive.h).
+class SinkDisegno;
 
 // The installed implementations; null until the program or a test installs one.
 // A missing message box writes "[title] text" to stderr and gives the safe answer: No to a
 // Yes/No question, Cancel where there is one.
+// The process-wide state of the layers above is listed in model/definizioni.h.
 struct Piattaforma {
     Messaggi* Msg = nullptr;
     SuperficieVideo* Ctrl_Vid = nullptr;
@@ -131,6 +135,12 @@ struct Piattaforma {
     FinestraPrincipale* Finestra = nullptr;
     ServerSezioni* Sezioni = nullptr;
     DialogoAggMulti* FrmAggMulti = nullptr;
+    SinkDisegno* SinkVideo = nullptr;  // output selector 0
+    SinkDisegno* SinkDxf = nullptr;    // any selector but 0 and -1
+    // Pauses of the save sequence; tests and tools switch them off.
+    bool PauseAttive = true;
+    // Test seam: when set and it returns true the write fails as if the disk had refused it.
+    std::function<bool(const std::string& percorso)> GuastoScritturaProva;
 };
 inline Piattaforma Piatt;
 

@@ -1,10 +1,12 @@
 #include "base/Primitive.h"
 
+#include "base/Piattaforma.h"
+
 namespace vilmor {
 namespace {
 SinkDisegno* Destinazione(int uscita) {
     if (uscita == -1) return nullptr;
-    return uscita == 0 ? Sink.Video : Sink.Dxf;
+    return uscita == 0 ? Piatt.SinkVideo : Piatt.SinkDxf;
 }
 }  // namespace
 

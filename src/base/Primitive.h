@@ -1,6 +1,7 @@
 // The drawing primitives. Every drawer of the plan and the sections calls these with plan
 // coordinates in centimetres and an output selector: 0 the plan picture, -1 measure only
-// (nothing is drawn), any other value the DXF output. Behind them one sink per output.
+// (nothing is drawn), any other value the DXF output. Behind them one sink per output, installed
+// in `Piatt.SinkVideo` and `Piatt.SinkDxf`.
 #pragma once
 
 #include <string>
@@ -32,12 +33,6 @@ public:
     // Only the DXF output has dimension entities; the screen draws its dimensions from lines.
     virtual void Quota(const EntitaQuota&) {}
 };
-
-struct SinkAttivi {
-    SinkDisegno* Video = nullptr;  // selector 0
-    SinkDisegno* Dxf = nullptr;    // any selector but 0 and -1
-};
-inline SinkAttivi Sink;
 
 void DisLinea(float X1, float Y1, float X2, float Y2, int layer, int stile, int uscita);
 void DisCerchio(float X, float Y, float raggio, int layer, int stile, int uscita);

@@ -52,13 +52,4 @@ inline float LeggiPassoDiff(int strato) { return LeggiPassoDiff(M, strato); }
 inline void SettaPassoDiff(int strato, float passo) { SettaPassoDiff(M, strato, passo); }
 inline std::optional<float> LeggiPassoDiffVar(int strato) { return LeggiPassoDiffVar(M, strato); }
 
-// Range and levels of the colour map on display: set by the map range controls, read by the
-// colour maps and the punching map.
-struct ScalaMappe {
-    float ScalaMin = 0;
-    float ScalaMax = 0;
-    std::array<double, 21> LivelliMappa{};
-};
-inline ScalaMappe Mappa;
-
 }  // namespace vilmor

@@ -25,11 +25,14 @@ const char* NomeStrato(int strato) {
     }
 }
 
-// The working outlines of m in the frame of direction dir: PoligonoLavoro and ForiLavoro.
-void RiempiLavoro(const Modello& m, int dir) {
+}  // namespace
+
+LavoroStrato PreparaLavoro(const Modello& m, int direzione) {
+    const int dir = direzione == 0 ? 0 : 1;
+    LavoroStrato l;
     const ContorniLavoro& c = m.Contorni;
     const int n = std::max(0, std::min(c.UltVertContornoArm + 1, static_cast<int>(c.ContornoArmatura.size())));
-    std::vector<Punto>& P = Edit.PoligonoLavoro;
+    std::vector<Punto>& P = l.PoligonoLavoro;
     P.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const Punto& v = c.ContornoArmatura[static_cast<size_t>(i)];
@@ -38,20 +41,19 @@ void RiempiLavoro(const Modello& m, int dir) {
     const GeometriaSoletta& g = m.Soletta;
     const int fori = std::max(0, std::min({g.NumFori, static_cast<int>(g.NumVertForo.size()),
                                            static_cast<int>(c.ContornoForiArm.size())}));
-    ForiLavoro.resize(static_cast<size_t>(fori));
+    l.ForiLavoro.resize(static_cast<size_t>(fori));
     for (int j = 0; j < fori; ++j) {
         const std::vector<Punto>& riga = c.ContornoForiArm[static_cast<size_t>(j)];
         const int nv = std::max(0, std::min(g.NumVertForo[static_cast<size_t>(j)] + 1, static_cast<int>(riga.size())));
-        std::vector<Punto>& F = ForiLavoro[static_cast<size_t>(j)];
+        std::vector<Punto>& F = l.ForiLavoro[static_cast<size_t>(j)];
         F.resize(static_cast<size_t>(nv));
         for (int k = 0; k < nv; ++k) {
             const Punto& v = riga[static_cast<size_t>(k)];
             F[static_cast<size_t>(k)] = RuotaDirArmatura(m.Progetto, dir, v.X, v.Y);
         }
     }
+    return l;
 }
-
-}  // namespace
 
 std::string TestoValore(float v) {
     char b[32];
@@ -65,8 +67,8 @@ std::string DescriviSaltato(const ElementoSaltato& s) {
     return voce + ": " + s.Motivo;
 }
 
-EsitoStrato CalcolaBarreDirezione(const Modello& m, float offsetX, float offsetY, int direzione, float passo,
-                                  int diametro, int uscita) {
+EsitoStrato CalcolaBarreDirezione(const Modello& m, LavoroStrato& lavoro, float offsetX, float offsetY, int direzione,
+                                  float passo, int diametro, int uscita) {
     EsitoStrato esito;
     const int dir = direzione == 0 ? 0 : 1;
     const std::array<float, 4>& lim = dir == 0 ? m.Contorni.LimitiArmDir1 : m.Contorni.LimitiArmDir2;
@@ -88,11 +90,12 @@ EsitoStrato CalcolaBarreDirezione(const Modello& m, float offsetX, float offsetY
     righe = std::max<int64_t>(righe, 1);
 
     ScansioneRighe scan;
-    scan.AggiungiAnello(Edit.PoligonoLavoro, -1, ScansioneRighe::Ruolo::Pieno);
+    scan.AggiungiAnello(lavoro.PoligonoLavoro, -1, ScansioneRighe::Ruolo::Pieno);
     const GeometriaSoletta& g = m.Soletta;
-    const int fori = std::min({g.NumFori, static_cast<int>(g.NumVertForo.size()), static_cast<int>(ForiLavoro.size())});
+    const int fori =
+        std::min({g.NumFori, static_cast<int>(g.NumVertForo.size()), static_cast<int>(lavoro.ForiLavoro.size())});
     for (int j = 0; j < fori; ++j) {
-        const std::vector<Punto>& F = ForiLavoro[static_cast<size_t>(j)];
+        const std::vector<Punto>& F = lavoro.ForiLavoro[static_cast<size_t>(j)];
         const int nv = std::min(g.NumVertForo[static_cast<size_t>(j)] + 1, static_cast<int>(F.size()));
         if (nv > 0) scan.AggiungiAnello(F, nv, ScansioneRighe::Ruolo::Vuoto);
     }
@@ -111,17 +114,13 @@ EsitoStrato CalcolaBarreDirezione(const Modello& m, float offsetX, float offsetY
                 DisLinea(a.X + offsetX, a.Y + offsetY, b.X + offsetX, b.Y + offsetY, layer, 0, uscita);
             } else if (uscita == -1) {
                 bool saltato = false;
-                LungFerroSez = MisuraFerriSez(parametri, 0, 0, x0, x1, diametro, 1, 1, &saltato);
+                const int lung = MisuraFerriSez(parametri, 0, 0, x0, x1, diametro, 1, 1, &saltato);
                 if (saltato) ++esito.TrattiSaltati;
-                Edit.LungTotFerri += static_cast<float>(LungFerroSez);
+                lavoro.LungTotFerri += static_cast<float>(lung);
             }
         }
     }
     return esito;
-}
-
-void CalcolaBarreDirezione(float offsetX, float offsetY, int direzione, float passo, int diametro, int uscita) {
-    CalcolaBarreDirezione(M, offsetX, offsetY, direzione, passo, diametro, uscita);
 }
 
 void ComputaDiffusa(Modello& m, float offsetX, float offsetY, int lato, int uscita,
@@ -129,16 +128,14 @@ void ComputaDiffusa(Modello& m, float offsetX, float offsetY, int lato, int usci
     MagliaDiffusa& d = m.Diffusa;
     const bool sup = lato == 0;
     for (int dir = 0; dir <= 1; ++dir) {
-        RiempiLavoro(m, dir);
+        LavoroStrato lavoro = PreparaLavoro(m, dir);
         const int strato = (sup ? 0 : 1) + 2 * dir;
         const int diametro = dir == 0 ? (sup ? d.DiamDiffSup1 : d.DiamDiffInf1) : (sup ? d.DiamDiffSup2 : d.DiamDiffInf2);
         const float passo = dir == 0 ? (sup ? d.PassoDiffSup1 : d.PassoDiffInf1) : (sup ? d.PassoDiffSup2 : d.PassoDiffInf2);
-        Edit.LungTotFerri = 0;
-        EsitoStrato esito = CalcolaBarreDirezione(m, offsetX, offsetY, dir, passo, diametro, uscita);
+        EsitoStrato esito = CalcolaBarreDirezione(m, lavoro, offsetX, offsetY, dir, passo, diametro, uscita);
         if (uscita != -1) continue;
 
-        if (!esito.PassoValido || !esito.ContornoValido) Edit.LungTotFerri = 0;
-        const float lung = Edit.LungTotFerri;
+        const float lung = esito.PassoValido && esito.ContornoValido ? lavoro.LungTotFerri : 0;
         const float peso = static_cast<float>(static_cast<double>(AreaBarra(diametro)) * 0.00785 * lung);
         float& L = dir == 0 ? (sup ? d.LungDiffSup1 : d.LungDiffInf1) : (sup ? d.LungDiffSup2 : d.LungDiffInf2);
         float& P = dir == 0 ? (sup ? d.PesoDiffSup1 : d.PesoDiffInf1) : (sup ? d.PesoDiffSup2 : d.PesoDiffInf2);

@@ -11,25 +11,21 @@
 
 namespace vilmor {
 
-// An item the bar-layout pass could not lay out: it contributes nothing to the totals.
-enum class GenereSaltato { StratoDiffuso, Zona };
-struct ElementoSaltato {
-    GenereSaltato Genere = GenereSaltato::Zona;
-    // StratoDiffuso: the layer (0 upper face direction 1, 1 lower face direction 1, 2 upper
-    // face direction 2, 3 lower face direction 2); Zona: the zone's index.
-    int Indice = 0;
-    // Runs of a diffuse layer left out (the rest of the layer is measured); 0: the whole item.
-    int Tratti = 0;
-    std::string Motivo;
-};
 // One line naming the item and the reason, for the user.
 std::string DescriviSaltato(const ElementoSaltato& s);
 // A number in the reasons: the shortest text that reads back the same, with a point.
 std::string TestoValore(float v);
 
-// Working outlines of the openings in the frame of the layer being laid out (opening, vertex),
-// the companion of `PoligonoLavoro`; both hold the last frame used.
-inline std::vector<std::vector<Punto>> ForiLavoro;
+// The working outlines of one layer in the frame of its bar direction, and what the layer
+// measured: the pass's own scratch, never shared with another pass or another model.
+struct LavoroStrato {
+    std::vector<Punto> PoligonoLavoro;           // working outline of the slab
+    std::vector<std::vector<Punto>> ForiLavoro;  // working outlines of the openings (opening, vertex)
+    float LungTotFerri = 0;                      // developed length measured (cm)
+};
+// The working outlines of m turned into the frame of direction 0 (bar direction 1) or any
+// other value (direction 2); nothing measured yet.
+LavoroStrato PreparaLavoro(const Modello& m, int direzione);
 
 // What a layer's layout met: an unusable spacing or outline (nothing laid out) and the runs that
 // could not be divided into deliverable bars (measured as 0).
@@ -46,11 +42,10 @@ void ComputaDiffusa(Modello& m, float offsetX, float offsetY, int lato, int usci
                     std::vector<ElementoSaltato>* saltati = nullptr);
 void ComputaDiffusa(float offsetX, float offsetY, int lato, int uscita);
 
-// One layer (direction 0: bar direction 1, otherwise direction 2) on `Edit.PoligonoLavoro` (the
-// working outline) and `ForiLavoro`, both already in that direction's frame. Bars are drawn on
-// layer 20 or 21; output -1 adds each bar run's developed length to `Edit.LungTotFerri`.
-EsitoStrato CalcolaBarreDirezione(const Modello& m, float offsetX, float offsetY, int direzione, float passo,
-                                  int diametro, int uscita);
-void CalcolaBarreDirezione(float offsetX, float offsetY, int direzione, float passo, int diametro, int uscita);
+// One layer (direction 0: bar direction 1, otherwise direction 2) on the working outlines of
+// `lavoro`, already in that direction's frame. Bars are drawn on layer 20 or 21; output -1 adds
+// each bar run's developed length to `lavoro.LungTotFerri`.
+EsitoStrato CalcolaBarreDirezione(const Modello& m, LavoroStrato& lavoro, float offsetX, float offsetY, int direzione,
+                                  float passo, int diametro, int uscita);
 
 }  // namespace vilmor

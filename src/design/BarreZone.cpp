@@ -110,14 +110,12 @@ EsitoZona FerriZona(const Modello& m, int z, float offsetX, float offsetY, int u
     // The outline and the stored extents of the zone in the frame of its bars.
     const std::vector<Punto>& riga = za.VerticiZone[static_cast<size_t>(z)];
     const int n = std::max(0, std::min(zona.UltVertice + 1, static_cast<int>(riga.size())));
-    std::vector<Punto>& P = Edit.PoligonoLavoro;
-    P.resize(static_cast<size_t>(n));
+    std::vector<Punto> P(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) P[static_cast<size_t>(k)] = RuotaDirArmatura(pr, dir, riga[k].X, riga[k].Y);
     const Punto lo = dir == 0 ? RuotaDirArmatura(pr, dir, zona.XMin1, zona.YMin1) : RuotaDirArmatura(pr, dir, zona.XMin2, zona.YMin2);
     const Punto hi = dir == 0 ? RuotaDirArmatura(pr, dir, zona.XMax1, zona.YMax1) : RuotaDirArmatura(pr, dir, zona.XMax2, zona.YMax2);
     const float ymin = lo.Y, ymax = hi.Y;
 
-    Edit.LungTotFerri = 0;
     const float passo = zona.Passo;
     int64_t righe = -1;
     if (!std::isfinite(ymin) || !std::isfinite(ymax)) {
@@ -184,14 +182,12 @@ EsitoZona FerriZona(const Modello& m, int z, float offsetX, float offsetY, int u
             if (laps < 0) nonDivisibile = true;
             else totale += L + static_cast<float>(laps) * static_cast<float>(A);
         }
-        Edit.LungTotFerri = totale;
     }
 
     if (nonDivisibile) {
         e.Saltata = true;
         e.Motivo = "barre più lunghe di " + TestoValore(lungMax) + " cm non suddivisibili con sovrapposizioni di " +
                    std::to_string(A) + " cm: armatura non computata";
-        Edit.LungTotFerri = 0;
     } else {
         e.LungTotale = totale;
     }
@@ -211,7 +207,7 @@ void CalcolaFerriZone(Modello& m, float offsetX, float offsetY, int lato, int us
             za.Zone[static_cast<size_t>(z)].LungTotale = e.LungTotale;
             if (e.Saltata && saltati) saltati->push_back({GenereSaltato::Zona, z, 0, e.Motivo});
         } else if (uscita >= 0) {
-            DisFerroInt(offsetX, offsetY, z, e.Etichetta1, e.Etichetta2, uscita);
+            DisFerroInt(m, offsetX, offsetY, z, e.Etichetta1, e.Etichetta2, uscita);
         }
     }
 }
@@ -220,19 +216,21 @@ void CalcolaFerriZone(float offsetX, float offsetY, int lato, int uscita) {
     CalcolaFerriZone(M, offsetX, offsetY, lato, uscita, nullptr);
 }
 
-std::vector<ElementoSaltato> CalcolaArmature(Modello& m) {
+const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m) {
     std::vector<ElementoSaltato> saltati;
-    if (m.Soletta.NumVertContorno <= 0) return saltati;
-    ComputaDiffusa(m, 0, 0, 0, -1, &saltati);
-    ComputaDiffusa(m, 0, 0, 1, -1, &saltati);
-    CalcolaFerriZone(m, 0, 0, 0, -1, &saltati);
-    CalcolaFerriZone(m, 0, 0, 1, -1, &saltati);
-    return saltati;
+    if (m.Soletta.NumVertContorno > 0) {
+        ComputaDiffusa(m, 0, 0, 0, -1, &saltati);
+        ComputaDiffusa(m, 0, 0, 1, -1, &saltati);
+        CalcolaFerriZone(m, 0, 0, 0, -1, &saltati);
+        CalcolaFerriZone(m, 0, 0, 1, -1, &saltati);
+    }
+    m.ElementiSaltati = std::move(saltati);
+    return m.ElementiSaltati;
 }
 
-void CalcolaArmature() { ElementiSaltati = CalcolaArmature(M); }
+void CalcolaArmature() { CalcolaArmature(M); }
 
 // The geometry of the representative bar arrives with the zone annotation.
-void DisFerroInt(float, float, int, const std::string&, const std::string&, int) {}
+void DisFerroInt(const Modello&, float, float, int, const std::string&, const std::string&, int) {}
 
 }  // namespace vilmor

@@ -15,10 +15,6 @@
 
 namespace vilmor {
 
-// The items the last `CalcolaArmature()` could not lay out (they count 0 in the totals), in the
-// order met: the diffuse layers of the upper face, of the lower face, then the zones.
-inline std::vector<ElementoSaltato> ElementiSaltati;
-
 // Laps of a bar of length L with pieces of at most lungMax and laps of A: 0 when L <= lungMax;
 // -1 when it cannot be divided (lungMax <= A, or not a number, or beyond any sensible count).
 int NumeroSovrapposizioni(float L, float lungMax, int A);
@@ -49,13 +45,15 @@ void CalcolaFerriZone(Modello& m, float offsetX, float offsetY, int lato, int us
 void CalcolaFerriZone(float offsetX, float offsetY, int lato, int uscita);
 
 // With an outline (`NumVertContorno` > 0): the totals of both faces of the diffuse mesh, then of
-// the upper-face and lower-face zones; returns the items left out. Without one nothing changes.
-std::vector<ElementoSaltato> CalcolaArmature(Modello& m);
-// The same on the project in memory; the items left out go to ElementiSaltati. Shows nothing.
+// the upper-face and lower-face zones; without one no total changes. The items left out (they
+// count 0 in the totals), in the order met (diffuse layers of the upper face, of the lower
+// face, then the zones), go to m's `ElementiSaltati`, which is returned. Shows nothing.
+const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m);
+// The same on the project in memory.
 void CalcolaArmature();
 
-// The representative bar of zone `zona` with its two labels.
-void DisFerroInt(float offsetX, float offsetY, int zona, const std::string& etichetta1,
+// The representative bar of zone `zona` of m with its two labels.
+void DisFerroInt(const Modello& m, float offsetX, float offsetY, int zona, const std::string& etichetta1,
                  const std::string& etichetta2, int uscita);
 
 }  // namespace vilmor

@@ -198,12 +198,15 @@ int MisuraFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float X1, floa
 }
 
 // The drawing of the bar runs arrives with the section drawing; measuring is complete.
-int DisFerriSez(int conteggio, int lato, float, float X1, float X2, int diametro, float,
+int DisFerriSez(const Modello& m, int conteggio, int lato, float, float X1, float X2, int diametro, float,
                 int piegaIniz, int piegaFine, int uscita) {
-    LungFerroSez = 0;
     if (uscita != -1) return 0;
-    LungFerroSez = MisuraFerriSez(ParametriFerriSezione(M), conteggio, lato, X1, X2, diametro, piegaIniz, piegaFine);
-    return LungFerroSez;
+    return MisuraFerriSez(ParametriFerriSezione(m), conteggio, lato, X1, X2, diametro, piegaIniz, piegaFine);
+}
+
+int DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
+                int piegaIniz, int piegaFine, int uscita) {
+    return DisFerriSez(M, conteggio, lato, altezza, X1, X2, diametro, passo, piegaIniz, piegaFine, uscita);
 }
 
 }  // namespace vilmor

@@ -81,10 +81,11 @@ FerriSezione DividiFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float
 int MisuraFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float X1, float X2, int Diametro, int GancioIniz,
                    int GancioFine, bool* saltato = nullptr);
 
-// Total length (cm) of the pieces the last measuring `DisFerriSez` would draw.
-inline int LungFerroSez = 0;
-
-// With uscita -1 the run is only measured: LungFerroSez and the result are its developed length.
+// A bar run of a section of m. With uscita -1 it is only measured: the result is the total
+// length (cm) of the pieces it would draw; any other output gives 0.
+int DisFerriSez(const Modello& m, int conteggio, int lato, float altezza, float X1, float X2, int diametro,
+                float passo, int piegaIniz, int piegaFine, int uscita);
+// The same for the open project.
 int DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
                 int piegaIniz, int piegaFine, int uscita);
 

@@ -5,6 +5,7 @@
 #include "base/Geometria.h"
 #include "base/NumeriAngoli.h"
 #include "model/Impostazioni.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
 

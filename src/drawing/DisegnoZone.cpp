@@ -177,7 +177,8 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
         }
     }
 
-    FerroIntCordolo(ox, oy, z, "", "", uscita);
+    if (Disegno.FerroIntCordolo) Disegno.FerroIntCordolo(m, ox, oy, z, "", "", uscita);
+    else DisFerroInt(m, ox, oy, z, "", "", uscita);
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ void DisegnaPioli(float offsetX, float offsetY, int uscita);
 
 // Every curb in index order: its two long sides and, with more than two legs, two inner lines
 // (layer 3); ticks at the ends of the representative bar, the stirrups at `Passo` (layer 1, none
-// when `Passo` is not positive), and the representative bar with empty labels.
+// when `Passo` is not positive), and the representative bar with empty labels (DisFerroInt, or
+// `Disegno.FerroIntCordolo` when one is installed).
 void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita);
 void DisegnaCordoli(float offsetX, float offsetY, int uscita);
 
@@ -29,9 +30,5 @@ void DisegnaCordoli(float offsetX, float offsetY, int uscita);
 // layout places them, as lines in palette colour 8 on the plan picture. Nothing else.
 void DisegnaFerriZona(const Modello& m, int n, int direzione, int kind);
 void DisegnaFerriZona(int n, int direzione, int kind);
-
-// The representative bar of a curb goes through this (DisFerroInt; tests record it).
-inline void (*FerroIntCordolo)(float offsetX, float offsetY, int zona, const std::string& etichetta1,
-                               const std::string& etichetta2, int uscita) = DisFerroInt;
 
 }  // namespace vilmor

@@ -16,7 +16,6 @@
 #include "base/Testi.h"
 #include "model/FileVerifica.h"
 #include "model/ModuloDir.h"
-#include "model/Servizi.h"
 #include "model/Statistiche.h"
 
 namespace vilmor {
@@ -391,7 +390,7 @@ std::string DataFile(const std::string& percorso) {
 }
 
 void Pausa(int ms) {
-    if (PauseAttive && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (Piatt.PauseAttive && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace vilmor

@@ -23,7 +23,7 @@ std::string TrovaFileArmature(const std::string& percorsoSoletta);
 // The whole model in the current format, as bytes of the file.
 std::string TestoArmature(const Modello& m);
 // Writes the whole model in the current format; false (after the message) when it failed.
-bool ScriviArmature(const std::string& percorso, const Modello& m = M, bool avvisa = true);
+bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa = true);
 
 enum class EsitoArmature {
     Letto,          // read and committed
@@ -34,7 +34,7 @@ enum class EsitoArmature {
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
 // The node residuals are the caller's to bring up to date.
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m = M);
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m);
 
 // The header that follows the version line of a file of version v: the slab's time stamp
 // (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
@@ -57,20 +57,19 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
 
 // Load step: the reinforcement file beside the slab, or the automatic dimensions when none
 // (Ignorato then too).
-EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m = M);
+EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m);
 
 // Save of the reinforcement and of the verification file: both are written to temporary
 // files first and replace the old ones only when both are written. False when nothing or
 // not all was written.
-bool SalvaArmature(const std::string& percorsoSoletta, Modello& m = M);
+bool SalvaArmature(const std::string& percorsoSoletta, Modello& m);
 
 // True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).
 bool ConfrontaData(std::string& stamp, std::string& dataSoletta);
 // Date and time of the last change of a file, "dd/MM/yyyy HH:mm:ss"; "" when unknown.
 std::string DataFile(const std::string& percorso);
 
-// Pauses of the save sequence; tests switch them off.
-inline bool PauseAttive = true;
+// A pause of the save sequence, unless `Piatt.PauseAttive` is off.
 void Pausa(int ms);
 
 

@@ -1,20 +1,11 @@
 // The four slab files opened last, most recent first, kept between runs in "Vilmor.MEM".
 #pragma once
 
-#include <array>
 #include <string>
 
+#include "model/definizioni.h"
+
 namespace vilmor {
-
-inline constexpr int MaxRecenti = 4;
-
-// Entries 0 .. NumRecenti - 1 are in use, distinct without regard to case; entry 0 is the
-// most recent. "Anonimo" and the empty text are never entered.
-struct ListaRecenti {
-    std::array<std::string, MaxRecenti> ElencoRecenti{};
-    int NumRecenti = 0;
-};
-inline ListaRecenti Recenti;
 
 // Full path of the list file in `Dir.CartellaImpostazioni`.
 std::string FileRecenti();

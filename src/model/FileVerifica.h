@@ -10,10 +10,10 @@ namespace vilmor {
 
 // "set" + the slab number in four digits + ".SET" in the working folder; "" when the number
 // does not fit.
-std::string NomeFileVerifica(int numero, const Modello& m = M);
+std::string NomeFileVerifica(int numero, const Modello& m);
 // The file's bytes for the model's nodes.
 std::string TestoVerifica(const Modello& m);
 // Writes the file; false (after the message) when the number gives no name or the write failed.
-bool SalvaSet(int numero, const Modello& m = M);
+bool SalvaSet(int numero, const Modello& m);
 
 }  // namespace vilmor

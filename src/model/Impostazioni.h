@@ -1,4 +1,6 @@
-// Process-wide settings, the current materials and the command identifiers.
+// The process-wide settings, the current materials and the command identifiers. Their
+// instances `Imp`, `Mat` and `Comandi` are listed with every process-wide group in
+// definizioni.h.
 //
 // The settings carry their program defaults here; `ImpostaDefault` (Resource.h) puts them back
 // by resetting `Imp` to its initialisers, so a member added to `Impostazioni` needs its default
@@ -12,9 +14,22 @@
 #include <cstdint>
 #include <string>
 
-#include "model/definizioni.h"
-
 namespace vilmor {
+
+struct Calcestruzzo {
+    std::string Nome;
+    std::string ClassiEsposizione;
+    double Rck = 0, Fck = 0, Fctm = 0, Ecm = 0, EcmCalcolo = 0;
+    double Poisson = 0, Poisson2 = 0, Dilatazione = 0, G = 0, Densita = 0, FckNominale = 0;
+};
+
+struct Acciaio {
+    std::string Nome;
+    std::string Descrizione;
+    double TensAmmissibile = 0;
+    int32_t AderenzaMigliorata = 0;
+    double Fyk = 0, Ftk = 0, Allungamento = 0, E = 0, G = 0, Poisson = 0, Dilatazione = 0, Densita = 0;
+};
 
 struct Impostazioni {
     // Limits of the diffuse-mesh design (diameters mm, spacings cm).
@@ -104,9 +119,5 @@ struct IdentificatoriComandi {
             IdQuotaContinua = 0, IdSpostaQuota = 0, IdVisQuota = 0, IdQuotaAuto = 0;
     int32_t IdComputo = 0;
 };
-
-inline Impostazioni Imp;
-inline Materiali Mat;
-inline IdentificatoriComandi Comandi;
 
 }  // namespace vilmor

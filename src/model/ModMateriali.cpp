@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Impostazioni.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
 namespace {

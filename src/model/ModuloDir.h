@@ -8,13 +8,9 @@
 #include <string>
 #include <system_error>
 
-namespace vilmor {
+#include "model/definizioni.h"
 
-struct Cartelle {
-    std::string CartellaProgramma;     // folder of the running program
-    std::string CartellaImpostazioni;  // folder of the settings and recent-files files
-};
-inline Cartelle Dir;
+namespace vilmor {
 
 // Program folder from the running executable; settings folder $XDG_CONFIG_HOME/vilmor, else
 // $HOME/.config/vilmor (relative values ignored), else the program folder. Nothing is created.

@@ -2,6 +2,7 @@
 
 #include "base/Piattaforma.h"
 #include "model/ModMateriali.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
 namespace {

@@ -31,10 +31,8 @@ ServerSezioni& ServerLocale();
 // The one installed in Piatt.Sezioni, else the local table.
 ServerSezioni& ServerAttivo();
 
-// The working record the data calls fill.
-inline SezionePilastro SezioneCorrente;
-
-// Each returns false when the server could not be reached or the call failed.
+// Each returns false when the server could not be reached or the call failed; the data calls
+// fill `SezioneCorrente`.
 bool NuovoIdSezione(int32_t forma, int32_t numero, int32_t& id1, int32_t& id2);
 bool LeggiDatiSezione(int32_t id1, int32_t id2);
 bool LeggiDatiComposte(int32_t forma, int32_t id2);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/ArchivioPilastri.h"
+#include "model/Impostazioni.h"
 #include "model/ModelloAnalisi.h"
 
 namespace vilmor {
@@ -92,19 +93,16 @@ struct SezionePilastro {
     float Dim4 = 0;
 };
 
-struct Calcestruzzo {
-    std::string Nome;
-    std::string ClassiEsposizione;
-    double Rck = 0, Fck = 0, Fctm = 0, Ecm = 0, EcmCalcolo = 0;
-    double Poisson = 0, Poisson2 = 0, Dilatazione = 0, G = 0, Densita = 0, FckNominale = 0;
-};
-
-struct Acciaio {
-    std::string Nome;
-    std::string Descrizione;
-    double TensAmmissibile = 0;
-    int32_t AderenzaMigliorata = 0;
-    double Fyk = 0, Ftk = 0, Allungamento = 0, E = 0, G = 0, Poisson = 0, Dilatazione = 0, Densita = 0;
+// An item the bar-layout pass could not lay out: it contributes nothing to the totals.
+enum class GenereSaltato { StratoDiffuso, Zona };
+struct ElementoSaltato {
+    GenereSaltato Genere = GenereSaltato::Zona;
+    // StratoDiffuso: the layer (0 upper face direction 1, 1 lower face direction 1, 2 upper
+    // face direction 2, 3 lower face direction 2); Zona: the zone's index.
+    int Indice = 0;
+    // Runs of a diffuse layer left out (the rest of the layer is measured); 0: the whole item.
+    int Tratti = 0;
+    std::string Motivo;
 };
 
 struct RECT {
@@ -199,6 +197,8 @@ struct Modello {
     ZoneArmatura Zone;
     ContorniLavoro Contorni;
     SezioniQuote SezQuote;
+    // What the last bar layout of this model left out, in the order met.
+    std::vector<ElementoSaltato> ElementiSaltati;
 };
 
 // ---- Process-wide groups. ----
@@ -211,7 +211,6 @@ struct EditZone {
     int ZonaSelezionata = 0;
     int MantieniRiferimento = 0;
     int EntrambiLati = 0;
-    float LungTotFerri = 0;
     int LatoMulti = 0;
     float RichiestaMaxSel = 0;
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
@@ -278,6 +277,7 @@ struct StatoVista {
     int Scala50Corrente = 1;  // scale style of the drawing pass: non-zero 1:50, 0 1:100
     int MostraManiglie = 0;   // draw the zone grips at the next redraw
     int EditPerimetro = 0;    // 1 while the outline editor is open
+    int AvvisoPunzMostrato = 0;  // one-time warning of the punching view: shown only while 0
 };
 
 // Where the DXF pass under way writes: the R12 form, and the slab's place in the drawing (cm).
@@ -286,14 +286,84 @@ struct StatoDxf {
     float OffsetDxfX = 0, OffsetDxfY = 0;
 };
 
+// Range and levels of the colour map on display: set by the map range controls, read by the
+// colour maps and the punching map.
+struct ScalaMappe {
+    float ScalaMin = 0;
+    float ScalaMax = 0;
+    std::array<double, 21> LivelliMappa{};
+};
+
+// The values of the multiple-insertion dialog; the face is `Edit.LatoMulti`. The dialog resets
+// them at every opening.
+struct DatiAggMulti {
+    std::array<bool, 2> ApplicaDirMulti{true, true};  // bars in direction 1, in direction 2
+    int DiamMulti1 = 12, DiamMulti2 = 12;              // mm
+    int NumFerriMulti1 = 6, NumFerriMulti2 = 6;
+    float PassoMulti1 = 10, PassoMulti2 = 10;          // cm
+    float LungMulti1 = 240, LungMulti2 = 240;          // bar length, cm
+};
+
+struct Cartelle {
+    std::string CartellaProgramma;     // folder of the running program
+    std::string CartellaImpostazioni;  // folder of the settings and recent-files files
+};
+
+inline constexpr int MaxRecenti = 4;
+
+// Entries 0 .. NumRecenti - 1 are in use, distinct without regard to case; entry 0 is the
+// most recent. "Anonimo" and the empty text are never entered.
+struct ListaRecenti {
+    std::array<std::string, MaxRecenti> ElencoRecenti{};
+    int NumRecenti = 0;
+};
+
+// Undo and redo on whole-model snapshots, each a reinforcement file in the working folder.
+struct StatoUndo {
+    int UndoPrimo = 0;     // oldest snapshot kept
+    int UndoCorrente = 0;  // state shown now
+    int UndoUltimo = 0;    // newest state redo can reach
+    // Folder where the window's snapshots were written: deleted there whatever the working
+    // folder is later.
+    std::string CartellaUndo;
+    bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
+};
+
+// Entries of the drawing subsystem that the project model calls after a load, an undo or a
+// change of the diffuse mesh. The drawing code installs them; until then nothing is drawn.
+struct ServiziDisegno {
+    void (*ZoomEstensione)() = nullptr;
+    void (*Ridisegna)(int uscita) = nullptr;
+    // The automatic dimensions of a slab without a reinforcement file.
+    void (*QuotaturaAutomatica)(Modello& m) = nullptr;
+    // The representative bar of a curb of m; DisFerroInt when none is installed (tests record it).
+    void (*FerroIntCordolo)(const Modello& m, float offsetX, float offsetY, int zona, const std::string& etichetta1,
+                            const std::string& etichetta2, int uscita) = nullptr;
+};
+
+// ---- Every process-wide instance. ----
+// The platform's (message boxes, windows, drawing sinks, test seams) is `Piatt`
+// (base/Piattaforma.h); every other one is here. Tests save and restore them all with one
+// guard (tests/support/GlobaliProva.h): a group added here goes there too.
+
 // Outcome of the last load step, file test or dialog: 0 ok, 1 a file refused, -1 archive
 // missing, file-system error, or a dialog cancelled. Callers stop when it is not 0.
 inline int ErroreOperazione = 0;
 
-inline Modello M;           // the project in memory
+inline Modello M;  // the project in memory
 inline EditZone Edit;
 inline StratiDisegno Strati;
 inline StatoVista Vista;
+inline Impostazioni Imp;
+inline Materiali Mat;
+inline IdentificatoriComandi Comandi;
+inline Cartelle Dir;
+inline ListaRecenti Recenti;
+inline StatoUndo Undo;
+inline ScalaMappe Mappa;
+inline DatiAggMulti AggMulti;
+inline ServiziDisegno Disegno;
+inline SezionePilastro SezioneCorrente;  // the working record the section-server calls fill
 inline StatoDxf EsportaDxf;
 
 }  // namespace vilmor

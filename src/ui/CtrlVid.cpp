@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "drawing/Zoom.h"
-#include "model/Servizi.h"
+#include "model/definizioni.h"
 #include "model/definizioni.h"
 
 namespace vilmor {

@@ -4,7 +4,7 @@
 #include "base/Testi.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
-#include "model/Servizi.h"
+#include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 
@@ -71,7 +71,7 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.PropertyGrid1 = pannello_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
     Piatt.Dialoghi = dialoghi_.get();
-    Sink.Video = &sinkVideo_;
+    Piatt.SinkVideo = &sinkVideo_;
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
 
@@ -98,7 +98,7 @@ FrmMain::~FrmMain() {
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
     if (Piatt.Dialoghi == dialoghi_.get()) Piatt.Dialoghi = nullptr;
-    if (Sink.Video == &sinkVideo_) Sink.Video = nullptr;
+    if (Piatt.SinkVideo == &sinkVideo_) Piatt.SinkVideo = nullptr;
 }
 
 void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }

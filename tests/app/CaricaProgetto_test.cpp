@@ -12,6 +12,7 @@
 #include "model/Impostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -24,33 +25,22 @@ namespace {
 const std::string Campione = std::string(VILMOR_ESEMPI) + "/solaio1";
 
 struct ProgettoProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
-    Modello vecchio;
-    std::string xdg;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
     void SetUp() override {
-        vecchio = M;
         M = Modello{};
-        const char* x = std::getenv("XDG_CONFIG_HOME");
-        xdg = x ? x : "";
-        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
         ImpostaCartelle();
         ImpostaDefault();
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
-        PauseAttive = false;
+        Piatt.PauseAttive = false;
         fs::create_directories(dir / "A");
         fs::copy_file(Campione + "/SOL1.QVR", dir / "A/SOL1.QVR");
         fs::copy_file(Campione + "/ARCHIMPA.AI0", dir / "A/ARCHIMPA.AI0");
     }
-    void TearDown() override {
-        PulisciUndo();
-        M = vecchio;
-        PauseAttive = true;
-        if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
-        else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
-        ImpostaCartelle();
-    }
+    void TearDown() override { PulisciUndo(); }
     std::vector<std::string> Operazioni() const {
         std::vector<std::string> r;
         for (const auto& c : p.Video.Chiamate) r.push_back(c.Op + (c.Testo.empty() ? "" : ":" + c.Testo));

@@ -6,6 +6,7 @@
 
 #include "base/Geometria.h"
 #include "model/FileArmature.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -39,17 +40,12 @@ std::string SolettaInline(const std::vector<std::array<float, 4>>& richieste) {
 }
 
 struct CaricoProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
-    Modello vecchio;
     void SetUp() override {
-        vecchio = M;
         M = Modello{};
-        PauseAttive = false;
-    }
-    void TearDown() override {
-        M = vecchio;
-        PauseAttive = true;
+        Piatt.PauseAttive = false;
     }
     std::string CopiaCampione(const std::string& sotto = "A") {
         fs::create_directories(dir / sotto);
@@ -269,4 +265,32 @@ TEST_F(CaricoProva, MagliaUnicaECopertura) {
     EXPECT_EQ(p.Msg.Visti[0].Testo, "Armatura lato - dir. 1: nodi con armatura ok < 20%\n"
                                     "Armatura lato + dir. 2: nodi con armatura ok < 20%\n" +
                                         consiglio);
+}
+
+// Another slab loaded into its own model leaves the open project and the main window alone;
+// the side-choice hooks go to the window the caller names.
+TEST_F(CaricoProva, AltroModelloLasciaLaFinestra) {
+    ASSERT_EQ(CaricaSolettaProgetto(CopiaCampione()), 0);
+    const std::string prima = dump::StampaModello(M);
+    std::vector<std::array<float, 4>> r(10, std::array<float, 4>{1, 1, 1, 1});
+    r[0] = {0, 0, 1, 1};  // a single-mesh slab
+    ScriviTutto(dir / "S.QVR", SolettaInline(r));
+    Copia(Campione + "/ARCHIMPA.AI0", dir / "ARCHIMPA.AI0");
+    p.Finestra = FinestraRegistrata{};
+
+    Modello altro;
+    ASSERT_EQ(CaricaSoletta(dir / "S.QVR", 0, altro, nullptr), 0);
+    EXPECT_EQ(altro.Progetto.MagliaUnica, -1);
+    EXPECT_EQ(p.Finestra.Lato, -1);
+    EXPECT_TRUE(p.Finestra.LatiVisibili);
+    EXPECT_FALSE(p.Finestra.MagliaUnicaVisibile);
+    EXPECT_EQ(dump::StampaModello(M), prima);
+
+    FinestraRegistrata f;
+    ASSERT_EQ(CaricaSoletta(dir / "S.QVR", 0, altro, &f), 0);
+    EXPECT_EQ(f.Lato, 1);
+    EXPECT_FALSE(f.LatiVisibili);
+    EXPECT_TRUE(f.MagliaUnicaVisibile);
+    EXPECT_EQ(p.Finestra.Lato, -1);
+    EXPECT_EQ(dump::StampaModello(M), prima);
 }

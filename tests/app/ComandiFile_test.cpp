@@ -21,6 +21,7 @@
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 #include "model/Titolo.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -63,37 +64,25 @@ std::map<std::string, std::string> Contenuto(const std::string& cartella) {
 }
 
 struct ComandiProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     DialoghiConModo dialoghi;
     CartellaTemp dir;
-    Modello vecchio;
-    std::string xdg;
-    fs::path cwd;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    fs::path cwd = fs::current_path();
     void SetUp() override {
         Piatt.Dialoghi = &dialoghi;
-        vecchio = M;
         M = Modello{};
-        cwd = fs::current_path();
-        const char* x = std::getenv("XDG_CONFIG_HOME");
-        xdg = x ? x : "";
-        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
         ImpostaCartelle();
         ImpostaDefault();
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
-        PauseAttive = false;
+        Piatt.PauseAttive = false;
         Slab("A", "SOL1.QVR");
     }
     void TearDown() override {
-        GuastoScritturaProva = nullptr;
         fs::current_path(cwd);
         PulisciUndo();
-        M = vecchio;
-        Recenti = ListaRecenti{};
-        PauseAttive = true;
-        if (xdg.empty()) ::unsetenv("XDG_CONFIG_HOME");
-        else ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
-        ImpostaCartelle();
     }
     // A copy of the sample slab, with its archive, under another folder and name.
     std::string Slab(const std::string& cartella, const std::string& nome) {
@@ -317,9 +306,9 @@ TEST_F(ComandiProva, SalvaConNomeRifiutatoONonRiuscito) {
         const auto prima = Contenuto(dir.Percorso());
         dialoghi.Scelte.push_back(c.Annulla ? std::nullopt : std::optional<std::string>(n));
         if (fs::exists(n) && !c.Annulla) p.Msg.Risposte.push_back(c.No ? RispostaMsg::No : RispostaMsg::Si);
-        if (c.Guasto) GuastoScritturaProva = [&](const std::string& q) { return q == n; };
+        if (c.Guasto) Piatt.GuastoScritturaProva = [&](const std::string& q) { return q == n; };
         EXPECT_EQ(SalvaConNome(), -1);
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         EXPECT_EQ(ErroreOperazione, -1);
         EXPECT_EQ(Contenuto(dir.Percorso()), prima) << "nothing written, no temporary file left";
         EXPECT_EQ(M.Progetto.PercorsoSoletta, dir / "A/SOL1.QVR");

@@ -10,6 +10,7 @@
 #include "model/FileArmature.h"
 #include "model/Resource.h"
 #include "model/Statistiche.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
@@ -123,18 +124,18 @@ std::vector<float> Piatto(const std::vector<Punto>& v) {
 }
 
 struct ImportaProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
     Modello m;
-    EditZone vecchioEdit = Edit;
+    EditZone e;
     void SetUp() override {
         ImpostaDefault();
-        ASSERT_EQ(CaricaSoletta(Campione + "/SOL1.QVR", 0, m), 0);
+        ASSERT_EQ(CaricaSoletta(Campione + "/SOL1.QVR", 0, m, nullptr), 0);
         CalcAreeDiffuse(m);
         DetraiArmatureNodi(-1, m);
         p.Msg.Visti.clear();
     }
-    void TearDown() override { Edit = vecchioEdit; }
     std::string Scrivi(const std::string& nome, const std::string& testo) {
         ScriviTutto(dir / nome, testo);
         return dir / nome;
@@ -160,7 +161,7 @@ TEST_F(ImportaProva, CinqueZoneTreImportate) {
     const float primaSup1 = m.Analisi.Nodi[nodo].ResSup1;
 
     const auto zone = CinqueZone();
-    ASSERT_EQ(ImportaArmature(Scrivi("ALTRA.QV0", FileQV0(7, zone, 1)), m), 0);
+    ASSERT_EQ(ImportaArmature(Scrivi("ALTRA.QV0", FileQV0(7, zone, 1)), m, e), 0);
 
     ASSERT_EQ(p.Msg.Visti.size(), 1u);
     EXPECT_EQ(p.Msg.Visti[0].Testo, "Trovate  5 armature integrative.\n 3 importate.");
@@ -189,9 +190,9 @@ TEST_F(ImportaProva, CinqueZoneTreImportate) {
     EXPECT_LT(m.Analisi.Nodi[nodo].ResSup1, primaSup1);
 
     // The working zone holds the last zone of the file.
-    EXPECT_EQ(Campi(Edit.ZonaCorrente), Campi(zone[4].z));
-    EXPECT_EQ(Piatto(Edit.ContornoZonaCorr), Piatto(zone[4].v));
-    EXPECT_EQ(Edit.UltVertZonaCorr, zone[4].z.UltVertice);
+    EXPECT_EQ(Campi(e.ZonaCorrente), Campi(zone[4].z));
+    EXPECT_EQ(Piatto(e.ContornoZonaCorr), Piatto(zone[4].v));
+    EXPECT_EQ(e.UltVertZonaCorr, zone[4].z.UltVertice);
 }
 
 TEST_F(ImportaProva, RegoleDiVersione) {
@@ -199,10 +200,10 @@ TEST_F(ImportaProva, RegoleDiVersione) {
         SCOPED_TRACE(v);
         SetUp();
         m.Progetto.PiegaAncoraggio = 0;
-        Edit.ZonaCorrente.Angolo = 1.5f;  // what the previous zone left must not leak in
-        Edit.ZonaCorrente.Copriferro = 4;
+        e.ZonaCorrente.Angolo = 1.5f;  // what the previous zone left must not leak in
+        e.ZonaCorrente.Copriferro = 4;
         const auto zone = CinqueZone();
-        ASSERT_EQ(ImportaArmature(Scrivi("V.QV0", FileQV0(v, zone, -1)), m), 0);
+        ASSERT_EQ(ImportaArmature(Scrivi("V.QV0", FileQV0(v, zone, -1)), m, e), 0);
         EXPECT_EQ(m.Progetto.PiegaAncoraggio, v >= 7 ? -1 : 0);
         ASSERT_EQ(m.Zone.UltimaZona, 2);
         const int attese[3] = {0, 1, 4};
@@ -217,14 +218,14 @@ TEST_F(ImportaProva, RegoleDiVersione) {
 }
 
 TEST_F(ImportaProva, SenzaZoneEDueVolte) {
-    ASSERT_EQ(ImportaArmature(Scrivi("VUOTO.QV0", FileQV0(7, {}, 0)), m), 0);
+    ASSERT_EQ(ImportaArmature(Scrivi("VUOTO.QV0", FileQV0(7, {}, 0)), m, e), 0);
     ASSERT_EQ(p.Msg.Visti.size(), 1u);
     EXPECT_EQ(p.Msg.Visti[0].Testo, "Trovate  0 armature integrative.\n 0 importate.");
     EXPECT_EQ(m.Zone.UltimaZona, -1);
 
     const std::string f = Scrivi("ALTRA.QV0", FileQV0(7, CinqueZone()));
-    ASSERT_EQ(ImportaArmature(f, m), 0);
-    ASSERT_EQ(ImportaArmature(f, m), 0);
+    ASSERT_EQ(ImportaArmature(f, m, e), 0);
+    ASSERT_EQ(ImportaArmature(f, m, e), 0);
     ASSERT_EQ(m.Zone.UltimaZona, 5);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Campi(m.Zone.Zone[i]), Campi(m.Zone.Zone[i + 3]));
 }
@@ -259,29 +260,29 @@ TEST_F(ImportaProva, FileRifiutatiNonCambianoNulla) {
         m.Zone.UltimaZona = c.Esistenti - 1;
         m.Zone.Zone.assign(static_cast<size_t>(c.Esistenti), Zona{});
         DetraiArmatureNodi(-1, m);
-        Edit.ZonaCorrente.Diametro = 99;
+        e.ZonaCorrente.Diametro = 99;
         const std::string prima = dump::StampaModello(m);
-        EXPECT_EQ(ImportaArmature(Scrivi(c.Nome, c.Testo), m), -1);
+        EXPECT_EQ(ImportaArmature(Scrivi(c.Nome, c.Testo), m, e), -1);
         ASSERT_EQ(p.Msg.Visti.size(), 1u);
         EXPECT_EQ(p.Msg.Visti[0].Testo.substr(0, c.Messaggio.size()), c.Messaggio);
         EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
         EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
         EXPECT_EQ(dump::StampaModello(m), prima);
-        EXPECT_EQ(Edit.ZonaCorrente.Diametro, 99);
+        EXPECT_EQ(e.ZonaCorrente.Diametro, 99);
     }
 
     // Up to the limit exactly, the zones come in.
     p.Msg.Visti.clear();
     m.Zone.UltimaZona = 597;
     m.Zone.Zone.assign(598, Zona{});
-    ASSERT_EQ(ImportaArmature(dir / "PIENO.QV0", m), 0);
+    ASSERT_EQ(ImportaArmature(dir / "PIENO.QV0", m, e), 0);
     EXPECT_EQ(m.Zone.UltimaZona, MaxZone - 1);
     EXPECT_EQ(Piatto(m.Zone.VerticiZone[600]), Piatto(CinqueZone()[4].v));
 
     // A file that has gone: nothing happens.
     p.Msg.Visti.clear();
     const std::string prima = dump::StampaModello(m);
-    EXPECT_EQ(ImportaArmature(dir / "MANCA.QV0", m), -1);
+    EXPECT_EQ(ImportaArmature(dir / "MANCA.QV0", m, e), -1);
     EXPECT_TRUE(p.Msg.Visti.empty());
     EXPECT_EQ(dump::StampaModello(m), prima);
 }

@@ -6,6 +6,7 @@
 
 #include "base/FileTesto.h"
 #include "model/definizioni.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -16,11 +17,10 @@ namespace {
 
 // A slab in a temporary folder; each change moves vertex 1 of the outline.
 struct UndoProva : ::testing::Test {
+    GlobaliProva globali;
     PiattaformaProva p;
     CartellaTemp dir;
-    Modello vecchio;
     void SetUp() override {
-        vecchio = M;
         M = Modello{};
         M.Progetto.NumeroSoletta = 3;
         M.Progetto.CartellaLavoro = dir.Percorso();
@@ -28,10 +28,7 @@ struct UndoProva : ::testing::Test {
         M.Soletta.NumVertContorno = 4;
         Undo = StatoUndo{};
     }
-    void TearDown() override {
-        PulisciUndo();
-        M = vecchio;
-    }
+    void TearDown() override { PulisciUndo(); }
     void Cambia(float y) {
         SalvaStatoUndo();
         M.Soletta.Contorno[1].Y = y;
@@ -93,11 +90,11 @@ TEST_F(UndoProva, SnapshotMancanteENonScrivibile) {
     EXPECT_EQ(M.Soletta.Contorno[1].Y, 200);
 
     // A snapshot that cannot be written leaves the window where it was; one message only.
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     auto prima = Indici();
     EXPECT_FALSE(SalvaStatoUndo());
     EXPECT_FALSE(SalvaStatoUndo());
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     EXPECT_EQ(Indici(), prima);
     EXPECT_EQ(p.Msg.Visti.size(), 2u);
 }

@@ -73,11 +73,6 @@ DatiAggMulti ValoriBase() {
 class ZonePilastri : public ::testing::Test {
 protected:
     AmbienteBarre amb;
-    Modello vecchioM = M;
-    StatoVista vecchiaVista = Vista;
-    StatoUndo vecchioUndo = Undo;
-    DatiAggMulti vecchiAgg = AggMulti;
-    int vecchioErrore = ErroreOperazione;
     PiattaformaProva pp;
     CartellaTemp cartella;
     DialogoProva dlg;
@@ -103,14 +98,6 @@ protected:
         dlg.Valori = ValoriBase();
         Piatt.FrmAggMulti = &dlg;
     }
-    ~ZonePilastri() override {
-        M = vecchioM;
-        Vista = vecchiaVista;
-        Undo = vecchioUndo;
-        AggMulti = vecchiAgg;
-        ErroreOperazione = vecchioErrore;
-    }
-
     static void Colonne(const std::vector<Punto>& pos) {
         M.Soletta.Pilastri.clear();
         for (const Punto& p : pos) {

@@ -316,11 +316,11 @@ TEST(ScriviFileAtomico, GuastoLasciaIlVecchioFile) {
         if (collegamento) fs::create_symlink("vero.QV0", f);
         else fs::rename(dir / "vero.QV0", f);
         const auto prima = Albero(dir.Percorso());
-        GuastoScritturaProva = [](const std::string&) { return true; };
+        Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
         ScrittoreTesto s;
         s.Testo("nuovo");
         bool ok = s.Salva(f);
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         EXPECT_FALSE(ok);
         EXPECT_EQ(Albero(dir.Percorso()), prima) << "old bytes kept, no temporary file left";
         ASSERT_EQ(p.Msg.Visti.size(), 1u);

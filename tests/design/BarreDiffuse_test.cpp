@@ -76,7 +76,6 @@ TEST(BarreDiffuse, PassataDiDisegno) {
     ComputaDiffusa(m, 0, 0, 0, 0);
     ComputaDiffusa(m, 0, 0, 0, 1);
     EXPECT_EQ(Totali(m.Diffusa), prima);
-    EXPECT_EQ(Edit.LungTotFerri, 0);
     for (const SinkRegistrato* s : {&pp.SinkVideo, &pp.SinkDxf}) {
         std::vector<Linea> l20 = Linee(*s, 20), l21 = Linee(*s, 21);
         EXPECT_EQ(Linee(*s).size(), 35u);

@@ -299,8 +299,8 @@ TEST(BarreZone, CalcolaArmatureSulProgetto) {
     AggiungiZona(M, {{38, 200}, {362, 200}, {362, 100}, {38, 100}}, 0, 0, 12, 0);
     CalcolaArmature();
     EXPECT_EQ(M.Diffusa.LungDiffSup1, 6450);
-    ASSERT_EQ(ElementiSaltati.size(), 1u);
-    EXPECT_EQ(ElementiSaltati[0].Genere, GenereSaltato::Zona);
+    ASSERT_EQ(M.ElementiSaltati.size(), 1u);
+    EXPECT_EQ(M.ElementiSaltati[0].Genere, GenereSaltato::Zona);
     EXPECT_TRUE(pp.Msg.Visti.empty());
     M = vecchio;
     CalcolaArmature();

@@ -17,6 +17,7 @@
 #include "model/Estensioni.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -28,17 +29,12 @@ using Anello = std::vector<Punto>;
 
 // Default materials and bounds; the previous ones come back afterwards.
 struct MaterialiProva {
-    Materiali vecchiMat = Mat;
-    Impostazioni vecchieImp = Imp;
+    prova::GlobaliProva globali;
     explicit MaterialiProva(double fctm = 0) {
         Imp = Impostazioni{};
         SettaAcciaio(4);
         SettaCls(4);
         if (fctm > 0) Mat.ClsCorrente.Fctm = fctm;
-    }
-    ~MaterialiProva() {
-        Mat = vecchiMat;
-        Imp = vecchieImp;
     }
 };
 

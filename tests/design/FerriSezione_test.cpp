@@ -8,6 +8,7 @@
 #include "base/Primitive.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -16,16 +17,11 @@ namespace {
 
 // B450C, C25/30, default settings: anchorage of d 10 is 52 (lap 104), of d 16 83 (lap 166).
 struct Materiali450 {
-    Materiali vecchiMat = Mat;
-    Impostazioni vecchieImp = Imp;
+    prova::GlobaliProva globali;
     Materiali450() {
         Imp = Impostazioni{};
         SettaAcciaio(4);
         SettaCls(4);
-    }
-    ~Materiali450() {
-        Mat = vecchiMat;
-        Imp = vecchieImp;
     }
 };
 
@@ -226,29 +222,30 @@ TEST(FerriSezione, NessunPezzoOltreIlMassimo) {
 TEST(FerriSezione, DisFerriSezMisura) {
     Materiali450 mat;
     prova::PiattaformaProva pp;
-    Modello vecchio = M;
+    Modello m;
+    m.Progetto.Spessore = 28;
+    m.Progetto.Copriferro = 3;
+    m.Diffusa.DiamDiffSup1 = m.Diffusa.DiamDiffInf1 = 10;
+    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 1000, 10, 20, 0, 0, -1), 1104);
+    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 10, 20, 1, 1, -1), 340);
+    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 10, 20, 1, 1, 0), 0) << "a drawing pass measures nothing";
+    Imp.LungMaxFerri = 50;
+    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 16, 20, 0, 0, -1), 0);
+    EXPECT_TRUE(pp.SinkVideo.Entita_.empty());
+    EXPECT_TRUE(pp.SinkDxf.Entita_.empty());
+}
+
+// The form without a model measures with the open project's thickness and cover.
+TEST(FerriSezione, MisuraSulProgetto) {
+    Materiali450 mat;
+    prova::PiattaformaProva p;
     M = Modello{};
     M.Progetto.Spessore = 28;
     M.Progetto.Copriferro = 3;
     M.Diffusa.DiamDiffSup1 = M.Diffusa.DiamDiffInf1 = 10;
-    LungFerroSez = 7;
-    EXPECT_EQ(DisFerriSez(0, 0, 0, 0, 1000, 10, 20, 0, 0, -1), 1104);
-    EXPECT_EQ(LungFerroSez, 1104);
-    EXPECT_EQ(DisFerriSez(0, 0, 0, 0, 300, 10, 20, 1, 1, -1), 340);
-    Imp.LungMaxFerri = 50;
-    EXPECT_EQ(DisFerriSez(0, 0, 0, 0, 300, 16, 20, 0, 0, -1), 0);
-    EXPECT_EQ(LungFerroSez, 0);
-    EXPECT_TRUE(pp.SinkVideo.Entita_.empty());
-    EXPECT_TRUE(pp.SinkDxf.Entita_.empty());
-    M = vecchio;
-}
-
-TEST(FerriSezione, MisuraSenzaDisegno) {
-    prova::PiattaformaProva p;
-    LungFerroSez = 99;
     int n = DisFerriSez(3, 0, 25, 0, 500, 12, 20, 1, 1, -1);
+    EXPECT_EQ(n, DisFerriSez(M, 3, 0, 25, 0, 500, 12, 20, 1, 1, -1));
     EXPECT_GE(n, 500);
-    EXPECT_EQ(LungFerroSez, n);
     EXPECT_TRUE(p.SinkVideo.Entita_.empty());
     EXPECT_TRUE(p.SinkDxf.Entita_.empty());
 }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/Impostazioni.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
 namespace {

@@ -12,6 +12,7 @@
 #include "model/ModMateriali.h"
 #include "model/Poligoni.h"
 #include "model/definizioni.h"
+#include "support/GlobaliProva.h"
 
 namespace vilmor::prova {
 
@@ -20,22 +21,15 @@ using Anello = std::vector<Punto>;
 inline const Anello Rettangolo400x300 = {{0, 0}, {0, 300}, {400, 300}, {400, 0}};
 inline const Anello SolettaL = {{0, 0}, {0, 500}, {500, 500}, {500, 250}, {1000, 250}, {1000, 0}};
 
-// B450C, C25/30 and the default settings for the test's life; the globals the layout touches
-// come back afterwards.
+// B450C, C25/30 and the default settings for the test's life; every process-wide group comes
+// back afterwards.
 struct AmbienteBarre {
-    Materiali vecchiMat = Mat;
-    Impostazioni vecchieImp = Imp;
-    EditZone vecchioEdit = Edit;
+    GlobaliProva globali;
     AmbienteBarre() {
         Imp = Impostazioni{};
         SettaAcciaio(4);
         SettaCls(4);
         Edit.DescrizioneCompleta = 0;
-    }
-    ~AmbienteBarre() {
-        Mat = vecchiMat;
-        Imp = vecchieImp;
-        Edit = vecchioEdit;
     }
 };
 

@@ -72,9 +72,7 @@ std::vector<Entita> Filtra(const SinkRegistrato& s, const std::string& tipo, int
 class DisegnoZone : public ::testing::Test {
 protected:
     AmbienteBarre amb;
-    StatoVista vecchiaVista = Vista;
     PiattaformaProva pp;
-    ~DisegnoZone() override { Vista = vecchiaVista; }
 };
 
 TEST_F(DisegnoZone, ConteggioPioli) {
@@ -178,24 +176,26 @@ TEST_F(DisegnoZone, PioliEtichetteEUscita) {
 }
 
 struct ChiamataFerroInt {
+    const Modello* m;
     float ox, oy;
     int zona;
     std::string e1, e2;
     int uscita;
 };
 std::vector<ChiamataFerroInt> FerriIntVisti;
-void RegistraFerroInt(float ox, float oy, int z, const std::string& e1, const std::string& e2, int u) {
-    FerriIntVisti.push_back({ox, oy, z, e1, e2, u});
+void RegistraFerroInt(const Modello& m, float ox, float oy, int z, const std::string& e1, const std::string& e2,
+                      int u) {
+    FerriIntVisti.push_back({&m, ox, oy, z, e1, e2, u});
 }
 
 class Cordoli : public DisegnoZone {
 protected:
-    decltype(FerroIntCordolo) vecchio = FerroIntCordolo;
+    decltype(Disegno.FerroIntCordolo) vecchio = Disegno.FerroIntCordolo;
     Cordoli() {
-        FerroIntCordolo = RegistraFerroInt;
+        Disegno.FerroIntCordolo = RegistraFerroInt;
         FerriIntVisti.clear();
     }
-    ~Cordoli() override { FerroIntCordolo = vecchio; }
+    ~Cordoli() override { Disegno.FerroIntCordolo = vecchio; }
 
     // A strip along x from 0 to lung, 30 cm wide, bar across it at x = 10.
     static Zona Cordolo(float passo, int bracci) {
@@ -247,6 +247,7 @@ TEST_F(Cordoli, LatiStaffeEFerro) {
         for (int k = 0; k < c.staffe; ++k)
             EXPECT_EQ(l1[2 + k].Num, (std::vector<double>{20.0 + 20 * k, 30, 20.0 + 20 * k, 0, 1, 0}));
         ASSERT_EQ(FerriIntVisti.size(), 1u);
+        EXPECT_EQ(FerriIntVisti[0].m, &m) << "the bar of the model being drawn";
         EXPECT_EQ(FerriIntVisti[0].zona, z);
         EXPECT_EQ(FerriIntVisti[0].e1, "");
         EXPECT_EQ(FerriIntVisti[0].e2, "");

@@ -10,6 +10,7 @@
 #include "drawing/SinkDxf.h"
 #include "drawing/SinkVideo.h"
 #include "model/Resource.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "support/UscitaDxfRegistrata.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 // The real sinks behind the primitives, the recording picture and DXF writer behind them.
 struct Banco {
-    StatoDisegnoSalvato stato;
+    GlobaliProva stato;
     PiattaformaProva p;
     SinkVideo video;
     UscitaDxfRegistrata uscita;
@@ -28,8 +29,8 @@ struct Banco {
     Banco() {
         ImpostaDefault();
         ImpostaColori();
-        Sink.Video = &video;
-        Sink.Dxf = &dxf;
+        Piatt.SinkVideo = &video;
+        Piatt.SinkDxf = &dxf;
         Vista.FinestraVista = {0, 0, 0, 0};
         Vista.Scala = 1;
         Vista.AltezzaVideo = 500;

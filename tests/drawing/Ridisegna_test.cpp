@@ -10,6 +10,7 @@
 #include "drawing/DisGeometria.h"
 #include "drawing/VociDisegno.h"
 #include "model/Resource.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "support/UscitaDxfRegistrata.h"
 
@@ -38,7 +39,7 @@ Pilastro Poligono(int numero, std::vector<float> vx, std::vector<float> vy, int 
 }
 
 struct Banco {
-    StatoDisegnoSalvato stato;
+    GlobaliProva stato;
     PiattaformaProva p;
     Banco() {
         ImpostaDefault();

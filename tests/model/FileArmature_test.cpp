@@ -21,8 +21,8 @@ using namespace vilmor::prova;
 namespace {
 
 struct SenzaPause {
-    SenzaPause() { PauseAttive = false; }
-    ~SenzaPause() { PauseAttive = true; }
+    SenzaPause() { Piatt.PauseAttive = false; }
+    ~SenzaPause() { Piatt.PauseAttive = true; }
 };
 
 Modello ModelloBase() {
@@ -543,9 +543,9 @@ TEST(FileArmature, GuastoDiScritturaNonToccaIVecchiFile) {
         const auto prima = FileDellaCartella(dir.Percorso());
         Modello m = ModelloBase();
         m.Progetto.CartellaLavoro = dir.Percorso();
-        GuastoScritturaProva = [&](const std::string& f) { return f.ends_with(guasto); };
+        Piatt.GuastoScritturaProva = [&](const std::string& f) { return f.ends_with(guasto); };
         bool ok = SalvaArmature(slab, m);
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         EXPECT_FALSE(ok);
         EXPECT_EQ(FileDellaCartella(dir.Percorso()), prima) << "old files kept, no temporary file left";
         ASSERT_EQ(p.Msg.Visti.size(), 1u);

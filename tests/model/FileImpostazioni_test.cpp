@@ -107,7 +107,7 @@ protected:
         ImpostaColori();
     }
     void TearDown() override {
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         if (xdgVecchio_) ::setenv("XDG_CONFIG_HOME", xdgVecchio_->c_str(), 1);
         else ::unsetenv("XDG_CONFIG_HOME");
         Imp = imp_;
@@ -381,9 +381,9 @@ TEST_F(FileImpostazioniTest, GuastoInScrittura) {
     const std::string vecchio = ByteSalvati();
     Imp.DiamMaxSup = 22;
     Strati.NomiLayer[1] = "NUOVO";
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     EXPECT_FALSE(SalvaIni());
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     ASSERT_EQ(p_.Msg.Visti.size(), 1u);
     EXPECT_EQ(p_.Msg.Visti[0].Testo.rfind("Impossibile scrivere il file:\n" + FileImpostazioni(), 0), 0u);
     EXPECT_EQ(LeggiTutto(FileImpostazioni()), vecchio);

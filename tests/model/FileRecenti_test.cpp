@@ -31,7 +31,7 @@ class FileRecentiTest : public ::testing::Test {
 protected:
     void SetUp() override { Dir.CartellaImpostazioni = tmp_ / "vilmor"; }
     void TearDown() override {
-        GuastoScritturaProva = nullptr;
+        Piatt.GuastoScritturaProva = nullptr;
         Recenti = vecchia_;
         Dir = dir_;
         ErroreOperazione = 0;
@@ -147,9 +147,9 @@ TEST_F(FileRecentiTest, GuastoInScrittura) {
     Recenti = Lista({"/A.QVR"});
     ASSERT_TRUE(SalvaMEM());
     Recenti = Lista({"/B.QVR", "/A.QVR"});
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     EXPECT_FALSE(SalvaMEM());
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     ASSERT_EQ(p_.Msg.Visti.size(), 1u);
     EXPECT_EQ(p_.Msg.Visti[0].Testo.rfind("Impossibile scrivere il file:\n" + FileRecenti(), 0), 0u);
     EXPECT_EQ(LeggiTutto(FileRecenti()), "1\r\n\"/A.QVR\"\r\n");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Impostazioni.h"
+#include "model/definizioni.h"
 #include "model/Resource.h"
 
 using namespace vilmor;

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "model/definizioni.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -13,20 +15,7 @@ namespace {
 
 class ResourceTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        Imp = imp_;
-        Mat = mat_;
-        Strati = strati_;
-        Vista = vista_;
-        M.Progetto = progetto_;
-        Comandi = comandi_;
-    }
-    Impostazioni imp_ = Imp;
-    Materiali mat_ = Mat;
-    StratiDisegno strati_ = Strati;
-    StatoVista vista_ = Vista;
-    DatiProgetto progetto_ = M.Progetto;
-    IdentificatoriComandi comandi_ = Comandi;
+    GlobaliProva globali;
 };
 
 }  // namespace

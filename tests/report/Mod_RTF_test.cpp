@@ -91,9 +91,9 @@ TEST(ModRTF, SalvataggioFallitoLasciaIlFileVecchio) {
     CartellaTemp t;
     PiattaformaProva p;
     ScriviTutto(t / "computo.rtf", "vecchio");
-    GuastoScritturaProva = [](const std::string&) { return true; };
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
     const bool ok = SalvaRTF(t / "computo.rtf", InizioRTF() + FineRTF());
-    GuastoScritturaProva = nullptr;
+    Piatt.GuastoScritturaProva = nullptr;
     EXPECT_FALSE(ok);
     EXPECT_EQ(LeggiTutto(t / "computo.rtf"), "vecchio");
     ASSERT_EQ(p.Msg.Visti.size(), 1u);

@@ -22,20 +22,17 @@ RispostaMsg MessaggiRegistrati::Mostra(const std::string& testo, IconaMsg icona,
     return r;
 }
 
-PiattaformaProva::PiattaformaProva() : vecchia_(Piatt), vecchiSink_(Sink) {
+PiattaformaProva::PiattaformaProva() : vecchia_(Piatt) {
     Piatt.Msg = &Msg;
     Piatt.Ctrl_Vid = &Video;
     Piatt.PropertyGrid1 = &Pannello;
     Piatt.Dialoghi = &Dialoghi;
     Piatt.Finestra = &Finestra;
-    Sink.Video = &SinkVideo;
-    Sink.Dxf = &SinkDxf;
+    Piatt.SinkVideo = &SinkVideo;
+    Piatt.SinkDxf = &SinkDxf;
 }
 
-PiattaformaProva::~PiattaformaProva() {
-    Piatt = vecchia_;
-    Sink = vecchiSink_;
-}
+PiattaformaProva::~PiattaformaProva() { Piatt = vecchia_; }
 
 CartellaTemp::CartellaTemp() {
     std::string modello = (std::filesystem::temp_directory_path() / "vilmor-XXXXXX").string();

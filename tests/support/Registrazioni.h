@@ -204,7 +204,6 @@ public:
 
 private:
     Piattaforma vecchia_;
-    SinkAttivi vecchiSink_;
 };
 
 // A fresh temporary folder, removed with its contents at the end of the test.

@@ -1,12 +1,10 @@
-// A recording DXF writer and the process-wide drawing state that the drawing tests change.
+// A recording DXF writer: the entities as data, layers by name.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "drawing/SinkDxf.h"
-#include "model/Impostazioni.h"
-#include "model/definizioni.h"
 
 namespace vilmor::prova {
 
@@ -33,26 +31,6 @@ public:
         Entita.push_back({"Quota", {q.X1, q.Y1, q.X2, q.Y2, q.XP1, q.YP1, q.XP2, q.YP2, double(q.Tipo)}, lq + "|" + lt,
                           q.Stile});
     }
-};
-
-// Saves the view, the settings, the layers and the DXF state, and gives them back at the end.
-class StatoDisegnoSalvato {
-public:
-    StatoDisegnoSalvato() : vista_(Vista), imp_(Imp), strati_(Strati), dxf_(EsportaDxf), edit_(Edit) {}
-    ~StatoDisegnoSalvato() {
-        Vista = vista_;
-        Imp = imp_;
-        Strati = strati_;
-        EsportaDxf = dxf_;
-        Edit = edit_;
-    }
-
-private:
-    StatoVista vista_;
-    Impostazioni imp_;
-    StratiDisegno strati_;
-    StatoDxf dxf_;
-    EditZone edit_;
 };
 
 }  // namespace vilmor::prova

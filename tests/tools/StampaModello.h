@@ -52,8 +52,8 @@ inline std::string I(const std::string& nome, size_t i) { return nome + "(" + st
 struct OpzioniStampa {
     bool Nodi = true;
     bool Elementi = true;
-    // The items the last bar-layout pass left out; not printed when null.
-    const std::vector<ElementoSaltato>* Saltati = nullptr;
+    // The items the last bar-layout pass of the model left out.
+    bool Saltati = false;
 };
 
 inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
@@ -234,8 +234,9 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
     s.Riga("MaxRichiesta", Lista(a.MaxRichiesta));
     s.Riga("MinRichiesta", Lista(a.MinRichiesta));
     if (o.Saltati) {
-        s.Voce("ElementiSaltati", static_cast<int>(o.Saltati->size()));
-        for (size_t i = 0; i < o.Saltati->size(); ++i) s.Testo(I("ElementiSaltati", i), DescriviSaltato((*o.Saltati)[i]));
+        s.Voce("ElementiSaltati", static_cast<int>(m.ElementiSaltati.size()));
+        for (size_t i = 0; i < m.ElementiSaltati.size(); ++i)
+            s.Testo(I("ElementiSaltati", i), DescriviSaltato(m.ElementiSaltati[i]));
     }
     return s.Risultato();
 }

@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     }
 
     vilmor::Piatt.Msg = &msg;
-    vilmor::PauseAttive = false;
+    vilmor::Piatt.PauseAttive = false;
     vilmor::ImpostaCartelle();
     vilmor::LeggiMEM();  // a save writes the recent-files list back: start from the user's own
     vilmor::ImpostaDefault();
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     if (stato != 0) return stato & 0xFF;
     // The design dialog's button; when the dialog closes the bar layout is renewed.
     if (progetta && vilmor::ProgettaDiffusa()) vilmor::CalcolaArmature();
-    opzioni.Saltati = &vilmor::ElementiSaltati;
+    opzioni.Saltati = true;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
     return 0;

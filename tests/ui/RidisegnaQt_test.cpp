@@ -12,6 +12,7 @@
 #include "model/Poligoni.h"
 #include "model/Resource.h"
 #include "model/Vista.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "support/UscitaDxfRegistrata.h"
 #include "ui/CtrlVid.h"
@@ -56,9 +57,8 @@ Modello SolettaConForo() {
 }
 
 struct Schermo {
-    StatoDisegnoSalvato stato;
+    GlobaliProva stato;
     Piattaforma vecchia = Piatt;
-    SinkAttivi vecchiSink = Sink;
     CtrlVid vid;
     SinkVideo sink;
     Schermo() {
@@ -66,7 +66,7 @@ struct Schermo {
         vid.resize(800, 600);
         vid.show();
         Piatt.Ctrl_Vid = &vid;
-        Sink.Video = &sink;
+        Piatt.SinkVideo = &sink;
         ImpostaColori();
         Vista.FinestraVista = {-100, 0, -50, 0};
         Vista.Scala = 0.7f;
@@ -74,7 +74,6 @@ struct Schermo {
     }
     ~Schermo() {
         Piatt = vecchia;
-        Sink = vecchiSink;
     }
 };
 
@@ -145,7 +144,7 @@ TEST(RidisegnaQt, TestoConLarghezzaEForme) {
 TEST(RidisegnaQt, FinestraPrincipaleApreIlCampione) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     ASSERT_NE(config, nullptr);
-    StatoDisegnoSalvato stato;
+    GlobaliProva stato;
     Modello prima = M;
     {
         FrmMain f;

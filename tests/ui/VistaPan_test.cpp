@@ -12,7 +12,7 @@
 #include "drawing/Zoom.h"
 #include "model/Impostazioni.h"
 #include "model/Resource.h"
-#include "model/Servizi.h"
+#include "model/definizioni.h"
 #include "model/definizioni.h"
 #include "ui/CtrlVid.h"
 
@@ -30,7 +30,7 @@ protected:
         v.Installa();
         ImpostaDefault();
         ImpostaColori();
-        Sink.Video = &sink;
+        Piatt.SinkVideo = &sink;
         Disegno.Ridisegna = [](int uscita) {
             ++ridisegni;
             Ridisegna(uscita);
@@ -48,7 +48,6 @@ protected:
     }
     void TearDown() override {
         Piatt = piatt_;
-        Sink = sink_;
         Disegno = disegno_;
         Vista = vista_;
         M = m_;
@@ -73,7 +72,6 @@ protected:
     }
 
     Piattaforma piatt_ = Piatt;
-    SinkAttivi sink_ = Sink;
     ServiziDisegno disegno_ = Disegno;
     StatoVista vista_ = Vista;
     Modello m_ = M;
