@@ -2,6 +2,7 @@
 
 #include "app/CaricaProgetto.h"
 #include "base/Testi.h"
+#include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "model/Servizi.h"
 #include "model/FileImpostazioni.h"
@@ -72,6 +73,7 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.Dialoghi = dialoghi_.get();
     Sink.Video = &sinkVideo_;
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
+    Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
