@@ -221,6 +221,15 @@ struct EditZone {
     int NumVertPerimetroRidotto = 0;
 };
 
+// The dimension being placed or moved: its two points (picture pixels while they are picked or
+// while a line is moved, plan cm whenever a record is appended), the cosine and sine of its
+// placement angle, and the record being moved.
+struct EditQuote {
+    float XQuota1 = 0, YQuota1 = 0, XQuota2 = 0, YQuota2 = 0;
+    float CosQuota = 1, SinQuota = 0;
+    int QuotaSelezionata = 0;
+};
+
 inline constexpr int NumLayer = 25;
 
 struct StratiDisegno {
@@ -352,6 +361,7 @@ inline int ErroreOperazione = 0;
 
 inline Modello M;  // the project in memory
 inline EditZone Edit;
+inline EditQuote Quotatura;
 inline StratiDisegno Strati;
 inline StatoVista Vista;
 inline Impostazioni Imp;

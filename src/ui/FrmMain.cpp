@@ -2,6 +2,7 @@
 
 #include "app/CaricaProgetto.h"
 #include "base/Testi.h"
+#include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "model/definizioni.h"
@@ -74,6 +75,7 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.SinkVideo = &sinkVideo_;
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
+    Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();

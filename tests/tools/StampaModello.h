@@ -227,6 +227,7 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
         const Quota& x = m.SezQuote.Quote[static_cast<size_t>(i)];
         std::string n = I("Quote", static_cast<size_t>(i));
         s.Riga(n + ".X1, Y1, X2, Y2", Lista(std::array<float, 4>{x.X1, x.Y1, x.X2, x.Y2}));
+        s.Riga(n + ".XP1, YP1, XP2, YP2", Lista(std::array<float, 4>{x.XP1, x.YP1, x.XP2, x.YP2}));
         s.Voce(n + ".Pianta", x.Pianta);
         s.Testo(n + ".Testo", x.Testo);
     }

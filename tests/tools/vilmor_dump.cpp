@@ -12,9 +12,11 @@
 #include "app/ComandiFile.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
+#include "drawing/QuotaturaAutomatica.h"
 #include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
+#include "model/definizioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 
@@ -45,7 +47,9 @@ const char* Aiuto =
     "  NumPunzonamenti, Punzonamenti(i).X, Y/... /.NumVertici/.Vert(k)\n"
     "  UltimaZona, Zone(i).Tipo, .../.Angoli(k)/.XMarca, YMarca/.LungTotale/.UltVertice,\n"
     "    VerticiZone(i, k)\n"
-    "  UltimaSezione, Sezioni(i)...; UltimaQuota, Quote(i)...\n"
+    "  UltimaSezione, Sezioni(i)...; UltimaQuota, Quote(i).X1, Y1, X2, Y2 (linea di quota)/\n"
+    "    .XP1, YP1, XP2, YP2 (punti quotati)/.Pianta/.Testo; una soletta senza file delle\n"
+    "    armature riceve la quotatura automatica come nel programma\n"
     "  MediaRichiesta, MaxRichiesta, MinRichiesta\n"
     "  ElementiSaltati, ElementiSaltati(i) = \"voce: motivo\": strati e zone che il calcolo\n"
     "    delle armature non ha potuto computare (contano 0 nei totali)\n"
@@ -122,6 +126,8 @@ int main(int argc, char** argv) {
     }
 
     vilmor::Piatt.Msg = &msg;
+    // A slab without reinforcement file arrives dimensioned, as in the program.
+    vilmor::Disegno.QuotaturaAutomatica = vilmor::QuotaturaAutomatica;
     vilmor::Piatt.PauseAttive = false;
     vilmor::ImpostaCartelle();
     vilmor::LeggiMEM();  // a save writes the recent-files list back: start from the user's own

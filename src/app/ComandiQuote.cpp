@@ -1,0 +1,26 @@
+#include "app/ComandiQuote.h"
+
+#include "app/Undo.h"
+#include "base/Piattaforma.h"
+#include "drawing/QuotaturaAutomatica.h"
+#include "drawing/Ridisegna.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+bool ComandoQuotaturaAutomatica() {
+    SalvaStatoUndo();
+    SezioniQuote& sq = M.SezQuote;
+    if (sq.UltimaQuota > -1) {
+        const RispostaMsg r = MostraMessaggio("La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?",
+                                              IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
+        if (r != RispostaMsg::Si) return false;
+        sq.UltimaQuota = -1;
+        sq.Quote.clear();
+    }
+    QuotaturaAutomatica(M);
+    Ridisegna(M, 0);
+    return true;
+}
+
+}  // namespace vilmor
