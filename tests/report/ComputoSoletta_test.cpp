@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <locale>
 
@@ -9,6 +13,7 @@
 #include "report/Computo.h"
 #include "report/Mod_RTF.h"
 #include "report/SolettaComputo.h"
+#include "support/Registrazioni.h"
 #include "tools/StampaModello.h"
 
 using namespace vilmor;
@@ -260,4 +265,55 @@ TEST(ComputoSoletta, CopuRTFSulModelloRicevuto) {
                               FormatNum(altro.Zone.Zone[0].LungTotale, 1)),
               std::string::npos);
     M = vecchio;
+}
+
+// LibreOffice opens a whole report with every table, every row and every column.
+TEST(ComputoSoletta, LibreOfficeLeggeOgniTabella) {
+    if (!std::filesystem::exists("/usr/bin/python3")) GTEST_SKIP() << "manca /usr/bin/python3";
+    Modello m = SolettaSette();
+    Zona pioli;
+    pioli.Tipo = 3;
+    pioli.Diametro = 12;
+    pioli.Passo = 20;
+    pioli.Passo2 = 25;
+    AggiungiZonaComputo(m, pioli, Rettangolo(100, 100, 200, 100));
+    m.Soletta.Pilastri.resize(1);
+    m.Soletta.Pilastri[0].Numero = 3;
+    m.Soletta.NumPilastri = 1;
+    Punzonamento p;
+    p.IndicePilastro = 0;
+    p.NumListelli = 8;
+    p.PioliListello = 3;
+    p.AreaPiolo = 1.13f;
+    m.Analisi.Punzonamenti = {p};
+    m.Analisi.NumPunzonamenti = 1;
+    StatoRelazione r;
+    r.TestoRtf = InizioRTF() + TabCentro(2.0f);
+    for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += TabDestra(t);
+    ScriviComputo(r, m);
+    r.TestoRtf += FineRTF();
+
+    const std::string d = std::string(SegnoDiametro) + " ";
+    const std::string celle =
+        "Lato\tDir.\tDiam.(mm)\tPasso (cm)\tL.tot.(cm)\tPeso (kg)\n"
+        "sup.\t1\t" + d + "12\t20.0\t31500.0\t279.7\nsup.\t2\t" + d + "12\t20.0\t30300.0\t269.0\n"
+        "inf.\t1\t" + d + "14\t20.0\t31500.0\t380.7\ninf.\t2\t" + d + "12\t20.0\t30300.0\t269.0\n\n"
+        "Pos.\tLato\tDir.\tDiam.(mm)\tPasso (cm)\tL.tot. (cm)\tPeso (kg)\n"
+        "2\tsup.\t1\t" + d + "16\t20\t4800.0\t75.8\n4\tsup.\t2\t" + d + "12\t25\t2000.0\t17.8\n"
+        "1\tinf.\t2\t" + d + "14\t22.5\t3600.0\t43.5\n\n"
+        "Pos.\tNum.\tDiam.(mm)\tLungh.(cm)\tL.tot. (cm)\tPeso (kg)\n3\t2+2\t" + d + "14\t500.0\t2000.0\t24.2\n\n"
+        "Pos.\tNum.\tDiam.(mm)\tLungh.St (cm)\tL.tot. (cm)\tPeso (kg)\n3\t25\tSt. " + d + "8\t108.0\t2700.0\t10.7\n\n"
+        "Pos.\tNum.pioli\tDiam.(mm)\tPasso (cm)\tPeso (kg)\n5\t55\t" + d + "12\t20 x 25\t9.3\n\n"
+        "Pilastro\tNum.listelli\tPioli x listello\tDiam.(mm)\tPeso (kg)\nP3\t8\t3\t" + d + "12\t4.0\n";
+    CartellaTemp t;
+    ScriviTutto(t / "computo.rtf", ByteRTF(r.TestoRtf));
+    ScriviTutto(t / "celle.tsv", celle);
+    const std::string script = (std::filesystem::path(__FILE__).parent_path() / "computo_libreoffice.py").string();
+    const std::string comando =
+        "/usr/bin/python3 '" + script + "' '" + t.Percorso() + "' > '" + (t / "uscita.txt") + "' 2>&1";
+    const int stato = std::system(comando.c_str());
+    ASSERT_TRUE(WIFEXITED(stato)) << comando;
+    const int uscita = WEXITSTATUS(stato);
+    if (uscita == 77) GTEST_SKIP() << LeggiTutto(t / "uscita.txt");
+    EXPECT_EQ(uscita, 0) << LeggiTutto(t / "uscita.txt");
 }
