@@ -9,6 +9,7 @@ import shutil
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from lettori_rtf import piano, tabelle  # noqa: E402
 
