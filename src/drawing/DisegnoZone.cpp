@@ -54,7 +54,7 @@ int Pixel(float v) {
     return static_cast<int>(std::clamp(static_cast<double>(std::nearbyint(v)), -1.0e9, 1.0e9));
 }
 
-int PioliZona(Modello& m, int z, float ox, float oy, int uscita) {
+int PioliZona(const Modello& m, int z, float ox, float oy, int uscita) {
     const DatiProgetto& pr = m.Progetto;
     const Zona& zona = m.Zone.Zone[static_cast<size_t>(z)];
     const std::vector<Punto>& V = m.Zone.VerticiZone[static_cast<size_t>(z)];
@@ -193,6 +193,11 @@ void DisegnaPioli(Modello& m, float offsetX, float offsetY, int uscita) {
 }
 
 void DisegnaPioli(float offsetX, float offsetY, int uscita) { DisegnaPioli(M, offsetX, offsetY, uscita); }
+
+int ContaPioli(const Modello& m, int z) {
+    if (z < 0 || z > UltimaValida(m.Zone)) return 0;
+    return PioliZona(m, z, 0, 0, -1);
+}
 
 void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita) {
     const int ultima = UltimaValida(m.Zone);

@@ -18,6 +18,8 @@ namespace vilmor {
 // count drawn goes to the zone's `NumBracci` (0 when a spacing is not positive).
 void DisegnaPioli(Modello& m, float offsetX, float offsetY, int uscita);
 void DisegnaPioli(float offsetX, float offsetY, int uscita);
+// The studs of zone z as the plan draws them, counted without drawing (0 for no such zone).
+int ContaPioli(const Modello& m, int z);
 
 // Every curb in index order: its two long sides and, with more than two legs, two inner lines
 // (layer 3); ticks at the ends of the representative bar, the stirrups at `Passo` (layer 1, none

@@ -19,6 +19,8 @@
 #include "model/definizioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
+#include "report/Computo.h"
+#include "report/Mod_RTF.h"
 
 namespace {
 
@@ -64,13 +66,16 @@ const char* Aiuto =
     "                    e' quello progettato, un messaggio su stderr per ogni strato non coperto\n"
     "  --save            dopo il caricamento (e il progetto) salva come il comando Salva (.QV0, .SET\n"
     "                    e l'elenco dei file recenti)\n"
+    "  --relazione FILE  scrive in FILE (RTF, Windows-1252) il computo della soletta caricata come\n"
+    "                    lo mostra la finestra del computo: le armature ridisposte, poi le tabelle,\n"
+    "                    i pesi, il volume e l'incidenza\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
     "\n"
     "I messaggi del programma vanno su stderr come \"[titolo] testo\".\n"
     "Stato di uscita: lo stato del caricamento (0 caricato, 1 file rifiutato, 255 archivio\n"
-    "rifiutato), 3 salvataggio non riuscito, 2 uso errato.\n";
+    "rifiutato), 3 salvataggio non riuscito, 4 computo non scritto, 2 uso errato.\n";
 
 // Message boxes become lines on stderr; questions take the scripted answers in order.
 class MessaggiStderr : public vilmor::Messaggi {
@@ -96,6 +101,7 @@ int main(int argc, char** argv) {
     std::string file;
     bool salva = false;
     bool progetta = false;
+    std::string relazione;
     vilmor::dump::OpzioniStampa opzioni;
     MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
@@ -110,6 +116,8 @@ int main(int argc, char** argv) {
             progetta = true;
         } else if (std::strcmp(argv[i], "--save") == 0) {
             salva = true;
+        } else if (std::strcmp(argv[i], "--relazione") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            relazione = argv[++i];
         } else if (std::strcmp(argv[i], "--answer") == 0 && i + 1 < argc &&
                    (std::strcmp(argv[i + 1], "yes") == 0 || std::strcmp(argv[i + 1], "no") == 0)) {
             msg.Risposte.push_back(std::strcmp(argv[++i], "yes") == 0 ? vilmor::RispostaMsg::Si : vilmor::RispostaMsg::No);
@@ -141,5 +149,14 @@ int main(int argc, char** argv) {
     opzioni.Saltati = true;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
+    if (!relazione.empty()) {
+        // The document of the report window for the slab in memory: head, tab stops, report, tail.
+        vilmor::StatoRelazione r;
+        r.TestoRtf = vilmor::InizioRTF() + vilmor::TabCentro(2.0f);
+        for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += vilmor::TabDestra(t);
+        vilmor::CopuRTF(r, vilmor::M);
+        r.TestoRtf += vilmor::FineRTF();
+        if (!vilmor::SalvaRTF(relazione, r.TestoRtf)) return 4;
+    }
     return 0;
 }
