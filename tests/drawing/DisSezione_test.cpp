@@ -226,3 +226,12 @@ TEST(DisSezione, SenzaInterruttoriESenzaPunti) {
     DisSezione(b.m, 0, Punti({0, 500}), 7, 0, 0, 0);
     EXPECT_EQ(Linee(b.p.SinkVideo, 23).size(), 4u);
 }
+
+// Far out on the sheet a chair spacing below the coordinates' precision would not move the next
+// chair along: the row ends at the first chair instead of never ending.
+TEST(DisSezione, PassoCheNonAvanza) {
+    Banco b;
+    b.m.Diffusa.PassoCavalletti1 = 0.01f;
+    DisSezione(b.m, 0, Punti({0, 500}), 1, 1.0e6f, 0, 0);
+    EXPECT_EQ(Linee(b.p.SinkVideo, 10).size(), 4u + 2u);
+}
