@@ -172,6 +172,7 @@ ParametriFerriSez ParametriFerriSezione(const Modello& m) {
     p.LungMaxFerri = Imp.LungMaxFerri;
     p.AncoraggioMin = Imp.AncoraggioMin;
     p.AncoraggioMax = Imp.AncoraggioMax;
+    p.Scala50Corrente = Vista.Scala50Corrente;
     return p;
 }
 
@@ -195,18 +196,6 @@ FerriSezione DividiFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float
 int MisuraFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float X1, float X2, int Diametro, int GancioIniz,
                    int GancioFine, bool* saltato) {
     return Percorri(p, Pos, Tipo, 0, X1, X2, Diametro, GancioIniz, GancioFine, nullptr, saltato);
-}
-
-// The drawing of the bar runs arrives with the section drawing; measuring is complete.
-int DisFerriSez(const Modello& m, int conteggio, int lato, float, float X1, float X2, int diametro, float,
-                int piegaIniz, int piegaFine, int uscita) {
-    if (uscita != -1) return 0;
-    return MisuraFerriSez(ParametriFerriSezione(m), conteggio, lato, X1, X2, diametro, piegaIniz, piegaFine);
-}
-
-int DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
-                int piegaIniz, int piegaFine, int uscita) {
-    return DisFerriSez(M, conteggio, lato, altezza, X1, X2, diametro, passo, piegaIniz, piegaFine, uscita);
 }
 
 }  // namespace vilmor

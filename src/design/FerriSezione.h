@@ -1,8 +1,8 @@
 // Bar runs of the sections: a run of reinforcement between two points of a section divided into
 // bars no longer than the longest bar that can be delivered, consecutive bars lapped, each bar
 // made of its straight piece and its end hooks with their lengths rounded as the drawing writes
-// them. The section drawing draws these bars; the measuring mode only adds their lengths up, and
-// the plan's diffuse-bar totals rest on it.
+// them. The section drawing draws these bars (DisFerriSez); measuring only adds their lengths
+// up, and the plan's diffuse-bar totals rest on it.
 //
 // Frame of the section drawing: x along the section, y the sheet height, centimetres; diameters
 // in millimetres.
@@ -29,7 +29,8 @@ struct ParametriFerriSez {
     int Scala50Corrente = 1;  // 0: the 1:100 sheet, staggered bars twice as far apart
 };
 
-// The parameters of model m with the current settings (`Imp`), on the 1:50 style.
+// The parameters of model m with the current settings (`Imp`), in the scale style of the drawing
+// pass under way (`Vista.Scala50Corrente`).
 ParametriFerriSez ParametriFerriSezione(const Modello& m);
 
 enum class GenereSegmento { Barra, Gancio };
@@ -80,13 +81,5 @@ FerriSezione DividiFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float
 // the run could not be divided.
 int MisuraFerriSez(const ParametriFerriSez& p, int Pos, int Tipo, float X1, float X2, int Diametro, int GancioIniz,
                    int GancioFine, bool* saltato = nullptr);
-
-// A bar run of a section of m. With uscita -1 it is only measured: the result is the total
-// length (cm) of the pieces it would draw; any other output gives 0.
-int DisFerriSez(const Modello& m, int conteggio, int lato, float altezza, float X1, float X2, int diametro,
-                float passo, int piegaIniz, int piegaFine, int uscita);
-// The same for the open project.
-int DisFerriSez(int conteggio, int lato, float altezza, float X1, float X2, int diametro, float passo,
-                int piegaIniz, int piegaFine, int uscita);
 
 }  // namespace vilmor

@@ -15,6 +15,7 @@
 #include "design/BarreZone.h"
 #include "design/FerriSezione.h"
 #include "design/SoletteBarre.h"
+#include "drawing/DisFerriSezione.h"
 #include "drawing/DisegnoZone.h"
 #include "support/Registrazioni.h"
 #include "tools/StampaModello.h"

@@ -5,11 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "base/Primitive.h"
 #include "model/Impostazioni.h"
 #include "model/ModMateriali.h"
 #include "support/GlobaliProva.h"
-#include "support/Registrazioni.h"
 
 using namespace vilmor;
 
@@ -216,36 +214,4 @@ TEST(FerriSezione, NessunPezzoOltreIlMassimo) {
                 for (const BarraSezione& b : f.Barre)
                     EXPECT_LE(b.Lunghezza, lungMax + 1) << lungMax << " " << campata << " " << ganci;
             }
-}
-
-// The entry point of the drawing primitives measures the same and draws nothing.
-TEST(FerriSezione, DisFerriSezMisura) {
-    Materiali450 mat;
-    prova::PiattaformaProva pp;
-    Modello m;
-    m.Progetto.Spessore = 28;
-    m.Progetto.Copriferro = 3;
-    m.Diffusa.DiamDiffSup1 = m.Diffusa.DiamDiffInf1 = 10;
-    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 1000, 10, 20, 0, 0, -1), 1104);
-    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 10, 20, 1, 1, -1), 340);
-    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 10, 20, 1, 1, 0), 0) << "a drawing pass measures nothing";
-    Imp.LungMaxFerri = 50;
-    EXPECT_EQ(DisFerriSez(m, 0, 0, 0, 0, 300, 16, 20, 0, 0, -1), 0);
-    EXPECT_TRUE(pp.SinkVideo.Entita_.empty());
-    EXPECT_TRUE(pp.SinkDxf.Entita_.empty());
-}
-
-// The form without a model measures with the open project's thickness and cover.
-TEST(FerriSezione, MisuraSulProgetto) {
-    Materiali450 mat;
-    prova::PiattaformaProva p;
-    M = Modello{};
-    M.Progetto.Spessore = 28;
-    M.Progetto.Copriferro = 3;
-    M.Diffusa.DiamDiffSup1 = M.Diffusa.DiamDiffInf1 = 10;
-    int n = DisFerriSez(3, 0, 25, 0, 500, 12, 20, 1, 1, -1);
-    EXPECT_EQ(n, DisFerriSez(M, 3, 0, 25, 0, 500, 12, 20, 1, 1, -1));
-    EXPECT_GE(n, 500);
-    EXPECT_TRUE(p.SinkVideo.Entita_.empty());
-    EXPECT_TRUE(p.SinkDxf.Entita_.empty());
 }
