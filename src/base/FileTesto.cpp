@@ -404,11 +404,10 @@ protected:
         return traits_type::not_eof(ch);
     }
     std::streamsize xsputn(const char* s, std::streamsize n) override {
-        if (n > epptr() - pptr()) {
-            // Larger than the room left: the buffered bytes, then these straight through.
-            if (!Svuota()) return 0;
-            if (n >= epptr() - pptr()) return f_.Scrivi({s, static_cast<size_t>(n)}) ? n : 0;
-        }
+        // Large blocks go straight to the file, after what is buffered.
+        if (n >= static_cast<std::streamsize>(buf_.size() / 4))
+            return Svuota() && f_.Scrivi({s, static_cast<size_t>(n)}) ? n : 0;
+        if (n > epptr() - pptr() && !Svuota()) return 0;
         std::copy(s, s + n, pptr());
         pbump(static_cast<int>(n));
         return n;

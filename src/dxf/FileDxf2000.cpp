@@ -52,13 +52,33 @@ protected:
     }
     std::streamsize xsputn(const char* s, std::streamsize n) override {
         if (lettura_ || fd_ < 0) return 0;
-        if (n > epptr() - pptr()) {
-            if (!Svuota()) return 0;
-            if (n >= epptr() - pptr()) return Scrivi(s, static_cast<size_t>(n)) ? n : 0;
-        }
+        // Large blocks, as the section copies write them, go straight to the file.
+        if (n >= static_cast<std::streamsize>(buf_.size() / 4))
+            return Svuota() && Scrivi(s, static_cast<size_t>(n)) ? n : 0;
+        if (n > epptr() - pptr() && !Svuota()) return 0;
         std::copy(s, s + n, pptr());
         pbump(static_cast<int>(n));
         return n;
+    }
+    std::streamsize xsgetn(char* s, std::streamsize n) override {
+        const std::streamsize pronti = std::min<std::streamsize>(n, egptr() - gptr());
+        if (pronti > 0) {
+            std::copy(gptr(), gptr() + pronti, s);
+            gbump(static_cast<int>(pronti));
+        }
+        if (pronti == n || !lettura_) return pronti;
+        if (n - pronti < static_cast<std::streamsize>(buf_.size() / 4))
+            return pronti + std::streambuf::xsgetn(s + pronti, n - pronti);
+        // Large reads straight from the file.
+        std::streamsize letti = pronti;
+        while (letti < n) {
+            const ssize_t k = ::read(fd_, s + letti, static_cast<size_t>(n - letti));
+            if (k < 0 && errno == EINTR) continue;
+            if (k < 0) throw std::system_error(errno, std::generic_category(), "lettura");
+            if (k == 0) break;
+            letti += k;
+        }
+        return letti;
     }
     int sync() override { return lettura_ || Svuota() ? 0 : -1; }
     pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode m) override {
