@@ -1,5 +1,5 @@
 // Writers of single DXF records: the LINE, CIRCLE and TEXT entities of a drawing pass (to the
-// entity stream) and the pieces of block definitions (to the block stream). Each takes its
+// entity stream) and the contents of block definitions (to the block stream). Each takes its
 // handle from the counter when it writes its "  5" line; nothing of a record is held back.
 #pragma once
 
