@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -12,6 +13,9 @@
 #include <fstream>
 #include <limits>
 #include <new>
+#include <sstream>
+#include <streambuf>
+#include <vector>
 
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
@@ -406,6 +410,59 @@ bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa) {
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa) {
     FileInSostituzione f;
     return PreparaFileAtomico(f, percorso, byte, avvisa) && ConfermaFileAtomico(f, avvisa);
+}
+
+namespace {
+// A write-only stream buffer over the temporary file of a replacement.
+class BufferSostituzione : public std::streambuf {
+public:
+    explicit BufferSostituzione(FileInSostituzione& f) : f_(f), buf_(1 << 18) { Riparti(); }
+
+protected:
+    int_type overflow(int_type ch) override {
+        if (!Svuota()) return traits_type::eof();
+        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(ch);
+            pbump(1);
+        }
+        return traits_type::not_eof(ch);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        // Large blocks go straight to the file, after what is buffered.
+        if (n >= static_cast<std::streamsize>(buf_.size() / 4))
+            return Svuota() && f_.Scrivi({s, static_cast<size_t>(n)}) ? n : 0;
+        if (n > epptr() - pptr() && !Svuota()) return 0;
+        std::copy(s, s + n, pptr());
+        pbump(static_cast<int>(n));
+        return n;
+    }
+    int sync() override { return Svuota() ? 0 : -1; }
+
+private:
+    void Riparti() { setp(buf_.data(), buf_.data() + buf_.size()); }
+    bool Svuota() {
+        const bool ok = f_.Scrivi({pbase(), static_cast<size_t>(pptr() - pbase())});
+        Riparti();
+        return ok;
+    }
+    FileInSostituzione& f_;
+    std::vector<char> buf_;
+};
+}  // namespace
+
+bool ScriviFileAtomicoFlusso(const std::string& percorso,
+                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa) {
+    FileInSostituzione f;
+    if (!f.Apri(percorso)) return AvvisoScrittura(percorso, avvisa);
+    BufferSostituzione buf(f);
+    std::ostream os(&buf);
+    const bool scritto = scrivi(os);
+    os.flush();
+    if (!scritto || !os || !f.Chiudi()) {
+        f.Scarta();
+        return AvvisoScrittura(percorso, avvisa);
+    }
+    return ConfermaFileAtomico(f, avvisa);
 }
 
 }  // namespace vilmor

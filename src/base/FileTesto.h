@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <ctime>
 #include <exception>
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -160,5 +162,12 @@ bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa = true);
 // Writes to a temporary name beside the target and renames it over the target, so a failed
 // write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa = true);
+
+// The same for a file too large to build in memory: `scrivi` prints it to the stream it is
+// given and returns false when it could not produce it. Any failure shows the message and
+// returns false; the target stays as it was. An exception from `scrivi` passes through and
+// leaves the target and no temporary file behind.
+bool ScriviFileAtomicoFlusso(const std::string& percorso,
+                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa = true);
 
 }  // namespace vilmor

@@ -1,6 +1,7 @@
 #include "dxf/ContestoDxf.h"
 
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -66,18 +67,70 @@ void GruppoRealeDxf(std::ostream& os, int codice, float valore) {
     GruppoDxf(os, codice, FormatNum(valore, 8));
 }
 
+namespace {
+// High bit set in each byte of w equal to the byte repeated in c, no other bit.
+uint64_t ByteUguali(uint64_t w, uint64_t c) {
+    const uint64_t x = w ^ c, m = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((x & m) + m) | x | m);
+}
+
+// True when some LF of the block has no CR before it. Eight bytes at a time: the blocks this
+// program writes pass whole, unscanned line by line.
+bool LfSenzaCr(const char* p, size_t n, bool crPrima) {
+    if (n == 0) return false;
+    if (p[0] == '\n' && !crPrima) return true;
+    size_t i = 1;
+    uint64_t nudi = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w, prima;
+        std::memcpy(&w, p + i, 8);
+        std::memcpy(&prima, p + i - 1, 8);
+        nudi |= ByteUguali(w, 0x0A0A0A0A0A0A0A0AULL) & ~ByteUguali(prima, 0x0D0D0D0D0D0D0D0DULL);
+    }
+    if (nudi) return true;
+    for (; i < n; ++i)
+        if (p[i] == '\n' && p[i - 1] != '\r') return true;
+    return false;
+}
+}  // namespace
+
 void CopiaRigheDxf(std::iostream* da, std::ostream& a) {
     if (!da) return;
     da->flush();
+    // A stream that failed while written or read stays failed, so that a partial copy is
+    // never taken for the whole.
+    const bool guasto = da->bad();
     da->clear();
     da->seekg(0);
-    std::string riga;
-    while (std::getline(*da, riga)) {
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-        riga += "\r\n";
-        a.write(riga.data(), static_cast<std::streamsize>(riga.size()));
+    bool letto = !da->fail();
+    // Copied in blocks: lines that already end with CR LF pass unchanged, a bare LF gains its
+    // CR, and a last line without its end gets one.
+    char buf[1 << 16];
+    bool crPrima = false, rigaAperta = false;
+    while (letto) {
+        da->read(buf, sizeof buf);
+        const std::streamsize n = da->gcount();
+        if (n <= 0) break;
+        const char* const fine = buf + n;
+        const char* inizio = buf;
+        const char* p = LfSenzaCr(buf, static_cast<size_t>(n), crPrima) ? buf : fine;
+        while (const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(fine - p)))) {
+            const bool cr = lf > buf ? lf[-1] == '\r' : crPrima;
+            if (!cr) {
+                a.write(inizio, lf - inizio);
+                a.write("\r\n", 2);
+                inizio = lf + 1;
+            }
+            p = lf + 1;
+        }
+        a.write(inizio, fine - inizio);
+        crPrima = fine[-1] == '\r';
+        rigaAperta = fine[-1] != '\n';
     }
+    letto = letto && !da->bad();
+    if (rigaAperta) a.write(crPrima ? "\n" : "\r\n", crPrima ? 1 : 2);
     da->clear();
+    if (guasto || !letto) da->setstate(std::ios::badbit);
 }
 
 }  // namespace vilmor

@@ -67,7 +67,8 @@ void CoppiaDxf(std::ostream& os, std::string_view codice, std::string_view valor
 void GruppoIntDxf(std::ostream& os, int codice, int valore);
 void GruppoRealeDxf(std::ostream& os, int codice, float valore);
 // Copies every line of `da`, read from its start, to `a` as lines of its own; a stream that
-// holds nothing, or none at all, copies nothing.
+// holds nothing, or none at all, copies nothing. `da` is left bad when it failed while
+// written or read, so the caller can tell a partial copy.
 void CopiaRigheDxf(std::iostream* da, std::ostream& a);
 
 }  // namespace vilmor

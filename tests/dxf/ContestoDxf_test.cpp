@@ -81,4 +81,27 @@ TEST(ContestoDxf, CopiaDiUnFlusso) {
     std::ostringstream a;
     CopiaRigheDxf(nullptr, a);
     EXPECT_EQ(a.str(), "");
+
+    // Lines across the blocks the copy reads: a CR LF split between two blocks, bare LFs and
+    // a last line ending in a lone CR.
+    std::string dentro = std::string(65535, 'x') + "\r\n", fuori = dentro;
+    for (int i = 0; i < 30000; ++i) {
+        const std::string riga(static_cast<size_t>(i % 9), 'a' + i % 26);
+        dentro += riga + (i % 3 ? "\r\n" : "\n");
+        fuori += riga + "\r\n";
+    }
+    dentro += "coda\r";
+    fuori += "coda\r\n";
+    std::stringstream da(dentro);
+    std::ostringstream lunga;
+    CopiaRigheDxf(&da, lunga);
+    EXPECT_EQ(lunga.str(), fuori);
+    EXPECT_FALSE(da.bad());
+
+    // A stream that failed stays failed.
+    std::stringstream guasto("  0\r\nLINE\r\n");
+    guasto.setstate(std::ios::badbit);
+    std::ostringstream b;
+    CopiaRigheDxf(&guasto, b);
+    EXPECT_TRUE(guasto.bad());
 }

@@ -2,37 +2,18 @@
 // Python, and LibreCAD's PDF conversion when it is installed.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "base/FileTesto.h"
 #include "dxf/EsportazioneProva.h"
+#include "dxf/LettoriProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
 
 namespace {
-
-const std::string Script = std::string(VILMOR_DATI_PROVA) + "/../dxf/verifica_dxf.py";
-
-std::string Json(const std::string& s) {
-    std::string r = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\') r += '\\';
-        r += c;
-    }
-    return r + "\"";
-}
-
-// Exit status of a shell command; its output goes to `uscita`.
-int Esegui(const std::string& comando, const std::string& uscita) {
-    int s = std::system((comando + " >'" + uscita + "' 2>&1").c_str());
-    return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-}
 
 struct FileProva {
     std::string Nome;
@@ -51,23 +32,13 @@ TEST(LettoriDxf, EzdxfApreSenzaErroriNeCorrezioni) {
         {"vuota.dxf", StratiDefault(), 1.0f},
         {"unita10.dxf", rinominati, 10.0f},
     };
-    std::string elenco = "[";
+    std::vector<std::string> voci;
     for (const FileProva& f : casi) {
         ASSERT_TRUE(ScriviFileAtomico(t / f.Nome, Esporta(f.Strati, f.K), false));
-        if (elenco.size() > 1) elenco += ",";
-        elenco += "{\"file\":" + Json(t / f.Nome) + ",\"k\":" + std::to_string(f.K) + ",\"layer\":[";
-        for (int i = 0; i < NumLayer; ++i) {
-            elenco += (i ? ",[" : "[") + Json(f.Strati.NomiLayer[i]) + "," +
-                      std::to_string(f.Strati.AciLayer[i]) + "]";
-        }
-        elenco += "]}";
+        voci.push_back(VoceElenco(t / f.Nome, f.Strati, f.K));
     }
-    elenco += "]";
-    ScriviTutto(t / "elenco.json", elenco);
-
-    const int esito = Esegui("/usr/bin/python3 '" + Script + "' '" + (t / "elenco.json") + "'",
-                             t / "uscita.txt");
-    EXPECT_EQ(esito, 0) << LeggiTutto(t / "uscita.txt");
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(t, voci, rapporto), 0) << rapporto;
 }
 
 TEST(LettoriDxf, LibreCadLoConverteInPdf) {

@@ -2,12 +2,18 @@
 
 Usage: verifica_dxf.py ELENCO.json
 ELENCO lists the files with what each must show:
-  [{"file": path, "k": units per cm, "layer": [[name, aci], ...]}, ...]
+  [{"file": path, "k": units per cm, "layer": [[name, aci], ...], "disegno": {...}}, ...]
+"disegno", when present, is what the same drawing routine drew on the screen, with the DXF
+settings of the export: {"offset": cm, "F": DXF units per cm, "U": units per cm at 1:100,
+"nomi": [layer names], "entita": [["Linea", x1, y1, x2, y2, layer, style],
+["Cerchio", x, y, r, layer, style], ["Testo", x, y, kind, layer, horiz, vert, angle, text]]};
+the entities of the file must be those, in order, placed and scaled as the DXF output does.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
 
 import json
 import logging
+import math
 import sys
 
 import ezdxf
@@ -190,6 +196,69 @@ def contenuto(nome, doc, atteso):
             difetto(nome, f"{stile}: dimlfac {d.dimlfac}, dimtxt {d.dimtxt}")
 
 
+TIPI_LINEA = {1: "DASHED", 2: "Continuous", 3: "DASHED2"}
+ALTEZZE = {0: 20, 1: 25, 2: 42, 3: 22}
+
+
+def vicino(a, b):
+    return abs(a - b) <= 1e-6 * max(1.0, abs(b))
+
+
+def punto(nome, i, campo, letto, atteso):
+    if not (vicino(letto[0], atteso[0]) and vicino(letto[1], atteso[1]) and letto[2] == 0):
+        difetto(nome, f"entità {i}: {campo} {tuple(letto)}, atteso {atteso}")
+
+
+def confronto(nome, doc, d):
+    """The file's entities against the screen record, through the DXF transform."""
+    F, off, U, nomi = d["F"], d["offset"], d["U"], d["nomi"]
+
+    def dxf(x, y):
+        return ((x + off) * F, y * F)
+
+    entita = list(doc.modelspace())
+    if len(entita) != len(d["entita"]):
+        difetto(nome, f"{len(entita)} entità, attese {len(d['entita'])}")
+    for i, (e, s) in enumerate(zip(entita, d["entita"])):
+        tipo = s[0]
+        atteso_tipo = {"Linea": "LINE", "Cerchio": "CIRCLE", "Testo": "TEXT"}[tipo]
+        if e.dxftype() != atteso_tipo:
+            difetto(nome, f"entità {i}: {e.dxftype()}, atteso {atteso_tipo}")
+            continue
+        layer = s[5] if tipo == "Linea" else s[4]
+        if e.dxf.layer != nomi[layer]:
+            difetto(nome, f"entità {i}: layer {e.dxf.layer!r}, atteso {nomi[layer]!r}")
+        if tipo == "Linea":
+            punto(nome, i, "inizio", e.dxf.start, dxf(s[1], s[2]))
+            punto(nome, i, "fine", e.dxf.end, dxf(s[3], s[4]))
+        elif tipo == "Cerchio":
+            punto(nome, i, "centro", e.dxf.center, dxf(s[1], s[2]))
+            if not vicino(e.dxf.radius, s[3] * F):
+                difetto(nome, f"entità {i}: raggio {e.dxf.radius}, atteso {s[3] * F}")
+        if tipo != "Testo":
+            stile = s[-1]
+            lt = e.dxf.get("linetype") if e.dxf.hasattr("linetype") else None
+            if lt != TIPI_LINEA.get(stile):
+                difetto(nome, f"entità {i}: tipo di linea {lt!r} per lo stile {stile}")
+            continue
+        _, x, y, kind, _, oriz, vert, angolo, testo = s
+        px, py = dxf(x, y)
+        if vert == 2:
+            a = math.radians(angolo)
+            px += 2 * F * math.sin(a)
+            py -= 2 * F * math.cos(a)
+        punto(nome, i, "inserimento", e.dxf.insert, (px, py))
+        punto(nome, i, "allineamento", e.dxf.align_point, (px, py))
+        if e.dxf.text != testo:
+            difetto(nome, f"entità {i}: testo {e.dxf.text!r}, atteso {testo!r}")
+        if not vicino(e.dxf.height, U * ALTEZZE.get(kind, 0)):
+            difetto(nome, f"entità {i}: altezza {e.dxf.height} per il tipo {kind}")
+        if not vicino(e.dxf.rotation, angolo):
+            difetto(nome, f"entità {i}: rotazione {e.dxf.rotation}, attesa {angolo}")
+        if e.dxf.halign != oriz or e.dxf.valign != vert + 1:
+            difetto(nome, f"entità {i}: allineamento {e.dxf.halign}, {e.dxf.valign} per {oriz}, {vert}")
+
+
 def main():
     with open(sys.argv[1], encoding="utf-8") as f:
         elenco = json.load(f)
@@ -202,6 +271,8 @@ def main():
         if doc is not None:
             try:
                 contenuto(nome, doc, atteso)
+                if "disegno" in atteso:
+                    confronto(nome, doc, atteso["disegno"])
             except Exception as e:
                 difetto(nome, f"lettura del contenuto: {type(e).__name__}: {e}")
     for d in difetti:
