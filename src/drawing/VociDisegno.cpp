@@ -4,7 +4,6 @@ namespace vilmor {
 
 void DisegnaMappaColori(Modello&) {}
 void DisPunzonamento(Modello&, float, float, int) {}
-void DisSezioni(Modello&, float, float, int) {}
 void DisLegenda(const Modello&) {}
 void DisTitoloVista(const Modello&, float, float, int, int) {}
 void DisRettArmatura(float, float, float, float, int) {}
