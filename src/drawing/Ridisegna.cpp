@@ -7,6 +7,7 @@
 #include "design/BarreDiffuse.h"
 #include "design/BarreZone.h"
 #include "drawing/DisGeometria.h"
+#include "drawing/DisSezioni.h"
 #include "drawing/DisegnoZone.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "drawing/VociDisegno.h"

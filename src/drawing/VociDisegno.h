@@ -1,5 +1,5 @@
 // Drawers that the redraw driver calls but that draw nothing yet: colour maps, the punching
-// view, the sections, the legend panel, the title blocks, the zone rectangle preview and the
+// view, the legend panel, the title blocks, the zone rectangle preview and the
 // outline editor's drawing.
 #pragma once
 
@@ -12,7 +12,6 @@ namespace vilmor {
 
 void DisegnaMappaColori(Modello& m);
 void DisPunzonamento(Modello& m, float X, float Y, int uscita);
-void DisSezioni(Modello& m, float X, float Y, int uscita);
 void DisLegenda(const Modello& m);
 void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);
 // The zone rectangle between two opposite corners (picture pixels), edges in palette colour.
