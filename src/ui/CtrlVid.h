@@ -15,6 +15,8 @@ class CtrlVid : public QWidget, public SuperficieVideo {
     Q_OBJECT
 public:
     explicit CtrlVid(QWidget* parent = nullptr);
+    // A pass may leave its painter open: it ends before the image it paints on goes.
+    ~CtrlVid() override { FinePittore(); }
 
     void Pulisci() override;
     void PuntatoreAttesa(bool attesa) override;
