@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 
+#include "app/BarreComandi.h"
 #include "app/ComandiFile.h"
 #include "app/Undo.h"
 #include "base/FileTesto.h"
@@ -322,4 +324,28 @@ TEST_F(AvvioProva, Uscita) {
     EXPECT_EQ(p.Msg.Visti[1].Testo, MsgNessunaSoletta);
     EXPECT_EQ(p.Msg.Visti[1].Titolo, "Attenzione!");
     EXPECT_TRUE(p.Dialoghi.Richieste.empty()) << "no save dialog for nothing to save";
+}
+
+TEST(BarreComandi, Tabelle) {
+    // The buttons follow the order of the commands.
+    const auto& t = TabellaPulsanti();
+    for (size_t i = 1; i < t.size(); ++i) EXPECT_LT(t[i - 1].K, t[i].K);
+    // 47 images per size, all names different within a size.
+    for (bool grande : {false, true}) {
+        std::set<std::string> nomi;
+        for (int k : OffsetIcone()) {
+            ASSERT_NE(NomeIcona(k, grande), nullptr) << k;
+            nomi.insert(NomeIcona(k, grande));
+        }
+        EXPECT_EQ(nomi.size(), 47u);
+    }
+    EXPECT_EQ(NomeIcona(104, false), nullptr);
+    EXPECT_STREQ(NomeIcona(110, true), "zpiu");
+    EXPECT_STREQ(NomeIcona(126, true), "punz1");
+    EXPECT_EQ(SenzaMnemonico("&Apri"), "Apri");
+    EXPECT_EQ(SenzaMnemonico("A && B"), "A & B");
+    SettaIdComandi(2);
+    EXPECT_EQ(IdVoceFile(TabellaMenuFile()[8]), 2103);
+    EXPECT_EQ(IdVoceFile(TabellaMenuFile()[5]), 503);
+    SettaIdComandi(1);
 }
