@@ -1,9 +1,12 @@
 #include "app/BarreComandi.h"
 
+#include "app/ComandiFile.h"
+#include "base/Piattaforma.h"
 #include "model/FileRecenti.h"
 #include "model/Impostazioni.h"
 #include "model/Resource.h"
 #include "model/Titolo.h"
+#include "model/definizioni.h"
 
 namespace vilmor {
 namespace {
@@ -132,6 +135,20 @@ std::string SenzaMnemonico(const std::string& titolo) {
         else if (i + 1 < titolo.size() && titolo[i + 1] == '&') r += titolo[++i];
     }
     return r;
+}
+
+void CommandBars_Execute(int32_t id) {
+    if (id == 0) return;
+    if (id == Comandi.IdEsci) {
+        // The exit sequence runs as the window closes, whichever way it is closed.
+        if (Piatt.Finestra) Piatt.Finestra->Chiudi();
+        return;
+    }
+    if (id >= IdRecente0 && id < IdRecente0 + MaxRecenti) {
+        if (ApriRecente(id - IdRecente0) == 0 && Piatt.Finestra)
+            Piatt.Finestra->SelezionaLato(M.Progetto.MagliaUnica ? 1 : 0);
+        return;
+    }
 }
 
 }  // namespace vilmor

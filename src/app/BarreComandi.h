@@ -1,6 +1,6 @@
 // The command bars of the main window as data: the "&File" menu, the two buttons of the menu
-// bar, the "Standard" toolbar with its icon names. The windows build their menus and buttons
-// from these tables.
+// bar, the "Standard" toolbar with its icon names, and the routine every control's trigger
+// calls with its identifier. The windows build their menus and buttons from these tables.
 #pragma once
 
 #include <array>
@@ -66,5 +66,9 @@ VoceRecente VoceRecenteMenu(int k);
 
 // The caption without its mnemonic marks: "&Apri" -> "Apri", "&&" -> "&".
 std::string SenzaMnemonico(const std::string& titolo);
+
+// The Execute event of the command bars: runs the command of a control by its identifier.
+// Here: the exit and the recent files; the rest comes with the dispatch.
+void CommandBars_Execute(int32_t id);
 
 }  // namespace vilmor

@@ -326,6 +326,29 @@ TEST_F(AvvioProva, Uscita) {
     EXPECT_TRUE(p.Dialoghi.Richieste.empty()) << "no save dialog for nothing to save";
 }
 
+TEST_F(AvvioProva, ComandiDellaBarra) {
+    SettaIdComandi(1);
+    CommandBars_Execute(Comandi.IdEsci);
+    EXPECT_EQ(p.Finestra.Chiusure, 1);
+    // The others wait for their dispatch; an empty recent entry does nothing.
+    for (int32_t id : {Comandi.IdApri, Comandi.IdZoom, Comandi.IdComputo, IdGeneraDxf, IdRecente0, 0})
+        CommandBars_Execute(id);
+    EXPECT_EQ(p.Finestra.Chiusure, 1);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(M.Soletta.NumVertContorno, 0);
+
+    // A recent entry opens its file, as the list holds it at the click.
+    const std::string a = Slab("R", "A.QVR"), b = Slab("R", "B.QVR");
+    Recenti.NumRecenti = 2;
+    Recenti.ElencoRecenti = {a, b, "", ""};
+    const fs::path cwd = fs::current_path();
+    CommandBars_Execute(IdRecente0 + 1);
+    fs::current_path(cwd);
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, b);
+    EXPECT_EQ(Recenti.ElencoRecenti[0], b);
+    EXPECT_EQ(p.Finestra.Lato, 0);
+}
+
 TEST(BarreComandi, Tabelle) {
     // The buttons follow the order of the commands.
     const auto& t = TabellaPulsanti();
