@@ -149,6 +149,10 @@ void CommandBars_Execute(int32_t id) {
             Piatt.Finestra->SelezionaLato(M.Progetto.MagliaUnica ? 1 : 0);
         return;
     }
+    if (id == IdInformazioni) {
+        if (Piatt.Finestra) Piatt.Finestra->MostraInformazioni();
+        return;
+    }
 }
 
 }  // namespace vilmor

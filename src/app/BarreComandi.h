@@ -68,7 +68,7 @@ VoceRecente VoceRecenteMenu(int k);
 std::string SenzaMnemonico(const std::string& titolo);
 
 // The Execute event of the command bars: runs the command of a control by its identifier.
-// Here: the exit and the recent files; the rest comes with the dispatch.
+// Here: the exit, the recent files and the about box; the rest comes with the dispatch.
 void CommandBars_Execute(int32_t id);
 
 }  // namespace vilmor

@@ -114,6 +114,8 @@ public:
     virtual void ImpostaPrompt(const std::string& testo) = 0;  // the prompt line `Label1`
     // Closes the main window: its exit sequence runs and may keep it open.
     virtual void Chiudi() = 0;
+    // Shows the about box modally.
+    virtual void MostraInformazioni() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

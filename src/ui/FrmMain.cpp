@@ -29,6 +29,7 @@
 #include "model/Resource.h"
 #include "model/Titolo.h"
 #include "model/definizioni.h"
+#include "ui/FrmSplash.h"
 #include "ui/Icone.h"
 
 namespace vilmor {
@@ -291,6 +292,11 @@ void FrmMain::closeEvent(QCloseEvent* e) {
 }
 
 void FrmMain::Chiudi() { close(); }
+
+void FrmMain::MostraInformazioni() {
+    FrmSplash splash(this);
+    splash.exec();
+}
 
 // ---- Hooks ----
 

@@ -82,6 +82,7 @@ public:
     void MostraFrame1(bool visibile) override;
     void ImpostaPrompt(const std::string& testo) override;
     void Chiudi() override;
+    void MostraInformazioni() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

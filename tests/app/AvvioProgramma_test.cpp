@@ -330,10 +330,13 @@ TEST_F(AvvioProva, ComandiDellaBarra) {
     SettaIdComandi(1);
     CommandBars_Execute(Comandi.IdEsci);
     EXPECT_EQ(p.Finestra.Chiusure, 1);
+    CommandBars_Execute(IdInformazioni);
+    EXPECT_EQ(p.Finestra.Informazioni, 1);
     // The others wait for their dispatch; an empty recent entry does nothing.
     for (int32_t id : {Comandi.IdApri, Comandi.IdZoom, Comandi.IdComputo, IdGeneraDxf, IdRecente0, 0})
         CommandBars_Execute(id);
     EXPECT_EQ(p.Finestra.Chiusure, 1);
+    EXPECT_EQ(p.Finestra.Informazioni, 1);
     EXPECT_TRUE(p.Msg.Visti.empty());
     EXPECT_EQ(M.Soletta.NumVertContorno, 0);
 

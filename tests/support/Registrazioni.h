@@ -189,9 +189,10 @@ public:
     bool Frame1Visibile = false;
     void MostraFrame1(bool v) override { Frame1Visibile = v; }
     std::string Prompt;
-    int Chiusure = 0;
+    int Chiusure = 0, Informazioni = 0;
     void ImpostaPrompt(const std::string& t) override { Prompt = t; }
     void Chiudi() override { ++Chiusure; }
+    void MostraInformazioni() override { ++Informazioni; }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.
