@@ -111,6 +111,11 @@ public:
     virtual void MostraLati(bool visibili) = 0;
     virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
     virtual void MostraFrame1(bool visibile) = 0;          // the range box of the colour maps
+    virtual void ImpostaPrompt(const std::string& testo) = 0;  // the prompt line `Label1`
+    // Closes the main window: its exit sequence runs and may keep it open.
+    virtual void Chiudi() = 0;
+    // Shows the about box modally.
+    virtual void MostraInformazioni() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

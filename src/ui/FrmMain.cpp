@@ -1,5 +1,7 @@
 #include "ui/FrmMain.h"
 
+#include "app/AvvioProgramma.h"
+#include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
 #include "base/Testi.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -9,99 +11,302 @@
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 
+#include <QAction>
 #include <QButtonGroup>
-#include <QDockWidget>
+#include <QCloseEvent>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+#include <cmath>
 
 #include "model/Impostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 #include "model/Titolo.h"
+#include "model/definizioni.h"
+#include "ui/FrmSplash.h"
+#include "ui/Icone.h"
 
 namespace vilmor {
 
-FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
-    : QMainWindow(parent), percorsoRigaComando_(percorsoRigaComando) {
-    auto* centro = new QWidget(this);
-    auto* disposizione = new QHBoxLayout(centro);
-    disposizione->setContentsMargins(0, 0, 0, 0);
-    ctrlVid_ = new CtrlVid(centro);
-    disposizione->addWidget(ctrlVid_, 1);
+FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestra servizi)
+    : QMainWindow(parent), Esegui(CommandBars_Execute) {
+    // Twips per pixel of this screen: the window's sizes below are given in twips.
+    QScreen* schermo = screen();
+    Vista.TwipsPerPixel = TwipsPerPixelDaDpi(schermo ? schermo->logicalDotsPerInch() : 96.0);
 
-    // Side choice and the single-mesh label, in a column beside the plan picture.
-    auto* colonna = new QWidget(centro);
-    auto* colonnaLayout = new QVBoxLayout(colonna);
-    gruppoLati_ = new QButtonGroup(this);
-    gruppoLati_->setExclusive(true);
-    const char* titoli[3] = {"Lato +", "Lato -", "Taglio"};
-    for (int i = 0; i < 3; ++i) {
-        lati_[i] = new QRadioButton(QString::fromUtf8(titoli[i]), colonna);
-        gruppoLati_->addButton(lati_[i], i);
-        colonnaLayout->addWidget(lati_[i]);
-    }
-    magliaUnica_ = new QLabel(QStringLiteral("Armatura a maglia unica centrale"), colonna);
-    magliaUnica_->setWordWrap(true);
-    magliaUnica_->hide();
-    colonnaLayout->addWidget(magliaUnica_);
-    // The range box of the colour maps, shown by the redraw while a map is on the plan.
-    frame1_ = new QGroupBox(colonna);
-    frame1_->hide();
-    colonnaLayout->addWidget(frame1_);
-    colonnaLayout->addStretch(1);
-    disposizione->addWidget(colonna, 0);
-
-    setCentralWidget(centro);
-
-    // The property panel in a fixed side area on the left.
-    auto* dock = new QDockWidget(this);
-    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    dock->setTitleBarWidget(new QWidget(dock));
-    pannello_ = new PannelloQt(dock);
-    dock->setWidget(pannello_);
-    addDockWidget(Qt::LeftDockWidgetArea, dock);
-    resize(1000, 700);
+    client_ = new QWidget(this);
+    ctrlVid_ = new CtrlVid(client_);
+    CreaColonna(client_);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
 
     messaggi_ = std::make_unique<MessaggiQt>(this);
-    Piatt.Msg = messaggi_.get();
+    msg_ = servizi.Msg ? servizi.Msg : messaggi_.get();
+    Piatt.Msg = msg_;
     ctrlVid_->Installa();
     Piatt.Finestra = this;
     Piatt.PropertyGrid1 = pannello_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
-    Piatt.Dialoghi = dialoghi_.get();
+    dialoghiUsati_ = servizi.Dialoghi ? servizi.Dialoghi : dialoghi_.get();
+    Piatt.Dialoghi = dialoghiUsati_;
     Piatt.SinkVideo = &sinkVideo_;
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
     Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
 
-    // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
+    // Start-up: the command line's slab, folders, the window's place, the side and direction,
+    // the recent list, defaults, colours, settings and identifiers, background, command bars.
+    percorsoRigaComando_ = PercorsoSolettaDaRiga(rigaComando);
     ImpostaCartelle();
+    RettangoloFinestra r;
+    if (schermo) {
+        const QRect a = schermo->availableGeometry();
+        const int t = Vista.TwipsPerPixel;
+        r = RettangoloIniziale(a.x() * t, a.y() * t, a.width() * t, a.height() * t);
+    }
+    // The mouse-wheel zoom comes with its own hook.
     SelezionaLato(0);
-    LeggiMEM();
-    ImpostaDefault();
-    if (EsisteFile(FileImpostazioni())) LeggiIni();
-    ImpostaColori();
-    SettaIdComandi(1 + Imp.IconeGrandi);
+    direzioni_[0]->setChecked(true);
+    PreparaAvvio();
+    ctrlVid_->ColoreSfondo(ColoreSfondoVideo());
+    LeggiRettangoloFinestra(r);
+    CreaBarreComandi();
+
+    // The rectangle is the frame's: the client area is what the frame leaves.
+    winId();
+    const QMargins bordo = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(Px(r.Left) + bordo.left(), Px(r.Top) + bordo.top(),
+                std::max(1, Px(r.Width) - bordo.left() - bordo.right()),
+                std::max(1, Px(r.Height) - bordo.top() - bordo.bottom()));
     AggiornaTitolo();
 }
 
-void FrmMain::ApriRigaComando() {
-    // A slab that cannot be opened is reported by the load's file test, as the open command
-    // reports it; the window then stays untitled and empty.
-    if (!percorsoRigaComando_.empty()) CaricaProgetto(percorsoRigaComando_);
-}
-
 FrmMain::~FrmMain() {
-    if (Piatt.Msg == messaggi_.get()) Piatt.Msg = nullptr;
+    if (Piatt.Msg == msg_) Piatt.Msg = nullptr;
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
-    if (Piatt.Dialoghi == dialoghi_.get()) Piatt.Dialoghi = nullptr;
+    if (Piatt.Dialoghi == dialoghiUsati_) Piatt.Dialoghi = nullptr;
     if (Piatt.SinkVideo == &sinkVideo_) Piatt.SinkVideo = nullptr;
 }
+
+int FrmMain::Px(int twips) const {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / std::max(1, Vista.TwipsPerPixel)));
+}
+
+// ---- The column ----
+
+void FrmMain::CreaColonna(QWidget* client) {
+    // Options: the side choice (or the single-mesh label in its place) over the direction.
+    frame2_ = new QFrame(client);
+    auto* opzioni = new QVBoxLayout(frame2_);
+    opzioni->setContentsMargins(2, 2, 2, 2);
+    opzioni->setSpacing(2);
+    frame3_ = new QFrame(frame2_);
+    frame3_->setFrameShape(QFrame::StyledPanel);
+    auto* latiLayout = new QHBoxLayout(frame3_);
+    latiLayout->setContentsMargins(4, 0, 4, 0);
+    gruppoLati_ = new QButtonGroup(this);
+    gruppoLati_->setExclusive(true);
+    const char* titoliLati[3] = {"Lato +", "Lato -", "Taglio"};
+    for (int i = 0; i < 3; ++i) {
+        lati_[i] = new QRadioButton(QString::fromUtf8(titoliLati[i]), frame3_);
+        gruppoLati_->addButton(lati_[i], i);
+        latiLayout->addWidget(lati_[i]);
+    }
+    magliaUnica_ = new QLabel(QStringLiteral("Armatura a maglia unica centrale"), frame3_);
+    magliaUnica_->hide();
+    latiLayout->addWidget(magliaUnica_);
+    opzioni->addWidget(frame3_, 1);
+    frame4_ = new QFrame(frame2_);
+    frame4_->setFrameShape(QFrame::StyledPanel);
+    auto* direzioniLayout = new QHBoxLayout(frame4_);
+    direzioniLayout->setContentsMargins(4, 0, 4, 0);
+    gruppoDirezioni_ = new QButtonGroup(this);
+    gruppoDirezioni_->setExclusive(true);
+    const char* titoliDirezioni[2] = {"Direzione 1", "Direzione 2"};
+    for (int i = 0; i < 2; ++i) {
+        direzioni_[i] = new QRadioButton(QString::fromUtf8(titoliDirezioni[i]), frame4_);
+        gruppoDirezioni_->addButton(direzioni_[i], i);
+        direzioniLayout->addWidget(direzioni_[i]);
+    }
+    opzioni->addWidget(frame4_, 1);
+
+    // Legend; the range box of the colour maps lies in it, shown by the redraw.
+    picture2_ = new QWidget(client);
+    picture2_->setAutoFillBackground(true);
+    CreaFrame1();
+
+    // Information panel: plain text until the rich-text viewer stands in for it.
+    richTextBox1_ = new QTextEdit(client);
+    richTextBox1_->setReadOnly(true);
+
+    pannello_ = new PannelloQt(client);
+
+    label1_ = new QLabel(client);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1_->setFrameShape(QFrame::StyledPanel);
+
+    // The property panel keeps at least its least height: below it the window grows no smaller.
+    const int altezzaMin = Px(AltezzaFrame2) + Px(AltezzaPicture2) + Px(AltezzaRichText) + Px(AltezzaMinPannello) +
+                           Px(AltezzaLabel1);
+    client->setMinimumSize(Px(LarghezzaColonna) + ctrlVid_->minimumWidth(), altezzaMin);
+}
+
+void FrmMain::CreaFrame1() {
+    frame1_ = new QGroupBox(picture2_);
+    frame1_->setGeometry(Px(1920), Px(360), Px(1695), Px(1155));
+    const int w = Px(735), h = Px(315);
+    const int x0 = 6, x1 = x0 + w + 2;
+    const int y0 = 4, passo = h + 3;
+    auto etichetta = [&](const char* testo, int x, int y) {
+        auto* l = new QLabel(QString::fromUtf8(testo), frame1_);
+        l->setGeometry(x, y, w, h);
+    };
+    etichetta("Max.", x0, y0);
+    etichetta("Min.", x0, y0 + 2 * passo);
+    for (int i = 0; i < 2; ++i) {
+        text1_[i] = new QLineEdit(QStringLiteral("0"), frame1_);
+        text1_[i]->setGeometry(x1, y0 + 2 * i * passo, w, h);
+    }
+    const char* pulsanti[2] = {"Default", "Range"};
+    for (int i = 0; i < 2; ++i) {
+        command1_[i] = new QPushButton(QString::fromUtf8(pulsanti[i]), frame1_);
+        command1_[i]->setGeometry(i == 0 ? x0 : x1, y0 + passo, w, h);
+    }
+    frame1_->hide();
+}
+
+void FrmMain::CommandBars_Resize() {
+    const QRect c = client_->rect();
+    const DisposizioneColonna d =
+        DisponiColonna(c.left(), c.top(), c.left() + c.width(), c.top() + c.height(), Px(LarghezzaColonna),
+                       Px(AltezzaFrame2), Px(AltezzaPicture2), Px(AltezzaRichText), Px(AltezzaLabel1),
+                       Px(AltezzaMinPannello));
+    auto metti = [](QWidget* w, const Riquadro& q) { w->setGeometry(q.Left, q.Top, q.Width, q.Height); };
+    metti(frame2_, d.Frame2);
+    metti(picture2_, d.Picture2);
+    metti(richTextBox1_, d.RichTextBox1);
+    metti(pannello_, d.PropertyGrid1);
+    metti(label1_, d.Label1);
+    // The plan keeps its drawing: nothing is redrawn here.
+    metti(ctrlVid_, d.Piano);
+}
+
+bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == client_ && evento->type() == QEvent::Resize) CommandBars_Resize();
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+// ---- Command bars ----
+
+void FrmMain::CreaBarreComandi() {
+    const int lato = Imp.IconeGrandi ? 24 : 16;
+    auto nuova = [this](QWidget* padre, const QString& titolo, int32_t id) {
+        auto* a = new QAction(titolo, padre);
+        a->setData(id);
+        connect(a, &QAction::triggered, this, [this, id] { Comando(id); });
+        return a;
+    };
+
+    QMenuBar* barra = menuBar();
+    menuFile_ = barra->addMenu(QStringLiteral("&File"));
+    for (const VoceFile& v : TabellaMenuFile()) {
+        if (v.InizioGruppo) menuFile_->addSeparator();
+        const int32_t id = IdVoceFile(v);
+        QAction* a = nuova(menuFile_, QString::fromUtf8(v.Titolo), id);
+        if (v.K != 0) a->setIcon(IconaDaTag(id));
+        else recenti_[static_cast<size_t>(id - IdRecente0)] = a;
+        menuFile_->addAction(a);
+    }
+    connect(menuFile_, &QMenu::aboutToShow, this, &FrmMain::AggiornaComandi);
+    for (const VoceBarraMenu& v : TabellaBarraMenu()) barra->addAction(nuova(barra, QString::fromUtf8(v.Titolo), v.Id));
+
+    standard_ = addToolBar(QStringLiteral("Standard"));
+    standard_->setObjectName(QStringLiteral("Standard"));
+    standard_->setMovable(false);
+    standard_->setIconSize(QSize(lato, lato));
+    for (const PulsanteBarra& b : TabellaPulsanti()) {
+        if (b.InizioGruppo) standard_->addSeparator();
+        const int32_t id = IdDaOffset(b.K);
+        QAction* a = nuova(standard_, QString::fromUtf8(b.Titolo), id);
+        a->setToolTip(QString::fromStdString(SenzaMnemonico(b.Titolo)));
+        a->setIcon(IconaDaTag(id));
+        standard_->addAction(a);
+    }
+    AggiornaComandi();
+}
+
+QList<QAction*> FrmMain::Azioni(int32_t id) const {
+    QList<QAction*> r;
+    auto raccogli = [&](const QList<QAction*>& azioni) {
+        for (QAction* a : azioni)
+            if (!a->isSeparator() && !a->menu() && a->data().toInt() == id) r.append(a);
+    };
+    raccogli(menuFile_->actions());
+    raccogli(menuBar()->actions());
+    raccogli(standard_->actions());
+    return r;
+}
+
+void FrmMain::Comando(int32_t id) {
+    if (Esegui) Esegui(id);
+    AggiornaComandi();
+}
+
+void FrmMain::AggiornaComandi() {
+    for (int k = 0; k < static_cast<int>(recenti_.size()); ++k) {
+        QAction* a = recenti_[static_cast<size_t>(k)];
+        if (!a) continue;
+        const VoceRecente v = VoceRecenteMenu(k);
+        a->setText(QString::fromStdString(v.Titolo));
+        a->setStatusTip(QString::fromStdString(v.Percorso));
+        a->setVisible(v.Visibile);
+    }
+}
+
+// ---- Start and end of a run ----
+
+void FrmMain::Avvia() {
+    show();
+    QTimer::singleShot(0, this, [this] { ApriRigaComando(); });
+}
+
+void FrmMain::ApriRigaComando() {
+    ApriProgettoIniziale(percorsoRigaComando_);
+    AggiornaComandi();
+}
+
+void FrmMain::closeEvent(QCloseEvent* e) {
+    // The outline editor, once it exists, is closed here first as by its "Annulla".
+    if (!ChiusuraProgramma()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void FrmMain::Chiudi() { close(); }
+
+void FrmMain::MostraInformazioni() {
+    FrmSplash splash(this);
+    splash.exec();
+}
+
+// ---- Hooks ----
 
 void FrmMain::ImpostaTitolo(const std::string& titolo) { setWindowTitle(QString::fromStdString(titolo)); }
 
@@ -117,13 +322,6 @@ void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibi
 
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
 
-std::string PercorsoDaRigaComando(const std::string& riga) {
-    std::string p = Rifilato(riga);
-    if (p.size() >= 2 && p.front() == '"' && p.back() == '"') p = p.substr(1, p.size() - 2);
-    if (p.size() < 4) return {};
-    std::string est = p.substr(p.size() - 4);
-    for (auto& c : est) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return est == ".QVR" ? p : std::string{};
-}
+void FrmMain::ImpostaPrompt(const std::string& testo) { label1_->setText(QString::fromStdString(testo)); }
 
 }  // namespace vilmor

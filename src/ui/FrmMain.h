@@ -1,9 +1,12 @@
-// The main window: command bars, the plan picture, the side choice, the property panel and the
-// information panel.
+// The main window: the menu bar and the "Standard" toolbar, the plan picture, and the column at
+// its right (side and direction options, legend with the range box, information panel,
+// property panel, prompt line).
 #pragma once
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,30 +17,62 @@
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
 
+class QAction;
 class QButtonGroup;
+class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 class QRadioButton;
+class QTextEdit;
+class QToolBar;
 
 namespace vilmor {
+
+// The message boxes and file dialogs to use instead of the window's own (a test's recorders).
+struct ServiziFinestra {
+    Messaggi* Msg = nullptr;
+    DialoghiFile* Dialoghi = nullptr;
+};
 
 class FrmMain : public QMainWindow, public FinestraPrincipale {
     Q_OBJECT
 public:
-    explicit FrmMain(const std::string& percorsoRigaComando = {}, QWidget* parent = nullptr);
+    // `rigaComando`: the program's command line, which may name the slab to open.
+    explicit FrmMain(const std::string& rigaComando = {}, QWidget* parent = nullptr, ServiziFinestra servizi = {});
     ~FrmMain() override;
 
-    CtrlVid* PianoVideo() const { return ctrlVid_; }
-    const std::string& PercorsoRigaComando() const { return percorsoRigaComando_; }
-    // Opens the slab named on the command line, once the window is shown; one that cannot be
-    // opened is reported with the load's message.
+    // Shows the window and, from the event loop, opens the command line's slab: the start of a run.
+    void Avvia();
+    // Opens the slab named on the command line (none: the untitled project), once the window is shown.
     void ApriRigaComando();
+    const std::string& PercorsoRigaComando() const { return percorsoRigaComando_; }
 
-    // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; the single-mesh label.
+    CtrlVid* PianoVideo() const { return ctrlVid_; }
+    // Side choice: 0 "Lato +", 1 "Lato -", 2 "Taglio"; direction 0 "Direzione 1", 1 "Direzione 2".
     QRadioButton* OpzioneLato(int indice) const { return lati_.at(indice); }
-    QLabel* EtichettaMagliaUnica() const { return magliaUnica_; }
-    // The property panel `PropertyGrid1`, docked beside the plan picture.
-    PannelloQt* Pannello() const { return pannello_; }
+    QRadioButton* OpzioneDirezione(int indice) const { return direzioni_.at(indice); }
+    QLabel* EtichettaMagliaUnica() const { return magliaUnica_; }  // `Label3`
+    PannelloQt* Pannello() const { return pannello_; }            // `PropertyGrid1`
+    QFrame* Frame2() const { return frame2_; }
+    QWidget* Picture2() const { return picture2_; }
+    QGroupBox* Frame1() const { return frame1_; }
+    QLineEdit* Text1(int indice) const { return text1_.at(indice); }
+    QPushButton* Command1(int indice) const { return command1_.at(indice); }
+    QTextEdit* RichTextBox1() const { return richTextBox1_; }
+    QLabel* Label1() const { return label1_; }
+    QMenu* MenuFile() const { return menuFile_; }
+    QToolBar* BarraStandard() const { return standard_; }
+    // Every control (menu entry or button) of that identifier.
+    QList<QAction*> Azioni(int32_t id) const;
+
+    // What a control's trigger calls with its identifier: the command bars' Execute event.
+    std::function<void(int32_t)> Esegui;
+    // Brings the controls up to date with the program's state after a handled event: today the
+    // recent-file entries.
+    void AggiornaComandi();
 
     // Main-window hooks of the engine.
     void ImpostaTitolo(const std::string& titolo) override;
@@ -45,22 +80,49 @@ public:
     void MostraLati(bool visibili) override;
     void MostraMagliaUnica(bool visibile) override;
     void MostraFrame1(bool visibile) override;
-    QGroupBox* Frame1() const { return frame1_; }
+    void ImpostaPrompt(const std::string& testo) override;
+    void Chiudi() override;
+    void MostraInformazioni() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    void CreaColonna(QWidget* client);
+    void CreaFrame1();
+    void CreaBarreComandi();
+    // Lays out the column and the plan in the client area left by the bars.
+    void CommandBars_Resize();
+    void Comando(int32_t id);
+    int Px(int twips) const;
+
+    QWidget* client_ = nullptr;
     CtrlVid* ctrlVid_ = nullptr;
+    QFrame* frame2_ = nullptr;
+    QFrame* frame3_ = nullptr;
+    QFrame* frame4_ = nullptr;
     std::array<QRadioButton*, 3> lati_{};
+    std::array<QRadioButton*, 2> direzioni_{};
     QButtonGroup* gruppoLati_ = nullptr;
+    QButtonGroup* gruppoDirezioni_ = nullptr;
     QLabel* magliaUnica_ = nullptr;
+    QWidget* picture2_ = nullptr;
     QGroupBox* frame1_ = nullptr;
-    SinkVideo sinkVideo_;
+    std::array<QLineEdit*, 2> text1_{};
+    std::array<QPushButton*, 2> command1_{};
+    QTextEdit* richTextBox1_ = nullptr;
     PannelloQt* pannello_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QMenu* menuFile_ = nullptr;
+    std::array<QAction*, 4> recenti_{};
+    QToolBar* standard_ = nullptr;
+    SinkVideo sinkVideo_;
     std::unique_ptr<MessaggiQt> messaggi_;
     std::unique_ptr<DialoghiQt> dialoghi_;
+    Messaggi* msg_ = nullptr;  // the ones installed: the window's own or those it was given
+    DialoghiFile* dialoghiUsati_ = nullptr;
     std::string percorsoRigaComando_;
 };
-
-// At most one path, optionally quoted; a name without ".QVR" is not opened.
-std::string PercorsoDaRigaComando(const std::string& riga);
 
 }  // namespace vilmor

@@ -188,6 +188,11 @@ public:
     void MostraMagliaUnica(bool v) override { MagliaUnicaVisibile = v; }
     bool Frame1Visibile = false;
     void MostraFrame1(bool v) override { Frame1Visibile = v; }
+    std::string Prompt;
+    int Chiusure = 0, Informazioni = 0;
+    void ImpostaPrompt(const std::string& t) override { Prompt = t; }
+    void Chiudi() override { ++Chiusure; }
+    void MostraInformazioni() override { ++Informazioni; }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.

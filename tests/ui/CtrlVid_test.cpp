@@ -33,11 +33,7 @@ TEST(CtrlVid, DisegnoDuraturoVisibileDopoUnoVolatile) {
 }
 
 TEST(FrmMain, RigaDiComando) {
-    EXPECT_EQ(PercorsoDaRigaComando("\"/dati/Sol 1.QVR\""), "/dati/Sol 1.QVR");
-    EXPECT_EQ(PercorsoDaRigaComando("/dati/sol.qvr"), "/dati/sol.qvr");
-    EXPECT_EQ(PercorsoDaRigaComando("/dati/sol.txt"), "");
-    EXPECT_EQ(PercorsoDaRigaComando(""), "");
-    FrmMain f("/dati/sol.qvr");
+    FrmMain f("\"/dati/sol.qvr\"");
     EXPECT_EQ(f.PercorsoRigaComando(), "/dati/sol.qvr");
     EXPECT_NE(f.PianoVideo(), nullptr);
     EXPECT_EQ(Piatt.Ctrl_Vid, f.PianoVideo());

@@ -1,0 +1,204 @@
+// The main window as the program starts it: command line, settings, window rectangle, column.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidgetItem>
+#include <cmath>
+#include <filesystem>
+
+#include "app/AvvioProgramma.h"
+#include "model/FileImpostazioni.h"
+#include "model/Resource.h"
+#include "model/definizioni.h"
+#include "model/Vista.h"
+#include "ui/Banco.h"
+#include "ui/FrmMain.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+
+namespace {
+
+// The window built and started as `main` does, with the recorders for messages and dialogs.
+struct Avvio {
+    MessaggiRegistrati msg;
+    DialoghiRegistrati dialoghi;
+    std::unique_ptr<FrmMain> f;
+    explicit Avvio(const std::string& percorso = {}) {
+        const char* argv[] = {"vilmor", percorso.c_str()};
+        f = std::make_unique<FrmMain>(RigaComando(percorso.empty() ? 1 : 2, argv), nullptr,
+                                      ServiziFinestra{&msg, &dialoghi});
+        f->Avvia();
+        // The command line's slab opens from the event loop, once the window is shown.
+        QCoreApplication::processEvents();
+        QTest::qWait(10);
+    }
+};
+
+QColor ColoreLayer(int layer) { return CtrlVid::Colore(Strati.ColoriLayer[static_cast<size_t>(layer)]); }
+
+bool Vicino(const QImage& img, int x, int y, const QColor& c) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int px = x + dx, py = y + dy;
+            if (img.rect().contains(px, py) && img.pixelColor(px, py) == c) return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+TEST(FrmMainAvvio, CampioneComeDaMain) {
+    StatoProcesso stato;
+    ConfigProva config;
+    CartellaTemp dir;
+    const std::string sol = CopiaCampione(dir.Percorso());
+    Avvio a(sol);
+    FrmMain& f = *a.f;
+
+    EXPECT_TRUE(a.msg.Visti.empty()) << a.msg.Visti[0].Testo;
+    EXPECT_EQ(f.windowTitle().toStdString(), "MERANTO Solette C.A. -  [ SOL1.QVR ]");
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, sol);
+    // 200 twips less than the 1600 x 1000 screen each way, centred.
+    const QRect telaio = f.frameGeometry();
+    EXPECT_NEAR(telaio.width(), 1587, 2);
+    EXPECT_NEAR(telaio.height(), 987, 2);
+    EXPECT_NEAR(telaio.x(), 7, 2);
+    EXPECT_NEAR(telaio.y(), 7, 2);
+    ASSERT_GT(f.Pannello()->topLevelItemCount(), 0);
+    EXPECT_EQ(f.Pannello()->topLevelItem(0)->text(0), "Armatura diffusa");
+    EXPECT_TRUE(f.OpzioneLato(0)->isChecked());
+    EXPECT_TRUE(f.OpzioneDirezione(0)->isChecked());
+
+    SalvaPng(f.grab().toImage(), "avvio_finestra");
+    const QImage img = f.PianoVideo()->Mostrata();
+    SalvaPng(img, "avvio_campione");
+    if (!Disegno.ZoomEstensione) GTEST_SKIP() << "the view on the extents is not installed";
+    // Every vertex of the outline in the outline's colour.
+    const auto& g = M.Soletta;
+    for (int i = 0; i < g.NumVertContorno; ++i) {
+        const int x = static_cast<int>(std::lround(XSchermo(g.Contorno[i].X)));
+        const int y = static_cast<int>(std::lround(YSchermo(g.Contorno[i].Y)));
+        EXPECT_TRUE(Vicino(img, x, y, ColoreLayer(5))) << i << ": " << x << "," << y;
+    }
+    // The plan's box (its extents) centred in the picture within 2 pixels, and filling it
+    // along one side.
+    const auto& e = Vista.EstensioneCorrente;  // XMin, YMin, XMax, YMax
+    const double x0 = XSchermo(e[0]), x1 = XSchermo(e[2]), y0 = YSchermo(e[3]), y1 = YSchermo(e[1]);
+    EXPECT_LE(std::abs((x0 + x1) - img.width()), 4) << x0 << "-" << x1 << " of " << img.width();
+    EXPECT_LE(std::abs((y0 + y1) - img.height()), 4) << y0 << "-" << y1 << " of " << img.height();
+    EXPECT_TRUE(std::abs((x1 - x0) - img.width()) <= 2 || std::abs((y1 - y0) - img.height()) <= 2)
+        << x1 - x0 << " x " << y1 - y0;
+}
+
+TEST(FrmMainAvvio, SenzaArgomento) {
+    StatoProcesso stato;
+    ConfigProva config;
+    M = Modello{};
+    Avvio a;
+    EXPECT_EQ(a.f->windowTitle().toStdString(), "MERANTO Solette C.A. -  [ Anonimo ]");
+    EXPECT_TRUE(a.msg.Visti.empty());
+    EXPECT_EQ(M.Soletta.NumVertContorno, 0);
+    EXPECT_EQ(a.f->PercorsoRigaComando(), "");
+}
+
+TEST(FrmMainAvvio, ImpostazioniDelFileDopoIColori) {
+    StatoProcesso stato;
+    ConfigProva config;
+    ImpostaCartelle();
+    ImpostaDefault();
+    ImpostaColori();
+    Strati.ColoriLayer[5] = Rgb(10, 20, 30);
+    Strati.OsnapQuote[3] = 0;
+    ASSERT_TRUE(SalvaIni());
+    Strati = StratiDisegno{};
+    Avvio a;
+    EXPECT_EQ(Strati.ColoriLayer[5], Rgb(10, 20, 30));
+    EXPECT_EQ(Strati.OsnapQuote[3], 0);
+    EXPECT_EQ(Strati.OsnapQuote[4], 1);
+}
+
+TEST(FrmMainAvvio, RettangoloDalleChiaviDellUtente) {
+    struct Caso {
+        std::vector<std::string> Chiavi;
+        QRect Telaio;  // width 0: the least height is checked instead
+    };
+    for (const Caso& c :
+         {Caso{{}, QRect(7, 7, 1587, 987)},
+          Caso{{"Vilmor\\Settings\\MainWidth=15000", "Vilmor\\Settings\\MainHeight=12000",
+                "Vilmor\\Settings\\MainLeft=1500", "Vilmor\\Settings\\MainTop=750"},
+               QRect(100, 50, 1000, 800)},
+          Caso{{"Vilmor\\Settings\\MainWidth=abc", "Vilmor\\Settings\\MainHeight=abc"}, QRect(7, 7, 1587, 987)},
+          Caso{{"Vilmor\\Settings\\MainWidth=15000", "Vilmor\\Settings\\MainHeight=9000"}, QRect(7, 7, 1000, 0)}}) {
+        SCOPED_TRACE(c.Chiavi.empty() ? "" : c.Chiavi[0]);
+        StatoProcesso stato;
+        ConfigProva config;
+        for (const auto& k : c.Chiavi) config.Chiave(k);
+        Avvio a;
+        const QRect t = a.f->frameGeometry();
+        EXPECT_NEAR(t.x(), c.Telaio.x(), 2);
+        EXPECT_NEAR(t.y(), c.Telaio.y(), 2);
+        EXPECT_NEAR(t.width(), c.Telaio.width(), 2);
+        if (c.Telaio.height() > 0) {
+            EXPECT_NEAR(t.height(), c.Telaio.height(), 2);
+        } else {
+            // 600 pixels leave the property panel less than its least height: the window
+            // stops at the height that gives it that.
+            EXPECT_GT(t.height(), 600);
+            EXPECT_EQ(a.f->Pannello()->height(), 27);
+        }
+        EXPECT_FALSE(std::filesystem::exists(config.Cartella() + "/Vilmor.ini"));
+    }
+}
+
+TEST(FrmMainAvvio, ColonnaEPiantaANuoveMisure) {
+    StatoProcesso stato;
+    ConfigProva config;
+    Avvio a;
+    FrmMain& f = *a.f;
+    f.resize(1280, 800);
+    QTest::qWait(20);
+    const QWidget* client = f.centralWidget();
+    const int w = client->width(), h = client->height();
+    struct Atteso {
+        const QWidget* Pannello;
+        int Top, Altezza;
+    };
+    const int hPannello = h - 73 - 201 - 261 - 53;
+    EXPECT_GE(hPannello, 27);
+    for (const Atteso& x : {Atteso{f.Frame2(), 0, 73}, Atteso{f.Picture2(), 73, 201},
+                            Atteso{f.RichTextBox1(), 274, 261}, Atteso{f.Pannello(), 535, hPannello},
+                            Atteso{f.Label1(), 535 + hPannello, 53}}) {
+        EXPECT_EQ(x.Pannello->geometry(), QRect(w - 253, x.Top, 253, x.Altezza)) << x.Pannello->metaObject()->className();
+    }
+    EXPECT_EQ(f.PianoVideo()->geometry(), QRect(0, 0, w - 253, h));
+    // The range box in the legend, hidden until a colour map is drawn.
+    EXPECT_EQ(f.Frame1()->parentWidget(), f.Picture2());
+    EXPECT_EQ(f.Frame1()->geometry(), QRect(128, 24, 113, 77));
+    EXPECT_TRUE(f.Frame1()->isHidden());
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(f.Text1(i)->size(), QSize(49, 21));
+        EXPECT_EQ(f.Command1(i)->size(), QSize(49, 21));
+    }
+    EXPECT_EQ(f.Command1(0)->text(), "Default");
+    EXPECT_EQ(f.Command1(1)->text(), "Range");
+    EXPECT_EQ(f.OpzioneDirezione(1)->text(), "Direzione 2");
+
+    // A resize draws nothing: what is on the plan stays.
+    SuperficieVideo* v = f.PianoVideo();
+    v->DisegnoPersistente(true);
+    v->Linea(10, 10, 200, 10, Rgb(255, 0, 0), false);
+    f.resize(1100, 700);
+    QTest::qWait(20);
+    EXPECT_EQ(f.PianoVideo()->width(), f.centralWidget()->width() - 253);
+    EXPECT_EQ(f.PianoVideo()->Mostrata().pixelColor(100, 10), QColor(255, 0, 0));
+    // The prompt line.
+    Piatt.Finestra->ImpostaPrompt("Selezionare il primo punto");
+    EXPECT_EQ(f.Label1()->text(), "Selezionare il primo punto");
+}
