@@ -69,6 +69,26 @@ public:
 int32_t ColorePalette(int n);
 inline int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
 
+// ---- The legend panel `Picture2` ----
+// The small picture beside the plan that explains what the plan shows. Coordinates in twips
+// from its top-left corner, y down; colours RGB. Texts are written in the panel's font with
+// their top-left corner at the point, in the text colour.
+class PannelloLegenda {
+public:
+    virtual ~PannelloLegenda() = default;
+    // What is drawn while it is on stays as the panel's picture through repaints.
+    virtual void DisegnoPersistente(bool attivo) = 0;
+    virtual void Pulisci() = 0;
+    virtual void ColoreTesto(int32_t rgb) = 0;
+    // 0 solid, 1 transparent.
+    virtual void StileRiempimento(int stile) = 0;
+    virtual void SpessoreLinea(int pixel) = 0;
+    virtual void Testo(float x, float y, const std::string& testo) = 0;
+    virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+    virtual void Rettangolo(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+    virtual void RettangoloPieno(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+};
+
 // ---- Property panel ----
 class PannelloProprieta {
 public:
@@ -131,6 +151,7 @@ struct Piattaforma {
     FinestraPrincipale* Finestra = nullptr;
     ServerSezioni* Sezioni = nullptr;
     DialogoAggMulti* FrmAggMulti = nullptr;
+    PannelloLegenda* Picture2 = nullptr;
 };
 inline Piattaforma Piatt;
 

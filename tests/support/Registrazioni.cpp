@@ -28,6 +28,7 @@ PiattaformaProva::PiattaformaProva() : vecchia_(Piatt), vecchiSink_(Sink) {
     Piatt.PropertyGrid1 = &Pannello;
     Piatt.Dialoghi = &Dialoghi;
     Piatt.Finestra = &Finestra;
+    Piatt.Picture2 = &Legenda;
     Sink.Video = &SinkVideo;
     Sink.Dxf = &SinkDxf;
 }
