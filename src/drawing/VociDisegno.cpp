@@ -2,7 +2,6 @@
 
 namespace vilmor {
 
-void DisegnaMappaColori(Modello&) {}
 void DisPunzonamento(Modello&, float, float, int) {}
 void DisSezioni(Modello&, float, float, int) {}
 void DisLegenda(const Modello&) {}
