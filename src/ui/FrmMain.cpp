@@ -49,6 +49,9 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     frame1_ = new QGroupBox(colonna);
     frame1_->hide();
     colonnaLayout->addWidget(frame1_);
+    // The legend panel below the side options.
+    picture2_ = new LegendaQt(colonna);
+    colonnaLayout->addWidget(picture2_);
     colonnaLayout->addStretch(1);
     disposizione->addWidget(colonna, 0);
 
@@ -68,6 +71,7 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Piatt.Ctrl_Vid = ctrlVid_;
     Piatt.Finestra = this;
     Piatt.PropertyGrid1 = pannello_;
+    Piatt.Picture2 = picture2_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
     Piatt.Dialoghi = dialoghi_.get();
     Sink.Video = &sinkVideo_;
@@ -93,6 +97,7 @@ FrmMain::~FrmMain() {
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
+    if (Piatt.Picture2 == picture2_) Piatt.Picture2 = nullptr;
     if (Piatt.Dialoghi == dialoghi_.get()) Piatt.Dialoghi = nullptr;
     if (Sink.Video == &sinkVideo_) Sink.Video = nullptr;
 }

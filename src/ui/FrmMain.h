@@ -11,6 +11,7 @@
 #include "drawing/SinkVideo.h"
 #include "ui/CtrlVid.h"
 #include "ui/DialoghiQt.h"
+#include "ui/LegendaQt.h"
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
 
@@ -45,6 +46,8 @@ public:
     void MostraMagliaUnica(bool visibile) override;
     void MostraFrame1(bool visibile) override;
     QGroupBox* Frame1() const { return frame1_; }
+    // The legend panel `Picture2`.
+    LegendaQt* Picture2() const { return picture2_; }
 
 private:
     CtrlVid* ctrlVid_ = nullptr;
@@ -52,6 +55,7 @@ private:
     QButtonGroup* gruppoLati_ = nullptr;
     QLabel* magliaUnica_ = nullptr;
     QGroupBox* frame1_ = nullptr;
+    LegendaQt* picture2_ = nullptr;
     SinkVideo sinkVideo_;
     PannelloQt* pannello_ = nullptr;
     std::unique_ptr<MessaggiQt> messaggi_;
