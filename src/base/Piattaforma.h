@@ -51,6 +51,8 @@ public:
     // Drawing in RGB with a solid or dotted pen.
     virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) = 0;
     virtual void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) = 0;
+    // Filled in one colour edge to edge, without an outline: polygons that share their edges
+    // tile the picture without gap or overlap.
     virtual void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) = 0;
     // Pen width in pixels of the lines, outlines and circles that follow.
     virtual void SpessorePenna(int pixel) = 0;
