@@ -51,6 +51,8 @@ public:
     // Drawing in RGB with a solid or dotted pen.
     virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) = 0;
     virtual void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) = 0;
+    // Filled in one colour edge to edge, without an outline: polygons that share their edges
+    // tile the picture without gap or overlap.
     virtual void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) = 0;
     // Pen width in pixels of the lines, outlines and circles that follow.
     virtual void SpessorePenna(int pixel) = 0;
@@ -68,6 +70,26 @@ public:
 
 int32_t ColorePalette(int n);
 inline int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// ---- The legend panel `Picture2` ----
+// The small picture beside the plan that explains what the plan shows. Coordinates in twips
+// from its top-left corner, y down; colours RGB. Texts are written in the panel's font with
+// their top-left corner at the point, in the text colour.
+class PannelloLegenda {
+public:
+    virtual ~PannelloLegenda() = default;
+    // What is drawn while it is on stays as the panel's picture through repaints.
+    virtual void DisegnoPersistente(bool attivo) = 0;
+    virtual void Pulisci() = 0;
+    virtual void ColoreTesto(int32_t rgb) = 0;
+    // 0 solid, 1 transparent.
+    virtual void StileRiempimento(int stile) = 0;
+    virtual void SpessoreLinea(int pixel) = 0;
+    virtual void Testo(float x, float y, const std::string& testo) = 0;
+    virtual void Linea(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+    virtual void Rettangolo(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+    virtual void RettangoloPieno(float x1, float y1, float x2, float y2, int32_t rgb) = 0;
+};
 
 // ---- Property panel ----
 class PannelloProprieta {
@@ -146,6 +168,7 @@ struct Piattaforma {
     bool PauseAttive = true;
     // Test seam: when set and it returns true the write fails as if the disk had refused it.
     std::function<bool(const std::string& percorso)> GuastoScritturaProva;
+    PannelloLegenda* Picture2 = nullptr;
 };
 inline Piattaforma Piatt;
 

@@ -2,7 +2,6 @@
 
 namespace vilmor {
 
-void DisegnaMappaColori(Modello&) {}
 void DisPunzonamento(Modello&, float, float, int) {}
 void DisLegenda(const Modello&) {}
 void DisTitoloVista(const Modello&, float, float, int, int) {}

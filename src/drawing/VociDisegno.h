@@ -1,4 +1,4 @@
-// Drawers that the redraw driver calls but that draw nothing yet: colour maps, the punching
+// Drawers that the redraw driver calls but that draw nothing yet: the punching
 // view, the legend panel, the title blocks, the zone rectangle preview and the
 // outline editor's drawing.
 #pragma once
@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "base/Punto.h"
+#include "design/MappeColori.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
 
-void DisegnaMappaColori(Modello& m);
 void DisPunzonamento(Modello& m, float X, float Y, int uscita);
 void DisLegenda(const Modello& m);
 void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);

@@ -104,7 +104,11 @@ template <class F> void CtrlVid::Disegna(F&& f) {
             su(volatile_);
         }
     }
-    update();
+    // One repaint asked is enough until it comes: a pass draws hundreds of thousands of shapes.
+    if (!ridisegnoChiesto_) {
+        ridisegnoChiesto_ = true;
+        update();
+    }
 }
 
 void CtrlVid::LineaPalette(int x1, int y1, int x2, int y2, int colore) {
@@ -142,13 +146,33 @@ void CtrlVid::Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggi
 
 void CtrlVid::PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) {
     Disegna([&](QPainter& p) {
-        QPolygonF poli;
-        for (const auto& q : pixel) poli << QPointF(q.X, q.Y);
-        p.setPen(Colore(rgb));
-        p.setBrush(Colore(rgb));
-        p.drawPolygon(poli, Qt::WindingFill);
-        p.setBrush(Qt::NoBrush);
+        // A colour map fills hundreds of thousands of small polygons in a few colours: no pen,
+        // a brush kept per colour, and no allocation for a small polygon. Every other drawing
+        // sets the pen and brush it needs.
+        if (p.pen().style() != Qt::NoPen) p.setPen(Qt::NoPen);
+        const QBrush& b = Pennello(rgb);
+        if (!(p.brush() == b)) p.setBrush(b);
+        constexpr size_t Pochi = 16;
+        if (pixel.size() <= Pochi) {
+            QPointF punti[Pochi];
+            for (size_t i = 0; i < pixel.size(); ++i) punti[i] = QPointF(pixel[i].X, pixel[i].Y);
+            p.drawPolygon(punti, static_cast<int>(pixel.size()), Qt::WindingFill);
+        } else {
+            QPolygonF poli;
+            poli.reserve(static_cast<qsizetype>(pixel.size()));
+            for (const auto& q : pixel) poli << QPointF(q.X, q.Y);
+            p.drawPolygon(poli, Qt::WindingFill);
+        }
     });
+}
+
+const QBrush& CtrlVid::Pennello(int32_t rgb) {
+    for (const auto& [c, b] : pennelli_)
+        if (c == rgb && b.style() == Qt::SolidPattern) return b;
+    auto& voce = pennelli_[prossimoPennello_];
+    prossimoPennello_ = (prossimoPennello_ + 1) % pennelli_.size();
+    voce = {rgb, QBrush(Colore(rgb))};
+    return voce.second;
 }
 
 void CtrlVid::TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) {
@@ -179,6 +203,11 @@ QRect Tra(int x1, int y1, int x2, int y2) {
 void CtrlVid::Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) {
     Disegna([&](QPainter& p) {
         const QRect r = Tra(x1, y1, x2, y2);
+        // An outline two pixels across covers the whole box: the map marks every node so.
+        if (spessore_ == 1 && (r.width() <= 2 || r.height() <= 2)) {
+            p.fillRect(r, Colore(rgb));
+            return;
+        }
         p.setPen(QPen(Colore(rgb), spessore_));
         p.setBrush(Qt::NoBrush);
         // The outline passes through both corners.
@@ -211,6 +240,7 @@ void CtrlVid::PoligonoBordato(const std::vector<Punto>& pixel, int32_t riempimen
 }
 
 void CtrlVid::paintEvent(QPaintEvent*) {
+    ridisegnoChiesto_ = false;
     FinePittore();
     QPainter p(this);
     p.drawImage(0, 0, Mostrata());

@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <utility>
 
 #include "base/Piattaforma.h"
 
@@ -82,6 +84,11 @@ private:
     void FineSpostamento();
     void RidisegnoPan();
     mutable std::unique_ptr<QPainter> pittore_;
+    // The brushes of the last colours filled.
+    const QBrush& Pennello(int32_t rgb);
+    std::array<std::pair<int32_t, QBrush>, 16> pennelli_{};
+    size_t prossimoPennello_ = 0;
+    bool ridisegnoChiesto_ = false;  // a repaint is pending
     int spessore_ = 1;
     QImage immagine_;
     QImage volatile_;  // what is drawn with persistent drawing off: gone at the next repaint

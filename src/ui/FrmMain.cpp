@@ -58,6 +58,7 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
     ctrlVid_->Installa();
     Piatt.Finestra = this;
     Piatt.PropertyGrid1 = pannello_;
+    Piatt.Picture2 = picture2_;
     dialoghi_ = std::make_unique<DialoghiQt>(this);
     dialoghiUsati_ = servizi.Dialoghi ? servizi.Dialoghi : dialoghi_.get();
     Piatt.Dialoghi = dialoghiUsati_;
@@ -100,6 +101,7 @@ FrmMain::~FrmMain() {
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
     if (Piatt.Dialoghi == dialoghiUsati_) Piatt.Dialoghi = nullptr;
     if (Piatt.SinkVideo == &sinkVideo_) Piatt.SinkVideo = nullptr;
+    if (Piatt.Picture2 == picture2_) Piatt.Picture2 = nullptr;
 }
 
 int FrmMain::Px(int twips) const {
@@ -145,7 +147,7 @@ void FrmMain::CreaColonna(QWidget* client) {
     opzioni->addWidget(frame4_, 1);
 
     // Legend; the range box of the colour maps lies in it, shown by the redraw.
-    picture2_ = new QWidget(client);
+    picture2_ = new LegendaQt(client);
     picture2_->setAutoFillBackground(true);
     CreaFrame1();
 

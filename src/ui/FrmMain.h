@@ -14,6 +14,7 @@
 #include "drawing/SinkVideo.h"
 #include "ui/CtrlVid.h"
 #include "ui/DialoghiQt.h"
+#include "ui/LegendaQt.h"
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
 
@@ -57,7 +58,7 @@ public:
     QLabel* EtichettaMagliaUnica() const { return magliaUnica_; }  // `Label3`
     PannelloQt* Pannello() const { return pannello_; }            // `PropertyGrid1`
     QFrame* Frame2() const { return frame2_; }
-    QWidget* Picture2() const { return picture2_; }
+    LegendaQt* Picture2() const { return picture2_; }  // the legend panel
     QGroupBox* Frame1() const { return frame1_; }
     QLineEdit* Text1(int indice) const { return text1_.at(indice); }
     QPushButton* Command1(int indice) const { return command1_.at(indice); }
@@ -107,7 +108,7 @@ private:
     QButtonGroup* gruppoLati_ = nullptr;
     QButtonGroup* gruppoDirezioni_ = nullptr;
     QLabel* magliaUnica_ = nullptr;
-    QWidget* picture2_ = nullptr;
+    LegendaQt* picture2_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     std::array<QLineEdit*, 2> text1_{};
     std::array<QPushButton*, 2> command1_{};

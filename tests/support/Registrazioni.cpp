@@ -28,6 +28,7 @@ PiattaformaProva::PiattaformaProva() : vecchia_(Piatt) {
     Piatt.PropertyGrid1 = &Pannello;
     Piatt.Dialoghi = &Dialoghi;
     Piatt.Finestra = &Finestra;
+    Piatt.Picture2 = &Legenda;
     Piatt.SinkVideo = &SinkVideo;
     Piatt.SinkDxf = &SinkDxf;
 }

@@ -100,6 +100,33 @@ public:
     }
 };
 
+// The legend panel: every call in order, coordinates in twips.
+class LegendaRegistrata : public PannelloLegenda {
+public:
+    std::vector<ChiamataVideo> Chiamate;
+    void DisegnoPersistente(bool a) override { Chiamate.push_back({"DisegnoPersistente", {double(a)}, {}}); }
+    void Pulisci() override { Chiamate.push_back({"Pulisci", {}, {}}); }
+    void ColoreTesto(int32_t c) override { Chiamate.push_back({"ColoreTesto", {double(c)}, {}}); }
+    void StileRiempimento(int s) override { Chiamate.push_back({"StileRiempimento", {double(s)}, {}}); }
+    void SpessoreLinea(int px) override { Chiamate.push_back({"SpessoreLinea", {double(px)}, {}}); }
+    void Testo(float x, float y, const std::string& t) override { Chiamate.push_back({"Testo", {x, y}, t}); }
+    void Linea(float x1, float y1, float x2, float y2, int32_t c) override {
+        Chiamate.push_back({"Linea", {x1, y1, x2, y2, double(c)}, {}});
+    }
+    void Rettangolo(float x1, float y1, float x2, float y2, int32_t c) override {
+        Chiamate.push_back({"Rettangolo", {x1, y1, x2, y2, double(c)}, {}});
+    }
+    void RettangoloPieno(float x1, float y1, float x2, float y2, int32_t c) override {
+        Chiamate.push_back({"RettangoloPieno", {x1, y1, x2, y2, double(c)}, {}});
+    }
+    std::vector<ChiamataVideo> Di(const std::string& op) const {
+        std::vector<ChiamataVideo> r;
+        for (const auto& c : Chiamate)
+            if (c.Op == op) r.push_back(c);
+        return r;
+    }
+};
+
 struct Entita {
     std::string Tipo;  // "Linea", "Cerchio", "Testo"
     std::vector<double> Num;
@@ -203,6 +230,7 @@ public:
     PannelloRegistrato Pannello;
     DialoghiRegistrati Dialoghi;
     FinestraRegistrata Finestra;
+    LegendaRegistrata Legenda;
     SinkRegistrato SinkVideo, SinkDxf;
     PiattaformaProva();
     ~PiattaformaProva();

@@ -1,0 +1,208 @@
+// The colour maps and their legend on the real pictures, offscreen: what a user sees.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QRadioButton>
+#include <cmath>
+#include <set>
+
+#include "base/Piattaforma.h"
+#include "design/AccessoriNodi.h"
+#include "design/ColoreFascia.h"
+#include "design/LegendeMappa.h"
+#include "design/MappeColori.h"
+#include "drawing/Ridisegna.h"
+#include "drawing/SinkVideo.h"
+#include "model/ModuloDir.h"
+#include "model/Resource.h"
+#include "model/Vista.h"
+#include "support/GlobaliProva.h"
+#include "support/UscitaDxfRegistrata.h"
+#include "ui/CtrlVid.h"
+#include "ui/FrmMain.h"
+#include "ui/LegendaQt.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+
+namespace {
+
+QColor Colore(int32_t rgb) { return CtrlVid::Colore(rgb); }
+
+struct Schermo {
+    GlobaliProva stato;
+    Piattaforma vecchia = Piatt;
+    ScalaMappe mappa = Mappa;
+    CtrlVid vid;
+    LegendaQt legenda;
+    SinkVideo sink;
+    Schermo() {
+        ImpostaDefault();
+        ImpostaColori();
+        vid.resize(400, 400);
+        vid.show();
+        legenda.resize(260, 201);
+        legenda.show();
+        Piatt.Ctrl_Vid = &vid;
+        Piatt.Picture2 = &legenda;
+        Piatt.SinkVideo = &sink;
+        Vista.TwipsPerPixel = 15;
+        // Plan (x, y) cm at pixel (x, 400 - y).
+        Vista.FinestraVista = {0, 400, 0, 400};
+        Vista.Scala = 1;
+        Vista.AltezzaVideo = 400;
+    }
+    ~Schermo() {
+        Piatt = vecchia;
+        Mappa = mappa;
+    }
+};
+
+}  // namespace
+
+TEST(MappeQt, FasceSulPiano) {
+    Schermo s;
+    // One 400 x 400 element whose corners carry 0 at x 0 and 10 at x 400, in the slab's outline.
+    Modello m;
+    m.Soletta.Contorno = {{0, 0}, {0, 400}, {400, 400}, {400, 0}, {0, 0}};
+    m.Soletta.NumVertContorno = 4;
+    m.Soletta.LimitiContorno = {0, 0, 400, 400};
+    const float nodi[4][3] = {{0, 0, 0}, {400, 0, 10}, {400, 400, 10}, {0, 400, 0}};
+    for (const auto& n : nodi) {
+        Nodo x;
+        x.X = n[0];
+        x.Y = n[1];
+        x.RichSup1 = n[2];
+        m.Analisi.Nodi.push_back(x);
+    }
+    m.Analisi.NumNodi = 4;
+    Elemento e;
+    e.NodoIdx = {0, 1, 2, 3};
+    m.Analisi.Elementi = {e};
+    m.Analisi.NumElementi = 1;
+    Vista.PiantaCorrente = 9999;
+    Vista.CodiceVista = 2;
+    Vista.TipoMappa = 0;
+    Mappa.ScalaMin = 0;
+    Mappa.ScalaMax = 10;
+    Ridisegna(m, 0);
+
+    const QImage img = s.vid.Immagine();
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(img.pixelColor(20 + 40 * k, 100), Colore(ColoreFascia(k))) << k;
+    // No gap and no mesh line inside the element: every pixel has a band's colour.
+    std::set<QRgb> bande;
+    for (int k = -1; k <= 10; ++k) bande.insert(Colore(ColoreFascia(k)).rgb());
+    int fuori = 0;
+    for (int y = 2; y < 398; ++y)
+        for (int x = 2; x < 398; ++x) fuori += bande.count(img.pixel(x, y)) == 0;
+    EXPECT_EQ(fuori, 0);
+
+    // The legend of the map beside it.
+    const QImage leg = s.legenda.Mostrata();
+    EXPECT_EQ(leg.pixelColor(37, 31), Colore(ColoreFascia(9)));
+}
+
+// An irregular mesh at a scale of no whole pixels: the bands meet without a gap between the
+// pieces, the triangles or the elements, also where a narrowed range cuts the triangles.
+TEST(MappeQt, MagliaIrregolareSenzaFessure) {
+    for (int tipo : {5, 0}) {
+        SCOPED_TRACE(tipo);
+        Schermo s;
+        Vista.FinestraVista = {-10, 0, -10, 0};
+        Vista.Scala = 1.37f;
+        Vista.AltezzaVideo = 300;
+        Modello m;
+        const int colonne = 6, righe = 4;
+        for (int j = 0; j <= righe; ++j)
+            for (int i = 0; i <= colonne; ++i) {
+                Nodo n;
+                n.X = 50.0f * i;
+                const bool bordo = j == 0 || j == righe;
+                n.Y = 50.0f * j + (bordo ? 0 : ((i * 7 + j * 3) % 5 - 2) * 6.1f);
+                n.RichSup1 = n.ResSup1 = n.X / 30;
+                m.Analisi.Nodi.push_back(n);
+            }
+        m.Analisi.NumNodi = static_cast<int>(m.Analisi.Nodi.size());
+        for (int j = 0; j < righe; ++j)
+            for (int i = 0; i < colonne; ++i) {
+                Elemento e;
+                const int a = j * (colonne + 1) + i;
+                e.NodoIdx = {a, a + 1, a + colonne + 2, a + colonne + 1};
+                m.Analisi.Elementi.push_back(e);
+            }
+        m.Analisi.NumElementi = static_cast<int>(m.Analisi.Elementi.size());
+        Vista.TipoMappa = tipo;
+        Mappa.ScalaMin = 0;
+        Mappa.ScalaMax = 6;  // the requirement map shows x up to 180 cm only
+        s.vid.Pulisci();
+        DisegnaMappaColori(m);
+
+        const QImage img = s.vid.Immagine();
+        std::set<QRgb> bande;
+        for (int k = -1; k <= 10; ++k) bande.insert(Colore(ColoreFascia(k)).rgb());
+        const float xMax = tipo == 0 ? 130 : 300;
+        int fuori = 0, provati = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const float px = XDaSchermo(x), py = YDaSchermo(y);
+                if (px < 2 || px > xMax - 2 || py < 2 || py > 198) continue;
+                // Away from the node markers.
+                bool marcatore = false;
+                for (const Nodo& n : m.Analisi.Nodi)
+                    marcatore = marcatore || (std::fabs(XSchermo(n.X) - x) < 4 && std::fabs(YSchermo(n.Y) - y) < 4);
+                if (marcatore) continue;
+                ++provati;
+                fuori += bande.count(img.pixel(x, y)) == 0;
+            }
+        EXPECT_GT(provati, 10000);
+        EXPECT_EQ(fuori, 0);
+    }
+}
+
+TEST(MappeQt, PannelloDellaLegenda) {
+    Schermo s;
+    Modello m;
+    Vista.TipoMappa = 5;
+    LegendaMappa(m, 10, 0, "Carenza di armatura [cmq/m]", 0, 0);
+    // Each box's middle pixel, from the top, and the node markers.
+    auto controlla = [](const QImage& img) {
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(img.pixelColor(37, 31 + 15 * i), Colore(ColoreFascia(9 - i))) << i;
+        EXPECT_EQ(img.pixelColor(122, 42), QColor(255, 0, 0));
+        EXPECT_EQ(img.pixelColor(122, 62), QColor(192, 192, 192));
+        EXPECT_EQ(img.pixelColor(122, 82), QColor(88, 88, 88));
+        // Some text was written in black beside the scale.
+        int neri = 0;
+        for (int y = 15; y < 190; ++y)
+            for (int x = 70; x < 110; ++x) neri += img.pixelColor(x, y) == QColor(0, 0, 0);
+        EXPECT_GT(neri, 20);
+    };
+    controlla(s.legenda.Mostrata());
+    // A repaint shows the legend whole.
+    controlla(s.legenda.grab().toImage());
+
+    // A transient drawing with the lasting picture off goes at the next clearing.
+    s.legenda.DisegnoPersistente(false);
+    s.legenda.RettangoloPieno(0, 0, 3000, 3000, Rgb(0, 255, 0));
+    EXPECT_EQ(s.legenda.grab().toImage().pixelColor(37, 31), QColor(0, 255, 0));
+    s.legenda.Pulisci();
+    controlla(s.legenda.grab().toImage());
+}
+
+TEST(MappeQt, PannelloNellaFinestra) {
+    GlobaliProva stato;
+    const Cartelle cartelle = Dir;
+    {
+        FrmMain f;
+        f.show();
+        ASSERT_NE(f.Picture2(), nullptr);
+        EXPECT_EQ(Piatt.Picture2, static_cast<PannelloLegenda*>(f.Picture2()));
+        // In the side column, below the frame of the side options.
+        EXPECT_EQ(f.Picture2()->parentWidget(), f.Frame2()->parentWidget());
+        EXPECT_GT(f.Picture2()->geometry().top(), f.Frame2()->geometry().bottom());
+        EXPECT_TRUE(f.Picture2()->isVisible());
+    }
+    EXPECT_EQ(Piatt.Picture2, nullptr);
+    Dir = cartelle;
+}
