@@ -8,6 +8,9 @@ settings of the export: {"offset": cm, "F": DXF units per cm, "U": units per cm 
 "nomi": [layer names], "entita": [["Linea", x1, y1, x2, y2, layer, style],
 ["Cerchio", x, y, r, layer, style], ["Testo", x, y, kind, layer, horiz, vert, angle, text]]};
 the entities of the file must be those, in order, placed and scaled as the DXF output does.
+"tratteggi", when present, is {"offset": [cm x, cm y], "F": DXF units per cm, "layer": name,
+"pezzi": [[[x1, y1, x2, y2], ...], ...]}: one list of plan lines per hatch INSERT, in order;
+each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
 
@@ -259,6 +262,29 @@ def confronto(nome, doc, d):
             difetto(nome, f"entità {i}: allineamento {e.dxf.halign}, {e.dxf.valign} per {oriz}, {vert}")
 
 
+def tratteggi(nome, doc, t):
+    F, (ox, oy) = t["F"], t["offset"]
+    inserti = [e for e in doc.modelspace().query("INSERT") if e.dxf.name.startswith("*X")]
+    if len(inserti) != len(t["pezzi"]):
+        difetto(nome, f"{len(inserti)} tratteggi, attesi {len(t['pezzi'])}")
+    for i, (ins, attesi) in enumerate(zip(inserti, t["pezzi"])):
+        if ins.dxf.layer != t["layer"]:
+            difetto(nome, f"tratteggio {i}: layer {ins.dxf.layer!r}")
+        blocco = doc.blocks.get(ins.dxf.name)
+        linee = [x for x in blocco if x.dxftype() == "LINE"] if blocco is not None else []
+        if len(linee) != len(attesi):
+            difetto(nome, f"tratteggio {i}: {len(linee)} linee, attese {len(attesi)}")
+            continue
+        b = ins.dxf.insert
+        for j, (linea, (x1, y1, x2, y2)) in enumerate(zip(linee, attesi)):
+            for campo, p, q in (("inizio", linea.dxf.start, (x1, y1)), ("fine", linea.dxf.end, (x2, y2))):
+                atteso = ((q[0] + ox) * F, (q[1] + oy) * F)
+                if not (vicino(p.x + b.x, atteso[0]) and vicino(p.y + b.y, atteso[1])):
+                    difetto(nome, f"tratteggio {i}, linea {j}: {campo} {(p.x + b.x, p.y + b.y)}, atteso {atteso}")
+            if linea.dxf.layer != t["layer"]:
+                difetto(nome, f"tratteggio {i}, linea {j}: layer {linea.dxf.layer!r}")
+
+
 def main():
     with open(sys.argv[1], encoding="utf-8") as f:
         elenco = json.load(f)
@@ -273,6 +299,8 @@ def main():
                 contenuto(nome, doc, atteso)
                 if "disegno" in atteso:
                     confronto(nome, doc, atteso["disegno"])
+                if "tratteggi" in atteso:
+                    tratteggi(nome, doc, atteso["tratteggi"])
             except Exception as e:
                 difetto(nome, f"lettura del contenuto: {type(e).__name__}: {e}")
     for d in difetti:
