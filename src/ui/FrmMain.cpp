@@ -5,6 +5,7 @@
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "dxf/TratteggioDxf.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -76,6 +77,7 @@ FrmMain::FrmMain(const std::string& percorsoRigaComando, QWidget* parent)
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
     Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
+    InstallaTratteggioDxf();
 
     // Start-up: folders, side "Lato +", defaults and colours, command identifiers, caption.
     ImpostaCartelle();
