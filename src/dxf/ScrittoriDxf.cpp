@@ -10,6 +10,7 @@
 
 #include "base/Formati.h"
 #include "base/Testo1252.h"
+#include "dxf/QuoteDxf.h"
 
 namespace vilmor {
 namespace {
@@ -360,6 +361,9 @@ void ScrittoreDxf::TestoDxf(const std::string& layer, const std::string& testo, 
     vilmor::TestoDxf(c_, layer, testo, X, Y, altezza, angolo, oriz, vert, r12_);
 }
 
-void ScrittoreDxf::QuotaDxf(const std::string&, const std::string&, const EntitaQuota&) {}
+void ScrittoreDxf::QuotaDxf(const std::string& layerQuota, const std::string& layerTesto,
+                            const EntitaQuota& q) {
+    if (!r12_) vilmor::QuotaDxf(c_, layerQuota, layerTesto, q);
+}
 
 }  // namespace vilmor

@@ -65,7 +65,8 @@ public:
     void CerchioDxf(float X, float Y, float raggio, const std::string& layer, int stile) override;
     void TestoDxf(const std::string& layer, const std::string& testo, float X, float Y,
                   float altezza, float angolo, int oriz, int vert) override;
-    // Dimension entities are not written yet.
+    // A dimension entity with its block in the 2000 form; the R12 form has none, and its
+    // dimensions reach the writer as lines and texts.
     void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto,
                   const EntitaQuota& q) override;
     ContestoDxf& Contesto() { return c_; }
