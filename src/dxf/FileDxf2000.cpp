@@ -14,9 +14,11 @@
 #include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "drawing/SinkDxf.h"
+#include "drawing/VociDisegno.h"
 #include "dxf/ContestoDxf.h"
 #include "dxf/ScrittoriDxf.h"
 #include "dxf/SezioniDxf.h"
+#include "dxf/TratteggioDxf.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
 
@@ -164,6 +166,23 @@ private:
     SinkDisegno* vecchio_;
 };
 
+// Columns are hatched in the pass even where no window installed the hatch (tools, tests);
+// one installed already stays.
+class TratteggioInstallato {
+public:
+    TratteggioInstallato() : proprio_(TratteggioDxf == nullptr) {
+        if (proprio_) InstallaTratteggioDxf();
+    }
+    ~TratteggioInstallato() {
+        if (proprio_) TratteggioDxf = nullptr;
+    }
+    TratteggioInstallato(const TratteggioInstallato&) = delete;
+    TratteggioInstallato& operator=(const TratteggioInstallato&) = delete;
+
+private:
+    bool proprio_;
+};
+
 }  // namespace
 
 bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& disegna,
@@ -180,6 +199,7 @@ bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& dise
         SinkDxf sink(&scrittore);
         {
             SinkInstallato installato(&sink);
+            TratteggioInstallato tratteggio;
             disegna();
         }
         entita.flush();

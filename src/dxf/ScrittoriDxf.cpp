@@ -10,6 +10,7 @@
 
 #include "base/Formati.h"
 #include "base/Testo1252.h"
+#include "dxf/QuoteDxf.h"
 
 namespace vilmor {
 namespace {
@@ -312,6 +313,39 @@ void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float
     GruppoDxf(os, 1000, "MTEXTEND");
 }
 
+void BloccoDxf12(ContestoDxf& c, const std::string& nome) {
+    if (!c.Blocchi) return;
+    std::ostream& os = *c.Blocchi;
+    GruppoDxf(os, 0, "BLOCK");
+    GruppoDxf(os, 8, "0");
+    GruppoDxf(os, 2, nome);
+    GruppoDxf(os, 70, "     1");
+    GruppoDxf(os, 10, "0.0");
+    GruppoDxf(os, 20, "0.0");
+    GruppoDxf(os, 30, "0.0");
+    GruppoDxf(os, 3, nome);
+}
+
+void FineBloccoDxf12(ContestoDxf& c) {
+    if (c.Blocchi) GruppoDxf(*c.Blocchi, 0, "ENDBLK");
+}
+
+void LineaDxf12(ContestoDxf& c, float x1, float y1, float x2, float y2, int stile, int perBlocco,
+                const std::string& layer) {
+    if (!c.Blocchi || !Finiti("LINE", {x1, y1, x2, y2})) return;
+    std::ostream& os = *c.Blocchi;
+    GruppoDxf(os, 0, "LINE");
+    GruppoDxf(os, 8, layer);
+    if (perBlocco != 0) GruppoDxf(os, 62, "     0");
+    if (const char* tipo = TipoLinea(stile)) GruppoDxf(os, 6, tipo);
+    GruppoRealeDxf(os, 10, x1);
+    GruppoRealeDxf(os, 20, y1);
+    GruppoDxf(os, 30, "0.0");
+    GruppoRealeDxf(os, 11, x2);
+    GruppoRealeDxf(os, 21, y2);
+    GruppoDxf(os, 31, "0.0");
+}
+
 void ScrittoreDxf::LineaDxf(float X1, float Y1, float X2, float Y2, const std::string& layer,
                             int stile) {
     vilmor::LineaDxf(c_, X1, Y1, X2, Y2, layer, stile, r12_);
@@ -327,6 +361,9 @@ void ScrittoreDxf::TestoDxf(const std::string& layer, const std::string& testo, 
     vilmor::TestoDxf(c_, layer, testo, X, Y, altezza, angolo, oriz, vert, r12_);
 }
 
-void ScrittoreDxf::QuotaDxf(const std::string&, const std::string&, const EntitaQuota&) {}
+void ScrittoreDxf::QuotaDxf(const std::string& layerQuota, const std::string& layerTesto,
+                            const EntitaQuota& q) {
+    if (!r12_) vilmor::QuotaDxf(c_, layerQuota, layerTesto, q);
+}
 
 }  // namespace vilmor

@@ -48,6 +48,14 @@ void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float
                float altezza, int direzione, int attacco, const std::string& layer,
                const std::string& owner);
 
+// Block contents of an R12 file, to the block stream: no handles, owners or subclass markers.
+// The BLOCK is anonymous (flags 1) with its base point at the origin, on layer "0". With
+// `perBlocco` non-zero the line takes colour BYBLOCK; R12 has no lineweight.
+void BloccoDxf12(ContestoDxf& c, const std::string& nome);
+void FineBloccoDxf12(ContestoDxf& c);
+void LineaDxf12(ContestoDxf& c, float x1, float y1, float x2, float y2, int stile, int perBlocco,
+                const std::string& layer);
+
 // The entity writers behind the DXF drawing sink.
 class ScrittoreDxf : public UscitaDxf {
 public:
@@ -57,10 +65,12 @@ public:
     void CerchioDxf(float X, float Y, float raggio, const std::string& layer, int stile) override;
     void TestoDxf(const std::string& layer, const std::string& testo, float X, float Y,
                   float altezza, float angolo, int oriz, int vert) override;
-    // Dimension entities are not written yet.
+    // A dimension entity with its block in the 2000 form; the R12 form has none, and its
+    // dimensions reach the writer as lines and texts.
     void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto,
                   const EntitaQuota& q) override;
     ContestoDxf& Contesto() { return c_; }
+    bool R12() const { return r12_; }
 
 private:
     ContestoDxf& c_;

@@ -7,6 +7,7 @@
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "dxf/TratteggioDxf.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -66,6 +67,7 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
     Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
+    InstallaTratteggioDxf();
 
     // Start-up: the command line's slab, folders, the window's place, the side and direction,
     // the recent list, defaults, colours, settings and identifiers, background, command bars.

@@ -4,9 +4,11 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,43 @@ inline int VerificaDxf(const CartellaTemp& t, const std::vector<std::string>& vo
                              t / "verifica.txt");
     rapporto = LeggiTutto(t / "verifica.txt");
     return esito;
+}
+
+// LibreCAD converts `dxf` to PDF in a folder of its own under `t`, and the first page is
+// rendered in grey: the count of its dark pixels, or -1 with the reason in `errore`.
+inline long PixelScuriLibreCad(const CartellaTemp& t, const std::string& dxf, std::string& errore) {
+    const std::string nome = std::filesystem::path(dxf).stem().string();
+    const std::string cartella = t / ("librecad-" + nome);
+    std::filesystem::create_directories(cartella);
+    const std::string casa = "HOME='" + cartella + "' XDG_CONFIG_HOME='" + cartella + "' ";
+    const std::string converti = "cd '" + cartella + "' && " + casa +
+                                 "QT_QPA_PLATFORM=offscreen timeout 60 librecad dxf2pdf -a -t '" + cartella + "' '" +
+                                 dxf + "'";
+    const std::string pdf = cartella + "/" + nome + ".pdf";
+    if (Esegui(converti, cartella + "/librecad.txt") != 0 || !LeggiTutto(pdf).starts_with("%PDF")) {
+        errore = "LibreCAD: " + LeggiTutto(cartella + "/librecad.txt");
+        return -1;
+    }
+    if (Esegui("pdftoppm -gray -scale-to 800 -f 1 -l 1 '" + pdf + "' '" + cartella + "/pagina'",
+               cartella + "/pdftoppm.txt") != 0) {
+        errore = "pdftoppm: " + LeggiTutto(cartella + "/pdftoppm.txt");
+        return -1;
+    }
+    std::string pgm;
+    for (const auto& e : std::filesystem::directory_iterator(cartella))
+        if (e.path().extension() == ".pgm") pgm = LeggiTutto(e.path().string());
+    if (!pgm.starts_with("P5")) {
+        errore = "nessuna pagina in grigio";
+        return -1;
+    }
+    // The header is four blank-separated fields; the pixels follow.
+    size_t pos = 0;
+    for (int campo = 0; campo < 4; ++campo) {
+        pos = pgm.find_first_not_of(" \t\r\n", pos);
+        pos = pgm.find_first_of(" \t\r\n", pos);
+    }
+    return std::count_if(pgm.begin() + static_cast<long>(pos) + 1, pgm.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 200; });
 }
 
 }  // namespace vilmor::prova

@@ -8,6 +8,11 @@ settings of the export: {"offset": cm, "F": DXF units per cm, "U": units per cm 
 "nomi": [layer names], "entita": [["Linea", x1, y1, x2, y2, layer, style],
 ["Cerchio", x, y, r, layer, style], ["Testo", x, y, kind, layer, horiz, vert, angle, text]]};
 the entities of the file must be those, in order, placed and scaled as the DXF output does.
+"quote", when present, lists the texts of the file's dimensions in order: each must read its
+text in its block, and that text must be the dimension's measurement in cm under the text rule.
+"tratteggi", when present, is {"offset": [cm x, cm y], "F": DXF units per cm, "layer": name,
+"pezzi": [[[x1, y1, x2, y2], ...], ...]}: one list of plan lines per hatch INSERT, in order;
+each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
 
@@ -18,6 +23,7 @@ import sys
 
 import ezdxf
 from ezdxf import recover
+from ezdxf.math import Vec3
 
 difetti = []
 
@@ -259,6 +265,68 @@ def confronto(nome, doc, d):
             difetto(nome, f"entità {i}: allineamento {e.dxf.halign}, {e.dxf.valign} per {oriz}, {vert}")
 
 
+def testo_misura(cm, frecce):
+    """The text of a measure in cm: with arrows one decimal when its figure is not zero, else
+    the whole number; without arrows the whole number."""
+    if not frecce:
+        return str(round(cm))
+    decimi = round(cm * 10)
+    if decimi % 10:
+        return f"{decimi // 10}.{decimi % 10}"
+    return str(decimi // 10)
+
+
+def quote(nome, doc, attesi):
+    fattori = {s.dxf.name: s.dxf.dimlfac for s in doc.dimstyles}
+    dimensioni = list(doc.modelspace().query("DIMENSION"))
+    if len(dimensioni) != len(attesi):
+        difetto(nome, f"{len(dimensioni)} quote, attese {len(attesi)}")
+    for i, (e, atteso) in enumerate(zip(dimensioni, attesi)):
+        blocco = doc.blocks.get(e.dxf.geometry)
+        if blocco is None:
+            difetto(nome, f"quota {i}: manca il blocco {e.dxf.geometry!r}")
+            continue
+        testi = [x.text for x in blocco if x.dxftype() == "MTEXT"]
+        frecce = any(x.dxftype() == "INSERT" and x.dxf.name == "_FRECCIAMERANTO" for x in blocco)
+        if len(testi) != 1:
+            difetto(nome, f"quota {i}: {len(testi)} testi nel blocco")
+            continue
+        if e.dimtype == 1:
+            # ezdxf measures an aligned dimension along x as if it were rotated by 0
+            # (mozman/ezdxf#1415); CAD programs measure the span between its two points.
+            misura = (Vec3(e.dxf.defpoint3) - Vec3(e.dxf.defpoint2)).magnitude
+        else:
+            misura = e.get_measurement()
+        cm = misura * fattori.get(e.dxf.dimstyle, float("nan"))
+        if testi[0] != testo_misura(cm, frecce):
+            difetto(nome, f"quota {i}: il blocco scrive {testi[0]!r}, la misura è {cm}")
+        if testi[0] != atteso:
+            difetto(nome, f"quota {i}: testo {testi[0]!r}, atteso {atteso!r}")
+
+
+def tratteggi(nome, doc, t):
+    F, (ox, oy) = t["F"], t["offset"]
+    inserti = [e for e in doc.modelspace().query("INSERT") if e.dxf.name.startswith("*X")]
+    if len(inserti) != len(t["pezzi"]):
+        difetto(nome, f"{len(inserti)} tratteggi, attesi {len(t['pezzi'])}")
+    for i, (ins, attesi) in enumerate(zip(inserti, t["pezzi"])):
+        if ins.dxf.layer != t["layer"]:
+            difetto(nome, f"tratteggio {i}: layer {ins.dxf.layer!r}")
+        blocco = doc.blocks.get(ins.dxf.name)
+        linee = [x for x in blocco if x.dxftype() == "LINE"] if blocco is not None else []
+        if len(linee) != len(attesi):
+            difetto(nome, f"tratteggio {i}: {len(linee)} linee, attese {len(attesi)}")
+            continue
+        b = ins.dxf.insert
+        for j, (linea, (x1, y1, x2, y2)) in enumerate(zip(linee, attesi)):
+            for campo, p, q in (("inizio", linea.dxf.start, (x1, y1)), ("fine", linea.dxf.end, (x2, y2))):
+                atteso = ((q[0] + ox) * F, (q[1] + oy) * F)
+                if not (vicino(p.x + b.x, atteso[0]) and vicino(p.y + b.y, atteso[1])):
+                    difetto(nome, f"tratteggio {i}, linea {j}: {campo} {(p.x + b.x, p.y + b.y)}, atteso {atteso}")
+            if linea.dxf.layer != t["layer"]:
+                difetto(nome, f"tratteggio {i}, linea {j}: layer {linea.dxf.layer!r}")
+
+
 def main():
     with open(sys.argv[1], encoding="utf-8") as f:
         elenco = json.load(f)
@@ -273,6 +341,10 @@ def main():
                 contenuto(nome, doc, atteso)
                 if "disegno" in atteso:
                     confronto(nome, doc, atteso["disegno"])
+                if "quote" in atteso:
+                    quote(nome, doc, atteso["quote"])
+                if "tratteggi" in atteso:
+                    tratteggi(nome, doc, atteso["tratteggi"])
             except Exception as e:
                 difetto(nome, f"lettura del contenuto: {type(e).__name__}: {e}")
     for d in difetti:

@@ -1,0 +1,191 @@
+#include "dxf/QuoteDxf.h"
+
+#include <cmath>
+#include <istream>
+#include <ostream>
+#include <utility>
+
+#include "base/Formati.h"
+#include "base/Geometria.h"
+#include "drawing/PrimitiveDisegno.h"
+#include "dxf/ScrittoriDxf.h"
+#include "model/Impostazioni.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+namespace {
+
+// A measure and its rounding to the decimals: `Unita` units of 1 / `Scala`, halves to even.
+struct Misura {
+    double Lunghezza = 0;
+    double Unita = 0;
+    double Scala = 1;
+    int Decimali = 0;
+    float Valore() const { return static_cast<float>(Unita / Scala); }
+};
+
+// With arrows, decimals only when their figure is not zero, so 250.04 reads "250" and 250.9
+// "250.9": the test is made on the rounded units, where a single-precision fraction of 0.9
+// would fall short. Without arrows the whole centimetres of the length itself, halves to even
+// as the plan labels its bars: rounding the rounded measure again would make 250.46 read 251.
+std::string TestoMisura(const Misura& m, bool frecce) {
+    if (!frecce) return FormatNum(static_cast<float>(std::nearbyint(m.Lunghezza)), 0);
+    const double resto = m.Unita - std::floor(m.Unita / m.Scala) * m.Scala;
+    if (resto * 10 >= m.Scala && resto * 10 <= 9 * m.Scala) return FormatNum(m.Valore(), m.Decimali);
+    return FormatNum(m.Valore(), 0);
+}
+
+struct PuntoDxf2 {
+    float X = 0, Y = 0;
+};
+
+PuntoDxf2 InDxf(float X, float Y) { return {DxfX(X), DxfY(Y)}; }
+
+// An arrow block placed at an end of the dimension line; its code lines carry no leading
+// blanks but the layer's.
+void InserisciFreccia(ContestoDxf& c, const std::string& freccia, PuntoDxf2 p, float scala, float gradi,
+                      const std::string& layer, const std::string& owner) {
+    std::ostream& os = *c.Blocchi;
+    CoppiaDxf(os, "0", "INSERT");
+    CoppiaDxf(os, "5", NuovoHandle(c));
+    CoppiaDxf(os, "330", owner);
+    CoppiaDxf(os, "100", "AcDbEntity");
+    GruppoDxf(os, 8, layer);
+    CoppiaDxf(os, "62", "     0");
+    CoppiaDxf(os, "370", "    -2");
+    CoppiaDxf(os, "100", "AcDbBlockReference");
+    CoppiaDxf(os, "2", freccia);
+    CoppiaDxf(os, "10", FormatNum(p.X, 8));
+    CoppiaDxf(os, "20", FormatNum(p.Y, 8));
+    CoppiaDxf(os, "30", "0.0");
+    CoppiaDxf(os, "41", FormatNum(scala, 8));
+    CoppiaDxf(os, "42", FormatNum(scala, 8));
+    CoppiaDxf(os, "43", FormatNum(scala, 8));
+    CoppiaDxf(os, "50", FormatNum(gradi, 8));
+}
+
+// What the block and the entity share.
+struct GeometriaQuota {
+    PuntoDxf2 P0, P1, Q0, Q1, Q2;
+    float Angolo = 0;  // radians
+    int Tipo = 0;      // 1 aligned, 0 rotated
+    bool Frecce = true;
+    std::string Nome, HandleEntita, HandleBlocco;
+};
+
+// The block: dimension line (arrows only), the two arrow inserts, the measure, the
+// definition points. Sets the text point Q2.
+void BloccoQuotaDxf(ContestoDxf& c, GeometriaQuota& g, const Misura& m, const EntitaQuota& q,
+                    const std::string& layerQuota, const std::string& layerTesto) {
+    const float k = Imp.UnitaPerCm;
+    const float s = k * q.Fattore;
+    const float seno = static_cast<float>(std::sin(g.Angolo)), coseno = static_cast<float>(std::cos(g.Angolo));
+    const float gradi = RadiantiGradi(g.Angolo);
+    const std::string& h = g.HandleBlocco;
+
+    BloccoDxf(c, 1, g.Nome, layerQuota, h);
+    if (g.Frecce)
+        LineaBloccoDxf(c, g.P0.X + s * coseno, g.P0.Y + s * seno, g.P1.X - s * coseno, g.P1.Y - s * seno, 0, 1,
+                       layerQuota, h);
+    const std::string freccia = g.Frecce ? "_FRECCIAMERANTO" : "_None";
+    InserisciFreccia(c, freccia, g.P0, s, Angolo180(gradi), layerQuota, h);
+    InserisciFreccia(c, freccia, g.P1, s, gradi, layerQuota, h);
+
+    const std::string testo = TestoMisura(m, g.Frecce);
+    const float xm = (g.P0.X + g.P1.X) / 2, ym = (g.P0.Y + g.P1.Y) / 2;
+    g.Q2 = {xm, ym};
+    if (g.Frecce) {
+        // A text longer than its line stands clear of the arrows.
+        const float lunghezza = Imp.FattoreDxf * m.Valore() * static_cast<float>(q.Divisore);
+        const float scostamento = lunghezza < q.AltezzaTesto * static_cast<float>(testo.size()) ? 18 * k : 4 * k;
+        g.Q2 = {xm - scostamento * seno, ym + scostamento * coseno};
+    }
+    MTestoDxf(c, g.Q2.X, g.Q2.Y, testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto, h);
+    PuntoDxf(c, Punto{g.Q0.X, g.Q0.Y}, h);
+    PuntoDxf(c, Punto{g.Q1.X, g.Q1.Y}, h);
+    PuntoDxf(c, Punto{g.P1.X, g.P1.Y}, h);
+    FineBloccoDxf(c, h);
+}
+
+void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& layerQuota, const std::string& stile) {
+    std::ostream& os = *c.Entita;
+    GruppoDxf(os, 0, "DIMENSION");
+    CoppiaDxf(os, "5", g.HandleEntita);
+    GruppoDxf(os, 330, c.HandleModelSpace);
+    GruppoDxf(os, 100, "AcDbEntity");
+    GruppoDxf(os, 8, layerQuota);
+    GruppoDxf(os, 100, "AcDbDimension");
+    GruppoDxf(os, 2, g.Nome);
+    GruppoRealeDxf(os, 10, g.P1.X);
+    GruppoRealeDxf(os, 20, g.P1.Y);
+    GruppoDxf(os, 30, "0.0");
+    GruppoRealeDxf(os, 11, g.Q2.X);
+    GruppoRealeDxf(os, 21, g.Q2.Y);
+    GruppoDxf(os, 31, "0.0");
+    GruppoIntDxf(os, 70, g.Tipo + 32);
+    GruppoDxf(os, 71, "     5");
+    GruppoDxf(os, 3, stile);
+    GruppoDxf(os, 100, "AcDbAlignedDimension");
+    GruppoRealeDxf(os, 13, g.Q0.X);
+    GruppoRealeDxf(os, 23, g.Q0.Y);
+    GruppoDxf(os, 33, "0.0");
+    GruppoRealeDxf(os, 14, g.Q1.X);
+    GruppoRealeDxf(os, 24, g.Q1.Y);
+    GruppoDxf(os, 34, "0.0");
+    if (g.Tipo == 0) {
+        // Without its angle a reader measures a rotated dimension along x.
+        GruppoRealeDxf(os, 50, RadiantiGradi(g.Angolo));
+        GruppoDxf(os, 100, "AcDbRotatedDimension");
+    }
+}
+
+}  // namespace
+
+void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) {
+    if (!c.Entita || !c.Blocchi || q.Divisore <= 0) return;
+    for (float v : {q.X1, q.Y1, q.X2, q.Y2, q.XP1, q.YP1, q.XP2, q.YP2, q.AltezzaTesto, q.Fattore})
+        if (!std::isfinite(v)) return;
+
+    Misura m;
+    m.Decimali = q.Decimali < 0 ? 0 : q.Decimali > 8 ? 8 : q.Decimali;
+    m.Scala = std::pow(10.0, m.Decimali);
+    m.Lunghezza = static_cast<double>(Distanza(q.X1, q.Y1, q.X2, q.Y2)) / q.Divisore;
+    m.Unita = std::nearbyint(m.Lunghezza * m.Scala);
+    if (!(m.Valore() >= 0.0001f) || !std::isfinite(m.Unita)) return;
+
+    GeometriaQuota g;
+    g.Frecce = q.Tipo < 1;
+    g.P0 = InDxf(q.X1, q.Y1);
+    g.P1 = InDxf(q.X2, q.Y2);
+    g.Q0 = InDxf(q.XP1, q.YP1);
+    g.Q1 = InDxf(q.XP2, q.YP2);
+    bool scambia;
+    if (std::fabs(g.P1.X - g.P0.X) > 0.001f) {
+        scambia = g.P0.X > g.P1.X;
+        if (scambia) std::swap(g.P0, g.P1);
+        g.Angolo = static_cast<float>(std::atan(static_cast<double>(g.P1.Y - g.P0.Y) / (g.P1.X - g.P0.X)));
+    } else {
+        g.Angolo = 1.5707964f;
+        scambia = g.P0.Y > g.P1.Y;
+        if (scambia) std::swap(g.P0, g.P1);
+    }
+    if (scambia) std::swap(g.Q0, g.Q1);
+
+    // Aligned only when both measured points stand at the same offset on the same side of the
+    // line: equal distances on opposite sides would make a reader measure the slanted span.
+    const double co = std::cos(g.Angolo), se = std::sin(g.Angolo);
+    const double d0 = Distanza(g.P0.X, g.P0.Y, g.Q0.X, g.Q0.Y), d1 = Distanza(g.P1.X, g.P1.Y, g.Q1.X, g.Q1.Y);
+    const double s0 = co * (g.Q0.Y - g.P0.Y) - se * (g.Q0.X - g.P0.X);
+    const double s1 = co * (g.Q1.Y - g.P1.Y) - se * (g.Q1.X - g.P1.X);
+    g.Tipo = std::fabs(d1 - d0) < 0.0001 && std::fabs(s1 - s0) < 0.0001 ? 1 : 0;
+
+    g.Nome = NomeBloccoQuota(c);
+    g.HandleEntita = NuovoHandle(c);
+    g.HandleBlocco = NuovoHandle(c);
+    c.HandleBlocchiD.push_back(g.HandleBlocco);
+
+    BloccoQuotaDxf(c, g, m, q, layerQuota, layerTesto);
+    DimensionDxf(c, g, layerQuota, q.Stile);
+}
+
+}  // namespace vilmor
