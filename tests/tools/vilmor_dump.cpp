@@ -153,14 +153,6 @@ int main(int argc, char** argv) {
     opzioni.Saltati = true;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
-    if (!relazione.empty()) {
-        // The document of the report window for the slab in memory: head, tab stops, report, tail.
-        vilmor::StatoRelazione r;
-        r.TestoRtf = vilmor::InizioRTF() + vilmor::TabCentro(2.0f);
-        for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += vilmor::TabDestra(t);
-        vilmor::CopuRTF(r, vilmor::M);
-        r.TestoRtf += vilmor::FineRTF();
-        if (!vilmor::SalvaRTF(relazione, r.TestoRtf)) return 4;
-    }
+    if (!relazione.empty() && !vilmor::SalvaRTF(relazione, vilmor::DocumentoComputo(vilmor::M))) return 4;
     return 0;
 }
