@@ -93,4 +93,11 @@ int SalvaComputo(std::string_view documento) {
     return 0;
 }
 
+int ComandoComputo() {
+    if (M.Soletta.NumVertContorno <= 0) return -1;
+    Elenco.ComputoMultiplo = 0;
+    if (Piatt.Finestra) Piatt.Finestra->MostraComputo();
+    return 0;
+}
+
 }  // namespace vilmor

@@ -1,5 +1,5 @@
 // The quantities report of the report window: its document, for the project in memory or for
-// a list of slab files, and its save as RTF.
+// a list of slab files, its save as RTF, and the "Computo" command that opens the window.
 #pragma once
 
 #include <string>
@@ -26,5 +26,9 @@ std::string DocumentoFinestraComputo(const std::string& cartella);
 // The name chosen is not remembered. 0 saved; -1 cancelled, declined or failed (the failure
 // reported naming the file), also left in ErroreOperazione.
 int SalvaComputo(std::string_view documento);
+
+// The "Computo" command: with a slab open, the report of the project in memory
+// (`Elenco.ComputoMultiplo` 0) in the main window's report window. -1 with no slab open.
+int ComandoComputo();
 
 }  // namespace vilmor

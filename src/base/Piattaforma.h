@@ -111,6 +111,8 @@ public:
     virtual void MostraLati(bool visibili) = 0;
     virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
     virtual void MostraFrame1(bool visibile) = 0;          // the range box of the colour maps
+    // The quantities report window "Computo", modal.
+    virtual void MostraComputo() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

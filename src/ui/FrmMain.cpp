@@ -21,6 +21,7 @@
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 #include "model/Titolo.h"
+#include "ui/FrmRelazione.h"
 
 namespace vilmor {
 
@@ -116,6 +117,11 @@ void FrmMain::MostraLati(bool visibili) {
 void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
 
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
+
+void FrmMain::MostraComputo() {
+    FrmRelazione f({}, this);
+    f.exec();
+}
 
 std::string PercorsoDaRigaComando(const std::string& riga) {
     std::string p = Rifilato(riga);

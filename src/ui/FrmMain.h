@@ -45,6 +45,7 @@ public:
     void MostraLati(bool visibili) override;
     void MostraMagliaUnica(bool visibile) override;
     void MostraFrame1(bool visibile) override;
+    void MostraComputo() override;
     QGroupBox* Frame1() const { return frame1_; }
 
 private:

@@ -306,6 +306,19 @@ TEST_F(RelazioneComputo, SalvaAnnullaSostituisceOFallisce) {
     EXPECT_EQ(LeggiTutto(file), ByteRTF(doc));
 }
 
+TEST_F(RelazioneComputo, ComandoComputo) {
+    Elenco.ComputoMultiplo = -1;
+    M = Modello{};
+    EXPECT_EQ(ComandoComputo(), -1);
+    EXPECT_TRUE(p.Finestra.Chiamate.empty());
+    EXPECT_EQ(Elenco.ComputoMultiplo, -1);
+
+    M = SolettaSette();
+    EXPECT_EQ(ComandoComputo(), 0);
+    EXPECT_EQ(Elenco.ComputoMultiplo, 0);
+    EXPECT_EQ(p.Finestra.Chiamate, std::vector<std::string>{"MostraComputo"});
+}
+
 // The saved report of slab 8, read by LibreOffice alone, holds every table and figure as
 // computed again from its cells and the slab's data; its studs are those of the plan.
 TEST_F(RelazioneComputo, LibreOfficeRicalcola) {

@@ -205,6 +205,7 @@ public:
         Frame1Visibile = v;
         Chiamate.push_back("MostraFrame1");
     }
+    void MostraComputo() override { Chiamate.push_back("MostraComputo"); }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.
