@@ -65,6 +65,11 @@ int SalvaSolettaAperta(int pausa) {
 
 }  // namespace
 
+bool SostituireFile() {
+    return MostraMessaggio("File gi\xC3\xA0 presente, vuoi sostituirlo?", IconaMsg::Nessuna, PulsantiMsg::SiNo,
+                           "Salva") == RispostaMsg::Si;
+}
+
 bool CopiaFileSicura(const std::string& origine, const std::string& destinazione) {
     auto rifiuto = [&](const std::string& percorso, int err) {
         if (ErroreAccesso(err)) SegnalaErroreFile(percorso, std::make_error_code(static_cast<std::errc>(err)));
@@ -167,9 +172,7 @@ int SalvaConNome(const std::string& titolo) {
 
     const bool esiste = EsisteFile(nuovo);
     if (ErroreOperazione != 0) return Fallito();  // the file test has reported it
-    if (esiste && MostraMessaggio("File gi\xC3\xA0 presente, vuoi sostituirlo?", IconaMsg::Nessuna,
-                                  PulsantiMsg::SiNo, "Salva") != RispostaMsg::Si)
-        return Fallito();
+    if (esiste && !SostituireFile()) return Fallito();
     if (!CopiaFileSicura(aperta, nuovo)) return Fallito();
 
     M.Progetto.PercorsoSoletta = nuovo;

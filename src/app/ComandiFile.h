@@ -11,6 +11,10 @@ namespace vilmor {
 // Refusal of save and save-as while no slab is open.
 inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\xA8 nulla da salvare.";
 
+// The question before a save replaces a file that exists, as the file dialogs ask nothing
+// themselves: "File già presente, vuoi sostituirlo?" (Yes/No, title "Salva"). True on Yes.
+bool SostituireFile();
+
 // Open dialog for the files of extension `e` (the open command passes "QVR") at the working
 // folder, then the project load of the chosen file. The path keeps its real case; path,
 // working folder and model change together, on success only.

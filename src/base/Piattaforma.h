@@ -138,6 +138,8 @@ public:
     virtual void Chiudi() = 0;
     // Shows the about box modally.
     virtual void MostraInformazioni() = 0;
+    // The quantities report window "Computo", modal.
+    virtual void MostraComputo() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

@@ -338,6 +338,15 @@ struct StatoUndo {
     bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
 };
 
+// The slab files listed for the DXF export or for the report of several slabs, and the name the
+// report's save proposes.
+struct ElencoSolette {
+    int ComputoMultiplo = 0;  // 0: the report covers the open project; else the listed files
+    int NumFileDxf = 0;
+    std::vector<std::string> ElencoFileDxf;  // whole file names as listed, without folder
+    std::string PercorsoComputo;             // "" until something sets it
+};
+
 // Entries of the drawing subsystem that the project model calls after a load, an undo or a
 // change of the diffuse mesh. The drawing code installs them; until then nothing is drawn.
 struct ServiziDisegno {
@@ -375,5 +384,6 @@ inline DatiAggMulti AggMulti;
 inline ServiziDisegno Disegno;
 inline SezionePilastro SezioneCorrente;  // the working record the section-server calls fill
 inline StatoDxf EsportaDxf;
+inline ElencoSolette Elenco;
 
 }  // namespace vilmor

@@ -131,4 +131,13 @@ void ScriviComputo(StatoRelazione& r, const Modello& m);
 // Lays the bars of m out again (CalcolaArmature), then ScriviComputo.
 void CopuRTF(StatoRelazione& r, Modello& m);
 
+// A new report: the document head with the tab stops of its first paragraph (centred at 2 cm,
+// right-aligned at 5, 7.5, 10.5, 13, 15 and 17), the totals at 0.
+void IniziaRelazione(StatoRelazione& r);
+// The summary that closes the report of several slabs, `solette` of them reported: count,
+// weight, volume and, with a volume above 0, the incidence.
+void RiepilogoRelazione(StatoRelazione& r, int solette);
+// The whole document of the report of m alone: head, CopuRTF and tail, nothing in between.
+std::string DocumentoComputo(Modello& m);
+
 }  // namespace vilmor

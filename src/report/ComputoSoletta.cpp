@@ -213,4 +213,29 @@ void CopuRTF(StatoRelazione& r, Modello& m) {
     ScriviComputo(r, m);
 }
 
+void IniziaRelazione(StatoRelazione& r) {
+    r = StatoRelazione{};
+    r.TestoRtf = InizioRTF() + TabCentro(2.0f);
+    for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += TabDestra(t);
+}
+
+void RiepilogoRelazione(StatoRelazione& r, int solette) {
+    r.TestoRtf += TestoNero("Riepilogo:", 18, 0, 1) + TestoNero("\\par ", 18, 0, 0);
+    r.TestoRtf += "Solette computate: " + Str(solette) + "\\par ";
+    r.TestoRtf += "Peso totale dei ferri = " + FormatNum(r.PesoTotale, 1) + " kg\\par ";
+    r.TestoRtf += "Volume calcestruzzo = " + FormatNum(r.VolumeTotale, 1) + " mc\\par ";
+    // Without a volume there is no incidence to give, as for one slab.
+    if (r.VolumeTotale > 0) {
+        const float incidenza = r.PesoTotale / r.VolumeTotale;
+        if (std::isfinite(incidenza)) r.TestoRtf += "Incidenza = " + FormatNum(incidenza, 1) + " kg/mc\\par ";
+    }
+}
+
+std::string DocumentoComputo(Modello& m) {
+    StatoRelazione r;
+    IniziaRelazione(r);
+    CopuRTF(r, m);
+    return r.TestoRtf + FineRTF();
+}
+
 }  // namespace vilmor

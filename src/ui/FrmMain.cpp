@@ -38,6 +38,7 @@
 #include "model/definizioni.h"
 #include "ui/FrmSplash.h"
 #include "ui/Icone.h"
+#include "ui/FrmRelazione.h"
 
 namespace vilmor {
 
@@ -327,5 +328,10 @@ void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibi
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
 
 void FrmMain::ImpostaPrompt(const std::string& testo) { label1_->setText(QString::fromStdString(testo)); }
+
+void FrmMain::MostraComputo() {
+    FrmRelazione f({}, this);
+    f.exec();
+}
 
 }  // namespace vilmor

@@ -84,6 +84,7 @@ public:
     void ImpostaPrompt(const std::string& testo) override;
     void Chiudi() override;
     void MostraInformazioni() override;
+    void MostraComputo() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -34,6 +34,7 @@ public:
         Disegno = disegno_;
         SezioneCorrente = sezioneCorrente_;
         EsportaDxf = esportaDxf_;
+        Elenco = elenco_;
         Piatt = piatt_;
     }
 
@@ -54,6 +55,7 @@ private:
     ServiziDisegno disegno_ = Disegno;
     SezionePilastro sezioneCorrente_ = SezioneCorrente;
     StatoDxf esportaDxf_ = EsportaDxf;
+    ElencoSolette elenco_ = Elenco;
     Piattaforma piatt_ = Piatt;
 };
 

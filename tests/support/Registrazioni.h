@@ -209,12 +209,30 @@ public:
     int Lato = -1;
     bool LatiVisibili = true;
     bool MagliaUnicaVisibile = false;
-    void ImpostaTitolo(const std::string& t) override { Titolo = t; }
-    void SelezionaLato(int i) override { Lato = i; }
-    void MostraLati(bool v) override { LatiVisibili = v; }
-    void MostraMagliaUnica(bool v) override { MagliaUnicaVisibile = v; }
     bool Frame1Visibile = false;
-    void MostraFrame1(bool v) override { Frame1Visibile = v; }
+    // Every hook called, by name, in order.
+    std::vector<std::string> Chiamate;
+    void ImpostaTitolo(const std::string& t) override {
+        Titolo = t;
+        Chiamate.push_back("ImpostaTitolo");
+    }
+    void SelezionaLato(int i) override {
+        Lato = i;
+        Chiamate.push_back("SelezionaLato");
+    }
+    void MostraLati(bool v) override {
+        LatiVisibili = v;
+        Chiamate.push_back("MostraLati");
+    }
+    void MostraMagliaUnica(bool v) override {
+        MagliaUnicaVisibile = v;
+        Chiamate.push_back("MostraMagliaUnica");
+    }
+    void MostraFrame1(bool v) override {
+        Frame1Visibile = v;
+        Chiamate.push_back("MostraFrame1");
+    }
+    void MostraComputo() override { Chiamate.push_back("MostraComputo"); }
     std::string Prompt;
     int Chiusure = 0, Informazioni = 0;
     void ImpostaPrompt(const std::string& t) override { Prompt = t; }

@@ -209,12 +209,34 @@ inline std::string StampaModello(const Modello& m, OpzioniStampa o = {}) {
         for (int k = 0; k < 4; ++k)
             s.Riga(n + ".Angoli(" + std::to_string(k) + ")", Num(z.Angoli[k].X) + ", " + Num(z.Angoli[k].Y));
         s.Riga(n + ".XMarca, YMarca", Num(z.XMarca) + ", " + Num(z.YMarca));
+        s.Riga(n + ".XBarra1, YBarra1, XBarra2, YBarra2",
+               Lista(std::array<float, 4>{z.XBarra1, z.YBarra1, z.XBarra2, z.YBarra2}));
+        s.Riga(n + ".XRif, YRif", Num(z.XRif) + ", " + Num(z.YRif));
+        s.Riga(n + ".XMin1, YMin1, XMax1, YMax1", Lista(std::array<float, 4>{z.XMin1, z.YMin1, z.XMax1, z.YMax1}));
+        s.Riga(n + ".XMin2, YMin2, XMax2, YMax2", Lista(std::array<float, 4>{z.XMin2, z.YMin2, z.XMax2, z.YMax2}));
+        s.Riga(n + ".Angolo, Copriferro", Num(z.Angolo) + ", " + Num(z.Copriferro));
+        s.Riga(n + ".LatoCordolo, PoligonoCordolo", std::to_string(z.LatoCordolo) + ", " + std::to_string(z.PoligonoCordolo));
         s.Voce(n + ".LungTotale", z.LungTotale);
         s.Voce(n + ".UltVertice", z.UltVertice);
         const auto& riga = m.Zone.VerticiZone[static_cast<size_t>(i)];
         for (int k = 0; k <= z.UltVertice && k < static_cast<int>(riga.size()); ++k)
             s.Riga("VerticiZone(" + std::to_string(i) + ", " + std::to_string(k) + ")", Num(riga[k].X) + ", " + Num(riga[k].Y));
     }
+    // The working outlines, every point held.
+    const ContorniLavoro& c = m.Contorni;
+    s.Voce("UltVertContornoArm", c.UltVertContornoArm);
+    for (size_t k = 0; k < c.ContornoArmatura.size(); ++k)
+        s.Riga(I("ContornoArmatura", k), Num(c.ContornoArmatura[k].X) + ", " + Num(c.ContornoArmatura[k].Y));
+    s.Voce("NumForiArm", static_cast<int>(c.ContornoForiArm.size()));
+    for (size_t f = 0; f < c.ContornoForiArm.size(); ++f)
+        for (size_t k = 0; k < c.ContornoForiArm[f].size(); ++k)
+            s.Riga("ContornoForiArm(" + std::to_string(f) + ", " + std::to_string(k) + ")",
+                   Num(c.ContornoForiArm[f][k].X) + ", " + Num(c.ContornoForiArm[f][k].Y));
+    s.Riga("LimitiArmDir1", Lista(c.LimitiArmDir1));
+    s.Riga("LimitiArmDir2", Lista(c.LimitiArmDir2));
+    s.Voce("UltVertPerimetroEst", c.UltVertPerimetroEst);
+    for (size_t k = 0; k < c.PerimetroEsterno.size(); ++k)
+        s.Riga(I("PerimetroEsterno", k), Num(c.PerimetroEsterno[k].X) + ", " + Num(c.PerimetroEsterno[k].Y));
     s.Voce("UltimaSezione", m.SezQuote.UltimaSezione);
     for (int i = 0; i <= m.SezQuote.UltimaSezione && i < static_cast<int>(m.SezQuote.Sezioni.size()); ++i) {
         const Sezione& x = m.SezQuote.Sezioni[static_cast<size_t>(i)];

@@ -4,12 +4,15 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "StampaModello.h"
 #include "app/CaricaProgetto.h"
 #include "app/ComandoProgettoDiffusa.h"
 #include "app/ComandiFile.h"
+#include "app/RelazioneComputo.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -47,8 +50,12 @@ const char* Aiuto =
     "    .RichTaglio1, RichTaglio2/.ResSup1, ResSup2, ResInf1, ResInf2/.ResTaglio\n"
     "  NumElementi, Elementi(i).Numero/.Triangolo/.NodoNum/.NodoIdx/.RichSup1 ... (4 angoli)\n"
     "  NumPunzonamenti, Punzonamenti(i).X, Y/... /.NumVertici/.Vert(k)\n"
-    "  UltimaZona, Zone(i).Tipo, .../.Angoli(k)/.XMarca, YMarca/.LungTotale/.UltVertice,\n"
-    "    VerticiZone(i, k)\n"
+    "  UltimaZona, Zone(i).Tipo, .../.Angoli(k)/.XMarca, YMarca/.XBarra1 ... /.XRif, YRif/\n"
+    "    .XMin1 ... /.XMin2 ... /.Angolo, Copriferro/.LatoCordolo, PoligonoCordolo/.LungTotale/\n"
+    "    .UltVertice, VerticiZone(i, k): ogni campo della zona\n"
+    "  contorni di lavoro: UltVertContornoArm, ContornoArmatura(i), NumForiArm,\n"
+    "    ContornoForiArm(f, k), LimitiArmDir1, LimitiArmDir2, UltVertPerimetroEst,\n"
+    "    PerimetroEsterno(i)\n"
     "  UltimaSezione, Sezioni(i)...; UltimaQuota, Quote(i).X1, Y1, X2, Y2 (linea di quota)/\n"
     "    .XP1, YP1, XP2, YP2 (punti quotati)/.Pianta/.Testo; una soletta senza file delle\n"
     "    armature riceve la quotatura automatica come nel programma\n"
@@ -66,9 +73,11 @@ const char* Aiuto =
     "                    e' quello progettato, un messaggio su stderr per ogni strato non coperto\n"
     "  --save            dopo il caricamento (e il progetto) salva come il comando Salva (.QV0, .SET\n"
     "                    e l'elenco dei file recenti)\n"
-    "  --relazione FILE  scrive in FILE (RTF, Windows-1252) il computo della soletta caricata come\n"
-    "                    lo mostra la finestra del computo: le armature ridisposte, poi le tabelle,\n"
-    "                    i pesi, il volume e l'incidenza\n"
+    "  --computo FILE    costruisce il computo della soletta caricata come la finestra \"Computo\"\n"
+    "                    (le armature ridisposte, poi le tabelle, i pesi, il volume e l'incidenza)\n"
+    "                    e lo salva in FILE (RTF, Windows-1252) come \"Salva computo\", con FILE per\n"
+    "                    nome scelto: un file che esiste e' sostituito solo con --answer yes\n"
+    "  --relazione FILE  lo stesso documento, scritto in FILE senza domanda\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
@@ -95,6 +104,17 @@ public:
     }
 };
 
+// The save dialog answered with the name given on the command line.
+class DialogoScelto : public vilmor::DialoghiFile {
+public:
+    explicit DialogoScelto(std::string nome) : nome_(std::move(nome)) {}
+    std::optional<std::string> Apri(const vilmor::RichiestaFile&) override { return std::nullopt; }
+    std::optional<std::string> Salva(const vilmor::RichiestaFile&) override { return nome_; }
+
+private:
+    std::string nome_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,6 +122,7 @@ int main(int argc, char** argv) {
     bool salva = false;
     bool progetta = false;
     std::string relazione;
+    std::string computo;
     vilmor::dump::OpzioniStampa opzioni;
     MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
@@ -118,6 +139,8 @@ int main(int argc, char** argv) {
             salva = true;
         } else if (std::strcmp(argv[i], "--relazione") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
             relazione = argv[++i];
+        } else if (std::strcmp(argv[i], "--computo") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            computo = argv[++i];
         } else if (std::strcmp(argv[i], "--answer") == 0 && i + 1 < argc &&
                    (std::strcmp(argv[i + 1], "yes") == 0 || std::strcmp(argv[i + 1], "no") == 0)) {
             msg.Risposte.push_back(std::strcmp(argv[++i], "yes") == 0 ? vilmor::RispostaMsg::Si : vilmor::RispostaMsg::No);
@@ -149,14 +172,16 @@ int main(int argc, char** argv) {
     opzioni.Saltati = true;
     std::fputs(vilmor::dump::StampaModello(vilmor::M, opzioni).c_str(), stdout);
     if (salva && vilmor::Salva() != 0) return 3;
-    if (!relazione.empty()) {
-        // The document of the report window for the slab in memory: head, tab stops, report, tail.
-        vilmor::StatoRelazione r;
-        r.TestoRtf = vilmor::InizioRTF() + vilmor::TabCentro(2.0f);
-        for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += vilmor::TabDestra(t);
-        vilmor::CopuRTF(r, vilmor::M);
-        r.TestoRtf += vilmor::FineRTF();
-        if (!vilmor::SalvaRTF(relazione, r.TestoRtf)) return 4;
+    if (!relazione.empty() && !vilmor::SalvaRTF(relazione, vilmor::DocumentoComputo(vilmor::M))) return 4;
+    if (!computo.empty()) {
+        // The report window's document and its save, with the file named here for the dialog's choice.
+        vilmor::Elenco.ComputoMultiplo = 0;
+        const std::string documento = vilmor::DocumentoFinestraComputo({});
+        DialogoScelto dialogo(computo);
+        vilmor::Piatt.Dialoghi = &dialogo;
+        const int esito = vilmor::SalvaComputo(documento);
+        vilmor::Piatt.Dialoghi = nullptr;
+        if (esito != 0) return 4;
     }
     return 0;
 }
