@@ -83,11 +83,11 @@ std::string FormatIntDxf(int valore) {
     return s;
 }
 
-std::string ArrotondaTesto(float valore, int n) {
-    double scala = std::pow(10.0, n);
-    double r = std::nearbyint(static_cast<double>(valore) * scala) / scala;
-    float f = static_cast<float>(r);
-    if (f == 0) return "0";
+namespace {
+
+// The plain form: 7 significant digits, no trailing zeros, no zero before the point.
+std::string FormaSemplice(float f) {
+    if (f == 0 || !std::isfinite(f)) return "0";
     char buf[64];
     auto fine = std::to_chars(buf, buf + sizeof buf, static_cast<double>(f), std::chars_format::general, 7);
     std::string s(buf, fine.ptr);
@@ -103,6 +103,21 @@ std::string ArrotondaTesto(float valore, int n) {
     else if (mant.rfind("-0.", 0) == 0) mant.erase(1, 1);
     return mant + esp;
 }
+
+}  // namespace
+
+std::string ArrotondaTesto(float valore, int n) {
+    double scala = std::pow(10.0, n);
+    double r = std::nearbyint(static_cast<double>(valore) * scala) / scala;
+    return FormaSemplice(static_cast<float>(r));
+}
+
+std::string Str(float valore) {
+    const std::string s = FormaSemplice(valore);
+    return s[0] == '-' ? s : " " + s;
+}
+
+std::string Str(int valore) { return valore < 0 ? std::to_string(valore) : " " + std::to_string(valore); }
 
 float GradiRadianti(float angolo) { return static_cast<float>(angolo * 0.0174532925199433); }
 float RadiantiGradi(float angolo) { return static_cast<float>(angolo * 57.2957795130823); }

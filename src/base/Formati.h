@@ -14,6 +14,10 @@ std::string FormatNumVar(float valore, int n);
 std::string FormatIntDxf(int valore);
 // Rounded to n decimals, halves to even; plain form: "-.25", no trailing zeros, 7 digits.
 std::string ArrotondaTesto(float valore, int n);
+// A number as the panels and the report list it: a blank where a plus sign would stand, then
+// the plain form above without rounding (7 significant digits): " 12", " .5", "-2.25".
+std::string Str(float valore);
+std::string Str(int valore);
 
 float GradiRadianti(float angolo);
 float RadiantiGradi(float angolo);

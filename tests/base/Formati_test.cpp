@@ -42,6 +42,20 @@ TEST(ArrotondaTesto, FormaSemplice) {
     EXPECT_EQ(ArrotondaTesto(0.0f, 2), "0");
 }
 
+TEST(Str, SegnoEFormaSemplice) {
+    const std::pair<float, const char*> casi[] = {
+        {12.0f, " 12"},  {0.5f, " .5"},      {-0.5f, "-.5"},          {-2.25f, "-2.25"},
+        {22.5f, " 22.5"}, {0.0f, " 0"},      {-0.0f, " 0"},           {1234567.0f, " 1234567"},
+        {0.1f, " .1"},   {1.0e7f, " 1E+07"}, {123456789.0f, " 1.234568E+08"},
+        {std::nanf(""), " 0"}, {INFINITY, " 0"},
+    };
+    for (const auto& [v, atteso] : casi) EXPECT_EQ(Str(v), atteso) << v;
+    EXPECT_EQ(Str(7), " 7");
+    EXPECT_EQ(Str(0), " 0");
+    EXPECT_EQ(Str(-3), "-3");
+    EXPECT_EQ(Str(123456789), " 123456789");  // a count stays whole
+}
+
 TEST(Angoli, SegmentoEConversioni) {
     EXPECT_FLOAT_EQ(AngoloSegmento(0, 0, 0.0005f, 10), 1.5707964f);
     EXPECT_NEAR(AngoloSegmento(0, 0, -1, 2), std::atan(-2.0) + 3.14159265, 1e-6);
