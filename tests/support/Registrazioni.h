@@ -128,10 +128,15 @@ public:
     }
 };
 
+enum class GenereVoce { Testo, Casella, Lista };
+
+// A check box's value is "1" ticked or "0" clear; a list's the data value shown.
 struct VoceVista {
     int Categoria;
     std::string Titolo, Valore;
     int32_t Id;
+    GenereVoce Genere = GenereVoce::Testo;
+    std::vector<PannelloProprieta::Scelta> Scelte = {};
 };
 
 class PannelloRegistrato : public PannelloProprieta {
@@ -155,6 +160,40 @@ public:
     void ImpostaValore(int32_t id, const std::string& v) override {
         for (auto& x : Voci)
             if (x.Id == id) x.Valore = v;
+    }
+    void AggiungiCasella(int c, const std::string& t, bool spuntata, int32_t id) override {
+        Voci.push_back({c, t, spuntata ? "1" : "0", id, GenereVoce::Casella});
+    }
+    void AggiungiLista(int c, const std::string& t, const std::vector<Scelta>& scelte, int valore,
+                       int32_t id) override {
+        Voci.push_back({c, t, std::to_string(valore), id, GenereVoce::Lista, scelte});
+    }
+    double Divisore = 0;
+    void PosizioneDivisore(double quota) override { Divisore = quota; }
+
+    // The item of that id, or null.
+    const VoceVista* Voce(int32_t id) const {
+        for (const auto& x : Voci)
+            if (x.Id == id) return &x;
+        return nullptr;
+    }
+    std::vector<std::string> Titoli() const {
+        std::vector<std::string> t;
+        for (const auto& x : Voci) t.push_back(x.Titolo);
+        return t;
+    }
+    // A finished edit as the panel hands it on: the handler's answer is what the item keeps.
+    // The text the item shows afterwards ("<nessuna>" when the item is gone).
+    std::string Modifica(int32_t id, const std::string& testo) {
+        if (DopoModifica) ImpostaValore(id, DopoModifica(id, testo));
+        const VoceVista* v = Voce(id);
+        return v ? v->Valore : "<nessuna>";
+    }
+    // A tick or a choice: the item shows the new value, then the handler hears of it.
+    void Cambia(int32_t id, int valore) {
+        for (auto& x : Voci)
+            if (x.Id == id) x.Valore = std::to_string(valore);
+        if (ValoreCambiato) ValoreCambiato(id, valore);
     }
 };
 
