@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -318,6 +320,30 @@ TEST(PannelloQt, PosizioneDelDivisore) {
     EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.6 * p.viewport()->width(), 1);
     p.PosizioneDivisore(0.7);
     EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.7 * p.viewport()->width(), 1);
+}
+
+// In a dialog, Enter ends the edit of a cell and does not press the default button.
+TEST(PannelloQt, InvioNonPremeIlPulsantePredefinito) {
+    QDialog d;
+    d.resize(400, 300);
+    auto* p = new PannelloQt(&d);
+    p->setGeometry(0, 0, 400, 250);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &d);
+    ok->setGeometry(0, 260, 100, 25);
+    ok->setDefault(true);
+    int premuto = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++premuto; });
+    p->DopoModifica = [](int32_t, const std::string& t) { return t; };
+    Riempi(*p);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    Modifica(*p, 2, "25");
+    EXPECT_EQ(Valore(*p, 2), "25");
+    EXPECT_EQ(premuto, 0);
+    // Outside an edit, Enter is the dialog's.
+    p->setFocus();
+    QTest::keyClick(p, Qt::Key_Return);
+    EXPECT_EQ(premuto, 1);
 }
 
 // The main window installs its panel as `PropertyGrid1`; the engine fills it.
