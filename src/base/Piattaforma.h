@@ -125,6 +125,10 @@ public:
     virtual void MostraLati(bool visibili) = 0;
     virtual void MostraMagliaUnica(bool visibile) = 0;     // "Armatura a maglia unica centrale"
     virtual void MostraFrame1(bool visibile) = 0;          // the range box of the colour maps
+    // The prompt line `Label1`: the instruction of the drawing command in progress.
+    virtual void ImpostaPrompt(const std::string& testo) = 0;
+    // The integrative zone dialog, shown modally (app/DialogoAggiuntiva.h).
+    virtual void MostraFrmAggiuntiva() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

@@ -4,6 +4,7 @@
 #include "base/Testi.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "ui/FrmAggiuntiva.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -114,6 +115,14 @@ void FrmMain::MostraLati(bool visibili) {
 void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
 
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
+
+// Kept until the prompt line is laid out in the side column.
+void FrmMain::ImpostaPrompt(const std::string& testo) { prompt_ = testo; }
+
+void FrmMain::MostraFrmAggiuntiva() {
+    FrmAggiuntiva dialogo(this);
+    dialogo.exec();
+}
 
 std::string PercorsoDaRigaComando(const std::string& riga) {
     std::string p = Rifilato(riga);

@@ -46,6 +46,9 @@ public:
     void MostraMagliaUnica(bool visibile) override;
     void MostraFrame1(bool visibile) override;
     QGroupBox* Frame1() const { return frame1_; }
+    void ImpostaPrompt(const std::string& testo) override;
+    const std::string& Prompt() const { return prompt_; }
+    void MostraFrmAggiuntiva() override;
 
 private:
     CtrlVid* ctrlVid_ = nullptr;
@@ -58,6 +61,7 @@ private:
     std::unique_ptr<MessaggiQt> messaggi_;
     std::unique_ptr<DialoghiQt> dialoghi_;
     std::string percorsoRigaComando_;
+    std::string prompt_;
 };
 
 // At most one path, optionally quoted; a name without ".QVR" is not opened.

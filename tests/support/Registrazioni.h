@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -227,6 +228,15 @@ public:
     void MostraMagliaUnica(bool v) override { MagliaUnicaVisibile = v; }
     bool Frame1Visibile = false;
     void MostraFrame1(bool v) override { Frame1Visibile = v; }
+    std::string Prompt;
+    void ImpostaPrompt(const std::string& t) override { Prompt = t; }
+    // Each dialog shown runs its script, if any, as the user would act on it.
+    int AperteAggiuntiva = 0;
+    std::function<void()> CopioneAggiuntiva;
+    void MostraFrmAggiuntiva() override {
+        ++AperteAggiuntiva;
+        if (CopioneAggiuntiva) CopioneAggiuntiva();
+    }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.
