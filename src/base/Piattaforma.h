@@ -127,8 +127,9 @@ public:
     virtual void MostraFrame1(bool visibile) = 0;          // the range box of the colour maps
     // The prompt line `Label1`: the instruction of the drawing command in progress.
     virtual void ImpostaPrompt(const std::string& testo) = 0;
-    // The integrative zone dialog, shown modally (app/DialogoAggiuntiva.h).
+    // The zone dialogs, shown modally (app/DialogoAggiuntiva.h, app/DialogoCordoli.h).
     virtual void MostraFrmAggiuntiva() = 0;
+    virtual void MostraFrmCordoli() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

@@ -5,6 +5,7 @@
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "ui/FrmAggiuntiva.h"
+#include "ui/FrmCordoli.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -121,6 +122,11 @@ void FrmMain::ImpostaPrompt(const std::string& testo) { prompt_ = testo; }
 
 void FrmMain::MostraFrmAggiuntiva() {
     FrmAggiuntiva dialogo(this);
+    dialogo.exec();
+}
+
+void FrmMain::MostraFrmCordoli() {
+    FrmCordoli dialogo(this);
     dialogo.exec();
 }
 

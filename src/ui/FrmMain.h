@@ -49,6 +49,7 @@ public:
     void ImpostaPrompt(const std::string& testo) override;
     const std::string& Prompt() const { return prompt_; }
     void MostraFrmAggiuntiva() override;
+    void MostraFrmCordoli() override;
 
 private:
     CtrlVid* ctrlVid_ = nullptr;

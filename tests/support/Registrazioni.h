@@ -231,11 +231,15 @@ public:
     std::string Prompt;
     void ImpostaPrompt(const std::string& t) override { Prompt = t; }
     // Each dialog shown runs its script, if any, as the user would act on it.
-    int AperteAggiuntiva = 0;
-    std::function<void()> CopioneAggiuntiva;
+    int AperteAggiuntiva = 0, AperteCordoli = 0;
+    std::function<void()> CopioneAggiuntiva, CopioneCordoli;
     void MostraFrmAggiuntiva() override {
         ++AperteAggiuntiva;
         if (CopioneAggiuntiva) CopioneAggiuntiva();
+    }
+    void MostraFrmCordoli() override {
+        ++AperteCordoli;
+        if (CopioneCordoli) CopioneCordoli();
     }
 };
 

@@ -1,4 +1,4 @@
-// The integrative zone dialog offscreen, opened from the main window as the program opens them and
+// The zone and curb dialogs offscreen, opened from the main window as the program opens them and
 // driven as a user does: cells clicked and typed into, buttons clicked, the close box.
 #include <gtest/gtest.h>
 
@@ -14,10 +14,12 @@
 #include <string>
 
 #include "app/DialogoAggiuntiva.h"
+#include "app/DialogoCordoli.h"
 #include "design/SoletteBarre.h"
 #include "model/Vista.h"
 #include "support/Registrazioni.h"
 #include "ui/FrmAggiuntiva.h"
+#include "ui/FrmCordoli.h"
 #include "ui/FrmMain.h"
 #include "ui/PannelloQt.h"
 #include "ui/VisoreRTF.h"
@@ -127,6 +129,20 @@ protected:
         Edit.ZonaSelezionata = 0;
         Edit.RichiestaMaxSel = 7;
         Edit.RichiestaMediaSel = 3;
+    }
+    // A curb along the top side: stirrups 8/20 with 2 legs, bars of 14, cover 6, width 30.
+    static void Cordolo() {
+        Zona& z = Edit.ZonaCorrente;
+        z.Tipo = 2;
+        z.Diametro = 8;
+        z.Passo = 20;
+        z.NumBracci = 2;
+        z.Diametro2 = 14;
+        z.Copriferro = 6;
+        z.Passo2 = 30;
+        z.LatoCordolo = 1;
+        z.PoligonoCordolo = -1;
+        Edit.ZonaSelezionata = 0;
     }
 };
 
@@ -267,4 +283,67 @@ TEST_F(DialoghiZona, AltriPulsanti) {
     EXPECT_EQ(Vista.ModoComando, 0);
     EXPECT_EQ(ErroreOperazione, -1);
     EXPECT_EQ(Undo.UndoCorrente, 1);
+}
+
+TEST_F(DialoghiZona, CordoloConfermato) {
+    Cordolo();
+    QuandoAperto<FrmCordoli>([&](FrmCordoli& d) {
+        EXPECT_EQ(d.windowTitle(), "Cordolo perimetrale");
+        EXPECT_TRUE(d.Command2()->isDefault());
+        PannelloQt& p = *d.PropertyGrid1();
+        EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.7 * p.viewport()->width(), 1);
+        VisoreRTF& info = *d.RichTextBox1();
+        EXPECT_TRUE(info.document()->toPlainText().contains(QStringLiteral(" Area staffe = 13.96 cmq/mq")));
+        EXPECT_EQ(Formato(info, QStringLiteral(" In eccesso: 13.96")).foreground().color(), QColor(0, 0, 0));
+        SalvaImmagine(d, "FrmCordoli.png");
+
+        Scrivi(p, IdCordPasso, "50.5");
+        EXPECT_EQ(Cella(p, IdCordPasso), "20");
+        Scrivi(p, IdCordPasso, "3.9");
+        EXPECT_EQ(Cella(p, IdCordPasso), "20");
+        Scrivi(p, IdCordLarghezza, "40");
+        EXPECT_EQ(Cella(p, IdCordLarghezza), "40");
+        // Four legs from the list.
+        QTreeWidgetItem* bracci = p.Voce(IdCordBracci);
+        ASSERT_NE(bracci, nullptr);
+        QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, p.visualRect(p.indexFromItem(bracci, 1)).center());
+        QComboBox* c = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (QComboBox* x : p.findChildren<QComboBox*>())
+                    if (x->isVisible()) c = x;
+                return c != nullptr;
+            },
+            1000));
+        QTest::keyClick(c, Qt::Key_Down);
+        Attendi();
+        EXPECT_EQ(Edit.ZonaCorrente.NumBracci, 4);
+        EXPECT_EQ(Cella(p, IdCordBracci), "4");
+        EXPECT_TRUE(info.document()->toPlainText().contains(QStringLiteral("( 4 bracci )")));
+        EXPECT_TRUE(messaggi.Visti.empty());
+        EXPECT_EQ(M.Zone.UltimaZona, -1);
+        QTest::mouseClick(d.Command2(), Qt::LeftButton);
+    });
+    ApriFrmCordoli();
+    ASSERT_EQ(M.Zone.UltimaZona, 0);
+    EXPECT_EQ(M.Zone.Zone[0].Tipo, 2);
+    EXPECT_EQ(M.Zone.Zone[0].NumBracci, 4);
+    EXPECT_FLOAT_EQ(M.Zone.Zone[0].Passo2, 40);
+    EXPECT_FLOAT_EQ(M.Zone.VerticiZone[0][1].Y, 554);
+    EXPECT_EQ(Undo.UndoCorrente, 1);
+}
+
+TEST_F(DialoghiZona, CordoloAnnullato) {
+    for (const bool chiusura : {false, true}) {
+        SCOPED_TRACE(chiusura ? "casella di chiusura" : "Annulla");
+        Cordolo();
+        QuandoAperto<FrmCordoli>([&](FrmCordoli& d) {
+            Scrivi(*d.PropertyGrid1(), IdCordLarghezza, "40");
+            if (chiusura) d.close();
+            else QTest::mouseClick(d.Command3(), Qt::LeftButton);
+        });
+        ApriFrmCordoli();
+        EXPECT_EQ(M.Zone.UltimaZona, -1);
+        EXPECT_EQ(Undo.UndoCorrente, 0);
+    }
 }
