@@ -185,7 +185,7 @@ TEST_F(FrmAggiuntivaLogica, VociEDidascalia) {
     M = modello, Edit = edit, Vista = vista;
     auto d = Apri();
     const VoceVista* v = pp.Pannello.Voce(IdAggEntrambiLati);
-    ASSERT_NE(v, nullptr);
+    ASSERT_TRUE(v);
     EXPECT_EQ(v->Genere, GenereVoce::Casella);
     EXPECT_EQ(v->Valore, "0");
     EXPECT_EQ(pp.Pannello.Voce(IdAggDiametro)->Valore, " 12");
@@ -293,8 +293,8 @@ TEST_F(FrmAggiuntivaLogica, InformazioniZonaDiBarre) {
     };
     EXPECT_EQ(RigheRTF(d->TestoInfo()), righe);
     const auto tratti = TrattiRTF(d->TestoInfo());
-    const TrattoRTF* mancano = TrattoCon(tratti, "Mancano: 1.3");
-    ASSERT_NE(mancano, nullptr);
+    const auto mancano = TrattoCon(tratti, "Mancano: 1.3");
+    ASSERT_TRUE(mancano);
     EXPECT_EQ(mancano->Colore, 1);
     EXPECT_TRUE(mancano->Grassetto);
     EXPECT_EQ(TrattoCon(tratti, " Info area:")->Colore, 0);
@@ -306,7 +306,7 @@ TEST_F(FrmAggiuntivaLogica, InformazioniZonaDiBarre) {
     Edit.RichiestaMaxSel = AreaBarra(12) * 100 / 20;
     d->infoAA();
     EXPECT_EQ(RigheRTF(d->TestoInfo())[3], " Richiesta max: 5.7 cmq/m  (Mancano: 0.0 cmq/m)");
-    ASSERT_NE(TrattoCon(TrattiRTF(d->TestoInfo()), "Mancano: 0.0"), nullptr);
+    ASSERT_TRUE(TrattoCon(TrattiRTF(d->TestoInfo()), "Mancano: 0.0"));
     EXPECT_EQ(TrattoCon(TrattiRTF(d->TestoInfo()), "Mancano: 0.0")->Colore, 1);
 
     // A strip narrower than the spacing.
@@ -314,8 +314,8 @@ TEST_F(FrmAggiuntivaLogica, InformazioniZonaDiBarre) {
     d->infoAA();
     EXPECT_EQ(d->NumFerri, 1);
     EXPECT_EQ(RigheRTF(d->TestoInfo())[2], " " + Diam + " 12/20   (5.65 cmq/m)  Errore: passo > larghezza!");
-    const TrattoRTF* errore = TrattoCon(TrattiRTF(d->TestoInfo()), "Errore: passo > larghezza!");
-    ASSERT_NE(errore, nullptr);
+    const auto errore = TrattoCon(TrattiRTF(d->TestoInfo()), "Errore: passo > larghezza!");
+    ASSERT_TRUE(errore);
     EXPECT_EQ(errore->Colore, 1);
     EXPECT_FALSE(errore->Grassetto);
 
@@ -347,8 +347,8 @@ TEST_F(FrmAggiuntivaLogica, InformazioniPioli) {
         "",
     };
     EXPECT_EQ(RigheRTF(d->TestoInfo()), righe);
-    const TrattoRTF* mancano = TrattoCon(TrattiRTF(d->TestoInfo()), " Mancano per richiesta max: 7.4");
-    ASSERT_NE(mancano, nullptr);
+    const auto mancano = TrattoCon(TrattiRTF(d->TestoInfo()), " Mancano per richiesta max: 7.4");
+    ASSERT_TRUE(mancano);
     EXPECT_EQ(mancano->Colore, 1);
     EXPECT_TRUE(mancano->Grassetto);
     Edit.RichiestaMaxSel = 20;

@@ -195,8 +195,8 @@ TEST_F(FrmCordoliLogica, Informazioni) {
     Edit.RichiestaMaxSel = 20;
     d->infoST();
     EXPECT_EQ(RigheRTF(d->TestoInfo())[5], " Mancano: 6.0 cmq/mq");
-    const TrattoRTF* mancano = TrattoCon(TrattiRTF(d->TestoInfo()), " Mancano: 6.0");
-    ASSERT_NE(mancano, nullptr);
+    const auto mancano = TrattoCon(TrattiRTF(d->TestoInfo()), " Mancano: 6.0");
+    ASSERT_TRUE(mancano);
     EXPECT_EQ(mancano->Colore, 1);
     EXPECT_TRUE(mancano->Grassetto);
 
@@ -217,7 +217,7 @@ TEST_F(FrmCordoliLogica, ValoriDaUnFile) {
     auto d = Apri();
     EXPECT_EQ(Edit.ZonaCorrente.NumBracci, 2);
     const VoceVista* bracci = pp.Pannello.Voce(IdCordBracci);
-    ASSERT_NE(bracci, nullptr);
+    ASSERT_TRUE(bracci);
     EXPECT_EQ(bracci->Valore, "2");
     EXPECT_NE(d->TestoInfo().find("( 2 bracci )"), std::string::npos);
     EXPECT_NE(d->TestoInfo().find("13.96"), std::string::npos);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cctype>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,11 +65,11 @@ inline std::vector<std::string> RigheRTF(const std::string& rtf) {
     return righe;
 }
 
-// The run whose text begins with `inizio`, or null.
-inline const TrattoRTF* TrattoCon(const std::vector<TrattoRTF>& tratti, const std::string& inizio) {
+// The run whose text begins with `inizio`, if any.
+inline std::optional<TrattoRTF> TrattoCon(const std::vector<TrattoRTF>& tratti, const std::string& inizio) {
     for (const TrattoRTF& t : tratti)
-        if (t.Testo.rfind(inizio, 0) == 0) return &t;
-    return nullptr;
+        if (t.Testo.rfind(inizio, 0) == 0) return t;
+    return std::nullopt;
 }
 
 }  // namespace vilmor::prova
