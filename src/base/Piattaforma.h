@@ -102,9 +102,23 @@ public:
     virtual void AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore,
                               int32_t id) = 0;
     virtual void ImpostaValore(int32_t id, const std::string& valore) = 0;
+    // A check box item, ticked or clear.
+    virtual void AggiungiCasella(int categoria, const std::string& titolo, bool spuntata, int32_t id) = 0;
+    // A list item: its choices (caption, data value) and the data value shown.
+    struct Scelta {
+        std::string Titolo;
+        int Dato = 0;
+    };
+    virtual void AggiungiLista(int categoria, const std::string& titolo, const std::vector<Scelta>& scelte,
+                               int valore, int32_t id) = 0;
+    // The caption column's share of the panel's width (0.6 or 0.7).
+    virtual void PosizioneDivisore(double quota) = 0;
     // Called with the item's id and the edited text; it may rebuild the panel. Its answer is
     // the text the item keeps (the old one to refuse the edit).
     std::function<std::string(int32_t id, const std::string& testo)> DopoModifica;
+    // Called once per tick of a check box (1 ticked, 0 clear) or choice of a list (its data
+    // value); it may rebuild the panel.
+    std::function<void(int32_t id, int valore)> ValoreCambiato;
 };
 
 // ---- File dialogs ----
@@ -140,6 +154,9 @@ public:
     virtual void MostraInformazioni() = 0;
     // The quantities report window "Computo", modal.
     virtual void MostraComputo() = 0;
+    // The zone dialogs, shown modally (app/DialogoAggiuntiva.h, app/DialogoCordoli.h).
+    virtual void MostraFrmAggiuntiva() = 0;
+    virtual void MostraFrmCordoli() = 0;
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

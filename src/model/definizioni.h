@@ -212,6 +212,8 @@ struct EditZone {
     int MantieniRiferimento = 0;
     int EntrambiLati = 0;
     int LatoMulti = 0;
+    // -1: the zone dialog was confirmed and its checks passed, so the zone may be stored; 0 not.
+    int ZonaConfermata = 0;
     float RichiestaMaxSel = 0;
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
     int DescrizioneCompleta = 0;

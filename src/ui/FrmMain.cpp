@@ -8,6 +8,8 @@
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "dxf/TratteggioDxf.h"
+#include "ui/FrmAggiuntiva.h"
+#include "ui/FrmCordoli.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -329,9 +331,21 @@ void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
 
 void FrmMain::ImpostaPrompt(const std::string& testo) { label1_->setText(QString::fromStdString(testo)); }
 
+std::string FrmMain::Prompt() const { return label1_->text().toStdString(); }
+
 void FrmMain::MostraComputo() {
     FrmRelazione f({}, this);
     f.exec();
+}
+
+void FrmMain::MostraFrmAggiuntiva() {
+    FrmAggiuntiva dialogo(this);
+    dialogo.exec();
+}
+
+void FrmMain::MostraFrmCordoli() {
+    FrmCordoli dialogo(this);
+    dialogo.exec();
 }
 
 }  // namespace vilmor

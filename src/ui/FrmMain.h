@@ -85,6 +85,10 @@ public:
     void Chiudi() override;
     void MostraInformazioni() override;
     void MostraComputo() override;
+    void MostraFrmAggiuntiva() override;
+    void MostraFrmCordoli() override;
+    // The text of the prompt line `Label1`.
+    std::string Prompt() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -1,6 +1,8 @@
 #include "ui/PannelloQt.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -9,35 +11,68 @@ namespace vilmor {
 namespace {
 
 // Edits the value column only. The edited text does not go into the cell: the panel hands it
-// to the engine once the editor has closed, since the engine may rebuild the whole panel.
+// to the engine once the editor has closed, since the engine may rebuild the whole panel. A
+// list is chosen from a drop-down list; the choice shows at once and reaches the engine the
+// same way.
 class DelegatoValore : public QStyledItemDelegate {
 public:
     explicit DelegatoValore(PannelloQt* pannello) : QStyledItemDelegate(pannello), pannello_(pannello) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& indice) const override {
         if (indice.column() != PannelloQt::ColonnaValore || !(indice.flags() & Qt::ItemIsEditable)) return nullptr;
-        auto* e = new QLineEdit(parent);
-        e->setFrame(false);
-        return e;
+        switch (Genere(indice)) {
+            case PannelloQt::Testo: {
+                auto* e = new QLineEdit(parent);
+                e->setFrame(false);
+                return e;
+            }
+            case PannelloQt::Lista: {
+                auto* c = new QComboBox(parent);
+                const QStringList titoli = indice.data(PannelloQt::RuoloTitoliScelte).toStringList();
+                const QVariantList dati = indice.data(PannelloQt::RuoloDatiScelte).toList();
+                for (int i = 0; i < titoli.size() && i < dati.size(); ++i) c->addItem(titoli[i], dati[i]);
+                // A choice ends the edit, as in a property grid.
+                auto* delegato = const_cast<DelegatoValore*>(this);
+                connect(c, &QComboBox::activated, delegato, [delegato, c] {
+                    emit delegato->commitData(c);
+                    emit delegato->closeEditor(c);
+                });
+                return c;
+            }
+            default: return nullptr;
+        }
     }
     void setEditorData(QWidget* editor, const QModelIndex& indice) const override {
         if (auto* e = qobject_cast<QLineEdit*>(editor)) e->setText(indice.data(Qt::DisplayRole).toString());
+        if (auto* c = qobject_cast<QComboBox*>(editor)) c->setCurrentIndex(c->findData(indice.data(PannelloQt::RuoloDato)));
     }
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& indice) const override {
-        auto* e = qobject_cast<QLineEdit*>(editor);
-        if (!e) return;
         const int32_t id = indice.siblingAtColumn(PannelloQt::ColonnaTitolo).data(PannelloQt::RuoloId).toInt();
-        const std::string testo = e->text().toStdString();
         QPointer<PannelloQt> p(pannello_);
-        QMetaObject::invokeMethod(
-            pannello_, [p, id, testo] { if (p) p->ModificaVoce(id, testo); }, Qt::QueuedConnection);
+        if (auto* e = qobject_cast<QLineEdit*>(editor)) {
+            const std::string testo = e->text().toStdString();
+            QMetaObject::invokeMethod(
+                pannello_, [p, id, testo] { if (p) p->ModificaVoce(id, testo); }, Qt::QueuedConnection);
+        } else if (auto* c = qobject_cast<QComboBox*>(editor)) {
+            if (c->currentIndex() < 0) return;
+            const int dato = c->currentData().toInt();
+            if (indice.data(PannelloQt::RuoloDato).toInt() == dato) return;
+            if (QTreeWidgetItem* v = pannello_->Voce(id)) {
+                v->setData(PannelloQt::ColonnaValore, PannelloQt::RuoloDato, dato);
+                v->setText(PannelloQt::ColonnaValore, c->currentText());
+            }
+            pannello_->CambiaValore(id, dato);
+        }
     }
 
 private:
+    static int Genere(const QModelIndex& indice) {
+        return indice.siblingAtColumn(PannelloQt::ColonnaTitolo).data(PannelloQt::RuoloGenere).toInt();
+    }
     PannelloQt* pannello_;
 };
 
-// A text item, not a category: it carries the engine's identifier.
+// An item, not a category: it carries the engine's identifier.
 bool EVoce(const QTreeWidgetItem* v) {
     return v && v->data(PannelloQt::ColonnaTitolo, PannelloQt::RuoloId).isValid();
 }
@@ -53,10 +88,17 @@ PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
     setItemDelegate(new DelegatoValore(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    // A click anywhere on an item's row edits its value, as in a property grid.
+    // A click anywhere on an item's row edits its value, or ticks its check box, as in a
+    // property grid.
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* v, int colonna) {
-        if (EVoce(v) && DopoModifica) editItem(v, ColonnaValore);
+        if (!EVoce(v)) return;
+        if (GenereDi(v) == Casella) Spunta(v);
+        else if (v->flags() & Qt::ItemIsEditable) editItem(v, ColonnaValore);
     });
+}
+
+PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {
+    return static_cast<Genere>(voce ? voce->data(ColonnaTitolo, RuoloGenere).toInt() : 0);
 }
 
 void PannelloQt::Pulisci() {
@@ -80,24 +122,102 @@ void PannelloQt::Espandi(int categoria) {
     if (categoria >= 0 && categoria < static_cast<int>(categorie_.size())) categorie_[categoria]->setExpanded(true);
 }
 
-void PannelloQt::AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore, int32_t id) {
-    if (categoria < 0 || categoria >= static_cast<int>(categorie_.size())) return;
+QTreeWidgetItem* PannelloQt::NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere) {
+    if (categoria < 0 || categoria >= static_cast<int>(categorie_.size())) return nullptr;
     auto* v = new QTreeWidgetItem(categorie_[categoria]);
     v->setText(ColonnaTitolo, QString::fromStdString(titolo));
-    v->setText(ColonnaValore, QString::fromStdString(valore));
     v->setData(ColonnaTitolo, RuoloId, QVariant::fromValue<int>(id));
+    v->setData(ColonnaTitolo, RuoloGenere, static_cast<int>(genere));
+    return v;
+}
+
+void PannelloQt::AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore, int32_t id) {
+    QTreeWidgetItem* v = NuovaVoce(categoria, titolo, id, Testo);
+    if (!v) return;
+    v->setText(ColonnaValore, QString::fromStdString(valore));
     AggiornaModificabile(v);
+}
+
+void PannelloQt::AggiungiCasella(int categoria, const std::string& titolo, bool spuntata, int32_t id) {
+    QTreeWidgetItem* v = NuovaVoce(categoria, titolo, id, Casella);
+    if (!v) return;
+    // The box is drawn from the state; the panel itself ticks it, once per click or Space.
+    v->setData(ColonnaValore, Qt::CheckStateRole, spuntata ? Qt::Checked : Qt::Unchecked);
+    AggiornaModificabile(v);
+}
+
+void PannelloQt::AggiungiLista(int categoria, const std::string& titolo, const std::vector<Scelta>& scelte,
+                               int valore, int32_t id) {
+    QTreeWidgetItem* v = NuovaVoce(categoria, titolo, id, Lista);
+    if (!v) return;
+    QStringList titoli;
+    QVariantList dati;
+    QString mostrato = QString::number(valore);
+    for (const Scelta& s : scelte) {
+        titoli << QString::fromStdString(s.Titolo);
+        dati << s.Dato;
+        if (s.Dato == valore) mostrato = QString::fromStdString(s.Titolo);
+    }
+    v->setData(ColonnaValore, RuoloTitoliScelte, titoli);
+    v->setData(ColonnaValore, RuoloDatiScelte, dati);
+    v->setData(ColonnaValore, RuoloDato, valore);
+    v->setText(ColonnaValore, mostrato);
+    AggiornaModificabile(v);
+}
+
+void PannelloQt::PosizioneDivisore(double quota) {
+    divisore_ = quota > 0 && quota < 1 ? quota : 0;
+    ApplicaDivisore();
+}
+
+void PannelloQt::ApplicaDivisore() {
+    if (divisore_ <= 0) {
+        header()->setSectionResizeMode(ColonnaTitolo, QHeaderView::ResizeToContents);
+        return;
+    }
+    header()->setSectionResizeMode(ColonnaTitolo, QHeaderView::Interactive);
+    setColumnWidth(ColonnaTitolo, static_cast<int>(divisore_ * viewport()->width()));
+}
+
+void PannelloQt::resizeEvent(QResizeEvent* evento) {
+    QTreeWidget::resizeEvent(evento);
+    if (divisore_ > 0) ApplicaDivisore();
 }
 
 void PannelloQt::AggiornaModificabile(QTreeWidgetItem* voce) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (DopoModifica) f |= Qt::ItemIsEditable;
+    switch (GenereDi(voce)) {
+        case Testo:
+            if (DopoModifica) f |= Qt::ItemIsEditable;
+            break;
+        case Lista:
+            if (ValoreCambiato) f |= Qt::ItemIsEditable;
+            break;
+        case Casella: break;  // ticked by the panel, never through an editor
+    }
     if (voce->flags() != f) voce->setFlags(f);
 }
 
 bool PannelloQt::edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) {
     if (QTreeWidgetItem* v = itemFromIndex(indice); EVoce(v)) AggiornaModificabile(v);
     return QTreeWidget::edit(indice, azione, evento);
+}
+
+void PannelloQt::keyPressEvent(QKeyEvent* evento) {
+    QTreeWidgetItem* v = currentItem();
+    if (evento->key() == Qt::Key_Space && EVoce(v) && GenereDi(v) == Casella && state() != EditingState) {
+        Spunta(v);
+        evento->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(evento);
+}
+
+void PannelloQt::Spunta(QTreeWidgetItem* voce) {
+    if (!ValoreCambiato) return;
+    const bool spuntata = voce->data(ColonnaValore, Qt::CheckStateRole).toInt() == Qt::Checked;
+    voce->setData(ColonnaValore, Qt::CheckStateRole, spuntata ? Qt::Unchecked : Qt::Checked);
+    CambiaValore(voce->data(ColonnaTitolo, RuoloId).toInt(), spuntata ? 0 : 1);
 }
 
 QTreeWidgetItem* PannelloQt::Voce(int32_t id) const {
@@ -108,7 +228,8 @@ QTreeWidgetItem* PannelloQt::Voce(int32_t id) const {
 }
 
 void PannelloQt::ImpostaValore(int32_t id, const std::string& valore) {
-    if (QTreeWidgetItem* v = Voce(id)) v->setText(ColonnaValore, QString::fromStdString(valore));
+    if (QTreeWidgetItem* v = Voce(id); v && GenereDi(v) == Testo)
+        v->setText(ColonnaValore, QString::fromStdString(valore));
 }
 
 void PannelloQt::ModificaVoce(int32_t id, const std::string& testo) {
@@ -117,6 +238,14 @@ void PannelloQt::ModificaVoce(int32_t id, const std::string& testo) {
     if (!DopoModifica) return;
     const std::string risposta = DopoModifica(id, testo);
     ImpostaValore(id, risposta);
+}
+
+void PannelloQt::CambiaValore(int32_t id, int valore) {
+    // Called from inside the view's own event handling, which still holds the item: the
+    // handler, free to rebuild the panel, runs once that has returned.
+    QPointer<PannelloQt> p(this);
+    QMetaObject::invokeMethod(
+        this, [p, id, valore] { if (p && p->ValoreCambiato) p->ValoreCambiato(id, valore); }, Qt::QueuedConnection);
 }
 
 }  // namespace vilmor

@@ -1,6 +1,8 @@
-// The property panel of the main window: categories as expanded rows, under them text items
-// with a title, a value and the identifier the engine gave them. The values are editable only
-// while an edit handler (`DopoModifica`) is installed: without one an edit would be lost.
+// The property panel of the main window and of the dialogs: categories as expanded rows, under
+// them text, check box and list items with a title, a value and the identifier the engine gave
+// them. A text value is editable only while an edit handler (`DopoModifica`) is installed, a
+// check box or a list only while a value handler (`ValoreCambiato`) is: without one the change
+// would be lost.
 #pragma once
 
 #include <QTreeWidget>
@@ -22,25 +24,45 @@ public:
     void AggiungiVoce(int categoria, const std::string& titolo, const std::string& valore,
                       int32_t id) override;
     void ImpostaValore(int32_t id, const std::string& valore) override;
+    void AggiungiCasella(int categoria, const std::string& titolo, bool spuntata, int32_t id) override;
+    void AggiungiLista(int categoria, const std::string& titolo, const std::vector<Scelta>& scelte, int valore,
+                       int32_t id) override;
+    void PosizioneDivisore(double quota) override;
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;
     // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps.
     // The handler may rebuild the panel.
     void ModificaVoce(int32_t id, const std::string& testo);
+    // A tick of a check box or a choice of a list, handed to `ValoreCambiato` (queued).
+    void CambiaValore(int32_t id, int valore);
     using QTreeWidget::edit;
 
     static constexpr int ColonnaTitolo = 0, ColonnaValore = 1;
     static constexpr int RuoloId = Qt::UserRole;
+    // On the title column: the kind of item; on the value column of a list: its choices and the
+    // data value shown.
+    static constexpr int RuoloGenere = Qt::UserRole + 1;
+    static constexpr int RuoloTitoliScelte = Qt::UserRole + 2, RuoloDatiScelte = Qt::UserRole + 3;
+    static constexpr int RuoloDato = Qt::UserRole + 4;
+    enum Genere { Testo = 0, Casella = 1, Lista = 2 };
+    static Genere GenereDi(const QTreeWidgetItem* voce);
 
 protected:
     // Every edit starts here: the item's editable flag follows the handler as it is now, which
     // may have been installed or removed since the item was added.
     bool edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    QTreeWidgetItem* NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere);
     void AggiornaModificabile(QTreeWidgetItem* voce) const;
+    // Ticks or clears a check box as the user does.
+    void Spunta(QTreeWidgetItem* voce);
+    void ApplicaDivisore();
     std::vector<QTreeWidgetItem*> categorie_;
+    double divisore_ = 0;  // 0: the caption column fits its contents
 };
 
 }  // namespace vilmor

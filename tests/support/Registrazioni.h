@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -155,10 +156,15 @@ public:
     }
 };
 
+enum class GenereVoce { Testo, Casella, Lista };
+
+// A check box's value is "1" ticked or "0" clear; a list's the data value shown.
 struct VoceVista {
     int Categoria;
     std::string Titolo, Valore;
     int32_t Id;
+    GenereVoce Genere = GenereVoce::Testo;
+    std::vector<PannelloProprieta::Scelta> Scelte = {};
 };
 
 class PannelloRegistrato : public PannelloProprieta {
@@ -182,6 +188,40 @@ public:
     void ImpostaValore(int32_t id, const std::string& v) override {
         for (auto& x : Voci)
             if (x.Id == id) x.Valore = v;
+    }
+    void AggiungiCasella(int c, const std::string& t, bool spuntata, int32_t id) override {
+        Voci.push_back({c, t, spuntata ? "1" : "0", id, GenereVoce::Casella});
+    }
+    void AggiungiLista(int c, const std::string& t, const std::vector<Scelta>& scelte, int valore,
+                       int32_t id) override {
+        Voci.push_back({c, t, std::to_string(valore), id, GenereVoce::Lista, scelte});
+    }
+    double Divisore = 0;
+    void PosizioneDivisore(double quota) override { Divisore = quota; }
+
+    // The item of that id, or null.
+    const VoceVista* Voce(int32_t id) const {
+        for (const auto& x : Voci)
+            if (x.Id == id) return &x;
+        return nullptr;
+    }
+    std::vector<std::string> Titoli() const {
+        std::vector<std::string> t;
+        for (const auto& x : Voci) t.push_back(x.Titolo);
+        return t;
+    }
+    // A finished edit as the panel hands it on: the handler's answer is what the item keeps.
+    // The text the item shows afterwards ("<nessuna>" when the item is gone).
+    std::string Modifica(int32_t id, const std::string& testo) {
+        if (DopoModifica) ImpostaValore(id, DopoModifica(id, testo));
+        const VoceVista* v = Voce(id);
+        return v ? v->Valore : "<nessuna>";
+    }
+    // A tick or a choice: the item shows the new value, then the handler hears of it.
+    void Cambia(int32_t id, int valore) {
+        for (auto& x : Voci)
+            if (x.Id == id) x.Valore = std::to_string(valore);
+        if (ValoreCambiato) ValoreCambiato(id, valore);
     }
 };
 
@@ -238,6 +278,19 @@ public:
     void ImpostaPrompt(const std::string& t) override { Prompt = t; }
     void Chiudi() override { ++Chiusure; }
     void MostraInformazioni() override { ++Informazioni; }
+    // Each dialog shown runs its script, if any, as the user would act on it.
+    int AperteAggiuntiva = 0, AperteCordoli = 0;
+    std::function<void()> CopioneAggiuntiva, CopioneCordoli;
+    void MostraFrmAggiuntiva() override {
+        ++AperteAggiuntiva;
+        Chiamate.push_back("MostraFrmAggiuntiva");
+        if (CopioneAggiuntiva) CopioneAggiuntiva();
+    }
+    void MostraFrmCordoli() override {
+        ++AperteCordoli;
+        Chiamate.push_back("MostraFrmCordoli");
+        if (CopioneCordoli) CopioneCordoli();
+    }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.

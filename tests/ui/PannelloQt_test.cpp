@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -166,6 +169,181 @@ TEST(PannelloQt, SoloIlValoreSiModifica) {
     p.editItem(p.Voce(1), PannelloQt::ColonnaTitolo);
     p.editItem(p.topLevelItem(0), PannelloQt::ColonnaValore);
     for (QLineEdit* x : p.findChildren<QLineEdit*>()) EXPECT_FALSE(x->isVisible());
+}
+
+namespace {
+
+// A text item, a check box and a list of two choices, as a dialog's panel has them.
+void RiempiMisto(PannelloQt& p, bool spuntata = false, int bracci = 2) {
+    p.Pulisci();
+    const int c = p.AggiungiCategoria("Dati cordolo");
+    p.Espandi(c);
+    p.AggiungiVoce(c, "Diametro staffe [mm]", " 8", 1);
+    p.AggiungiLista(c, "Numero di bracci", {{"2", 2}, {"4", 4}}, bracci, 3);
+    p.AggiungiCasella(c, "Disponi su entrambi i lati", spuntata, 14);
+}
+
+bool Spuntata(const PannelloQt& p, int32_t id) {
+    return p.Voce(id)->data(PannelloQt::ColonnaValore, Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+QPoint Cella(PannelloQt& p, int32_t id, int colonna = PannelloQt::ColonnaValore) {
+    return p.visualRect(p.indexFromItem(p.Voce(id), colonna)).center();
+}
+
+QComboBox* ListaAperta(const PannelloQt& p) {
+    for (QComboBox* x : p.findChildren<QComboBox*>())
+        if (x->isVisible()) return x;
+    return nullptr;
+}
+
+void Attendi() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+}  // namespace
+
+TEST(PannelloQt, CaselleEListe) {
+    PannelloQt p;
+    RiempiMisto(p, true, 4);
+    QTreeWidgetItem* lista = p.Voce(3);
+    QTreeWidgetItem* casella = p.Voce(14);
+    ASSERT_NE(lista, nullptr);
+    ASSERT_NE(casella, nullptr);
+    EXPECT_EQ(lista->text(PannelloQt::ColonnaTitolo), "Numero di bracci");
+    EXPECT_EQ(lista->text(PannelloQt::ColonnaValore), "4");
+    EXPECT_EQ(lista->data(PannelloQt::ColonnaValore, PannelloQt::RuoloDato).toInt(), 4);
+    EXPECT_EQ(casella->text(PannelloQt::ColonnaTitolo), "Disponi su entrambi i lati");
+    EXPECT_TRUE(Spuntata(p, 14));
+    EXPECT_EQ(PannelloQt::GenereDi(lista), PannelloQt::Lista);
+    EXPECT_EQ(PannelloQt::GenereDi(casella), PannelloQt::Casella);
+    EXPECT_EQ(PannelloQt::GenereDi(p.Voce(1)), PannelloQt::Testo);
+    // A value without a choice of its own shows as a number; setting a text leaves a list alone.
+    RiempiMisto(p, false, 3);
+    EXPECT_EQ(p.Voce(3)->text(PannelloQt::ColonnaValore), "3");
+    EXPECT_FALSE(Spuntata(p, 14));
+    p.ImpostaValore(3, "x");
+    EXPECT_EQ(p.Voce(3)->text(PannelloQt::ColonnaValore), "3");
+}
+
+// One value change per click or Space on a check box and per choice in a list, queued; the
+// handler may rebuild the panel, and the rebuilt panel goes on working.
+TEST(PannelloQt, ValoreCambiatoUnaVoltaERicostruzione) {
+    PannelloQt p;
+    p.resize(400, 300);
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    RiempiMisto(p);
+    std::vector<std::pair<int32_t, int>> visti;
+    bool spunta = false;
+    int bracci = 2;
+    p.ValoreCambiato = [&](int32_t id, int v) {
+        visti.emplace_back(id, v);
+        if (id == 14) spunta = v != 0;
+        if (id == 3) bracci = v;
+        RiempiMisto(p, spunta, bracci);  // from inside the handler
+    };
+
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 14));
+    EXPECT_TRUE(Spuntata(p, 14));  // shown at once
+    EXPECT_TRUE(visti.empty());    // handed on once the click has been handled
+    Attendi();
+    ASSERT_EQ(visti.size(), 1u);
+    EXPECT_EQ(visti[0], std::make_pair(int32_t{14}, 1));
+    EXPECT_TRUE(Spuntata(p, 14));
+
+    // A click on the caption ticks it too; Space on the current item as well.
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 14, PannelloQt::ColonnaTitolo));
+    Attendi();
+    ASSERT_EQ(visti.size(), 2u);
+    EXPECT_EQ(visti[1].second, 0);
+    p.setCurrentItem(p.Voce(14));
+    QTest::keyClick(&p, Qt::Key_Space);
+    Attendi();
+    ASSERT_EQ(visti.size(), 3u);
+    EXPECT_EQ(visti[2].second, 1);
+    EXPECT_TRUE(Spuntata(p, 14));
+
+    // The list: a click opens the choices, one step down chooses "4".
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 3));
+    QComboBox* c = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (c = ListaAperta(p)) != nullptr; }, 1000));
+    ASSERT_EQ(c->count(), 2);
+    EXPECT_EQ(c->itemText(1), "4");
+    EXPECT_EQ(c->currentText(), "2");
+    QTest::keyClick(c, Qt::Key_Down);
+    Attendi();
+    ASSERT_EQ(visti.size(), 4u);
+    EXPECT_EQ(visti[3], std::make_pair(int32_t{3}, 4));
+    EXPECT_EQ(p.Voce(3)->text(PannelloQt::ColonnaValore), "4");
+    EXPECT_EQ(ListaAperta(p), nullptr);
+    // Choosing the value shown again changes nothing.
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 3));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (c = ListaAperta(p)) != nullptr; }, 1000));
+    emit c->activated(c->currentIndex());
+    Attendi();
+    EXPECT_EQ(visti.size(), 4u);
+    // The text item keeps its own handler.
+    EXPECT_EQ(Valore(p, 1), " 8");
+}
+
+// Without a value handler no gesture ticks a box or opens a list.
+TEST(PannelloQt, SenzaGestoreCaselleEListeFerme) {
+    PannelloQt p;
+    p.resize(400, 300);
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    p.DopoModifica = [](int32_t, const std::string& t) { return t; };  // text edits only
+    RiempiMisto(p);
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 14));
+    p.setCurrentItem(p.Voce(14));
+    QTest::keyClick(&p, Qt::Key_Space);
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 3));
+    QTest::mouseDClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 3));
+    Attendi();
+    EXPECT_FALSE(Spuntata(p, 14));
+    EXPECT_EQ(ListaAperta(p), nullptr);
+    EXPECT_FALSE(p.Voce(3)->flags() & Qt::ItemIsEditable);
+}
+
+// The caption column takes the given share of the width, also after a resize.
+TEST(PannelloQt, PosizioneDelDivisore) {
+    PannelloQt p;
+    p.resize(400, 300);
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    RiempiMisto(p);
+    p.PosizioneDivisore(0.6);
+    EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.6 * p.viewport()->width(), 1);
+    p.resize(600, 300);
+    Attendi();
+    EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.6 * p.viewport()->width(), 1);
+    p.PosizioneDivisore(0.7);
+    EXPECT_NEAR(p.columnWidth(PannelloQt::ColonnaTitolo), 0.7 * p.viewport()->width(), 1);
+}
+
+// In a dialog, Enter ends the edit of a cell and does not press the default button.
+TEST(PannelloQt, InvioNonPremeIlPulsantePredefinito) {
+    QDialog d;
+    d.resize(400, 300);
+    auto* p = new PannelloQt(&d);
+    p->setGeometry(0, 0, 400, 250);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &d);
+    ok->setGeometry(0, 260, 100, 25);
+    ok->setDefault(true);
+    int premuto = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++premuto; });
+    p->DopoModifica = [](int32_t, const std::string& t) { return t; };
+    Riempi(*p);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    Modifica(*p, 2, "25");
+    EXPECT_EQ(Valore(*p, 2), "25");
+    EXPECT_EQ(premuto, 0);
+    // Outside an edit, Enter is the dialog's.
+    p->setFocus();
+    QTest::keyClick(p, Qt::Key_Return);
+    EXPECT_EQ(premuto, 1);
 }
 
 // The main window installs its panel as `PropertyGrid1`; the engine fills it.
