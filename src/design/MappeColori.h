@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "design/MappaPunzonamento.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -15,9 +16,9 @@ namespace vilmor {
 // 5 .. 9 from the nodes; type 4 hands the whole picture to `DisegnaMappaPunz`.
 void DisegnaMappaColori(Modello& m);
 
-// The punching map: range, title, output selector. Nothing is drawn for type 4 until it is set.
+// The punching map: range, title, output selector. Nothing is drawn for type 4 while it is null.
 inline void (*DisegnaMappaPunz)(Modello& m, float inferiore, float superiore, const std::string& titolo,
-                                int uscita) = nullptr;
+                                int uscita) = DisegnaMappaPunzonamento;
 
 // The default range of an excess map of layer `strato`: the smallest and largest excess over
 // the nodes, both at least 0 (0, 0 without nodes).

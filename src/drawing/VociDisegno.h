@@ -7,11 +7,11 @@
 
 #include "base/Punto.h"
 #include "design/MappeColori.h"
+#include "drawing/DisPunzonamento.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
 
-void DisPunzonamento(Modello& m, float X, float Y, int uscita);
 void DisLegenda(const Modello& m);
 void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);
 // The zone rectangle between two opposite corners (picture pixels), edges in palette colour.
