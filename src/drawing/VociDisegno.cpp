@@ -5,7 +5,6 @@ namespace vilmor {
 void DisPunzonamento(Modello&, float, float, int) {}
 void DisLegenda(const Modello&) {}
 void DisTitoloVista(const Modello&, float, float, int, int) {}
-void DisRettArmatura(float, float, float, float, int) {}
 void DisegnaPoligEdit(const Modello&) {}
 
 }  // namespace vilmor
