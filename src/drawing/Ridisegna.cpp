@@ -9,6 +9,7 @@
 #include "drawing/DisGeometria.h"
 #include "drawing/DisSezioni.h"
 #include "drawing/DisegnoZone.h"
+#include "drawing/LegendaDiffusa.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "drawing/RettArmatura.h"
 #include "drawing/VociDisegno.h"
