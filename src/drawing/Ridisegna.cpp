@@ -12,6 +12,7 @@
 #include "drawing/LegendaDiffusa.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "drawing/RettArmatura.h"
+#include "drawing/TitoloVista.h"
 #include "drawing/VociDisegno.h"
 #include "model/Impostazioni.h"
 #include "model/Vista.h"

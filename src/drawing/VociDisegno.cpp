@@ -3,7 +3,6 @@
 namespace vilmor {
 
 void DisPunzonamento(Modello&, float, float, int) {}
-void DisTitoloVista(const Modello&, float, float, int, int) {}
 void DisegnaPoligEdit(const Modello&) {}
 
 }  // namespace vilmor

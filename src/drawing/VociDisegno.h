@@ -1,5 +1,5 @@
 // Drawers that the redraw driver calls but that draw nothing yet: the punching
-// view, the title blocks and the outline editor's drawing.
+// view and the outline editor's drawing.
 #pragma once
 
 #include <vector>
@@ -11,7 +11,6 @@
 namespace vilmor {
 
 void DisPunzonamento(Modello& m, float X, float Y, int uscita);
-void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);
 void DisegnaPoligEdit(const Modello& m);
 
 // The hatching of a closed point list (cm): parallel lines `passo` apart at `angolo` degrees,
