@@ -230,7 +230,40 @@ const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m) {
 
 void CalcolaArmature() { CalcolaArmature(M); }
 
-// The geometry of the representative bar arrives with the zone annotation.
-void DisFerroInt(const Modello&, float, float, int, const std::string&, const std::string&, int) {}
+void DisFerroInt(const Modello& m, float offsetX, float offsetY, int zona, const std::string& etichetta1,
+                 const std::string& etichetta2, int uscita) {
+    const Zona& z = m.Zone.Zone[static_cast<size_t>(zona)];
+    const float e1x = z.XBarra1 + offsetX, e1y = z.YBarra1 + offsetY;
+    const float e2x = z.XBarra2 + offsetX, e2y = z.YBarra2 + offsetY;
+    const float rx = z.XRif + offsetX, ry = z.YRif + offsetY;
+    constexpr float Raggio = 14;
+
+    float px = 0, py = 0, qx = 0, qy = 0;
+    ProiettaPunto(e1x, e1y, e2x, e2y, rx, ry, px, py);
+    // The leader ends on the circle, beyond the foot when R is nearer the bar than the radius.
+    PuntoADistanza(rx, ry, px, py, qx, qy, Raggio);
+    DisLinea(px, py, qx, qy, 9, 0, uscita);
+
+    const float L = Distanza(e1x, e1y, e2x, e2y);
+    const float d1 = Distanza(e1x, e1y, px, py), d2 = Distanza(e2x, e2y, px, py);
+    if (std::fabs(L - d1 - d2) < 0.001f) DisLinea(e1x, e1y, e2x, e2y, 9, 0, uscita);
+    else if (d1 > d2) DisLinea(px, py, e1x, e1y, 9, 0, uscita);
+    else DisLinea(px, py, e2x, e2y, 9, 0, uscita);
+
+    DisCerchio(rx, ry, Raggio, 9, 0, uscita);
+    DisTesto(rx, ry, std::to_string(zona + 1), 3, 18, 1, 1, 0, uscita);
+
+    if (etichetta1.empty()) return;
+    const bool destra = qx > e1x || px > e2x;
+    const float x = rx + (destra ? 18.0f : -18.0f);
+    const int oriz = destra ? 0 : 2;
+    if (etichetta2.empty()) {
+        DisTesto(x, ry, etichetta1, 0, 18, oriz, 1, 0, uscita);
+    } else {
+        const float k = Vista.Scala50Corrente != 0 ? 1.0f : 2.8f;
+        DisTesto(x, ry + 9 * k, etichetta1, 0, 18, oriz, 1, 0, uscita);
+        DisTesto(x, ry - 9 * k, etichetta2, 0, 18, oriz, 1, 0, uscita);
+    }
+}
 
 }  // namespace vilmor

@@ -52,7 +52,9 @@ const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m);
 // The same on the project in memory.
 void CalcolaArmature();
 
-// The representative bar of zone `zona` of m with its two labels.
+// The annotation of zone `zona` of m: its representative bar (lengthened to the foot of the
+// leader when the reference point lies beyond an end), the leader, the numbered circle and,
+// when the first label is not empty, the labels beside the circle. Layers 9 and 18.
 void DisFerroInt(const Modello& m, float offsetX, float offsetY, int zona, const std::string& etichetta1,
                  const std::string& etichetta2, int uscita);
 

@@ -9,7 +9,10 @@
 #include "drawing/DisGeometria.h"
 #include "drawing/DisSezioni.h"
 #include "drawing/DisegnoZone.h"
+#include "drawing/LegendaDiffusa.h"
 #include "drawing/PrimitiveDisegno.h"
+#include "drawing/RettArmatura.h"
+#include "drawing/TitoloVista.h"
 #include "drawing/VociDisegno.h"
 #include "model/Impostazioni.h"
 #include "model/Vista.h"
@@ -20,11 +23,11 @@ namespace {
 bool Visibile(int layer) { return Strati.VisLayerCorr[static_cast<size_t>(layer)] != 0; }
 
 // The grips of the zone being edited: its four corners and its centre.
-void Maniglie() {
+void Maniglie(const Modello& m) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
     if (!v) return;
     const RettangoloSelezione& r = Vista.RettSelezione;
-    DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
+    DisRettArmatura(m, r.X1, r.Y1, r.X2, r.Y2, 14);
     const int colore = Imp.SfondoBianco == 0 ? 13 : 4;
     const Zona& z = Edit.ZonaCorrente;
     auto px = [](float x) { return static_cast<int>(XSchermo(x)); };
@@ -156,7 +159,7 @@ void Ridisegna(Modello& m, int uscita) {
         DisGeometria(m, 0, 0, -1, uscita);
         DisegnaPoligEdit(m);
     } else if (Vista.ModoComando == 200 || Vista.MostraManiglie != 0) {
-        Maniglie();
+        Maniglie(m);
         Vista.MostraManiglie = 0;
     }
     v->DisegnoPersistente(false);

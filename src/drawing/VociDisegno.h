@@ -1,5 +1,4 @@
-// Drawers that the redraw driver calls but that draw nothing yet: the punching
-// view, the legend panel, the title blocks, the zone rectangle preview and the
+// The drawers that the redraw driver calls by entry, and the one that draws nothing yet: the
 // outline editor's drawing.
 #pragma once
 
@@ -12,10 +11,6 @@
 
 namespace vilmor {
 
-void DisLegenda(const Modello& m);
-void DisTitoloVista(const Modello& m, float X, float Y, int Pianta, int uscita);
-// The zone rectangle between two opposite corners (picture pixels), edges in palette colour.
-void DisRettArmatura(float X1, float Y1, float X2, float Y2, int colore);
 void DisegnaPoligEdit(const Modello& m);
 
 // The hatching of a closed point list (cm): parallel lines `passo` apart at `angolo` degrees,

@@ -67,31 +67,34 @@ TEST(BarreZone, PassataDiDisegno) {
     m.Zone.Zone[a].LungTotale = -1;
     CalcolaFerriZone(m, 0, 0, 0, 0);
     EXPECT_EQ(ContaLinee(pp.SinkVideo, 0), 18);
-    EXPECT_EQ(ContaLinee(pp.SinkVideo, 9), 18);
+    EXPECT_EQ(ContaLinee(pp.SinkVideo, 9), 18 + 2);  // ticks, and the zone's leader and bar line
     EXPECT_EQ(ContaLinee(pp.SinkVideo, 1), 0);  // the lower-face zone is not drawn
     EXPECT_EQ(m.Zone.Zone[a].LungTotale, -1);  // a drawing pass stores nothing
     CalcolaFerriZone(m, 0, 0, 1, 1);
     EXPECT_EQ(ContaLinee(pp.SinkDxf, 1), 41);
-    EXPECT_EQ(ContaLinee(pp.SinkDxf, 9), 41);
+    EXPECT_EQ(ContaLinee(pp.SinkDxf, 9), 41 + 2);
     // Bars lie on the edge lines, with their ends on the outline; ticks are 6 cm across.
     bool bassa = false, alta = false;
+    int tacche = 0;
     for (const Entita& e : pp.SinkVideo.Entita_) {
+        if (e.Tipo != "Linea") continue;
         if (e.Num[4] == 0) {
             EXPECT_EQ(e.Num[1], e.Num[3]);
             bassa |= e.Num[1] == 100 && std::min(e.Num[0], e.Num[2]) == 38 && std::max(e.Num[0], e.Num[2]) == 962;
             alta |= e.Num[1] == 440;
         } else if (e.Num[4] == 9) {
-            EXPECT_NEAR(std::fabs(e.Num[2] - e.Num[0]), 6, 1e-3);
-            EXPECT_NEAR(std::fabs(e.Num[3] - e.Num[1]), 6, 1e-3);
+            tacche += std::fabs(std::fabs(e.Num[2] - e.Num[0]) - 6) < 1e-3 &&
+                      std::fabs(std::fabs(e.Num[3] - e.Num[1]) - 6) < 1e-3;
         }
     }
+    EXPECT_EQ(tacche, 18);
     EXPECT_TRUE(bassa && alta);
     // Offsets move everything.
     pp.SinkVideo.Entita_.clear();
     CalcolaFerriZone(m, 100, 200, 0, 0);
     bool spostata = false;
     for (const Entita& e : pp.SinkVideo.Entita_)
-        spostata |= e.Num[4] == 0 && e.Num[1] == 300 && std::min(e.Num[0], e.Num[2]) == 138;
+        spostata |= e.Tipo == "Linea" && e.Num[4] == 0 && e.Num[1] == 300 && std::min(e.Num[0], e.Num[2]) == 138;
     EXPECT_TRUE(spostata);
 }
 
