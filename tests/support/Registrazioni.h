@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -220,6 +221,17 @@ public:
     void ImpostaPrompt(const std::string& t) override { Prompt = t; }
     void Chiudi() override { ++Chiusure; }
     void MostraInformazioni() override { ++Informazioni; }
+    int Direzione = -1;
+    void SelezionaDirezione(int i) override { Direzione = i; }
+    std::string InfoRtf;
+    void MostraInfoRtf(const std::string& rtf) override { InfoRtf = rtf; }
+    // What the export dialog does while it is up; counted.
+    int EsportazioniDxf = 0;
+    std::function<void()> EsportazioneDxf;
+    void MostraEsportazioneDxf() override {
+        ++EsportazioniDxf;
+        if (EsportazioneDxf) EsportazioneDxf();
+    }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.
