@@ -1,6 +1,6 @@
 #include "app/BarreComandi.h"
 
-#include "app/ComandiFile.h"
+#include "app/EseguiComandi.h"
 #include "base/Piattaforma.h"
 #include "model/FileRecenti.h"
 #include "model/Impostazioni.h"
@@ -138,21 +138,11 @@ std::string SenzaMnemonico(const std::string& titolo) {
 }
 
 void CommandBars_Execute(int32_t id) {
-    if (id == 0) return;
-    if (id == Comandi.IdEsci) {
-        // The exit sequence runs as the window closes, whichever way it is closed.
-        if (Piatt.Finestra) Piatt.Finestra->Chiudi();
-        return;
-    }
-    if (id >= IdRecente0 && id < IdRecente0 + MaxRecenti) {
-        if (ApriRecente(id - IdRecente0) == 0 && Piatt.Finestra)
-            Piatt.Finestra->SelezionaLato(M.Progetto.MagliaUnica ? 1 : 0);
-        return;
-    }
-    if (id == IdInformazioni) {
-        if (Piatt.Finestra) Piatt.Finestra->MostraInformazioni();
-        return;
-    }
+    if (SottoGruppoMenuFile(id)) return;
+    // Every identifier past the file commands that is not a drawing command clears the one the
+    // right button repeats.
+    if (ComandiRipetibili(id)) return;
+    ComandoDiretto(id);
 }
 
 }  // namespace vilmor

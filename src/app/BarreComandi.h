@@ -67,8 +67,8 @@ VoceRecente VoceRecenteMenu(int k);
 // The caption without its mnemonic marks: "&Apri" -> "Apri", "&&" -> "&".
 std::string SenzaMnemonico(const std::string& titolo);
 
-// The Execute event of the command bars: runs the command of a control by its identifier.
-// Here: the exit, the recent files and the about box; the rest comes with the dispatch.
+// The Execute event of the command bars: runs the command of a control by its identifier,
+// tried as a file command, a repeatable drawing command, then a direct command.
 void CommandBars_Execute(int32_t id);
 
 }  // namespace vilmor

@@ -157,6 +157,12 @@ public:
     // The zone dialogs, shown modally (app/DialogoAggiuntiva.h, app/DialogoCordoli.h).
     virtual void MostraFrmAggiuntiva() = 0;
     virtual void MostraFrmCordoli() = 0;
+    // Direction choice: 0 "Direzione 1", 1 "Direzione 2".
+    virtual void SelezionaDirezione(int indice) { (void)indice; }
+    // Puts a whole RTF document of the builders into the information panel `RichTextBox1`.
+    virtual void MostraInfoRtf(const std::string& rtf) { (void)rtf; }
+    // Shows the DXF export dialog modally.
+    virtual void MostraEsportazioneDxf() {}
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

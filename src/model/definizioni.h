@@ -212,11 +212,10 @@ struct EditZone {
     int MantieniRiferimento = 0;
     int EntrambiLati = 0;
     int LatoMulti = 0;
-    // -1: the zone dialog was confirmed and its checks passed, so the zone may be stored; 0 not.
-    int ZonaConfermata = 0;
     float RichiestaMaxSel = 0;
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
     int DescrizioneCompleta = 0;
+    int ZonaConfermata = 0;  // -1: the zone dialog was confirmed and its checks passed
     std::vector<Punto> PoligonoLavoro;  // scratch: holds nothing between operations
     // The punching control perimeter clipped to the slab: the last RiduciPerimetro's result.
     std::vector<Punto> PerimetroRidotto;
@@ -229,7 +228,7 @@ struct EditZone {
 struct EditQuote {
     float XQuota1 = 0, YQuota1 = 0, XQuota2 = 0, YQuota2 = 0;
     float CosQuota = 1, SinQuota = 0;
-    int QuotaSelezionata = 0;
+    int QuotaSelezionata = -1;
 };
 
 inline constexpr int NumLayer = 25;
@@ -289,6 +288,16 @@ struct StatoVista {
     int MostraManiglie = 0;   // draw the zone grips at the next redraw
     int EditPerimetro = 0;    // 1 while the outline editor is open
     int AvvisoPunzMostrato = 0;  // one-time warning of the punching view: shown only while 0
+    // Pointing: the node picked in the information mode, the last press of a button other than
+    // the right one (picture pixels), the cursor at the last move (plan cm), the object last
+    // highlighted (-1 none: the first hover of a picking mode draws its mark).
+    int NodoSelezionato = -1;
+    float XClic = 0, YClic = 0;
+    float XCursore = 0, YCursore = 0;
+    int ElementoEvidenziato = 0;
+    // Result of the grid and object snaps (picture pixels).
+    float XAggancio = 0, YAggancio = 0;
+    int StatoAggancio = 0;
 };
 
 // Where the DXF pass under way writes: the R12 form, and the slab's place in the drawing (cm).

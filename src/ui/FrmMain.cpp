@@ -156,9 +156,8 @@ void FrmMain::CreaColonna(QWidget* client) {
     picture2_->setAutoFillBackground(true);
     CreaFrame1();
 
-    // Information panel: plain text until the rich-text viewer stands in for it.
-    richTextBox1_ = new QTextEdit(client);
-    richTextBox1_->setReadOnly(true);
+    // Information panel.
+    richTextBox1_ = new VisoreRTF(client);
 
     pannello_ = new PannelloQt(client);
 
@@ -326,6 +325,12 @@ void FrmMain::MostraLati(bool visibili) {
 }
 
 void FrmMain::MostraMagliaUnica(bool visibile) { magliaUnica_->setVisible(visibile); }
+
+void FrmMain::SelezionaDirezione(int indice) {
+    if (indice >= 0 && indice < static_cast<int>(direzioni_.size())) direzioni_[indice]->setChecked(true);
+}
+
+void FrmMain::MostraInfoRtf(const std::string& rtf) { richTextBox1_->ImpostaTestoRTF(rtf); }
 
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
 

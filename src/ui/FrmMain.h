@@ -17,6 +17,7 @@
 #include "ui/LegendaQt.h"
 #include "ui/MessaggiQt.h"
 #include "ui/PannelloQt.h"
+#include "ui/VisoreRTF.h"
 
 class QAction;
 class QButtonGroup;
@@ -89,6 +90,8 @@ public:
     void MostraFrmCordoli() override;
     // The text of the prompt line `Label1`.
     std::string Prompt() const;
+    void SelezionaDirezione(int indice) override;
+    void MostraInfoRtf(const std::string& rtf) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -117,7 +120,7 @@ private:
     QGroupBox* frame1_ = nullptr;
     std::array<QLineEdit*, 2> text1_{};
     std::array<QPushButton*, 2> command1_{};
-    QTextEdit* richTextBox1_ = nullptr;
+    VisoreRTF* richTextBox1_ = nullptr;
     PannelloQt* pannello_ = nullptr;
     QLabel* label1_ = nullptr;
     QMenu* menuFile_ = nullptr;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "design/SoletteBarre.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;

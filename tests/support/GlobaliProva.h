@@ -21,6 +21,7 @@ public:
         ErroreOperazione = erroreOperazione_;
         M = m_;
         Edit = edit_;
+        Quotatura = quotatura_;
         Strati = strati_;
         Vista = vista_;
         Imp = imp_;
@@ -42,6 +43,7 @@ private:
     int erroreOperazione_ = ErroreOperazione;
     Modello m_ = M;
     EditZone edit_ = Edit;
+    EditQuote quotatura_ = Quotatura;
     StratiDisegno strati_ = Strati;
     StatoVista vista_ = Vista;
     Impostazioni imp_ = Imp;

@@ -291,6 +291,17 @@ public:
         Chiamate.push_back("MostraFrmCordoli");
         if (CopioneCordoli) CopioneCordoli();
     }
+    int Direzione = -1;
+    void SelezionaDirezione(int i) override { Direzione = i; }
+    std::string InfoRtf;
+    void MostraInfoRtf(const std::string& rtf) override { InfoRtf = rtf; }
+    // What the export dialog does while it is up; counted.
+    int EsportazioniDxf = 0;
+    std::function<void()> EsportazioneDxf;
+    void MostraEsportazioneDxf() override {
+        ++EsportazioniDxf;
+        if (EsportazioneDxf) EsportazioneDxf();
+    }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.

@@ -1,0 +1,319 @@
+#include "app/EseguiComandi.h"
+
+#include <string>
+
+#include "app/BarreComandi.h"
+#include "app/ComandiFile.h"
+#include "app/ComandiQuote.h"
+#include "app/PannelloDiffusa.h"
+#include "app/RelazioneComputo.h"
+#include "app/Undo.h"
+#include "base/Piattaforma.h"
+#include "design/BarreZone.h"
+#include "design/Residui.h"
+#include "drawing/Ridisegna.h"
+#include "drawing/Zoom.h"
+#include "model/Estensioni.h"
+#include "model/FileRecenti.h"
+#include "model/Statistiche.h"
+#include "model/Titolo.h"
+#include "model/definizioni.h"
+#include "report/Mod_RTF.h"
+
+namespace vilmor {
+
+namespace {
+
+constexpr char PromptZona[] =
+    "Premi il pulsante sinistro del mouse per inserire il primo vertice e rilascialo per completare la "
+    "selezione della zona da armare.";
+constexpr char PromptPilastri[] =
+    "Individua le zone dei pilastri dove inserire una nuova armatura aggiuntiva con un rettangolo di "
+    "selezione che li comprende.";
+constexpr char PromptPali[] =
+    "Individua le zone dei pali dove inserire una nuova armatura aggiuntiva con un rettangolo di "
+    "selezione che li comprende.";
+constexpr char PromptCopia[] = "Seleziona l'armatura da copiare";
+constexpr char PromptSposta[] = "Seleziona e trascina nella nuova posizione l'armatura da spostare";
+
+bool SolettaCaricata() { return M.Soletta.NumVertContorno > 0; }
+
+void Prompt(const std::string& testo) {
+    if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
+}
+
+// Side 1 ("Lato -") for a slab with one central mesh, whose side options are hidden; then
+// direction 1.
+void LatoEDirezione() {
+    if (!Piatt.Finestra) return;
+    Piatt.Finestra->SelezionaLato(M.Progetto.MagliaUnica ? 1 : 0);
+    Piatt.Finestra->SelezionaDirezione(0);
+}
+
+void Apri() {
+    const int stato = ApriFile("QVR");
+    if (stato == 0) AzzeraStatoInterazione();
+    ZoomTutto();
+    CalcolaArmature();
+    LatoEDirezione();
+}
+
+void Recente(int k) {
+    if (ApriRecente(k) == 0) AzzeraStatoInterazione();
+    LatoEDirezione();
+}
+
+// The import adds zones: the bar totals and the plan follow them. The import records no undo
+// snapshot.
+void Importa() {
+    const int prima = M.Zone.UltimaZona;
+    if (ComandoImporta() != 0) return;
+    if (M.Zone.UltimaZona == prima) return;
+    CalcolaArmature();
+    Ridisegna(0);
+}
+
+void GeneraDxf() {
+    if (Piatt.Finestra) Piatt.Finestra->MostraEsportazioneDxf();
+    AggiornaDopoEsportazione();
+}
+
+// Undo and redo replace the model only when the snapshot number moves.
+void Storia(void (*passo)()) {
+    const int prima = Undo.UndoCorrente;
+    passo();
+    if (Undo.UndoCorrente != prima) AzzeraStatoInterazione();
+}
+
+void EntraModo(int modo, bool spegniInfo, bool azzeraEvidenziato) {
+    Vista.ModoComando = modo;
+    if (spegniInfo) Vista.ModoInfo = 0;
+    if (azzeraEvidenziato) Vista.ElementoEvidenziato = -1;
+}
+
+void ZonaPilastri(int modo, const char* prompt) {
+    EntraModo(modo, true, false);
+    Vista.RettTrascina = RettangoloTrascina{-1, 0, 0, 0};
+    Vista.RettFocus = RECT{};
+    Prompt(prompt);
+}
+
+}  // namespace
+
+bool SottoGruppoMenuFile(int32_t Id) {
+    const IdentificatoriComandi& c = Comandi;
+    if (Id == c.IdComputo) {
+        ComandoComputo();
+        return true;
+    }
+    if (Id == IdGeneraDxf) {
+        GeneraDxf();
+        return true;
+    }
+    if (Id == c.IdApri) {
+        Apri();
+        return true;
+    }
+    if (Id == c.IdSalva) {
+        Salva();
+        return true;
+    }
+    if (Id == c.IdImportaArmature) {
+        Importa();
+        return true;
+    }
+    if (Id >= IdRecente0 && Id < IdRecente0 + MaxRecenti) {
+        Recente(Id - IdRecente0);
+        return true;
+    }
+    if (Id == c.IdEsci) {
+        // The exit sequence runs as the window closes, whichever way it is closed.
+        if (Piatt.Finestra) Piatt.Finestra->Chiudi();
+        return true;
+    }
+    if (Id == IdInformazioni) {
+        if (Piatt.Finestra) Piatt.Finestra->MostraInformazioni();
+        return true;
+    }
+    return false;
+}
+
+bool ComandiRipetibili(int32_t Id) {
+    const IdentificatoriComandi& c = Comandi;
+    StatoVista& v = Vista;
+    if (Id == 0) {
+        v.UltimoComando = 0;
+        return false;
+    }
+    v.UltimoComando = Id;
+    if (Id == c.IdInsIntegrativa) {
+        EntraModo(32, true, false);
+        Edit.ZonaCorrente.Diametro = M.Zone.DiamIntegrativa;
+        Edit.ZonaCorrente.Tipo = v.TipoZonaAttivo;
+        Prompt(PromptZona);
+        return true;
+    } else if (Id == c.IdArmPilastri) {
+        ZonaPilastri(490, PromptPilastri);
+        return true;
+    } else if (Id == c.IdArmPali) {
+        ZonaPilastri(492, PromptPali);
+        return true;
+    } else if (Id == c.IdCordoli) {
+        EntraModo(42, true, false);
+        v.TipoZonaAttivo = 2;
+        return true;
+    } else if (Id == c.IdArmTaglio) {
+        EntraModo(52, true, false);
+        v.TipoZonaAttivo = 3;
+        Edit.ZonaCorrente.Diametro = Imp.DiamPioli;
+        Edit.ZonaCorrente.Tipo = 3;
+        return true;
+    } else if (Id == c.IdQuotaOrizz) {
+        EntraModo(2000, false, false);
+        return true;
+    } else if (Id == c.IdQuotaVert) {
+        EntraModo(3000, false, false);
+        return true;
+    } else if (Id == c.IdQuotaAllin) {
+        EntraModo(4000, false, false);
+        return true;
+    } else if (Id == c.IdQuotaContinua) {
+        // Still an accepted command: the right button shows the message again.
+        if (M.SezQuote.UltimaQuota < 0) {
+            Avviso("Non sono presenti quote a cui agganciarsi");
+            return true;
+        }
+        EntraModo(5000, false, false);
+        Quotatura.QuotaSelezionata = -1;
+        return true;
+    } else if (Id == c.IdCancellaQuota) {
+        EntraModo(6000, false, true);
+        return true;
+    } else if (Id == c.IdSpostaQuota) {
+        EntraModo(7000, false, true);
+        return true;
+    } else if (Id == c.IdVisQuota) {
+        EntraModo(7005, false, true);
+        return true;
+    } else if (Id == c.IdRiferimento) {
+        EntraModo(300, false, true);
+        return true;
+    } else if (Id == c.IdTrascina) {
+        AvviaPan();
+        return true;
+    } else if (Id == c.IdPerimetro) {
+        // The outline vertex editor opens from here once it exists; the mode stays.
+        return true;
+    } else if (Id == c.IdSezione1) {
+        EntraModo(400, false, false);
+        return true;
+    } else if (Id == c.IdSezione2) {
+        EntraModo(403, false, false);
+        return true;
+    } else if (Id == c.IdCancellaSez) {
+        EntraModo(408, false, true);
+        return true;
+    } else if (Id == c.IdSpostaSez) {
+        EntraModo(410, false, true);
+        return true;
+    } else if (Id == c.IdCopia) {
+        EntraModo(430, true, true);
+        Prompt(PromptCopia);
+        return true;
+    } else if (Id == c.IdCopiaLato) {
+        EntraModo(450, true, true);
+        Prompt(PromptCopia);
+        return true;
+    } else if (Id == c.IdSposta) {
+        EntraModo(440, true, true);
+        Prompt(PromptSposta);
+        return true;
+    } else if (Id == c.IdCancellaArm) {
+        EntraModo(420, true, true);
+        return true;
+    }
+    v.UltimoComando = 0;
+    return false;
+}
+
+void ComandoDiretto(int32_t Id) {
+    const IdentificatoriComandi& c = Comandi;
+    if (Id == 0) return;
+    if (Id == c.IdAnnulla) {
+        Storia(AnnullaOperazione);
+    } else if (Id == c.IdRipeti) {
+        Storia(RipristinaOperazione);
+    } else if (Id == c.IdZoom) {
+        Vista.ModoInfo = 0;
+        AvviaZoomFinestra();
+    } else if (Id == c.IdAllontana) {
+        ZoomRiduci();
+        Ridisegna(0);
+    } else if (Id == c.IdAvvicina) {
+        ZoomIngrandisci();
+        Ridisegna(0);
+    } else if (Id == c.IdVistaPrecedente) {
+        ZoomPrecedente();
+        Ridisegna(0);
+    } else if (Id == c.IdVistaTotale) {
+        ZoomTutto();
+        Ridisegna(0);
+    } else if (Id == c.IdQuotaAuto) {
+        ComandoQuotaturaAutomatica();
+    } else if (Id == c.IdInfoNodi) {
+        ComandoInfoNodi();
+    }
+    // The settings and design dialogs and the six views come with their windows and the
+    // view selection; until then they do nothing.
+}
+
+void AzzeraStatoInterazione() {
+    StatoVista& v = Vista;
+    v.ModoComando = 0;
+    v.ModoPrecedente = 0;
+    v.NodoSelezionato = -1;
+    v.ElementoEvidenziato = -1;
+    Quotatura.QuotaSelezionata = -1;
+    v.MostraManiglie = 0;
+    v.RettTrascina.X0 = -1;
+    v.RettFocus = RECT{};
+    if (SuperficieVideo* s = Piatt.Ctrl_Vid) {
+        s->DisegnoPersistente(false);
+        s->Pulisci();
+    }
+    Prompt("");
+}
+
+void AggiornaDopoEsportazione() {
+    if (!SolettaCaricata()) return;
+    AggiornaTitolo();
+    CalcAreeDiffuse(M);
+    if (M.Analisi.NumNodi > 0) {
+        CalcStatNodi(M);
+        DetraiArmatureNodi(-1, M);
+        AggiornaRecenti(M.Progetto.PercorsoSoletta);
+    }
+    PanelDiff();
+    SettaLimiti();
+    if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->PuntatoreAttesa(false);
+    ZoomEstensione();
+    CalcolaArmature();
+    LatoEDirezione();
+    Ridisegna(0);
+}
+
+void ComandoInfoNodi() {
+    StatoVista& v = Vista;
+    v.ModoInfo = v.ModoInfo ? 0 : -1;
+    if (v.ModoInfo != 0) {
+        if (Piatt.Finestra)
+            Piatt.Finestra->MostraInfoRtf(InizioRTF() +
+                                          TestoNero("Clicca sui nodi per ottenere le informazioni di progetto", 20, 0, 0) +
+                                          FineRTF());
+        v.ElementoEvidenziato = -1;
+    }
+    // Off: the reinforcement summary comes back with the information panel texts.
+    if ((v.TipoMappa < 5 || v.TipoMappa > 9) && Piatt.Finestra) Piatt.Finestra->MostraFrame1(true);
+}
+
+}  // namespace vilmor

@@ -1,0 +1,455 @@
+#include "app/EseguiComandi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <filesystem>
+
+#include "app/BarreComandi.h"
+#include "app/CaricaProgetto.h"
+#include "app/Undo.h"
+#include "drawing/QuotaturaAutomatica.h"
+#include "drawing/Ridisegna.h"
+#include "drawing/Zoom.h"
+#include "model/FileArmature.h"
+#include "model/ModuloDir.h"
+#include "model/Resource.h"
+#include "model/definizioni.h"
+#include "report/Mod_RTF.h"
+#include "support/GlobaliProva.h"
+#include "support/Registrazioni.h"
+#include "tools/StampaModello.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+
+// A 1000 x 1000 slab with one node per requirement set and no upper requirement at all: a
+// slab with one central mesh.
+std::string SolettaMagliaUnica() {
+    std::string s = "4\r\n5\r\n1\r\n0,0\r\n0\r\n0\r\n0\r\n3\r\n20\r\n12\r\n20\r\n12\r\n25\r\n12\r\n25\r\n12\r\n14\r\n0\r\n90\r\n";
+    s += "3\r\n";
+    for (int k = 0; k < 3; ++k) {
+        char riga[200];
+        std::snprintf(riga, sizeof riga, "%d,%d,%d\r\n0,0,1,1\r\n0,0\r\n0,0,0,0\r\n0\r\n", k + 1, 50 + 10 * k, 50);
+        s += riga;
+    }
+    s += "0\r\n4\r\n0,0\r\n0,1000\r\n1000,1000\r\n1000,0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n25\r\n\"X.DAT\"\r\n";
+    return s;
+}
+
+// A face zone over nodes of the sample slab (box x0..x1, y0..y1).
+void AggiungiZona(Modello& m, int tipo, float x0, float y0, float x1, float y1) {
+    Zona z;
+    z.Tipo = tipo;
+    z.Angoli = {Punto{x0, y1}, Punto{x1, y1}, Punto{x1, y0}, Punto{x0, y0}};
+    z.XMin = x0, z.YMin = y0, z.XMax = x1, z.YMax = y1;
+    z.Diametro = 16, z.Passo = 15;
+    z.XBarra1 = x0, z.YBarra1 = y0, z.XBarra2 = x1, z.YBarra2 = y0;
+    z.XRif = x0, z.YRif = y0;
+    z.XMin1 = x0, z.YMin1 = y0, z.XMax1 = x1, z.YMax1 = y1;
+    z.XMin2 = x0, z.YMin2 = y0, z.XMax2 = x1, z.YMax2 = y1;
+    z.PoligonoCordolo = -1;
+    z.UltVertice = 3;
+    ZoneArmatura& za = m.Zone;
+    ++za.UltimaZona;
+    za.Zone.resize(static_cast<size_t>(za.UltimaZona) + 1);
+    za.Zone.back() = z;
+    za.VerticiZone[static_cast<size_t>(za.UltimaZona)] = {z.Angoli.begin(), z.Angoli.end()};
+}
+
+struct EseguiProva : ::testing::Test {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    std::string a, b;
+    void SetUp() override {
+        M = Modello{};
+        ImpostaCartelle();
+        ImpostaDefault();
+        SettaIdComandi(1);
+        Recenti = ListaRecenti{};
+        Undo = StatoUndo{};
+        Piatt.PauseAttive = false;
+        Disegno = ServiziDisegno{};
+        Disegno.Ridisegna = [](int u) { Ridisegna(u); };
+        Disegno.ZoomEstensione = [] { ZoomEstensione(); };
+        Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
+        a = Copia("A");
+        b = Copia("B");
+    }
+    void TearDown() override { PulisciUndo(); }
+    std::string Copia(const std::string& sotto) {
+        fs::create_directories(dir / sotto);
+        fs::copy_file(Campione + "/SOL1.QVR", dir / (sotto + "/SOL1.QVR"));
+        fs::copy_file(Campione + "/ARCHIMPA.AI0", dir / (sotto + "/ARCHIMPA.AI0"));
+        return dir / (sotto + "/SOL1.QVR");
+    }
+    // Full redraws of the plan: each starts with persistent drawing switched on.
+    int Ridisegni() const {
+        int n = 0;
+        for (const auto& c : p.Video.Chiamate)
+            if (c.Op == "DisegnoPersistente" && !c.Num.empty() && c.Num[0] != 0) ++n;
+        return n;
+    }
+    // A half-finished mouse operation on the open slab.
+    void StatoSporco() {
+        Vista.ModoComando = 200;
+        Vista.ModoPrecedente = 32;
+        Vista.NodoSelezionato = 5;
+        Vista.ElementoEvidenziato = 3;
+        Vista.MostraManiglie = 1;
+        Vista.RettTrascina = RettangoloTrascina{10, 20, 30, 40};
+        Vista.RettFocus = RECT{1, 2, 3, 4};
+        Quotatura.QuotaSelezionata = 2;
+        Vista.ModoInfo = -1;
+        Vista.UltimoComando = Comandi.IdCopia;
+        p.Finestra.Prompt = "Seleziona l'armatura da copiare";
+    }
+    // Undo and redo are direct commands: they clear the repeat, the file commands keep it.
+    void AttesoPulito(bool ripetizione) const {
+        EXPECT_EQ(Vista.ModoComando, 0);
+        EXPECT_EQ(Vista.ModoPrecedente, 0);
+        EXPECT_EQ(Vista.NodoSelezionato, -1);
+        EXPECT_EQ(Vista.ElementoEvidenziato, -1);
+        EXPECT_EQ(Vista.MostraManiglie, 0);
+        EXPECT_EQ(Vista.RettTrascina.X0, -1);
+        EXPECT_EQ(Vista.RettFocus.left + Vista.RettFocus.top + Vista.RettFocus.right + Vista.RettFocus.bottom, 0);
+        EXPECT_EQ(Quotatura.QuotaSelezionata, -1);
+        EXPECT_EQ(p.Finestra.Prompt, "");
+        EXPECT_EQ(Vista.ModoInfo, -1) << "the information mode stays";
+        EXPECT_EQ(Vista.UltimoComando, ripetizione ? Comandi.IdCopia : 0);
+    }
+    void AttesoSporco() const {
+        EXPECT_EQ(Vista.ModoComando, 200);
+        EXPECT_EQ(Vista.NodoSelezionato, 5);
+        EXPECT_EQ(Vista.ElementoEvidenziato, 3);
+        EXPECT_EQ(Vista.RettTrascina.X0, 10);
+        EXPECT_EQ(p.Finestra.Prompt, "Seleziona l'armatura da copiare");
+    }
+};
+
+}  // namespace
+
+TEST_F(EseguiProva, ComandiRipetibili) {
+    const std::string zona =
+        "Premi il pulsante sinistro del mouse per inserire il primo vertice e rilascialo per completare la "
+        "selezione della zona da armare.";
+    const std::string pilastri =
+        "Individua le zone dei pilastri dove inserire una nuova armatura aggiuntiva con un rettangolo di "
+        "selezione che li comprende.";
+    const std::string pali =
+        "Individua le zone dei pali dove inserire una nuova armatura aggiuntiva con un rettangolo di "
+        "selezione che li comprende.";
+    const std::string copia = "Seleziona l'armatura da copiare";
+    const std::string sposta = "Seleziona e trascina nella nuova posizione l'armatura da spostare";
+    const std::string uguale = "(prima)";
+    const IdentificatoriComandi& c = Comandi;
+    struct Caso {
+        int32_t Id;
+        int Modo;  // -1: unchanged
+        bool SpegneInfo;
+        bool AzzeraEvidenziato;
+        std::string Prompt;
+    };
+    const Caso casi[] = {
+        {c.IdInsIntegrativa, 32, true, false, zona},    {c.IdArmPilastri, 490, true, false, pilastri},
+        {c.IdArmPali, 492, true, false, pali},           {c.IdCordoli, 42, true, false, uguale},
+        {c.IdArmTaglio, 52, true, false, uguale},        {c.IdQuotaOrizz, 2000, false, false, uguale},
+        {c.IdQuotaVert, 3000, false, false, uguale},     {c.IdQuotaAllin, 4000, false, false, uguale},
+        {c.IdQuotaContinua, 5000, false, false, uguale}, {c.IdCancellaQuota, 6000, false, true, uguale},
+        {c.IdSpostaQuota, 7000, false, true, uguale},    {c.IdVisQuota, 7005, false, true, uguale},
+        {c.IdRiferimento, 300, false, true, uguale},     {c.IdTrascina, 4, false, false, uguale},
+        {c.IdPerimetro, -1, false, false, uguale},       {c.IdSezione1, 400, false, false, uguale},
+        {c.IdSezione2, 403, false, false, uguale},       {c.IdCancellaSez, 408, false, true, uguale},
+        {c.IdSpostaSez, 410, false, true, uguale},       {c.IdCopia, 430, true, true, copia},
+        {c.IdCopiaLato, 450, true, true, copia},         {c.IdSposta, 440, true, true, sposta},
+        {c.IdCancellaArm, 420, true, true, uguale},
+    };
+    ASSERT_EQ(std::size(casi), 23u);
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.Id);
+        Vista.ModoComando = 77;
+        Vista.ModoPrecedente = 0;
+        Vista.ModoInfo = -1;
+        Vista.ElementoEvidenziato = 9;
+        Vista.UltimoComando = 0;
+        Vista.TipoZonaAttivo = 1;
+        Vista.RettTrascina = RettangoloTrascina{5, 6, 7, 8};
+        Vista.RettFocus = RECT{1, 2, 3, 4};
+        M.Zone.DiamIntegrativa = 18;
+        M.SezQuote.UltimaQuota = 0;
+        M.SezQuote.Quote.assign(1, Quota{});
+        Quotatura.QuotaSelezionata = 0;
+        Edit.ZonaCorrente = Zona{};
+        p.Finestra.Prompt = uguale;
+
+        CommandBars_Execute(k.Id);
+
+        EXPECT_EQ(Vista.UltimoComando, k.Id);
+        EXPECT_EQ(Vista.ModoComando, k.Modo < 0 ? 77 : k.Modo);
+        EXPECT_EQ(Vista.ModoInfo, k.SpegneInfo ? 0 : -1);
+        EXPECT_EQ(Vista.ElementoEvidenziato, k.AzzeraEvidenziato ? -1 : 9);
+        EXPECT_EQ(p.Finestra.Prompt, k.Prompt);
+        if (k.Id == c.IdInsIntegrativa) {
+            EXPECT_EQ(Edit.ZonaCorrente.Diametro, 18);
+            EXPECT_EQ(Edit.ZonaCorrente.Tipo, 1);
+        }
+        if (k.Id == c.IdArmTaglio) {
+            EXPECT_EQ(Edit.ZonaCorrente.Diametro, Imp.DiamPioli);
+            EXPECT_EQ(Edit.ZonaCorrente.Tipo, 3);
+        }
+        EXPECT_EQ(Vista.TipoZonaAttivo, k.Id == c.IdCordoli ? 2 : k.Id == c.IdArmTaglio ? 3 : 1);
+        if (k.Id == c.IdArmPilastri || k.Id == c.IdArmPali) {
+            EXPECT_EQ(Vista.RettTrascina.X0, -1);
+            EXPECT_EQ(Vista.RettTrascina.X1 + Vista.RettTrascina.Y0 + Vista.RettTrascina.Y1, 0);
+            EXPECT_EQ(Vista.RettFocus.left + Vista.RettFocus.top + Vista.RettFocus.right + Vista.RettFocus.bottom, 0);
+        } else {
+            EXPECT_EQ(Vista.RettTrascina.X0, 5);
+        }
+        EXPECT_EQ(Vista.ModoPrecedente, k.Id == c.IdTrascina ? 77 : 0);
+        EXPECT_EQ(Quotatura.QuotaSelezionata, k.Id == c.IdQuotaContinua ? -1 : 0);
+    }
+    EXPECT_TRUE(p.Msg.Visti.empty());
+}
+
+TEST_F(EseguiProva, RegoleDiRipetizione) {
+    // A direct command clears the command the right button repeats; a file command keeps it.
+    CommandBars_Execute(Comandi.IdCopia);
+    CommandBars_Execute(Comandi.IdZoom);
+    EXPECT_EQ(Vista.UltimoComando, 0);
+    EXPECT_EQ(Vista.ModoComando, 2);
+    EXPECT_EQ(Vista.ModoInfo, 0);
+
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    CommandBars_Execute(Comandi.IdSposta);
+    CommandBars_Execute(Comandi.IdSalva);
+    EXPECT_EQ(Vista.UltimoComando, Comandi.IdSposta);
+    EXPECT_TRUE(fs::exists(dir / "A/SOL1.QV0")) << "saved without a question";
+    EXPECT_TRUE(p.Msg.Visti.empty());
+
+    // An identifier no control carries: only the repeat is gone.
+    const std::string modello = dump::StampaModello(M);
+    const int ridisegni = Ridisegni();
+    const std::string prompt = p.Finestra.Prompt;
+    for (int32_t id : {int32_t{9999}, IdDaOffset(124), IdDaOffset(126)}) {
+        CommandBars_Execute(Comandi.IdSposta);
+        CommandBars_Execute(id);
+        EXPECT_EQ(Vista.UltimoComando, 0) << id;
+        EXPECT_EQ(Vista.ModoComando, 440);
+    }
+    EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_EQ(Ridisegni(), ridisegni);
+    EXPECT_EQ(p.Finestra.Prompt, prompt);
+}
+
+TEST_F(EseguiProva, QuotaturaContinuaSenzaQuote) {
+    Vista.ModoComando = 430;
+    CommandBars_Execute(Comandi.IdQuotaContinua);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "Non sono presenti quote a cui agganciarsi");
+    EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(Vista.ModoComando, 430);
+    EXPECT_EQ(Vista.UltimoComando, Comandi.IdQuotaContinua) << "the right button shows it again";
+}
+
+TEST_F(EseguiProva, QuotaturaAutomatica) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    M.SezQuote = SezioniQuote{};
+    const int u0 = Undo.UndoCorrente;
+    CommandBars_Execute(Comandi.IdQuotaAuto);
+    EXPECT_TRUE(p.Msg.Visti.empty()) << "no dimensions: no question";
+    const int automatiche = M.SezQuote.UltimaQuota;
+    ASSERT_GE(automatiche, 0);
+    EXPECT_EQ(Undo.UndoCorrente, u0 + 1);
+
+    // With dimensions: No keeps them, the snapshot stays; Yes replaces them.
+    M.SezQuote.Quote.resize(static_cast<size_t>(++M.SezQuote.UltimaQuota) + 1);
+    M.SezQuote.Quote.back() = Quota{1, 2, 3, 4, "a mano", 2, 5, 6, 7, 8};
+    const std::string prima = dump::StampaModello(M);
+    p.Msg.Risposte.push_back(RispostaMsg::No);
+    CommandBars_Execute(Comandi.IdQuotaAuto);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?");
+    EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Nessuna);
+    EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(dump::StampaModello(M), prima);
+    EXPECT_EQ(Undo.UndoCorrente, u0 + 2);
+    p.Msg.Risposte.push_back(RispostaMsg::Si);
+    CommandBars_Execute(Comandi.IdQuotaAuto);
+    EXPECT_EQ(M.SezQuote.UltimaQuota, automatiche);
+}
+
+TEST_F(EseguiProva, Importazione) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    const int zone = M.Zone.UltimaZona;
+
+    // Cancelled: no message, nothing imported.
+    p.Msg.Visti.clear();
+    CommandBars_Execute(Comandi.IdImportaArmature);
+    ASSERT_EQ(p.Dialoghi.Richieste.size(), 1u);
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Titolo, "Importa armature");
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Filtro, "File dati (*.QV0)|*.QV0");
+    EXPECT_EQ(ErroreOperazione, -1);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(M.Zone.UltimaZona, zone);
+
+    // Another slab's file with two zones that fit: appended, the totals and the plan follow.
+    Modello altro = M;
+    altro.Zone = ZoneArmatura{};
+    AggiungiZona(altro, 0, 150, 220, 350, 380);
+    AggiungiZona(altro, 1, 750, 50, 1050, 150);
+    ASSERT_TRUE(ScriviArmature(dir / "ALTRA.QV0", altro));
+    const int ridisegni = Ridisegni();
+    const int u = Undo.UndoCorrente;
+    p.Dialoghi.Scelte.push_back(dir / "ALTRA.QV0");
+    CommandBars_Execute(Comandi.IdImportaArmature);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Importazione armature");
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "Trovate  2 armature integrative.\n 2 importate.");
+    EXPECT_EQ(M.Zone.UltimaZona, zone + 2);
+    EXPECT_EQ(Ridisegni(), ridisegni + 1);
+    EXPECT_GT(M.Zone.Zone[static_cast<size_t>(zone + 1)].LungTotale, 0) << "bar layout of the new zones";
+    EXPECT_EQ(Undo.UndoCorrente, u) << "the import records no snapshot";
+}
+
+TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
+    struct Caso {
+        const char* Nome;
+        std::function<void(EseguiProva&)> Prepara;
+        std::function<int32_t()> Id;
+    };
+    const Caso casi[] = {
+        {"apri", [](EseguiProva& t) { t.p.Dialoghi.Scelte.push_back(t.b); }, [] { return Comandi.IdApri; }},
+        {"recente", [](EseguiProva&) {}, [] { return int32_t{IdRecente0 + 1}; }},
+        {"annulla", [](EseguiProva&) {}, [] { return Comandi.IdAnnulla; }},
+        {"ripeti",
+         [](EseguiProva&) {
+             CommandBars_Execute(Comandi.IdAnnulla);
+         },
+         [] { return Comandi.IdRipeti; }},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.Nome);
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        ASSERT_TRUE(SalvaStatoUndo());
+        AggiungiZona(M, 0, 150, 220, 350, 380);
+        k.Prepara(*this);
+        StatoSporco();
+        const int u = Undo.UndoCorrente;
+        CommandBars_Execute(k.Id());
+        const bool storia = std::string(k.Nome) == "annulla" || std::string(k.Nome) == "ripeti";
+        AttesoPulito(!storia);
+        if (storia)
+            EXPECT_NE(Undo.UndoCorrente, u);
+        else
+            EXPECT_EQ(M.Progetto.PercorsoSoletta, b);
+    }
+}
+
+TEST_F(EseguiProva, AperturaAnnullataOFallitaNonToccaLoStato) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    ScriviTutto(dir / "B/ROTTA.QVR", "non una soletta\r\n");
+    // Cancelled open, failed open, an undo with nothing to undo.
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        if (i == 1) p.Dialoghi.Scelte.push_back(dir / "B/ROTTA.QVR");
+        StatoSporco();
+        CommandBars_Execute(i < 2 ? Comandi.IdApri : Comandi.IdAnnulla);
+        AttesoSporco();
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, a);
+    }
+}
+
+TEST_F(EseguiProva, LatoEDirezioneDopoLApertura) {
+    ScriviTutto(dir / "U.QVR", SolettaMagliaUnica());
+    fs::copy_file(Campione + "/ARCHIMPA.AI0", dir / "ARCHIMPA.AI0");
+    for (int32_t id : {Comandi.IdApri, int32_t{IdRecente0}}) {
+        SCOPED_TRACE(id);
+        if (id == Comandi.IdApri) p.Dialoghi.Scelte.push_back(dir / "U.QVR");
+        else Recenti.ElencoRecenti[0] = dir / "U.QVR", Recenti.NumRecenti = 1;
+        p.Finestra.Lato = -1;
+        p.Finestra.Direzione = -1;
+        CommandBars_Execute(id);
+        ASSERT_EQ(M.Progetto.MagliaUnica, -1);
+        EXPECT_EQ(p.Finestra.Lato, 1) << "\"Lato -\": the upper plan of a single mesh is empty";
+        EXPECT_EQ(p.Finestra.Direzione, 0);
+    }
+    p.Dialoghi.Scelte.push_back(a);
+    CommandBars_Execute(Comandi.IdApri);
+    ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+    EXPECT_EQ(p.Finestra.Lato, 0);
+}
+
+TEST_F(EseguiProva, DopoLEsportazioneDxfLeModificheRestano) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    ASSERT_TRUE(SalvaStatoUndo());
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    const std::string cartella = M.Progetto.CartellaLavoro;
+    const StatoUndo undo = Undo;
+    // The export makes the slab file unreadable while its dialog is up: it is not read again.
+    p.Finestra.EsportazioneDxf = [&] { ScriviTutto(a, "non una soletta\r\n"); };
+    const int ridisegni = Ridisegni();
+    p.Finestra.Lato = -1;
+    CommandBars_Execute(IdGeneraDxf);
+    EXPECT_EQ(p.Finestra.EsportazioniDxf, 1);
+    EXPECT_EQ(M.Zone.UltimaZona, 0) << "the unsaved zone is still there";
+    EXPECT_GT(M.Zone.Zone[0].LungTotale, 0);
+    EXPECT_EQ(M.Soletta.NumVertContorno, 6);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, cartella);
+    EXPECT_EQ(Undo.UndoCorrente, undo.UndoCorrente);
+    EXPECT_EQ(Undo.UndoUltimo, undo.UndoUltimo);
+    EXPECT_EQ(Ridisegni(), ridisegni + 1);
+    EXPECT_EQ(p.Finestra.Lato, 0);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+
+    // No slab: only the dialog.
+    M = Modello{};
+    const int r = Ridisegni();
+    CommandBars_Execute(IdGeneraDxf);
+    EXPECT_EQ(p.Finestra.EsportazioniDxf, 2);
+    EXPECT_EQ(Ridisegni(), r);
+}
+
+TEST_F(EseguiProva, ModoInformazioni) {
+    Vista.TipoMappa = 0;
+    Vista.ElementoEvidenziato = 4;
+    CommandBars_Execute(Comandi.IdInfoNodi);
+    EXPECT_EQ(Vista.ModoInfo, -1);
+    EXPECT_EQ(p.Finestra.InfoRtf,
+              InizioRTF() + TestoNero("Clicca sui nodi per ottenere le informazioni di progetto", 20, 0, 0) + FineRTF());
+    EXPECT_EQ(Vista.ElementoEvidenziato, -1);
+    EXPECT_TRUE(p.Finestra.Frame1Visibile);
+    EXPECT_EQ(Vista.UltimoComando, 0);
+
+    p.Finestra.InfoRtf.clear();
+    p.Finestra.Frame1Visibile = false;
+    Vista.TipoMappa = 7;
+    CommandBars_Execute(Comandi.IdInfoNodi);
+    EXPECT_EQ(Vista.ModoInfo, 0);
+    EXPECT_EQ(p.Finestra.InfoRtf, "");
+    EXPECT_FALSE(p.Finestra.Frame1Visibile) << "map types 5 .. 9 leave the range box";
+}
+
+TEST_F(EseguiProva, VisteSenzaSoletta) {
+    const StatoVista prima = Vista;
+    for (int k : {115, 116, 117, 118, 119, 120}) CommandBars_Execute(IdDaOffset(k));
+    EXPECT_EQ(Vista.VistaScelta, prima.VistaScelta);
+    EXPECT_EQ(Vista.CodiceVista, prima.CodiceVista);
+    EXPECT_EQ(Vista.PiantaCorrente, prima.PiantaCorrente);
+    EXPECT_EQ(Vista.FinestraVista, prima.FinestraVista);
+    EXPECT_EQ(Ridisegni(), 0);
+    EXPECT_TRUE(p.Video.Chiamate.empty());
+}
