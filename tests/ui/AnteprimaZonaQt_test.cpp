@@ -18,21 +18,13 @@
 #include "support/GlobaliProva.h"
 #include "ui/CtrlVid.h"
 #include "ui/LegendaQt.h"
+#include "ui/PixelProva.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
 
 namespace {
 
-// The colour is found at the pixel or one of its eight neighbours.
-bool Vicino(const QImage& img, int x, int y, const QColor& c) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const int px = x + dx, py = y + dy;
-            if (px >= 0 && py >= 0 && px < img.width() && py < img.height() && img.pixelColor(px, py) == c) return true;
-        }
-    return false;
-}
 
 struct Schermo {
     GlobaliProva stato;

@@ -19,6 +19,7 @@
 #include "model/Vista.h"
 #include "ui/Banco.h"
 #include "ui/FrmMain.h"
+#include "ui/PixelProva.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -41,16 +42,7 @@ struct Avvio {
     }
 };
 
-QColor ColoreLayer(int layer) { return CtrlVid::Colore(Strati.ColoriLayer[static_cast<size_t>(layer)]); }
 
-bool Vicino(const QImage& img, int x, int y, const QColor& c) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const int px = x + dx, py = y + dy;
-            if (img.rect().contains(px, py) && img.pixelColor(px, py) == c) return true;
-        }
-    return false;
-}
 
 }  // namespace
 

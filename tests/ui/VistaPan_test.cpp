@@ -15,8 +15,10 @@
 #include "model/definizioni.h"
 #include "model/definizioni.h"
 #include "ui/CtrlVid.h"
+#include "ui/PixelProva.h"
 
 using namespace vilmor;
+using namespace vilmor::prova;
 
 namespace {
 
@@ -91,12 +93,6 @@ QImage Spostata(const QImage& prima, int dx, int dy, const QColor& fondo) {
 }
 
 // True when a pixel within one of (x, y) has the colour c.
-bool Vicino(const QImage& img, int x, int y, const QColor& c) {
-    for (int j = y - 1; j <= y + 1; ++j)
-        for (int i = x - 1; i <= x + 1; ++i)
-            if (img.valid(i, j) && img.pixelColor(i, j) == c) return true;
-    return false;
-}
 
 }  // namespace
 
