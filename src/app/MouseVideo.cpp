@@ -17,6 +17,8 @@ namespace vilmor {
 namespace {
 
 void (*InfoNodoAgganciato)(int) = nullptr;
+void (*PanMossaAgganciata)(int, int) = nullptr;
+void (*PanFineAgganciata)() = nullptr;
 
 // Whole pixels, an exact half to the even neighbour.
 int32_t Pixel(float v) { return static_cast<int32_t>(std::nearbyint(v)); }
@@ -108,9 +110,14 @@ void MossaPan(int Button, float X, float Y) {
     RettangoloTrascina& t = Vista.RettTrascina;
     t.X1 = Pixel(X);
     t.Y1 = Pixel(Y);
-    PanVista(t.X1 - t.X0, t.Y1 - t.Y0);
+    const int dx = t.X1 - t.X0, dy = t.Y1 - t.Y0;
     t.X0 = t.X1;
     t.Y0 = t.Y1;
+    if (PanMossaAgganciata) {
+        PanMossaAgganciata(dx, dy);
+        return;
+    }
+    PanVista(dx, dy);
     Ridisegna0();
 }
 
@@ -129,12 +136,21 @@ void FinePan() {
     if (nuovo == Modo::EditZona) {
         SelezioneSuZona();
     }
+    if (PanFineAgganciata) {
+        PanFineAgganciata();
+        return;
+    }
     Ridisegna0();
 }
 
 }  // namespace
 
 void ImpostaInfoNodo(void (*f)(int nodo)) { InfoNodoAgganciato = f; }
+
+void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
+    PanMossaAgganciata = mossa;
+    PanFineAgganciata = fine;
+}
 
 void Picture1_MouseDown(int Button, float X, float Y) {
     if (Button == 2) {

@@ -46,4 +46,8 @@ void MouseWheel(int Delta);
 // double-click; empty by default.
 void ImpostaInfoNodo(void (*f)(int nodo));
 
+// The picture's own pan: a move of (dx, dy) pixels that moves the view and shows it, and the
+// end of a drag that redraws. Without them the view moves and the plan is redrawn each move.
+void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)());
+
 }  // namespace vilmor
