@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/EseguiComandi.h"
+#include "app/Evidenzia.h"
 #include "base/Piattaforma.h"
 #include "design/Selezione.h"
 #include "drawing/Ridisegna.h"
@@ -215,9 +216,33 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
         case Modo::PanTemporaneo:
             MossaPan(Button, X, Y);
             return;
+        case Modo::Cordoli:
+            EvidenziaLato(X, Y);
+            return;
+        case Modo::SpostaRif:
+            EvidenziaPos(X, Y);
+            return;
+        case Modo::EliminaSez:
+        case Modo::SpostaSez:
+            EvidenziaSez(X, Y);
+            return;
+        case Modo::EliminaZona:
+        case Modo::CopiaZona:
+            EvidenziaCerchio(X, Y);
+            return;
+        case Modo::EliminaQuota:
+        case Modo::SpostaQuota:
+        case Modo::VisibilitaQuota:
+            EvidenziaQuota(X, Y);
+            return;
+        case Modo::Idle:
+            // The outline editor has its own snaps.
+            if (Vista.EditPerimetro != 0) return;
+            break;
         default:
             break;
     }
+    if (Vista.ModoInfo != 0) EvidenziaNodo(X, Y);
 }
 
 void Ctrl_Vid_MouseUp(int /*Button*/, float /*X*/, float /*Y*/) {

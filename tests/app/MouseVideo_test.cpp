@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "app/Evidenzia.h"
 #include "drawing/Zoom.h"
 #include "model/Vista.h"
 #include "model/definizioni.h"
@@ -263,6 +264,39 @@ TEST_F(MouseVideo, InformationModePicksANode) {
     EXPECT_EQ(Vista.ModoComando, 430);
     EXPECT_NE(Vista.FinestraVista[2], 0.0f);
     ImpostaInfoNodo(nullptr);
+}
+
+TEST_F(MouseVideo, NodeHoverClearsOnlyWhenTheObjectChanges) {
+    M.Analisi.Nodi.assign(6, Nodo{});
+    M.Analisi.NumNodi = 6;
+    for (auto& n : M.Analisi.Nodi) n.X = 900, n.Y = 400;
+    M.Analisi.Nodi[5].X = 500.4f, M.Analisi.Nodi[5].Y = 250;  // pixel (400.32, 200)
+    Vista.ElementoEvidenziato = -1;
+    Vista.ModoInfo = 1;
+    Picture1_MouseMove(0, 401, 200);
+    Picture1_MouseMove(0, 600, 300);
+    Picture1_MouseMove(0, 650, 300);
+    Picture1_MouseMove(0, 400, 201);
+    EXPECT_EQ(Conta("Pulisci"), 2);  // each move over empty space clears again
+    EXPECT_EQ(Conta("Rettangolo"), 2);
+    EXPECT_EQ(Vista.ElementoEvidenziato, 5);
+    const auto& c = piatt.Video.Chiamate;
+    for (size_t k = 0; k < c.size(); ++k) {
+        if (c[k].Op != "Rettangolo") continue;
+        EXPECT_EQ(c[k].Num, (std::vector<double>{397, 197, 403, 203, double(Rgb(255, 0, 255))}));
+        ASSERT_GE(k, 1u);
+        EXPECT_EQ(c[k - 1].Op, "SpessorePenna");
+        EXPECT_EQ(c[k - 1].Num[0], 2);
+        ASSERT_LT(k + 1, c.size());
+        EXPECT_EQ(c[k + 1].Op, "SpessorePenna");
+        EXPECT_EQ(c[k + 1].Num[0], 1);
+    }
+
+    // With the information mode off a move marks nothing.
+    piatt.Video.Chiamate.clear();
+    Vista.ModoInfo = 0;
+    Picture1_MouseMove(0, 400, 200);
+    EXPECT_TRUE(piatt.Video.Chiamate.empty());
 }
 
 }  // namespace
