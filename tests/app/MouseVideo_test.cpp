@@ -299,4 +299,51 @@ TEST_F(MouseVideo, NodeHoverClearsOnlyWhenTheObjectChanges) {
     EXPECT_TRUE(piatt.Video.Chiamate.empty());
 }
 
+TEST_F(MouseVideo, ZoneMarksFollowTheView) {
+    Zona z;
+    z.Tipo = 2;
+    z.XMarca = 500, z.YMarca = 250;  // pixel (400, 200)
+    z.XRif = 250, z.YRif = 125;      // pixel (200, 300)
+    M.Zone.Zone = {z};
+    M.Zone.UltimaZona = 0;
+    Vista.TipoZonaAttivo = 2;
+    Vista.ModoComando = 420;
+    struct Caso {
+        int codice;
+        float x, y, raggio;
+    };
+    for (const Caso c : {Caso{13, 400, 200, 16}, Caso{14, 200, 300, 11.2f}}) {
+        piatt.Video.Chiamate.clear();
+        Vista.CodiceVista = c.codice;
+        Vista.ElementoEvidenziato = -1;
+        Picture1_MouseMove(0, c.x + 2, c.y - 2);
+        ASSERT_EQ(Conta("Cerchio"), 1) << c.codice;
+        for (const auto& k : piatt.Video.Chiamate) {
+            if (k.Op != "Cerchio") continue;
+            EXPECT_NEAR(k.Num[0], c.x, 1e-3);
+            EXPECT_NEAR(k.Num[1], c.y, 1e-3);
+            EXPECT_NEAR(k.Num[2], c.raggio, 1e-3);
+        }
+        EXPECT_EQ(piatt.Video.Chiamate.back().Op, "SpessorePenna");
+        EXPECT_EQ(piatt.Video.Chiamate.back().Num[0], 1);
+    }
+}
+
+TEST_F(MouseVideo, ReferencePointMoveNeverMarksAStudBar) {
+    Zona z;
+    z.XBarra1 = 100, z.YBarra1 = 100, z.XBarra2 = 400, z.YBarra2 = 100;
+    z.XRif = 900, z.YRif = 450;
+    M.Zone.Zone = {z};
+    M.Zone.UltimaZona = 0;
+    Vista.ModoComando = 300;
+    for (int tipo : {0, 3}) {
+        piatt.Video.Chiamate.clear();
+        M.Zone.Zone[0].Tipo = tipo;
+        Vista.TipoZonaAttivo = tipo;
+        Vista.ElementoEvidenziato = -1;
+        Picture1_MouseMove(0, XSchermo(250), YSchermo(100));
+        EXPECT_EQ(Conta("Linea"), tipo == 3 ? 0 : 1) << tipo;
+    }
+}
+
 }  // namespace
