@@ -346,4 +346,25 @@ TEST_F(MouseVideo, ReferencePointMoveNeverMarksAStudBar) {
     }
 }
 
+TEST_F(MouseVideo, LastVertexOfAnOpeningMarksTheClosingSide) {
+    GeometriaSoletta& g = M.Soletta;
+    g.NumFori = 1;
+    g.NumVertForo = {4};
+    g.InizioForo = {0};
+    g.XFori = {400, 600, 600, 400};
+    g.YFori = {200, 200, 300, 300};
+    Vista.ModoComando = 42;
+    Vista.ElementoEvidenziato = -1;
+    Picture1_MouseMove(0, XSchermo(400) + 1, YSchermo(250));
+    ASSERT_EQ(Conta("Linea"), 1);
+    for (const auto& k : piatt.Video.Chiamate) {
+        if (k.Op != "Linea") continue;
+        EXPECT_EQ(k.Num[0], XSchermo(400));
+        EXPECT_EQ(k.Num[1], YSchermo(300));
+        EXPECT_EQ(k.Num[3], YSchermo(200));
+    }
+    EXPECT_EQ(Vista.ElementoEvidenziato, 3);
+    EXPECT_EQ(piatt.Video.Chiamate.back().Num[0], 1);
+}
+
 }  // namespace

@@ -119,4 +119,24 @@ TEST_F(ScenaMouse, WheelStepsAreWholeNotches) {
     EXPECT_NEAR(Vista.FinestraVista[3], 925, 1e-3);
 }
 
+TEST_F(ScenaMouse, InformationHoverMarksTheNodeInMagenta) {
+    M.Analisi.Nodi.assign(1, Nodo{});
+    M.Analisi.NumNodi = 1;
+    M.Analisi.Nodi[0].X = 500, M.Analisi.Nodi[0].Y = 250;  // pixel (400, 200)
+    Vista.ElementoEvidenziato = -1;
+    QMouseEvent m(QEvent::MouseMove, QPointF(402, 199), v.mapToGlobal(QPointF(402, 199)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &m);
+    EXPECT_EQ(v.Mostrata(), v.Immagine());
+
+    Vista.ModoInfo = 1;
+    QApplication::sendEvent(&v, &m);
+    const QImage img = v.Mostrata();
+    const QColor magenta(255, 0, 255);
+    bool trovato = false;
+    for (int x = 396; x <= 399; ++x) trovato = trovato || img.pixelColor(x, 200) == magenta;
+    EXPECT_TRUE(trovato);
+    EXPECT_NE(img.pixelColor(400, 200), magenta);
+}
+
 }  // namespace
