@@ -66,6 +66,9 @@ public:
     // turned by the angle (degrees), in the picture's current foreground colour.
     virtual void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
                               const std::string& testo) = 0;
+    // Dotted exclusive-or rectangle on the transient drawing between two corner pixels:
+    // drawing it again at the same place erases it.
+    virtual void RettangoloFocus(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) {}
 };
 
 int32_t ColorePalette(int n);

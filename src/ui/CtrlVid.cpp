@@ -1,5 +1,10 @@
 #include "ui/CtrlVid.h"
 
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "app/MouseVideo.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,10 +50,29 @@ CtrlVid::CtrlVid(QWidget* parent) : QWidget(parent) {
     attesaPan_.setSingleShot(true);
     attesaPan_.setInterval(PausaPan);
     connect(&attesaPan_, &QTimer::timeout, this, [this] { RidisegnoPan(); });
+    setMouseTracking(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CtrlVid::Installa() {
     Piatt.Ctrl_Vid = this;
+    // Drags pan the drawing already made and redraw when they pause or end.
+    ImpostaPan(
+        [](int dx, int dy) {
+            if (auto* c = dynamic_cast<CtrlVid*>(Piatt.Ctrl_Vid)) {
+                c->PanMossa(dx, dy);
+            } else if (PanVista(dx, dy) && Disegno.Ridisegna) {
+                Disegno.Ridisegna(0);
+            }
+        },
+        [] {
+            if (auto* c = dynamic_cast<CtrlVid*>(Piatt.Ctrl_Vid)) {
+                c->PanFine();
+            } else if (Disegno.Ridisegna) {
+                Disegno.Ridisegna(0);
+            }
+        });
     Vista.AltezzaVideo = static_cast<float>(height());
 }
 
@@ -284,6 +308,73 @@ void CtrlVid::MostraSpostata(int dx, int dy) {
     Trasla(base_, immagine_, spostX_, spostY_, Colore(sfondo_).rgb());
     volatile_ = QImage();
     update();
+}
+
+void CtrlVid::RettangoloFocus(int x1, int y1, int x2, int y2) {
+    FinePittore();
+    if (volatile_.isNull()) volatile_ = immagine_;
+    {
+        QPainter p(&volatile_);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        QPen pen(Qt::white, 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                       .adjusted(0, 0, -1, -1));
+    }
+    update();
+}
+
+namespace {
+
+int Tasto(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return 1;
+        case Qt::RightButton: return 2;
+        case Qt::MiddleButton: return 4;
+        default: return 0;
+    }
+}
+
+int Tenuti(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) + (b & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+void CtrlVid::mousePressEvent(QMouseEvent* e) {
+    const int b = Tasto(e->button());
+    if (b == 0) return;
+    const QPointF p = e->position();
+    Picture1_MouseDown(b, static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void CtrlVid::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF p = e->position();
+    Picture1_MouseMove(Tenuti(e->buttons()), static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void CtrlVid::mouseReleaseEvent(QMouseEvent* e) {
+    const int b = Tasto(e->button());
+    if (b == 0) return;
+    const QPointF p = e->position();
+    Picture1_MouseUp(b, static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+// The second press of a double click is not a press: `XClic` keeps the first.
+void CtrlVid::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void CtrlVid::wheelEvent(QWheelEvent* e) {
+    ruota_ += e->angleDelta().y();
+    while (ruota_ >= 120) {
+        ruota_ -= 120;
+        MouseWheel(120);
+    }
+    while (ruota_ <= -120) {
+        ruota_ += 120;
+        MouseWheel(-120);
+    }
+    e->accept();
 }
 
 void CtrlVid::PanMossa(int dx, int dy) {

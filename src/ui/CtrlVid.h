@@ -45,6 +45,7 @@ public:
     void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) override;
     void CerchioPieno(float x, float y, float raggio, int32_t riempimento, int32_t bordo) override;
     void PoligonoBordato(const std::vector<Punto>& pixel, int32_t riempimento, int32_t bordo) override;
+    void RettangoloFocus(int x1, int y1, int x2, int y2) override;
 
     // The lasting drawing and what is shown (the painter of a pass ends first).
     const QImage& Immagine() const {
@@ -73,6 +74,12 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    // The mouse goes to the engine's state machine: left 1, right 2, middle 4.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     template <class F> void Disegna(F&& f);
@@ -90,6 +97,7 @@ private:
     size_t prossimoPennello_ = 0;
     bool ridisegnoChiesto_ = false;  // a repaint is pending
     int spessore_ = 1;
+    int ruota_ = 0;  // wheel angle not yet a whole step
     QImage immagine_;
     QImage volatile_;  // what is drawn with persistent drawing off: gone at the next repaint
     int32_t sfondo_ = 0;

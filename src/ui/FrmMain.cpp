@@ -1,5 +1,9 @@
 #include "ui/FrmMain.h"
 
+#include <QWheelEvent>
+
+#include "app/MouseVideo.h"
+
 #include "app/AvvioProgramma.h"
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
@@ -55,6 +59,7 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
     CreaColonna(client_);
     client_->installEventFilter(this);
     setCentralWidget(client_);
+    Hook();
 
     messaggi_ = std::make_unique<MessaggiQt>(this);
     msg_ = servizi.Msg ? servizi.Msg : messaggi_.get();
@@ -100,6 +105,7 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
 }
 
 FrmMain::~FrmMain() {
+    Unhook();
     if (Piatt.Msg == msg_) Piatt.Msg = nullptr;
     if (Piatt.Ctrl_Vid == ctrlVid_) Piatt.Ctrl_Vid = nullptr;
     if (Piatt.Finestra == this) Piatt.Finestra = nullptr;
@@ -212,8 +218,32 @@ void FrmMain::CommandBars_Resize() {
     metti(ctrlVid_, d.Piano);
 }
 
+void FrmMain::Hook() {
+    if (agganciato_) return;
+    installEventFilter(this);
+    agganciato_ = true;
+}
+
+void FrmMain::Unhook() {
+    if (!agganciato_) return;
+    removeEventFilter(this);
+    agganciato_ = false;
+}
+
 bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == client_ && evento->type() == QEvent::Resize) CommandBars_Resize();
+    // Wheel events reach the window only from parts that do not scroll themselves; they go on.
+    if (oggetto == this && agganciato_ && evento->type() == QEvent::Wheel) {
+        ruota_ += static_cast<QWheelEvent*>(evento)->angleDelta().y();
+        while (ruota_ >= 120) {
+            ruota_ -= 120;
+            MouseWheel(120);
+        }
+        while (ruota_ <= -120) {
+            ruota_ += 120;
+            MouseWheel(-120);
+        }
+    }
     return QMainWindow::eventFilter(oggetto, evento);
 }
 

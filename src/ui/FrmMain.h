@@ -92,12 +92,18 @@ public:
     std::string Prompt() const;
     void SelezionaDirezione(int indice) override;
     void MostraInfoRtf(const std::string& rtf) override;
+    // The wheel over the parts of the window that do not scroll zooms the plan: `Hook`
+    // filters this window's wheel events (a second call does nothing), `Unhook` stops it.
+    void Hook();
+    void Unhook();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    bool agganciato_ = false;
+    int ruota_ = 0;  // wheel angle not yet a whole step
     void CreaColonna(QWidget* client);
     void CreaFrame1();
     void CreaBarreComandi();

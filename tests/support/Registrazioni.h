@@ -81,6 +81,9 @@ public:
     void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) override {
         Chiamate.push_back({"RettangoloPienoRgb", {double(x1), double(y1), double(x2), double(y2), double(rgb)}, {}});
     }
+    void RettangoloFocus(int x1, int y1, int x2, int y2) override {
+        Chiamate.push_back({"RettangoloFocus", {double(x1), double(y1), double(x2), double(y2)}, {}});
+    }
     void CerchioPieno(float x, float y, float r, int32_t pieno, int32_t bordo) override {
         Chiamate.push_back({"CerchioPieno", {x, y, r, double(pieno), double(bordo)}, {}});
     }

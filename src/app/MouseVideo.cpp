@@ -1,0 +1,295 @@
+#include "app/MouseVideo.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "app/EseguiComandi.h"
+#include "app/Evidenzia.h"
+#include "base/Piattaforma.h"
+#include "design/Selezione.h"
+#include "drawing/Ridisegna.h"
+#include "drawing/Zoom.h"
+#include "model/Vista.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+namespace {
+
+void (*InfoNodoAgganciato)(int) = nullptr;
+void (*PanMossaAgganciata)(int, int) = nullptr;
+void (*PanFineAgganciata)() = nullptr;
+
+// Whole pixels, an exact half to the even neighbour.
+int32_t Pixel(float v) { return static_cast<int32_t>(std::nearbyint(v)); }
+
+bool FinestraAperta(int modo) {
+    return modo == Modo::ZoomSecondoAngolo || modo == Modo::ZonePilastri2 || modo == Modo::ZonePali2;
+}
+
+void Ridisegna0() { Ridisegna(0); }
+
+// The focus rectangle is exclusive-or: drawing it again erases it.
+void DisegnaFocus() {
+    if (!Piatt.Ctrl_Vid) return;
+    const RECT& r = Vista.RettFocus;
+    Piatt.Ctrl_Vid->RettangoloFocus(r.left, r.top, r.right, r.bottom);
+}
+
+void PrimoAngolo(float X, float Y) {
+    if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->ColorePrimoPiano(ColorePalette(Imp.SfondoBianco == 0 ? 15 : 0));
+    RettangoloTrascina& t = Vista.RettTrascina;
+    t.X0 = Pixel(X);
+    t.Y0 = Pixel(Y);
+    if (t.X1 != 0 || t.Y1 != 0) DisegnaFocus();
+    Vista.RettFocus = RECT{};
+    t.X1 = 0;
+    t.Y1 = 0;
+    Vista.ModoPrecedente = Vista.ModoComando;
+    Vista.ModoComando += 1;
+}
+
+void SegueFocus(float X, float Y) {
+    RettangoloTrascina& t = Vista.RettTrascina;
+    if (t.X0 < 0) return;
+    if (t.X1 != 0 || t.Y1 != 0) DisegnaFocus();
+    t.X1 = Pixel(X);
+    t.Y1 = Pixel(Y);
+    RECT& r = Vista.RettFocus;
+    r.left = t.X0;
+    r.top = t.Y0;
+    r.right = t.X1;
+    r.bottom = t.Y1;
+    if (t.Y1 < t.Y0) std::swap(r.top, r.bottom);
+    if (t.X1 < t.X0) std::swap(r.left, r.right);
+    DisegnaFocus();
+}
+
+// The second corner; false while the window is under 11 pixels either way.
+bool SecondoAngolo() {
+    RettangoloTrascina& t = Vista.RettTrascina;
+    if (t.X0 < 0) return false;
+    if (t.X1 != 0 || t.Y1 != 0) DisegnaFocus();
+    Vista.RettFocus = RECT{};
+    t.X1 = Pixel(Vista.XClic);
+    t.Y1 = Pixel(Vista.YClic);
+    if (t.X1 < t.X0) std::swap(t.X0, t.X1);
+    if (t.Y1 < t.Y0) std::swap(t.Y0, t.Y1);
+    return t.Y1 - t.Y0 >= 11 && t.X1 - t.X0 >= 11;
+}
+
+void ZoomFinestra() {
+    ZoomRettangolo();
+    const RettangoloTrascina& t = Vista.RettTrascina;
+    const float ymin = YDaSchermo(static_cast<float>(t.Y1));
+    const float ymax = YDaSchermo(static_cast<float>(t.Y0));
+    const float xmin = XDaSchermo(static_cast<float>(t.X0));
+    const float xmax = XDaSchermo(static_cast<float>(t.X1));
+    Vista.FinestraPrecedente = Vista.FinestraVista;
+    Vista.FinestraVista = {ymin, ymax, xmin, xmax};
+    Vista.Scala = CalcScala(xmin, ymin, xmax, ymax);
+    Vista.ModoComando = Modo::ZoomFinestra;
+    Vista.RettTrascina.X0 = -1;
+    Ridisegna0();
+}
+
+// The grips of the zone being edited follow the view.
+void SelezioneSuZona() {
+    const Zona& z = Edit.ZonaCorrente;
+    RettangoloSelezione& s = Vista.RettSelezione;
+    s.X1 = XSchermo(z.Angoli[0].X);
+    s.Y1 = YSchermo(z.Angoli[0].Y);
+    s.X2 = XSchermo(z.Angoli[2].X);
+    s.Y2 = YSchermo(z.Angoli[2].Y);
+    s.XC = (s.X1 + s.X2) / 2;
+    s.YC = (s.Y1 + s.Y2) / 2;
+}
+
+void MossaPan(int Button, float X, float Y) {
+    if (Button != 1 && Button != 4) return;
+    RettangoloTrascina& t = Vista.RettTrascina;
+    t.X1 = Pixel(X);
+    t.Y1 = Pixel(Y);
+    const int dx = t.X1 - t.X0, dy = t.Y1 - t.Y0;
+    t.X0 = t.X1;
+    t.Y0 = t.Y1;
+    if (PanMossaAgganciata) {
+        PanMossaAgganciata(dx, dy);
+        return;
+    }
+    PanVista(dx, dy);
+    Ridisegna0();
+}
+
+void FinePan() {
+    int nuovo = Modo::Idle;
+    if (Vista.ModoComando == Modo::PanTemporaneo) {
+        nuovo = Vista.ModoPrecedente;
+        // A window half drawn when the pan began starts again: its anchor is gone.
+        if (FinestraAperta(nuovo)) {
+            nuovo -= 1;
+            Vista.RettTrascina = RettangoloTrascina{};
+            Vista.RettFocus = RECT{};
+        }
+    }
+    Vista.ModoComando = nuovo;
+    if (nuovo == Modo::EditZona) {
+        SelezioneSuZona();
+    }
+    if (PanFineAgganciata) {
+        PanFineAgganciata();
+        return;
+    }
+    Ridisegna0();
+}
+
+}  // namespace
+
+void ImpostaInfoNodo(void (*f)(int nodo)) { InfoNodoAgganciato = f; }
+
+void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
+    PanMossaAgganciata = mossa;
+    PanFineAgganciata = fine;
+}
+
+void Picture1_MouseDown(int Button, float X, float Y) {
+    if (Button == 2) {
+        if (Vista.ModoComando != Modo::EditZona && Vista.UltimoComando != 0) {
+            ComandiRipetibili(Vista.UltimoComando);
+        }
+        return;
+    }
+    Vista.XClic = X;
+    Vista.YClic = Y;
+    Ctrl_Vid_MouseDown(Button, X, Y);
+}
+
+void Picture1_MouseMove(int Button, float X, float Y) {
+    Vista.XCursore = XDaSchermo(X);
+    Vista.YCursore = YDaSchermo(Y);
+    Ctrl_Vid_MouseMove(Button, X, Y);
+}
+
+void Picture1_MouseUp(int Button, float X, float Y) {
+    if (Button == 2) return;
+    Ctrl_Vid_MouseUp(Button, X, Y);
+}
+
+void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
+    if (Button == 4) {
+        Vista.ModoPrecedente = Vista.ModoComando;
+        Vista.RettTrascina.X0 = Pixel(X);
+        Vista.RettTrascina.Y0 = Pixel(Y);
+        Vista.ModoComando = Modo::PanTemporaneo;
+        return;
+    }
+    if (Vista.ModoInfo != 0) {
+        Vista.NodoSelezionato = TrovaNodo(X, Y);
+        if (Vista.NodoSelezionato >= 0 && InfoNodoAgganciato) InfoNodoAgganciato(Vista.NodoSelezionato);
+        return;
+    }
+    switch (Vista.ModoComando) {
+        case Modo::ZoomFinestra:
+            if (Button == 1) PrimoAngolo(X, Y);
+            break;
+        case Modo::ZoomSecondoAngolo:
+            if (Button == 1 && SecondoAngolo()) ZoomFinestra();
+            break;
+        case Modo::Pan:
+            if (Button == 1) {
+                Vista.RettTrascina.X0 = Pixel(X);
+                Vista.RettTrascina.Y0 = Pixel(Y);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
+    switch (Vista.ModoComando) {
+        case Modo::ZoomSecondoAngolo:
+            SegueFocus(X, Y);
+            return;
+        case Modo::Pan:
+        case Modo::PanTemporaneo:
+            MossaPan(Button, X, Y);
+            return;
+        case Modo::Cordoli:
+            EvidenziaLato(X, Y);
+            return;
+        case Modo::SpostaRif:
+            EvidenziaPos(X, Y);
+            return;
+        case Modo::EliminaSez:
+        case Modo::SpostaSez:
+            EvidenziaSez(X, Y);
+            return;
+        case Modo::EliminaZona:
+        case Modo::CopiaZona:
+            EvidenziaCerchio(X, Y);
+            return;
+        case Modo::EliminaQuota:
+        case Modo::SpostaQuota:
+        case Modo::VisibilitaQuota:
+            EvidenziaQuota(X, Y);
+            return;
+        case Modo::Idle:
+            // The outline editor has its own snaps.
+            if (Vista.EditPerimetro != 0) return;
+            break;
+        default:
+            break;
+    }
+    if (Vista.ModoInfo != 0) EvidenziaNodo(X, Y);
+}
+
+void Ctrl_Vid_MouseUp(int /*Button*/, float /*X*/, float /*Y*/) {
+    switch (Vista.ModoComando) {
+        case Modo::Pan:
+        case Modo::PanTemporaneo:
+            FinePan();
+            break;
+        default:
+            break;
+    }
+}
+
+void MouseWheel(int Delta) {
+    std::array<float, 4>& f = Vista.FinestraVista;
+    Vista.FinestraPrecedente = f;
+    const float lx = f[3] - f[2], ly = f[1] - f[0];
+    // No span, no relative position of the cursor.
+    if (!(lx > 0) || !(ly > 0)) return;
+    const float dx = lx * 0.1f, dy = ly * 0.1f;
+    const float fx = (Vista.XCursore - f[2]) / lx;
+    const float fy = (Vista.YCursore - f[0]) / ly;
+    if (Delta < 0) {
+        if (lx > 1e7f) return;
+        f[2] -= dx * fx;
+        f[3] += (1 - fx) * dx;
+        f[0] -= dy * fy;
+        f[1] += (1 - fy) * dy;
+    } else {
+        if (!(lx > 5.0f)) return;
+        f[2] += dx * fx;
+        f[3] -= (1 - fx) * dx;
+        f[0] += dy * fy;
+        f[1] -= (1 - fy) * dy;
+    }
+    Vista.Scala = CalcScala(f[2], f[0], f[3], f[1]);
+    if (Vista.ModoComando == Modo::EditZona) {
+        const Zona& z = Edit.ZonaCorrente;
+        RettangoloSelezione& s = Vista.RettSelezione;
+        s.X2 = XSchermo(z.Angoli[0].X);
+        s.Y2 = YSchermo(z.Angoli[0].Y);
+        s.X1 = XSchermo(z.Angoli[2].X);
+        s.Y1 = YSchermo(z.Angoli[2].Y);
+        s.XC = (s.X1 + s.X2) / 2;
+        s.YC = (s.Y1 + s.Y2) / 2;
+    }
+    Ridisegna0();
+}
+
+}  // namespace vilmor
