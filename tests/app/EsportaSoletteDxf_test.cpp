@@ -1,0 +1,206 @@
+#include "app/EsportaSoletteDxf.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../dxf/EsportazioneProva.h"
+#include "../dxf/LettoriProva.h"
+#include "dxf/FileDxf12.h"
+#include "dxf/NomiLayerDxf.h"
+#include "app/CaricaSoletta.h"
+#include "model/Estensioni.h"
+#include "model/Resource.h"
+#include "support/GlobaliProva.h"
+#include "support/Registrazioni.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+
+struct EsportaProva : ::testing::Test {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    void SetUp() override {
+        ImpostaDefault();
+        M = Modello{};
+        Piatt.PauseAttive = false;
+        for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"})
+            fs::copy_file(Campione + "/" + f, dir / f, fs::copy_options::overwrite_existing);
+        fs::copy_file(Campione + "/SOL1.QVR", dir / "SOL2.QVR", fs::copy_options::overwrite_existing);
+        ScriviTutto(dir / "ROTTA.QVR", "non una soletta\r\n");
+    }
+    std::vector<std::string> Testi() const {
+        std::vector<std::string> r;
+        for (const auto& m : p.Msg.Visti) r.push_back(m.Testo);
+        return r;
+    }
+};
+
+int Conta(const std::string& s, const std::string& cosa) {
+    int n = 0;
+    for (size_t i = s.find(cosa); i != std::string::npos; i = s.find(cosa, i + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(EsportaProva, DueSoletteNeiDueFormatiPassanoILettori) {
+    std::vector<std::string> voci;
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        const std::string f = dir / (r12 ? "r12.dxf" : "d2000.dxf");
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), f)) << r12;
+        std::string v = VoceElenco(f, Strati, Imp.UnitaPerCm);
+        if (r12) v.insert(v.size() - 1, ",\"r12\":true");
+        voci.push_back(v);
+    }
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
+    EXPECT_EQ(Strati.NomiLayer[24], Strati.NomiLayer[2] + "_SUP");
+}
+
+TEST_F(EsportaProva, R12SenzaHandleNeSezioniDel2000) {
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "a.dxf"));
+    const std::string byte = LeggiTutto(dir / "a.dxf");
+    const auto voci = Voci(byte);
+    for (const Voce& v : voci) {
+        EXPECT_NE(v.Codice, "  5");
+        EXPECT_NE(v.Codice, "100");
+        EXPECT_NE(v.Codice, "330");
+        EXPECT_NE(v.Codice, "370");
+        EXPECT_NE(v.Valore, "DIMENSION");
+    }
+    EXPECT_TRUE(SezioneDi(voci, "CLASSES").empty());
+    EXPECT_TRUE(SezioneDi(voci, "OBJECTS").empty());
+    const auto header = SezioneDi(voci, "HEADER");
+    int variabili = 0;
+    for (size_t i = 0; i < header.size(); ++i) {
+        if (header[i].Codice != "  9") continue;
+        ++variabili;
+        if (header[i].Valore == "$HANDLING") {
+            EXPECT_EQ(header[i + 1].Valore, "0");
+        }
+    }
+    EXPECT_EQ(variabili, NumVariabiliHeaderDxf12());
+    EXPECT_EQ(variabili, 129);
+    EXPECT_EQ(Conta(byte, "  0\r\nLAYER\r\n"), 27);
+    EXPECT_NE(byte.find("  0\r\nLAYER\r\n  2\r\n0\r\n 70\r\n 0 \r\n 62\r\n 7 \r\n  6\r\nContinuous\r\n  0\r\nLAYER\r\n  2\r\nDefpoints\r\n"),
+              std::string::npos);
+    EXPECT_NE(byte.find("  2\r\n" + Strati.NomiLayer[0] + "\r\n 70\r\n 0 \r\n 62\r\n " +
+                        std::to_string(Strati.AciLayer[0]) + " \r\n  6\r\nDASHED2\r\n"),
+              std::string::npos);
+}
+
+// The x of every LINE start of an R12 file's ENTITIES section, in order.
+std::vector<double> XLinee(const std::string& byte) {
+    std::vector<double> x;
+    const auto voci = SezioneDi(Voci(byte), "ENTITIES");
+    for (size_t i = 0; i < voci.size(); ++i)
+        if (voci[i].Codice == "  0" && voci[i].Valore == "LINE")
+            for (size_t j = i + 1; j < voci.size() && voci[j].Codice != "  0"; ++j)
+                if (voci[j].Codice == " 10") x.push_back(std::stod(voci[j].Valore));
+    return x;
+}
+
+TEST_F(EsportaProva, LaSecondaSolettaStaAccantoEUnaRottaSiSalta) {
+    // A missing and a broken entry between two copies of one slab: each shows its load message,
+    // draws nothing and does not move the next sheet.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "uno.dxf"));
+    ASSERT_TRUE(p.Msg.Visti.empty());
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "MANCA.QVR", "ROTTA.QVR", "SOL2.QVR"}, dir.Percorso(),
+                                  dir / "due.dxf"));
+    EXPECT_EQ(p.Msg.Visti.size(), 2u);
+    Modello m;
+    ASSERT_EQ(CaricaSoletta(dir / "SOL1.QVR", 0, m, nullptr), 0);
+    StatoVista v;
+    SettaLimiti(m, v);
+    const double passo = (v.LarghezzaTavola + 200.0) * Imp.FattoreDxf;
+    const auto uno = XLinee(LeggiTutto(dir / "uno.dxf"));
+    const auto due = XLinee(LeggiTutto(dir / "due.dxf"));
+    ASSERT_FALSE(uno.empty());
+    ASSERT_EQ(due.size(), 2 * uno.size());
+    for (size_t i = 0; i < uno.size(); ++i) {
+        EXPECT_NEAR(due[i], uno[i], 1e-3);
+        EXPECT_NEAR(due[uno.size() + i], uno[i] + passo, 1e-2) << i;
+    }
+}
+
+TEST_F(EsportaProva, NessunaSolettaCaricataNonScriveNulla) {
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        p.Msg.Visti.clear();
+        ScriviTutto(dir / "vecchio.dxf", "vecchio");
+        EXPECT_FALSE(EsportaSoletteDxf({"MANCA.QVR", "ROTTA.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+        ASSERT_FALSE(p.Msg.Visti.empty());
+        EXPECT_EQ(p.Msg.Visti.back().Testo,
+                  "Nessuna delle solette elencate è stata caricata.\nGenerazione file DXF impossibile!");
+        EXPECT_EQ(p.Msg.Visti.back().Titolo, "Attenzione!");
+        EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        int file = 0;
+        for (const auto& e : fs::directory_iterator(dir.Percorso())) file += e.path().extension() == ".dxf";
+        EXPECT_EQ(file, 1);
+    }
+    p.Msg.Visti.clear();
+    EXPECT_FALSE(EsportaSoletteDxf({}, dir.Percorso(), dir / "vuoto.dxf"));
+    EXPECT_EQ(Testi(), std::vector<std::string>{
+                           "Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!"});
+    EXPECT_FALSE(fs::exists(dir / "vuoto.dxf"));
+}
+
+TEST_F(EsportaProva, NomiDiLayerRifiutati) {
+    struct Caso {
+        int Layer;
+        std::string Nome;
+        int R12;
+        std::string Messaggio;  // "" when accepted
+    };
+    const Caso casi[] = {
+        {3, "", 0, "Nome di layer non valido: \"\".\nOperazione annullata!"},
+        {3, "A/B", 0, "Nome di layer non valido: \"A/B\".\nOperazione annullata!"},
+        {3, "Defpoints", 0, "Nome di layer non valido: \"Defpoints\".\nOperazione annullata!"},
+        {3, " A", 0, "Nome di layer non valido: \" A\".\nOperazione annullata!"},
+        {9, "quote", 0, "Nome di layer ripetuto: \"quote\".\nOperazione annullata!"},
+        {3, "A B", 1, "Nome di layer non valido: \"A B\".\nOperazione annullata!"},
+        {3, std::string(32, 'A'), 1, "Nome di layer non valido: \"" + std::string(32, 'A') + "\".\nOperazione annullata!"},
+        {3, "A B", 0, ""},
+        {3, "ARM-$_1", 1, ""},
+    };
+    for (const Caso& c : casi) {
+        ImpostaDefault();
+        Strati.NomiLayer[c.Layer] = c.Nome;
+        if (c.Layer == 9) Strati.NomiLayer[8] = "QUOTE";
+        EXPECT_EQ(ControllaNomiLayer(Strati, NumLayer, c.R12 != 0), c.Messaggio) << c.Nome;
+        if (c.Messaggio.empty()) continue;
+        EsportaDxf.FormatoR12 = c.R12;
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "n.dxf"));
+        EXPECT_EQ(Testi(), std::vector<std::string>{c.Messaggio});
+        EXPECT_FALSE(fs::exists(dir / "n.dxf"));
+    }
+}
+
+TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
+    M.Progetto.PercorsoSoletta = "progetto.qvr";
+    Vista.PiantaCorrente = 2;
+    EsportaDxf.OffsetDxfX = 7;
+    const StatoVista vista = Vista;
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "1.dxf"));
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "2.dxf"));
+        EXPECT_EQ(LeggiTutto(dir / "1.dxf"), LeggiTutto(dir / "2.dxf")) << r12;
+    }
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, "progetto.qvr");
+    EXPECT_EQ(Vista.PiantaCorrente, 2);
+    EXPECT_EQ(Vista.LarghezzaTavola, vista.LarghezzaTavola);
+    EXPECT_EQ(EsportaDxf.OffsetDxfX, 7.0f);
+}
