@@ -1,5 +1,6 @@
 #include "app/EsportaSoletteDxf.h"
 
+#include <cerrno>
 #include <memory>
 
 #include "app/CaricaSoletta.h"
@@ -93,11 +94,31 @@ bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& 
     auto disegna = [&] {
         if (DisegnaSoletteDxf(nomi, cartella) == 0) throw NessunaSoletta{};
     };
+    int errore = 0;
+    bool scritto = false;
     try {
-        return r12 ? SalvaDxf12(percorso, disegna) : SalvaDxf2000(percorso, disegna);
+        scritto = r12 ? SalvaDxf12(percorso, disegna, false, &errore)
+                      : SalvaDxf2000(percorso, disegna, false, &errore);
     } catch (const NessunaSoletta&) {
         Avviso("Nessuna delle solette elencate è stata caricata.\nGenerazione file DXF impossibile!");
         return false;
+    }
+    if (!scritto) Avviso(MessaggioErroreDxf(percorso, errore));
+    return scritto;
+}
+
+std::string MessaggioErroreDxf(const std::string& percorso, int errore) {
+    switch (errore) {
+        case EBUSY:
+        case ETXTBSY:
+            return "Il file è attualmente aperto.\nOperazione annullata!";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "Il programma sta cercando di operare su una cartella per la quale l'utente non "
+                   "dispone di autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
+        default:
+            return "Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non è stato modificato.";
     }
 }
 

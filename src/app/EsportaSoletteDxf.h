@@ -16,6 +16,10 @@ namespace vilmor {
 bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
                        const std::string& percorso);
 
+// The message of a failed write by its errno: a busy file, a refused access, anything else
+// naming the file.
+std::string MessaggioErroreDxf(const std::string& percorso, int errore);
+
 // The drawing pass alone, into whatever DXF sink is installed: returns the number of slabs
 // drawn. `OffsetDxfX` grows by each drawn sheet's width + 200 and is restored at the end.
 int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella);

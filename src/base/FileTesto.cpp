@@ -451,18 +451,23 @@ private:
 }  // namespace
 
 bool ScriviFileAtomicoFlusso(const std::string& percorso,
-                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa) {
+                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa,
+                             int* errore) {
     FileInSostituzione f;
-    if (!f.Apri(percorso)) return AvvisoScrittura(percorso, avvisa);
+    auto esito = [&](bool ok) {
+        if (errore) *errore = ok ? 0 : f.Errore();
+        return ok;
+    };
+    if (!f.Apri(percorso)) return esito(AvvisoScrittura(percorso, avvisa));
     BufferSostituzione buf(f);
     std::ostream os(&buf);
     const bool scritto = scrivi(os);
     os.flush();
     if (!scritto || !os || !f.Chiudi()) {
         f.Scarta();
-        return AvvisoScrittura(percorso, avvisa);
+        return esito(AvvisoScrittura(percorso, avvisa));
     }
-    return ConfermaFileAtomico(f, avvisa);
+    return esito(ConfermaFileAtomico(f, avvisa));
 }
 
 }  // namespace vilmor

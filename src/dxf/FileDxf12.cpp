@@ -313,7 +313,8 @@ private:
 
 }  // namespace
 
-bool SalvaDxf12(const std::string& percorso, const std::function<void()>& disegna, bool avvisa) {
+bool SalvaDxf12(const std::string& percorso, const std::function<void()>& disegna, bool avvisa,
+                int* errore) {
     auto scrivi = [&](std::ostream& destinazione) {
         FlussoTemporaneo entita("vilmor-entita-"), blocchi("vilmor-blocchi-");
         if (!entita.Aperto() || !blocchi.Aperto()) return false;
@@ -333,7 +334,7 @@ bool SalvaDxf12(const std::string& percorso, const std::function<void()>& disegn
         if (!entita || !blocchi) return false;
         return AssemblaDxf12(c, NumLayer, Strati, destinazione);
     };
-    return ScriviFileAtomicoFlusso(percorso, scrivi, avvisa);
+    return ScriviFileAtomicoFlusso(percorso, scrivi, avvisa, errore);
 }
 
 }  // namespace vilmor

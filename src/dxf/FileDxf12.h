@@ -29,7 +29,8 @@ bool AssemblaDxf12(ContestoDxf& c, int numLayer, const StratiDisegno& strati,
 
 // As `SalvaDxf2000`, in the R12 form: the entity writers run without handles and dimensions
 // reach them as lines, circles and texts.
+// `errore` as in ScriviFileAtomicoFlusso.
 bool SalvaDxf12(const std::string& percorso, const std::function<void()>& disegna,
-                bool avvisa = true);
+                bool avvisa = true, int* errore = nullptr);
 
 }  // namespace vilmor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "../dxf/EsportazioneProva.h"
@@ -203,4 +205,47 @@ TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
     EXPECT_EQ(Vista.PiantaCorrente, 2);
     EXPECT_EQ(Vista.LarghezzaTavola, vista.LarghezzaTavola);
     EXPECT_EQ(EsportaDxf.OffsetDxfX, 7.0f);
+}
+
+TEST_F(EsportaProva, ScritturaFallitaLasciaIlVecchioFile) {
+    // A target that is a folder and a write the disk refuses, in both formats: the message
+    // names the file, an older target stays byte for byte and no file of the export remains.
+    const std::string d8 = "Impossibile scrivere il file:\n";
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        fs::create_directories(dir / "cartella.dxf");
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "cartella.dxf"));
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo.rfind(d8 + dir / "cartella.dxf", 0), 0u) << p.Msg.Visti[0].Testo;
+        EXPECT_TRUE(fs::is_directory(dir / "cartella.dxf"));
+
+        ScriviTutto(dir / "vecchio.dxf", "vecchio");
+        Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+        Piatt.GuastoScritturaProva = nullptr;
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo.rfind(d8 + dir / "vecchio.dxf", 0), 0u);
+        EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        std::vector<std::string> presenti;
+        for (const auto& e : fs::directory_iterator(dir.Percorso())) presenti.push_back(e.path().filename());
+        std::sort(presenti.begin(), presenti.end());
+        EXPECT_EQ(presenti, (std::vector<std::string>{"ARCHIMPA.AI0", "ROTTA.QVR", "SOL1.QVR", "SOL2.QVR",
+                                                      "cartella.dxf", "vecchio.dxf"}));
+    }
+}
+
+TEST(MessaggioErroreDxf, PerErrno) {
+    const std::string accesso =
+        "Il programma sta cercando di operare su una cartella per la quale l'utente non dispone di "
+        "autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
+    const std::string aperto = "Il file è attualmente aperto.\nOperazione annullata!";
+    const std::pair<int, std::string> casi[] = {
+        {EBUSY, aperto},   {ETXTBSY, aperto}, {EACCES, accesso},
+        {EPERM, accesso},  {EROFS, accesso},
+        {EIO, "Impossibile scrivere il file:\n/x/a.dxf\nIl file esistente non è stato modificato."},
+        {0, "Impossibile scrivere il file:\n/x/a.dxf\nIl file esistente non è stato modificato."},
+    };
+    for (const auto& [errore, testo] : casi) EXPECT_EQ(MessaggioErroreDxf("/x/a.dxf", errore), testo) << errore;
 }
