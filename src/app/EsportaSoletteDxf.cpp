@@ -2,14 +2,17 @@
 
 #include <cerrno>
 #include <memory>
+#include <optional>
 
 #include "app/CaricaSoletta.h"
+#include "app/ComandiFile.h"
 #include "base/Piattaforma.h"
 #include "drawing/Ridisegna.h"
 #include "dxf/FileDxf12.h"
 #include "dxf/FileDxf2000.h"
 #include "dxf/NomiLayerDxf.h"
 #include "model/Estensioni.h"
+#include "model/ModuloDir.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -73,8 +76,10 @@ int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& c
     return disegnate;
 }
 
-bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
-                       const std::string& percorso) {
+namespace {
+
+// Layer 24, the layer names and the list, before anything is asked.
+bool Prepara(const std::vector<std::string>& nomi) {
     Strati.NomiLayer[24] = Strati.NomiLayer[2] + "_SUP";
     Strati.AciLayer[24] = Strati.AciLayer[2];
     Strati.VisLayerDxf[24] = Strati.VisLayerDxf[2];
@@ -89,7 +94,12 @@ bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& 
     }
     Elenco.NumFileDxf = static_cast<int>(nomi.size());
     Elenco.ElencoFileDxf = nomi;
+    return true;
+}
 
+bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
+            const std::string& percorso) {
+    const bool r12 = EsportaDxf.FormatoR12 != 0;
     PuntatoreOccupato occupato;
     auto disegna = [&] {
         if (DisegnaSoletteDxf(nomi, cartella) == 0) throw NessunaSoletta{};
@@ -105,6 +115,28 @@ bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& 
     }
     if (!scritto) Avviso(MessaggioErroreDxf(percorso, errore));
     return scritto;
+}
+
+}  // namespace
+
+bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
+                       const std::string& percorso) {
+    return Prepara(nomi) && Scrivi(nomi, cartella, percorso);
+}
+
+bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {
+    if (!Prepara(nomi) || !Piatt.Dialoghi) return false;
+    RichiestaFile r;
+    r.Cartella = cartella;
+    r.Filtro = "File Disegno (*.DXF)|*.DXF";
+    r.Estensione = "DXF";
+    r.NomeIniziale = EsportaDxf.PercorsoDxf;
+    const std::optional<std::string> scelta = Piatt.Dialoghi->Salva(r);
+    if (!scelta || scelta->empty() || *scelta == "*.DXF") return false;
+    // The dialog asks nothing itself before replacing a file.
+    if (EsisteFile(*scelta) && !SostituireFile()) return false;
+    EsportaDxf.PercorsoDxf = *scelta;
+    return Scrivi(nomi, cartella, *scelta);
 }
 
 std::string MessaggioErroreDxf(const std::string& percorso, int errore) {

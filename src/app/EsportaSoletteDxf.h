@@ -16,6 +16,11 @@ namespace vilmor {
 bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
                        const std::string& percorso);
 
+// The export command: the same checks, then the save dialog at `cartella` proposing the last
+// target (cancelled, no name or "*.DXF": nothing happens; an existing file is replaced only
+// after the question), then the export into the chosen file.
+bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella);
+
 // The message of a failed write by its errno: a busy file, a refused access, anything else
 // naming the file.
 std::string MessaggioErroreDxf(const std::string& percorso, int errore);

@@ -249,3 +249,43 @@ TEST(MessaggioErroreDxf, PerErrno) {
     };
     for (const auto& [errore, testo] : casi) EXPECT_EQ(MessaggioErroreDxf("/x/a.dxf", errore), testo) << errore;
 }
+
+TEST_F(EsportaProva, IlComandoChiedeIlFileESostituisceSoloDopoLaDomanda) {
+    const std::string target = dir / "tavola.dxf";
+    // Cancelled, then "*.DXF": nothing written, nothing remembered.
+    p.Dialoghi.Scelte = {std::nullopt, std::string("*.DXF")};
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    ASSERT_EQ(p.Dialoghi.Richieste.size(), 2u);
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Filtro, "File Disegno (*.DXF)|*.DXF");
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Estensione, "DXF");
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Cartella, dir.Percorso());
+    EXPECT_EQ(p.Dialoghi.Richieste[0].NomeIniziale, "");
+    EXPECT_EQ(EsportaDxf.PercorsoDxf, "");
+
+    // A new file is written and proposed next time; an existing one only after "Yes".
+    p.Dialoghi.Scelte = {target};
+    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(EsportaDxf.PercorsoDxf, target);
+    const std::string scritto = LeggiTutto(target);
+    ScriviTutto(target, "vecchio");
+    p.Dialoghi.Scelte = {target};
+    p.Msg.Risposte = {RispostaMsg::No};
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_EQ(p.Dialoghi.Richieste.back().NomeIniziale, target);
+    EXPECT_EQ(Testi(), std::vector<std::string>{"File già presente, vuoi sostituirlo?"});
+    EXPECT_EQ(LeggiTutto(target), "vecchio");
+    p.Dialoghi.Scelte = {target};
+    p.Msg.Risposte = {RispostaMsg::Si};
+    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_EQ(LeggiTutto(target), scritto);
+
+    // An empty list is refused before the dialog.
+    p.Msg.Visti.clear();
+    const size_t richieste = p.Dialoghi.Richieste.size();
+    EXPECT_FALSE(NewSalvaDXF({}, dir.Percorso()));
+    EXPECT_EQ(p.Dialoghi.Richieste.size(), richieste);
+    EXPECT_EQ(Testi(), std::vector<std::string>{
+                           "Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!"});
+}
