@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <filesystem>
+#include <locale>
 
 #include "../dxf/EsportazioneProva.h"
 #include "../dxf/LettoriProva.h"
@@ -53,19 +55,39 @@ int Conta(const std::string& s, const std::string& cosa) {
 }  // namespace
 
 TEST_F(EsportaProva, DueSoletteNeiDueFormatiPassanoILettori) {
-    std::vector<std::string> voci;
-    for (int r12 : {0, 1}) {
-        EsportaDxf.FormatoR12 = r12;
-        const std::string f = dir / (r12 ? "r12.dxf" : "d2000.dxf");
-        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), f)) << r12;
-        std::string v = VoceElenco(f, Strati, Imp.UnitaPerCm);
-        if (r12) v.insert(v.size() - 1, ",\"r12\":true");
-        voci.push_back(v);
+    // 1:50 and 1:100 at 1 unit per cm, and 1:50 with 1 mm = 5 units.
+    struct Caso {
+        int Scala50;
+        float UnitaPerCm;
+    };
+    std::vector<std::string> voci, file;
+    for (const Caso c : {Caso{1, 1.0f}, Caso{0, 1.0f}, Caso{1, 0.5f}}) {
+        Imp.ScalaDxf50 = c.Scala50;
+        Imp.UnitaPerCm = c.UnitaPerCm;
+        Imp.FattoreDxf = (c.Scala50 ? 2 : 1) * c.UnitaPerCm;
+        for (int r12 : {0, 1}) {
+            EsportaDxf.FormatoR12 = r12;
+            const std::string f = dir / (std::string(r12 ? "r12-" : "d2000-") + std::to_string(voci.size()) + ".dxf");
+            ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), f)) << r12;
+            std::string v = VoceElenco(f, Strati, Imp.UnitaPerCm);
+            if (r12) v.insert(v.size() - 1, ",\"r12\":true");
+            voci.push_back(v);
+            file.push_back(f);
+        }
     }
     EXPECT_TRUE(p.Msg.Visti.empty());
     std::string rapporto;
     EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
     EXPECT_EQ(Strati.NomiLayer[24], Strati.NomiLayer[2] + "_SUP");
+
+    if (fs::exists("/usr/bin/librecad") && fs::exists("/usr/bin/pdftoppm")) {
+        for (const std::string& f : {file[0], file[1]}) {
+            std::string errore;
+            const long scuri = PixelScuriLibreCad(dir, f, errore);
+            ASSERT_GE(scuri, 0) << errore;
+            EXPECT_GT(scuri, 200) << f << ": the page is blank";
+        }
+    }
 }
 
 TEST_F(EsportaProva, R12SenzaHandleNeSezioniDel2000) {
@@ -199,7 +221,16 @@ TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
         EsportaDxf.FormatoR12 = r12;
         ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "1.dxf"));
         ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "2.dxf"));
-        EXPECT_EQ(LeggiTutto(dir / "1.dxf"), LeggiTutto(dir / "2.dxf")) << r12;
+        const std::string salvato = std::setlocale(LC_ALL, nullptr);
+        ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "manca il locale it_IT.UTF-8";
+        std::locale vecchio = std::locale::global(std::locale("it_IT.UTF-8"));
+        const bool ok = EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "it.dxf");
+        std::locale::global(vecchio);
+        std::setlocale(LC_ALL, salvato.c_str());
+        ASSERT_TRUE(ok);
+        const std::string primo = LeggiTutto(dir / "1.dxf");
+        EXPECT_EQ(LeggiTutto(dir / "2.dxf"), primo) << r12;
+        EXPECT_EQ(LeggiTutto(dir / "it.dxf"), primo) << r12;
     }
     EXPECT_EQ(M.Progetto.PercorsoSoletta, "progetto.qvr");
     EXPECT_EQ(Vista.PiantaCorrente, 2);

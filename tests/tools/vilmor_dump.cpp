@@ -203,6 +203,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path sorgente = std::filesystem::absolute(file);
         vilmor::EsportaDxf.FormatoR12 = r12 ? 1 : 0;
         vilmor::Imp.ScalaDxf50 = scala100 ? 0 : 1;
+        vilmor::Imp.FattoreDxf = (scala100 ? 1 : 2) * vilmor::Imp.UnitaPerCm;
         if (!vilmor::EsportaSoletteDxf({sorgente.filename().string()}, sorgente.parent_path().string(),
                                        std::filesystem::absolute(dxf).string()))
             return 5;
