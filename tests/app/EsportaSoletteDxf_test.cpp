@@ -17,6 +17,7 @@
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
+#include "support/UscitaDxfRegistrata.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -319,4 +320,43 @@ TEST_F(EsportaProva, IlComandoChiedeIlFileESostituisceSoloDopoLaDomanda) {
     EXPECT_EQ(p.Dialoghi.Richieste.size(), richieste);
     EXPECT_EQ(Testi(), std::vector<std::string>{
                            "Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!"});
+}
+
+TEST_F(EsportaProva, LeEntitaDelFileSonoQuelleDelPassaggio) {
+    // The same pass into a recording writer: the R12 file holds its lines, circles and texts in
+    // order, on the same layers, at the same points.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "e.dxf"));
+    UscitaDxfRegistrata registro;
+    SinkDxf sink(&registro);
+    SinkDisegno* vecchio = Piatt.SinkDxf;
+    Piatt.SinkDxf = &sink;
+    EXPECT_EQ(DisegnaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso()), 2);
+    Piatt.SinkDxf = vecchio;
+
+    struct Letta {
+        std::string Tipo, Layer;
+        double X = 0, Y = 0;
+    };
+    std::vector<Letta> file;
+    for (const auto& rec : Record(SezioneDi(Voci(LeggiTutto(dir / "e.dxf")), "ENTITIES"))) {
+        const std::string& t = rec[0].Valore;
+        if (t == "INSERT") continue;
+        Letta l{t == "LINE" ? "Linea" : t == "CIRCLE" ? "Cerchio" : t == "TEXT" ? "Testo" : t, {}};
+        for (const Voce& v : rec) {
+            if (v.Codice == "  8") l.Layer = v.Valore;
+            if (v.Codice == " 10") l.X = std::stod(v.Valore);
+            if (v.Codice == " 20") l.Y = std::stod(v.Valore);
+        }
+        file.push_back(l);
+    }
+    ASSERT_GT(file.size(), 100u);
+    ASSERT_EQ(file.size(), registro.Entita.size());
+    for (size_t i = 0; i < file.size(); ++i) {
+        const auto& e = registro.Entita[i];
+        EXPECT_EQ(file[i].Tipo, e.Tipo) << i;
+        EXPECT_EQ(file[i].Layer, e.Layer) << i;
+        EXPECT_NEAR(file[i].X, e.Num[0], 1e-3 * std::max(1.0, std::abs(e.Num[0]))) << i;
+        EXPECT_NEAR(file[i].Y, e.Num[1], 1e-3 * std::max(1.0, std::abs(e.Num[1]))) << i;
+    }
 }
