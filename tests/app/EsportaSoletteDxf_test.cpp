@@ -18,6 +18,7 @@
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 #include "support/UscitaDxfRegistrata.h"
+#include "tools/StampaModello.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -214,7 +215,15 @@ TEST_F(EsportaProva, NomiDiLayerRifiutati) {
 }
 
 TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
-    M.Progetto.PercorsoSoletta = "progetto.qvr";
+    // The sample slab open from another folder, with its extents and an unsaved edit.
+    fs::create_directories(dir / "aperto");
+    for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"})
+        fs::copy_file(Campione + "/" + f, dir / (std::string("aperto/") + f));
+    ASSERT_EQ(CaricaSoletta(dir / "aperto/SOL1.QVR", 0, M, nullptr), 0);
+    SettaLimiti(M, Vista);
+    M.Progetto.Spessore += 1;  // an unsaved edit
+    const std::string modello = dump::StampaModello(M);
+    const std::string percorso = M.Progetto.PercorsoSoletta, lavoro = M.Progetto.CartellaLavoro;
     Vista.PiantaCorrente = 2;
     EsportaDxf.OffsetDxfX = 7;
     const StatoVista vista = Vista;
@@ -233,9 +242,12 @@ TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
         EXPECT_EQ(LeggiTutto(dir / "2.dxf"), primo) << r12;
         EXPECT_EQ(LeggiTutto(dir / "it.dxf"), primo) << r12;
     }
-    EXPECT_EQ(M.Progetto.PercorsoSoletta, "progetto.qvr");
+    EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, percorso);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, lavoro);
     EXPECT_EQ(Vista.PiantaCorrente, 2);
     EXPECT_EQ(Vista.LarghezzaTavola, vista.LarghezzaTavola);
+    EXPECT_EQ(Vista.EstensioneTavola, vista.EstensioneTavola);
     EXPECT_EQ(EsportaDxf.OffsetDxfX, 7.0f);
 }
 
