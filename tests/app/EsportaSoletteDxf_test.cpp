@@ -227,6 +227,8 @@ TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
     Vista.PiantaCorrente = 2;
     EsportaDxf.OffsetDxfX = 7;
     const StatoVista vista = Vista;
+    p.Finestra.Chiamate.clear();
+    p.Video.Chiamate.clear();
     for (int r12 : {0, 1}) {
         EsportaDxf.FormatoR12 = r12;
         ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "1.dxf"));
@@ -243,6 +245,13 @@ TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
         EXPECT_EQ(LeggiTutto(dir / "it.dxf"), primo) << r12;
     }
     EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_TRUE(p.Finestra.Chiamate.empty());
+    // The busy pointer for each export, given back each time; nothing drawn on the screen.
+    std::vector<std::string> video;
+    for (const auto& c : p.Video.Chiamate) video.push_back(c.Op + (c.Num.empty() ? "" : std::to_string(int(c.Num[0]))));
+    std::vector<std::string> attese;
+    for (int i = 0; i < 6; ++i) attese.insert(attese.end(), {"PuntatoreAttesa1", "PuntatoreAttesa0"});
+    EXPECT_EQ(video, attese);
     EXPECT_EQ(M.Progetto.PercorsoSoletta, percorso);
     EXPECT_EQ(M.Progetto.CartellaLavoro, lavoro);
     EXPECT_EQ(Vista.PiantaCorrente, 2);
