@@ -318,6 +318,8 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
     errore_ = 0;
     tempi_ = false;
     if (!DestinazioneFinale(percorso, finale_)) return Guasto(errno);
+    if (Piatt.ErroreCreazioneProva)
+        if (const int err = Piatt.ErroreCreazioneProva(percorso); err != 0) return Guasto(err);
     struct stat st {};
     const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     // The name holds the process and a count of this process's calls; O_EXCL never takes

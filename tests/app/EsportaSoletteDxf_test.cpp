@@ -289,6 +289,28 @@ TEST_F(EsportaProva, ScritturaFallitaLasciaIlVecchioFile) {
     }
 }
 
+TEST_F(EsportaProva, CartellaDiSolaLetturaOFileOccupato) {
+    ScriviTutto(dir / "vecchio.dxf", "vecchio");
+    const std::pair<int, std::string> casi[] = {
+        {EROFS, MessaggioErroreDxf("", EACCES)},
+        {EBUSY, "Il file è attualmente aperto.\nOperazione annullata!"},
+    };
+    for (int r12 : {0, 1})
+        for (const auto& [errore, testo] : casi) {
+            EsportaDxf.FormatoR12 = r12;
+            const int e = errore;
+            Piatt.ErroreCreazioneProva = [e](const std::string&) { return e; };
+            p.Msg.Visti.clear();
+            EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+            Piatt.ErroreCreazioneProva = nullptr;
+            EXPECT_EQ(Testi(), std::vector<std::string>{testo});
+            EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        }
+    int file = 0;
+    for (const auto& e : fs::directory_iterator(dir.Percorso())) file += e.path().extension() != ".QVR";
+    EXPECT_EQ(file, 2);  // the archive and the old drawing
+}
+
 TEST(MessaggioErroreDxf, PerErrno) {
     const std::string accesso =
         "Il programma sta cercando di operare su una cartella per la quale l'utente non dispone di "
