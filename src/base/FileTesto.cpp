@@ -318,6 +318,8 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
     errore_ = 0;
     tempi_ = false;
     if (!DestinazioneFinale(percorso, finale_)) return Guasto(errno);
+    if (Piatt.ErroreCreazioneProva)
+        if (const int err = Piatt.ErroreCreazioneProva(percorso); err != 0) return Guasto(err);
     struct stat st {};
     const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     // The name holds the process and a count of this process's calls; O_EXCL never takes
@@ -451,18 +453,23 @@ private:
 }  // namespace
 
 bool ScriviFileAtomicoFlusso(const std::string& percorso,
-                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa) {
+                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa,
+                             int* errore) {
     FileInSostituzione f;
-    if (!f.Apri(percorso)) return AvvisoScrittura(percorso, avvisa);
+    auto esito = [&](bool ok) {
+        if (errore) *errore = ok ? 0 : f.Errore();
+        return ok;
+    };
+    if (!f.Apri(percorso)) return esito(AvvisoScrittura(percorso, avvisa));
     BufferSostituzione buf(f);
     std::ostream os(&buf);
     const bool scritto = scrivi(os);
     os.flush();
     if (!scritto || !os || !f.Chiudi()) {
         f.Scarta();
-        return AvvisoScrittura(percorso, avvisa);
+        return esito(AvvisoScrittura(percorso, avvisa));
     }
-    return ConfermaFileAtomico(f, avvisa);
+    return esito(ConfermaFileAtomico(f, avvisa));
 }
 
 }  // namespace vilmor

@@ -167,7 +167,9 @@ bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool 
 // given and returns false when it could not produce it. Any failure shows the message and
 // returns false; the target stays as it was. An exception from `scrivi` passes through and
 // leaves the target and no temporary file behind.
+// `errore`, when given, receives the errno of a failed file operation, 0 when none failed.
 bool ScriviFileAtomicoFlusso(const std::string& percorso,
-                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa = true);
+                             const std::function<bool(std::ostream&)>& scrivi, bool avvisa = true,
+                             int* errore = nullptr);
 
 }  // namespace vilmor

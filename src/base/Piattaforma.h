@@ -196,6 +196,9 @@ struct Piattaforma {
     bool PauseAttive = true;
     // Test seam: when set and it returns true the write fails as if the disk had refused it.
     std::function<bool(const std::string& percorso)> GuastoScritturaProva;
+    // Test seam: when set and it returns an errno, creating a file beside `percorso` fails
+    // with it (a read-only or busy place that tests running as root cannot make).
+    std::function<int(const std::string& percorso)> ErroreCreazioneProva;
     PannelloLegenda* Picture2 = nullptr;
 };
 inline Piattaforma Piatt;

@@ -186,7 +186,7 @@ private:
 }  // namespace
 
 bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& disegna,
-                  bool avvisa) {
+                  bool avvisa, int* errore) {
     auto scrivi = [&](std::ostream& destinazione) {
         FlussoTemporaneo entita("vilmor-entita-"), blocchi("vilmor-blocchi-"),
             corpo("vilmor-corpo-");
@@ -207,7 +207,7 @@ bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& dise
         if (!entita || !blocchi) return false;
         return AssemblaDxf2000(c, NumLayer, Strati, Imp.UnitaPerCm, corpo, destinazione);
     };
-    return ScriviFileAtomicoFlusso(percorso, scrivi, avvisa);
+    return ScriviFileAtomicoFlusso(percorso, scrivi, avvisa, errore);
 }
 
 }  // namespace vilmor

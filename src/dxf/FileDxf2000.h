@@ -38,7 +38,8 @@ private:
 // and renamed over it; on any failure it stays as it was, the message naming it is shown
 // (when `avvisa`) and the result is false. An exception from `disegna` passes through,
 // leaving the target as it was and no file of the export behind.
+// `errore` as in ScriviFileAtomicoFlusso.
 bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& disegna,
-                  bool avvisa = true);
+                  bool avvisa = true, int* errore = nullptr);
 
 }  // namespace vilmor

@@ -304,6 +304,7 @@ struct StatoVista {
 struct StatoDxf {
     int FormatoR12 = 0;
     float OffsetDxfX = 0, OffsetDxfY = 0;
+    std::string PercorsoDxf;  // the last export's target, proposed again at the next
 };
 
 // Range and levels of the colour map on display: set by the map range controls, read by the

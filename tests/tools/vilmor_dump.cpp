@@ -12,6 +12,7 @@
 #include "app/CaricaProgetto.h"
 #include "app/ComandoProgettoDiffusa.h"
 #include "app/ComandiFile.h"
+#include "app/EsportaSoletteDxf.h"
 #include "app/RelazioneComputo.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
@@ -78,13 +79,18 @@ const char* Aiuto =
     "                    e lo salva in FILE (RTF, Windows-1252) come \"Salva computo\", con FILE per\n"
     "                    nome scelto: un file che esiste e' sostituito solo con --answer yes\n"
     "  --relazione FILE  lo stesso documento, scritto in FILE senza domanda\n"
+    "  --dxf FILE        dopo il caricamento esporta la soletta in FILE come l'esportazione DXF\n"
+    "                    delle solette elencate (DXF 2000, scala 1:50)\n"
+    "  --r12             l'esportazione di --dxf nel formato DXF R12\n"
+    "  --scala100        l'esportazione di --dxf alla scala 1:100\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
     "\n"
     "I messaggi del programma vanno su stderr come \"[titolo] testo\".\n"
     "Stato di uscita: lo stato del caricamento (0 caricato, 1 file rifiutato, 255 archivio\n"
-    "rifiutato), 3 salvataggio non riuscito, 4 computo non scritto, 2 uso errato.\n";
+    "rifiutato), 3 salvataggio non riuscito, 4 computo non scritto, 5 DXF non scritto,\n"
+    "2 uso errato.\n";
 
 // Message boxes become lines on stderr; questions take the scripted answers in order.
 class MessaggiStderr : public vilmor::Messaggi {
@@ -123,6 +129,9 @@ int main(int argc, char** argv) {
     bool progetta = false;
     std::string relazione;
     std::string computo;
+    std::string dxf;
+    bool r12 = false;
+    bool scala100 = false;
     vilmor::dump::OpzioniStampa opzioni;
     MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
@@ -139,6 +148,12 @@ int main(int argc, char** argv) {
             salva = true;
         } else if (std::strcmp(argv[i], "--relazione") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
             relazione = argv[++i];
+        } else if (std::strcmp(argv[i], "--dxf") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            dxf = argv[++i];
+        } else if (std::strcmp(argv[i], "--r12") == 0) {
+            r12 = true;
+        } else if (std::strcmp(argv[i], "--scala100") == 0) {
+            scala100 = true;
         } else if (std::strcmp(argv[i], "--computo") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
             computo = argv[++i];
         } else if (std::strcmp(argv[i], "--answer") == 0 && i + 1 < argc &&
@@ -182,6 +197,16 @@ int main(int argc, char** argv) {
         const int esito = vilmor::SalvaComputo(documento);
         vilmor::Piatt.Dialoghi = nullptr;
         if (esito != 0) return 4;
+    }
+    if (!dxf.empty()) {
+        // The listed-slabs export with this slab alone: it loads again into a model of its own.
+        const std::filesystem::path sorgente = std::filesystem::absolute(file);
+        vilmor::EsportaDxf.FormatoR12 = r12 ? 1 : 0;
+        vilmor::Imp.ScalaDxf50 = scala100 ? 0 : 1;
+        vilmor::Imp.FattoreDxf = (scala100 ? 1 : 2) * vilmor::Imp.UnitaPerCm;
+        if (!vilmor::EsportaSoletteDxf({sorgente.filename().string()}, sorgente.parent_path().string(),
+                                       std::filesystem::absolute(dxf).string()))
+            return 5;
     }
     return 0;
 }

@@ -1,0 +1,157 @@
+#include "app/EsportaSoletteDxf.h"
+
+#include <cerrno>
+#include <memory>
+#include <optional>
+
+#include "app/CaricaSoletta.h"
+#include "app/ComandiFile.h"
+#include "base/Piattaforma.h"
+#include "drawing/Ridisegna.h"
+#include "dxf/FileDxf12.h"
+#include "dxf/FileDxf2000.h"
+#include "dxf/NomiLayerDxf.h"
+#include "model/Estensioni.h"
+#include "model/ModuloDir.h"
+#include "model/definizioni.h"
+
+namespace vilmor {
+
+namespace {
+
+// Thrown out of the pass when no slab loaded: the target is left as it was.
+struct NessunaSoletta {};
+
+// The shared view and DXF offset come back however the pass ends.
+class StatoRipristinato {
+public:
+    StatoRipristinato()
+        : vista_(Vista), offset_(EsportaDxf.OffsetDxfX), offsetY_(EsportaDxf.OffsetDxfY) {}
+    ~StatoRipristinato() {
+        Vista = vista_;
+        EsportaDxf.OffsetDxfX = offset_;
+        EsportaDxf.OffsetDxfY = offsetY_;
+    }
+    StatoRipristinato(const StatoRipristinato&) = delete;
+    StatoRipristinato& operator=(const StatoRipristinato&) = delete;
+
+private:
+    StatoVista vista_;
+    float offset_, offsetY_;
+};
+
+// The busy pointer for the life of the export.
+class PuntatoreOccupato {
+public:
+    PuntatoreOccupato() {
+        if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->PuntatoreAttesa(true);
+    }
+    ~PuntatoreOccupato() {
+        if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->PuntatoreAttesa(false);
+    }
+    PuntatoreOccupato(const PuntatoreOccupato&) = delete;
+    PuntatoreOccupato& operator=(const PuntatoreOccupato&) = delete;
+};
+
+}  // namespace
+
+int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella) {
+    StatoRipristinato ripristino;
+    const StatoVista base = Vista;
+    EsportaDxf.OffsetDxfX = 0;
+    EsportaDxf.OffsetDxfY = 0;
+    int disegnate = 0;
+    for (const std::string& nome : nomi) {
+        auto m = std::make_unique<Modello>();
+        if (CaricaSoletta(cartella + "/" + nome, 0, *m, nullptr) != 0) continue;
+        // The sheet of this slab in a view state of the export's own.
+        StatoVista v = base;
+        SettaLimiti(*m, v);
+        v.PiantaCorrente = 5;
+        Vista = v;
+        Ridisegna(*m, 1);
+        EsportaDxf.OffsetDxfX += v.LarghezzaTavola + 200;
+        ++disegnate;
+    }
+    return disegnate;
+}
+
+namespace {
+
+// Layer 24, the layer names and the list, before anything is asked.
+bool Prepara(const std::vector<std::string>& nomi) {
+    Strati.NomiLayer[24] = Strati.NomiLayer[2] + "_SUP";
+    Strati.AciLayer[24] = Strati.AciLayer[2];
+    Strati.VisLayerDxf[24] = Strati.VisLayerDxf[2];
+    const bool r12 = EsportaDxf.FormatoR12 != 0;
+    if (const std::string rifiuto = ControllaNomiLayer(Strati, NumLayer, r12); !rifiuto.empty()) {
+        Avviso(rifiuto);
+        return false;
+    }
+    if (nomi.empty()) {
+        Avviso("Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!");
+        return false;
+    }
+    Elenco.NumFileDxf = static_cast<int>(nomi.size());
+    Elenco.ElencoFileDxf = nomi;
+    return true;
+}
+
+bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
+            const std::string& percorso) {
+    const bool r12 = EsportaDxf.FormatoR12 != 0;
+    PuntatoreOccupato occupato;
+    auto disegna = [&] {
+        if (DisegnaSoletteDxf(nomi, cartella) == 0) throw NessunaSoletta{};
+    };
+    int errore = 0;
+    bool scritto = false;
+    try {
+        scritto = r12 ? SalvaDxf12(percorso, disegna, false, &errore)
+                      : SalvaDxf2000(percorso, disegna, false, &errore);
+    } catch (const NessunaSoletta&) {
+        Avviso("Nessuna delle solette elencate è stata caricata.\nGenerazione file DXF impossibile!");
+        return false;
+    }
+    if (!scritto) Avviso(MessaggioErroreDxf(percorso, errore));
+    return scritto;
+}
+
+}  // namespace
+
+bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
+                       const std::string& percorso) {
+    return Prepara(nomi) && Scrivi(nomi, cartella, percorso);
+}
+
+bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {
+    if (!Prepara(nomi) || !Piatt.Dialoghi) return false;
+    RichiestaFile r;
+    r.Cartella = cartella;
+    r.Filtro = "File Disegno (*.DXF)|*.DXF";
+    r.Estensione = "DXF";
+    r.NomeIniziale = EsportaDxf.PercorsoDxf;
+    const std::optional<std::string> scelta = Piatt.Dialoghi->Salva(r);
+    if (!scelta || scelta->empty() || *scelta == "*.DXF") return false;
+    // The dialog asks nothing itself before replacing a file.
+    if (EsisteFile(*scelta) && !SostituireFile()) return false;
+    EsportaDxf.PercorsoDxf = *scelta;
+    return Scrivi(nomi, cartella, *scelta);
+}
+
+std::string MessaggioErroreDxf(const std::string& percorso, int errore) {
+    switch (errore) {
+        case EBUSY:
+        case ETXTBSY:
+            return "Il file è attualmente aperto.\nOperazione annullata!";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "Il programma sta cercando di operare su una cartella per la quale l'utente non "
+                   "dispone di autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
+        default:
+            return "Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non è stato modificato.";
+    }
+}
+
+}  // namespace vilmor

@@ -1,0 +1,405 @@
+#include "app/EsportaSoletteDxf.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <clocale>
+#include <filesystem>
+#include <locale>
+
+#include "../dxf/EsportazioneProva.h"
+#include "../dxf/LettoriProva.h"
+#include "dxf/FileDxf12.h"
+#include "dxf/NomiLayerDxf.h"
+#include "app/CaricaSoletta.h"
+#include "model/Estensioni.h"
+#include "model/Resource.h"
+#include "support/GlobaliProva.h"
+#include "support/Registrazioni.h"
+#include "support/UscitaDxfRegistrata.h"
+#include "tools/StampaModello.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+
+struct EsportaProva : ::testing::Test {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    void SetUp() override {
+        ImpostaDefault();
+        M = Modello{};
+        Piatt.PauseAttive = false;
+        for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"})
+            fs::copy_file(Campione + "/" + f, dir / f, fs::copy_options::overwrite_existing);
+        fs::copy_file(Campione + "/SOL1.QVR", dir / "SOL2.QVR", fs::copy_options::overwrite_existing);
+        ScriviTutto(dir / "ROTTA.QVR", "non una soletta\r\n");
+    }
+    std::vector<std::string> Testi() const {
+        std::vector<std::string> r;
+        for (const auto& m : p.Msg.Visti) r.push_back(m.Testo);
+        return r;
+    }
+};
+
+int Conta(const std::string& s, const std::string& cosa) {
+    int n = 0;
+    for (size_t i = s.find(cosa); i != std::string::npos; i = s.find(cosa, i + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(EsportaProva, DueSoletteNeiDueFormatiPassanoILettori) {
+    // 1:50 and 1:100 at 1 unit per cm, and 1:50 with 1 mm = 5 units.
+    struct Caso {
+        int Scala50;
+        float UnitaPerCm;
+    };
+    std::vector<std::string> voci, file;
+    for (const Caso c : {Caso{1, 1.0f}, Caso{0, 1.0f}, Caso{1, 0.5f}}) {
+        Imp.ScalaDxf50 = c.Scala50;
+        Imp.UnitaPerCm = c.UnitaPerCm;
+        Imp.FattoreDxf = (c.Scala50 ? 2 : 1) * c.UnitaPerCm;
+        for (int r12 : {0, 1}) {
+            EsportaDxf.FormatoR12 = r12;
+            const std::string f = dir / (std::string(r12 ? "r12-" : "d2000-") + std::to_string(voci.size()) + ".dxf");
+            ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), f)) << r12;
+            std::string v = VoceElenco(f, Strati, Imp.UnitaPerCm);
+            if (r12) v.insert(v.size() - 1, ",\"r12\":true");
+            voci.push_back(v);
+            file.push_back(f);
+        }
+    }
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
+    EXPECT_EQ(Strati.NomiLayer[24], Strati.NomiLayer[2] + "_SUP");
+
+    if (fs::exists("/usr/bin/librecad") && fs::exists("/usr/bin/pdftoppm")) {
+        for (const std::string& f : {file[0], file[1]}) {
+            std::string errore;
+            const long scuri = PixelScuriLibreCad(dir, f, errore);
+            ASSERT_GE(scuri, 0) << errore;
+            EXPECT_GT(scuri, 200) << f << ": the page is blank";
+        }
+    }
+}
+
+TEST_F(EsportaProva, R12SenzaHandleNeSezioniDel2000) {
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "a.dxf"));
+    const std::string byte = LeggiTutto(dir / "a.dxf");
+    const auto voci = Voci(byte);
+    for (const Voce& v : voci) {
+        EXPECT_NE(v.Codice, "  5");
+        EXPECT_NE(v.Codice, "100");
+        EXPECT_NE(v.Codice, "330");
+        EXPECT_NE(v.Codice, "370");
+        EXPECT_NE(v.Valore, "DIMENSION");
+    }
+    EXPECT_TRUE(SezioneDi(voci, "CLASSES").empty());
+    EXPECT_TRUE(SezioneDi(voci, "OBJECTS").empty());
+    const auto header = SezioneDi(voci, "HEADER");
+    int variabili = 0;
+    for (size_t i = 0; i < header.size(); ++i) {
+        if (header[i].Codice != "  9") continue;
+        ++variabili;
+        if (header[i].Valore == "$HANDLING") {
+            EXPECT_EQ(header[i + 1].Valore, "0");
+        }
+    }
+    EXPECT_EQ(variabili, NumVariabiliHeaderDxf12());
+    EXPECT_EQ(variabili, 129);
+    EXPECT_EQ(Conta(byte, "  0\r\nLAYER\r\n"), 27);
+    EXPECT_NE(byte.find("  0\r\nLAYER\r\n  2\r\n0\r\n 70\r\n 0 \r\n 62\r\n 7 \r\n  6\r\nContinuous\r\n  0\r\nLAYER\r\n  2\r\nDefpoints\r\n"),
+              std::string::npos);
+    EXPECT_NE(byte.find("  2\r\n" + Strati.NomiLayer[0] + "\r\n 70\r\n 0 \r\n 62\r\n " +
+                        std::to_string(Strati.AciLayer[0]) + " \r\n  6\r\nDASHED2\r\n"),
+              std::string::npos);
+}
+
+// The x of every LINE start of an R12 file's ENTITIES section, in order.
+std::vector<double> XLinee(const std::string& byte) {
+    std::vector<double> x;
+    const auto voci = SezioneDi(Voci(byte), "ENTITIES");
+    for (size_t i = 0; i < voci.size(); ++i)
+        if (voci[i].Codice == "  0" && voci[i].Valore == "LINE")
+            for (size_t j = i + 1; j < voci.size() && voci[j].Codice != "  0"; ++j)
+                if (voci[j].Codice == " 10") x.push_back(std::stod(voci[j].Valore));
+    return x;
+}
+
+TEST_F(EsportaProva, LaSecondaSolettaStaAccantoEUnaRottaSiSalta) {
+    // A missing and a broken entry between two copies of one slab: each shows its load message,
+    // draws nothing and does not move the next sheet.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "uno.dxf"));
+    ASSERT_TRUE(p.Msg.Visti.empty());
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "MANCA.QVR", "ROTTA.QVR", "SOL2.QVR"}, dir.Percorso(),
+                                  dir / "due.dxf"));
+    EXPECT_EQ(p.Msg.Visti.size(), 2u);
+    Modello m;
+    ASSERT_EQ(CaricaSoletta(dir / "SOL1.QVR", 0, m, nullptr), 0);
+    StatoVista v;
+    SettaLimiti(m, v);
+    const double passo = (v.LarghezzaTavola + 200.0) * Imp.FattoreDxf;
+    const auto uno = XLinee(LeggiTutto(dir / "uno.dxf"));
+    const auto due = XLinee(LeggiTutto(dir / "due.dxf"));
+    ASSERT_FALSE(uno.empty());
+    ASSERT_EQ(due.size(), 2 * uno.size());
+    for (size_t i = 0; i < uno.size(); ++i) {
+        EXPECT_NEAR(due[i], uno[i], 1e-3);
+        EXPECT_NEAR(due[uno.size() + i], uno[i] + passo, 1e-2) << i;
+    }
+}
+
+TEST_F(EsportaProva, NessunaSolettaCaricataNonScriveNulla) {
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        p.Msg.Visti.clear();
+        ScriviTutto(dir / "vecchio.dxf", "vecchio");
+        EXPECT_FALSE(EsportaSoletteDxf({"MANCA.QVR", "ROTTA.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+        ASSERT_FALSE(p.Msg.Visti.empty());
+        EXPECT_EQ(p.Msg.Visti.back().Testo,
+                  "Nessuna delle solette elencate è stata caricata.\nGenerazione file DXF impossibile!");
+        EXPECT_EQ(p.Msg.Visti.back().Titolo, "Attenzione!");
+        EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        int file = 0;
+        for (const auto& e : fs::directory_iterator(dir.Percorso())) file += e.path().extension() == ".dxf";
+        EXPECT_EQ(file, 1);
+    }
+    p.Msg.Visti.clear();
+    EXPECT_FALSE(EsportaSoletteDxf({}, dir.Percorso(), dir / "vuoto.dxf"));
+    EXPECT_EQ(Testi(), std::vector<std::string>{
+                           "Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!"});
+    EXPECT_FALSE(fs::exists(dir / "vuoto.dxf"));
+}
+
+TEST_F(EsportaProva, NomiDiLayerRifiutati) {
+    struct Caso {
+        int Layer;
+        std::string Nome;
+        int R12;
+        std::string Messaggio;  // "" when accepted
+    };
+    const Caso casi[] = {
+        {3, "", 0, "Nome di layer non valido: \"\".\nOperazione annullata!"},
+        {3, "A/B", 0, "Nome di layer non valido: \"A/B\".\nOperazione annullata!"},
+        {3, "Defpoints", 0, "Nome di layer non valido: \"Defpoints\".\nOperazione annullata!"},
+        {3, " A", 0, "Nome di layer non valido: \" A\".\nOperazione annullata!"},
+        {9, "quote", 0, "Nome di layer ripetuto: \"quote\".\nOperazione annullata!"},
+        {3, "A B", 1, "Nome di layer non valido: \"A B\".\nOperazione annullata!"},
+        {3, std::string(32, 'A'), 1, "Nome di layer non valido: \"" + std::string(32, 'A') + "\".\nOperazione annullata!"},
+        {3, "A B", 0, ""},
+        {3, "ARM-$_1", 1, ""},
+    };
+    for (const Caso& c : casi) {
+        ImpostaDefault();
+        Strati.NomiLayer[c.Layer] = c.Nome;
+        if (c.Layer == 9) Strati.NomiLayer[8] = "QUOTE";
+        EXPECT_EQ(ControllaNomiLayer(Strati, NumLayer, c.R12 != 0), c.Messaggio) << c.Nome;
+        if (c.Messaggio.empty()) continue;
+        EsportaDxf.FormatoR12 = c.R12;
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "n.dxf"));
+        EXPECT_EQ(Testi(), std::vector<std::string>{c.Messaggio});
+        EXPECT_FALSE(fs::exists(dir / "n.dxf"));
+    }
+}
+
+TEST_F(EsportaProva, ProgettoApertoIntattoEDueEsportazioniUguali) {
+    // The sample slab open from another folder, with its extents and an unsaved edit.
+    fs::create_directories(dir / "aperto");
+    for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"})
+        fs::copy_file(Campione + "/" + f, dir / (std::string("aperto/") + f));
+    ASSERT_EQ(CaricaSoletta(dir / "aperto/SOL1.QVR", 0, M, nullptr), 0);
+    SettaLimiti(M, Vista);
+    M.Progetto.Spessore += 1;  // an unsaved edit
+    const std::string modello = dump::StampaModello(M);
+    const std::string percorso = M.Progetto.PercorsoSoletta, lavoro = M.Progetto.CartellaLavoro;
+    Vista.PiantaCorrente = 2;
+    EsportaDxf.OffsetDxfX = 7;
+    const StatoVista vista = Vista;
+    p.Finestra.Chiamate.clear();
+    p.Video.Chiamate.clear();
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "1.dxf"));
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "2.dxf"));
+        const std::string salvato = std::setlocale(LC_ALL, nullptr);
+        ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "manca il locale it_IT.UTF-8";
+        std::locale vecchio = std::locale::global(std::locale("it_IT.UTF-8"));
+        const bool ok = EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "it.dxf");
+        std::locale::global(vecchio);
+        std::setlocale(LC_ALL, salvato.c_str());
+        ASSERT_TRUE(ok);
+        const std::string primo = LeggiTutto(dir / "1.dxf");
+        EXPECT_EQ(LeggiTutto(dir / "2.dxf"), primo) << r12;
+        EXPECT_EQ(LeggiTutto(dir / "it.dxf"), primo) << r12;
+    }
+    EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_TRUE(p.Finestra.Chiamate.empty());
+    // The busy pointer for each export, given back each time; nothing drawn on the screen.
+    std::vector<std::string> video;
+    for (const auto& c : p.Video.Chiamate) video.push_back(c.Op + (c.Num.empty() ? "" : std::to_string(int(c.Num[0]))));
+    std::vector<std::string> attese;
+    for (int i = 0; i < 6; ++i) attese.insert(attese.end(), {"PuntatoreAttesa1", "PuntatoreAttesa0"});
+    EXPECT_EQ(video, attese);
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, percorso);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, lavoro);
+    EXPECT_EQ(Vista.PiantaCorrente, 2);
+    EXPECT_EQ(Vista.LarghezzaTavola, vista.LarghezzaTavola);
+    EXPECT_EQ(Vista.EstensioneTavola, vista.EstensioneTavola);
+    EXPECT_EQ(EsportaDxf.OffsetDxfX, 7.0f);
+}
+
+TEST_F(EsportaProva, ScritturaFallitaLasciaIlVecchioFile) {
+    // A target that is a folder and a write the disk refuses, in both formats: the message
+    // names the file, an older target stays byte for byte and no file of the export remains.
+    const std::string d8 = "Impossibile scrivere il file:\n";
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        fs::create_directories(dir / "cartella.dxf");
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "cartella.dxf"));
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo.rfind(d8 + dir / "cartella.dxf", 0), 0u) << p.Msg.Visti[0].Testo;
+        EXPECT_TRUE(fs::is_directory(dir / "cartella.dxf"));
+
+        ScriviTutto(dir / "vecchio.dxf", "vecchio");
+        Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
+        p.Msg.Visti.clear();
+        EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+        Piatt.GuastoScritturaProva = nullptr;
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo.rfind(d8 + dir / "vecchio.dxf", 0), 0u);
+        EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        std::vector<std::string> presenti;
+        for (const auto& e : fs::directory_iterator(dir.Percorso())) presenti.push_back(e.path().filename());
+        std::sort(presenti.begin(), presenti.end());
+        EXPECT_EQ(presenti, (std::vector<std::string>{"ARCHIMPA.AI0", "ROTTA.QVR", "SOL1.QVR", "SOL2.QVR",
+                                                      "cartella.dxf", "vecchio.dxf"}));
+    }
+}
+
+TEST_F(EsportaProva, CartellaDiSolaLetturaOFileOccupato) {
+    ScriviTutto(dir / "vecchio.dxf", "vecchio");
+    const std::pair<int, std::string> casi[] = {
+        {EROFS, MessaggioErroreDxf("", EACCES)},
+        {EBUSY, "Il file è attualmente aperto.\nOperazione annullata!"},
+    };
+    for (int r12 : {0, 1})
+        for (const auto& [errore, testo] : casi) {
+            EsportaDxf.FormatoR12 = r12;
+            const int e = errore;
+            Piatt.ErroreCreazioneProva = [e](const std::string&) { return e; };
+            p.Msg.Visti.clear();
+            EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "vecchio.dxf"));
+            Piatt.ErroreCreazioneProva = nullptr;
+            EXPECT_EQ(Testi(), std::vector<std::string>{testo});
+            EXPECT_EQ(LeggiTutto(dir / "vecchio.dxf"), "vecchio");
+        }
+    int file = 0;
+    for (const auto& e : fs::directory_iterator(dir.Percorso())) file += e.path().extension() != ".QVR";
+    EXPECT_EQ(file, 2);  // the archive and the old drawing
+}
+
+TEST(MessaggioErroreDxf, PerErrno) {
+    const std::string accesso =
+        "Il programma sta cercando di operare su una cartella per la quale l'utente non dispone di "
+        "autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
+    const std::string aperto = "Il file è attualmente aperto.\nOperazione annullata!";
+    const std::pair<int, std::string> casi[] = {
+        {EBUSY, aperto},   {ETXTBSY, aperto}, {EACCES, accesso},
+        {EPERM, accesso},  {EROFS, accesso},
+        {EIO, "Impossibile scrivere il file:\n/x/a.dxf\nIl file esistente non è stato modificato."},
+        {0, "Impossibile scrivere il file:\n/x/a.dxf\nIl file esistente non è stato modificato."},
+    };
+    for (const auto& [errore, testo] : casi) EXPECT_EQ(MessaggioErroreDxf("/x/a.dxf", errore), testo) << errore;
+}
+
+TEST_F(EsportaProva, IlComandoChiedeIlFileESostituisceSoloDopoLaDomanda) {
+    const std::string target = dir / "tavola.dxf";
+    // Cancelled, then "*.DXF": nothing written, nothing remembered.
+    p.Dialoghi.Scelte = {std::nullopt, std::string("*.DXF")};
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    ASSERT_EQ(p.Dialoghi.Richieste.size(), 2u);
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Filtro, "File Disegno (*.DXF)|*.DXF");
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Estensione, "DXF");
+    EXPECT_EQ(p.Dialoghi.Richieste[0].Cartella, dir.Percorso());
+    EXPECT_EQ(p.Dialoghi.Richieste[0].NomeIniziale, "");
+    EXPECT_EQ(EsportaDxf.PercorsoDxf, "");
+
+    // A new file is written and proposed next time; an existing one only after "Yes".
+    p.Dialoghi.Scelte = {target};
+    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(EsportaDxf.PercorsoDxf, target);
+    const std::string scritto = LeggiTutto(target);
+    ScriviTutto(target, "vecchio");
+    p.Dialoghi.Scelte = {target};
+    p.Msg.Risposte = {RispostaMsg::No};
+    EXPECT_FALSE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_EQ(p.Dialoghi.Richieste.back().NomeIniziale, target);
+    EXPECT_EQ(Testi(), std::vector<std::string>{"File già presente, vuoi sostituirlo?"});
+    EXPECT_EQ(LeggiTutto(target), "vecchio");
+    p.Dialoghi.Scelte = {target};
+    p.Msg.Risposte = {RispostaMsg::Si};
+    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    EXPECT_EQ(LeggiTutto(target), scritto);
+
+    // An empty list is refused before the dialog.
+    p.Msg.Visti.clear();
+    const size_t richieste = p.Dialoghi.Richieste.size();
+    EXPECT_FALSE(NewSalvaDXF({}, dir.Percorso()));
+    EXPECT_EQ(p.Dialoghi.Richieste.size(), richieste);
+    EXPECT_EQ(Testi(), std::vector<std::string>{
+                           "Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!"});
+}
+
+TEST_F(EsportaProva, LeEntitaDelFileSonoQuelleDelPassaggio) {
+    // The same pass into a recording writer: the R12 file holds its lines, circles and texts in
+    // order, on the same layers, at the same points.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso(), dir / "e.dxf"));
+    UscitaDxfRegistrata registro;
+    SinkDxf sink(&registro);
+    SinkDisegno* vecchio = Piatt.SinkDxf;
+    Piatt.SinkDxf = &sink;
+    EXPECT_EQ(DisegnaSoletteDxf({"SOL1.QVR", "SOL2.QVR"}, dir.Percorso()), 2);
+    Piatt.SinkDxf = vecchio;
+
+    struct Letta {
+        std::string Tipo, Layer;
+        double X = 0, Y = 0;
+    };
+    std::vector<Letta> file;
+    for (const auto& rec : Record(SezioneDi(Voci(LeggiTutto(dir / "e.dxf")), "ENTITIES"))) {
+        const std::string& t = rec[0].Valore;
+        if (t == "INSERT") continue;
+        Letta l{t == "LINE" ? "Linea" : t == "CIRCLE" ? "Cerchio" : t == "TEXT" ? "Testo" : t, {}};
+        for (const Voce& v : rec) {
+            if (v.Codice == "  8") l.Layer = v.Valore;
+            if (v.Codice == " 10") l.X = std::stod(v.Valore);
+            if (v.Codice == " 20") l.Y = std::stod(v.Valore);
+        }
+        file.push_back(l);
+    }
+    ASSERT_GT(file.size(), 100u);
+    ASSERT_EQ(file.size(), registro.Entita.size());
+    for (size_t i = 0; i < file.size(); ++i) {
+        const auto& e = registro.Entita[i];
+        EXPECT_EQ(file[i].Tipo, e.Tipo) << i;
+        EXPECT_EQ(file[i].Layer, e.Layer) << i;
+        EXPECT_NEAR(file[i].X, e.Num[0], 1e-3 * std::max(1.0, std::abs(e.Num[0]))) << i;
+        EXPECT_NEAR(file[i].Y, e.Num[1], 1e-3 * std::max(1.0, std::abs(e.Num[1]))) << i;
+    }
+}
