@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "SolettaGrande.h"
+
 #include <cmath>
 #include <random>
 #include <vector>
@@ -24,31 +26,9 @@ using namespace vilmor;
 struct Dati {
     Modello M;
     Dati() {
-        SettaAcciaio(4);
-        SettaCls(4);
-        Imp = Impostazioni{};
-        GeometriaSoletta& g = M.Soletta;
-        g.Contorno = {{0, 0}, {0, 4000}, {6000, 4000}, {6000, 0}, {0, 0}};
-        g.NumVertContorno = 4;
-        int f = 0;
-        for (int i = 0; i < 5; ++i)
-            for (int j = 0; j < 4; ++j, ++f) {
-                float x = 600 + 1000.0f * i, y = 400 + 900.0f * j;
-                const float v[4][2] = {{x, y}, {x + 60, y}, {x + 60, y + 60}, {x, y + 60}};
-                for (int k = 0; k < 4; ++k) AggiungiVerticePoli(g, f, k, v[k][0], v[k][1]);
-                g.NumVertForo[f] = 4;
-            }
-        g.NumFori = f;
+        M = bench::SolettaGrande();
         M.Progetto.NumeroSoletta = 1;
-        M.Progetto.Spessore = 26;
-        M.Progetto.Copriferro = 3;
-        M.Progetto.AngoloDir2 = static_cast<float>(3.14159265358979 / 2);
-        M.Progetto.AngoloDir2Gradi = 90;
-        CalcolaDirezioni(M);
-        CalcolaContornoArmatura(M);
         MagliaDiffusa& d = M.Diffusa;
-        d.DiamDiffSup1 = d.DiamDiffSup2 = d.DiamDiffInf1 = d.DiamDiffInf2 = 12;
-        d.PassoDiffSup1 = d.PassoDiffSup2 = d.PassoDiffInf1 = d.PassoDiffInf2 = 10;
         d.DiamCavalletti = 12;
         d.PassoCavalletti1 = d.PassoCavalletti2 = 50;
 
