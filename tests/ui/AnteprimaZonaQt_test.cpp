@@ -26,28 +26,10 @@ using namespace vilmor::prova;
 namespace {
 
 
-struct Schermo {
-    GlobaliProva stato;
-    Piattaforma vecchia = Piatt;
-    CtrlVid vid;
-    LegendaQt legenda;
-    SinkVideo sink;
+// Plan (x, y) cm at pixel (x, 600 - y).
+struct Schermo : SchermoProva {
     Modello m;
-    Schermo() {
-        ImpostaDefault();
-        ImpostaColori();
-        vid.resize(800, 600);
-        vid.show();
-        legenda.resize(260, 201);
-        legenda.show();
-        Piatt.Ctrl_Vid = &vid;
-        Piatt.Picture2 = &legenda;
-        Piatt.SinkVideo = &sink;
-        Vista.TwipsPerPixel = 15;
-        // Plan (x, y) cm at pixel (x, 600 - y).
-        Vista.FinestraVista = {0, 600, 0, 800};
-        Vista.Scala = 1;
-        Vista.AltezzaVideo = 600;
+    Schermo() : SchermoProva(800, 600) {
         m.Soletta.Contorno = {{0, 0}, {0, 500}, {1000, 500}, {1000, 0}, {0, 0}};
         m.Soletta.NumVertContorno = 4;
         m.Soletta.LimitiContorno = {0, 0, 1000, 500};
@@ -57,7 +39,6 @@ struct Schermo {
         m.Diffusa.DiamDiffSup1 = m.Diffusa.DiamDiffSup2 = 12;
         m.Diffusa.PassoDiffSup1 = m.Diffusa.PassoDiffSup2 = 20;
     }
-    ~Schermo() { Piatt = vecchia; }
 };
 
 const QColor Rosso(255, 0, 0), Verde(0, 128, 0), Magenta(255, 0, 255);

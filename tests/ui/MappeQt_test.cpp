@@ -23,6 +23,7 @@
 #include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
 #include "ui/LegendaQt.h"
+#include "ui/PixelProva.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -31,33 +32,9 @@ namespace {
 
 QColor Colore(int32_t rgb) { return CtrlVid::Colore(rgb); }
 
-struct Schermo {
-    GlobaliProva stato;
-    Piattaforma vecchia = Piatt;
-    ScalaMappe mappa = Mappa;
-    CtrlVid vid;
-    LegendaQt legenda;
-    SinkVideo sink;
-    Schermo() {
-        ImpostaDefault();
-        ImpostaColori();
-        vid.resize(400, 400);
-        vid.show();
-        legenda.resize(260, 201);
-        legenda.show();
-        Piatt.Ctrl_Vid = &vid;
-        Piatt.Picture2 = &legenda;
-        Piatt.SinkVideo = &sink;
-        Vista.TwipsPerPixel = 15;
-        // Plan (x, y) cm at pixel (x, 400 - y).
-        Vista.FinestraVista = {0, 400, 0, 400};
-        Vista.Scala = 1;
-        Vista.AltezzaVideo = 400;
-    }
-    ~Schermo() {
-        Piatt = vecchia;
-        Mappa = mappa;
-    }
+// Plan (x, y) cm at pixel (x, 400 - y).
+struct Schermo : SchermoProva {
+    Schermo() : SchermoProva(400, 400) {}
 };
 
 }  // namespace

@@ -8,7 +8,12 @@
 
 #include "model/Vista.h"
 #include "model/definizioni.h"
+#include "base/Piattaforma.h"
+#include "drawing/SinkVideo.h"
+#include "model/Resource.h"
+#include "support/GlobaliProva.h"
 #include "ui/CtrlVid.h"
+#include "ui/LegendaQt.h"
 
 namespace vilmor::prova {
 
@@ -25,5 +30,30 @@ inline bool Vicino(const QImage& img, int x, int y, const QColor& c) {
 // The pixel of a plan point through the current view.
 inline int X(float x) { return static_cast<int>(std::lround(XSchermo(x))); }
 inline int Y(float y) { return static_cast<int>(std::lround(YSchermo(y))); }
+
+// The real plan picture (w x h pixels) and legend panel installed with the screen sink, the
+// default colours, and plan (x, y) cm at pixel (x, h - y); everything process-wide comes back
+// at the end.
+struct SchermoProva {
+    GlobaliProva stato;
+    CtrlVid vid;
+    LegendaQt legenda;
+    SinkVideo sink;
+    SchermoProva(int w, int h) {
+        ImpostaDefault();
+        ImpostaColori();
+        vid.resize(w, h);
+        vid.show();
+        legenda.resize(260, 201);
+        legenda.show();
+        Piatt.Ctrl_Vid = &vid;
+        Piatt.Picture2 = &legenda;
+        Piatt.SinkVideo = &sink;
+        Vista.TwipsPerPixel = 15;
+        Vista.FinestraVista = {0, static_cast<float>(h), 0, static_cast<float>(w)};
+        Vista.Scala = 1;
+        Vista.AltezzaVideo = static_cast<float>(h);
+    }
+};
 
 }  // namespace vilmor::prova

@@ -15,6 +15,7 @@
 #include "support/GlobaliProva.h"
 #include "ui/CtrlVid.h"
 #include "ui/LegendaQt.h"
+#include "ui/PixelProva.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -23,22 +24,8 @@ namespace {
 
 QColor Colore(int32_t rgb) { return CtrlVid::Colore(rgb); }
 
-struct Schermo {
-    GlobaliProva stato;
-    CtrlVid vid;
-    LegendaQt legenda;
-    SinkVideo sink;
-    Schermo() {
-        ImpostaDefault();
-        ImpostaColori();
-        vid.resize(1000, 600);
-        vid.show();
-        legenda.resize(260, 201);
-        legenda.show();
-        Piatt.Ctrl_Vid = &vid;
-        Piatt.Picture2 = &legenda;
-        Piatt.SinkVideo = &sink;
-        Vista.TwipsPerPixel = 15;
+struct Schermo : SchermoProva {
+    Schermo() : SchermoProva(1000, 600) {
         FinestraIntera();
     }
 };
