@@ -164,16 +164,7 @@ void DialogoAggiuntiva::infoAA() {
     if (MostraInfo) MostraInfo(info_);
 }
 
-void DialogoAggiuntiva::Maniglie() {
-    const Zona& z = Edit.ZonaCorrente;
-    RettangoloSelezione& r = Vista.RettSelezione;
-    r.X1 = XSchermo(z.Angoli[0].X);
-    r.Y1 = YSchermo(z.Angoli[0].Y);
-    r.X2 = XSchermo(z.Angoli[2].X);
-    r.Y2 = YSchermo(z.Angoli[2].Y);
-    r.XC = (r.X1 + r.X2) / 2;
-    r.YC = (r.Y1 + r.Y2) / 2;
-}
+void DialogoAggiuntiva::Maniglie() { SelezioneSuAngoli(Edit.ZonaCorrente, Vista.RettSelezione); }
 
 std::string DialogoAggiuntiva::DopoModifica(int32_t id, const std::string& testo) {
     Zona& z = Edit.ZonaCorrente;

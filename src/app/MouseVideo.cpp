@@ -95,16 +95,7 @@ void ZoomFinestra() {
 }
 
 // The grips of the zone being edited follow the view.
-void SelezioneSuZona() {
-    const Zona& z = Edit.ZonaCorrente;
-    RettangoloSelezione& s = Vista.RettSelezione;
-    s.X1 = XSchermo(z.Angoli[0].X);
-    s.Y1 = YSchermo(z.Angoli[0].Y);
-    s.X2 = XSchermo(z.Angoli[2].X);
-    s.Y2 = YSchermo(z.Angoli[2].Y);
-    s.XC = (s.X1 + s.X2) / 2;
-    s.YC = (s.Y1 + s.Y2) / 2;
-}
+void SelezioneSuZona() { SelezioneSuAngoli(Edit.ZonaCorrente, Vista.RettSelezione); }
 
 void MossaPan(int Button, float X, float Y) {
     if (Button != 1 && Button != 4) return;

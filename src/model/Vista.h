@@ -31,4 +31,14 @@ inline float YDaSchermo(float y) {
 // picture without width or height.
 void ZoomRettangolo();
 
+// The zone rectangle of the grips on the picture: corners 0 and 2 of the zone, and their midpoint.
+inline void SelezioneSuAngoli(const Zona& z, RettangoloSelezione& r) {
+    r.X1 = XSchermo(z.Angoli[0].X);
+    r.Y1 = YSchermo(z.Angoli[0].Y);
+    r.X2 = XSchermo(z.Angoli[2].X);
+    r.Y2 = YSchermo(z.Angoli[2].Y);
+    r.XC = (r.X1 + r.X2) / 2;
+    r.YC = (r.Y1 + r.Y2) / 2;
+}
+
 }  // namespace vilmor
