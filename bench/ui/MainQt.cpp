@@ -1,4 +1,5 @@
-// The Qt benchmarks need an application: offscreen unless a platform is asked for.
+// The main of every Qt benchmark program: an application, offscreen unless a platform is asked
+// for. A benchmark keeps its widgets alive to the end (never destroyed after the application).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -53,11 +53,10 @@ struct Ambiente {
     }
 };
 
-// Made on first use, destroyed before the application.
-std::unique_ptr<Ambiente> ambiente;
+// Made on first use and never destroyed: its picture must not outlive the application.
 Ambiente& Amb() {
-    if (!ambiente) ambiente = std::make_unique<Ambiente>();
-    return *ambiente;
+    static Ambiente* a = new Ambiente;
+    return *a;
 }
 
 void BM_Ridisegna100000Ferri(benchmark::State& state) {
@@ -89,13 +88,3 @@ void BM_QPainterStesseLinee(benchmark::State& state) {
 BENCHMARK(BM_QPainterStesseLinee)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ambiente.reset();
-    return 0;
-}
