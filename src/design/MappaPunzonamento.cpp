@@ -83,18 +83,9 @@ void DisegnaMappaPunzonamento(Modello& m, float inferiore, float superiore, cons
         }
         if (r.StatoPunz != 2) continue;
 
-        const int ultimo = PerimetroPunzonamento(m, k, perimetro);
-        int n = 0;
-        RiduciPerimetro(m, perimetro, ultimo, ridotto, n);
         // A perimeter with nothing inside the slab is placed at the record's own position.
         float XM = r.X, YM = r.Y;
-        if (n > 0) {
-            XM = ridotto[0].X, YM = ridotto[0].Y;
-            for (int i = 1; i < n; ++i) {
-                XM = std::max(XM, ridotto[static_cast<size_t>(i)].X);
-                YM = std::max(YM, ridotto[static_cast<size_t>(i)].Y);
-            }
-        }
+        const int n = PerimetroRidottoRecord(m, k, perimetro, ridotto, XM, YM);
         if (v && n > 0) {
             const int32_t colore = ColoreFascia(FasciaPunzonamento(r.AreaTotPioli, inferiore, superiore));
             std::vector<Punto> pixel;

@@ -243,4 +243,23 @@ void VerificaPerimetriPunzonamento(Modello& m) {
     }
 }
 
+int PerimetroRidottoRecord(const Modello& m, int Indice, std::vector<Punto>& Poligono, std::vector<Punto>& Ridotto,
+                           float& XM, float& YM) {
+    const int ultimo = PerimetroPunzonamento(m, Indice, Poligono);
+    int n = 0;
+    RiduciPerimetro(m, Poligono, ultimo, Ridotto, n);
+    if (Indice >= 0 && Indice < static_cast<int>(m.Analisi.Punzonamenti.size())) {
+        const Punzonamento& r = m.Analisi.Punzonamenti[static_cast<size_t>(Indice)];
+        XM = r.X, YM = r.Y;
+    }
+    if (n > 0) {
+        XM = Ridotto[0].X, YM = Ridotto[0].Y;
+        for (int i = 1; i < n; ++i) {
+            XM = std::max(XM, Ridotto[static_cast<size_t>(i)].X);
+            YM = std::max(YM, Ridotto[static_cast<size_t>(i)].Y);
+        }
+    }
+    return n;
+}
+
 }  // namespace vilmor

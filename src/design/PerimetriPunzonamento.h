@@ -40,6 +40,12 @@ int PerimetroPunzonamento(const Modello& m, int Indice, std::vector<Punto>& Poli
 // are in and some out, Poligono is turned so that it starts with the first vertex of a stretch.
 // NumTratti 0: the whole perimeter is effective, or none of it.
 void VerificaPerimetro(Modello& m, std::vector<Punto>& Poligono, int UltimoVertice, int Indice);
+// The perimeter of record `Indice` (into Poligono) reduced to the slab (into Ridotto; the count
+// is returned), with its anchor XM, YM: the largest x and the largest y of the reduced points,
+// or the record's own position when no point lies in the slab.
+int PerimetroRidottoRecord(const Modello& m, int Indice, std::vector<Punto>& Poligono, std::vector<Punto>& Ridotto,
+                           float& XM, float& YM);
+
 // The same for every punching record of the model, once its design data are read.
 void VerificaPerimetriPunzonamento(Modello& m);
 

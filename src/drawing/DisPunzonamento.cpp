@@ -113,18 +113,9 @@ void DisPunzonamento(Modello& m, float OffsetX, float OffsetY, int uscita) {
         }
         if (r.StatoPunz < 2 || r.TipoPunz != 0) continue;
 
-        const int ultimo = PerimetroPunzonamento(m, k, perimetro);
-        int n = 0;
-        RiduciPerimetro(m, perimetro, ultimo, ridotto, n);
         // A perimeter with nothing inside the slab has its texts at the record's own position.
         float mx = r.X, my = r.Y;
-        if (n > 0) {
-            mx = ridotto[0].X, my = ridotto[0].Y;
-            for (int i = 1; i < n; ++i) {
-                mx = std::max(mx, ridotto[static_cast<size_t>(i)].X);
-                my = std::max(my, ridotto[static_cast<size_t>(i)].Y);
-            }
-        }
+        const int n = PerimetroRidottoRecord(m, k, perimetro, ridotto, mx, my);
         float xn = r.X, yn = r.Y;
         if (r.IndiceNodo >= 0 && r.IndiceNodo < std::min(a.NumNodi, static_cast<int>(a.Nodi.size()))) {
             xn = a.Nodi[static_cast<size_t>(r.IndiceNodo)].X;
