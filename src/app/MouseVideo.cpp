@@ -283,4 +283,16 @@ void MouseWheel(int Delta) {
     Ridisegna0();
 }
 
+void RuotaAccumulata(int& resto, int delta) {
+    resto += delta;
+    while (resto >= 120) {
+        resto -= 120;
+        MouseWheel(120);
+    }
+    while (resto <= -120) {
+        resto += 120;
+        MouseWheel(-120);
+    }
+}
+
 }  // namespace vilmor

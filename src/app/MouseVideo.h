@@ -41,6 +41,9 @@ void Ctrl_Vid_MouseUp(int Button, float X, float Y);
 // backward 110 %. The previous window is set first in any case. A window without a span, or
 // a step in past 5 cm or out past 1e7 cm of width, changes nothing more.
 void MouseWheel(int Delta);
+// Wheel turns as the windows report them (eighths of a degree, 120 a notch): `resto` keeps
+// what falls short of a notch between calls; each whole notch is one MouseWheel step.
+void RuotaAccumulata(int& resto, int delta);
 
 // Hooks the zone, section and dimension modes fill in: the information panel for a node, the
 // double-click; empty by default.

@@ -365,15 +365,7 @@ void CtrlVid::mouseReleaseEvent(QMouseEvent* e) {
 void CtrlVid::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void CtrlVid::wheelEvent(QWheelEvent* e) {
-    ruota_ += e->angleDelta().y();
-    while (ruota_ >= 120) {
-        ruota_ -= 120;
-        MouseWheel(120);
-    }
-    while (ruota_ <= -120) {
-        ruota_ += 120;
-        MouseWheel(-120);
-    }
+    RuotaAccumulata(ruota_, e->angleDelta().y());
     e->accept();
 }
 

@@ -234,15 +234,7 @@ bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == client_ && evento->type() == QEvent::Resize) CommandBars_Resize();
     // Wheel events reach the window only from parts that do not scroll themselves; they go on.
     if (oggetto == this && agganciato_ && evento->type() == QEvent::Wheel) {
-        ruota_ += static_cast<QWheelEvent*>(evento)->angleDelta().y();
-        while (ruota_ >= 120) {
-            ruota_ -= 120;
-            MouseWheel(120);
-        }
-        while (ruota_ <= -120) {
-            ruota_ += 120;
-            MouseWheel(-120);
-        }
+        RuotaAccumulata(ruota_, static_cast<QWheelEvent*>(evento)->angleDelta().y());
     }
     return QMainWindow::eventFilter(oggetto, evento);
 }
