@@ -1,5 +1,6 @@
 #include "drawing/Ridisegna.h"
 
+#include <cmath>
 #include <string>
 
 #include "base/Piattaforma.h"
@@ -30,6 +31,9 @@ void Maniglie(const Modello& m) {
     DisRettArmatura(m, r.X1, r.Y1, r.X2, r.Y2, 14);
     const int colore = Imp.SfondoBianco == 0 ? 13 : 4;
     const Zona& z = Edit.ZonaCorrente;
+    // Corners that fall off any picture (broken or far-off values) have no grips to show.
+    for (const Punto& a : z.Angoli)
+        if (!(std::fabs(XSchermo(a.X)) < 1e9f) || !(std::fabs(YSchermo(a.Y)) < 1e9f)) return;
     auto px = [](float x) { return static_cast<int>(XSchermo(x)); };
     auto py = [](float y) { return static_cast<int>(YSchermo(y)); };
     for (const Punto& a : z.Angoli) v->RettangoloPieno(px(a.X) - 3, py(a.Y) - 3, px(a.X) + 3, py(a.Y) + 3, colore);

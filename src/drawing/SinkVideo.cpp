@@ -16,6 +16,9 @@ bool LayerReale(int layer) { return layer >= 0 && layer < NumLayer; }
 
 int Intero(float v) { return static_cast<int>(std::nearbyint(v)); }
 
+// A value that rounds to a pixel the picture can take (a far-off or broken point cannot).
+bool Pixel(float v) { return std::isfinite(v) && std::fabs(v) < 1e9f; }
+
 size_t PuntiCodice(const std::string& s) {
     size_t n = 0;
     for (unsigned char c : s)
@@ -93,6 +96,7 @@ void SinkVideo::Testo(float X, float Y, const std::string& testo, int tipo, int 
         xs -= 0.55f * hp * s;
         ys -= 0.5f * c * hp;
     }
+    if (!Pixel(xs) || !Pixel(ys) || !Pixel(hp) || !Pixel(angolo)) return;
     v->ColorePrimoPiano(Strati.ColoriLayer[static_cast<size_t>(layer)]);
     v->TestoRuotato(Intero(xs), Intero(ys), Intero(hp), Intero(wu), Intero(angolo), testo);
 }

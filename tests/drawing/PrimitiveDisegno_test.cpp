@@ -74,6 +74,14 @@ TEST(DisTesto, LarghezzaStimataESoglia) {
     EXPECT_FLOAT_EQ(CaratteriStimati("atta"), 3.0f);  // "tt" counts 1.0 less, not 1.6
     EXPECT_FLOAT_EQ(CaratteriStimati("mt"), 1.8f);
     // Kind 0 is too small at 0.1 pixel per cm and drawn at 0.15; -1 never draws.
+    // A point that is not finite, or too far for a pixel, writes nothing rather than an
+    // undefined integer.
+    for (float x : {std::nanf(""), 1e30f}) {
+        Banco b;
+        DisTesto(x, 0, "x", 0, 5, 0, 0, 0, 0);
+        DisTesto(0, 0, "x", 0, 5, 0, 0, x, 0);
+        EXPECT_TRUE(b.Testi().empty()) << x;
+    }
     for (auto [scala, uscita, chiamate] : {std::tuple{0.1f, 0, 0u}, {0.15f, 0, 1u}, {1.0f, -1, 0u}}) {
         Banco b;
         Vista.Scala = scala;

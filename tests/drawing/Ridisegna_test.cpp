@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -328,6 +329,10 @@ TEST(Ridisegna, Maniglie) {
         Ridisegna(m, 0);
         EXPECT_EQ(Vista.MostraManiglie, 0);
         EXPECT_EQ(b.p.Video.Di("RettangoloPieno").size(), 10u);
+        Ridisegna(m, 0);
+        EXPECT_EQ(b.p.Video.Di("RettangoloPieno").size(), 10u);
+        // A corner that is not a number shows no grips.
+        Edit.ZonaCorrente.Angoli[1].X = std::nanf("");
         Ridisegna(m, 0);
         EXPECT_EQ(b.p.Video.Di("RettangoloPieno").size(), 10u);
     }
