@@ -7,6 +7,7 @@
 #include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "drawing/DisegnoZone.h"
+#include "drawing/PrimitiveDisegno.h"
 #include "drawing/SezionePilastro.h"
 #include "drawing/VociDisegno.h"
 #include "model/Poligoni.h"
@@ -15,10 +16,8 @@
 namespace vilmor {
 namespace {
 
-bool Visibile(int layer) { return Strati.VisLayerCorr[static_cast<size_t>(layer)] != 0; }
-
 void Etichetta(const Pilastro& c, float x, float y, int Pianta, int vert, int uscita) {
-    if (!Visibile(14) || Pianta < 0 || Pianta > 3) return;
+    if (!LayerVisibile(14) || Pianta < 0 || Pianta > 3) return;
     DisTesto(x, y, "P" + std::to_string(c.Numero), 1, 14, 0, vert, 0, uscita);
 }
 
@@ -55,7 +54,7 @@ void ContorniZone(const Modello& m) {
 }  // namespace
 
 void DisSetti(const Modello& m, float X, float Y, int uscita) {
-    if (!Visibile(4)) return;
+    if (!LayerVisibile(4)) return;
     const GeometriaSoletta& g = m.Soletta;
     const int n = std::min(g.NumSetti, static_cast<int>(g.Setti.size()));
     for (int i = 0; i < n; ++i) {
@@ -65,7 +64,7 @@ void DisSetti(const Modello& m, float X, float Y, int uscita) {
 }
 
 void DisTravi(const Modello& m, float X, float Y, int uscita) {
-    if (!Visibile(7)) return;
+    if (!LayerVisibile(7)) return;
     const GeometriaSoletta& g = m.Soletta;
     const int n = std::min(g.NumTravi, static_cast<int>(g.Travi.size()));
     for (int i = 0; i < n; ++i) {
@@ -75,7 +74,7 @@ void DisTravi(const Modello& m, float X, float Y, int uscita) {
 }
 
 void DisPali(const Modello& m, float X, float Y, int uscita) {
-    if (!Visibile(2)) return;
+    if (!LayerVisibile(2)) return;
     const GeometriaSoletta& g = m.Soletta;
     const int n = std::min(g.NumPali, static_cast<int>(g.Pali.size()));
     for (int i = 0; i < n; ++i) {
@@ -92,7 +91,7 @@ void DisPilastri(const Modello& m, float X, float Y, int Pianta, int uscita) {
         const int n = std::min(c.NumVertici, static_cast<int>(std::min(c.VX.size(), c.VY.size())));
         if (c.NumVertici >= 3) {
             // A polygon, whatever its vertex count from 3 on.
-            if (!Visibile(2) || n < 3) continue;
+            if (!LayerVisibile(2) || n < 3) continue;
             std::vector<Punto> chiuso;
             chiuso.reserve(static_cast<size_t>(n) + 1);
             float xMax = -1e12f, yMin = 1e12f;
@@ -106,15 +105,15 @@ void DisPilastri(const Modello& m, float X, float Y, int Pianta, int uscita) {
                 DisLinea(a.X, a.Y, q.X, q.Y, 2, 1, uscita);
             }
             chiuso.push_back(chiuso.front());
-            if (c.Tratteggio != 0 && Visibile(22) && TratteggioDxf) TratteggioDxf(chiuso, 5, 45, -1, 22, 0, uscita);
+            if (c.Tratteggio != 0 && LayerVisibile(22) && TratteggioDxf) TratteggioDxf(chiuso, 5, 45, -1, 22, 0, uscita);
             Etichetta(c, xMax + 10, yMin, Pianta, 0, uscita);
         } else if (c.NumVertici >= 1) {
             if (n < 1) continue;
             const float r = c.VX[0];
-            if (Visibile(2)) DisCerchio(c.X + X, c.Y + Y, r, 2, 1, uscita);
+            if (LayerVisibile(2)) DisCerchio(c.X + X, c.Y + Y, r, 2, 1, uscita);
             Etichetta(c, c.X + X + r + 10, c.Y + Y, Pianta, 1, uscita);
         } else {
-            if (Visibile(3)) DisSezPilastro(m.Archivio, c.Tipo - 1, 360 - c.Angolo, c.X + X, c.Y + Y, uscita);
+            if (LayerVisibile(3)) DisSezPilastro(m.Archivio, c.Tipo - 1, 360 - c.Angolo, c.X + X, c.Y + Y, uscita);
         }
     }
 }

@@ -2,7 +2,14 @@
 // the DXF transform, dimensions and bar-length labels, node marks.
 #pragma once
 
+#include "model/definizioni.h"
+
 namespace vilmor {
+
+// Whether the pass under way draws layer `layer` (0..24): its entry in VisLayerCorr.
+inline bool LayerVisibile(int layer) {
+    return layer >= 0 && layer < NumLayer && Strati.VisLayerCorr[static_cast<size_t>(layer)] != 0;
+}
 
 // DXF units of a plan point: (coordinate + the slab's offset) x FattoreDxf.
 float DxfX(float X);

@@ -21,8 +21,6 @@
 namespace vilmor {
 namespace {
 
-bool Visibile(int layer) { return Strati.VisLayerCorr[static_cast<size_t>(layer)] != 0; }
-
 // The grips of the zone being edited: its four corners and its centre.
 void Maniglie(const Modello& m) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
@@ -76,7 +74,7 @@ void Tavola(Modello& m, float k, int uscita) {
 
 void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita) {
     const SezioniQuote& sq = m.SezQuote;
-    if (!Visibile(8) || sq.UltimaQuota < 0) return;
+    if (!LayerVisibile(8) || sq.UltimaQuota < 0) return;
     if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->ColorePrimoPiano(ColorePalette(14));
     for (int i = 0; i <= sq.UltimaQuota && i < static_cast<int>(sq.Quote.size()); ++i) {
         const Quota& q = sq.Quote[static_cast<size_t>(i)];
@@ -87,7 +85,7 @@ void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita) {
 }
 
 void DisTracceSez(const Modello& m, float X, float Y, int uscita) {
-    if (!Visibile(11)) return;
+    if (!LayerVisibile(11)) return;
     const SezioniQuote& sq = m.SezQuote;
     for (int i = 0; i <= sq.UltimaSezione && i < static_cast<int>(sq.Sezioni.size()); ++i) {
         const Sezione& s = sq.Sezioni[static_cast<size_t>(i)];
