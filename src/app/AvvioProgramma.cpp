@@ -1,4 +1,5 @@
 #include "app/AvvioProgramma.h"
+#include "app/SceltaVista.h"
 
 #include <algorithm>
 #include <charconv>
@@ -94,8 +95,12 @@ int ApriProgettoIniziale(const std::string& percorso) {
     int stato = 0;
     if (!percorso.empty()) {
         stato = CaricaProgetto(percorso);
-        // A load that went through has set the caption, the extents, the view and the bars.
-        if (stato == 0) return 0;
+        // A load that went through has set the caption, the extents, the view and the bars; the
+        // side and direction then show it as a load from the menu does.
+        if (stato == 0) {
+            LatoEDirezione();
+            return 0;
+        }
     }
     AggiornaTitolo();
     SettaLimiti();

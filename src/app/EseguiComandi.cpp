@@ -5,8 +5,10 @@
 #include "app/BarreComandi.h"
 #include "app/ComandiFile.h"
 #include "app/ComandiQuote.h"
+#include "app/InfoArmature.h"
 #include "app/PannelloDiffusa.h"
 #include "app/RelazioneComputo.h"
+#include "app/SceltaVista.h"
 #include "app/Undo.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
@@ -40,14 +42,6 @@ bool SolettaCaricata() { return M.Soletta.NumVertContorno > 0; }
 
 void Prompt(const std::string& testo) {
     if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
-}
-
-// Side 1 ("Lato -") for a slab with one central mesh, whose side options are hidden; then
-// direction 1.
-void LatoEDirezione() {
-    if (!Piatt.Finestra) return;
-    Piatt.Finestra->SelezionaLato(M.Progetto.MagliaUnica ? 1 : 0);
-    Piatt.Finestra->SelezionaDirezione(0);
 }
 
 void Apri() {
@@ -262,9 +256,20 @@ void ComandoDiretto(int32_t Id) {
         ComandoQuotaturaAutomatica();
     } else if (Id == c.IdInfoNodi) {
         ComandoInfoNodi();
+    } else if (Id == c.IdVisDiffusa) {
+        ScegliVista(0);
+    } else if (Id == c.IdVisIntegrativa) {
+        ScegliVista(1);
+    } else if (Id == c.IdVisTavola) {
+        ScegliVista(2);
+    } else if (Id == c.IdDisponiIntegrative) {
+        ScegliVista(3);
+    } else if (Id == c.IdMappaCalcolo) {
+        ScegliVista(4);
+    } else if (Id == c.IdEccedenza) {
+        ScegliVista(5);
     }
-    // The settings and design dialogs and the six views come with their windows and the
-    // view selection; until then they do nothing.
+    // The settings and design dialogs come with their windows; until then they do nothing.
 }
 
 void AzzeraStatoInterazione() {
@@ -299,7 +304,6 @@ void AggiornaDopoEsportazione() {
     ZoomEstensione();
     CalcolaArmature();
     LatoEDirezione();
-    Ridisegna(0);
 }
 
 void ComandoInfoNodi() {
@@ -311,8 +315,9 @@ void ComandoInfoNodi() {
                                           TestoNero("Clicca sui nodi per ottenere le informazioni di progetto", 20, 0, 0) +
                                           FineRTF());
         v.ElementoEvidenziato = -1;
+    } else {
+        InfoArm();
     }
-    // Off: the reinforcement summary comes back with the information panel texts.
     if ((v.TipoMappa < 5 || v.TipoMappa > 9) && Piatt.Finestra) Piatt.Finestra->MostraFrame1(true);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/EseguiComandi.h"
 #include "app/Evidenzia.h"
+#include "app/InfoArmature.h"
 #include "base/Piattaforma.h"
 #include "design/Selezione.h"
 #include "drawing/Ridisegna.h"
@@ -17,7 +18,6 @@ namespace vilmor {
 
 namespace {
 
-void (*InfoNodoAgganciato)(int) = nullptr;
 void (*PanMossaAgganciata)(int, int) = nullptr;
 void (*PanFineAgganciata)() = nullptr;
 
@@ -137,8 +137,6 @@ void FinePan() {
 
 }  // namespace
 
-void ImpostaInfoNodo(void (*f)(int nodo)) { InfoNodoAgganciato = f; }
-
 void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
     PanMossaAgganciata = mossa;
     PanFineAgganciata = fine;
@@ -177,7 +175,7 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
     }
     if (Vista.ModoInfo != 0) {
         Vista.NodoSelezionato = TrovaNodo(X, Y);
-        if (Vista.NodoSelezionato >= 0 && InfoNodoAgganciato) InfoNodoAgganciato(Vista.NodoSelezionato);
+        if (Vista.NodoSelezionato >= 0) InfoNodo(Vista.NodoSelezionato);
         return;
     }
     switch (Vista.ModoComando) {

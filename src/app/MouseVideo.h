@@ -45,10 +45,6 @@ void MouseWheel(int Delta);
 // what falls short of a notch between calls; each whole notch is one MouseWheel step.
 void RuotaAccumulata(int& resto, int delta);
 
-// Hooks the zone, section and dimension modes fill in: the information panel for a node, the
-// double-click; empty by default.
-void ImpostaInfoNodo(void (*f)(int nodo));
-
 // The picture's own pan: a move of (dx, dy) pixels that moves the view and shows it, and the
 // end of a drag that redraws. Without them the view moves and the plan is redrawn each move.
 void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)());

@@ -166,6 +166,14 @@ public:
     virtual void MostraInfoRtf(const std::string& rtf) { (void)rtf; }
     // Shows the DXF export dialog modally.
     virtual void MostraEsportazioneDxf() {}
+    // The direction options, disabled while the shear side is chosen.
+    virtual void AbilitaDirezioni(bool abilitate) { (void)abilitate; }
+    // The range boxes of the colour maps: 0 "Max.", 1 "Min.".
+    virtual std::string TestoRange(int indice) const {
+        (void)indice;
+        return {};
+    }
+    virtual void ImpostaTestoRange(int indice, const std::string& testo) { (void)indice, (void)testo; }
 };
 
 // The section server of the steel profiles (model/ServerSezioni.h); when none is installed

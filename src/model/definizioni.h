@@ -280,6 +280,9 @@ struct StatoVista {
     int TipoMappa = 0;
     int DirezioneAttiva = 0;
     int TipoZonaAttivo = 0;
+    // The decimal separator of the user's regional settings, read once by the window; the
+    // panel's balance figures use it.
+    char SeparatoreDecimale = '.';
     RECT RettFocus;
     RettangoloTrascina RettTrascina;
     int LatoEvidenziato = -1;  // polygon of the side last picked: -1 the outline, else the opening

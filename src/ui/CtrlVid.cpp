@@ -1,5 +1,7 @@
 #include "ui/CtrlVid.h"
 
+#include <QKeyEvent>
+
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -341,6 +343,15 @@ int Tenuti(Qt::MouseButtons b) {
 }
 
 }  // namespace
+
+void CtrlVid::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && Invio) {
+        Invio();
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
 
 void CtrlVid::mousePressEvent(QMouseEvent* e) {
     const int b = Tasto(e->button());

@@ -2,6 +2,8 @@
 // what is drawn stays in the image until the next clear.
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QPainter>
 #include <QTimer>
@@ -23,6 +25,8 @@ public:
 
     // Makes this the picture the engine draws on and tells the transform its height.
     void Installa();
+    // The Enter key while the picture has the focus (it takes it on a press).
+    std::function<void()> Invio;
 
     void Pulisci() override;
     void PuntatoreAttesa(bool attesa) override;
@@ -76,6 +80,7 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     // The mouse goes to the engine's state machine: left 1, right 2, middle 4.
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

@@ -7,6 +7,7 @@
 #include "app/AvvioProgramma.h"
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
+#include "app/SceltaVista.h"
 #include "base/Testi.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
@@ -19,6 +20,7 @@
 #include "model/FileRecenti.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -26,6 +28,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -47,6 +50,26 @@
 #include "ui/FrmRelazione.h"
 
 namespace vilmor {
+
+namespace {
+
+// Sees every input event of the application and lets it pass.
+class FiltroInput : public QObject {
+public:
+    FiltroInput(QObject* padre, std::function<void()> dopo) : QObject(padre), dopo_(std::move(dopo)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease || t == QEvent::Wheel) dopo_();
+        return false;
+    }
+
+private:
+    std::function<void()> dopo_;
+};
+
+}  // namespace
 
 FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestra servizi)
     : QMainWindow(parent), Esegui(CommandBars_Execute) {
@@ -87,11 +110,25 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
         const int t = Vista.TwipsPerPixel;
         r = RettangoloIniziale(a.x() * t, a.y() * t, a.width() * t, a.height() * t);
     }
-    // The mouse-wheel zoom comes with its own hook.
+    // The regional decimal separator of the panel's figures, read once.
+    const QString separatore = QLocale::system().decimalPoint();
+    Vista.SeparatoreDecimale = separatore.size() == 1 && separatore[0].unicode() < 128
+                                   ? static_cast<char>(separatore[0].unicode())
+                                   : '.';
     SelezionaLato(0);
     direzioni_[0]->setChecked(true);
     PreparaAvvio();
     ctrlVid_->ColoreSfondo(ColoreSfondoVideo());
+    ctrlVid_->Invio = [this] { Colonna(TastoInvio); };
+    // After any handled input the controls follow the state, once, from the event loop.
+    qApp->installEventFilter(new FiltroInput(this, [this] {
+        if (aggiornamentoInCoda_) return;
+        aggiornamentoInCoda_ = true;
+        QTimer::singleShot(0, this, [this] {
+            aggiornamentoInCoda_ = false;
+            AggiornaComandi();
+        });
+    }));
     LeggiRettangoloFinestra(r);
     CreaBarreComandi();
 
@@ -155,6 +192,9 @@ void FrmMain::CreaColonna(QWidget* client) {
         gruppoDirezioni_->addButton(direzioni_[i], i);
         direzioniLayout->addWidget(direzioni_[i]);
     }
+    connect(gruppoLati_, &QButtonGroup::idClicked, this, [this](int i) { Colonna([i] { Option1_Click(i); }); });
+    connect(gruppoDirezioni_, &QButtonGroup::idClicked, this,
+            [this](int i) { Colonna([i] { Option2_Click(i); }); });
     opzioni->addWidget(frame4_, 1);
 
     // Legend; the range box of the colour maps lies in it, shown by the redraw.
@@ -198,6 +238,10 @@ void FrmMain::CreaFrame1() {
     for (int i = 0; i < 2; ++i) {
         command1_[i] = new QPushButton(QString::fromUtf8(pulsanti[i]), frame1_);
         command1_[i]->setGeometry(i == 0 ? x0 : x1, y0 + passo, w, h);
+        connect(command1_[i], &QPushButton::clicked, this, [this, i] { Colonna([i] { Command1_Click(i); }); });
+        // Enter in a box applies the range; it is not a window-wide shortcut, so the panel's
+        // editor and the dialogs keep their own Enter.
+        connect(text1_[i], &QLineEdit::returnPressed, this, [this] { Colonna(TastoInvio); });
     }
     frame1_->hide();
 }
@@ -228,6 +272,11 @@ void FrmMain::Unhook() {
     if (!agganciato_) return;
     removeEventFilter(this);
     agganciato_ = false;
+}
+
+void FrmMain::Colonna(const std::function<void()>& f) {
+    f();
+    AggiornaComandi();
 }
 
 bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -296,6 +345,22 @@ void FrmMain::Comando(int32_t id) {
 }
 
 void FrmMain::AggiornaComandi() {
+    auto applica = [](const QList<QAction*>& azioni) {
+        for (QAction* a : azioni) {
+            if (a->isSeparator() || a->menu()) continue;
+            const StatoComando r = CommandBars_Update(a->data().toInt());
+            if (r.Abilitato) a->setEnabled(*r.Abilitato);
+            if (r.Selezionato) {
+                a->setCheckable(true);
+                a->setChecked(*r.Selezionato);
+            }
+        }
+    };
+    if (menuFile_) {
+        applica(menuFile_->actions());
+        applica(menuBar()->actions());
+    }
+    if (standard_) applica(standard_->actions());
     for (int k = 0; k < static_cast<int>(recenti_.size()); ++k) {
         QAction* a = recenti_[static_cast<size_t>(k)];
         if (!a) continue;
@@ -355,6 +420,20 @@ void FrmMain::SelezionaDirezione(int indice) {
 void FrmMain::MostraInfoRtf(const std::string& rtf) { richTextBox1_->ImpostaTestoRTF(rtf); }
 
 void FrmMain::MostraFrame1(bool visibile) { frame1_->setVisible(visibile); }
+
+void FrmMain::AbilitaDirezioni(bool abilitate) {
+    for (auto* b : direzioni_) b->setEnabled(abilitate);
+}
+
+std::string FrmMain::TestoRange(int indice) const {
+    if (indice < 0 || indice >= static_cast<int>(text1_.size())) return {};
+    return text1_[static_cast<size_t>(indice)]->text().toStdString();
+}
+
+void FrmMain::ImpostaTestoRange(int indice, const std::string& testo) {
+    if (indice < 0 || indice >= static_cast<int>(text1_.size())) return;
+    text1_[static_cast<size_t>(indice)]->setText(QString::fromStdString(testo));
+}
 
 void FrmMain::ImpostaPrompt(const std::string& testo) { label1_->setText(QString::fromStdString(testo)); }
 

@@ -72,8 +72,8 @@ public:
 
     // What a control's trigger calls with its identifier: the command bars' Execute event.
     std::function<void(int32_t)> Esegui;
-    // Brings the controls up to date with the program's state after a handled event: today the
-    // recent-file entries.
+    // Brings every control up to date with the program's state: enabled and selected as the
+    // availability rules say, and the recent-file entries.
     void AggiornaComandi();
 
     // Main-window hooks of the engine.
@@ -92,6 +92,9 @@ public:
     std::string Prompt() const;
     void SelezionaDirezione(int indice) override;
     void MostraInfoRtf(const std::string& rtf) override;
+    void AbilitaDirezioni(bool abilitate) override;
+    std::string TestoRange(int indice) const override;
+    void ImpostaTestoRange(int indice, const std::string& testo) override;
     // The wheel over the parts of the window that do not scroll zooms the plan: `Hook`
     // filters this window's wheel events (a second call does nothing), `Unhook` stops it.
     void Hook();
@@ -103,6 +106,9 @@ protected:
 
 private:
     bool agganciato_ = false;
+    bool aggiornamentoInCoda_ = false;  // one queued AggiornaComandi after input events
+    // Runs a handler of the side column, then brings the controls up to date.
+    void Colonna(const std::function<void()>& f);
     int ruota_ = 0;  // wheel angle not yet a whole step
     void CreaColonna(QWidget* client);
     void CreaFrame1();

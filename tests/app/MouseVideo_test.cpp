@@ -247,23 +247,21 @@ TEST_F(MouseVideo, InformationModePicksANode) {
     a.NumNodi = 13;
     for (auto& n : a.Nodi) n.X = 900, n.Y = 400;
     a.Nodi[12].X = 500, a.Nodi[12].Y = 250;  // pixel (400, 200)
-    static int mostrato;
-    mostrato = -1;
-    ImpostaInfoNodo([](int n) { mostrato = n; });
+    a.Nodi[12].Numero = 77;
+    std::string& pannello = piatt.Finestra.InfoRtf;
     Vista.ModoInfo = 1;
     Vista.ModoComando = 430;
     Clic(1, 405.9f, 200);
     EXPECT_EQ(Vista.NodoSelezionato, 12);
-    EXPECT_EQ(mostrato, 12);
+    EXPECT_NE(pannello.find(" Area ferri nel nodo:  77"), std::string::npos);
     EXPECT_EQ(Vista.ModoComando, 430);
-    mostrato = -1;
+    pannello = "prima";
     Clic(1, 406.5f, 200);
     EXPECT_EQ(Vista.NodoSelezionato, -1);
-    EXPECT_EQ(mostrato, -1);
+    EXPECT_EQ(pannello, "prima");
     Trascina(4, 100, 100, 120, 100);
     EXPECT_EQ(Vista.ModoComando, 430);
     EXPECT_NE(Vista.FinestraVista[2], 0.0f);
-    ImpostaInfoNodo(nullptr);
 }
 
 TEST_F(MouseVideo, NodeHoverClearsOnlyWhenTheObjectChanges) {

@@ -305,6 +305,11 @@ public:
         ++EsportazioniDxf;
         if (EsportazioneDxf) EsportazioneDxf();
     }
+    bool DirezioniAbilitate = true;
+    void AbilitaDirezioni(bool a) override { DirezioniAbilitate = a; }
+    std::array<std::string, 2> Range{"0", "0"};  // "Max.", "Min."
+    std::string TestoRange(int i) const override { return Range.at(static_cast<size_t>(i)); }
+    void ImpostaTestoRange(int i, const std::string& t) override { Range.at(static_cast<size_t>(i)) = t; }
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.

@@ -40,7 +40,7 @@ void ConfigProva::Chiave(const std::string& riga) {
 
 StatoProcesso::StatoProcesso()
     : m_(M), vista_(Vista), imp_(Imp), strati_(Strati), edit_(Edit), mat_(Mat), comandi_(Comandi),
-      recenti_(Recenti), undo_(Undo), piatt_(Piatt), errore_(ErroreOperazione) {}
+      recenti_(Recenti), undo_(Undo), mappa_(Mappa), piatt_(Piatt), errore_(ErroreOperazione) {}
 
 StatoProcesso::~StatoProcesso() {
     M = m_;
@@ -52,6 +52,7 @@ StatoProcesso::~StatoProcesso() {
     Comandi = comandi_;
     Recenti = recenti_;
     Undo = undo_;
+    Mappa = mappa_;
     Piatt = piatt_;
     ErroreOperazione = errore_;
 }

@@ -57,6 +57,7 @@ private:
     IdentificatoriComandi comandi_;
     ListaRecenti recenti_;
     StatoUndo undo_;
+    ScalaMappe mappa_;
     Piattaforma piatt_;
     int errore_;
 };

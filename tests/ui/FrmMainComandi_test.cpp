@@ -63,7 +63,9 @@ TEST(FrmMainComandi, PulsantiEVoci) {
     FrmMain& f = *w.f;
     ASSERT_EQ(M.Progetto.PercorsoSoletta, a);
 
-    // "Copia armatura" from its button: mode, prompt, the repeat remembered.
+    // "Copia armatura" from its button, in the arrangement view where it is enabled: mode,
+    // prompt, the repeat remembered.
+    w.Clic(115);
     Vista.ModoInfo = -1;
     w.Clic(128);
     EXPECT_EQ(Vista.ModoComando, 430);
@@ -100,8 +102,10 @@ TEST(FrmMainComandi, PulsantiEVoci) {
 
 TEST(FrmMainComandi, PannelloInformazioni) {
     Finestra w;
-    w.Avvia();
+    CartellaTemp dir;
+    w.Avvia(CopiaCampione(dir.Percorso()));
     FrmMain& f = *w.f;
+    w.Clic(115);
     w.Clic(132);
     EXPECT_EQ(Vista.ModoInfo, -1);
     const QString testo = f.RichTextBox1()->toPlainText();

@@ -1,0 +1,191 @@
+// The side column of the main window: the options, the view buttons, the range box, the
+// information panel and the commands' availability, through the real widgets.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include "app/BarreComandi.h"
+#include "base/Formati.h"
+#include "model/Resource.h"
+#include "model/Vista.h"
+#include "model/definizioni.h"
+#include "ui/Banco.h"
+#include "ui/CtrlVid.h"
+#include "ui/FrmMain.h"
+#include "ui/LegendaQt.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+
+namespace {
+
+struct Finestra {
+    StatoProcesso stato;
+    ConfigProva config;
+    MessaggiRegistrati msg;
+    DialoghiRegistrati dialoghi;
+    CartellaTemp dir;
+    std::unique_ptr<FrmMain> f;
+    ~Finestra() {
+        f.reset();
+        PulisciUndo();
+    }
+    void Avvia(bool soletta = true) {
+        const std::string riga = soletta ? CopiaCampione(dir.Percorso()) : std::string();
+        f = std::make_unique<FrmMain>(riga, nullptr, ServiziFinestra{&msg, &dialoghi});
+        f->Avvia();
+        QCoreApplication::processEvents();
+        QTest::qWait(10);
+    }
+    void Clic(int k) const {
+        QAction* a = f->Azioni(IdDaOffset(k)).value(f->Azioni(IdDaOffset(k)).size() - 1);
+        ASSERT_NE(a, nullptr);
+        QTest::mouseClick(f->BarraStandard()->widgetForAction(a), Qt::LeftButton);
+    }
+    // Whether every control of the command is enabled (menu and toolbar copies alike).
+    bool Abilitato(int k) const {
+        bool tutti = true;
+        for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isEnabled();
+        return tutti;
+    }
+    bool Selezionato(int k) const {
+        bool tutti = true;
+        for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isChecked();
+        return tutti;
+    }
+};
+
+}  // namespace
+
+TEST(FrmMainColonna, MappaDaOpzioniEPulsanti) {
+    Finestra w;
+    w.Avvia();
+    FrmMain& f = *w.f;
+    ASSERT_GT(M.Soletta.NumVertContorno, 0);
+    EXPECT_TRUE(f.RichTextBox1()->toPlainText().contains(" Armatura diffusa:")) << "the summary after the load";
+
+    QTest::mouseClick(f.OpzioneLato(1), Qt::LeftButton);
+    QTest::mouseClick(f.OpzioneDirezione(1), Qt::LeftButton);
+    EXPECT_EQ(Vista.LatoScelto, 1);
+    EXPECT_EQ(Vista.DirezioneScelta, 1);
+    w.Clic(116);  // "Mappa armatura da calcolo"
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Vista.CodiceVista, 5);
+    EXPECT_EQ(Vista.TipoMappa, 3);
+    EXPECT_TRUE(w.Selezionato(116));
+    EXPECT_FALSE(w.Selezionato(118));
+    ASSERT_TRUE(f.Frame1()->isVisible());
+    EXPECT_EQ(f.Text1(0)->text().toStdString(), FormatNum(M.Analisi.MaxRichiesta[3], 2));
+    EXPECT_EQ(f.Text1(1)->text().toStdString(), FormatNum(M.Analisi.MinRichiesta[3], 2));
+
+    // The map covers the slab: its middle is not background.
+    const QImage piano = f.PianoVideo()->Immagine();
+    SalvaPng(piano, "colonna_mappa");
+    const auto& e = Vista.EstensionePianta;
+    const QColor sfondo = CtrlVid::Colore(ColoreSfondoVideo());
+    int diversi = 0;
+    for (int i = 1; i < 10; ++i)
+        for (int j = 1; j < 10; ++j) {
+            const float x = e[0] + (e[2] - e[0]) * static_cast<float>(i) / 10;
+            const float y = e[1] + (e[3] - e[1]) * static_cast<float>(j) / 10;
+            const QPoint q(static_cast<int>(XSchermo(x)), static_cast<int>(YSchermo(y)));
+            if (piano.rect().contains(q) && piano.pixelColor(q) != sfondo) ++diversi;
+        }
+    EXPECT_GT(diversi, 40);
+    // The legend panel holds the scale.
+    const QImage legenda = f.Picture2()->grab().toImage();
+    const QColor fondo = legenda.pixelColor(1, 1);
+    int segni = 0;
+    for (int y = 0; y < legenda.height(); y += 2)
+        for (int x = 0; x < legenda.width(); x += 2)
+            if (legenda.pixelColor(x, y) != fondo) ++segni;
+    EXPECT_GT(segni, 50);
+
+    // "Taglio" disables the directions; the range box follows the shear map.
+    QTest::mouseClick(f.OpzioneLato(2), Qt::LeftButton);
+    EXPECT_FALSE(f.OpzioneDirezione(0)->isEnabled());
+    EXPECT_EQ(Vista.CodiceVista, 10);
+    QTest::mouseClick(f.OpzioneLato(0), Qt::LeftButton);
+    EXPECT_TRUE(f.OpzioneDirezione(0)->isEnabled());
+
+    // The range typed and applied with Enter in a box, then with the button.
+    f.Text1(0)->setText(QStringLiteral("3,5"));
+    f.Text1(1)->setText(QStringLiteral("abc"));
+    const float minimo = Mappa.ScalaMin;
+    QTest::keyClick(f.Text1(0), Qt::Key_Return);
+    EXPECT_EQ(Mappa.ScalaMax, 3.5f);
+    EXPECT_EQ(Mappa.ScalaMin, minimo);
+    EXPECT_EQ(f.Text1(1)->text().toStdString(), FormatNum(minimo, 2));
+    f.Text1(0)->setText(QStringLiteral("0.5"));
+    f.Text1(1)->setText(QStringLiteral("1"));
+    QTest::mouseClick(f.Command1(1), Qt::LeftButton);
+    EXPECT_EQ(Mappa.ScalaMin, 1.0f);
+    EXPECT_EQ(f.Text1(0)->text(), QStringLiteral("3.50")) << "a maximum below the minimum is refused";
+    QTest::mouseClick(f.Command1(0), Qt::LeftButton);
+    EXPECT_EQ(Mappa.ScalaMax, M.Analisi.MaxRichiesta[1]);
+    // Enter in the plan applies the boxes too.
+    f.Text1(0)->setText(QStringLiteral("9"));
+    QTest::mousePress(f.PianoVideo(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(f.PianoVideo(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(f.PianoVideo(), Qt::Key_Return);
+    EXPECT_EQ(Mappa.ScalaMax, 9.0f);
+
+    w.Clic(118);  // "Visualizza armatura diffusa"
+    EXPECT_FALSE(f.Frame1()->isVisible());
+    EXPECT_EQ(Vista.CodiceVista, 0);
+}
+
+TEST(FrmMainColonna, DisponibilitaDeiComandi) {
+    Finestra w;
+    w.Avvia(false);
+    EXPECT_FALSE(w.Abilitato(105)) << "undo";
+    EXPECT_FALSE(w.Abilitato(121)) << "no slab: no integrative zone";
+    EXPECT_FALSE(w.Abilitato(134)) << "no slab: no section";
+    EXPECT_TRUE(w.Abilitato(100));
+    w.f.reset();
+
+    Finestra s;
+    s.Avvia();
+    EXPECT_FALSE(s.Abilitato(105));
+    EXPECT_FALSE(s.Abilitato(106));
+    EXPECT_FALSE(s.Abilitato(128)) << "copy is off in the diffuse view";
+    EXPECT_TRUE(s.Abilitato(134));
+    EXPECT_TRUE(s.Abilitato(139)) << "dimensions on plan 0";
+    s.Clic(115);  // "Disponi armature integrative"
+    EXPECT_TRUE(s.Abilitato(128));
+    EXPECT_TRUE(s.Abilitato(121));
+    EXPECT_TRUE(s.Abilitato(125)) << "curbs for a slab with two meshes";
+    s.Clic(132);  // information mode on: shown as selected
+    EXPECT_TRUE(s.Selezionato(132));
+    s.Clic(120);  // the sheet: the information mode goes
+    EXPECT_FALSE(s.Abilitato(132));
+    EXPECT_EQ(Vista.ModoInfo, 0);
+    EXPECT_FALSE(s.Abilitato(139));
+    EXPECT_TRUE(s.Selezionato(120));
+    EXPECT_FALSE(s.Selezionato(115));
+}
+
+TEST(FrmMainColonna, InfoNodoConSeparatoreRegionale) {
+    Finestra w;
+    w.Avvia();
+    FrmMain& f = *w.f;
+    w.Clic(115);
+    w.Clic(132);
+    ASSERT_NE(Vista.ModoInfo, 0);
+    Vista.SeparatoreDecimale = ',';
+    const Nodo& n = M.Analisi.Nodi[0];
+    QTest::mousePress(f.PianoVideo(), Qt::LeftButton, {}, PixelPiano(n.X, n.Y).toPoint());
+    QTest::mouseRelease(f.PianoVideo(), Qt::LeftButton, {}, PixelPiano(n.X, n.Y).toPoint());
+    ASSERT_EQ(Vista.NodoSelezionato, 0);
+    const QString testo = f.RichTextBox1()->toPlainText();
+    EXPECT_TRUE(testo.contains(QStringLiteral(" Area ferri nel nodo: ") + QString::fromStdString(Str(n.Numero))));
+    EXPECT_TRUE(testo.contains(QStringLiteral(" - progetto:"))) << testo.toStdString();
+    EXPECT_TRUE(testo.contains(QStringLiteral(",")));
+}
