@@ -1,0 +1,132 @@
+// One hover of the information mode and of the zone-deleting mode over a large model, each
+// beside a plain loop with the same pixel test: the highlights must cost little more than
+// the scan itself.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "app/Evidenzia.h"
+#include "base/Piattaforma.h"
+#include "model/Vista.h"
+#include "model/definizioni.h"
+
+using namespace vilmor;
+
+namespace {
+
+// A picture that draws nothing.
+class VideoMuto : public SuperficieVideo {
+public:
+    void Pulisci() override {}
+    void PuntatoreAttesa(bool) override {}
+    void ColoreTesto(int32_t) override {}
+    void ColoreSfondo(int32_t) override {}
+    void ColorePrimoPiano(int32_t) override {}
+    int32_t PrimoPiano() const override { return 0; }
+    void DisegnoPersistente(bool) override {}
+    int Larghezza() const override { return 1600; }
+    int Altezza() const override { return 1000; }
+    void LineaPalette(int, int, int, int, int) override {}
+    void RettangoloPieno(int, int, int, int, int) override {}
+    void Linea(float, float, float, float, int32_t, bool) override {}
+    void Cerchio(float, float, float, int32_t, bool) override {}
+    void PoligonoPieno(const std::vector<Punto>&, int32_t) override {}
+    void SpessorePenna(int) override {}
+    void Rettangolo(int, int, int, int, int32_t) override {}
+    void RettangoloPienoRgb(int, int, int, int, int32_t) override {}
+    void CerchioPieno(float, float, float, int32_t, int32_t) override {}
+    void PoligonoBordato(const std::vector<Punto>&, int32_t, int32_t) override {}
+    void TestoRuotato(int, int, int, int, int, const std::string&) override {}
+    void RettangoloFocus(int, int, int, int) override {}
+};
+
+// 100,000 nodes 25 cm apart and 300 zones with their marks, shown whole on a 1600 x 1000 picture.
+struct Banco {
+    VideoMuto video;
+    Banco() {
+        Modello m;
+        for (int i = 0; i < 100000; ++i) {
+            Nodo n;
+            n.Numero = i + 1;
+            n.X = static_cast<float>((i % 400) * 25);
+            n.Y = static_cast<float>((i / 400) * 25);
+            m.Analisi.Nodi.push_back(n);
+        }
+        m.Analisi.NumNodi = 100000;
+        std::mt19937 g(11);
+        std::uniform_real_distribution<float> x(0, 9900), y(0, 6200);
+        for (int k = 0; k < 300; ++k) {
+            Zona z;
+            z.Tipo = 0;
+            z.XMarca = x(g), z.YMarca = y(g);
+            m.Zone.Zone.push_back(z);
+        }
+        m.Zone.UltimaZona = 299;
+        M = std::move(m);
+        Piatt.Ctrl_Vid = &video;
+        Vista.AltezzaVideo = 1000;
+        Vista.FinestraVista = {0, 6250, 0, 10000};
+        Vista.Scala = 0.16f;
+        Vista.CodiceVista = 6;
+        Vista.TipoZonaAttivo = 0;
+        Vista.DirezioneAttiva = 0;
+    }
+    ~Banco() { Piatt.Ctrl_Vid = nullptr; }
+};
+
+// A cursor where nothing lies: every candidate is tested.
+constexpr float Px = 1599.5f, Py = 0.5f;
+
+}  // namespace
+
+static void HoverNodo(benchmark::State& s) {
+    Banco b;
+    for (auto _ : s) {
+        Vista.ElementoEvidenziato = -1;
+        EvidenziaNodo(Px, Py);
+    }
+}
+BENCHMARK(HoverNodo)->Unit(benchmark::kMicrosecond);
+
+static void CicloNodi(benchmark::State& s) {
+    Banco b;
+    for (auto _ : s) {
+        int trovato = -1;
+        const auto& nodi = M.Analisi.Nodi;
+        for (size_t k = 0; k < nodi.size(); ++k) {
+            const float sx = XSchermo(nodi[k].X), sy = YSchermo(nodi[k].Y);
+            if (sx - 6 < Px && Px < sx + 6 && sy - 6 < Py && Py < sy + 6) {
+                trovato = static_cast<int>(k);
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(trovato);
+    }
+}
+BENCHMARK(CicloNodi)->Unit(benchmark::kMicrosecond);
+
+static void HoverCerchio(benchmark::State& s) {
+    Banco b;
+    for (auto _ : s) {
+        Vista.ElementoEvidenziato = -1;
+        EvidenziaCerchio(Px, Py);
+    }
+}
+BENCHMARK(HoverCerchio)->Unit(benchmark::kMicrosecond);
+
+static void CicloMarche(benchmark::State& s) {
+    Banco b;
+    for (auto _ : s) {
+        int trovato = -1;
+        const auto& zone = M.Zone.Zone;
+        for (size_t k = 0; k < zone.size(); ++k) {
+            const float sx = XSchermo(zone[k].XMarca), sy = YSchermo(zone[k].YMarca);
+            if (sx - 10 < Px && Px < sx + 10 && sy - 10 < Py && Py < sy + 10) {
+                trovato = static_cast<int>(k);
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(trovato);
+    }
+}
+BENCHMARK(CicloMarche)->Unit(benchmark::kMicrosecond);
