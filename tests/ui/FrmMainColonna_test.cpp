@@ -8,7 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QApplication>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <QToolBar>
 
 #include "app/BarreComandi.h"
@@ -188,4 +191,25 @@ TEST(FrmMainColonna, InfoNodoConSeparatoreRegionale) {
     EXPECT_TRUE(testo.contains(QStringLiteral(" Area ferri nel nodo: ") + QString::fromStdString(Str(n.Numero))));
     EXPECT_TRUE(testo.contains(QStringLiteral(" - progetto:"))) << testo.toStdString();
     EXPECT_TRUE(testo.contains(QStringLiteral(",")));
+}
+
+// The wheel over the information panel scrolls the panel; the plan keeps its view.
+TEST(FrmMainColonna, RotellaSulPannelloLoScorre) {
+    Finestra w;
+    w.Avvia();
+    FrmMain& f = *w.f;
+    std::string lungo = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 200; ++i) lungo += "riga " + std::to_string(i) + "\\par ";
+    f.MostraInfoRtf(lungo + "}");
+    QCoreApplication::processEvents();
+    QTextEdit* t = f.RichTextBox1();
+    ASSERT_GT(t->verticalScrollBar()->maximum(), 0);
+    const auto vista = Vista.FinestraVista;
+    const QPointF c = t->viewport()->rect().center();
+    QWheelEvent e(c, t->viewport()->mapToGlobal(c), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(t->viewport(), &e);
+    QCoreApplication::processEvents();
+    EXPECT_GT(t->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(Vista.FinestraVista, vista);
 }
