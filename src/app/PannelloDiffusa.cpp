@@ -1,19 +1,101 @@
 #include "app/PannelloDiffusa.h"
 
+#include <optional>
 #include <string>
 
+#include "app/InfoArmature.h"
+#include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
+#include "design/BarreZone.h"
+#include "design/DirezioniZona.h"
+#include "design/Residui.h"
+#include "drawing/Ridisegna.h"
+#include "drawing/Zoom.h"
+#include "model/Statistiche.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
+namespace {
+
+std::string TestoDiametro(int v) { return std::to_string(v); }
+std::string TestoPasso(float v) { return FormatNum(v, 1); }
+
+struct VoceMaglia {
+    int32_t Id;
+    int MagliaDiffusa::*Diametro;
+    float MagliaDiffusa::*Passo;
+    float Minimo;
+    bool Avviso;  // the base mesh: a change is warned of
+};
+
+constexpr VoceMaglia VociMaglia[] = {
+    {IdDiamDiffSup1, &MagliaDiffusa::DiamDiffSup1, nullptr, 2, true},
+    {IdPassoDiffSup1, nullptr, &MagliaDiffusa::PassoDiffSup1, 2, true},
+    {IdDiamDiffSup2, &MagliaDiffusa::DiamDiffSup2, nullptr, 2, true},
+    {IdPassoDiffSup2, nullptr, &MagliaDiffusa::PassoDiffSup2, 2, true},
+    {IdDiamDiffInf1, &MagliaDiffusa::DiamDiffInf1, nullptr, 2, true},
+    {IdPassoDiffInf1, nullptr, &MagliaDiffusa::PassoDiffInf1, 2, true},
+    {IdDiamDiffInf2, &MagliaDiffusa::DiamDiffInf2, nullptr, 2, true},
+    {IdPassoDiffInf2, nullptr, &MagliaDiffusa::PassoDiffInf2, 2, true},
+    {IdDiamCavalletti, &MagliaDiffusa::DiamCavalletti, nullptr, 0, false},
+    {IdPassoCavalletti1, nullptr, &MagliaDiffusa::PassoCavalletti1, 5, false},
+    {IdPassoCavalletti2, nullptr, &MagliaDiffusa::PassoCavalletti2, 5, false},
+};
+
+// Bars, plan and the node on display follow the mesh.
+void AggiornaDopoMaglia() {
+    CalcolaArmature();
+    Ridisegna(0);
+    const StatoVista& v = Vista;
+    if (v.ModoInfo != 0 && v.NodoSelezionato >= 0 && v.NodoSelezionato < M.Analisi.NumNodi)
+        InfoNodo(v.NodoSelezionato);
+}
+
+}  // namespace
+
+std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo) {
+    MagliaDiffusa& d = M.Diffusa;
+    const VoceMaglia* voce = nullptr;
+    for (const VoceMaglia& x : VociMaglia)
+        if (x.Id == id) voce = &x;
+    if (!voce) {
+        AggiornaDopoMaglia();
+        return testo;
+    }
+    bool accettato = false;
+    if (voce->Diametro) {
+        int& campo = d.*(voce->Diametro);
+        // The warning compares the value typed, before it is rounded to a whole diameter.
+        const std::optional<float> letto = ValoreGriglia(testo, voce->Minimo);
+        if (const std::optional<int> v = InteroGriglia(testo, voce->Minimo)) {
+            if (voce->Avviso && *letto != static_cast<float>(campo)) AvvisoMagliaBase();
+            campo = *v;
+            accettato = true;
+        }
+    } else {
+        float& campo = d.*(voce->Passo);
+        if (const std::optional<float> v = ValoreGriglia(testo, voce->Minimo)) {
+            if (voce->Avviso && *v != campo) AvvisoMagliaBase();
+            campo = *v;
+            accettato = true;
+        }
+    }
+    if (accettato) {
+        CalcAreeDiffuse(M);
+        DetraiArmatureNodi(-1, M);
+        ZoomEstensione();
+    }
+    AggiornaDopoMaglia();
+    return voce->Diametro ? TestoDiametro(d.*(voce->Diametro)) : TestoPasso(d.*(voce->Passo));
+}
 
 void PanelDiff() {
     PannelloProprieta* p = Piatt.PropertyGrid1;
     if (!p) return;
     const MagliaDiffusa& d = M.Diffusa;
-    auto diam = [](int v) { return std::to_string(v); };
-    auto passo = [](float v) { return FormatNum(v, 1); };
+    auto diam = TestoDiametro;
+    auto passo = TestoPasso;
 
     p->Pulisci();
     const int diffusa = p->AggiungiCategoria("Armatura diffusa");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vilmor {
 
@@ -14,5 +15,11 @@ inline constexpr int32_t IdDiamCavalletti = 10, IdPassoCavalletti1 = 11, IdPasso
 // diameters and spacings (two meshes) or the four of the lower face (one central mesh), and
 // for two meshes the chairs' category. Diameters as integers, spacings with one decimal.
 void PanelDiff();
+
+// The edit of a panel item: a diameter or spacing of the mesh, or of the diffuse shear links,
+// checked by the panel's rule and stored, then residuals, view, bars, plan and node panel
+// brought up to date. Returns the text the item keeps: the stored value, or the old one when
+// the edit is refused.
+std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo);
 
 }  // namespace vilmor

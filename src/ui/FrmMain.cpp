@@ -7,6 +7,7 @@
 #include "app/AvvioProgramma.h"
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
+#include "app/PannelloDiffusa.h"
 #include "app/SceltaVista.h"
 #include "base/Testi.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -206,6 +207,12 @@ void FrmMain::CreaColonna(QWidget* client) {
     richTextBox1_ = new VisoreRTF(client);
 
     pannello_ = new PannelloQt(client);
+    // The diffuse mesh is edited in place: the handler makes the value cells editable.
+    pannello_->DopoModifica = [this](int32_t id, const std::string& testo) {
+        std::string r = PropertyGrid1_AfterEdit(id, testo);
+        QTimer::singleShot(0, this, [this] { AggiornaComandi(); });
+        return r;
+    };
 
     label1_ = new QLabel(client);
     label1_->setWordWrap(true);

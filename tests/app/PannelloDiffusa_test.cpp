@@ -5,7 +5,11 @@
 #include <tuple>
 #include <vector>
 
+#include "base/Geometria.h"
+#include "design/Residui.h"
+#include "model/Statistiche.h"
 #include "model/definizioni.h"
+#include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
 
 using namespace vilmor;
@@ -89,4 +93,99 @@ TEST_F(PannelloDiffusaTest, Ricostruzione) {
     M.Progetto.MagliaUnica = 0;
     PanelDiff();
     EXPECT_EQ(Righe(p_.Pannello), DueMaglie);
+}
+
+namespace {
+
+// A two-mesh slab: one node inside a 10 x 5 m outline, a 800 x 400 picture.
+class ModificaPannello : public ::testing::Test {
+protected:
+    GlobaliProva globali;
+    PiattaformaProva p;
+    void SetUp() override {
+        p.Video.L = 800;
+        p.Video.H = 400;
+        Vista.AltezzaVideo = 400;
+        GeometriaSoletta& g = M.Soletta;
+        g.Contorno = {{0, 0}, {0, 500}, {1000, 500}, {1000, 0}, {0, 0}};
+        g.NumVertContorno = 4;
+        Vista.EstensioneCorrente = Vista.EstensionePianta = {0, 0, 1000, 500};
+        M.Analisi.Nodi.assign(6, Nodo{});
+        M.Analisi.NumNodi = 6;
+        for (auto& n : M.Analisi.Nodi) n.X = 500, n.Y = 250, n.RichSup1 = 10;
+        MagliaDiffusa& d = M.Diffusa;
+        d.DiamDiffSup1 = d.DiamDiffSup2 = d.DiamDiffInf1 = d.DiamDiffInf2 = 12;
+        d.PassoDiffSup1 = d.PassoDiffSup2 = d.PassoDiffInf1 = d.PassoDiffInf2 = 20;
+        d.DiamCavalletti = 8, d.PassoCavalletti1 = d.PassoCavalletti2 = 40;
+        CalcAreeDiffuse(M);
+        DetraiArmatureNodi(-1, M);
+        Vista.FinestraVista = {100, 200, 300, 400};  // anywhere but the extents
+    }
+};
+
+}  // namespace
+
+TEST_F(ModificaPannello, TabellaDelleModifiche) {
+    struct Caso {
+        int32_t id;
+        const char* testo;
+        bool accettato;
+        const char* mostrato;  // the text the item keeps
+        bool avviso;
+    };
+    const Caso casi[] = {
+        {IdDiamDiffSup1, "2", true, "2", true},         {IdDiamDiffSup1, "1.9", false, "12", false},
+        {IdDiamDiffSup1, "12,5", true, "12", true},     {IdDiamDiffSup1, "13.5", true, "14", true},
+        {IdDiamDiffSup1, "40000", false, "12", false},  {IdDiamDiffSup1, "12", true, "12", false},
+        {IdPassoDiffSup1, "2", true, "2.0", true},      {IdPassoDiffSup1, "abc", false, "20.0", false},
+        {IdDiamDiffInf2, "16", true, "16", true},       {IdPassoDiffInf2, "1.99", false, "20.0", false},
+        {IdDiamCavalletti, "0", true, "0", false},      {IdDiamCavalletti, "abc", false, "8", false},
+        {IdPassoCavalletti1, "4.9", false, "40.0", false}, {IdPassoCavalletti2, "5", true, "5.0", false},
+    };
+    for (const Caso& c : casi) {
+        SetUp();
+        const MagliaDiffusa prima = M.Diffusa;
+        const float residuo = M.Analisi.Nodi[0].ResSup1;
+        p.Msg.Visti.clear();
+        const std::string caso = std::to_string(c.id) + " " + c.testo;
+        EXPECT_EQ(PropertyGrid1_AfterEdit(c.id, c.testo), c.mostrato) << caso;
+        EXPECT_EQ(p.Msg.Visti.size(), c.avviso ? 1u : 0u) << caso;
+        if (c.avviso) {
+            EXPECT_NE(p.Msg.Visti[0].Testo.find("attulmente non permette"), std::string::npos);
+            EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+        }
+        const bool fitta = Vista.FinestraVista != std::array<float, 4>{100, 200, 300, 400};
+        EXPECT_EQ(fitta, c.accettato) << caso << ": an accepted edit fits the view to the extents";
+        if (!c.accettato) {
+            EXPECT_EQ(M.Diffusa.DiamDiffSup1, prima.DiamDiffSup1) << caso;
+            EXPECT_EQ(M.Diffusa.PassoCavalletti1, prima.PassoCavalletti1) << caso;
+            EXPECT_EQ(M.Analisi.Nodi[0].ResSup1, residuo) << caso;
+        }
+    }
+}
+
+TEST_F(ModificaPannello, AreeEResiduiSeguono) {
+    M.Diffusa.DiamDiffSup1 = 10;
+    CalcAreeDiffuse(M);
+    DetraiArmatureNodi(-1, M);
+    const float prima = M.Analisi.Nodi[0].ResSup1;
+    PropertyGrid1_AfterEdit(IdDiamDiffSup1, "12");
+    EXPECT_NEAR(M.Diffusa.AreaDiffSup1, 5.654867f, 1e-5);
+    EXPECT_NEAR(prima - M.Analisi.Nodi[0].ResSup1, 5.654867f - AreaBarra(10) * 5, 1e-4);
+}
+
+TEST_F(ModificaPannello, IlNodoMostratoSiAggiorna) {
+    Vista.ModoInfo = -1;
+    Vista.NodoSelezionato = 5;
+    M.Analisi.Nodi[5].Numero = 55;
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "25");
+    EXPECT_NE(p.Finestra.InfoRtf.find("nodo:  55"), std::string::npos);
+    p.Finestra.InfoRtf = "x";
+    Vista.NodoSelezionato = 6;  // beyond the nodes: nothing is read
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "26");
+    EXPECT_EQ(p.Finestra.InfoRtf, "x");
+    Vista.ModoInfo = 0;
+    Vista.NodoSelezionato = 5;
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "27");
+    EXPECT_EQ(p.Finestra.InfoRtf, "x");
 }

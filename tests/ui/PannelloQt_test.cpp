@@ -18,6 +18,8 @@
 #include "model/ModuloDir.h"
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"
+#include "ui/Banco.h"
+#include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
 
 using namespace vilmor;
@@ -366,8 +368,8 @@ TEST(PannelloQt, PannelloDellaFinestraPrincipale) {
         EXPECT_EQ(f.Pannello()->topLevelItem(1)->text(0), "Armatura diffusa a taglio (cavalletti)");
         EXPECT_EQ(Valore(*f.Pannello(), 7), "16");
         EXPECT_EQ(Valore(*f.Pannello(), 8), "20.0");
-        // No edit handler yet: the values are shown, not editable.
-        EXPECT_FALSE(f.Pannello()->Voce(8)->flags() & Qt::ItemIsEditable);
+        // The window's edit handler makes the values editable.
+        EXPECT_TRUE(f.Pannello()->Voce(8)->flags() & Qt::ItemIsEditable);
     }
     EXPECT_EQ(Piatt.PropertyGrid1, nullptr);
     M.Diffusa = diffusa;
@@ -375,4 +377,36 @@ TEST(PannelloQt, PannelloDellaFinestraPrincipale) {
     Dir = dir;
     if (xdg) ::setenv("XDG_CONFIG_HOME", xdg->c_str(), 1);
     else ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// The mesh edited in the main window's panel: stored, shown, warned of, and the plan redrawn;
+// a value below the limit is put back.
+TEST(PannelloQt, ModificaDellaMagliaNellaFinestra) {
+    prova::StatoProcesso stato;
+    prova::ConfigProva config;
+    prova::MessaggiRegistrati msg;
+    prova::DialoghiRegistrati dialoghi;
+    prova::CartellaTemp dir;
+    {
+        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
+        f.Avvia();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_GT(M.Soletta.NumVertContorno, 0);
+        const int32_t id = M.Progetto.MagliaUnica ? IdPassoDiffInf1 : IdPassoDiffSup1;
+        float& passo = M.Progetto.MagliaUnica ? M.Diffusa.PassoDiffInf1 : M.Diffusa.PassoDiffSup1;
+        const QImage prima = f.PianoVideo()->Immagine().copy();
+        Modifica(*f.Pannello(), id, QStringLiteral("33"));
+        EXPECT_EQ(passo, 33.0f);
+        EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
+        ASSERT_EQ(msg.Visti.size(), 1u);
+        EXPECT_EQ(msg.Visti[0].Titolo, "Attenzione!");
+        const QImage dopo = f.PianoVideo()->Immagine();
+        prova::SalvaPng(dopo, "pannello_maglia_modificata");
+        EXPECT_GT(prova::QuotaDiversi(prima, dopo), 0.0) << "the bars of the new spacing are drawn";
+        Modifica(*f.Pannello(), id, QStringLiteral("1,5"));
+        EXPECT_EQ(passo, 33.0f);
+        EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
+        EXPECT_EQ(msg.Visti.size(), 1u);
+    }
+    PulisciUndo();
 }
