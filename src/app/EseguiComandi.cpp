@@ -256,6 +256,11 @@ void ComandoDiretto(int32_t Id) {
         ComandoQuotaturaAutomatica();
     } else if (Id == c.IdInfoNodi) {
         ComandoInfoNodi();
+    } else if (Id == c.IdOttimizzaDiffusa) {
+        if (Piatt.Finestra) Piatt.Finestra->MostraFrmProg();
+        PanelDiff();
+        CalcolaArmature();
+        Ridisegna(0);
     } else if (Id == c.IdVisDiffusa) {
         ScegliVista(0);
     } else if (Id == c.IdVisIntegrativa) {
@@ -269,7 +274,7 @@ void ComandoDiretto(int32_t Id) {
     } else if (Id == c.IdEccedenza) {
         ScegliVista(5);
     }
-    // The settings and design dialogs come with their windows; until then they do nothing.
+    // The settings dialog comes with its window; until then it does nothing.
 }
 
 void AzzeraStatoInterazione() {

@@ -166,6 +166,8 @@ public:
     virtual void MostraInfoRtf(const std::string& rtf) { (void)rtf; }
     // Shows the DXF export dialog modally.
     virtual void MostraEsportazioneDxf() {}
+    // The diffuse-mesh design dialog, modal (app/DialogoProgettoDiffusa.h).
+    virtual void MostraFrmProg() {}
     // The direction options, disabled while the shear side is chosen.
     virtual void AbilitaDirezioni(bool abilitate) { (void)abilitate; }
     // The range boxes of the colour maps: 0 "Max.", 1 "Min.".

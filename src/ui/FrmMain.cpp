@@ -16,6 +16,7 @@
 #include "dxf/TratteggioDxf.h"
 #include "ui/FrmAggiuntiva.h"
 #include "ui/FrmCordoli.h"
+#include "ui/FrmProg.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
@@ -453,6 +454,11 @@ void FrmMain::MostraComputo() {
 
 void FrmMain::MostraFrmAggiuntiva() {
     FrmAggiuntiva dialogo(this);
+    dialogo.exec();
+}
+
+void FrmMain::MostraFrmProg() {
+    FrmProg dialogo(this);
     dialogo.exec();
 }
 

@@ -88,6 +88,7 @@ public:
     void MostraComputo() override;
     void MostraFrmAggiuntiva() override;
     void MostraFrmCordoli() override;
+    void MostraFrmProg() override;
     // The text of the prompt line `Label1`.
     std::string Prompt() const;
     void SelezionaDirezione(int indice) override;

@@ -8,6 +8,8 @@
 
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
+#include "app/DialogoProgettoDiffusa.h"
+#include "app/PannelloDiffusa.h"
 #include "app/Undo.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
@@ -452,4 +454,40 @@ TEST_F(EseguiProva, VisteSenzaSoletta) {
     EXPECT_EQ(Vista.FinestraVista, prima.FinestraVista);
     EXPECT_EQ(Ridisegni(), 0);
     EXPECT_TRUE(p.Video.Chiamate.empty());
+}
+
+// "Ottimizza armatura flessionale diffusa": "Progetta" is one undoable step; "Annulla" keeps
+// the criteria edited and designs nothing.
+TEST_F(EseguiProva, ProgettoDellaMagliaDiffusa) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    M.Diffusa.DiamDiffSup1 = 40;  // beyond the criteria: any design changes it
+    const MagliaDiffusa prima = M.Diffusa;
+    const StatoUndo undo = Undo;
+    PannelloRegistrato griglia;
+    bool annulla = true;
+    p.Finestra.CopioneProg = [&] {
+        DialogoProgettoDiffusa d(griglia);
+        d.Apri();
+        d.DopoModifica(IdProgCopertura, "80");
+        if (annulla) d.Annulla();
+        else d.Progetta();
+    };
+    const int ridisegni = Ridisegni();
+    CommandBars_Execute(Comandi.IdOttimizzaDiffusa);
+    EXPECT_EQ(p.Finestra.AperteProg, 1);
+    EXPECT_EQ(Imp.CoperturaMin, 80) << "an accepted edit stays after Annulla";
+    EXPECT_EQ(M.Diffusa.DiamDiffSup1, prima.DiamDiffSup1);
+    EXPECT_EQ(Undo.UndoUltimo, undo.UndoUltimo) << "no snapshot";
+    EXPECT_EQ(Ridisegni(), ridisegni + 1);
+
+    annulla = false;
+    CommandBars_Execute(Comandi.IdOttimizzaDiffusa);
+    EXPECT_EQ(Undo.UndoUltimo, undo.UndoUltimo + 1) << "one snapshot";
+    EXPECT_LE(M.Diffusa.DiamDiffSup1, 28) << "the mesh was designed within the criteria";
+    bool inPannello = false;
+    for (const VoceVista& v : p.Pannello.Voci)
+        if (v.Id == IdDiamDiffSup1) inPannello = v.Valore == std::to_string(M.Diffusa.DiamDiffSup1);
+    EXPECT_TRUE(inPannello) << "the main panel shows the new mesh";
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(M.Diffusa.DiamDiffSup1, 40) << "undo brings the old mesh back";
 }

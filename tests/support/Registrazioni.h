@@ -305,6 +305,12 @@ public:
         ++EsportazioniDxf;
         if (EsportazioneDxf) EsportazioneDxf();
     }
+    int AperteProg = 0;
+    std::function<void()> CopioneProg;
+    void MostraFrmProg() override {
+        ++AperteProg;
+        if (CopioneProg) CopioneProg();
+    }
     bool DirezioniAbilitate = true;
     void AbilitaDirezioni(bool a) override { DirezioniAbilitate = a; }
     std::array<std::string, 2> Range{"0", "0"};  // "Max.", "Min."

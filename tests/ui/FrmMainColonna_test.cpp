@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLabel>
+#include <QTreeWidgetItem>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +17,7 @@
 #include <QToolBar>
 
 #include "app/BarreComandi.h"
+#include "app/DialogoProgettoDiffusa.h"
 #include "base/Formati.h"
 #include "model/Resource.h"
 #include "model/Vista.h"
@@ -22,6 +25,8 @@
 #include "ui/Banco.h"
 #include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
+#include "ui/FrmProg.h"
+#include "ui/PannelloQt.h"
 #include "ui/LegendaQt.h"
 
 using namespace vilmor;
@@ -212,4 +217,48 @@ TEST(FrmMainColonna, RotellaSulPannelloLoScorre) {
     QCoreApplication::processEvents();
     EXPECT_GT(t->verticalScrollBar()->value(), 0);
     EXPECT_EQ(Vista.FinestraVista, vista);
+}
+
+// "Ottimizza armatura flessionale diffusa": the warning, then the dialog; a criterion typed in
+// its panel stays after Escape; "Progetta" designs the mesh as one undoable step.
+TEST(FrmMainColonna, DialogoDiProgettoDellaMaglia) {
+    Finestra w;
+    w.Avvia();
+    M.Diffusa.DiamDiffSup1 = 40;
+    const int ultimo = Undo.UndoUltimo;
+    bool visto = false;
+    SuModale([&](QWidget* d) {
+        auto* f = qobject_cast<FrmProg*>(d);
+        ASSERT_NE(f, nullptr);
+        visto = true;
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("Progetto amatura diffusa"));
+        EXPECT_TRUE(f->Label1()->text().startsWith(QStringLiteral("Nota: in caso di modifica")));
+        EXPECT_TRUE(f->Command1(0)->isEnabled());
+        PannelloQt* p = f->PropertyGrid1();
+        QTreeWidgetItem* v = p->Voce(IdProgCopertura);
+        ASSERT_NE(v, nullptr);
+        p->editItem(v, PannelloQt::ColonnaValore);
+        QLineEdit* e = nullptr;
+        for (QLineEdit* x : p->findChildren<QLineEdit*>())
+            if (x->isVisible()) e = x;
+        ASSERT_NE(e, nullptr);
+        e->setText(QStringLiteral("37,4"));
+        QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(e, &invio);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        EXPECT_EQ(v->text(PannelloQt::ColonnaValore), QStringLiteral(" 37"));
+        QTest::keyClick(f, Qt::Key_Escape);
+    });
+    w.Clic(114);
+    EXPECT_TRUE(visto);
+    ASSERT_EQ(w.msg.Visti.size(), 1u) << "the base-mesh warning";
+    EXPECT_EQ(Imp.CoperturaMin, 37);
+    EXPECT_EQ(M.Diffusa.DiamDiffSup1, 40) << "Escape designs nothing";
+    EXPECT_EQ(Undo.UndoUltimo, ultimo);
+
+    SuModale([](QWidget* d) { QTest::mouseClick(qobject_cast<FrmProg*>(d)->Command1(0), Qt::LeftButton); });
+    w.Clic(114);
+    EXPECT_LE(M.Diffusa.DiamDiffSup1, 28);
+    EXPECT_EQ(Undo.UndoUltimo, ultimo + 1);
+    EXPECT_TRUE(w.Abilitato(105)) << "undo is offered";
 }

@@ -1,0 +1,107 @@
+#include "app/DialogoProgettoDiffusa.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/Impostazioni.h"
+#include "model/definizioni.h"
+#include "support/GlobaliProva.h"
+#include "support/Registrazioni.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+
+namespace {
+
+struct DialogoProgettoProva : ::testing::Test {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    PannelloRegistrato griglia;
+    void SetUp() override {
+        Imp = Impostazioni{};
+        M = Modello{};
+    }
+    std::vector<std::string> Titoli() const {
+        std::vector<std::string> t;
+        for (const VoceVista& v : griglia.Voci) t.push_back(v.Titolo);
+        return t;
+    }
+    std::string Valore(int32_t id) const {
+        for (const VoceVista& v : griglia.Voci)
+            if (v.Id == id) return v.Valore;
+        return "<nessuna>";
+    }
+};
+
+}  // namespace
+
+TEST_F(DialogoProgettoProva, PannelloPerDueMaglieEPerLaMagliaUnica) {
+    DialogoProgettoDiffusa d(griglia);
+    d.Apri();
+    ASSERT_EQ(p.Msg.Visti.size(), 1u) << "the base-mesh warning comes first";
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+    EXPECT_FALSE(d.ProgettaAbilitato()) << "no slab";
+    ASSERT_EQ(griglia.Categorie, std::vector<std::string>{"Parametri di progettazione"});
+    EXPECT_EQ(Titoli(), (std::vector<std::string>{"Diam. massimo sup.", "Diam. minimo sup.", "Diam. massimo inf.",
+                                                  "Diam. minimo inf.", "Passo massimo sup.", "Passo minimo sup.",
+                                                  "Passo massimo inf.", "Passo minimo inf.", "Progetta variando il",
+                                                  "Incremento diametro", "Copertura min. nodi (%)"}));
+    EXPECT_EQ(Valore(IdProgDiamMaxSup), " 28");
+    EXPECT_EQ(Valore(IdProgCopertura), " 60");
+
+    // Varying the spacing swaps the increment row at once.
+    d.ValoreCambiato(IdProgVariando, 1);
+    EXPECT_EQ(Imp.ProgettaPasso, 1);
+    EXPECT_EQ(Titoli()[9], "Incremento passo");
+
+    M.Progetto.MagliaUnica = -1;
+    M.Soletta.NumVertContorno = 4;
+    d.Panne();
+    EXPECT_TRUE(d.ProgettaAbilitato());
+    EXPECT_EQ(Titoli(), (std::vector<std::string>{"Diam. massimo", "Diam. minimo", "Passo massimo", "Passo minimo",
+                                                  "Progetta variando il", "Incremento passo",
+                                                  "Copertura min. nodi (%)"}));
+}
+
+TEST_F(DialogoProgettoProva, Liste) {
+    DialogoProgettoDiffusa d(griglia);
+    const float passi[5] = {0.5f, 1, 2, 5, 10};
+    for (int k = 0; k < 5; ++k) {
+        d.ValoreCambiato(IdProgIncrPasso, k);
+        EXPECT_EQ(Imp.SceltaIncrPasso, k);
+        EXPECT_EQ(Imp.IncrPasso, passi[k]);
+    }
+    d.ValoreCambiato(IdProgIncrDiam, 0);
+    EXPECT_EQ(Imp.IncrDiametro, 1);
+    d.ValoreCambiato(IdProgIncrDiam, 1);
+    EXPECT_EQ(Imp.IncrDiametro, 2);
+}
+
+TEST_F(DialogoProgettoProva, ValoriNumerici) {
+    struct Caso {
+        int32_t id;
+        const char* testo;
+        int atteso;  // the setting afterwards (the old value when put back)
+    };
+    const Caso casi[] = {
+        {IdProgCopertura, "1", 1},       {IdProgCopertura, "100", 100}, {IdProgCopertura, "0", 60},
+        {IdProgCopertura, "100.5", 60},  {IdProgCopertura, "abc", 60},  {IdProgCopertura, "37,4", 37},
+        {IdProgDiamMinSup, "3.9", 6},    {IdProgDiamMinSup, "4", 4},    {IdProgDiamMaxInf, "40000", 28},
+        {IdProgPassoMinInf, "1.9", 5},   {IdProgPassoMinInf, "2", 2},   {IdProgPassoMaxSup, "12.5", 12},
+        {IdProgDiamMinInf, "30", 30},  // above its maximum: accepted, no relation is tested
+    };
+    for (const Caso& c : casi) {
+        Imp = Impostazioni{};
+        DialogoProgettoDiffusa d(griglia);
+        d.Panne();
+        const std::string mostrato = d.DopoModifica(c.id, c.testo);
+        const int* campi[] = {nullptr,           &Imp.DiamMaxSup,  &Imp.DiamMinSup,  &Imp.DiamMaxInf,
+                              &Imp.DiamMinInf,   &Imp.PassoMaxSup, &Imp.PassoMinSup, &Imp.PassoMaxInf,
+                              &Imp.PassoMinInf,  nullptr,          &Imp.CoperturaMin};
+        EXPECT_EQ(*campi[c.id], c.atteso) << c.id << " " << c.testo;
+        EXPECT_EQ(mostrato, " " + std::to_string(c.atteso)) << c.id << " " << c.testo;
+    }
+    EXPECT_TRUE(p.Msg.Visti.empty());
+}
