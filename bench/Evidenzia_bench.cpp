@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "VideoMuto.h"
 #include "app/Evidenzia.h"
 #include "base/Piattaforma.h"
 #include "model/Vista.h"
@@ -14,35 +15,10 @@ using namespace vilmor;
 
 namespace {
 
-// A picture that draws nothing.
-class VideoMuto : public SuperficieVideo {
-public:
-    void Pulisci() override {}
-    void PuntatoreAttesa(bool) override {}
-    void ColoreTesto(int32_t) override {}
-    void ColoreSfondo(int32_t) override {}
-    void ColorePrimoPiano(int32_t) override {}
-    int32_t PrimoPiano() const override { return 0; }
-    void DisegnoPersistente(bool) override {}
-    int Larghezza() const override { return 1600; }
-    int Altezza() const override { return 1000; }
-    void LineaPalette(int, int, int, int, int) override {}
-    void RettangoloPieno(int, int, int, int, int) override {}
-    void Linea(float, float, float, float, int32_t, bool) override {}
-    void Cerchio(float, float, float, int32_t, bool) override {}
-    void PoligonoPieno(const std::vector<Punto>&, int32_t) override {}
-    void SpessorePenna(int) override {}
-    void Rettangolo(int, int, int, int, int32_t) override {}
-    void RettangoloPienoRgb(int, int, int, int, int32_t) override {}
-    void CerchioPieno(float, float, float, int32_t, int32_t) override {}
-    void PoligonoBordato(const std::vector<Punto>&, int32_t, int32_t) override {}
-    void TestoRuotato(int, int, int, int, int, const std::string&) override {}
-    void RettangoloFocus(int, int, int, int) override {}
-};
 
 // 100,000 nodes 25 cm apart and 300 zones with their marks, shown whole on a 1600 x 1000 picture.
 struct Banco {
-    VideoMuto video;
+    bench::VideoMuto video;
     Banco() {
         Modello m;
         for (int i = 0; i < 100000; ++i) {
