@@ -115,16 +115,24 @@ int TrovaZona(const Modello& m, float px, float py) {
     if (codice < 2 || codice >= 16) return -1;
     const ZoneArmatura& z = m.Zone;
     const int ultima = Ultimo(z.UltimaZona, z.Zone.size());
-    for (int i = 0; i <= ultima; ++i) {
-        const Zona& zona = z.Zone[static_cast<size_t>(i)];
-        if (codice == 12 || codice == 13) {
+    // The view's choices read once: the hover runs this at every move of the mouse.
+    const int tipo = Vista.TipoZonaAttivo, direzione = Vista.DirezioneAttiva;
+    const Zona* zone = z.Zone.data();
+    if (codice == 12 || codice == 13) {
+        for (int i = 0; i <= ultima; ++i) {
+            const Zona& zona = zone[i];
             if ((zona.Tipo == 2 || zona.Tipo == 3) && InQuadrato(px, py, zona.XMarca, zona.YMarca, TolMarca))
                 return i;
-        } else if (codice == 14 || codice == 15) {
-            if (zona.Tipo == Vista.TipoZonaAttivo && InQuadrato(px, py, zona.XRif, zona.YRif, TolMarca)) return i;
-        } else {
-            const bool candidata =
-                (zona.Tipo == Vista.TipoZonaAttivo && zona.Direzione == Vista.DirezioneAttiva) || zona.Tipo == 2;
+        }
+    } else if (codice == 14 || codice == 15) {
+        for (int i = 0; i <= ultima; ++i) {
+            const Zona& zona = zone[i];
+            if (zona.Tipo == tipo && InQuadrato(px, py, zona.XRif, zona.YRif, TolMarca)) return i;
+        }
+    } else {
+        for (int i = 0; i <= ultima; ++i) {
+            const Zona& zona = zone[i];
+            const bool candidata = (zona.Tipo == tipo && zona.Direzione == direzione) || zona.Tipo == 2;
             if (candidata && InQuadrato(px, py, zona.XMarca, zona.YMarca, TolMarca)) return i;
         }
     }
