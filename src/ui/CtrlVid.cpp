@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "app/DoppioClicZona.h"
 #include "app/MouseVideo.h"
 
 #include <QApplication>
@@ -372,8 +373,11 @@ void CtrlVid::mouseReleaseEvent(QMouseEvent* e) {
     Picture1_MouseUp(b, static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-// The second press of a double click is not a press: `XClic` keeps the first.
-void CtrlVid::mouseDoubleClickEvent(QMouseEvent*) {}
+// The second press of a double click is not a press: `XClic` keeps the first, where the
+// double click picks.
+void CtrlVid::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Picture1_DblClick();
+}
 
 void CtrlVid::wheelEvent(QWheelEvent* e) {
     RuotaAccumulata(ruota_, e->angleDelta().y());

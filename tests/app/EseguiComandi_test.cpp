@@ -9,6 +9,7 @@
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
 #include "app/DialogoProgettoDiffusa.h"
+#include "app/DoppioClicZona.h"
 #include "app/PannelloDiffusa.h"
 #include "app/Undo.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -17,6 +18,7 @@
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
+#include "model/Vista.h"
 #include "model/definizioni.h"
 #include "report/Mod_RTF.h"
 #include "support/GlobaliProva.h"
@@ -490,4 +492,56 @@ TEST_F(EseguiProva, ProgettoDellaMagliaDiffusa) {
     EXPECT_TRUE(inPannello) << "the main panel shows the new mesh";
     CommandBars_Execute(Comandi.IdAnnulla);
     EXPECT_EQ(M.Diffusa.DiamDiffSup1, 40) << "undo brings the old mesh back";
+}
+
+// A double click opens the zone under the last press: a confirmed integrative dialog stores the
+// edit, a cancelled one nothing; a curb goes to its own dialog; empty space does nothing.
+TEST_F(EseguiProva, DoppioClicSullaZona) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    AggiungiZona(M, 2, 400, 220, 500, 380);
+    M.Zone.Zone[0].XMarca = 250, M.Zone.Zone[0].YMarca = 300;
+    M.Zone.Zone[1].XMarca = 450, M.Zone.Zone[1].YMarca = 300;
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0;
+    Vista.ModoInfo = -1;
+    auto clic = [](float x, float y) {
+        Vista.XClic = XSchermo(x);
+        Vista.YClic = YSchermo(y);
+    };
+
+    // Empty space: nothing at all.
+    clic(900, 900);
+    const int ridisegni = Ridisegni();
+    Picture1_DblClick();
+    EXPECT_EQ(Ridisegni(), ridisegni);
+    EXPECT_EQ(p.Finestra.AperteAggiuntiva + p.Finestra.AperteCordoli, 0);
+
+    struct Caso {
+        bool conferma;
+        int diametro;
+    };
+    for (const Caso& c : {Caso{false, 16}, Caso{true, 20}}) {
+        clic(252, 301);
+        p.Finestra.CopioneAggiuntiva = [&] {
+            EXPECT_EQ(Vista.ModoComando, 34);
+            EXPECT_EQ(Vista.ModoInfo, 0);
+            EXPECT_EQ(Edit.ZonaSelezionata, 0);
+            Edit.ZonaCorrente.Diametro = 20;
+            ErroreOperazione = c.conferma ? 0 : -1;
+            Edit.ZonaConfermata = c.conferma ? -1 : 0;
+        };
+        Picture1_DblClick();
+        EXPECT_EQ(M.Zone.Zone[0].Diametro, c.diametro) << c.conferma;
+        EXPECT_NE(p.Finestra.InfoRtf.find("Aree armatura"), std::string::npos);
+    }
+    EXPECT_EQ(p.Finestra.AperteAggiuntiva, 2);
+
+    clic(450, 300);
+    const Zona cordolo = M.Zone.Zone[1];
+    ErroreOperazione = 0;
+    Edit.ZonaConfermata = -1;  // left over: the curb is not stored a second time
+    Picture1_DblClick();
+    EXPECT_EQ(p.Finestra.AperteCordoli, 1);
+    EXPECT_EQ(M.Zone.UltimaZona, 1);
+    EXPECT_EQ(M.Zone.Zone[1].UltVertice, cordolo.UltVertice);
 }

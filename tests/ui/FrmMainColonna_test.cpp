@@ -262,3 +262,30 @@ TEST(FrmMainColonna, DialogoDiProgettoDellaMaglia) {
     EXPECT_EQ(Undo.UndoUltimo, ultimo + 1);
     EXPECT_TRUE(w.Abilitato(105)) << "undo is offered";
 }
+
+// A double click on a zone's mark in the arrangement view opens its dialog; Escape leaves the
+// zone as it was.
+TEST(FrmMainColonna, DoppioClicApreLaZona) {
+    Finestra w;
+    w.Avvia();
+    w.Clic(115);  // "Disponi armature integrative": face 0, direction 1
+    Zona z;
+    z.Tipo = 0, z.Direzione = 0, z.Diametro = 16, z.Passo = 15;
+    z.Angoli = {Punto{150, 380}, Punto{350, 380}, Punto{350, 220}, Punto{150, 220}};
+    z.XMin = 150, z.YMin = 220, z.XMax = 350, z.YMax = 380;
+    z.XMarca = 250, z.YMarca = 300;
+    z.UltVertice = 3;
+    M.Zone.Zone = {z};
+    M.Zone.UltimaZona = 0;
+    M.Zone.VerticiZone[0] = {z.Angoli.begin(), z.Angoli.end()};
+    bool aperto = false;
+    SuModale([&](QWidget* d) {
+        aperto = d->windowTitle().contains(QStringLiteral("rmatura"));
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    DoppioClic(w.f->PianoVideo(), 250, 300);
+    EXPECT_TRUE(aperto);
+    EXPECT_EQ(M.Zone.UltimaZona, 0);
+    EXPECT_EQ(M.Zone.Zone[0].Diametro, 16);
+    EXPECT_EQ(Vista.ModoInfo, 0);
+}
