@@ -256,6 +256,9 @@ void ComandoDiretto(int32_t Id) {
         ComandoQuotaturaAutomatica();
     } else if (Id == c.IdInfoNodi) {
         ComandoInfoNodi();
+    } else if (Id == c.IdImpostazioni) {
+        if (Piatt.Finestra) Piatt.Finestra->MostraForm2();
+        Ridisegna(0);
     } else if (Id == c.IdOttimizzaDiffusa) {
         if (Piatt.Finestra) Piatt.Finestra->MostraFrmProg();
         PanelDiff();
@@ -274,7 +277,6 @@ void ComandoDiretto(int32_t Id) {
     } else if (Id == c.IdEccedenza) {
         ScegliVista(5);
     }
-    // The settings dialog comes with its window; until then it does nothing.
 }
 
 void AzzeraStatoInterazione() {

@@ -139,6 +139,11 @@ public:
     // No value when the user cancelled.
     virtual std::optional<std::string> Apri(const RichiestaFile& r) = 0;
     virtual std::optional<std::string> Salva(const RichiestaFile& r) = 0;
+    // The colour dialog opened on `iniziale` (RGB): the colour chosen, none when cancelled.
+    virtual std::optional<int32_t> ScegliColore(int32_t iniziale) {
+        (void)iniziale;
+        return std::nullopt;
+    }
 };
 
 // ---- Main-window hooks ----
@@ -168,6 +173,8 @@ public:
     virtual void MostraEsportazioneDxf() {}
     // The diffuse-mesh design dialog, modal (app/DialogoProgettoDiffusa.h).
     virtual void MostraFrmProg() {}
+    // The settings dialog, modal (app/DialogoImpostazioni.h).
+    virtual void MostraForm2() {}
     // The direction options, disabled while the shear side is chosen.
     virtual void AbilitaDirezioni(bool abilitate) { (void)abilitate; }
     // The range boxes of the colour maps: 0 "Max.", 1 "Min.".

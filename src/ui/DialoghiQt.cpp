@@ -1,5 +1,9 @@
 #include "ui/DialoghiQt.h"
 
+#include <QColorDialog>
+
+#include "ui/CtrlVid.h"
+
 #include <QFileDialog>
 
 namespace vilmor {
@@ -66,6 +70,12 @@ std::optional<std::string> DialoghiQt::Mostra(const RichiestaFile& r, bool salva
     const QStringList scelti = d->selectedFiles();
     if (scelti.isEmpty() || scelti.first().isEmpty()) return std::nullopt;
     return scelti.first().toStdString();
+}
+
+std::optional<int32_t> DialoghiQt::ScegliColore(int32_t iniziale) {
+    const QColor c = QColorDialog::getColor(CtrlVid::Colore(iniziale), padre_);
+    if (!c.isValid()) return std::nullopt;
+    return c.red() + 256 * c.green() + 65536 * c.blue();
 }
 
 }  // namespace vilmor

@@ -27,6 +27,7 @@ public:
     explicit DialoghiQt(QWidget* padre = nullptr) : padre_(padre) {}
     std::optional<std::string> Apri(const RichiestaFile& r) override { return Mostra(r, false); }
     std::optional<std::string> Salva(const RichiestaFile& r) override { return Mostra(r, true); }
+    std::optional<int32_t> ScegliColore(int32_t iniziale) override;
 
 private:
     std::optional<std::string> Mostra(const RichiestaFile& r, bool salva);

@@ -16,6 +16,7 @@
 #include "dxf/TratteggioDxf.h"
 #include "ui/FrmAggiuntiva.h"
 #include "ui/FrmCordoli.h"
+#include "ui/Form2.h"
 #include "ui/FrmProg.h"
 #include "model/definizioni.h"
 #include "model/FileImpostazioni.h"
@@ -454,6 +455,11 @@ void FrmMain::MostraComputo() {
 
 void FrmMain::MostraFrmAggiuntiva() {
     FrmAggiuntiva dialogo(this);
+    dialogo.exec();
+}
+
+void FrmMain::MostraForm2() {
+    Form2 dialogo(this);
     dialogo.exec();
 }
 

@@ -235,6 +235,16 @@ public:
     std::deque<std::optional<std::string>> Scelte;
     std::optional<std::string> Apri(const RichiestaFile& r) override { return Prossima(r); }
     std::optional<std::string> Salva(const RichiestaFile& r) override { return Prossima(r); }
+    // The colour dialog: the initial colours it was opened on, the answers it gives in turn.
+    std::vector<int32_t> ColoriIniziali;
+    std::deque<std::optional<int32_t>> ColoriScelti;
+    std::optional<int32_t> ScegliColore(int32_t iniziale) override {
+        ColoriIniziali.push_back(iniziale);
+        if (ColoriScelti.empty()) return std::nullopt;
+        auto c = ColoriScelti.front();
+        ColoriScelti.pop_front();
+        return c;
+    }
 
 private:
     std::optional<std::string> Prossima(const RichiestaFile& r) {
@@ -304,6 +314,12 @@ public:
     void MostraEsportazioneDxf() override {
         ++EsportazioniDxf;
         if (EsportazioneDxf) EsportazioneDxf();
+    }
+    int AperteForm2 = 0;
+    std::function<void()> CopioneForm2;
+    void MostraForm2() override {
+        ++AperteForm2;
+        if (CopioneForm2) CopioneForm2();
     }
     int AperteProg = 0;
     std::function<void()> CopioneProg;

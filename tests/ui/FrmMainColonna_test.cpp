@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "app/BarreComandi.h"
+#include "app/DialogoImpostazioni.h"
 #include "app/DialogoProgettoDiffusa.h"
 #include "base/Formati.h"
 #include "model/Resource.h"
@@ -24,6 +25,7 @@
 #include "model/definizioni.h"
 #include "ui/Banco.h"
 #include "ui/CtrlVid.h"
+#include "ui/Form2.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmProg.h"
 #include "ui/PannelloQt.h"
@@ -288,4 +290,51 @@ TEST(FrmMainColonna, DoppioClicApreLaZona) {
     EXPECT_EQ(M.Zone.UltimaZona, 0);
     EXPECT_EQ(M.Zone.Zone[0].Diametro, 16);
     EXPECT_EQ(Vista.ModoInfo, 0);
+}
+
+// "Impostazioni": a grid edit in force at once, a swatch coloured from the colour dialog and
+// applied by "&Ok" with the white background; the close box puts the snapshot back.
+TEST(FrmMainColonna, DialogoImpostazioni) {
+    Finestra w;
+    w.Avvia();
+    w.dialoghi.ColoriScelti = {0x00FF00};
+    SuModale([&](QWidget* d) {
+        auto* f = qobject_cast<Form2*>(d);
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("Impostazioni"));
+        PannelloQt* p = f->PropertyGrid1();
+        p->editItem(p->Voce(IdImpGrigliaX), PannelloQt::ColonnaValore);
+        QLineEdit* e = nullptr;
+        for (QLineEdit* x : p->findChildren<QLineEdit*>())
+            if (x->isVisible()) e = x;
+        ASSERT_NE(e, nullptr);
+        e->setText(QStringLiteral("7.5"));
+        QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(e, &invio);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        EXPECT_EQ(Imp.PassoGrigliaX, 8) << "in force before Ok";
+        QTest::mouseClick(f->Label8(5), Qt::LeftButton);
+        const QImage img = f->grab().toImage();
+        const QPoint c = f->Label8(5)->mapTo(f, f->Label8(5)->rect().center());
+        EXPECT_EQ(img.pixelColor(c), QColor(0, 255, 0));
+        QTest::mouseClick(f->Option5(1), Qt::LeftButton);
+        QTest::mouseClick(f->Command(1), Qt::LeftButton);
+    });
+    CommandBars_Execute(IdDaOffset(113));
+    EXPECT_EQ(Strati.ColoriLayer[5], 0x00FF00);
+    EXPECT_EQ(Imp.SfondoBianco, 1);
+    const QImage piano = w.f->PianoVideo()->Immagine();
+    SalvaPng(piano, "impostazioni_sfondo_bianco");
+    EXPECT_EQ(piano.pixelColor(2, 2), QColor(255, 255, 255));
+
+    // The close box after an edit of "L Min.": the opening value comes back.
+    SuModale([&](QWidget* d) {
+        auto* f = qobject_cast<Form2*>(d);
+        f->Logica().DopoModifica(IdImpAncMin, "40");
+        EXPECT_EQ(Imp.AncoraggioMin, 40);
+        f->close();
+    });
+    const int prima = Imp.AncoraggioMin;
+    CommandBars_Execute(IdDaOffset(113));
+    EXPECT_EQ(Imp.AncoraggioMin, prima);
 }
