@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QToolBar>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -15,7 +18,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/BarreComandi.h"
 #include "model/Vista.h"
+#include "ui/FrmMain.h"
 
 namespace vilmor::prova {
 
@@ -161,6 +166,48 @@ double QuotaDiversi(const QImage& a, const QImage& b, int tolleranza) {
         }
     }
     return static_cast<double>(diversi) / (static_cast<double>(x.width()) * x.height());
+}
+
+FinestraProva::FinestraProva() = default;
+
+FinestraProva::~FinestraProva() {
+    f.reset();
+    PulisciUndo();
+    Quotatura = quotatura;
+}
+
+void FinestraProva::Avvia(const std::string& riga) {
+    f = std::make_unique<FrmMain>(riga, nullptr, ServiziFinestra{&msg, &dialoghi});
+    f->Avvia();
+    QCoreApplication::processEvents();
+    QTest::qWait(10);
+}
+
+QAction* FinestraProva::Voce(const char* titolo) const {
+    for (QAction* a : f->MenuFile()->actions())
+        if (a->text() == QString::fromUtf8(titolo)) return a;
+    return nullptr;
+}
+
+void FinestraProva::Clic(int k) const {
+    const QList<QAction*> azioni = f->Azioni(IdDaOffset(k));
+    QAction* a = azioni.value(azioni.size() - 1);
+    ASSERT_NE(a, nullptr);
+    QWidget* w = f->BarraStandard()->widgetForAction(a);
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+bool FinestraProva::Abilitato(int k) const {
+    bool tutti = true;
+    for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isEnabled();
+    return tutti;
+}
+
+bool FinestraProva::Selezionato(int k) const {
+    bool tutti = true;
+    for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isChecked();
+    return tutti;
 }
 
 }  // namespace vilmor::prova

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"
 
+class QAction;
 class QWidget;
 
 namespace vilmor::prova {
@@ -60,6 +62,36 @@ private:
     ScalaMappe mappa_;
     Piattaforma piatt_;
     int errore_;
+};
+
+}  // namespace vilmor::prova
+
+namespace vilmor {
+class FrmMain;
+}
+
+namespace vilmor::prova {
+
+// The main window in a process state and settings folder of its own, with recorded messages
+// and file dialogs; closed and put back at the end of the test.
+struct FinestraProva {
+    StatoProcesso stato;
+    ConfigProva config;
+    EditQuote quotatura = Quotatura;
+    MessaggiRegistrati msg;
+    DialoghiRegistrati dialoghi;
+    std::unique_ptr<FrmMain> f;
+    FinestraProva();
+    ~FinestraProva();
+    // Builds and shows the window on the command line `riga` (a slab's path or nothing).
+    void Avvia(const std::string& riga = {});
+    // The File menu's entry of that caption, or null.
+    QAction* Voce(const char* titolo) const;
+    // A click on the toolbar button of command offset k.
+    void Clic(int k) const;
+    // Whether every control of command offset k (menu and toolbar alike) is enabled, checked.
+    bool Abilitato(int k) const;
+    bool Selezionato(int k) const;
 };
 
 // Copies the sample slab (slab file and archive) into the folder; returns the slab's path.

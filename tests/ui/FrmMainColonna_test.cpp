@@ -36,39 +36,12 @@ using namespace vilmor::prova;
 
 namespace {
 
-struct Finestra {
-    StatoProcesso stato;
-    ConfigProva config;
-    MessaggiRegistrati msg;
-    DialoghiRegistrati dialoghi;
+// The shared window, opened on a copy of the sample slab or on nothing.
+struct Finestra : FinestraProva {
     CartellaTemp dir;
-    std::unique_ptr<FrmMain> f;
-    ~Finestra() {
-        f.reset();
-        PulisciUndo();
-    }
+    ~Finestra() { f.reset(); }  // before its folder goes
     void Avvia(bool soletta = true) {
-        const std::string riga = soletta ? CopiaCampione(dir.Percorso()) : std::string();
-        f = std::make_unique<FrmMain>(riga, nullptr, ServiziFinestra{&msg, &dialoghi});
-        f->Avvia();
-        QCoreApplication::processEvents();
-        QTest::qWait(10);
-    }
-    void Clic(int k) const {
-        QAction* a = f->Azioni(IdDaOffset(k)).value(f->Azioni(IdDaOffset(k)).size() - 1);
-        ASSERT_NE(a, nullptr);
-        QTest::mouseClick(f->BarraStandard()->widgetForAction(a), Qt::LeftButton);
-    }
-    // Whether every control of the command is enabled (menu and toolbar copies alike).
-    bool Abilitato(int k) const {
-        bool tutti = true;
-        for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isEnabled();
-        return tutti;
-    }
-    bool Selezionato(int k) const {
-        bool tutti = true;
-        for (QAction* a : f->Azioni(IdDaOffset(k))) tutti = tutti && a->isChecked();
-        return tutti;
+        FinestraProva::Avvia(soletta ? CopiaCampione(dir.Percorso()) : std::string());
     }
 };
 

@@ -20,37 +20,7 @@ using namespace vilmor::prova;
 
 namespace {
 
-struct Finestra {
-    StatoProcesso stato;
-    ConfigProva config;
-    EditQuote quotatura = Quotatura;
-    MessaggiRegistrati msg;
-    DialoghiRegistrati dialoghi;
-    std::unique_ptr<FrmMain> f;
-    ~Finestra() {
-        f.reset();
-        PulisciUndo();
-        Quotatura = quotatura;
-    }
-    void Avvia(const std::string& riga = {}) {
-        f = std::make_unique<FrmMain>(riga, nullptr, ServiziFinestra{&msg, &dialoghi});
-        f->Avvia();
-        QCoreApplication::processEvents();
-        QTest::qWait(10);
-    }
-    QAction* Voce(const char* titolo) const {
-        for (QAction* a : f->MenuFile()->actions())
-            if (a->text() == QString::fromUtf8(titolo)) return a;
-        return nullptr;
-    }
-    void Clic(int k) const {
-        QAction* a = f->Azioni(IdDaOffset(k)).value(f->Azioni(IdDaOffset(k)).size() - 1);
-        ASSERT_NE(a, nullptr);
-        QWidget* w = f->BarraStandard()->widgetForAction(a);
-        ASSERT_NE(w, nullptr);
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
-};
+using Finestra = FinestraProva;
 
 }  // namespace
 
