@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "SolettaGrande.h"
 #include "VideoMuto.h"
 #include "app/Evidenzia.h"
 #include "base/Piattaforma.h"
@@ -21,14 +22,7 @@ struct Banco {
     bench::VideoMuto video;
     Banco() {
         Modello m;
-        for (int i = 0; i < 100000; ++i) {
-            Nodo n;
-            n.Numero = i + 1;
-            n.X = static_cast<float>((i % 400) * 25);
-            n.Y = static_cast<float>((i / 400) * 25);
-            m.Analisi.Nodi.push_back(n);
-        }
-        m.Analisi.NumNodi = 100000;
+        bench::NodiInGriglia(m, 100000, 25, 25, 0);
         std::mt19937 g(11);
         std::uniform_real_distribution<float> x(0, 9900), y(0, 6200);
         for (int k = 0; k < 300; ++k) {

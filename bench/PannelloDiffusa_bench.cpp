@@ -22,15 +22,7 @@ struct Banco {
     bench::VideoMuto video;
     Banco() {
         Modello m = bench::SolettaGrande();
-        for (int i = 0; i < 100000; ++i) {
-            Nodo n;
-            n.Numero = i + 1;
-            n.X = static_cast<float>((i % 400) * 15);
-            n.Y = static_cast<float>((i / 400) * 16);
-            n.RichSup1 = n.RichSup2 = n.RichInf1 = n.RichInf2 = 6;
-            m.Analisi.Nodi.push_back(n);
-        }
-        m.Analisi.NumNodi = 100000;
+        bench::NodiInGriglia(m, 100000, 15, 16, 6);
         std::mt19937 g(5);
         std::uniform_real_distribution<float> x(100, 5500), y(100, 3500), lato(100, 400);
         for (int k = 0; k < 300; ++k) {

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "SolettaGrande.h"
 #include "design/Residui.h"
 
 using namespace vilmor;
@@ -9,15 +10,7 @@ using namespace vilmor;
 // 100,000 nodes on a grid and 500 zones of 1-4 m scattered over it.
 static Modello ModelloGrande() {
     Modello m;
-    for (int i = 0; i < 100000; ++i) {
-        Nodo n;
-        n.Numero = i + 1;
-        n.X = static_cast<float>((i % 400) * 25);
-        n.Y = static_cast<float>((i / 400) * 25);
-        n.RichSup1 = n.RichInf1 = n.RichSup2 = n.RichInf2 = 3;
-        m.Analisi.Nodi.push_back(n);
-    }
-    m.Analisi.NumNodi = 100000;
+    bench::NodiInGriglia(m, 100000, 25, 25, 3);
     std::mt19937 g(7);
     std::uniform_real_distribution<float> pos(0, 9600), lato(100, 400);
     for (int k = 0; k < 500; ++k) {

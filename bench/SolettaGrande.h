@@ -40,4 +40,18 @@ inline Modello SolettaGrande() {
     return m;
 }
 
+// n analysis nodes on a grid of 400 columns, dx by dy cm apart, each needing `richiesta` in the
+// four face layers.
+inline void NodiInGriglia(Modello& m, int n, float dx, float dy, float richiesta) {
+    for (int i = 0; i < n; ++i) {
+        Nodo q;
+        q.Numero = i + 1;
+        q.X = static_cast<float>(i % 400) * dx;
+        q.Y = static_cast<float>(i / 400) * dy;
+        q.RichSup1 = q.RichInf1 = q.RichSup2 = q.RichInf2 = richiesta;
+        m.Analisi.Nodi.push_back(q);
+    }
+    m.Analisi.NumNodi = static_cast<int>(m.Analisi.Nodi.size());
+}
+
 }  // namespace vilmor::bench
