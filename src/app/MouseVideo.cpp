@@ -2,13 +2,20 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "app/EseguiComandi.h"
 #include "app/Evidenzia.h"
 #include "app/InfoArmature.h"
+#include "app/Undo.h"
+#include "app/ZonePilastri.h"
 #include "base/Piattaforma.h"
+#include "design/ArchivioZone.h"
+#include "design/BarreZone.h"
+#include "design/Residui.h"
 #include "design/Selezione.h"
+#include "design/SpostaRiferimento.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "model/Vista.h"
@@ -91,6 +98,62 @@ void ZoomFinestra() {
     Vista.Scala = CalcScala(xmin, ymin, xmax, ymax);
     Vista.ModoComando = Modo::ZoomFinestra;
     Vista.RettTrascina.X0 = -1;
+    Ridisegna0();
+}
+
+// The window of the zones around columns (kind 0) or piles (1): their dialog, then idle.
+void ZoneSuFinestra(int kind) {
+    const RettangoloTrascina& t = Vista.RettTrascina;
+    InserisciZonePilastri(XDaSchermo(static_cast<float>(t.X0)), YDaSchermo(static_cast<float>(t.Y1)),
+                          XDaSchermo(static_cast<float>(t.X1)), YDaSchermo(static_cast<float>(t.Y0)), kind);
+    Vista.ModoComando = Modo::Idle;
+    Vista.RettTrascina.X0 = -1;
+    Ridisegna0();
+}
+
+// The zone under the press, deleted once the user confirms; either answer ends the command.
+void EliminaZonaSotto(float X, float Y) {
+    const int z = TrovaZona(X, Y);
+    if (z < 0) return;
+    if (MostraMessaggio("Vuoi cancellare la pos. n. " + std::to_string(z + 1) + " ?", IconaMsg::Domanda,
+                        PulsantiMsg::SiNo, "Attenzione!") == RispostaMsg::Si) {
+        SalvaStatoUndo();
+        CancellaZona(z);
+    }
+    DetraiArmatureNodi(-1, M);
+    Vista.ModoComando = Modo::Idle;
+    CalcolaArmature();
+    Ridisegna0();
+}
+
+// A zone's label taken by its reference point (it then follows the cursor freely) or by the
+// zone's edge (its representative line then slides along the bars).
+void PrendiRiferimento(float X, float Y) {
+    int z = TrovaZonaLato(X, Y);
+    if (z >= 0) {
+        SalvaStatoUndo();
+        Vista.ModoComando = Modo::SpostaRifLibero;
+        Edit.ZonaSelezionata = z;
+        return;
+    }
+    z = TrovaZonaBordo(X, Y);
+    if (z < 0) return;
+    SalvaStatoUndo();
+    Vista.ModoComando = Modo::SpostaRifDir;
+    Edit.ZonaSelezionata = z;
+    SpostaRiferimentoZona(X, Y);
+}
+
+void MuoviRiferimento(float X, float Y) {
+    const int z = Edit.ZonaSelezionata;
+    if (z < 0 || z > M.Zone.UltimaZona || z >= static_cast<int>(M.Zone.Zone.size())) return;
+    if (Vista.ModoComando == Modo::SpostaRifLibero) {
+        Zona& zona = M.Zone.Zone[static_cast<size_t>(z)];
+        zona.XRif = XDaSchermo(X);
+        zona.YRif = YDaSchermo(Y);
+    } else {
+        SpostaRiferimentoZona(X, Y);
+    }
     Ridisegna0();
 }
 
@@ -191,6 +254,20 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
                 Vista.RettTrascina.Y0 = Pixel(Y);
             }
             break;
+        case Modo::ZonePilastri:
+        case Modo::ZonePali:
+            if (Button == 1) PrimoAngolo(X, Y);
+            break;
+        case Modo::ZonePilastri2:
+        case Modo::ZonePali2:
+            if (Button == 1 && SecondoAngolo()) ZoneSuFinestra(Vista.ModoComando == Modo::ZonePilastri2 ? 0 : 1);
+            break;
+        case Modo::EliminaZona:
+            if (Button == 1) EliminaZonaSotto(X, Y);
+            break;
+        case Modo::SpostaRif:
+            if (Button == 1) PrendiRiferimento(X, Y);
+            break;
         default:
             break;
     }
@@ -199,7 +276,13 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
 void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
     switch (Vista.ModoComando) {
         case Modo::ZoomSecondoAngolo:
+        case Modo::ZonePilastri2:
+        case Modo::ZonePali2:
             SegueFocus(X, Y);
+            return;
+        case Modo::SpostaRifLibero:
+        case Modo::SpostaRifDir:
+            MuoviRiferimento(X, Y);
             return;
         case Modo::Pan:
         case Modo::PanTemporaneo:
@@ -239,6 +322,10 @@ void Ctrl_Vid_MouseUp(int /*Button*/, float /*X*/, float /*Y*/) {
         case Modo::Pan:
         case Modo::PanTemporaneo:
             FinePan();
+            break;
+        case Modo::SpostaRifLibero:
+        case Modo::SpostaRifDir:
+            Vista.ModoComando = Modo::Idle;
             break;
         default:
             break;

@@ -10,6 +10,7 @@
 #include "app/CaricaProgetto.h"
 #include "app/DialogoProgettoDiffusa.h"
 #include "app/DoppioClicZona.h"
+#include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "app/Undo.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -544,4 +545,64 @@ TEST_F(EseguiProva, DoppioClicSullaZona) {
     EXPECT_EQ(p.Finestra.AperteCordoli, 1);
     EXPECT_EQ(M.Zone.UltimaZona, 1);
     EXPECT_EQ(M.Zone.Zone[1].UltVertice, cordolo.UltVertice);
+}
+
+// Deleting a zone by its mark: asked first, one undo step on Yes; either answer ends the command.
+TEST_F(EseguiProva, CancellaZonaColMouse) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    AggiungiZona(M, 0, 400, 220, 500, 380);
+    M.Zone.Zone[1].XMarca = 450, M.Zone.Zone[1].YMarca = 300;
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0;
+    const int ultimo = Undo.UndoUltimo;
+    for (RispostaMsg r : {RispostaMsg::No, RispostaMsg::Si}) {
+        CommandBars_Execute(Comandi.IdCancellaArm);
+        ASSERT_EQ(Vista.ModoComando, Modo::EliminaZona);
+        Ctrl_Vid_MouseDown(1, XSchermo(900), YSchermo(900));
+        EXPECT_EQ(Vista.ModoComando, Modo::EliminaZona) << "a miss waits";
+        p.Msg.Risposte = {r};
+        Ctrl_Vid_MouseDown(1, XSchermo(451), YSchermo(299));
+        EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+        ASSERT_FALSE(p.Msg.Visti.empty());
+        EXPECT_EQ(p.Msg.Visti.back().Testo, "Vuoi cancellare la pos. n. 2 ?");
+        EXPECT_EQ(p.Msg.Visti.back().Icona, IconaMsg::Domanda);
+    }
+    EXPECT_EQ(M.Zone.UltimaZona, 0);
+    EXPECT_EQ(Undo.UndoUltimo, ultimo + 1);
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(M.Zone.UltimaZona, 1);
+}
+
+// A zone's label dragged by its reference point follows the cursor; the release ends it.
+TEST_F(EseguiProva, SpostaEtichettaColMouse) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    Vista.CodiceVista = 14, Vista.TipoZonaAttivo = 0;
+    CommandBars_Execute(Comandi.IdRiferimento);
+    Ctrl_Vid_MouseDown(1, XSchermo(150), YSchermo(220));
+    ASSERT_EQ(Vista.ModoComando, Modo::SpostaRifLibero);
+    Ctrl_Vid_MouseMove(0, XSchermo(200), YSchermo(260));
+    EXPECT_NEAR(M.Zone.Zone[0].XRif, 200, 0.5);
+    EXPECT_NEAR(M.Zone.Zone[0].YRif, 260, 0.5);
+    Ctrl_Vid_MouseUp(1, XSchermo(200), YSchermo(260));
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(M.Zone.Zone[0].XRif, 150) << "one undo step";
+}
+
+// The window of the zones around columns: too small is ignored, a valid one runs the dialog.
+TEST_F(EseguiProva, FinestraZonePilastri) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    Vista.CodiceVista = 6;
+    CommandBars_Execute(Comandi.IdArmPilastri);
+    ASSERT_EQ(Vista.ModoComando, Modo::ZonePilastri);
+    Picture1_MouseDown(1, 10, 10);
+    EXPECT_EQ(Vista.ModoComando, Modo::ZonePilastri2);
+    Picture1_MouseMove(1, 15, 15);
+    Picture1_MouseDown(1, 20, 20);
+    EXPECT_EQ(Vista.ModoComando, Modo::ZonePilastri2) << "under 11 pixels: ignored";
+    Picture1_MouseDown(1, 10, 10);
+    Picture1_MouseDown(1, 700, 500);
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    EXPECT_EQ(Vista.RettTrascina.X0, -1);
 }
