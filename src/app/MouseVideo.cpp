@@ -12,10 +12,14 @@
 #include "app/ZonePilastri.h"
 #include "base/Piattaforma.h"
 #include "design/ArchivioZone.h"
+#include "design/ContornoZona.h"
 #include "design/BarreZone.h"
 #include "design/Residui.h"
 #include "design/Selezione.h"
 #include "design/SpostaRiferimento.h"
+#include "design/SelezioneZona.h"
+#include "design/VerificaSelezione.h"
+#include "drawing/RettArmatura.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "model/Vista.h"
@@ -157,6 +161,181 @@ void MuoviRiferimento(float X, float Y) {
     Ridisegna0();
 }
 
+// ---- Zones laid out and edited on the plan ----
+
+constexpr char MsgRettangoloPiccolo[] = "Rettangolo troppo piccolo, input non valido.";
+constexpr char PromptConcludi[] = "Premi il pulsante destro del mouse o Enter per concludere la modifica.";
+
+void Prompt(const char* testo) {
+    if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
+}
+
+// The transient drawing cleared for the next rubber band.
+void PulisciTransitorio() {
+    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
+        v->DisegnoPersistente(false);
+        v->Pulisci();
+    }
+}
+
+void RettangoloElastico() {
+    PulisciTransitorio();
+    const RettangoloSelezione& r = Vista.RettSelezione;
+    DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
+}
+
+// The selection of the zone being edited from the two corners of the rubber band.
+void SelezioneDaRettangolo() {
+    const RettangoloSelezione& r = Vista.RettSelezione;
+    ImpostaSelezioneDir(XDaSchermo(r.X1), YDaSchermo(r.Y1), XDaSchermo(r.X2), YDaSchermo(r.Y2));
+}
+
+bool SelezioneTroppoPiccola() {
+    const Zona& z = Edit.ZonaCorrente;
+    if (z.XMax - z.XMin > 20 && z.YMax - z.YMin > 20) return false;
+    Avviso(MsgRettangoloPiccolo);
+    Vista.ModoComando = Modo::Idle;
+    Edit.MantieniRiferimento = 0;
+    return true;
+}
+
+// A confirmed zone stored at `ZonaSelezionata`, with its copy on the other face when the dialog
+// asked for both.
+void MemorizzaConfermata() {
+    EditZone& e = Edit;
+    e.LatoMulti = e.ZonaCorrente.Tipo == 0 ? 1 : 0;
+    if (MemorizzaZona()) DuplicaZonaFaccia();
+}
+
+void FineZona() {
+    CalcolaArmature();
+    Ridisegna0();
+}
+
+void MostraAggiuntiva() {
+    if (Piatt.Finestra) Piatt.Finestra->MostraFrmAggiuntiva();
+}
+
+void RilascioRettangolo(float X, float Y) {
+    Prompt("");
+    Vista.RettSelezione.X2 = X;
+    Vista.RettSelezione.Y2 = Y;
+    SelezioneDaRettangolo();
+    if (!SelezioneTroppoPiccola()) {
+        const bool accettata = VerificaSelezione(-1) != 0;
+        if (accettata) {
+            Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
+            MostraAggiuntiva();
+            if (Edit.ZonaConfermata == -1) MemorizzaConfermata();
+        }
+        DetraiArmatureNodi(-1, M);
+    }
+    FineZona();
+}
+
+// A curb on the side under the press: a new one, or the one already there after a question.
+void CordoloSulLato(float X, float Y) {
+    const int lato = TrovaLato(X, Y);
+    if (lato < 0) {
+        Vista.ModoComando = Modo::Idle;
+        return;
+    }
+    Zona& z = Edit.ZonaCorrente;
+    z.LatoCordolo = lato;
+    z.PoligonoCordolo = Vista.LatoEvidenziato;
+    z.Diametro = Imp.DiamStaffeCordolo;
+    z.Diametro2 = Imp.DiamReggistaffeCordolo;
+    z.Passo = Imp.PassoStaffeCordolo;
+    z.Tipo = 2;
+    z.Passo2 = Imp.LargStaffaCordolo;
+    z.Copriferro = Imp.CopriferroCordolo;
+    const int c = CercaCordolo();
+    if (c < 0) {
+        Edit.MantieniRiferimento = -1;
+        Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
+        if (Piatt.Finestra) Piatt.Finestra->MostraFrmCordoli();
+    } else if (MostraMessaggio("Il lato ha già un cordolo. Vuoi modificarlo?", IconaMsg::Nessuna, PulsantiMsg::SiNo,
+                               "Attenzione!") == RispostaMsg::Si) {
+        Edit.MantieniRiferimento = 0;
+        Edit.ZonaSelezionata = c;
+        DetraiArmatureNodi(c, M);
+        Edit.ZonaCorrente = M.Zone.Zone[static_cast<size_t>(c)];
+        if (Piatt.Finestra) Piatt.Finestra->MostraFrmCordoli();
+        DetraiArmatureNodi(-1, M);
+    }
+    Ridisegna0();
+    Vista.ModoComando = Modo::Idle;
+}
+
+// A grip of the zone being edited: a corner (its opposite stays) or the centre (the whole
+// rectangle follows).
+void PrendiManiglia(float X, float Y) {
+    const int g = TrovaVerticeZona(X, Y);
+    if (g < 0) return;
+    const Zona& z = Edit.ZonaCorrente;
+    RettangoloSelezione& r = Vista.RettSelezione;
+    if (g == 4) {
+        SelezioneSuAngoli(z, r);
+        Vista.ModoComando = Modo::CentroZona;
+    } else {
+        const int j = g + 2 < 4 ? g + 2 : g - 2;
+        r.X1 = XSchermo(z.Angoli[static_cast<size_t>(j)].X);
+        r.Y1 = YSchermo(z.Angoli[static_cast<size_t>(j)].Y);
+        Vista.ModoComando = Modo::AngoloZona;
+    }
+    Ridisegna0();
+}
+
+void TrascinaCentro(float X, float Y) {
+    PulisciTransitorio();
+    RettangoloSelezione& r = Vista.RettSelezione;
+    const float dx = X - r.XC, dy = Y - r.YC;
+    r.X1 += dx, r.X2 += dx;
+    r.Y1 += dy, r.Y2 += dy;
+    r.XC = (r.X1 + r.X2) / 2;
+    r.YC = (r.Y1 + r.Y2) / 2;
+    DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
+}
+
+void RilascioManiglia(float X, float Y) {
+    if (Vista.ModoComando == Modo::AngoloZona) {
+        Vista.RettSelezione.X2 = X;
+        Vista.RettSelezione.Y2 = Y;
+    }
+    SelezioneDaRettangolo();
+    Prompt(PromptConcludi);
+    Vista.ModoComando = Modo::EditZona;
+    Ridisegna0();
+}
+
+// Copy, move or copy to the other face of the zone under the press.
+void PrendiZona(float X, float Y) {
+    const int z = TrovaZona(X, Y);
+    if (z < 0) return;
+    const int modo = Vista.ModoComando;
+    SalvaStatoUndo();
+    EditZone& e = Edit;
+    e.ZonaCorrente = M.Zone.Zone[static_cast<size_t>(z)];
+    e.ZonaConfermata = 0;
+    SelezioneSuAngoli(e.ZonaCorrente, Vista.RettSelezione);
+    if (modo == Modo::CopiaZonaFaccia) {
+        e.ZonaCorrente.Tipo = e.ZonaCorrente.Tipo == 0 ? 1 : 0;
+        e.ZonaSelezionata = M.Zone.UltimaZona + 1;
+        const Zona& c = e.ZonaCorrente;
+        ImpostaSelezioneDir(c.Angoli[0].X, c.Angoli[0].Y, c.Angoli[2].X, c.Angoli[2].Y);
+        const RettangoloSelezione& r = Vista.RettSelezione;
+        DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
+        e.MantieniRiferimento = -1;
+        ChiudiPoliAgg();
+        if (Vista.ModoComando != Modo::EditZona) Vista.ModoComando = Modo::Idle;
+        return;
+    }
+    Prompt("Trasla la selezione tenendo premuto il pulasnte sinistro, rilascia nella nuova posizione.");
+    e.MantieniRiferimento = -1;
+    Vista.ModoComando = Modo::CentroZona;
+    e.ZonaSelezionata = modo == Modo::SpostaZona ? z : M.Zone.UltimaZona + 1;
+}
+
 // The grips of the zone being edited follow the view.
 void SelezioneSuZona() { SelezioneSuAngoli(Edit.ZonaCorrente, Vista.RettSelezione); }
 
@@ -200,6 +379,20 @@ void FinePan() {
 
 }  // namespace
 
+void ChiudiPoliAgg() {
+    Prompt("");
+    if (!SelezioneTroppoPiccola()) {
+        bool ok = VerificaSelezione(0) != 0;
+        if (ok) {
+            MostraAggiuntiva();
+            if (ErroreOperazione == 0) ok = ContornoZona() != 0;
+        }
+        if (ok && Edit.ZonaConfermata == -1) MemorizzaConfermata();
+        DetraiArmatureNodi(-1, M);
+    }
+    FineZona();
+}
+
 void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
     PanMossaAgganciata = mossa;
     PanFineAgganciata = fine;
@@ -207,9 +400,8 @@ void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
 
 void Picture1_MouseDown(int Button, float X, float Y) {
     if (Button == 2) {
-        if (Vista.ModoComando != Modo::EditZona && Vista.UltimoComando != 0) {
-            ComandiRipetibili(Vista.UltimoComando);
-        }
+        if (Vista.ModoComando == Modo::EditZona) ChiudiPoliAgg();
+        else if (Vista.UltimoComando != 0) ComandiRipetibili(Vista.UltimoComando);
         return;
     }
     Vista.XClic = X;
@@ -265,6 +457,26 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
         case Modo::EliminaZona:
             if (Button == 1) EliminaZonaSotto(X, Y);
             break;
+        case Modo::NuovaIntegrativa:
+        case Modo::NuovaTaglio:
+            if (Button == 1) {
+                Vista.RettSelezione.X1 = X;
+                Vista.RettSelezione.Y1 = Y;
+                Edit.MantieniRiferimento = -1;
+                Vista.ModoComando += 1;
+            }
+            break;
+        case Modo::Cordoli:
+            if (Button == 1) CordoloSulLato(X, Y);
+            break;
+        case Modo::EditZona:
+            if (Button == 1) PrendiManiglia(X, Y);
+            break;
+        case Modo::CopiaZona:
+        case Modo::SpostaZona:
+        case Modo::CopiaZonaFaccia:
+            if (Button == 1) PrendiZona(X, Y);
+            break;
         case Modo::SpostaRif:
             if (Button == 1) PrendiRiferimento(X, Y);
             break;
@@ -283,6 +495,18 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
         case Modo::SpostaRifLibero:
         case Modo::SpostaRifDir:
             MuoviRiferimento(X, Y);
+            return;
+        case Modo::RettIntegrativa:
+        case Modo::RettTaglio:
+        case Modo::AngoloZona:
+            if (Button == 1) {
+                Vista.RettSelezione.X2 = X;
+                Vista.RettSelezione.Y2 = Y;
+                RettangoloElastico();
+            }
+            return;
+        case Modo::CentroZona:
+            if (Button == 1) TrascinaCentro(X, Y);
             return;
         case Modo::Pan:
         case Modo::PanTemporaneo:
@@ -317,7 +541,7 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
     if (Vista.ModoInfo != 0) EvidenziaNodo(X, Y);
 }
 
-void Ctrl_Vid_MouseUp(int /*Button*/, float /*X*/, float /*Y*/) {
+void Ctrl_Vid_MouseUp(int /*Button*/, float X, float Y) {
     switch (Vista.ModoComando) {
         case Modo::Pan:
         case Modo::PanTemporaneo:
@@ -326,6 +550,14 @@ void Ctrl_Vid_MouseUp(int /*Button*/, float /*X*/, float /*Y*/) {
         case Modo::SpostaRifLibero:
         case Modo::SpostaRifDir:
             Vista.ModoComando = Modo::Idle;
+            break;
+        case Modo::RettIntegrativa:
+        case Modo::RettTaglio:
+            RilascioRettangolo(X, Y);
+            break;
+        case Modo::AngoloZona:
+        case Modo::CentroZona:
+            RilascioManiglia(X, Y);
             break;
         default:
             break;

@@ -24,6 +24,10 @@ inline constexpr int EliminaQuota = 6000, SpostaQuota = 7000, PosaQuotaSpostata 
 inline constexpr int VisibilitaQuota = 7005;
 }  // namespace Modo
 
+// Concludes the zone being edited (mode 200): the size and node checks, the zone dialog, the
+// zone stored when confirmed, then residuals, bars and plan.
+void ChiudiPoliAgg();
+
 // The plan picture's own events: the right press repeats the last repeatable command (or
 // closes the zone being edited); other presses store `XClic`, `YClic`; a move stores the
 // cursor in plan cm.

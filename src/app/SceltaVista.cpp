@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/InfoArmature.h"
+#include "app/MouseVideo.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -157,7 +158,8 @@ void Command1_Click(int Index) {
 }
 
 void TastoInvio() {
-    // In mode 200 the zone under edit is concluded first, by the zone editing commands.
+    // A zone under edit is concluded first.
+    if (Vista.ModoComando == 200) ChiudiPoliAgg();
     if (Vista.TipoMappa >= 5 && Vista.TipoMappa <= 9) return;
     float v = 0;
     if (LeggiBox(0, Mappa.ScalaMax, v)) Mappa.ScalaMax = v;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <filesystem>
@@ -605,4 +606,77 @@ TEST_F(EseguiProva, FinestraZonePilastri) {
     Picture1_MouseDown(1, 700, 500);
     EXPECT_EQ(Vista.ModoComando, Modo::Idle);
     EXPECT_EQ(Vista.RettTrascina.X0, -1);
+}
+
+// A new integrative zone drawn as a rectangle: too small is refused; a confirmed dialog stores it.
+TEST_F(EseguiProva, NuovaZonaPerRettangolo) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
+    auto rettangolo = [](float x0, float y0, float x1, float y1) {
+        CommandBars_Execute(Comandi.IdInsIntegrativa);
+        Picture1_MouseDown(1, XSchermo(x0), YSchermo(y0));
+        Picture1_MouseMove(1, XSchermo(x1), YSchermo(y1));
+        Picture1_MouseUp(1, XSchermo(x1), YSchermo(y1));
+    };
+    rettangolo(150, 200, 170, 400);
+    ASSERT_FALSE(p.Msg.Visti.empty());
+    EXPECT_EQ(p.Msg.Visti.back().Testo, "Rettangolo troppo piccolo, input non valido.");
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    EXPECT_EQ(M.Zone.UltimaZona, -1);
+
+    p.Finestra.CopioneAggiuntiva = [] {
+        ErroreOperazione = 0;
+        Edit.ZonaConfermata = -1;
+        Vista.ModoComando = 0;
+    };
+    rettangolo(150, 200, 450, 500);
+    EXPECT_EQ(p.Finestra.AperteAggiuntiva, 1);
+    EXPECT_EQ(M.Zone.UltimaZona, 0);
+    EXPECT_EQ(M.Zone.Zone[0].Tipo, 0);
+    EXPECT_NEAR(M.Zone.Zone[0].XMax - M.Zone.Zone[0].XMin, 300, 1);
+}
+
+// A copy picked by its mark follows the cursor, and the right button concludes it through the
+// zone dialog: one more zone, moved by the drag.
+TEST_F(EseguiProva, CopiaZonaTrascinata) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    M.Zone.Zone[0].XMarca = 250, M.Zone.Zone[0].YMarca = 300;
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
+    p.Finestra.CopioneAggiuntiva = [] {
+        ErroreOperazione = 0;
+        Edit.ZonaConfermata = -1;
+        Vista.ModoComando = 0;
+    };
+    CommandBars_Execute(Comandi.IdCopia);
+    Picture1_MouseDown(1, XSchermo(250), YSchermo(300));
+    ASSERT_EQ(Vista.ModoComando, Modo::CentroZona);
+    EXPECT_EQ(Edit.ZonaSelezionata, 1);
+    Picture1_MouseMove(1, XSchermo(450), YSchermo(300));
+    Picture1_MouseUp(1, XSchermo(450), YSchermo(300));
+    EXPECT_EQ(Vista.ModoComando, Modo::EditZona);
+    EXPECT_EQ(p.Finestra.Prompt, "Premi il pulsante destro del mouse o Enter per concludere la modifica.");
+    Picture1_MouseDown(2, XSchermo(450), YSchermo(300));
+    ASSERT_EQ(M.Zone.UltimaZona, 1);
+    const float a0 = M.Zone.Zone[0].XMin, a1 = M.Zone.Zone[1].XMin;
+    EXPECT_NEAR(std::min(a0, a1), 150, 2) << "the original stays";
+    EXPECT_NEAR(std::max(a0, a1), 350, 2) << "the copy moved by the drag";
+}
+
+// A curb on a side of the outline opens the curb dialog; a press off every side ends the command.
+TEST_F(EseguiProva, CordoloSulLato) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    Vista.CodiceVista = 6;
+    CommandBars_Execute(Comandi.IdCordoli);
+    ASSERT_EQ(Vista.ModoComando, Modo::Cordoli);
+    const Punto p0 = M.Soletta.Contorno[0], p1 = M.Soletta.Contorno[1];
+    Picture1_MouseDown(1, XSchermo((p0.X + p1.X) / 2), YSchermo((p0.Y + p1.Y) / 2));
+    EXPECT_EQ(p.Finestra.AperteCordoli, 1);
+    EXPECT_EQ(Edit.ZonaCorrente.Tipo, 2);
+    EXPECT_EQ(Edit.ZonaCorrente.Passo2, Imp.LargStaffaCordolo);
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    CommandBars_Execute(Comandi.IdCordoli);
+    Picture1_MouseDown(1, XSchermo(600), YSchermo(450));
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    EXPECT_EQ(p.Finestra.AperteCordoli, 1);
 }

@@ -86,9 +86,13 @@ TEST_F(MouseVideo, RightPressRepeatsTheLastCommand) {
     Trascina(1, 100, 100, 140, 100);
     EXPECT_EQ(Vista.ModoComando, 0);
 
+    // In zone editing the right press concludes the zone instead: an empty selection is too small.
     Vista.ModoComando = 200;
+    Edit.ZonaCorrente = Zona{};
     Clic(2, 100, 100);
-    EXPECT_EQ(Vista.ModoComando, 200);
+    ASSERT_FALSE(piatt.Msg.Visti.empty());
+    EXPECT_EQ(piatt.Msg.Visti.back().Testo, "Rettangolo troppo piccolo, input non valido.");
+    EXPECT_EQ(Vista.ModoComando, 0);
 }
 
 TEST_F(MouseVideo, ZoomWindowNeedsElevenPixelsEachWay) {
