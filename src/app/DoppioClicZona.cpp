@@ -18,7 +18,11 @@ namespace vilmor {
 void Picture1_DblClick() {
     StatoVista& v = Vista;
     int i;
-    if (v.CodiceVista <= 13) {
+    // In the integrative views the pick takes the zone's face and direction for the dialog; the
+    // view gets its own back afterwards.
+    const int tipo = v.TipoZonaAttivo, direzione = v.DirezioneAttiva;
+    const bool rif = v.CodiceVista > 13;
+    if (!rif) {
         i = TrovaZona(v.XClic, v.YClic);
     } else {
         i = TrovaZonaLato(v.XClic, v.YClic);
@@ -47,12 +51,15 @@ void Picture1_DblClick() {
         if (cordolo) Piatt.Finestra->MostraFrmCordoli();
         else Piatt.Finestra->MostraFrmAggiuntiva();
     }
+    if (rif) v.TipoZonaAttivo = tipo, v.DirezioneAttiva = direzione;
     InfoArm();
     // A curb is stored by its own dialog with the outline it built; storing it again here could
     // only put back an outline that was not rebuilt.
     if (!cordolo && ErroreOperazione == 0 && ContornoZona() != 0 && e.ZonaConfermata == -1) MemorizzaZona();
     DetraiArmatureNodi(-1, M);
     CalcolaArmature();
+    // Mode 34 only marks the zone while its dialog is up.
+    if (v.ModoComando == 34) v.ModoComando = 0;
     Ridisegna(0);
 }
 

@@ -199,6 +199,15 @@ bool SelezioneTroppoPiccola() {
     return true;
 }
 
+// An operation that adds a zone to a full table is refused at its start, before any snapshot
+// or dialog.
+bool TabellaPiena() {
+    if (SpazioZone(M.Zone, 1)) return false;
+    AvvisoLimiteZone();
+    Vista.ModoComando = Modo::Idle;
+    return true;
+}
+
 // A confirmed zone stored at `ZonaSelezionata`, with its copy on the other face when the dialog
 // asked for both.
 void MemorizzaConfermata() {
@@ -226,7 +235,10 @@ void RilascioRettangolo(float X, float Y) {
         if (accettata) {
             Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
             MostraAggiuntiva();
-            if (Edit.ZonaConfermata == -1) MemorizzaConfermata();
+            if (Edit.ZonaConfermata == -1) {
+                SalvaStatoUndo();
+                MemorizzaConfermata();
+            }
         }
         DetraiArmatureNodi(-1, M);
     }
@@ -251,6 +263,7 @@ void CordoloSulLato(float X, float Y) {
     z.Copriferro = Imp.CopriferroCordolo;
     const int c = CercaCordolo();
     if (c < 0) {
+        if (TabellaPiena()) return;
         Edit.MantieniRiferimento = -1;
         Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
         if (Piatt.Finestra) Piatt.Finestra->MostraFrmCordoli();
@@ -313,6 +326,10 @@ void PrendiZona(float X, float Y) {
     const int z = TrovaZona(X, Y);
     if (z < 0) return;
     const int modo = Vista.ModoComando;
+    // A curb is never copied or moved as a rectangle, and only face zones change face.
+    const int tipo = M.Zone.Zone[static_cast<size_t>(z)].Tipo;
+    if (tipo == 2 || (modo == Modo::CopiaZonaFaccia && tipo == 3)) return;
+    if (modo != Modo::SpostaZona && TabellaPiena()) return;
     SalvaStatoUndo();
     EditZone& e = Edit;
     e.ZonaCorrente = M.Zone.Zone[static_cast<size_t>(z)];
@@ -459,7 +476,7 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
             break;
         case Modo::NuovaIntegrativa:
         case Modo::NuovaTaglio:
-            if (Button == 1) {
+            if (Button == 1 && !TabellaPiena()) {
                 Vista.RettSelezione.X1 = X;
                 Vista.RettSelezione.Y1 = Y;
                 Edit.MantieniRiferimento = -1;

@@ -14,6 +14,7 @@
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "app/Undo.h"
+#include "design/ArchivioZone.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
@@ -546,6 +547,16 @@ TEST_F(EseguiProva, DoppioClicSullaZona) {
     EXPECT_EQ(p.Finestra.AperteCordoli, 1);
     EXPECT_EQ(M.Zone.UltimaZona, 1);
     EXPECT_EQ(M.Zone.Zone[1].UltVertice, cordolo.UltVertice);
+    EXPECT_EQ(Vista.ModoComando, 0) << "the plan is live again after the dialog";
+
+    // In an integrative view the pick takes the curb's kind for the dialog only.
+    Vista.CodiceVista = 14, Vista.TipoZonaAttivo = 0;
+    M.Zone.Zone[1].XRif = 450, M.Zone.Zone[1].YRif = 300;
+    int tipoNelDialogo = -1;
+    p.Finestra.CopioneCordoli = [&] { tipoNelDialogo = Vista.TipoZonaAttivo; };
+    Picture1_DblClick();
+    EXPECT_EQ(tipoNelDialogo, 2);
+    EXPECT_EQ(Vista.TipoZonaAttivo, 0);
 }
 
 // Deleting a zone by its mark: asked first, one undo step on Yes; either answer ends the command.
@@ -679,4 +690,29 @@ TEST_F(EseguiProva, CordoloSulLato) {
     Picture1_MouseDown(1, XSchermo(600), YSchermo(450));
     EXPECT_EQ(Vista.ModoComando, Modo::Idle);
     EXPECT_EQ(p.Finestra.AperteCordoli, 1);
+}
+
+// The refusals at the start of a zone operation: a full table, a curb picked for a copy.
+TEST_F(EseguiProva, ZoneRifiutateAllInizio) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 2, 150, 220, 350, 380);
+    M.Zone.Zone[0].XMarca = 250, M.Zone.Zone[0].YMarca = 300;
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0;
+    const int ultimo = Undo.UndoUltimo;
+    for (int32_t id : {Comandi.IdCopia, Comandi.IdSposta, Comandi.IdCopiaLato}) {
+        CommandBars_Execute(id);
+        const int modo = Vista.ModoComando;
+        Picture1_MouseDown(1, XSchermo(250), YSchermo(300));
+        EXPECT_EQ(Vista.ModoComando, modo) << "a curb is not picked by " << id;
+    }
+    EXPECT_EQ(Undo.UndoUltimo, ultimo);
+
+    M.Zone.Zone.resize(MaxZone, M.Zone.Zone[0]);
+    M.Zone.UltimaZona = MaxZone - 1;
+    CommandBars_Execute(Comandi.IdInsIntegrativa);
+    Picture1_MouseDown(1, XSchermo(100), YSchermo(100));
+    ASSERT_FALSE(p.Msg.Visti.empty());
+    EXPECT_EQ(p.Msg.Visti.back().Testo, MsgLimiteZone);
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    EXPECT_EQ(Undo.UndoUltimo, ultimo);
 }
