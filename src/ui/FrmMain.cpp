@@ -14,6 +14,7 @@
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "dxf/TratteggioDxf.h"
+#include "ui/FrmAggMulti.h"
 #include "ui/FrmAggiuntiva.h"
 #include "ui/FrmCordoli.h"
 #include "ui/Form2.h"
@@ -98,6 +99,8 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
     dialoghiUsati_ = servizi.Dialoghi ? servizi.Dialoghi : dialoghi_.get();
     Piatt.Dialoghi = dialoghiUsati_;
     Piatt.SinkVideo = &sinkVideo_;
+    aggMulti_ = std::make_unique<FinestraAggMulti>(this);
+    Piatt.FrmAggMulti = aggMulti_.get();
     Disegno.Ridisegna = [](int uscita) { Ridisegna(uscita); };
     Disegno.ZoomEstensione = [] { ZoomEstensione(); };
     Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
@@ -152,6 +155,7 @@ FrmMain::~FrmMain() {
     if (Piatt.PropertyGrid1 == pannello_) Piatt.PropertyGrid1 = nullptr;
     if (Piatt.Dialoghi == dialoghiUsati_) Piatt.Dialoghi = nullptr;
     if (Piatt.SinkVideo == &sinkVideo_) Piatt.SinkVideo = nullptr;
+    if (Piatt.FrmAggMulti == aggMulti_.get()) Piatt.FrmAggMulti = nullptr;
     if (Piatt.Picture2 == picture2_) Piatt.Picture2 = nullptr;
 }
 

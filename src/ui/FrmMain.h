@@ -141,6 +141,7 @@ private:
     std::array<QAction*, 4> recenti_{};
     QToolBar* standard_ = nullptr;
     SinkVideo sinkVideo_;
+    std::unique_ptr<DialogoAggMulti> aggMulti_;
     std::unique_ptr<MessaggiQt> messaggi_;
     std::unique_ptr<DialoghiQt> dialoghi_;
     Messaggi* msg_ = nullptr;  // the ones installed: the window's own or those it was given

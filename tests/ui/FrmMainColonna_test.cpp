@@ -26,6 +26,7 @@
 #include "ui/Banco.h"
 #include "ui/CtrlVid.h"
 #include "ui/Form2.h"
+#include "ui/FrmAggMulti.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmProg.h"
 #include "ui/PannelloQt.h"
@@ -310,4 +311,34 @@ TEST(FrmMainColonna, DialogoImpostazioni) {
     const int prima = Imp.AncoraggioMin;
     CommandBars_Execute(IdDaOffset(113));
     EXPECT_EQ(Imp.AncoraggioMin, prima);
+}
+
+// A window over the columns with the real multiple-insertion dialog: "Ok" lays their zones as
+// one undo step; the close box lays nothing.
+TEST(FrmMainColonna, ZoneAttornoAiPilastri) {
+    Finestra w;
+    w.Avvia();
+    w.Clic(115);
+    ASSERT_GT(M.Soletta.NumPilastri, 0);
+    const auto& e = M.Soletta.LimitiContorno;  // the window just around the slab
+    auto finestra = [&] {
+        w.Clic(122);  // "Armatura pilastri"
+        Premi(w.f->PianoVideo(), e[0] - 10, e[3] + 10);
+        Rilascia(w.f->PianoVideo(), e[0] - 10, e[3] + 10);
+        Premi(w.f->PianoVideo(), e[2] + 10, e[1] - 10);
+        Rilascia(w.f->PianoVideo(), e[2] + 10, e[1] - 10);
+    };
+    const int ultimo = Undo.UndoUltimo;
+    SuModale([](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Inserimento multiplo armature aggiuntive"));
+        d->close();
+    });
+    finestra();
+    EXPECT_EQ(M.Zone.UltimaZona, -1);
+    EXPECT_EQ(Undo.UndoUltimo, ultimo);
+    SuModale([](QWidget* d) { QTest::mouseClick(qobject_cast<FrmAggMulti*>(d)->Command1(1), Qt::LeftButton); });
+    finestra();
+    EXPECT_GE(M.Zone.UltimaZona, 0);
+    EXPECT_EQ(Undo.UndoUltimo, ultimo + 1);
+    EXPECT_EQ(Vista.ModoComando, 0);
 }
