@@ -1,11 +1,13 @@
-// One accepted edit of the diffuse mesh in the main panel on a large slab, beside each stage
-// it runs timed alone: the edit must cost little more than the sum of its stages.
+// One accepted edit of the diffuse mesh in the main panel, and the update after a confirmed zone,
+// on a large slab, beside each stage they run timed alone: each must cost little more than the
+// sum of its stages.
 #include <benchmark/benchmark.h>
 
 #include <random>
 
 #include "SolettaGrande.h"
 #include "VideoMuto.h"
+#include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "design/BarreZone.h"
 #include "design/Residui.h"
@@ -59,6 +61,13 @@ static void ModificaPannello(benchmark::State& s) {
     for (auto _ : s) PropertyGrid1_AfterEdit(IdPassoDiffSup1, "10");
 }
 BENCHMARK(ModificaPannello)->Unit(benchmark::kMillisecond);
+
+// What follows every confirmed zone: residuals, bars, plan.
+static void DopoZona(benchmark::State& s) {
+    Banco b;
+    for (auto _ : s) AggiornaDopoZona();
+}
+BENCHMARK(DopoZona)->Unit(benchmark::kMillisecond);
 
 static void StadioAree(benchmark::State& s) {
     Banco b;

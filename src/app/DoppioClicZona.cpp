@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/InfoArmature.h"
+#include "app/MouseVideo.h"
 #include "base/Piattaforma.h"
 #include "design/ArchivioZone.h"
 #include "design/BarreZone.h"
@@ -56,11 +57,9 @@ void Picture1_DblClick() {
     // A curb is stored by its own dialog with the outline it built; storing it again here could
     // only put back an outline that was not rebuilt.
     if (!cordolo && ErroreOperazione == 0 && ContornoZona() != 0 && e.ZonaConfermata == -1) MemorizzaZona();
-    DetraiArmatureNodi(-1, M);
-    CalcolaArmature();
     // Mode 34 only marks the zone while its dialog is up.
     if (v.ModoComando == 34) v.ModoComando = 0;
-    Ridisegna(0);
+    AggiornaDopoZona();
 }
 
 }  // namespace vilmor

@@ -124,10 +124,8 @@ void EliminaZonaSotto(float X, float Y) {
         SalvaStatoUndo();
         CancellaZona(z);
     }
-    DetraiArmatureNodi(-1, M);
     Vista.ModoComando = Modo::Idle;
-    CalcolaArmature();
-    Ridisegna0();
+    AggiornaDopoZona();
 }
 
 // A zone's label taken by its reference point (it then follows the cursor freely) or by the
@@ -395,6 +393,12 @@ void FinePan() {
 }
 
 }  // namespace
+
+void AggiornaDopoZona() {
+    DetraiArmatureNodi(-1, M);
+    CalcolaArmature();
+    Ridisegna(0);
+}
 
 void ChiudiPoliAgg() {
     Prompt("");

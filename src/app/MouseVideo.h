@@ -24,6 +24,9 @@ inline constexpr int EliminaQuota = 6000, SpostaQuota = 7000, PosaQuotaSpostata 
 inline constexpr int VisibilitaQuota = 7005;
 }  // namespace Modo
 
+// After a zone changed: every node's residuals, the bar layout and the plan.
+void AggiornaDopoZona();
+
 // Concludes the zone being edited (mode 200): the size and node checks, the zone dialog, the
 // zone stored when confirmed, then residuals, bars and plan.
 void ChiudiPoliAgg();
