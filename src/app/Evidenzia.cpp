@@ -50,9 +50,10 @@ bool Valido(size_t i, size_t n) { return i < n; }
 
 }  // namespace
 
-void EvidenziaCerchio(float x, float y) {
+void EvidenziaCerchio(float x, float y, bool cordoli) {
     const bool rif = Vista.CodiceVista >= 14;
-    const int i = rif ? TrovaZonaLato(x, y) : TrovaZona(x, y);
+    int i = rif ? TrovaZonaLato(x, y) : TrovaZona(x, y);
+    if (!cordoli && i >= 0 && Valido(size_t(i), M.Zone.Zone.size()) && M.Zone.Zone[size_t(i)].Tipo == 2) i = -1;
     if (!Prepara(i) || !Valido(size_t(i), M.Zone.Zone.size())) return;
     const Zona& z = M.Zone.Zone[size_t(i)];
     if (rif) {

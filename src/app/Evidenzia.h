@@ -6,7 +6,9 @@
 
 namespace vilmor {
 
-void EvidenziaCerchio(float x, float y);
+// The mark of the zone under (x, y); with `cordoli` false a curb is not marked (the copy
+// command refuses it).
+void EvidenziaCerchio(float x, float y, bool cordoli = true);
 void EvidenziaLato(float x, float y);
 void EvidenziaQuota(float x, float y);
 void EvidenziaPos(float x, float y);

@@ -544,8 +544,10 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
             EvidenziaSez(X, Y);
             return;
         case Modo::EliminaZona:
-        case Modo::CopiaZona:
             EvidenziaCerchio(X, Y);
+            return;
+        case Modo::CopiaZona:
+            EvidenziaCerchio(X, Y, false);
             return;
         case Modo::EliminaQuota:
         case Modo::SpostaQuota:

@@ -706,6 +706,14 @@ TEST_F(EseguiProva, ZoneRifiutateAllInizio) {
         EXPECT_EQ(Vista.ModoComando, modo) << "a curb is not picked by " << id;
     }
     EXPECT_EQ(Undo.UndoUltimo, ultimo);
+    // Nor is it marked by the copy's hover, while the delete marks it.
+    for (auto [id, marcato] : {std::pair{Comandi.IdCopia, -1}, std::pair{Comandi.IdCancellaArm, 0}}) {
+        CommandBars_Execute(id);
+        Vista.ElementoEvidenziato = -1;
+        Picture1_MouseMove(0, XSchermo(250), YSchermo(300));
+        EXPECT_EQ(Vista.ElementoEvidenziato, marcato) << id;
+        Vista.ModoComando = Modo::Idle;
+    }
 
     M.Zone.Zone.resize(MaxZone, M.Zone.Zone[0]);
     M.Zone.UltimaZona = MaxZone - 1;
