@@ -308,6 +308,7 @@ struct StatoDxf {
     int FormatoR12 = 0;
     float OffsetDxfX = 0, OffsetDxfY = 0;
     std::string PercorsoDxf;  // the last export's target, proposed again at the next
+    int32_t ColoreACIScelto = 0;  // the colour picker's index, handed in and back
 };
 
 // Range and levels of the colour map on display: set by the map range controls, read by the
