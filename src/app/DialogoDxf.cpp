@@ -166,6 +166,7 @@ bool DialogoDxf::Leggi() {
     }
     for (size_t i = 0; i < RigheDxf; ++i) {
         Strati.NomiLayer[i] = prova.NomiLayer[i];
+        Controlli.Nomi[i] = prova.NomiLayer[i];
         Strati.AciLayer[i] = Controlli.AciRighe[i];
         Strati.VisLayerDxf[i] = Controlli.Disegna[i] != 0 ? 1 : 0;
     }

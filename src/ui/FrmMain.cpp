@@ -51,6 +51,7 @@
 #include "model/definizioni.h"
 #include "ui/FrmSplash.h"
 #include "ui/Icone.h"
+#include "ui/Form5.h"
 #include "ui/FrmRelazione.h"
 
 namespace vilmor {
@@ -465,6 +466,11 @@ void FrmMain::MostraFrmAggiuntiva() {
 void FrmMain::MostraForm2() {
     Form2 dialogo(this);
     dialogo.exec();
+}
+
+void FrmMain::MostraEsportazioneDxf() {
+    Form5 f(this);
+    f.exec();
 }
 
 void FrmMain::MostraFrmProg() {

@@ -89,6 +89,7 @@ public:
     void MostraFrmAggiuntiva() override;
     void MostraFrmCordoli() override;
     void MostraFrmProg() override;
+    void MostraEsportazioneDxf() override;
     void MostraForm2() override;
     // The text of the prompt line `Label1`.
     std::string Prompt() const;

@@ -1,0 +1,265 @@
+// The DXF export dialog offscreen, opened from the main window's command and driven as a user
+// does: swatches through the real colour picker, names and ratio typed, folders and lists, the
+// export and the report; the open project is the same afterwards.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <sstream>
+
+#include "app/BarreComandi.h"
+#include "app/ComandiFile.h"
+#include "app/SelettoreColore.h"
+#include "app/MouseVideo.h"
+#include "app/RelazioneComputo.h"
+#include "app/Undo.h"
+#include "dxf/ColoriACI.h"
+#include "model/definizioni.h"
+#include "support/GlobaliProva.h"
+#include "tools/StampaModello.h"
+#include "ui/Banco.h"
+#include "ui/CtrlVid.h"
+#include "ui/Form5.h"
+#include "ui/FormSelettoreColore.h"
+#include "ui/FrmMain.h"
+#include "ui/FrmRelazione.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs `azione` on the modal window of type D once it is the one up.
+template <class D> void QuandoAperto(std::function<void(D&)> azione, bool* fatto = nullptr) {
+    auto tentativi = std::make_shared<int>(300);
+    auto prova = std::make_shared<std::function<void()>>();
+    *prova = [azione, tentativi, prova, fatto] {
+        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) {
+            if (--*tentativi > 0) QTimer::singleShot(10, *prova);
+            else ADD_FAILURE() << "il dialogo non si è aperto";
+            return;
+        }
+        azione(*d);
+        if (fatto) *fatto = true;
+        if (d->isVisible()) {
+            ADD_FAILURE() << "il dialogo è rimasto aperto";
+            d->done(QDialog::Rejected);
+        }
+        *prova = nullptr;
+    };
+    QTimer::singleShot(0, *prova);
+}
+
+QPoint CentroCella(int indice) {
+    for (const CellaSelettore& k : CelleSelettore())
+        if (k.Indice == indice) return {(k.Left + k.Right) / 2, (k.Top + k.Bottom) / 2};
+    return {};
+}
+
+QColor Pixel(QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, 3); }
+
+// The first lines that differ, for a readable failure.
+std::string Diverse(const std::string& a, const std::string& b) {
+    std::istringstream x(a), y(b);
+    std::string r, p, q;
+    int n = 0;
+    for (;;) {
+        const bool da = static_cast<bool>(std::getline(x, p)), db = static_cast<bool>(std::getline(y, q));
+        if (!da && !db) break;
+        if (!da) p.clear();
+        if (!db) q.clear();
+        if (p != q && n++ < 5) r += p + " | " + q + "\n";
+    }
+    return r;
+}
+
+void Scrivi(QLineEdit* e, const QString& testo) {
+    e->selectAll();
+    QTest::keyClicks(e, testo);
+}
+
+}  // namespace
+
+TEST(Form5, RigheSelettoreELettura) {
+    GlobaliProva g;
+    FinestraProva w;
+    w.Avvia();
+    Form5 f(w.f.get());
+    f.show();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Disegno DXF"));
+    SalvaPng(f.grab().toImage(), "form5");
+    for (int i = 0; i < RigheDxf; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        EXPECT_EQ(f.Text1(i)->text().toStdString(), Strati.NomiLayer[k]);
+        EXPECT_EQ(f.Label5(i)->text(), QString::number(Strati.AciLayer[k]));
+        EXPECT_EQ(f.Check2(i)->isChecked(), Strati.VisLayerDxf[k] != 0);
+    }
+    EXPECT_EQ(Pixel(f.Label5(1)), CtrlVid::Colore(RgbACI(Strati.AciLayer[1])));
+    EXPECT_TRUE(f.Option2(1)->isChecked());
+    EXPECT_EQ(f.Text2(1)->text(), QStringLiteral("10"));
+
+    // Swatch 5: its name box highlighted while the picker is up; the picker answers 30.
+    const int prima = Strati.AciLayer[5];
+    bool fatto = false;
+    QuandoAperto<Form_Selettore_Colore>(
+        [&](Form_Selettore_Colore& s) {
+            EXPECT_EQ(s.Stato().Corrente(), prima);
+            SalvaPng(s.grab().toImage(), "selettore_colore");
+            EXPECT_TRUE(f.Text1(5)->styleSheet().contains(QStringLiteral("rgb(0, 0, 128)")));
+            QTest::mouseClick(s.Picture1(), Qt::LeftButton, {}, CentroCella(30));
+            QTest::mouseClick(s.Command1(0), Qt::LeftButton);
+        },
+        &fatto);
+    QTest::mouseClick(f.Label5(5), Qt::LeftButton);
+    EXPECT_TRUE(fatto);
+    EXPECT_EQ(f.Label5(5)->text(), QStringLiteral("30"));
+    EXPECT_EQ(Pixel(f.Label5(5)), QColor(255, 127, 0));
+    EXPECT_TRUE(f.Text1(5)->styleSheet().contains(QStringLiteral("white")));
+    EXPECT_EQ(f.Logica().Controlli.AciRighe[5], 30);
+    EXPECT_EQ(Strati.AciLayer[5], prima);
+
+    // Typed names and ratio reach the settings with "Salva impostazioni".
+    Scrivi(f.Text1(3), QStringLiteral("A B C"));
+    Scrivi(f.Text2(1), QStringLiteral("5"));
+    QTest::mouseClick(f.Option2(0), Qt::LeftButton);
+    QTest::mouseClick(f.Check2(4), Qt::LeftButton);
+    QTest::mouseClick(f.Command(7), Qt::LeftButton);
+    EXPECT_EQ(Strati.NomiLayer[3], "A_B C");
+    EXPECT_EQ(f.Text1(3)->text(), QStringLiteral("A_B C"));
+    EXPECT_EQ(Strati.AciLayer[5], 30);
+    EXPECT_EQ(Strati.VisLayerDxf[4], 0);
+    EXPECT_FLOAT_EQ(Imp.UnitaPerCm, 0.5f);
+    EXPECT_FLOAT_EQ(Imp.FattoreDxf, 0.5f);
+    EXPECT_TRUE(fs::exists(w.config.Cartella() + "/Vilmor.ini"));
+
+    // "Impostazioni di default" puts the rows back.
+    QTest::mouseClick(f.Command(8), Qt::LeftButton);
+    EXPECT_EQ(f.Text1(3)->text().toStdString(), Strati.NomiLayer[3]);
+    EXPECT_NE(f.Text1(3)->text(), QStringLiteral("A_B C"));
+    EXPECT_EQ(f.Text2(1)->text(), QStringLiteral("10"));
+
+    // "?" and "&Esci".
+    QTest::mouseClick(f.Command(10), Qt::LeftButton);
+    ASSERT_FALSE(w.msg.Visti.empty());
+    EXPECT_EQ(w.msg.Visti.back().Titolo, "Guida stampa");
+    QTest::mouseClick(f.Command(2), Qt::LeftButton);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST(Form5, CartelleEdElenco) {
+    GlobaliProva g;
+    FinestraProva w;
+    w.Avvia();
+    CartellaTemp c;
+    for (const char* n : {"a.qvr", "B.QVR", "c.txt"}) ScriviTutto(c / n, "x");
+    Form5 f(w.f.get());
+    f.show();
+    f.ScegliCartella(QString::fromStdString(c.Percorso()));
+    ASSERT_EQ(f.File1()->count(), 2);
+    EXPECT_EQ(f.File1()->item(0)->text(), QStringLiteral("a.qvr"));
+    EXPECT_EQ(f.File1()->item(1)->text(), QStringLiteral("B.QVR"));
+    for (int volta = 0; volta < 2; ++volta) {
+        QListWidgetItem* v = f.File1()->item(0);
+        const QPoint p = f.File1()->visualItemRect(v).center();
+        QTest::mouseClick(f.File1()->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(f.File1()->viewport(), Qt::LeftButton, {}, p);
+    }
+    EXPECT_EQ(f.List1()->count(), 1);
+    QTest::mouseClick(f.Command(5), Qt::LeftButton);
+    EXPECT_EQ(f.List1()->count(), 2);
+    f.List1()->setCurrentRow(0);
+    QTest::mouseClick(f.Command(4), Qt::LeftButton);
+    ASSERT_EQ(f.List1()->count(), 1);
+    EXPECT_EQ(f.List1()->item(0)->text(), QStringLiteral("B.QVR"));
+    QTest::mouseClick(f.Command(6), Qt::LeftButton);
+    EXPECT_EQ(f.List1()->count(), 0);
+
+    QTest::mouseClick(f.Command(9), Qt::LeftButton);
+    ASSERT_FALSE(w.msg.Visti.empty());
+    EXPECT_EQ(w.msg.Visti.back().Testo, "Non sono stati selezionati i file dati.\nGenerazione del computo impossibile!");
+    f.ScegliCartella(QString::fromStdString(c / "manca"));
+    EXPECT_EQ(w.msg.Visti.back().Testo, "Errore di unità");
+    EXPECT_EQ(f.File1()->count(), 2);
+    f.close();
+}
+
+// With the sample slab open and an unsaved zone edit: another folder browsed, two of its slabs
+// exported and reported; the project, its folder, its undo and its caption are as before.
+TEST(Form5, IlProgettoApertoNonCambia) {
+    GlobaliProva g;
+    FinestraProva w;
+    CartellaTemp dir, altra;
+    const std::string a = CopiaCampione(dir.Percorso(), "A.QVR");
+    CopiaCampione(altra.Percorso(), "X.QVR");
+    CopiaCampione(altra.Percorso(), "Y.QVR");
+    w.Avvia(a);
+    ASSERT_EQ(M.Progetto.PercorsoSoletta, a);
+    ASSERT_EQ(M.Zone.UltimaZona, -1);
+    SalvaStatoUndo();
+    Zona z;
+    z.Angoli = {Punto{100, 300}, Punto{300, 300}, Punto{300, 100}, Punto{100, 100}};
+    z.XMin = 100, z.YMin = 100, z.XMax = 300, z.YMax = 300;
+    z.Diametro = 16, z.Passo = 15, z.PoligonoCordolo = -1, z.UltVertice = 3;
+    M.Zone.Zone = {z};
+    M.Zone.UltimaZona = 0;
+    M.Zone.VerticiZone[0] = {z.Angoli.begin(), z.Angoli.end()};
+    AggiornaDopoZona();
+    const std::string modello = dump::StampaModello(M);
+    const std::string titolo = w.f->windowTitle().toStdString();
+    const std::string cartella = M.Progetto.CartellaLavoro;
+    const std::string dxf = dir / "Tavole.v2.DXF";
+    w.dialoghi.Scelte.push_back(dxf);
+
+    bool visto = false, computo = false;
+    QuandoAperto<Form5>(
+        [&](Form5& f) {
+            EXPECT_EQ(f.Logica().Controlli.Cartella, dir.Percorso());
+            f.ScegliCartella(QString::fromStdString(altra.Percorso()));
+            QTest::mouseClick(f.Command(5), Qt::LeftButton);
+            QTest::mouseClick(f.Command(1), Qt::LeftButton);
+            EXPECT_TRUE(fs::exists(dxf));
+            QuandoAperto<FrmRelazione>(
+                [&](FrmRelazione& r) {
+                    EXPECT_EQ(r.TestoRtf(), DocumentoSoletteElencate(altra.Percorso(), {"X.QVR", "Y.QVR"}));
+                    QTest::mouseClick(r.Command2(), Qt::LeftButton);
+                },
+                &computo);
+            QTest::mouseClick(f.Command(9), Qt::LeftButton);
+            EXPECT_EQ(Elenco.PercorsoComputo, dir / "Tavole.v2.rtf");
+            QTest::mouseClick(f.Command(2), Qt::LeftButton);
+        },
+        &visto);
+    QAction* voce = w.f->Azioni(IdGeneraDxf).value(0);
+    ASSERT_NE(voce, nullptr);
+    EXPECT_EQ(voce->text(), QStringLiteral("&Genera file DXF"));
+    voce->trigger();
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(computo);
+    EXPECT_EQ(Diverse(dump::StampaModello(M), modello), "");
+    EXPECT_EQ(M.Progetto.PercorsoSoletta, a);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, cartella);
+    EXPECT_EQ(w.f->windowTitle().toStdString(), titolo);
+
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(M.Zone.UltimaZona, -1) << "undo takes the zone back";
+    const auto elenco = [](const std::string& d) {
+        std::vector<std::string> r;
+        for (const auto& e : fs::directory_iterator(d)) r.push_back(e.path().filename().string());
+        std::sort(r.begin(), r.end());
+        return r;
+    };
+    const auto altraPrima = elenco(altra.Percorso());
+    const auto dirPrima = elenco(dir.Percorso());
+    ASSERT_EQ(Salva(), 0);
+    EXPECT_EQ(elenco(altra.Percorso()), altraPrima);
+    EXPECT_GT(elenco(dir.Percorso()).size(), dirPrima.size()) << "the verification file goes beside the slab";
+}
