@@ -7,13 +7,16 @@
 #include <clocale>
 #include <filesystem>
 #include <locale>
+#include <set>
 
 #include "../dxf/EsportazioneProva.h"
 #include "../dxf/LettoriProva.h"
+#include "drawing/QuotaturaAutomatica.h"
 #include "dxf/FileDxf12.h"
 #include "dxf/NomiLayerDxf.h"
 #include "app/CaricaSoletta.h"
 #include "model/Estensioni.h"
+#include "model/FileImpostazioni.h"
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
@@ -402,4 +405,190 @@ TEST_F(EsportaProva, LeEntitaDelFileSonoQuelleDelPassaggio) {
         EXPECT_NEAR(file[i].X, e.Num[0], 1e-3 * std::max(1.0, std::abs(e.Num[0]))) << i;
         EXPECT_NEAR(file[i].Y, e.Num[1], 1e-3 * std::max(1.0, std::abs(e.Num[1]))) << i;
     }
+}
+
+namespace {
+
+// The quantities slab (zones of every kind, a round column, stored dimensions), a single-mesh
+// copy of it (no upper requirement anywhere) and the sample slab (hatched columns) in one folder.
+void SoletteConZone(const std::string& cartella) {
+    const std::string computo = std::string(VILMOR_DATI_PROVA) + "/computo";
+    fs::create_directories(cartella);
+    for (const char* f : {"SOL8.QVR", "SOL8.DAT", "SOL8.QV0", "ARCHIMPA.AI0"})
+        fs::copy_file(computo + "/" + f, cartella + "/" + f, fs::copy_options::overwrite_existing);
+    fs::copy_file(Campione + "/SOL1.QVR", cartella + "/SOL1.QVR", fs::copy_options::overwrite_existing);
+    std::string qvr = LeggiTutto(computo + "/SOL8.QVR");
+    qvr.replace(qvr.find("SOL8.DAT"), 8, "UNIC.DAT");
+    ScriviTutto(cartella + "/UNIC.QVR", qvr);
+    std::string dat;
+    for (std::string riga : Righe(LeggiTutto(computo + "/SOL8.DAT") + "\r\n")) {
+        // Element rows: As1 and As2 (fields 8 and 9) to zero.
+        if (riga.size() > 2 && riga.substr(riga.size() - 2) == " ;") {
+            std::vector<std::string> campi;
+            for (size_t i = 0, j; i <= riga.size(); i = j + 1) {
+                j = riga.find(',', i);
+                if (j == std::string::npos) j = riga.size();
+                campi.push_back(riga.substr(i, j - i));
+            }
+            campi[7] = campi[8] = "0";
+            riga.clear();
+            for (size_t i = 0; i < campi.size(); ++i) riga += (i ? "," : "") + campi[i];
+        }
+        if (!riga.empty()) dat += riga + "\r\n";
+    }
+    ScriviTutto(cartella + "/UNIC.DAT", dat);
+    fs::copy_file(computo + "/SOL8.QV0", cartella + "/UNIC.QV0", fs::copy_options::overwrite_existing);
+}
+
+// The file's entities against what the same pass sends a recording writer: lines, circles and
+// texts in order on the same layers at the same points; a DIMENSION (2000) for each dimension.
+void ComeIlPassaggio(const std::string& file, const std::vector<std::string>& nomi, const std::string& cartella) {
+    UscitaDxfRegistrata registro;
+    SinkDxf sink(&registro);
+    SinkDisegno* vecchio = Piatt.SinkDxf;
+    Piatt.SinkDxf = &sink;
+    EXPECT_EQ(DisegnaSoletteDxf(nomi, cartella), static_cast<int>(nomi.size()));
+    Piatt.SinkDxf = vecchio;
+
+    const std::vector<prova::EntitaDxf>& attese = registro.Entita;
+    size_t i = 0;
+    int quote = 0;
+    for (const auto& rec : Record(SezioneDi(Voci(LeggiTutto(file)), "ENTITIES"))) {
+        const std::string& t = rec[0].Valore;
+        if (t == "INSERT") continue;
+        const std::string tipo = t == "LINE" ? "Linea" : t == "CIRCLE" ? "Cerchio" : t == "TEXT" ? "Testo" : t == "DIMENSION" ? "Quota" : t;
+        ASSERT_LT(i, attese.size()) << "more entities in the file than in the pass";
+        const prova::EntitaDxf& e = attese[i++];
+        EXPECT_EQ(tipo, e.Tipo) << i;
+        if (tipo == "Quota") {
+            ++quote;
+            continue;
+        }
+        double x = 0, y = 0;
+        std::string layer;
+        for (const Voce& v : rec) {
+            if (v.Codice == "  8") layer = v.Valore;
+            if (v.Codice == " 10") x = std::stod(v.Valore);
+            if (v.Codice == " 20") y = std::stod(v.Valore);
+        }
+        EXPECT_EQ(layer, e.Layer) << i;
+        EXPECT_NEAR(x, e.Num[0], 1e-3 * std::max(1.0, std::abs(e.Num[0]))) << i;
+        EXPECT_NEAR(y, e.Num[1], 1e-3 * std::max(1.0, std::abs(e.Num[1]))) << i;
+    }
+    EXPECT_EQ(i, attese.size());
+    const long registrate = std::count_if(attese.begin(), attese.end(), [](const prova::EntitaDxf& e) { return e.Tipo == "Quota"; });
+    EXPECT_EQ(quote, registrate);
+}
+
+}  // namespace
+
+static int TestiSulLayer(const std::vector<Voce>& entita, const std::string& layer) {
+    int n = 0;
+    for (const auto& rec : RecordDi(entita, "TEXT"))
+        for (const Voce& v : rec)
+            if (v.Codice == "  8" && v.Valore == layer) ++n;
+    return n;
+}
+
+// Zones of every kind, a single-mesh slab, dimensions and hatched columns, in both formats, at
+// 1:50, 1:100 and 1 mm = 5 units: the readers pass and the files hold what the pass drew.
+TEST_F(EsportaProva, ZoneQuoteETratteggiNeiDueFormati) {
+    const std::string z = dir / "zone";
+    SoletteConZone(z);
+    // The sample slab has no reinforcement file: its dimensions are the automatic ones.
+    Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
+    const std::vector<std::string> nomi{"SOL8.QVR", "UNIC.QVR", "SOL1.QVR"};
+    Modello unica;
+    ASSERT_EQ(CaricaSoletta(z + "/UNIC.QVR", 0, unica, nullptr), 0);
+    ASSERT_NE(unica.Progetto.MagliaUnica, 0);
+    ASSERT_GE(unica.Zone.UltimaZona, 6);
+    std::set<int> tipi;
+    for (const Zona& k : unica.Zone.Zone) tipi.insert(k.Tipo);
+    ASSERT_EQ(tipi, (std::set<int>{0, 1, 2, 3}));
+
+    struct Caso {
+        int Scala50;
+        float UnitaPerCm;
+    };
+    std::vector<std::string> voci;
+    int quote2000 = -1, testi2000 = 0;
+    for (const Caso c : {Caso{1, 1.0f}, Caso{0, 1.0f}, Caso{1, 0.5f}}) {
+        Imp.ScalaDxf50 = c.Scala50;
+        Imp.UnitaPerCm = c.UnitaPerCm;
+        Imp.FattoreDxf = (c.Scala50 ? 2 : 1) * c.UnitaPerCm;
+        const float F = Imp.FattoreDxf;
+        for (int r12 : {0, 1}) {
+            SCOPED_TRACE(std::to_string(r12) + " F " + std::to_string(F));
+            EsportaDxf.FormatoR12 = r12;
+            const std::string f = dir / ("z" + std::to_string(voci.size()) + ".dxf");
+            ASSERT_TRUE(EsportaSoletteDxf(nomi, z, f));
+            ASSERT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+            ComeIlPassaggio(f, nomi, z);
+            std::string v = VoceElenco(f, Strati, Imp.UnitaPerCm);
+            if (r12) v.insert(v.size() - 1, ",\"r12\":true");
+            voci.push_back(v);
+
+            const auto voceFile = Voci(LeggiTutto(f));
+            const auto entita = SezioneDi(voceFile, "ENTITIES");
+            // One INSERT per hatched column of the sample slab (three) on each of the five plans
+            // of its sheet, each with a block of its own.
+            int tratteggi = 0;
+            for (const auto& rec : RecordDi(entita, "INSERT"))
+                for (const Voce& v2 : rec)
+                    if (v2.Codice == "  2" && v2.Valore.rfind("*X", 0) == 0) ++tratteggi;
+            EXPECT_EQ(tratteggi, 15);
+            int blocchi = 0;
+            for (const auto& rec : RecordDi(SezioneDi(voceFile, "BLOCKS"), "BLOCK"))
+                for (const Voce& v2 : rec)
+                    if (v2.Codice == "  2" && v2.Valore.rfind("*X", 0) == 0) ++blocchi;
+            EXPECT_EQ(blocchi, 15);
+            const int dimensioni = static_cast<int>(RecordDi(entita, "DIMENSION").size());
+            if (!r12) {
+                testi2000 = TestiSulLayer(entita, Strati.NomiLayer[18]);
+                EXPECT_GE(dimensioni, 19);
+                if (quote2000 < 0) quote2000 = dimensioni;
+                EXPECT_EQ(dimensioni, quote2000);
+                continue;
+            }
+            // R12: each dimension as lines and two circles of radius 1.2 F on the dimension layer,
+            // and its text on the dimension-text layer beside the texts both formats write there.
+            EXPECT_EQ(dimensioni, 0);
+            int cerchi = 0;
+            for (const auto& rec : RecordDi(entita, "CIRCLE")) {
+                std::string layer;
+                double r = 0;
+                for (const Voce& v2 : rec) {
+                    if (v2.Codice == "  8") layer = v2.Valore;
+                    if (v2.Codice == " 40") r = std::stod(v2.Valore);
+                }
+                if (layer == Strati.NomiLayer[8] && std::abs(r - 1.2 * F) < 1e-4) ++cerchi;
+            }
+            EXPECT_EQ(cerchi, 2 * quote2000);
+            EXPECT_EQ(TestiSulLayer(entita, Strati.NomiLayer[18]), testi2000 + quote2000);
+        }
+    }
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
+
+    // Without a hatched column the R12 BLOCKS section is empty.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL8.QVR"}, z, dir / "senza.dxf"));
+    const auto blocchi = SezioneDi(Voci(LeggiTutto(dir / "senza.dxf")), "BLOCKS");
+    EXPECT_TRUE(Record(blocchi).empty()) << Record(blocchi).size();
+}
+
+// Layer names read from the settings file are checked as typed ones are.
+TEST_F(EsportaProva, NomiDalFileImpostazioni) {
+    CartellaTemp impostazioni;
+    const Cartelle vecchie = Dir;
+    Dir.CartellaImpostazioni = impostazioni.Percorso();
+    Strati.NomiLayer[3] = "A/B";
+    ASSERT_TRUE(SalvaIni());
+    ImpostaDefault();
+    ASSERT_TRUE(LeggiIni());
+    ASSERT_EQ(Strati.NomiLayer[3], "A/B");
+    EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "n.dxf"));
+    EXPECT_EQ(Testi(), std::vector<std::string>{"Nome di layer non valido: \"A/B\".\nOperazione annullata!"});
+    EXPECT_FALSE(fs::exists(dir / "n.dxf"));
+    Dir = vecchie;
 }
