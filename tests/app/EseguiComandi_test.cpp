@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "base/Formati.h"
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
@@ -672,6 +674,77 @@ TEST_F(EseguiProva, CopiaZonaTrascinata) {
     const float a0 = M.Zone.Zone[0].XMin, a1 = M.Zone.Zone[1].XMin;
     EXPECT_NEAR(std::min(a0, a1), 150, 2) << "the original stays";
     EXPECT_NEAR(std::max(a0, a1), 350, 2) << "the copy moved by the drag";
+}
+
+// Directions at 30° and 120°: the rectangle's zone has its sides along the bars.
+TEST_F(EseguiProva, ZonaLungoDirezioniOblique) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    M.Progetto.AngoloDir1Gradi = 30, M.Progetto.AngoloDir2Gradi = 120;
+    M.Progetto.AngoloDir1 = GradiRadianti(30), M.Progetto.AngoloDir2 = GradiRadianti(120);
+    M.Progetto.CosDir1 = std::cos(M.Progetto.AngoloDir1), M.Progetto.SinDir1 = std::sin(M.Progetto.AngoloDir1);
+    M.Progetto.CosDir2 = std::cos(M.Progetto.AngoloDir2), M.Progetto.SinDir2 = std::sin(M.Progetto.AngoloDir2);
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
+    p.Finestra.CopioneAggiuntiva = [] {
+        ErroreOperazione = 0;
+        Edit.ZonaConfermata = -1;
+        Vista.ModoComando = 0;
+    };
+    CommandBars_Execute(Comandi.IdInsIntegrativa);
+    Picture1_MouseDown(1, XSchermo(200), YSchermo(200));
+    Picture1_MouseMove(1, XSchermo(450), YSchermo(500));
+    Picture1_MouseUp(1, XSchermo(450), YSchermo(500));
+    ASSERT_EQ(M.Zone.UltimaZona, 0);
+    const auto& c = M.Zone.Zone[0].Angoli;
+    for (size_t k = 0; k < 4; ++k) {
+        const Punto& p0 = c[k];
+        const Punto& p1 = c[(k + 1) % 4];
+        const double ang = std::fmod(std::atan2(p1.Y - p0.Y, p1.X - p0.X) * 180 / M_PI + 360, 180);
+        // Corners are stored rounded, so a short side may turn by a few tenths of a degree.
+        EXPECT_TRUE(std::abs(ang - 30) < 0.5 || std::abs(ang - 120) < 0.5) << k << " " << ang;
+    }
+}
+
+// Grips of the zone being edited: a corner dragged keeps the opposite one, the centre moves the
+// whole rectangle; undo during the edit leaves a clean state and a right click then stores
+// nothing.
+TEST_F(EseguiProva, ManiglieEAnnullaDuranteLaModifica) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    AggiungiZona(M, 0, 150, 220, 350, 380);
+    M.Zone.Zone[0].XMarca = 250, M.Zone.Zone[0].YMarca = 300;
+    Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
+    CommandBars_Execute(Comandi.IdSposta);
+    Picture1_MouseDown(1, XSchermo(250), YSchermo(300));
+    Picture1_MouseUp(1, XSchermo(250), YSchermo(300));
+    ASSERT_EQ(Vista.ModoComando, Modo::EditZona);
+    auto trascina = [](Punto da, Punto a) {
+        Picture1_MouseDown(1, XSchermo(da.X), YSchermo(da.Y));
+        Picture1_MouseMove(1, XSchermo(a.X), YSchermo(a.Y));
+        Picture1_MouseUp(1, XSchermo(a.X), YSchermo(a.Y));
+    };
+    const auto prima = Edit.ZonaCorrente.Angoli;
+    const Punto nuovo{prima[0].X - 40, prima[0].Y + 30};
+    trascina(prima[0], nuovo);
+    ASSERT_EQ(Vista.ModoComando, Modo::EditZona);
+    const auto dopo = Edit.ZonaCorrente.Angoli;
+    EXPECT_NEAR(dopo[2].X, prima[2].X, 1);
+    EXPECT_NEAR(dopo[2].Y, prima[2].Y, 1);
+    EXPECT_NEAR(dopo[0].X, nuovo.X, 1);
+    EXPECT_NEAR(dopo[0].Y, nuovo.Y, 1);
+
+    const Punto centro{(dopo[0].X + dopo[2].X) / 2, (dopo[0].Y + dopo[2].Y) / 2};
+    trascina(centro, {centro.X + 50, centro.Y - 20});
+    for (size_t k = 0; k < 4; ++k) {
+        EXPECT_NEAR(Edit.ZonaCorrente.Angoli[k].X, dopo[k].X + 50, 1) << k;
+        EXPECT_NEAR(Edit.ZonaCorrente.Angoli[k].Y, dopo[k].Y - 20, 1) << k;
+    }
+
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    const std::string annullato = dump::StampaModello(M);
+    Picture1_MouseDown(2, XSchermo(300), YSchermo(300));
+    EXPECT_EQ(dump::StampaModello(M), annullato) << "the right click stores nothing";
+    EXPECT_EQ(M.Zone.UltimaZona, 0);
+    EXPECT_NEAR(M.Zone.Zone[0].XMin, 150, 1) << "the zone as it was before the move";
 }
 
 // A curb on a side of the outline opens the curb dialog; a press off every side ends the command.
