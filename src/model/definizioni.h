@@ -231,6 +231,19 @@ struct EditQuote {
     int QuotaSelezionata = -1;
 };
 
+// The outline under edit in the outline editor: distinct points (plan cm) and the outline as
+// indexes into them, the closing side implied. Points only enter the pool; it is emptied each
+// time the editor opens. The snap switches keep their values from one opening to the next.
+struct StatoEditSez {
+    std::vector<Punto> PoolVertici;
+    int NumVerticiPool = 0;
+    std::vector<int> OrdineVertici;
+    int UbOrdineVertici = -1;
+    int VerticeSelez = 0;
+    int GrigliaAttiva = 0;
+    int OsnapAttivo = 0;
+};
+
 inline constexpr int NumLayer = 25;
 
 struct StratiDisegno {
@@ -290,6 +303,10 @@ struct StatoVista {
     int Scala50Corrente = 1;  // scale style of the drawing pass: non-zero 1:50, 0 1:100
     int MostraManiglie = 0;   // draw the zone grips at the next redraw
     int EditPerimetro = 0;    // 1 while the outline editor is open
+    // The section being placed: its direction (0 direction 1, else direction 2) and the record
+    // the placement writes.
+    int DirezioneSezione = 0;
+    int IndiceSezione = 0;
     int AvvisoPunzMostrato = 0;  // one-time warning of the punching view: shown only while 0
     // Pointing: the node picked in the information mode, the last press of a button other than
     // the right one (picture pixels), the cursor at the last move (plan cm), the object last
@@ -387,6 +404,7 @@ inline int ErroreOperazione = 0;
 inline Modello M;  // the project in memory
 inline EditZone Edit;
 inline EditQuote Quotatura;
+inline StatoEditSez EditSez;
 inline StratiDisegno Strati;
 inline StatoVista Vista;
 inline Impostazioni Imp;

@@ -20,6 +20,7 @@
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
 #include "base/Formati.h"
+#include "model/Estensioni.h"
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
@@ -679,10 +680,10 @@ TEST_F(EseguiProva, CopiaZonaTrascinata) {
 // Directions at 30° and 120°: the rectangle's zone has its sides along the bars.
 TEST_F(EseguiProva, ZonaLungoDirezioniOblique) {
     ASSERT_EQ(CaricaProgetto(a), 0);
-    M.Progetto.AngoloDir1Gradi = 30, M.Progetto.AngoloDir2Gradi = 120;
-    M.Progetto.AngoloDir1 = GradiRadianti(30), M.Progetto.AngoloDir2 = GradiRadianti(120);
-    M.Progetto.CosDir1 = std::cos(M.Progetto.AngoloDir1), M.Progetto.SinDir1 = std::sin(M.Progetto.AngoloDir1);
-    M.Progetto.CosDir2 = std::cos(M.Progetto.AngoloDir2), M.Progetto.SinDir2 = std::sin(M.Progetto.AngoloDir2);
+    // Direction 2 is given from direction 1: 30° + 90°.
+    M.Progetto.AngoloDir1Gradi = 30, M.Progetto.AngoloDir2Gradi = 90;
+    M.Progetto.AngoloDir1 = GradiRadianti(30), M.Progetto.AngoloDir2 = GradiRadianti(90);
+    CalcolaDirezioni(M);
     Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
     p.Finestra.CopioneAggiuntiva = [] {
         ErroreOperazione = 0;

@@ -22,6 +22,7 @@ public:
         M = m_;
         Edit = edit_;
         Quotatura = quotatura_;
+        EditSez = editSez_;
         Strati = strati_;
         Vista = vista_;
         Imp = imp_;
@@ -44,6 +45,7 @@ private:
     Modello m_ = M;
     EditZone edit_ = Edit;
     EditQuote quotatura_ = Quotatura;
+    StatoEditSez editSez_ = EditSez;
     StratiDisegno strati_ = Strati;
     StatoVista vista_ = Vista;
     Impostazioni imp_ = Imp;

@@ -174,6 +174,7 @@ FinestraProva::~FinestraProva() {
     f.reset();
     PulisciUndo();
     Quotatura = quotatura;
+    EditSez = editSez;
 }
 
 void FinestraProva::Avvia(const std::string& riga) {

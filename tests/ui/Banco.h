@@ -78,6 +78,7 @@ struct FinestraProva {
     StatoProcesso stato;
     ConfigProva config;
     EditQuote quotatura = Quotatura;
+    StatoEditSez editSez = EditSez;
     MessaggiRegistrati msg;
     DialoghiRegistrati dialoghi;
     std::unique_ptr<FrmMain> f;
