@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/EditPerimetro.h"
 #include "app/EseguiComandi.h"
 #include "app/Evidenzia.h"
 #include "app/InfoArmature.h"
@@ -414,6 +415,12 @@ void ChiudiPoliAgg() {
     FineZona();
 }
 
+// The snaps of a move while the outline editor is open: the grid first, then the objects.
+static void SnapEditor(int Button, float X, float Y) {
+    Vista.StatoAggancio = 0;
+    if (EditSez.GrigliaAttiva != 0) AgganciaGriglia(X, Y, Button);
+}
+
 void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
     PanMossaAgganciata = mossa;
     PanFineAgganciata = fine;
@@ -501,6 +508,9 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
         case Modo::SpostaRif:
             if (Button == 1) PrendiRiferimento(X, Y);
             break;
+        case Modo::Idle:
+            ClickPoligEdit(Button, X, Y);
+            break;
         default:
             break;
     }
@@ -555,8 +565,11 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
             EvidenziaQuota(X, Y);
             return;
         case Modo::Idle:
-            // The outline editor has its own snaps.
-            if (Vista.EditPerimetro != 0) return;
+            // The outline editor has its own snaps instead of the information mark.
+            if (Vista.EditPerimetro != 0) {
+                SnapEditor(Button, X, Y);
+                return;
+            }
             break;
         default:
             break;

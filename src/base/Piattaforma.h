@@ -146,6 +146,18 @@ public:
     }
 };
 
+// ---- The outline vertex editor, as the plan and its clicks reach it ----
+class EditorContorno {
+public:
+    virtual ~EditorContorno() = default;
+    // The text of coordinate box i (0 X, 1 Y).
+    virtual std::string Coordinata(int i) const = 0;
+    // Box i shows `testo` in the colour `rgb`.
+    virtual void ImpostaCoordinata(int i, const std::string& testo, int32_t rgb) = 0;
+    // Selects line i of the vertex list, which runs the list's click.
+    virtual void SelezionaVertice(int i) = 0;
+};
+
 // ---- Main-window hooks ----
 class FinestraPrincipale {
 public:
@@ -217,6 +229,7 @@ struct Piattaforma {
     // with it (a read-only or busy place that tests running as root cannot make).
     std::function<int(const std::string& percorso)> ErroreCreazioneProva;
     PannelloLegenda* Picture2 = nullptr;
+    EditorContorno* FrmPolig = nullptr;  // while the outline editor exists
 };
 inline Piattaforma Piatt;
 

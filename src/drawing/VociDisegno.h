@@ -1,5 +1,4 @@
-// The drawers that the redraw driver calls by entry, and the one that draws nothing yet: the
-// outline editor's drawing.
+// The drawers that the redraw driver calls by entry.
 #pragma once
 
 #include <vector>
@@ -7,11 +6,10 @@
 #include "base/Punto.h"
 #include "design/MappeColori.h"
 #include "drawing/DisPunzonamento.h"
+#include "drawing/PoligonoEdit.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
-
-void DisegnaPoligEdit(const Modello& m);
 
 // The hatching of a closed point list (cm): parallel lines `passo` apart at `angolo` degrees,
 // and a second family at angolo + 90 when `incrociato` is -1. The DXF hatching fills it.

@@ -31,6 +31,7 @@ PiattaformaProva::PiattaformaProva() : vecchia_(Piatt) {
     Piatt.Picture2 = &Legenda;
     Piatt.SinkVideo = &SinkVideo;
     Piatt.SinkDxf = &SinkDxf;
+    Piatt.FrmPolig = &Polig;
 }
 
 PiattaformaProva::~PiattaformaProva() { Piatt = vecchia_; }

@@ -1,6 +1,7 @@
 // Recording stand-ins for the windows: messages with scripted answers, drawn primitives as data.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -335,8 +336,23 @@ public:
 };
 
 // Installs every recording stand-in for the life of a test and restores the previous ones.
+// The outline editor's boxes and list as the plan reaches them.
+class EditorRegistrato : public EditorContorno {
+public:
+    std::array<std::string, 2> Testi{};
+    std::array<int32_t, 2> Colori{};
+    std::vector<int> Selezionati;
+    std::string Coordinata(int i) const override { return Testi[static_cast<size_t>(i)]; }
+    void ImpostaCoordinata(int i, const std::string& t, int32_t rgb) override {
+        Testi[static_cast<size_t>(i)] = t;
+        Colori[static_cast<size_t>(i)] = rgb;
+    }
+    void SelezionaVertice(int i) override { Selezionati.push_back(i); }
+};
+
 class PiattaformaProva {
 public:
+    EditorRegistrato Polig;
     MessaggiRegistrati Msg;
     VideoRegistrato Video;
     PannelloRegistrato Pannello;

@@ -1,7 +1,0 @@
-#include "drawing/VociDisegno.h"
-
-namespace vilmor {
-
-void DisegnaPoligEdit(const Modello&) {}
-
-}  // namespace vilmor
