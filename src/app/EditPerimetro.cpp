@@ -1,7 +1,9 @@
 #include "app/EditPerimetro.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "app/AgganciaOggetti.h"
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
 #include "drawing/PoligonoEdit.h"
@@ -72,10 +74,6 @@ void InizioAggancio() {
     }
 }
 
-bool EntroAggancio(float x, float y, float px, float py) {
-    return std::fabs(x - px) < Raggio && std::fabs(y - py) < Raggio;
-}
-
 void Agganciato(float px, float py, int commit) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
     if (commit != 0) {
@@ -126,8 +124,10 @@ void ClickPoligEdit(int button, float x, float y) {
     }
     float px = XDaSchermo(x), py = YDaSchermo(y);
     if (EditSez.GrigliaAttiva != 0 || EditSez.OsnapAttivo != 0) {
+        // The objects before the grid here (a move tries the grid first).
         Vista.StatoAggancio = 0;
-        if (EditSez.GrigliaAttiva != 0) AgganciaGriglia(x, y, button);
+        if (EditSez.OsnapAttivo != 0) AgganciaOggetti(x, y, 1, button);
+        if (Vista.StatoAggancio == 0 && EditSez.GrigliaAttiva != 0) AgganciaGriglia(x, y, button);
         if (Vista.StatoAggancio != 1) return;
         px = XDaSchermo(Vista.XAggancio);
         py = YDaSchermo(Vista.YAggancio);

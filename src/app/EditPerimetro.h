@@ -3,6 +3,7 @@
 // editor is open.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 namespace vilmor {
@@ -22,7 +23,9 @@ int CercaVertice(float x, float y);
 // `YAggancio` with state 1, nothing drawn; in hover mode a magenta square marks it (state -1).
 // A miss leaves state 0.
 void InizioAggancio();
-bool EntroAggancio(float x, float y, float px, float py);
+inline bool EntroAggancio(float x, float y, float px, float py) {
+    return std::fabs(x - px) < 4 && std::fabs(y - py) < 4;
+}
 void Agganciato(float px, float py, int commit);
 void NessunAggancio();
 
@@ -31,7 +34,8 @@ void NessunAggancio();
 void AgganciaGriglia(float x, float y, int commit);
 
 // A press on the plan while the outline editor is open: a vertex within reach is selected in
-// the editor's list; otherwise the point under the cursor, or snapped when a snap is on, goes
+// the editor's list; otherwise the point under the cursor, or snapped when a snap is on (the
+// objects first, zones left out, then the grid), goes
 // into the editor's coordinate boxes with one decimal, in light red, and the plan is redrawn.
 void ClickPoligEdit(int button, float x, float y);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/AgganciaOggetti.h"
 #include "app/EditPerimetro.h"
 #include "app/EseguiComandi.h"
 #include "app/Evidenzia.h"
@@ -419,6 +420,8 @@ void ChiudiPoliAgg() {
 static void SnapEditor(int Button, float X, float Y) {
     Vista.StatoAggancio = 0;
     if (EditSez.GrigliaAttiva != 0) AgganciaGriglia(X, Y, Button);
+    if (EditSez.OsnapAttivo == 0 || Vista.StatoAggancio != 0) return;
+    AgganciaOggetti(X, Y, 1, Button);
 }
 
 void ImpostaPan(void (*mossa)(int dx, int dy), void (*fine)()) {
