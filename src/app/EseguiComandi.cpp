@@ -196,7 +196,7 @@ bool ComandiRipetibili(int32_t Id) {
         AvviaPan();
         return true;
     } else if (Id == c.IdPerimetro) {
-        // The outline vertex editor opens from here once it exists; the mode stays.
+        if (Piatt.Finestra) Piatt.Finestra->MostraFrmPolig();
         return true;
     } else if (Id == c.IdSezione1) {
         EntraModo(400, false, false);
@@ -280,6 +280,8 @@ void ComandoDiretto(int32_t Id) {
 }
 
 void AzzeraStatoInterazione() {
+    // The outline editor's points belong to the outline it opened on.
+    if (Piatt.Finestra) Piatt.Finestra->ChiudiFrmPolig();
     StatoVista& v = Vista;
     v.ModoComando = 0;
     v.ModoPrecedente = 0;

@@ -187,6 +187,9 @@ public:
     virtual void MostraFrmProg() {}
     // The settings dialog, modal (app/DialogoImpostazioni.h).
     virtual void MostraForm2() {}
+    // The outline editor: opened, or brought to the top when open; closed as its "Annulla".
+    virtual void MostraFrmPolig() {}
+    virtual void ChiudiFrmPolig() {}
     // The direction options, disabled while the shear side is chosen.
     virtual void AbilitaDirezioni(bool abilitate) { (void)abilitate; }
     // The range boxes of the colour maps: 0 "Max.", 1 "Min.".

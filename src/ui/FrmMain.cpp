@@ -52,6 +52,7 @@
 #include "ui/FrmSplash.h"
 #include "ui/Icone.h"
 #include "ui/Form5.h"
+#include "ui/FrmPolig.h"
 #include "ui/FrmRelazione.h"
 
 namespace vilmor {
@@ -398,7 +399,8 @@ void FrmMain::ApriRigaComando() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* e) {
-    // The outline editor, once it exists, is closed here first as by its "Annulla".
+    // The outline editor is closed first, as by its "Annulla".
+    ChiudiFrmPolig();
     if (!ChiusuraProgramma()) {
         e->ignore();
         return;
@@ -471,6 +473,25 @@ void FrmMain::MostraForm2() {
 void FrmMain::MostraEsportazioneDxf() {
     Form5 f(this);
     f.exec();
+}
+
+void FrmMain::MostraFrmPolig() {
+    if (!frmPolig_) {
+        frmPolig_ = new FrmPolig(this);
+        frmPolig_->setAttribute(Qt::WA_DeleteOnClose);
+        // Beside the plan's top-right corner, where it covers the least of the slab.
+        const QPoint angolo = ctrlVid_->mapToGlobal(QPoint(ctrlVid_->width() - frmPolig_->width() - 20, 20));
+        frmPolig_->move(angolo);
+    }
+    frmPolig_->show();
+    frmPolig_->raise();
+    AggiornaComandi();
+}
+
+FrmPolig* FrmMain::EditorPerimetro() const { return frmPolig_.data(); }
+
+void FrmMain::ChiudiFrmPolig() {
+    if (frmPolig_) frmPolig_->Annulla();
 }
 
 void FrmMain::MostraFrmProg() {

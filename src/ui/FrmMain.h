@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,8 @@ class QTextEdit;
 class QToolBar;
 
 namespace vilmor {
+
+class FrmPolig;
 
 // The message boxes and file dialogs to use instead of the window's own (a test's recorders).
 struct ServiziFinestra {
@@ -91,6 +94,10 @@ public:
     void MostraFrmProg() override;
     void MostraEsportazioneDxf() override;
     void MostraForm2() override;
+    void MostraFrmPolig() override;
+    void ChiudiFrmPolig() override;
+    // The outline editor while it is open, else null.
+    FrmPolig* EditorPerimetro() const;
     // The text of the prompt line `Label1`.
     std::string Prompt() const;
     void SelezionaDirezione(int indice) override;
@@ -122,6 +129,7 @@ private:
     int Px(int twips) const;
 
     QWidget* client_ = nullptr;
+    QPointer<FrmPolig> frmPolig_;
     CtrlVid* ctrlVid_ = nullptr;
     QFrame* frame2_ = nullptr;
     QFrame* frame3_ = nullptr;
