@@ -9,6 +9,7 @@
 #include "app/EditPerimetro.h"
 #include "app/EseguiComandi.h"
 #include "app/Evidenzia.h"
+#include "app/SezioniQuoteMouse.h"
 #include "app/InfoArmature.h"
 #include "app/Undo.h"
 #include "app/ZonePilastri.h"
@@ -464,6 +465,7 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
         if (Vista.NodoSelezionato >= 0) InfoNodo(Vista.NodoSelezionato);
         return;
     }
+    if (PremiSezioniQuote(Button, X, Y)) return;
     switch (Vista.ModoComando) {
         case Modo::ZoomFinestra:
             if (Button == 1) PrimoAngolo(X, Y);
@@ -520,6 +522,7 @@ void Ctrl_Vid_MouseDown(int Button, float X, float Y) {
 }
 
 void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
+    if (MuoviSezioniQuote(Button, X, Y)) return;
     switch (Vista.ModoComando) {
         case Modo::ZoomSecondoAngolo:
         case Modo::ZonePilastri2:
@@ -580,7 +583,8 @@ void Ctrl_Vid_MouseMove(int Button, float X, float Y) {
     if (Vista.ModoInfo != 0) EvidenziaNodo(X, Y);
 }
 
-void Ctrl_Vid_MouseUp(int /*Button*/, float X, float Y) {
+void Ctrl_Vid_MouseUp(int Button, float X, float Y) {
+    if (RilasciaSezioniQuote(Button, X, Y)) return;
     switch (Vista.ModoComando) {
         case Modo::Pan:
         case Modo::PanTemporaneo:
