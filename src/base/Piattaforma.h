@@ -190,6 +190,8 @@ public:
     // The outline editor: opened, or brought to the top when open; closed as its "Annulla".
     virtual void MostraFrmPolig() {}
     virtual void ChiudiFrmPolig() {}
+    // The dimension visibility dialog, modal, for `Quotatura.QuotaSelezionata`.
+    virtual void MostraFrmPropQuote() {}
     // The direction options, disabled while the shear side is chosen.
     virtual void AbilitaDirezioni(bool abilitate) { (void)abilitate; }
     // The range boxes of the colour maps: 0 "Max.", 1 "Min.".

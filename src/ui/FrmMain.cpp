@@ -53,6 +53,7 @@
 #include "ui/Icone.h"
 #include "ui/Form5.h"
 #include "ui/FrmPolig.h"
+#include "ui/FrmPropQuote.h"
 #include "ui/FrmRelazione.h"
 
 namespace vilmor {
@@ -492,6 +493,11 @@ FrmPolig* FrmMain::EditorPerimetro() const { return frmPolig_.data(); }
 
 void FrmMain::ChiudiFrmPolig() {
     if (frmPolig_) frmPolig_->Annulla();
+}
+
+void FrmMain::MostraFrmPropQuote() {
+    FrmPropQuote dialogo(this);
+    dialogo.exec();
 }
 
 void FrmMain::MostraFrmProg() {

@@ -96,6 +96,7 @@ public:
     void MostraForm2() override;
     void MostraFrmPolig() override;
     void ChiudiFrmPolig() override;
+    void MostraFrmPropQuote() override;
     // The outline editor while it is open, else null.
     FrmPolig* EditorPerimetro() const;
     // The text of the prompt line `Label1`.

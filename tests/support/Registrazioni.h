@@ -316,6 +316,12 @@ public:
         ++EsportazioniDxf;
         if (EsportazioneDxf) EsportazioneDxf();
     }
+    int ApertePropQuote = 0;
+    std::function<void()> CopionePropQuote;
+    void MostraFrmPropQuote() override {
+        ++ApertePropQuote;
+        if (CopionePropQuote) CopionePropQuote();
+    }
     int AperteForm2 = 0;
     std::function<void()> CopioneForm2;
     void MostraForm2() override {
