@@ -5,9 +5,13 @@
 // The tests run offscreen on one 1600 x 1000 screen at 96 dpi (tests/data/ui/schermo.json).
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <QTimer>
+#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -114,6 +118,30 @@ void Tasto(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {});
 // Runs `azione` on the modal window once it is up (from the event loop, while the caller's
 // `exec` runs). A modal window that never comes fails the test.
 void SuModale(std::function<void(QWidget*)> azione);
+
+// Runs `azione` on the modal dialog of type D once it is the one up (from the event loop, while
+// the caller's `exec` runs); `fatto` is set after it ran. A dialog that never comes, or that the
+// action leaves open, fails the test, and the latter is closed so no test hangs.
+template <class D> void QuandoAperto(std::function<void(D&)> azione, bool* fatto = nullptr) {
+    auto tentativi = std::make_shared<int>(300);
+    auto prova = std::make_shared<std::function<void()>>();
+    *prova = [azione, tentativi, prova, fatto] {
+        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) {
+            if (--*tentativi > 0) QTimer::singleShot(10, *prova);
+            else ADD_FAILURE() << "il dialogo non si è aperto";
+            return;
+        }
+        azione(*d);
+        if (fatto) *fatto = true;
+        if (d->isVisible()) {
+            ADD_FAILURE() << "il dialogo è rimasto aperto";
+            d->done(QDialog::Rejected);
+        }
+        *prova = nullptr;
+    };
+    QTimer::singleShot(0, *prova);
+}
 
 // Processes events until the condition holds or the time runs out.
 bool AttendiFinche(const std::function<bool()>& condizione, int ms = 5000);

@@ -18,6 +18,7 @@
 #include "design/SoletteBarre.h"
 #include "model/Vista.h"
 #include "support/Registrazioni.h"
+#include "ui/Banco.h"
 #include "ui/FrmAggiuntiva.h"
 #include "ui/FrmCordoli.h"
 #include "ui/FrmMain.h"
@@ -33,28 +34,6 @@ const Anello Soletta1000x600 = {{0, 0}, {0, 600}, {1000, 600}, {1000, 0}};
 
 void Attendi() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// Runs `azione` on the dialog of type D once it is up in its modal loop; a dialog the action
-// leaves open is a failure and is closed, so a failing test never hangs.
-template <class D> void QuandoAperto(std::function<void(D&)> azione) {
-    auto tentativi = std::make_shared<int>(200);
-    auto prova = std::make_shared<std::function<void()>>();
-    *prova = [azione, tentativi, prova] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible()) {
-            if (--*tentativi > 0) QTimer::singleShot(10, *prova);
-            else ADD_FAILURE() << "il dialogo non si è aperto";
-            return;
-        }
-        azione(*d);
-        if (d->isVisible()) {
-            ADD_FAILURE() << "il dialogo è rimasto aperto";
-            d->done(QDialog::Rejected);
-        }
-        *prova = nullptr;  // breaks the cycle of the shared action
-    };
-    QTimer::singleShot(0, *prova);
 }
 
 // Types `testo` into the item's cell as a user does: a click on the cell, all selected, the

@@ -37,28 +37,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs `azione` on the modal window of type D once it is the one up.
-template <class D> void QuandoAperto(std::function<void(D&)> azione, bool* fatto = nullptr) {
-    auto tentativi = std::make_shared<int>(300);
-    auto prova = std::make_shared<std::function<void()>>();
-    *prova = [azione, tentativi, prova, fatto] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible()) {
-            if (--*tentativi > 0) QTimer::singleShot(10, *prova);
-            else ADD_FAILURE() << "il dialogo non si è aperto";
-            return;
-        }
-        azione(*d);
-        if (fatto) *fatto = true;
-        if (d->isVisible()) {
-            ADD_FAILURE() << "il dialogo è rimasto aperto";
-            d->done(QDialog::Rejected);
-        }
-        *prova = nullptr;
-    };
-    QTimer::singleShot(0, *prova);
-}
-
 QPoint CentroCella(int indice) {
     for (const CellaSelettore& k : CelleSelettore())
         if (k.Indice == indice) return {(k.Left + k.Right) / 2, (k.Top + k.Bottom) / 2};
