@@ -70,10 +70,13 @@ QTextCharFormat Formato(VisoreRTF& info, const QString& testo) {
     return c.charFormat();
 }
 
+// Into the tests' screenshot folder, not wherever the tests happen to run.
 void SalvaImmagine(QWidget& w, const char* nome) {
     const QImage img = w.grab().toImage();
     EXPECT_FALSE(img.isNull());
-    EXPECT_TRUE(img.save(QString::fromUtf8(nome))) << nome;
+    std::string base = nome;
+    if (base.size() > 4 && base.substr(base.size() - 4) == ".png") base.resize(base.size() - 4);
+    SalvaPng(img, base);
 }
 
 // The main window as the program builds it, a slab 1000 x 600 in memory, message boxes
