@@ -205,22 +205,15 @@ void AgganciaOggetti(const Modello& m, float x, float y, int senzaZone, int comm
         return true;
     });
     if (trovato) {
-        SuperficieVideo* v = Piatt.Ctrl_Vid;
+        // Unlike the grid's, a hover mark leaves the state as it was.
         if (commit != 0) {
             Vista.XAggancio = px;
             Vista.YAggancio = py;
             Vista.StatoAggancio = 1;
-        } else if (v) {
-            const int32_t magenta = ColorePalette(13);
-            v->SpessorePenna(3);
-            if (c.Cerchio) {
-                v->Cerchio(px, py, 6, magenta, false);
-            } else {
-                v->Rettangolo(static_cast<int>(std::nearbyint(px - 6)), static_cast<int>(std::nearbyint(py - 6)),
-                              static_cast<int>(std::nearbyint(px + 6)), static_cast<int>(std::nearbyint(py + 6)), magenta);
-            }
+        } else {
+            MarcaAggancio(px, py, 6, c.Cerchio);
         }
-        if (v) v->SpessorePenna(1);
+        if (SuperficieVideo* v = Piatt.Ctrl_Vid) v->SpessorePenna(1);
         return;
     }
     NessunAggancio();

@@ -11,6 +11,7 @@
 #include "base/NumeriAngoli.h"
 #include "design/BarreZone.h"
 #include "design/ContorniArmatura.h"
+#include "drawing/PoligonoEdit.h"
 #include "drawing/Ridisegna.h"
 #include "model/Estensioni.h"
 #include "model/definizioni.h"
@@ -18,11 +19,6 @@
 namespace vilmor {
 
 namespace {
-
-const Punto& VerticeEdit(int i) {
-    const StatoEditSez& e = EditSez;
-    return e.PoolVertici[static_cast<size_t>(e.OrdineVertici[static_cast<size_t>(i)])];
-}
 
 // Twice the signed area, y up: negative for a clockwise ring.
 double AreaDoppia(const std::vector<Punto>& p) {
@@ -109,10 +105,7 @@ void DialogoPolig::Apri() {
     Controlli.Osnap = e.OsnapAttivo != 0;
     e.VerticeSelez = 0;
     List1_Click(0);
-    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-    }
+    PulisciTransitorio();
     Vista.ModoComando = 0;
 }
 

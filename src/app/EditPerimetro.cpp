@@ -55,41 +55,43 @@ int RegistraVertice(float x, float y) {
 }
 
 int CercaVertice(float x, float y) {
-    const StatoEditSez& e = EditSez;
-    const int ub = std::min(e.UbOrdineVertici, static_cast<int>(e.OrdineVertici.size()) - 1);
-    for (int i = 0; i <= ub; ++i) {
-        const int k = e.OrdineVertici[static_cast<size_t>(i)];
-        if (k < 0 || static_cast<size_t>(k) >= e.PoolVertici.size()) continue;
-        const Punto& p = e.PoolVertici[static_cast<size_t>(k)];
-        if (std::fabs(x - XSchermo(p.X)) < Raggio && std::fabs(y - YSchermo(p.Y)) < Raggio) return i;
+    if (!ContornoEditCoerente()) return -1;
+    for (int i = 0; i <= EditSez.UbOrdineVertici; ++i) {
+        const Punto& p = VerticeEdit(i);
+        if (EntroAggancio(x, y, XSchermo(p.X), YSchermo(p.Y))) return i;
     }
     return -1;
 }
 
 void InizioAggancio() {
-    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-        v->SpessorePenna(3);
+    PulisciTransitorio();
+    if (SuperficieVideo* v = Piatt.Ctrl_Vid) v->SpessorePenna(3);
+}
+
+void MarcaAggancio(float px, float py, int semilato, bool cerchio) {
+    SuperficieVideo* v = Piatt.Ctrl_Vid;
+    if (!v) return;
+    const int32_t magenta = ColorePalette(13);
+    v->SpessorePenna(3);
+    if (cerchio) {
+        v->Cerchio(px, py, static_cast<float>(semilato), magenta, false);
+    } else {
+        v->Rettangolo(static_cast<int>(std::nearbyint(px - semilato)), static_cast<int>(std::nearbyint(py - semilato)),
+                      static_cast<int>(std::nearbyint(px + semilato)), static_cast<int>(std::nearbyint(py + semilato)),
+                      magenta);
     }
 }
 
 void Agganciato(float px, float py, int commit) {
-    SuperficieVideo* v = Piatt.Ctrl_Vid;
     if (commit != 0) {
         Vista.XAggancio = px;
         Vista.YAggancio = py;
         Vista.StatoAggancio = 1;
     } else {
-        if (v) {
-            v->SpessorePenna(3);
-            v->Rettangolo(static_cast<int>(std::nearbyint(px - 2)), static_cast<int>(std::nearbyint(py - 2)),
-                          static_cast<int>(std::nearbyint(px + 2)), static_cast<int>(std::nearbyint(py + 2)),
-                          ColorePalette(13));
-        }
+        MarcaAggancio(px, py, 2, false);
         Vista.StatoAggancio = -1;
     }
-    if (v) v->SpessorePenna(1);
+    if (SuperficieVideo* v = Piatt.Ctrl_Vid) v->SpessorePenna(1);
 }
 
 void NessunAggancio() {

@@ -27,6 +27,9 @@ inline bool EntroAggancio(float x, float y, float px, float py) {
     return std::fabs(x - px) < 4 && std::fabs(y - py) < 4;
 }
 void Agganciato(float px, float py, int commit);
+// A hover marker in magenta, pen 3: a square of `semilato` pixels each way, or a circle of that
+// radius.
+void MarcaAggancio(float px, float py, int semilato, bool cerchio);
 void NessunAggancio();
 
 // The grid snap: the first grid point in view (x outer, y inner) within reach. Its cost does

@@ -291,10 +291,7 @@ void AzzeraStatoInterazione() {
     v.MostraManiglie = 0;
     v.RettTrascina.X0 = -1;
     v.RettFocus = RECT{};
-    if (SuperficieVideo* s = Piatt.Ctrl_Vid) {
-        s->DisegnoPersistente(false);
-        s->Pulisci();
-    }
+    PulisciTransitorio();
     Prompt("");
 }
 

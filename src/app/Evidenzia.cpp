@@ -20,10 +20,7 @@ const int32_t Magenta = Rgb(255, 0, 255);
 // Steps 2 and 3 shared by every mark: false when nothing is to be drawn.
 bool Prepara(int i) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
-    if (Vista.ElementoEvidenziato != -1 && Vista.ElementoEvidenziato != i && v) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-    }
+    if (Vista.ElementoEvidenziato != -1 && Vista.ElementoEvidenziato != i) PulisciTransitorio();
     return i >= 0 && v;
 }
 

@@ -172,13 +172,6 @@ void Prompt(const char* testo) {
 }
 
 // The transient drawing cleared for the next rubber band.
-void PulisciTransitorio() {
-    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-    }
-}
-
 void RettangoloElastico() {
     PulisciTransitorio();
     const RettangoloSelezione& r = Vista.RettSelezione;

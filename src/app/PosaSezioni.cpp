@@ -81,10 +81,7 @@ void Scrivi(const DatiProgetto& pr, int dir, const std::vector<Punto>& incroci, 
 }  // namespace
 
 void DisSezTmp(float x, float y) {
-    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-    }
+    PulisciTransitorio();
     const Linea l = Costruzione(M.Progetto, x, y);
     DisLinea(l.B.X, l.B.Y, l.A.X, l.A.Y, 11, 0, 0);
 }

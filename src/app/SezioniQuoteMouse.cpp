@@ -26,13 +26,6 @@ void Fine() {
     Ridisegna(0);
 }
 
-void PulisciTransitorio() {
-    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
-        v->DisegnoPersistente(false);
-        v->Pulisci();
-    }
-}
-
 // A picked point's cross, kept until the next full redraw.
 void SegnaPunto(float x, float y) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;

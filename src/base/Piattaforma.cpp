@@ -22,6 +22,13 @@ RispostaMsg Avviso(const std::string& testo) {
     return MostraMessaggio(testo, IconaMsg::Esclamazione, PulsantiMsg::Ok, "Attenzione!");
 }
 
+void PulisciTransitorio() {
+    if (SuperficieVideo* v = Piatt.Ctrl_Vid) {
+        v->DisegnoPersistente(false);
+        v->Pulisci();
+    }
+}
+
 int32_t ColorePalette(int n) {
     static const int tab[16][3] = {{0, 0, 0},       {0, 0, 128},     {0, 128, 0},   {0, 128, 128},
                                    {128, 0, 0},     {128, 0, 128},   {128, 128, 0}, {192, 192, 192},

@@ -72,6 +72,9 @@ public:
 };
 
 int32_t ColorePalette(int n);
+// Clears the transient drawing of the plan picture (rubber bands, previews, hover marks) and
+// shows the lasting image again; nothing without a picture.
+void PulisciTransitorio();
 inline int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
 
 // ---- The legend panel `Picture2` ----

@@ -24,13 +24,14 @@ struct Pixel {
 
 Pixel Posizione(const Punto& p) { return {Px(XSchermo(p.X)), Px(YSchermo(p.Y))}; }
 
+}  // namespace
+
 const Punto& VerticeEdit(int i) {
     const StatoEditSez& e = EditSez;
     return e.PoolVertici[static_cast<size_t>(e.OrdineVertici[static_cast<size_t>(i)])];
 }
 
-// Every vertex of the order names a pool point.
-bool Coerente() {
+bool ContornoEditCoerente() {
     const StatoEditSez& e = EditSez;
     if (e.UbOrdineVertici < 0 || static_cast<size_t>(e.UbOrdineVertici) >= e.OrdineVertici.size()) return false;
     for (int i = 0; i <= e.UbOrdineVertici; ++i) {
@@ -39,8 +40,6 @@ bool Coerente() {
     }
     return true;
 }
-
-}  // namespace
 
 GrigliaVista GrigliaInVista() {
     GrigliaVista g;
@@ -74,7 +73,7 @@ void DisegnaPoligEdit(const Modello&) {
     if (!v) return;
     const StatoEditSez& e = EditSez;
     if (e.GrigliaAttiva != 0) DisegnaGriglia();
-    if (!Coerente()) return;
+    if (!ContornoEditCoerente()) return;
     const int ub = e.UbOrdineVertici;
     const int32_t giallo = ColorePalette(14), rosso = ColorePalette(12), grigio = ColorePalette(7);
     for (int i = 0; i <= ub; ++i) {

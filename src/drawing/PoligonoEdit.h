@@ -14,6 +14,11 @@ struct GrigliaVista {
 };
 GrigliaVista GrigliaInVista();
 
+// Vertex i of the outline under edit (0 … `UbOrdineVertici`), and whether every vertex of the
+// order names a point of the pool.
+const Punto& VerticeEdit(int i);
+bool ContornoEditCoerente();
+
 // The dot grid in dark grey, drawn only when its dots lie at least 4 pixels apart.
 void DisegnaGriglia();
 // The outline of `EditSez` with the grid when it is on, and the typed point with its lines to
