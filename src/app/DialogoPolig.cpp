@@ -144,6 +144,11 @@ void DialogoPolig::Check1_Click(int indice) {
 
 void DialogoPolig::Command1_Click(int indice) {
     Riprendi();
+    // Without an outline under edit only the two ways out remain.
+    if (indice <= 2 && (!ContornoEditCoerente() || EditSez.VerticeSelez < 0 || EditSez.VerticeSelez > EditSez.UbOrdineVertici)) {
+        Ridisegna(0);
+        return;
+    }
     switch (indice) {
         case 0: Elimina(); break;
         case 1: Inserisci(); break;

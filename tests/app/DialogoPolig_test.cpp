@@ -214,3 +214,17 @@ TEST_F(PoligProva, PerimetriRifiutatiEOrientamento) {
     EXPECT_EQ(Vista.EditPerimetro, 0);
     EXPECT_EQ(dump::StampaModello(M), modello);
 }
+
+// With no outline to edit, the vertex buttons do nothing and "Assegna perimetro" refuses.
+TEST_F(PoligProva, SenzaContorno) {
+    M.Soletta.NumVertContorno = 0;
+    d.Apri();
+    EXPECT_TRUE(d.Controlli.Righe.empty());
+    for (int i : {0, 1, 2}) d.Command1_Click(i);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    d.Command1_Click(3);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(Vista.EditPerimetro, 1);
+    d.Command1_Click(4);
+    EXPECT_EQ(Vista.EditPerimetro, 0);
+}
