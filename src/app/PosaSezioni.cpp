@@ -1,5 +1,6 @@
 #include "app/PosaSezioni.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -17,14 +18,18 @@ struct Linea {
     Punto A, B;  // B - L u and P + L u
 };
 
-Linea Costruzione(const DatiProgetto& pr, float x, float y) {
-    float L = Vista.LarghezzaPianta;
-    if (Vista.AltezzaPianta > L) L = Vista.AltezzaPianta;
-    const float px = XDaSchermo(x), py = YDaSchermo(y);
-    const bool d1 = Vista.DirezioneSezione == 0;
+float Portata() { return Vista.AltezzaPianta > Vista.LarghezzaPianta ? Vista.AltezzaPianta : Vista.LarghezzaPianta; }
+
+// The construction line through plan point (px, py) along direction `dir`, L beyond it both ways.
+Linea CostruzionePiano(const DatiProgetto& pr, int dir, float px, float py, float L) {
+    const bool d1 = dir == 0;
     const double c = d1 ? pr.CosDir1 : pr.CosDir2, s = d1 ? pr.SinDir1 : pr.SinDir2;
     return {{static_cast<float>(px + L * c), static_cast<float>(py + L * s)},
             {static_cast<float>(px - L * c), static_cast<float>(py - L * s)}};
+}
+
+Linea Costruzione(const DatiProgetto& pr, float x, float y) {
+    return CostruzionePiano(pr, Vista.DirezioneSezione, XDaSchermo(x), YDaSchermo(y), Portata());
 }
 
 // Whether (x, y) lies on segment a-b, within a hundredth of a centimetre along it.
@@ -116,11 +121,27 @@ void EliminaSez(int n) { EliminaSez(M, n); }
 
 void RicalcolaSezioni(Modello& m) {
     SezioniQuote& q = m.SezQuote;
+    const GeometriaSoletta& g = m.Soletta;
+    const int nv = std::min(g.NumVertContorno, static_cast<int>(g.Contorno.size()));
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    for (int k = 0; k < nv; ++k) {
+        const Punto& v = g.Contorno[static_cast<size_t>(k)];
+        if (k == 0 || v.X < xmin) xmin = v.X;
+        if (k == 0 || v.X > xmax) xmax = v.X;
+        if (k == 0 || v.Y < ymin) ymin = v.Y;
+        if (k == 0 || v.Y > ymax) ymax = v.Y;
+    }
     int& i = Vista.IndiceSezione;
     i = 0;
     while (i <= q.UltimaSezione && i < static_cast<int>(q.Sezioni.size())) {
         Sezione& s = q.Sezioni[static_cast<size_t>(i)];
-        const std::vector<Punto> incroci = Incroci(m.Soletta, {s.X1, s.Y1}, {s.X2, s.Y2});
+        // The whole line of the section, not only its stored stretch: cut again exactly as a new
+        // section through the middle of its cut line would be, reaching further when that point
+        // lies off the new outline's box.
+        const float px = (s.X1 + s.X2) / 2, py = (s.Y1 + s.Y2) / 2;
+        const float fuori = std::hypot(std::max({xmin - px, 0.0f, px - xmax}), std::max({ymin - py, 0.0f, py - ymax}));
+        const Linea l = CostruzionePiano(m.Progetto, s.Direzione, px, py, Portata() + fuori);
+        const std::vector<Punto> incroci = Incroci(m.Soletta, l.B, l.A);
         if (incroci.empty()) {
             EliminaSez(m, i);
             continue;

@@ -22,8 +22,9 @@ void AssegnaSez(float x, float y);
 void EliminaSez(Modello& m, int n);
 void EliminaSez(int n);
 
-// Every section of m cut again against its outline along its stored line: shortened or shifted,
-// never lengthened; those that no longer meet the slab are removed. `Vista.IndiceSezione` ends
+// Every section of m cut again against its outline along its whole line, as a new section
+// placed through the middle of its cut line would be: shortened, shifted or lengthened to the
+// new edges; those whose line no longer meets the slab are removed. `Vista.IndiceSezione` ends
 // one past the last section.
 void RicalcolaSezioni(Modello& m);
 void RicalcolaSezioni();

@@ -125,16 +125,59 @@ TEST_F(SezioniProva, RicalcoloEdEliminazione) {
     EXPECT_EQ(S(1).Direzione, 1);
     EXPECT_EQ(Vista.IndiceSezione, 2);
 
-    // Enlarged beyond the stored line: only the crossing at x = 0 is on it.
+    // Enlarged beyond the stored line: the section follows its whole line to the new edge.
     Contorno({{0, 0}, {0, 600}, {1100, 600}, {1100, 0}});
     m.SezQuote.UltimaSezione = 0;
     RicalcolaSezioni(m);
-    Vicino(S(0), {-25, 300, 25, 300});
+    Vicino(S(0), {-25, 300, 1125, 300});
 
     m.SezQuote.UltimaSezione = 1;
     EliminaSez(m, 1);
     EXPECT_EQ(m.SezQuote.UltimaSezione, 0);
-    Vicino(S(0), {-25, 300, 25, 300});
+    Vicino(S(0), {-25, 300, 1125, 300});
+}
+
+// A section across the slab stays across it when an edge moves just past its stored end, and is
+// then the section a new placement through the same point gives; a line that misses goes.
+TEST_F(SezioniProva, RicalcoloLungoTuttaLaLinea) {
+    struct Caso {
+        const char* nome;
+        std::vector<Punto> contorno;
+        int dir;
+        float x, y;    // the point the section was placed through
+        float xn, yn;  // a point of its line where a new section reaches the new slab
+        bool resta;
+    } casi[] = {
+        {"lato inferiore 0.3 cm oltre", {{0, -25.3f}, {0, 600}, {1000, 600}, {1000, -25.3f}}, 1, 400, 300, 400, 300,
+         true},
+        {"lato destro 0.3 cm oltre", {{0, 0}, {0, 600}, {1025.3f, 600}, {1025.3f, 0}}, 0, 400, 300, 400, 300, true},
+        {"soletta spostata di lato", {{1500, 0}, {1500, 600}, {2500, 600}, {2500, 0}}, 0, 400, 300, 2000, 300, true},
+        {"soletta spostata in alto", {{0, 700}, {0, 900}, {1000, 900}, {1000, 700}}, 0, 400, 300, 0, 0, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Contorno({{0, 0}, {0, 600}, {1000, 600}, {1000, 0}});
+        Posa(c.dir, c.x, c.y, 0);
+        m.SezQuote.UltimaSezione = 0;
+        Contorno(c.contorno);
+        RicalcolaSezioni(m);
+        if (!c.resta) {
+            EXPECT_EQ(m.SezQuote.UltimaSezione, -1);
+            continue;
+        }
+        ASSERT_EQ(m.SezQuote.UltimaSezione, 0);
+        const Sezione ricalcolata = S(0);
+        m.SezQuote.Sezioni.clear();
+        Posa(c.dir, c.xn, c.yn, 0);
+        ASSERT_EQ(ErroreOperazione, 0);
+        const Sezione nuova = S(0);
+        const float r[] = {ricalcolata.X1, ricalcolata.Y1, ricalcolata.X2, ricalcolata.Y2, ricalcolata.X3, ricalcolata.Y3,
+                           ricalcolata.X4, ricalcolata.Y4, ricalcolata.X5, ricalcolata.Y5, ricalcolata.X6, ricalcolata.Y6};
+        const float n[] = {nuova.X1, nuova.Y1, nuova.X2, nuova.Y2, nuova.X3, nuova.Y3,
+                           nuova.X4, nuova.Y4, nuova.X5, nuova.Y5, nuova.X6, nuova.Y6};
+        for (size_t k = 0; k < 12; ++k) EXPECT_NEAR(r[k], n[k], 1e-3) << k;
+        EXPECT_EQ(ricalcolata.Direzione, c.dir);
+    }
 }
 
 TEST_F(SezioniProva, LineaProvvisoria) {
