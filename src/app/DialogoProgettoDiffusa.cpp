@@ -5,8 +5,10 @@
 #include "app/ComandoProgettoDiffusa.h"
 #include "app/Undo.h"
 #include "app/ValoriGriglia.h"
+#include "base/Piattaforma.h"
 #include "base/Formati.h"
 #include "design/DirezioniZona.h"
+#include "design/ProgettoDiffusa.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
 
@@ -39,6 +41,20 @@ const Criterio* CriterioDi(int32_t id) {
 }
 
 constexpr float IncrementiPasso[5] = {0.5f, 1, 2, 5, 10};
+
+// The limits that go in pairs, with the captions the grid shows (the lower face's without
+// suffix on a slab with one central mesh).
+struct Coppia {
+    int32_t Minimo, Massimo;
+    const char *TitoloMinimo, *TitoloMassimo;
+    bool Inferiore;
+};
+constexpr Coppia Coppie[] = {
+    {IdProgDiamMinSup, IdProgDiamMaxSup, "Diam. minimo sup.", "Diam. massimo sup.", false},
+    {IdProgDiamMinInf, IdProgDiamMaxInf, "Diam. minimo", "Diam. massimo", true},
+    {IdProgPassoMinSup, IdProgPassoMaxSup, "Passo minimo sup.", "Passo massimo sup.", false},
+    {IdProgPassoMinInf, IdProgPassoMaxInf, "Passo minimo", "Passo massimo", true},
+};
 
 }  // namespace
 
@@ -101,7 +117,19 @@ std::string DialogoProgettoDiffusa::ValoreAttuale(int32_t id) const {
 std::string DialogoProgettoDiffusa::DopoModifica(int32_t id, const std::string& testo) {
     const Criterio* c = CriterioDi(id);
     if (!c) return testo;
-    if (const std::optional<int> v = InteroGriglia(testo, c->Minimo, c->Massimo)) Imp.*(c->Campo) = *v;
+    const std::optional<int> v = InteroGriglia(testo, c->Minimo, c->Massimo);
+    if (!v) return ValoreAttuale(id);
+    // A minimum above its maximum leaves no mesh to design: refused with the pair named.
+    for (const Coppia& k : Coppie) {
+        if (id != k.Minimo && id != k.Massimo) continue;
+        const int minimo = id == k.Minimo ? *v : Imp.*(CriterioDi(k.Minimo)->Campo);
+        const int massimo = id == k.Massimo ? *v : Imp.*(CriterioDi(k.Massimo)->Campo);
+        if (minimo <= massimo) break;
+        const std::string s = k.Inferiore && M.Progetto.MagliaUnica == 0 ? " inf." : "";
+        Avviso(CoppiaCriteri(k.TitoloMinimo + s, k.TitoloMassimo + s) + "\nValore non accettato.");
+        return ValoreAttuale(id);
+    }
+    Imp.*(c->Campo) = *v;
     return ValoreAttuale(id);
 }
 

@@ -79,6 +79,20 @@ bool CriteriProgettoValidi(const Impostazioni& imp) {
     return imp.PassoMinSup > 0 && imp.PassoMinInf > 0 && imp.IncrDiametro > 0 && imp.IncrPasso > 0;
 }
 
+std::string CriteriRovesciati(const Impostazioni& imp, bool magliaUnica) {
+    const std::string s = magliaUnica ? "" : " inf.";
+    if (!magliaUnica && imp.DiamMinSup > imp.DiamMaxSup) return CoppiaCriteri("Diam. minimo sup.", "Diam. massimo sup.");
+    if (imp.DiamMinInf > imp.DiamMaxInf) return CoppiaCriteri("Diam. minimo" + s, "Diam. massimo" + s);
+    if (!magliaUnica && imp.PassoMinSup > imp.PassoMaxSup)
+        return CoppiaCriteri("Passo minimo sup.", "Passo massimo sup.");
+    if (imp.PassoMinInf > imp.PassoMaxInf) return CoppiaCriteri("Passo minimo" + s, "Passo massimo" + s);
+    return {};
+}
+
+std::string CoppiaCriteri(const std::string& minimo, const std::string& massimo) {
+    return "\"" + minimo + "\" non pu\xC3\xB2 superare \"" + massimo + "\".";
+}
+
 bool OttimizzaStrato(Modello& m, const Impostazioni& imp, int strato, const RegistroCoppie& registro) {
     const int n = std::min(m.Analisi.NumNodi, static_cast<int>(m.Analisi.Nodi.size()));
     if (n <= 0 || strato < 0 || strato > 3) return false;
@@ -89,22 +103,32 @@ bool OttimizzaStrato(Modello& m, const Impostazioni& imp, int strato, const Regi
     const float PMin = static_cast<float>(sup ? imp.PassoMinSup : imp.PassoMinInf);
     const bool perPasso = imp.ProgettaPasso != 0;
 
+    // Whatever the mesh before the design (a value typed in the panel, a file), every pair tried
+    // and stored lies within the face's limits.
+    auto passoEntro = [&](float v) { return std::isfinite(v) ? std::clamp(v, PMin, PMax) : PMax; };
+    auto diamEntro = [&](double v) {
+        return std::isfinite(v) ? std::clamp(static_cast<long long>(std::nearbyint(v)), static_cast<long long>(DMin),
+                                             static_cast<long long>(DMax))
+                                : static_cast<long long>(DMin);
+    };
+    auto entro = [&](long long dd, float ss) { return dd >= DMin && dd <= DMax && ss >= PMin && ss <= PMax; };
+
     // No node lacking steel: start from the sparsest mesh the face allows.
     float B = BilancioNodo(m, strato, 0);
     for (int i = 1; i < n; ++i) B = std::max(B, BilancioNodo(m, strato, i));
     if (B < 0) {
-        if (perPasso) SettaPassoDiff(m, strato, PMax > 30 ? 30.0f : PMax);
+        if (perPasso) SettaPassoDiff(m, strato, passoEntro(PMax > 30 ? 30.0f : PMax));
         else SettaDiamDiff(m, strato, DMin);
     }
 
     long long d;  // wide: a step past the largest int ends the diameters instead of wrapping
     float s;
     if (perPasso) {
-        d = static_cast<long long>(std::nearbyint(LeggiDiamDiff(m, strato)));
+        d = diamEntro(LeggiDiamDiff(m, strato));
         s = PMax;
     } else {
         d = DMin;
-        s = LeggiPassoDiff(m, strato);
+        s = passoEntro(LeggiPassoDiff(m, strato));
     }
 
     bool riuscito = true;
@@ -127,9 +151,12 @@ bool OttimizzaStrato(Modello& m, const Impostazioni& imp, int strato, const Regi
                 } else {
                     d += imp.IncrDiametro;
                     if (d > DMax) break;
-                    s = LeggiPassoDiffVar(m, strato).value_or(0);
+                    s = passoEntro(LeggiPassoDiffVar(m, strato).value_or(PMax));
                 }
             }
+            // The last step of a run may fall beyond a limit by less than a step: not a pair
+            // of these criteria.
+            if (!entro(d, s)) continue;
             // A spacing of 0 or less gives no real mesh: it covers nothing.
             const float A = s > 0 ? AreaStrato(static_cast<int>(d), s) : 0;
             const bool raggiunta = s > 0 && copertura.Raggiunta(A);
@@ -160,6 +187,12 @@ bool ProgettaDiffusa(Modello& m, const Impostazioni& imp, const RegistroCoppie& 
     if (!CriteriProgettoValidi(imp)) {
         Avviso("Criteri di progetto non validi: incrementi e passi minimi devono essere maggiori di zero.\n"
                "Progetto dell'armatura diffusa non eseguito.");
+        return false;
+    }
+    // Criteria read from a settings file may hold a minimum above its maximum: no mesh lies
+    // within them. Both faces count: every layer is designed.
+    if (const std::string r = CriteriRovesciati(imp, false); !r.empty()) {
+        Avviso("Criteri di progetto non validi: " + r + "\nProgetto dell'armatura diffusa non eseguito.");
         return false;
     }
     // The residuals change only at the end: every layer reads those from before the run.

@@ -27,8 +27,18 @@ std::string NomeStratoDiffusa(int strato);
 // The search ends and never stores a spacing of 0 only with positive minimum spacings and steps.
 bool CriteriProgettoValidi(const Impostazioni& imp);
 
+// The first pair of criteria whose minimum exceeds its maximum, named by the captions of the
+// design dialog ("\"Diam. minimo sup.\" non può superare \"Diam. massimo sup.\"."); "" when
+// every pair is in order. A slab with one central mesh names only the lower face's pairs,
+// without suffix.
+std::string CriteriRovesciati(const Impostazioni& imp, bool magliaUnica);
+std::string CoppiaCriteri(const std::string& minimo, const std::string& massimo);
+
 // Designs layer `strato` (0 .. 3) of m: stores the pair found, or on failure the densest pair the
-// face allows (largest diameter, smallest spacing) after the message naming the layer. Returns
+// face allows (largest diameter, smallest spacing) after the message naming the layer. Every
+// pair tried and stored lies within the face's limits, whatever the layer held before: its
+// diameter or spacing is taken into them where a run starts from it, and a step that passes a
+// limit is not tried. Returns
 // true when the share is reached (or none is asked). Reads the residuals stored in m; expects
 // nodes and valid criteria, and changes nothing without nodes. A search beyond 2^24 pairs, which
 // only limits or a stored spacing far outside any bar can ask for, ends as a failure.

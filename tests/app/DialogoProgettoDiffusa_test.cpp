@@ -90,7 +90,6 @@ TEST_F(DialogoProgettoProva, ValoriNumerici) {
         {IdProgCopertura, "100.5", 60},  {IdProgCopertura, "abc", 60},  {IdProgCopertura, "37,4", 37},
         {IdProgDiamMinSup, "3.9", 6},    {IdProgDiamMinSup, "4", 4},    {IdProgDiamMaxInf, "40000", 28},
         {IdProgPassoMinInf, "1.9", 5},   {IdProgPassoMinInf, "2", 2},   {IdProgPassoMaxSup, "12.5", 12},
-        {IdProgDiamMinInf, "30", 30},  // above its maximum: accepted, no relation is tested
     };
     for (const Caso& c : casi) {
         Imp = Impostazioni{};
@@ -104,4 +103,54 @@ TEST_F(DialogoProgettoProva, ValoriNumerici) {
         EXPECT_EQ(mostrato, " " + std::to_string(c.atteso)) << c.id << " " << c.testo;
     }
     EXPECT_TRUE(p.Msg.Visti.empty());
+}
+
+// A minimum above its maximum (either side edited) is refused with the pair named and the
+// criterion kept; a value equal to the other end is accepted.
+TEST_F(DialogoProgettoProva, MinimoOltreIlMassimo) {
+    struct Caso {
+        bool unica;
+        int32_t id;
+        const char* testo;
+        int Impostazioni::*campo;
+        int atteso;
+        const char* messaggio;  // "" when accepted
+    };
+    const char* diamSup = "\"Diam. minimo sup.\" non pu\xC3\xB2 superare \"Diam. massimo sup.\".\nValore non accettato.";
+    const char* diamInf = "\"Diam. minimo inf.\" non pu\xC3\xB2 superare \"Diam. massimo inf.\".\nValore non accettato.";
+    const char* passoSup = "\"Passo minimo sup.\" non pu\xC3\xB2 superare \"Passo massimo sup.\".\nValore non accettato.";
+    const char* passoInf = "\"Passo minimo inf.\" non pu\xC3\xB2 superare \"Passo massimo inf.\".\nValore non accettato.";
+    const char* diamUnica = "\"Diam. minimo\" non pu\xC3\xB2 superare \"Diam. massimo\".\nValore non accettato.";
+    const Caso casi[] = {
+        {false, IdProgDiamMinSup, "40", &Impostazioni::DiamMinSup, 6, diamSup},
+        {false, IdProgDiamMaxSup, "5", &Impostazioni::DiamMaxSup, 28, diamSup},
+        {false, IdProgDiamMinInf, "30", &Impostazioni::DiamMinInf, 6, diamInf},
+        {false, IdProgDiamMaxInf, "4", &Impostazioni::DiamMaxInf, 28, diamInf},
+        {false, IdProgPassoMinSup, "51", &Impostazioni::PassoMinSup, 5, passoSup},
+        {false, IdProgPassoMaxSup, "4", &Impostazioni::PassoMaxSup, 50, passoSup},
+        {false, IdProgPassoMinInf, "60", &Impostazioni::PassoMinInf, 5, passoInf},
+        {false, IdProgPassoMaxInf, "2", &Impostazioni::PassoMaxInf, 50, passoInf},
+        {true, IdProgDiamMinInf, "30", &Impostazioni::DiamMinInf, 6, diamUnica},
+        {false, IdProgDiamMinSup, "28", &Impostazioni::DiamMinSup, 28, ""},
+        {false, IdProgPassoMaxInf, "5", &Impostazioni::PassoMaxInf, 5, ""},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.testo) + " " + std::to_string(c.id));
+        Imp = Impostazioni{};
+        M.Progetto.MagliaUnica = c.unica ? 1 : 0;
+        p.Msg.Visti.clear();
+        DialogoProgettoDiffusa d(griglia);
+        d.Panne();
+        const std::string mostrato = d.DopoModifica(c.id, c.testo);
+        EXPECT_EQ(Imp.*(c.campo), c.atteso);
+        EXPECT_EQ(mostrato, " " + std::to_string(c.atteso));
+        if (*c.messaggio == 0) {
+            EXPECT_TRUE(p.Msg.Visti.empty());
+            continue;
+        }
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, c.messaggio);
+        EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+        EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+    }
 }

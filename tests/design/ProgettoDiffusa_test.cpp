@@ -85,8 +85,8 @@ TEST(ProgettaDiffusa, ModoDiametro) {
     EXPECT_TRUE(p.Msg.Visti.empty());
 }
 
-// An unreachable requirement: the last diameter of a spacing may pass DMax by less than a step,
-// and the first spacing starts one step above DMin; the layer ends on the densest pair.
+// An unreachable requirement: a step past DMax (26 against 25) is no pair of the criteria and is
+// not tried, and the first spacing starts one step above DMin; the layer ends on the densest pair.
 TEST(ProgettaDiffusa, ModoDiametroIrraggiungibile) {
     PiattaformaProva p;
     Modello m = Soletta(3, 0, [](int) { return 1000.f; });
@@ -95,9 +95,9 @@ TEST(ProgettaDiffusa, ModoDiametroIrraggiungibile) {
     bool riuscito = true;
     auto provate = Prova(m, imp, 0, &riuscito);
     std::vector<Coppia> attese;
-    for (int d = 8; d <= 26; d += 2) attese.emplace_back(d, 20.f, 0);
+    for (int d = 8; d <= 24; d += 2) attese.emplace_back(d, 20.f, 0);
     for (int s = 19; s >= 5; --s)
-        for (int d = 6; d <= 26; d += 2) attese.emplace_back(d, static_cast<float>(s), 0);
+        for (int d = 6; d <= 24; d += 2) attese.emplace_back(d, static_cast<float>(s), 0);
     EXPECT_EQ(provate, attese);
     EXPECT_FALSE(riuscito);
     EXPECT_EQ(Coppia_(m, 0), std::make_pair(25, 5.f));
@@ -146,51 +146,71 @@ TEST(ProgettaDiffusa, CoperturaZero) {
 }
 
 // Spacing mode: with every residual negative the layer's spacing is preset to 30, which is
-// where the spacings start again after the first diameter step.
+// where the spacings start again after the first diameter step; a preset below the minimum
+// spacing is taken up to it.
 TEST(ProgettaDiffusa, ModoPassoRipartenzaDa30) {
-    PiattaformaProva p;
-    Modello m = Soletta(6, 0, [](int) { return 2.f; });
-    Impostazioni imp;
-    imp.ProgettaPasso = 1;
-    imp.PassoMinSup = 45;
-    auto provate = Prova(m, imp, 0);
-    const std::vector<Coppia> attese = {{10, 49.f, 0}, {10, 48.f, 0}, {10, 47.f, 0},
-                                        {10, 46.f, 0}, {10, 45.f, 0}, {12, 30.f, 4}};
-    EXPECT_EQ(provate, attese);
-    EXPECT_EQ(Coppia_(m, 0), std::make_pair(12, 30.f));
-    EXPECT_TRUE(p.Msg.Visti.empty());
+    struct Caso {
+        int passoMin;
+        float richiesta, passoStrato;  // the layer holds 10 mm at that spacing: more than needed
+        std::vector<Coppia> attese;
+    };
+    std::vector<Coppia> entro;
+    for (int s = 49; s >= 20; --s) entro.emplace_back(10, static_cast<float>(s), 0);
+    for (int s = 30; s > 28; --s) entro.emplace_back(12, static_cast<float>(s), 0);
+    entro.emplace_back(12, 28.f, 4);
+    const Caso casi[] = {
+        {20, 4.f, 15.f, entro},
+        {45, 2.f, 20.f, {{10, 49.f, 0}, {10, 48.f, 0}, {10, 47.f, 0}, {10, 46.f, 0}, {10, 45.f, 0}, {12, 45.f, 4}}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.passoMin);
+        PiattaformaProva p;
+        Modello m = Soletta(6, 0, [&](int) { return c.richiesta; });
+        Strato(m, 0, 10, c.passoStrato);
+        Impostazioni imp;
+        imp.ProgettaPasso = 1;
+        imp.PassoMinSup = c.passoMin;
+        auto provate = Prova(m, imp, 0);
+        EXPECT_EQ(provate, c.attese);
+        EXPECT_EQ(Coppia_(m, 0), std::make_pair(std::get<0>(c.attese.back()), std::get<1>(c.attese.back())));
+        EXPECT_TRUE(p.Msg.Visti.empty());
+    }
 }
 
-// A spacing step that reaches 0: such pairs cover nothing, the search goes on and a failure
-// stores the densest real pair. In diameter mode a layer stored at spacing 0 only meets such
-// pairs and fails too.
-TEST(ProgettaDiffusa, PassoNulloNonCopre) {
+// A spacing step that would reach 0, or a layer stored at a spacing of 0, below 0 or far above
+// the limits: no pair outside the criteria is tried and the pair stored lies within them.
+TEST(ProgettaDiffusa, PassiFuoriDaiLimiti) {
     struct {
         int modo;
         float incrPasso;
         float passoStrato;
         float richiesta;
-    } casi[] = {{1, 10, 20, 100}, {0, 1, 0, 0}, {0, 1, -3, -5}};
+        bool riuscito;
+        std::pair<int, float> finale;
+    } casi[] = {
+        {1, 10, 20, 100, false, {28, 5.f}},  // 50, 40, .. 10, then 0 is not tried
+        {0, 1, 0, 0, true, {8, 5.f}},        // the run starts at the minimum spacing
+        {0, 1, -3, -5, true, {8, 5.f}},
+        {0, 1, 1000, 2, true, {12, 50.f}},   // starts at the maximum 50, not at 1000
+        {1, 1, 1000, 2, true, {12, 49.f}},
+    };
     for (const auto& c : casi) {
+        SCOPED_TRACE(std::to_string(c.modo) + " " + std::to_string(c.passoStrato));
         PiattaformaProva p;
         Modello m = Soletta(3, 0, [&](int) { return c.richiesta; });
         Strato(m, 0, 12, c.passoStrato);
         Impostazioni imp;
         imp.ProgettaPasso = c.modo;
         imp.IncrPasso = c.incrPasso;
-        bool riuscito = true;
+        bool riuscito = !c.riuscito;
         auto provate = Prova(m, imp, 0, &riuscito);
-        int nulli = 0;
         for (const auto& [d, s, coperti] : provate) {
-            if (s <= 0) {
-                ++nulli;
-                EXPECT_EQ(coperti, 0) << d << "/" << s;
-            }
+            EXPECT_TRUE(d >= imp.DiamMinSup && d <= imp.DiamMaxSup) << d << "/" << s;
+            EXPECT_TRUE(s >= imp.PassoMinSup && s <= imp.PassoMaxSup) << d << "/" << s;
         }
-        EXPECT_GT(nulli, 0) << c.modo;
-        EXPECT_FALSE(riuscito) << c.modo;
-        EXPECT_EQ(Coppia_(m, 0), std::make_pair(28, 5.f)) << c.modo;
-        EXPECT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(riuscito, c.riuscito);
+        EXPECT_EQ(Coppia_(m, 0), c.finale);
+        EXPECT_EQ(p.Msg.Visti.size(), c.riuscito ? 0u : 1u);
     }
 }
 
@@ -202,6 +222,10 @@ TEST(ProgettaDiffusa, Rifiuti) {
         "Progetto dell'armatura diffusa non eseguito.";
     const std::string senzaNodi =
         "La soletta non contiene nodi di calcolo.\nProgetto dell'armatura diffusa non eseguito.";
+    const std::string diamRovesciati = "Criteri di progetto non validi: \"Diam. minimo sup.\" non pu\xC3\xB2 superare "
+                                       "\"Diam. massimo sup.\".\nProgetto dell'armatura diffusa non eseguito.";
+    const std::string passiRovesciati = "Criteri di progetto non validi: \"Passo minimo inf.\" non pu\xC3\xB2 superare "
+                                        "\"Passo massimo inf.\".\nProgetto dell'armatura diffusa non eseguito.";
     struct Caso {
         const char* nome;
         std::function<void(Impostazioni&, Modello&)> guasto;
@@ -215,6 +239,9 @@ TEST(ProgettaDiffusa, Rifiuti) {
         {"IncrPasso 0", [](Impostazioni& i, Modello&) { i.IncrPasso = 0; }, criteri},
         {"IncrPasso -1", [](Impostazioni& i, Modello&) { i.IncrPasso = -1; }, criteri},
         {"IncrPasso NaN", [](Impostazioni& i, Modello&) { i.IncrPasso = std::nanf(""); }, criteri},
+        // From a settings file: no mesh lies within such limits.
+        {"DiamMinSup 40 > DiamMaxSup 28", [](Impostazioni& i, Modello&) { i.DiamMinSup = 40; }, diamRovesciati},
+        {"PassoMinInf 60 > PassoMaxInf 50", [](Impostazioni& i, Modello&) { i.PassoMinInf = 60; }, passiRovesciati},
     };
     for (const auto& c : casi) {
         PiattaformaProva p;
@@ -316,15 +343,18 @@ EsitoLetterale Letterale(Modello m, const Impostazioni& imp, int L) {
     const int DMax = sup ? imp.DiamMaxSup : imp.DiamMaxInf, DMin = sup ? imp.DiamMinSup : imp.DiamMinInf;
     const float PMax = static_cast<float>(sup ? imp.PassoMaxSup : imp.PassoMaxInf);
     const float PMin = static_cast<float>(sup ? imp.PassoMinSup : imp.PassoMinInf);
+    // Starting values from the layer are taken into the limits.
+    auto passo = [&](float v) { return std::isfinite(v) ? std::min(std::max(v, PMin), PMax) : PMax; };
+    auto diametro = [&](float v) { return std::min(std::max(static_cast<int>(std::nearbyint(v)), DMin), DMax); };
     float B = BilancioNodo(m, L, 0);
     for (int i = 0; i < n; ++i)
         if (BilancioNodo(m, L, i) > B) B = BilancioNodo(m, L, i);
     if (B < 0) {
-        if (imp.ProgettaPasso) SettaPassoDiff(m, L, PMax > 30 ? 30 : PMax);
+        if (imp.ProgettaPasso) SettaPassoDiff(m, L, passo(PMax > 30 ? 30 : PMax));
         else SettaDiamDiff(m, L, DMin);
     }
-    int d = imp.ProgettaPasso ? static_cast<int>(LeggiDiamDiff(m, L)) : DMin;
-    float s = imp.ProgettaPasso ? PMax : LeggiPassoDiff(m, L);
+    int d = imp.ProgettaPasso ? diametro(LeggiDiamDiff(m, L)) : DMin;
+    float s = imp.ProgettaPasso ? PMax : passo(LeggiPassoDiff(m, L));
     if (imp.CoperturaMin > 0) {
         e.Riuscito = false;
         for (;;) {
@@ -335,8 +365,10 @@ EsitoLetterale Letterale(Modello m, const Impostazioni& imp, int L) {
             } else {
                 if (s > PMin) s -= imp.IncrPasso;
                 else if ((d += imp.IncrDiametro) > DMax) break;
-                else s = LeggiPassoDiff(m, L);
+                else s = passo(LeggiPassoDiff(m, L));
             }
+            // A step past a limit is no pair of the criteria.
+            if (d > DMax || s < PMin) continue;
             const float A = AreaStrato(d, s);
             int coperti = 0;
             for (int i = 0; i < n && s > 0 && !e.Riuscito; ++i) {
@@ -382,9 +414,9 @@ TEST(ProgettaDiffusa, CoperturaComeNodoPerNodo) {
         imp.IncrDiametro = tra(1, 3);
         imp.IncrPasso = incrementi[tra(0, 6)];
         imp.DiamMinSup = imp.DiamMinInf = tra(0, 12);
-        imp.DiamMaxSup = imp.DiamMaxInf = imp.DiamMinSup + tra(-4, 20);
+        imp.DiamMaxSup = imp.DiamMaxInf = imp.DiamMinSup + tra(0, 20);
         imp.PassoMinSup = imp.PassoMinInf = tra(1, 10);
-        imp.PassoMaxSup = imp.PassoMaxInf = tra(5, 45);
+        imp.PassoMaxSup = imp.PassoMaxInf = imp.PassoMinSup + tra(0, 35);
 
         const EsitoLetterale atteso = Letterale(m, imp, L);
         Modello senzaRegistro = m;
