@@ -9,16 +9,17 @@
 namespace vilmor {
 
 bool ComandoQuotaturaAutomatica() {
-    SalvaStatoUndo();
     SezioniQuote& sq = M.SezQuote;
     if (sq.UltimaQuota > -1) {
         const RispostaMsg r = MostraMessaggio("La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?",
                                               IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return false;
-        sq.UltimaQuota = -1;
-        sq.Quote.clear();
     }
+    FotoModello prima = FotografaModello();
+    sq.UltimaQuota = -1;
+    sq.Quote.clear();
     QuotaturaAutomatica(M);
+    RegistraModifica(prima);
     Ridisegna(M, 0);
     return true;
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Undo.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/Geometria.h"
@@ -234,7 +233,7 @@ void DialogoAggiuntiva::Annulla() {
 }
 
 void DialogoAggiuntiva::Ok() {
-    SalvaStatoUndo();
+    // Only the zone under edit changes here; whoever stores it takes the undo snapshot.
     Edit.ZonaConfermata = -1;
     Vista.ModoComando = 0;
     ErroreOperazione = 0;

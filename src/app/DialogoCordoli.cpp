@@ -261,9 +261,11 @@ void DialogoCordoli::ValoreCambiato(int32_t id, int valore) {
 }
 
 void DialogoCordoli::Ok() {
-    SalvaStatoUndo();
     // A curb whose side is gone (a damaged file) has no strip to store.
     if (!CalcParalle(m_, Edit)) return;
+    // A store the table refuses changes nothing: no step to undo.
+    const bool nuova = Edit.ZonaSelezionata > m_.Zone.UltimaZona;
+    if (Edit.ZonaSelezionata >= 0 && SpazioZone(m_.Zone, nuova ? 1 : 0)) SalvaStatoUndo();
     if (MemorizzaZona(m_, Edit)) DetraiArmatureNodi(-1, m_);
 }
 

@@ -149,8 +149,10 @@ void DialogoProgettoDiffusa::ValoreCambiato(int32_t id, int valore) {
 
 void DialogoProgettoDiffusa::Progetta() {
     if (!ProgettaAbilitato()) return;
-    SalvaStatoUndo();
+    // One undo step when the design changed the mesh; a refused design changes nothing.
+    FotoModello prima = FotografaModello();
     ProgettaDiffusa();
+    RegistraModifica(prima);
 }
 
 }  // namespace vilmor

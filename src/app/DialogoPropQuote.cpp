@@ -31,8 +31,10 @@ void DialogoPropQuote::Apri() {
 
 void DialogoPropQuote::Ok() {
     if (!Scelta()) return;
+    const int pianta = Opzione == 0 ? Vista.PiantaCorrente : -1;
+    if (Scelta()->Pianta == pianta) return;  // nothing changes: no step to undo
     SalvaStatoUndo();
-    Scelta()->Pianta = Opzione == 0 ? Vista.PiantaCorrente : -1;
+    Scelta()->Pianta = pianta;
 }
 
 }  // namespace vilmor

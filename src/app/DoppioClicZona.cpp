@@ -56,7 +56,7 @@ void Picture1_DblClick() {
     InfoArm();
     // A curb is stored by its own dialog with the outline it built; storing it again here could
     // only put back an outline that was not rebuilt.
-    if (!cordolo && ErroreOperazione == 0 && ContornoZona() != 0 && e.ZonaConfermata == -1) MemorizzaZona();
+    if (!cordolo && ErroreOperazione == 0 && ContornoZona() != 0 && e.ZonaConfermata == -1) MemorizzaZonaConUndo();
     // Mode 34 only marks the zone while its dialog is up.
     if (v.ModoComando == 34) v.ModoComando = 0;
     AggiornaDopoZona();

@@ -57,11 +57,12 @@ void Recente(int k) {
     LatoEDirezione();
 }
 
-// The import adds zones: the bar totals and the plan follow them. The import records no undo
-// snapshot.
+// The import adds zones: one undo step, then the bar totals and the plan follow them.
 void Importa() {
     const int prima = M.Zone.UltimaZona;
+    FotoModello stato = FotografaModello();
     if (ComandoImporta() != 0) return;
+    RegistraModifica(stato);
     if (M.Zone.UltimaZona == prima) return;
     CalcolaArmature();
     Ridisegna(0);

@@ -113,6 +113,8 @@ void ZoneSuFinestra(int kind) {
     const RettangoloTrascina& t = Vista.RettTrascina;
     InserisciZonePilastri(XDaSchermo(static_cast<float>(t.X0)), YDaSchermo(static_cast<float>(t.Y1)),
                           XDaSchermo(static_cast<float>(t.X1)), YDaSchermo(static_cast<float>(t.Y0)), kind);
+    // The new zones' bars are laid out at once, as after any other zone.
+    CalcolaArmature();
     Vista.ModoComando = Modo::Idle;
     Vista.RettTrascina.X0 = -1;
     Ridisegna0();
@@ -131,19 +133,22 @@ void EliminaZonaSotto(float X, float Y) {
     AggiornaDopoZona();
 }
 
+// The model when a label was taken: its drag is one undo step when it moved anything.
+FotoModello PrimaEtichetta;
+
 // A zone's label taken by its reference point (it then follows the cursor freely) or by the
 // zone's edge (its representative line then slides along the bars).
 void PrendiRiferimento(float X, float Y) {
     int z = TrovaZonaLato(X, Y);
     if (z >= 0) {
-        SalvaStatoUndo();
+        PrimaEtichetta = FotografaModello();
         Vista.ModoComando = Modo::SpostaRifLibero;
         Edit.ZonaSelezionata = z;
         return;
     }
     z = TrovaZonaBordo(X, Y);
     if (z < 0) return;
-    SalvaStatoUndo();
+    PrimaEtichetta = FotografaModello();
     Vista.ModoComando = Modo::SpostaRifDir;
     Edit.ZonaSelezionata = z;
     SpostaRiferimentoZona(X, Y);
@@ -203,11 +208,11 @@ bool TabellaPiena() {
 }
 
 // A confirmed zone stored at `ZonaSelezionata`, with its copy on the other face when the dialog
-// asked for both.
+// asked for both: one undo step.
 void MemorizzaConfermata() {
     EditZone& e = Edit;
     e.LatoMulti = e.ZonaCorrente.Tipo == 0 ? 1 : 0;
-    if (MemorizzaZona()) DuplicaZonaFaccia();
+    if (MemorizzaZonaConUndo()) DuplicaZonaFaccia();
 }
 
 void FineZona() {
@@ -229,10 +234,7 @@ void RilascioRettangolo(float X, float Y) {
         if (accettata) {
             Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
             MostraAggiuntiva();
-            if (Edit.ZonaConfermata == -1) {
-                SalvaStatoUndo();
-                MemorizzaConfermata();
-            }
+            if (Edit.ZonaConfermata == -1) MemorizzaConfermata();
         }
         DetraiArmatureNodi(-1, M);
     }
@@ -324,7 +326,7 @@ void PrendiZona(float X, float Y) {
     const int tipo = M.Zone.Zone[static_cast<size_t>(z)].Tipo;
     if (tipo == 2 || (modo == Modo::CopiaZonaFaccia && tipo == 3)) return;
     if (modo != Modo::SpostaZona && TabellaPiena()) return;
-    SalvaStatoUndo();
+    // The model changes only when the dialog confirms: the store takes the undo snapshot.
     EditZone& e = Edit;
     e.ZonaCorrente = M.Zone.Zone[static_cast<size_t>(z)];
     e.ZonaConfermata = 0;
@@ -389,6 +391,15 @@ void FinePan() {
 }
 
 }  // namespace
+
+bool MemorizzaZonaConUndo() {
+    const ZoneArmatura& z = M.Zone;
+    const EditZone& e = Edit;
+    const bool nuova = e.ZonaSelezionata > z.UltimaZona;
+    // A store that will be refused (it says why) changes nothing: no step to undo.
+    if (e.ZonaSelezionata >= 0 && SpazioZone(z, (nuova ? 1 : 0) + (e.EntrambiLati != 0 ? 1 : 0))) SalvaStatoUndo();
+    return MemorizzaZona();
+}
 
 void AggiornaDopoZona() {
     DetraiArmatureNodi(-1, M);
@@ -585,6 +596,7 @@ void Ctrl_Vid_MouseUp(int Button, float X, float Y) {
             break;
         case Modo::SpostaRifLibero:
         case Modo::SpostaRifDir:
+            RegistraModifica(PrimaEtichetta);
             Vista.ModoComando = Modo::Idle;
             break;
         case Modo::RettIntegrativa:

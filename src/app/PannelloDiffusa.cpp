@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/InfoArmature.h"
+#include "app/Undo.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
@@ -64,6 +65,7 @@ std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo) {
         return testo;
     }
     bool accettato = false;
+    FotoModello prima = FotografaModello();
     if (voce->Diametro) {
         int& campo = d.*(voce->Diametro);
         // The warning compares the value typed, before it is rounded to a whole diameter.
@@ -82,6 +84,8 @@ std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo) {
         }
     }
     if (accettato) {
+        // A stored value is one undo step (none when it equals the one before).
+        RegistraModifica(prima);
         CalcAreeDiffuse(M);
         DetraiArmatureNodi(-1, M);
         ZoomEstensione();

@@ -26,6 +26,10 @@ void Fine() {
     Ridisegna(0);
 }
 
+// The model when a placement began: the placement is one undo step once it changed anything
+// (a section that misses the slab, a dimension of no length change nothing).
+FotoModello Prima;
+
 // A picked point's cross, kept until the next full redraw.
 void SegnaPunto(float x, float y) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
@@ -79,7 +83,7 @@ bool Agganciato(int Button, float X, float Y) {
 void PremiSezione(float X, float Y) {
     const int modo = Vista.ModoComando;
     if (modo == Modo::NuovaSez1 || modo == Modo::NuovaSez2) {
-        SalvaStatoUndo();
+        Prima = FotografaModello();
         Vista.ModoComando = Modo::PosaSez;
         Vista.IndiceSezione = M.SezQuote.UltimaSezione + 1;
         Vista.DirezioneSezione = modo == Modo::NuovaSez1 ? 0 : 1;
@@ -89,7 +93,7 @@ void PremiSezione(float X, float Y) {
     const int s = TrovaSezione(X, Y);
     if (s < 0) return;
     if (modo == Modo::SpostaSez) {
-        SalvaStatoUndo();
+        Prima = FotografaModello();
         Vista.IndiceSezione = s;
         Vista.ModoComando = Modo::PosaSezSpostata;
         Vista.DirezioneSezione = M.SezQuote.Sezioni[static_cast<size_t>(s)].Direzione;
@@ -111,7 +115,7 @@ void PremiQuota(int Button, float X, float Y) {
         case Modo::QuotaVert:
         case Modo::QuotaAllineata:
             if (!Agganciato(Button, X, Y)) return;
-            SalvaStatoUndo();
+            Prima = FotografaModello();
             e.XQuota1 = Vista.XAggancio, e.YQuota1 = Vista.YAggancio;
             SegnaPunto(e.XQuota1, e.YQuota1);
             Vista.ModoComando = modo + 1;
@@ -129,6 +133,7 @@ void PremiQuota(int Button, float X, float Y) {
         case ModoInsQuotaVert:
         case ModoInsQuotaAllin:
             InserisciQuota(M, X, Y);
+            RegistraModifica(Prima);
             return;
         case Modo::QuotaCatena: {
             e.QuotaSelezionata = TrovaQuota(M, X, Y);
@@ -136,7 +141,6 @@ void PremiQuota(int Button, float X, float Y) {
                 Vista.ModoComando = Modo::Idle;
                 return;
             }
-            SalvaStatoUndo();
             const Quota& q = M.SezQuote.Quote[static_cast<size_t>(e.QuotaSelezionata)];
             e.XQuota1 = q.XP1, e.YQuota1 = q.YP1;
             Vista.ModoComando = Modo::QuotaCatenaPunto;
@@ -144,7 +148,10 @@ void PremiQuota(int Button, float X, float Y) {
         }
         case Modo::QuotaCatenaPunto:
             if (!Agganciato(Button, X, Y)) return;
+            // Each point of the chain is a step of its own.
+            Prima = FotografaModello();
             AggiungiQuotaCatena(XDaSchermo(Vista.XAggancio), YDaSchermo(Vista.YAggancio));
+            RegistraModifica(Prima);
             Ridisegna(0);
             return;
         case Modo::EliminaQuota: {
@@ -165,7 +172,7 @@ void PremiQuota(int Button, float X, float Y) {
                 Vista.ModoComando = Modo::Idle;
                 return;
             }
-            SalvaStatoUndo();
+            Prima = FotografaModello();
             Vista.ModoComando = Modo::PosaQuotaSpostata;
             const Quota& q = M.SezQuote.Quote[static_cast<size_t>(e.QuotaSelezionata)];
             e.XQuota1 = XSchermo(q.X1), e.YQuota1 = YSchermo(q.Y1);
@@ -175,6 +182,7 @@ void PremiQuota(int Button, float X, float Y) {
         }
         case Modo::PosaQuotaSpostata:
             SpostaQuota(M, X, Y);
+            RegistraModifica(Prima);
             return;
         case Modo::VisibilitaQuota:
             e.QuotaSelezionata = TrovaQuota(M, X, Y);
@@ -265,6 +273,7 @@ bool RilasciaSezioniQuote(int /*Button*/, float X, float Y) {
         M.SezQuote.UltimaSezione = Vista.IndiceSezione;
         OrdinaSezioni(M);
     }
+    RegistraModifica(Prima);
     Fine();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/FileTesto.h"
 #include "base/Piattaforma.h"
 #include "design/BarreZone.h"
 #include "design/ContorniArmatura.h"
@@ -26,10 +27,12 @@ void Elimina(int n) {
     }
 }
 
-bool Scrivi(int n) {
+// Snapshot n of the model as it is, or of `testo` (a state taken earlier) when given.
+bool Scrivi(int n, const std::string* testo = nullptr) {
     if (Undo.UndoPrimo == Undo.UndoUltimo && Undo.UndoCorrente == Undo.UndoPrimo)
         Undo.CartellaUndo = M.Progetto.CartellaLavoro;
-    bool ok = ScriviArmature(Percorso(n), M, !Undo.ScritturaSegnalata);
+    bool ok = testo ? ScriviFileAtomico(Percorso(n), *testo, !Undo.ScritturaSegnalata)
+                    : ScriviArmature(Percorso(n), M, !Undo.ScritturaSegnalata);
     if (!ok) Undo.ScritturaSegnalata = true;
     return ok;
 }
@@ -54,6 +57,21 @@ void Ridisegna() {
     if (Disegno.Ridisegna) Disegno.Ridisegna(0);
 }
 
+// One step forward: the state before the change becomes snapshot `UndoCorrente`.
+bool Avanza(const std::string* prima) {
+    ++Undo.Versione;
+    if (!Scrivi(Undo.UndoCorrente, prima)) return false;
+    int vecchioUltimo = Undo.UndoUltimo;
+    Undo.UndoCorrente += 1;
+    for (int n = Undo.UndoCorrente; n <= vecchioUltimo; ++n) Elimina(n);
+    Undo.UndoUltimo = Undo.UndoCorrente;
+    if (Undo.UndoUltimo - Undo.UndoPrimo >= 21) {
+        Elimina(Undo.UndoPrimo);
+        Undo.UndoPrimo += 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string NomeFileUndo(int numero, const std::string& prefisso) {
@@ -70,17 +88,18 @@ bool CaricaStatoFile(const std::string& nome) {
     return true;
 }
 
-bool SalvaStatoUndo() {
-    if (!Scrivi(Undo.UndoCorrente)) return false;
-    int vecchioUltimo = Undo.UndoUltimo;
-    Undo.UndoCorrente += 1;
-    for (int n = Undo.UndoCorrente; n <= vecchioUltimo; ++n) Elimina(n);
-    Undo.UndoUltimo = Undo.UndoCorrente;
-    if (Undo.UndoUltimo - Undo.UndoPrimo >= 21) {
-        Elimina(Undo.UndoPrimo);
-        Undo.UndoPrimo += 1;
-    }
-    return true;
+
+bool SalvaStatoUndo() { return Avanza(nullptr); }
+
+FotoModello FotografaModello() { return FotoModello{TestoArmature(M), Undo.Versione, true}; }
+
+bool RegistraModifica(FotoModello& prima) {
+    if (!prima.Valida) return false;
+    prima.Valida = false;
+    // An undo, a load or a step of its own came in between: nothing of this one to record.
+    if (prima.Versione != Undo.Versione) return false;
+    if (TestoArmature(M) == prima.Testo) return false;
+    return Avanza(&prima.Testo);
 }
 
 void AnnullaOperazione() {
@@ -89,6 +108,7 @@ void AnnullaOperazione() {
     if (Undo.UndoCorrente == Undo.UndoUltimo && !Scrivi(Undo.UndoCorrente)) return;
     if (!Carica(Undo.UndoCorrente - 1, "annullare")) return;
     Undo.UndoCorrente -= 1;
+    ++Undo.Versione;
     Ridisegna();
 }
 
@@ -96,6 +116,7 @@ void RipristinaOperazione() {
     if (Undo.UndoCorrente >= Undo.UndoUltimo) return;
     if (!Carica(Undo.UndoCorrente + 1, "ripristinare")) return;
     Undo.UndoCorrente += 1;
+    ++Undo.Versione;
     Ridisegna();
 }
 
@@ -105,6 +126,7 @@ void PulisciUndo() {
     Undo.UndoPrimo = Undo.UndoCorrente = Undo.UndoUltimo = 0;
     Undo.CartellaUndo.clear();
     Undo.ScritturaSegnalata = false;
+    ++Undo.Versione;
 }
 
 }  // namespace vilmor

@@ -15,6 +15,17 @@ bool CaricaStatoFile(const std::string& nome);
 // Records the present state before a change; false when the snapshot could not be written
 // (the window does not move; the change may go on).
 bool SalvaStatoUndo();
+
+// A change that may turn out to change nothing (a drag, a placement that can miss, a dialog):
+// the state before it, taken in memory; RegistraModifica then records it as one undo step only
+// when the model differs from it, and not when an undo, a load or another step came in between.
+struct FotoModello {
+    std::string Testo;
+    unsigned Versione = 0;
+    bool Valida = false;
+};
+FotoModello FotografaModello();
+bool RegistraModifica(FotoModello& prima);
 void AnnullaOperazione();
 void RipristinaOperazione();
 void PulisciUndo();

@@ -369,6 +369,8 @@ struct StatoUndo {
     // folder is later.
     std::string CartellaUndo;
     bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
+    // Moves on every snapshot, undo, redo and clean-up.
+    unsigned Versione = 0;
 };
 
 // The slab files listed for the DXF export or for the report of several slabs, and the name the

@@ -380,7 +380,7 @@ TEST_F(FrmAggiuntivaLogica, OkConUnaSolaBarra) {
     EXPECT_EQ(Edit.ZonaConfermata, 0);
     EXPECT_EQ(ErroreOperazione, 0);
     EXPECT_EQ(Vista.ModoComando, 0);
-    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(Undo.UndoCorrente, 0) << "the dialog changes no stored zone: no step";
     EXPECT_EQ(M.Zone.UltimaZona, -1);
 }
 
@@ -400,7 +400,7 @@ TEST_F(FrmAggiuntivaLogica, OkRicostruisceLaSelezione) {
     EXPECT_TRUE(pp.Msg.Visti.empty());
     EXPECT_EQ(Edit.ZonaConfermata, -1);
     EXPECT_EQ(ErroreOperazione, 0);
-    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(Undo.UndoCorrente, 0) << "the caller's store takes the step";
     const Zona& z = Edit.ZonaCorrente;
     EXPECT_TRUE(HaAngolo(z, 412, 262));
     EXPECT_TRUE(HaAngolo(z, 588, 338));
@@ -465,7 +465,7 @@ TEST_F(FrmAggiuntivaLogica, OkSenzaContorno) {
         EXPECT_EQ(pp.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
         EXPECT_EQ(Edit.ZonaConfermata, 0);
         EXPECT_EQ(ErroreOperazione, 0);
-        EXPECT_EQ(Undo.UndoCorrente, 1);
+        EXPECT_EQ(Undo.UndoCorrente, 0);
         EXPECT_EQ(M.Zone.UltimaZona, -1);
         for (const Punto& p : Edit.ZonaCorrente.Angoli) EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
     }

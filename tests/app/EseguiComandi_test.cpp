@@ -182,7 +182,7 @@ TEST_F(EseguiProva, QuotaturaAutomatica) {
     EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
     EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
     EXPECT_EQ(dump::StampaModello(M), prima);
-    EXPECT_EQ(Undo.UndoCorrente, u0 + 2);
+    EXPECT_EQ(Undo.UndoCorrente, u0 + 1) << "nothing replaced: no step";
     p.Msg.Risposte.push_back(RispostaMsg::Si);
     CommandBars_Execute(Comandi.IdQuotaAuto);
     EXPECT_EQ(M.SezQuote.UltimaQuota, automatiche);
@@ -218,7 +218,9 @@ TEST_F(EseguiProva, Importazione) {
     EXPECT_EQ(M.Zone.UltimaZona, zone + 2);
     EXPECT_EQ(Ridisegni(), ridisegni + 1);
     EXPECT_GT(M.Zone.Zone[static_cast<size_t>(zone + 1)].LungTotale, 0) << "bar layout of the new zones";
-    EXPECT_EQ(Undo.UndoCorrente, u) << "the import records no snapshot";
+    EXPECT_EQ(Undo.UndoCorrente, u + 1) << "the import is one undo step";
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(M.Zone.UltimaZona, zone);
 }
 
 TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
@@ -602,6 +604,9 @@ TEST_F(EseguiProva, ManiglieEAnnullaDuranteLaModifica) {
     ASSERT_EQ(CaricaProgetto(a), 0);
     AggiungiZona(M, 0, 150, 220, 350, 380);
     M.Zone.Zone[0].XMarca = 250, M.Zone.Zone[0].YMarca = 300;
+    // An earlier step for the undo to take back: the move picked below is no step yet.
+    ASSERT_TRUE(SalvaStatoUndo());
+    M.Zone.Zone[0].Diametro = 20;
     Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
     CommandBars_Execute(Comandi.IdSposta);
     Picture1_MouseDown(1, XSchermo(250), YSchermo(300));
@@ -636,6 +641,7 @@ TEST_F(EseguiProva, ManiglieEAnnullaDuranteLaModifica) {
     EXPECT_EQ(dump::StampaModello(M), annullato) << "the right click stores nothing";
     EXPECT_EQ(M.Zone.UltimaZona, 0);
     EXPECT_NEAR(M.Zone.Zone[0].XMin, 150, 1) << "the zone as it was before the move";
+    EXPECT_EQ(M.Zone.Zone[0].Diametro, 16) << "the earlier step taken back";
 }
 
 // A curb on a side of the outline opens the curb dialog; a press off every side ends the command.

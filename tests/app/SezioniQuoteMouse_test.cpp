@@ -69,9 +69,10 @@ TEST_F(SqProva, SezioniNuoveSpostateECancellate) {
     ASSERT_EQ(Vista.ModoComando, 403);
     Premi(300, 300);
     EXPECT_EQ(Vista.ModoComando, 401);
-    EXPECT_EQ(Undo.UndoUltimo, u0 + 1) << "the snapshot at the press";
+    EXPECT_EQ(Undo.UndoUltimo, u0) << "nothing placed yet: no step";
     Muovi(310, 300, 1);
     Rilascia(320, 300);
+    EXPECT_EQ(Undo.UndoUltimo, u0 + 1) << "one step for the placed section";
     EXPECT_EQ(Vista.ModoComando, 0);
     ASSERT_EQ(Sq().UltimaSezione, 0);
     EXPECT_EQ(Sq().Sezioni[0].Direzione, 1);
@@ -88,6 +89,7 @@ TEST_F(SqProva, SezioniNuoveSpostateECancellate) {
     EXPECT_EQ(p.Msg.Visti.back().Testo, "la sezione non interseca la soletta.\nOperazione annullata.");
     EXPECT_EQ(Sq().UltimaSezione, 1);
     EXPECT_EQ(Vista.ModoComando, 0);
+    EXPECT_EQ(Undo.UndoUltimo, u0 + 2) << "a section that missed is no step";
 
     // Move section 2 (index 1): picked within 6 px of its line, cut again through the release.
     CommandBars_Execute(Comandi.IdSpostaSez);
@@ -96,9 +98,10 @@ TEST_F(SqProva, SezioniNuoveSpostateECancellate) {
     const int u1 = Undo.UndoUltimo;
     Picture1_MouseDown(1, XSchermo(320) + 4, YSchermo(500));
     ASSERT_EQ(Vista.ModoComando, 411);
-    EXPECT_EQ(Undo.UndoUltimo, u1 + 1);
+    EXPECT_EQ(Undo.UndoUltimo, u1);
     Muovi(100, 500, 1);
     Rilascia(100, 500);
+    EXPECT_EQ(Undo.UndoUltimo, u1 + 1);
     EXPECT_NEAR(Sq().Sezioni[1].X1, 100, 0.5) << "index kept, not sorted again";
     EXPECT_EQ(Sq().Sezioni[0].Direzione, 0);
 
@@ -143,7 +146,7 @@ TEST_F(SqProva, QuoteOrizzontaliVerticaliEAllineate) {
         const int u = Undo.UndoUltimo;
         Premi(896, 596);
         EXPECT_EQ(Vista.ModoComando, modo + 1);
-        EXPECT_EQ(Undo.UndoUltimo, u + 1);
+        EXPECT_EQ(Undo.UndoUltimo, u) << "no step before the dimension exists";
         Premi(1185, 451);
         EXPECT_EQ(Vista.ModoComando, modo + 2);
         p.Video.Chiamate.clear();
@@ -154,6 +157,7 @@ TEST_F(SqProva, QuoteOrizzontaliVerticaliEAllineate) {
         EXPECT_EQ(linee[0].Num[5], 1) << "dotted";
         Premi(c.Terzo[0], c.Terzo[1]);
         EXPECT_EQ(Vista.ModoComando, 0);
+        EXPECT_EQ(Undo.UndoUltimo, u + 1) << "one step for the dimension";
         ASSERT_EQ(Sq().UltimaQuota, n);
         const Quota& q = Sq().Quote[static_cast<size_t>(n)];
         EXPECT_EQ(q.Pianta, Vista.PiantaCorrente);
@@ -231,7 +235,8 @@ TEST_F(SqProva, CatenaCancellaSpostaEVisibilita) {
     EXPECT_NEAR(sq.Quote[0].Y2, -40, 0.5);
     EXPECT_EQ(sq.Quote[0].YP1, 50);
 
-    // Visibility: every plan opens on "Tutte le piante"; Ok keeps -1 and takes a snapshot.
+    // Visibility: every plan opens on "Tutte le piante"; Ok keeping -1 changes nothing and takes
+    // no snapshot.
     int opzione = -1;
     p.Finestra.CopionePropQuote = [&] {
         DialogoPropQuote d;
@@ -245,7 +250,7 @@ TEST_F(SqProva, CatenaCancellaSpostaEVisibilita) {
     EXPECT_EQ(p.Finestra.ApertePropQuote, 1);
     EXPECT_EQ(opzione, 1);
     EXPECT_EQ(sq.Quote[0].Pianta, -1);
-    EXPECT_EQ(Undo.UndoUltimo, u2 + 1);
+    EXPECT_EQ(Undo.UndoUltimo, u2);
     EXPECT_EQ(Vista.ModoComando, 7005) << "for the next dimension";
     Premi(800, 800);
     EXPECT_EQ(Vista.ModoComando, 0);

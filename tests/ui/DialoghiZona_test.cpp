@@ -184,7 +184,7 @@ TEST_F(DialoghiZona, ZonaDiBarreConfermata) {
     EXPECT_EQ(ErroreOperazione, 0);
     EXPECT_EQ(Edit.ZonaConfermata, -1);
     EXPECT_EQ(Edit.EntrambiLati, 1);
-    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(Undo.UndoCorrente, 0) << "the caller's store takes the step";
     EXPECT_TRUE(messaggi.Visti.empty());
     EXPECT_EQ(Edit.UltVertZonaCorr, 3);
 }
@@ -233,7 +233,7 @@ TEST_F(DialoghiZona, AltriPulsanti) {
     EXPECT_EQ(messaggi.Visti[0].Testo, MsgLarghezzaMinorePasso);
     EXPECT_EQ(Edit.ZonaConfermata, 0);
     EXPECT_EQ(ErroreOperazione, 0);
-    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(Undo.UndoCorrente, 0);
 
     ZonaDiBarre();
     QuandoAperto<FrmAggiuntiva>([&](FrmAggiuntiva& d) { QTest::mouseClick(d.Command1(), Qt::LeftButton); });
@@ -264,7 +264,7 @@ TEST_F(DialoghiZona, AltriPulsanti) {
     ApriFrmAggiuntiva();
     EXPECT_EQ(Vista.ModoComando, 0);
     EXPECT_EQ(ErroreOperazione, -1);
-    EXPECT_EQ(Undo.UndoCorrente, 1);
+    EXPECT_EQ(Undo.UndoCorrente, 0);
 }
 
 TEST_F(DialoghiZona, CordoloConfermato) {

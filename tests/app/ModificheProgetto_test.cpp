@@ -1,0 +1,407 @@
+// Editing that never loses or misstates the engineer's work: one undo step for every change.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/BarreComandi.h"
+#include "app/ComandiFile.h"
+#include "app/DialogoAggiuntiva.h"
+#include "app/DialogoCordoli.h"
+#include "app/DialogoPolig.h"
+#include "app/DialogoProgettoDiffusa.h"
+#include "app/DialogoPropQuote.h"
+#include "app/DoppioClicZona.h"
+#include "app/EseguiComandi.h"
+#include "app/InfoArmature.h"
+#include "app/MouseVideo.h"
+#include "app/PannelloDiffusa.h"
+#include "app/ProgettoProva.h"
+#include "app/ZonePilastri.h"
+#include "design/ArchivioZone.h"
+#include "base/Formati.h"
+#include "design/AccessoriNodi.h"
+#include "design/BarreZone.h"
+#include "design/Residui.h"
+#include "drawing/Zoom.h"
+#include "model/FileArmature.h"
+#include "model/FileRecenti.h"
+#include "model/Statistiche.h"
+#include "model/Vista.h"
+#include "model/Impostazioni.h"
+#include "tools/StampaModello.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+
+namespace {
+
+std::string Stato() {
+    dump::OpzioniStampa o;
+    o.Elementi = false;
+    return dump::StampaModello(M, o);
+}
+
+// Two dump lines alike but for numbers within 1e-5 (the reinforcement file, which the
+// undo reads back, keeps six decimals: a curb's angle comes back as 1.570796).
+bool Simili(const std::string& x, const std::string& y) {
+    size_t i = 0, j = 0;
+    while (i < x.size() && j < y.size()) {
+        char* fx = nullptr;
+        char* fy = nullptr;
+        const bool numero = std::isdigit(static_cast<unsigned char>(x[i])) || x[i] == '-';
+        if (numero) {
+            const double a = std::strtod(x.c_str() + i, &fx), b = std::strtod(y.c_str() + j, &fy);
+            if (fx != x.c_str() + i && fy != y.c_str() + j) {
+                if (std::fabs(a - b) > 1e-5 * std::max(1.0, std::fabs(a))) return false;
+                i = static_cast<size_t>(fx - x.c_str()), j = static_cast<size_t>(fy - y.c_str());
+                continue;
+            }
+        }
+        if (x[i++] != y[j++]) return false;
+    }
+    return i == x.size() && j == y.size();
+}
+
+// The lines of two dumps that differ, "-" from the first and "+" from the second.
+std::string Differenze(const std::string& a, const std::string& b) {
+    auto righe = [](const std::string& t) {
+        std::vector<std::string> r;
+        size_t i = 0;
+        for (size_t j; (j = t.find('\n', i)) != std::string::npos; i = j + 1) r.push_back(t.substr(i, j - i));
+        return r;
+    };
+    const auto ra = righe(a), rb = righe(b);
+    std::string d;
+    for (size_t k = 0; k < std::max(ra.size(), rb.size()); ++k) {
+        const std::string x = k < ra.size() ? ra[k] : "", y = k < rb.size() ? rb[k] : "";
+        if (!Simili(x, y)) d += "-" + x + "\n+" + y + "\n";
+    }
+    return d;
+}
+
+void Premi(float x, float y, int b = 1) { Picture1_MouseDown(b, XSchermo(x), YSchermo(y)); }
+void Muovi(float x, float y, int b = 1) { Picture1_MouseMove(b, XSchermo(x), YSchermo(y)); }
+void Rilascia(float x, float y, int b = 1) { Picture1_MouseUp(b, XSchermo(x), YSchermo(y)); }
+void Clic(float x, float y, int b = 1) {
+    Premi(x, y, b);
+    Rilascia(x, y, b);
+}
+void Trascina(float x0, float y0, float x1, float y1) {
+    Premi(x0, y0);
+    Muovi(x1, y1);
+    Rilascia(x1, y1);
+}
+
+// The sample slab with one upper-face zone over the column at (600, 450), whose nodes need steel
+// in direction 1: the plan on a missing-steel map of that layer.
+struct ModificheProva : EseguiProva {
+    PannelloRegistrato griglia;
+    void Prepara() {
+        M = Modello{};
+        PulisciUndo();
+        ASSERT_EQ(CaricaProgetto(a), 0);
+        AggiungiZona(M, 0, 420, 390, 780, 530);
+        Zona& z = M.Zone.Zone[0];
+        z.XMarca = 600, z.YMarca = 460;
+        z.XRif = 430, z.YRif = 400;
+        DetraiArmatureNodi(-1, M);
+        CalcolaArmature();
+        Vista.CodiceVista = 6, Vista.TipoZonaAttivo = 0, Vista.DirezioneAttiva = 0, Vista.TipoMappa = 5;
+        // The layers shown as the program shows them, and the plan drawn once with them.
+        ImpostaColori();
+        Ridisegna(0);
+        p.Msg.Visti.clear();
+        p.Msg.Risposte.clear();
+    }
+};
+
+}  // namespace
+
+// Every editing command of the plan, the dialogs and the panel: exactly one undo step; the undo
+// gives back the model before it, the redo the model after it.
+TEST_F(ModificheProva, UnPassoPerOgniModifica) {
+    auto okAggiuntiva = [this] {
+        p.Finestra.CopioneAggiuntiva = [this] {
+            DialogoAggiuntiva d(griglia);
+            d.Apri();
+            d.Ok();
+        };
+    };
+    auto cordolo = [this](const char* larghezza) {
+        p.Finestra.CopioneCordoli = [this, larghezza] {
+            DialogoCordoli d(griglia);
+            d.Apri();
+            griglia.Modifica(IdCordLarghezza, larghezza);
+            d.Ok();
+        };
+        CommandBars_Execute(Comandi.IdCordoli);
+        Premi(0, 450);
+    };
+    auto doppioClic = [](float x, float y) {
+        Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
+        Picture1_DblClick();
+    };
+    class Multi : public DialogoAggMulti {
+    public:
+        void Mostra() override {
+            AggMulti.ApplicaDirMulti = {true, true};
+            AggMulti.DiamMulti1 = AggMulti.DiamMulti2 = 12;
+            AggMulti.NumFerriMulti1 = AggMulti.NumFerriMulti2 = 6;
+            AggMulti.PassoMulti1 = AggMulti.PassoMulti2 = 10;
+            AggMulti.LungMulti1 = AggMulti.LungMulti2 = 240;
+            Edit.LatoMulti = 0;
+            ErroreOperazione = 0;
+        }
+    } multi;
+    DialogoPolig polig;
+    polig.Chiudi = [] {};
+
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, azione;
+    };
+    const std::function<void()> niente = [] {};
+    const Caso casi[] = {
+        {"nuova zona integrativa", okAggiuntiva,
+         [] {
+             CommandBars_Execute(Comandi.IdInsIntegrativa);
+             Trascina(150, 200, 450, 500);
+         }},
+        {"nuova zona a taglio", okAggiuntiva,
+         [] {
+             CommandBars_Execute(Comandi.IdArmTaglio);
+             Trascina(150, 200, 450, 500);
+         }},
+        {"zona su entrambi i lati",
+         [this] {
+             p.Finestra.CopioneAggiuntiva = [this] {
+                 DialogoAggiuntiva d(griglia);
+                 d.Apri();
+                 d.ValoreCambiato(IdAggEntrambiLati, 1);
+                 d.Ok();
+             };
+         },
+         [] {
+             CommandBars_Execute(Comandi.IdInsIntegrativa);
+             Trascina(150, 200, 450, 500);
+         }},
+        {"nuovo cordolo", niente, [&] { cordolo("30"); }},
+        {"cordolo modificato", [&] { cordolo("30"); },
+         [&] {
+             p.Msg.Risposte = {RispostaMsg::Si};
+             cordolo("40");
+         }},
+        {"doppio clic", 
+         [this] {
+             p.Finestra.CopioneAggiuntiva = [this] {
+                 DialogoAggiuntiva d(griglia);
+                 d.Apri();
+                 griglia.Modifica(IdAggDiametro, "20");
+                 d.Ok();
+             };
+         },
+         [&] { doppioClic(600, 460); }},
+        {"maniglie",
+         [this] {
+             p.Finestra.CopioneAggiuntiva = [this] {
+                 DialogoAggiuntiva d(griglia);
+                 d.Apri();
+                 d.ModificaPerimetro();
+             };
+         },
+         [&] {
+             doppioClic(600, 460);
+             okAggiuntiva();
+             const Punto a0 = Edit.ZonaCorrente.Angoli[0];
+             Trascina(a0.X, a0.Y, a0.X - 100, a0.Y);
+             Clic(600, 460, 2);
+         }},
+        {"copia", okAggiuntiva,
+         [] {
+             CommandBars_Execute(Comandi.IdCopia);
+             Trascina(600, 460, 600, 160);
+             Clic(600, 160, 2);
+         }},
+        {"sposta", okAggiuntiva,
+         [] {
+             CommandBars_Execute(Comandi.IdSposta);
+             Trascina(600, 460, 600, 160);
+             Clic(600, 160, 2);
+         }},
+        {"copia sul lato opposto", okAggiuntiva,
+         [] {
+             CommandBars_Execute(Comandi.IdCopiaLato);
+             Premi(600, 460);
+         }},
+        {"cancella zona", niente,
+         [this] {
+             p.Msg.Risposte = {RispostaMsg::Si};
+             CommandBars_Execute(Comandi.IdCancellaArm);
+             Premi(600, 460);
+         }},
+        {"etichetta", [] { Vista.CodiceVista = 14; },
+         [] {
+             CommandBars_Execute(Comandi.IdRiferimento);
+             Premi(430, 400);
+             Muovi(500, 450);
+             Muovi(520, 470);
+             Rilascia(520, 470);
+         }},
+        {"zone sui pilastri", [&] { Piatt.FrmAggMulti = &multi; },
+         [] {
+             CommandBars_Execute(Comandi.IdArmPilastri);
+             Clic(540, 380);
+             Clic(660, 520);
+         }},
+        {"nuova sezione", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Clic(500, 200);
+         }},
+        {"sposta sezione",
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Clic(500, 200);
+         },
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaSez);
+             Premi(500, 200);
+             Rilascia(500, 300);
+         }},
+        {"cancella sezione",
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Clic(500, 200);
+         },
+         [this] {
+             p.Msg.Risposte = {RispostaMsg::Si};
+             CommandBars_Execute(Comandi.IdCancellaSez);
+             Premi(500, 200);
+         }},
+        {"quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdQuotaOrizz);
+             Premi(896, 596);
+             Premi(1185, 451);
+             Muovi(1000, 300, 0);
+             Premi(1000, 300);
+         }},
+        {"quota in catena", [] { CommandBars_Execute(Comandi.IdQuotaContinua); },
+         [] {
+             Premi(600, -90);
+             Premi(300, 300);
+         }},
+        {"cancella quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdCancellaQuota);
+             Premi(600, -90);
+         }},
+        {"sposta quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaQuota);
+             Premi(600, -90);
+             Muovi(600, -150, 0);
+             Premi(600, -150);
+         }},
+        {"visibilita quota",
+         [this] {
+             p.Finestra.CopionePropQuote = [] {
+                 DialogoPropQuote d;
+                 d.Apri();
+                 d.Opzione = 0;
+                 d.Ok();
+             };
+         },
+         [] {
+             CommandBars_Execute(Comandi.IdVisQuota);
+             Premi(600, -90);
+         }},
+        {"quotatura automatica", [] { M.SezQuote = SezioniQuote{}; },
+         [] { CommandBars_Execute(Comandi.IdQuotaAuto); }},
+        {"perimetro", niente,
+         [&] {
+             polig.Apri();
+             polig.List1_Click(2);
+             polig.Controlli.Testi = {"900", "700"};
+             polig.Command1_Click(2);
+             polig.Command1_Click(3);
+         }},
+        {"progetta",
+         [this] {
+             M.Diffusa.DiamDiffSup1 = 40;
+             CalcAreeDiffuse(M);
+             DetraiArmatureNodi(-1, M);
+             CalcolaArmature();
+             p.Finestra.CopioneProg = [this] {
+                 DialogoProgettoDiffusa d(griglia);
+                 d.Progetta();
+             };
+         },
+         [] { CommandBars_Execute(Comandi.IdOttimizzaDiffusa); }},
+        {"pannello", niente, [] { PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21"); }},
+        {"importa",
+         [this] {
+             Modello altro = M;
+             altro.Zone = ZoneArmatura{};
+             AggiungiZona(altro, 1, 750, 50, 1050, 150);
+             ASSERT_TRUE(ScriviArmature(dir / "ALTRA.QV0", altro));
+             p.Dialoghi.Scelte.push_back(dir / "ALTRA.QV0");
+         },
+         [] { CommandBars_Execute(Comandi.IdImportaArmature); }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        c.prepara();
+        const std::string prima = Stato();
+        const int u = Undo.UndoUltimo;
+        ASSERT_EQ(Undo.UndoCorrente, u);
+
+        c.azione();
+        const std::string dopo = Stato();
+        EXPECT_NE(dopo, prima) << "the command changed nothing";
+        EXPECT_EQ(Undo.UndoUltimo, u + 1) << "one step for the change";
+        EXPECT_EQ(Undo.UndoCorrente, u + 1);
+
+        CommandBars_Execute(Comandi.IdAnnulla);
+        EXPECT_EQ(Differenze(prima, Stato()), "") << "the undo gives back the model before the change";
+        CommandBars_Execute(Comandi.IdRipeti);
+        EXPECT_EQ(Differenze(dopo, Stato()), "") << "the redo gives back the model after it";
+        Piatt.FrmAggMulti = nullptr;
+        p.Finestra.CopioneAggiuntiva = nullptr;
+        p.Finestra.CopioneCordoli = nullptr;
+        p.Finestra.CopionePropQuote = nullptr;
+        p.Finestra.CopioneProg = nullptr;
+        Vista.EditPerimetro = 0;
+    }
+}
+
+// On a mesh holding a spacing of 1000 cm typed in the panel, "Progetta" stores a mesh within
+// the criteria: every layer's diameter and spacing between their limits.
+TEST_F(ModificheProva, ProgettoEntroICriteri) {
+    Prepara();
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "1000");
+    PropertyGrid1_AfterEdit(IdDiamDiffInf1, "40");
+    ASSERT_EQ(M.Diffusa.PassoDiffSup1, 1000);
+    p.Finestra.CopioneProg = [this] {
+        DialogoProgettoDiffusa d(griglia);
+        d.Progetta();
+    };
+    CommandBars_Execute(Comandi.IdOttimizzaDiffusa);
+    const Impostazioni& i = Imp;
+    for (int s = 0; s < 4; ++s) {
+        SCOPED_TRACE(s);
+        const bool sup = s == 0 || s == 2;
+        const float d = LeggiDiamDiff(M, s), passo = LeggiPassoDiff(M, s);
+        EXPECT_GE(d, sup ? i.DiamMinSup : i.DiamMinInf);
+        EXPECT_LE(d, sup ? i.DiamMaxSup : i.DiamMaxInf);
+        EXPECT_GE(passo, sup ? i.PassoMinSup : i.PassoMinInf);
+        EXPECT_LE(passo, sup ? i.PassoMaxSup : i.PassoMaxInf);
+    }
+}
