@@ -313,6 +313,17 @@ void AggiornaDopoEsportazione() {
     LatoEDirezione();
 }
 
+void AggiornaPannelli() {
+    if (Undo.VersionePannelli == Undo.Versione) return;
+    Undo.VersionePannelli = Undo.Versione;
+    // No slab, no mesh to show: the panel stays empty as at the start.
+    if (SolettaCaricata()) PanelDiff();
+    else if (Piatt.PropertyGrid1) Piatt.PropertyGrid1->Pulisci();
+    const StatoVista& v = Vista;
+    if (v.ModoInfo == 0) InfoArm();
+    else if (v.NodoSelezionato >= 0 && v.NodoSelezionato < M.Analisi.NumNodi) InfoNodo(v.NodoSelezionato);
+}
+
 void ComandoInfoNodi() {
     StatoVista& v = Vista;
     v.ModoInfo = v.ModoInfo ? 0 : -1;

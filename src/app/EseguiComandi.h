@@ -30,6 +30,11 @@ void AzzeraStatoInterazione();
 // back from the files and unsaved edits stay). Nothing while no slab is loaded.
 void AggiornaDopoEsportazione();
 
+// After any handled event: when the model moved since the panels were last built (a change,
+// an undo or redo, a load), the property panel and the information panel are rebuilt from it
+// (the node on display when the information mode shows one, else the summary).
+void AggiornaPannelli();
+
 // Toggles the information mode: on, the panel asks for a node; off, it shows the summary.
 void ComandoInfoNodi();
 

@@ -369,8 +369,9 @@ struct StatoUndo {
     // folder is later.
     std::string CartellaUndo;
     bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
-    // Moves on every snapshot, undo, redo and clean-up.
+    // Moves on every snapshot, undo, redo and clean-up: the panels follow the model when it moves.
     unsigned Versione = 0;
+    unsigned VersionePannelli = ~0u;  // the version the panels were last built from
 };
 
 // The slab files listed for the DXF export or for the report of several slabs, and the name the

@@ -7,6 +7,7 @@
 #include "app/AvvioProgramma.h"
 #include "app/BarreComandi.h"
 #include "app/CaricaProgetto.h"
+#include "app/EseguiComandi.h"
 #include "app/PannelloDiffusa.h"
 #include "app/SceltaVista.h"
 #include "base/Testi.h"
@@ -361,6 +362,8 @@ void FrmMain::Comando(int32_t id) {
 }
 
 void FrmMain::AggiornaComandi() {
+    // The panels first: whatever the event changed in the model shows at once.
+    AggiornaPannelli();
     auto applica = [](const QList<QAction*>& azioni) {
         for (QAction* a : azioni) {
             if (a->isSeparator() || a->menu()) continue;

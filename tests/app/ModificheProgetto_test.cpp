@@ -124,7 +124,7 @@ struct ModificheProva : EseguiProva {
 }  // namespace
 
 // Every editing command of the plan, the dialogs and the panel: exactly one undo step; the undo
-// gives back the model before it, the redo the model after it.
+// gives back the model before it, the redo the model after it, and the panels show the model.
 TEST_F(ModificheProva, UnPassoPerOgniModifica) {
     auto okAggiuntiva = [this] {
         p.Finestra.CopioneAggiuntiva = [this] {
@@ -359,15 +359,27 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         SCOPED_TRACE(c.nome);
         Prepara();
         c.prepara();
+        AggiornaPannelli();
         const std::string prima = Stato();
         const int u = Undo.UndoUltimo;
         ASSERT_EQ(Undo.UndoCorrente, u);
 
         c.azione();
+        AggiornaPannelli();
         const std::string dopo = Stato();
         EXPECT_NE(dopo, prima) << "the command changed nothing";
         EXPECT_EQ(Undo.UndoUltimo, u + 1) << "one step for the change";
         EXPECT_EQ(Undo.UndoCorrente, u + 1);
+        // The panels show the model as it is now.
+        const MagliaDiffusa& d = M.Diffusa;
+        for (const VoceVista& v : p.Pannello.Voci) {
+            if (v.Id == IdDiamDiffSup1) {
+                EXPECT_EQ(v.Valore, std::to_string(d.DiamDiffSup1));
+            } else if (v.Id == IdPassoDiffSup1) {
+                EXPECT_EQ(v.Valore, FormatNum(d.PassoDiffSup1, 1));
+            }
+        }
+        EXPECT_EQ(p.Finestra.InfoRtf, TestoInfoArm(M));
 
         CommandBars_Execute(Comandi.IdAnnulla);
         EXPECT_EQ(Differenze(prima, Stato()), "") << "the undo gives back the model before the change";
