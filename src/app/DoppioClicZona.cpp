@@ -11,6 +11,7 @@
 #include "design/Residui.h"
 #include "design/Selezione.h"
 #include "design/SelezioneZona.h"
+#include "design/VerificaSelezione.h"
 #include "drawing/Ridisegna.h"
 #include "model/definizioni.h"
 
@@ -45,6 +46,8 @@ void Picture1_DblClick() {
     e.ContornoZonaCorr.assign(static_cast<size_t>(std::max(0, e.UltVertZonaCorr + 1)), Punto{});
     const Zona& z = e.ZonaCorrente;
     ImpostaSelezioneDir(z.Angoli[0].X, z.Angoli[0].Y, z.Angoli[2].X, z.Angoli[2].Y);
+    // The dialog's demand is that of this selection now, not one left by an earlier command.
+    RichiestaSelezione(M, e, v);
     Ridisegna(0);
 
     const bool cordolo = e.ZonaCorrente.Tipo == 2;

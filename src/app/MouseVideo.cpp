@@ -1,5 +1,6 @@
 #include "app/MouseVideo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -410,6 +411,10 @@ void AggiornaDopoZona() {
 void ChiudiPoliAgg() {
     Prompt("");
     if (!SelezioneTroppoPiccola()) {
+        // A stored zone reshaped or moved is weighed without its own bars, as its double click
+        // weighs it; a copy or a new zone against the model as it is.
+        const int ultima = std::min(M.Zone.UltimaZona, static_cast<int>(M.Zone.Zone.size()) - 1);
+        if (Edit.ZonaSelezionata >= 0 && Edit.ZonaSelezionata <= ultima) DetraiArmatureNodi(Edit.ZonaSelezionata, M);
         bool ok = VerificaSelezione(0) != 0;
         if (ok) {
             MostraAggiuntiva();

@@ -44,7 +44,7 @@ void Preimposta(const Modello& m, EditZone& e, int tipo) {
 
 }  // namespace
 
-int VerificaSelezione(Modello& m, EditZone& e, const StatoVista& v, int ZonaNuova) {
+int RichiestaSelezione(const Modello& m, EditZone& e, const StatoVista& v) {
     // Demand of the nodes inside, in the layer of the missing-steel map on view (0 in any other view).
     const ModelloAnalisi& a = m.Analisi;
     const int strato = v.TipoMappa - PrimaMappaResidui;
@@ -60,6 +60,12 @@ int VerificaSelezione(Modello& m, EditZone& e, const StatoVista& v, int ZonaNuov
         somma += r;
     }
     e.RichiestaMediaSel = dentro > 0 ? static_cast<float>(somma / dentro) : 0.0f;
+    return dentro;
+}
+
+int VerificaSelezione(Modello& m, EditZone& e, const StatoVista& v, int ZonaNuova) {
+    const int dentro = RichiestaSelezione(m, e, v);
+    const int nodi = std::min(m.Analisi.NumNodi, static_cast<int>(m.Analisi.Nodi.size()));
 
     if (v.ModoComando < ModoZonaEsistente) {
         e.ZonaCorrente.Tipo = v.TipoZonaAttivo;

@@ -10,6 +10,10 @@ inline constexpr char MsgSelezioneSenzaNodi[] = "La selezione deve contenere alm
 inline constexpr char MsgSelezioneNonValida[] =
     "La selezione non individua correttamente la zona da armare.\nOperazione annullata.";
 
+// The demand inside the selection of e.ZonaCorrente, as the check below sets it:
+// RichiestaMaxSel and RichiestaMediaSel from the residuals stored in m. Returns the nodes inside.
+int RichiestaSelezione(const Modello& m, EditZone& e, const StatoVista& v);
+
 // Checks the selection of e.ZonaCorrente. Sets RichiestaMaxSel (largest balance of the nodes
 // inside in the layer of the map on view, never below 0) and RichiestaMediaSel (their mean, 0
 // with none inside); below command mode 200 gives the zone the kind and direction of the view;

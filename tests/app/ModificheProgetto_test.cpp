@@ -1,4 +1,5 @@
-// Editing that never loses or misstates the engineer's work: one undo step for every change.
+// Editing that never loses or misstates the engineer's work: one undo step for every change, the
+// zone dialog's balance on every path that opens it, and the panels that follow the model.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -391,6 +392,110 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         p.Finestra.CopionePropQuote = nullptr;
         p.Finestra.CopioneProg = nullptr;
         Vista.EditPerimetro = 0;
+    }
+}
+
+// The zone dialog shows the demand of its selection with the zone under edit taken out,
+// whichever path opened it: its double click, its grips, a move, and a copy (which adds a
+// zone and so weighs the one it copies). The figures are those of a new zone drawn at the same
+// place on the slab without the zone edited.
+TEST_F(ModificheProva, BilancioDelDialogoSuOgniPercorso) {
+    struct Figure {
+        float Max = -1, Media = -1;
+        Zona Selezione;
+    };
+    Figure viste;
+    p.Finestra.CopioneAggiuntiva = [&] {
+        DialogoAggiuntiva d(griglia);
+        d.Apri();
+        viste = {Edit.RichiestaMaxSel, Edit.RichiestaMediaSel, Edit.ZonaCorrente};
+        d.Annulla();
+    };
+    // The figures of the nodes inside the selection's box, with zone `senza` left out.
+    auto attese = [](const Zona& sel, int senza) {
+        Modello m = M;
+        DetraiArmatureNodi(senza, m);
+        float massimo = 0, somma = 0;
+        int n = 0;
+        for (int i = 0; i < m.Analisi.NumNodi; ++i) {
+            const Nodo& q = m.Analisi.Nodi[static_cast<size_t>(i)];
+            if (q.X < sel.XMin || q.X > sel.XMax || q.Y < sel.YMin || q.Y > sel.YMax) continue;
+            const float r = BilancioNodo(m, 0, i);
+            massimo = std::max(massimo, r);
+            somma += r;
+            ++n;
+        }
+        return std::make_pair(massimo, n ? somma / static_cast<float>(n) : 0.f);
+    };
+    auto doppioClic = [](float x, float y) {
+        Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
+        Picture1_DblClick();
+    };
+
+    struct Caso {
+        const char* nome;
+        std::function<void()> apri;
+        bool copia;
+    };
+    const Caso casi[] = {
+        {"doppio clic", [&] { doppioClic(600, 460); }, false},
+        {"maniglie",
+         [&] {
+             auto vero = p.Finestra.CopioneAggiuntiva;
+             p.Finestra.CopioneAggiuntiva = [&] {
+                 DialogoAggiuntiva d(griglia);
+                 d.Apri();
+                 d.ModificaPerimetro();
+             };
+             doppioClic(600, 460);
+             p.Finestra.CopioneAggiuntiva = vero;
+             const Punto a0 = Edit.ZonaCorrente.Angoli[0];
+             Trascina(a0.X, a0.Y, a0.X + 70, a0.Y);
+             Clic(600, 460, 2);
+         },
+         false},
+        {"sposta",
+         [] {
+             CommandBars_Execute(Comandi.IdSposta);
+             Trascina(600, 460, 650, 460);
+             Clic(650, 460, 2);
+         },
+         false},
+        {"copia",
+         [] {
+             // To the column at (600, 20), where nothing covers the peak.
+             CommandBars_Execute(Comandi.IdCopia);
+             Trascina(600, 460, 600, 75);
+             Clic(600, 75, 2);
+         },
+         true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        const auto pieno = attese(M.Zone.Zone[0], -1);
+        ASSERT_LE(pieno.first, 0) << "the zone covers its nodes";
+        viste = {};
+        c.apri();
+        ASSERT_GE(viste.Max, 0) << "the dialog opened";
+        const auto atteso = attese(viste.Selezione, c.copia ? -1 : 0);
+        ASSERT_GT(atteso.first, 1) << "a peak under the zone";
+        EXPECT_NEAR(viste.Max, atteso.first, 1e-4);
+        EXPECT_NEAR(viste.Media, atteso.second, 1e-4);
+
+        // The same figures as a new zone drawn over that selection on the slab without the
+        // zone edited (with it, for a copy).
+        const Figure aperte = viste;
+        if (!c.copia) {
+            ASSERT_TRUE(CancellaZona(0));
+            DetraiArmatureNodi(-1, M);
+        }
+        viste = {};
+        CommandBars_Execute(Comandi.IdInsIntegrativa);
+        const Zona& s = aperte.Selezione;
+        Trascina(s.XMin, s.YMin, s.XMax, s.YMax);
+        EXPECT_NEAR(viste.Max, aperte.Max, 1e-4);
+        EXPECT_NEAR(viste.Media, aperte.Media, 1e-4);
     }
 }
 
