@@ -190,11 +190,12 @@ void SelezioneDaRettangolo() {
     ImpostaSelezioneDir(XDaSchermo(r.X1), YDaSchermo(r.Y1), XDaSchermo(r.X2), YDaSchermo(r.Y2));
 }
 
-bool SelezioneTroppoPiccola() {
+// Too small a selection is refused; the command goes on in mode `poi`.
+bool SelezioneTroppoPiccola(int poi) {
     const Zona& z = Edit.ZonaCorrente;
     if (z.XMax - z.XMin > 20 && z.YMax - z.YMin > 20) return false;
     Avviso(MsgRettangoloPiccolo);
-    Vista.ModoComando = Modo::Idle;
+    Vista.ModoComando = poi;
     Edit.MantieniRiferimento = 0;
     return true;
 }
@@ -230,12 +231,17 @@ void RilascioRettangolo(float X, float Y) {
     Vista.RettSelezione.X2 = X;
     Vista.RettSelezione.Y2 = Y;
     SelezioneDaRettangolo();
-    if (!SelezioneTroppoPiccola()) {
+    // A refused rectangle is forgotten: the command waits for a new first corner.
+    const int primoAngolo = Vista.ModoComando - 1;
+    if (!SelezioneTroppoPiccola(primoAngolo)) {
         const bool accettata = VerificaSelezione(-1) != 0;
         if (accettata) {
             Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
             MostraAggiuntiva();
             if (Edit.ZonaConfermata == -1) MemorizzaConfermata();
+        } else {
+            Vista.ModoComando = primoAngolo;
+            Edit.MantieniRiferimento = 0;
         }
         DetraiArmatureNodi(-1, M);
     }
@@ -410,7 +416,7 @@ void AggiornaDopoZona() {
 
 void ChiudiPoliAgg() {
     Prompt("");
-    if (!SelezioneTroppoPiccola()) {
+    if (!SelezioneTroppoPiccola(Modo::Idle)) {
         // A stored zone reshaped or moved is weighed without its own bars, as its double click
         // weighs it; a copy or a new zone against the model as it is.
         const int ultima = std::min(M.Zone.UltimaZona, static_cast<int>(M.Zone.Zone.size()) - 1);

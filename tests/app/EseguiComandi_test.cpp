@@ -527,7 +527,7 @@ TEST_F(EseguiProva, NuovaZonaPerRettangolo) {
     rettangolo(150, 200, 170, 400);
     ASSERT_FALSE(p.Msg.Visti.empty());
     EXPECT_EQ(p.Msg.Visti.back().Testo, "Rettangolo troppo piccolo, input non valido.");
-    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    EXPECT_EQ(Vista.ModoComando, Modo::NuovaIntegrativa) << "the command waits for a new first corner";
     EXPECT_EQ(M.Zone.UltimaZona, -1);
 
     p.Finestra.CopioneAggiuntiva = [] {

@@ -1,5 +1,6 @@
 // Editing that never loses or misstates the engineer's work: one undo step for every change, the
-// zone dialog's balance on every path that opens it, and the panels that follow the model.
+// zone dialog's balance on every path that opens it, refused rectangles, and the panels that
+// follow the model.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -496,6 +497,45 @@ TEST_F(ModificheProva, BilancioDelDialogoSuOgniPercorso) {
         Trascina(s.XMin, s.YMin, s.XMax, s.YMax);
         EXPECT_NEAR(viste.Max, aperte.Max, 1e-4);
         EXPECT_NEAR(viste.Media, aperte.Media, 1e-4);
+    }
+}
+
+// After a refused rectangle (too small, or with no node inside) the command waits for a new first
+// corner: the next drag draws its own rectangle, not one from the refused corner.
+TEST_F(ModificheProva, RettangoloRifiutato) {
+    struct Caso {
+        const char* nome;
+        Punto da, a;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"troppo piccolo", {150, 200}, {165, 400}, "Rettangolo troppo piccolo, input non valido."},
+        {"senza nodi", {110, 10}, {190, 60}, "La selezione deve contenere almeno un nodo"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        Zona aperta;
+        p.Finestra.CopioneAggiuntiva = [&] {
+            aperta = Edit.ZonaCorrente;
+            ErroreOperazione = -1;
+            Vista.ModoComando = 0;
+        };
+        CommandBars_Execute(Comandi.IdInsIntegrativa);
+        Trascina(c.da.X, c.da.Y, c.a.X, c.a.Y);
+        ASSERT_FALSE(p.Msg.Visti.empty());
+        EXPECT_EQ(p.Msg.Visti.back().Testo, c.messaggio);
+        EXPECT_EQ(Vista.ModoComando, Modo::NuovaIntegrativa);
+        EXPECT_EQ(p.Finestra.AperteAggiuntiva, 0);
+        // The next drag, far from the refused one.
+        Trascina(450, 200, 750, 500);
+        ASSERT_EQ(p.Finestra.AperteAggiuntiva, 1);
+        EXPECT_NEAR(aperta.XMin, 450, 1);
+        EXPECT_NEAR(aperta.XMax, 750, 1);
+        EXPECT_NEAR(aperta.YMin, 200, 1);
+        EXPECT_NEAR(aperta.YMax, 500, 1);
+        EXPECT_EQ(M.Zone.UltimaZona, 0) << "nothing stored";
+        p.Finestra.AperteAggiuntiva = 0;
     }
 }
 
