@@ -146,7 +146,9 @@ DisposizioneColonna DisponiColonna(int L, int T, int R, int B, int larghezza, in
 }
 
 bool ChiusuraProgramma() {
-    const RispostaMsg r = MostraMessaggio(DomandaUscita, IconaMsg::Nessuna, PulsantiMsg::SiNo, TitoloUscita);
+    const RispostaMsg r = MostraMessaggio(DomandaUscita, IconaMsg::Nessuna, PulsantiMsg::SiNoAnnulla, TitoloUscita);
+    // "Annulla", Escape and the close box: the program goes on as it was.
+    if (r != RispostaMsg::Si && r != RispostaMsg::No) return false;
     if (r == RispostaMsg::Si) {
         if (SenzaTitolo()) {
             // Nothing to save: the refusal is shown and the exit goes on.
@@ -154,6 +156,8 @@ bool ChiusuraProgramma() {
         } else if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) {
             // The edits the user asked to keep are not on disk: the window stays.
             return false;
+        } else {
+            SegnaProgettoSalvato();
         }
     }
     SalvaMEM();

@@ -65,9 +65,10 @@ DisposizioneColonna DisponiColonna(int L, int T, int R, int B, int larghezza, in
 inline constexpr char DomandaUscita[] = "Vuoi salvare prima di uscire?";
 inline constexpr char TitoloUscita[] = "Uscita dal programma";
 
-// The exit sequence: the question; on Yes the save (save-as when untitled, which refuses);
-// then the recent list and the undo snapshots. False when the save of an open slab did not
-// happen: then nothing else ran and the window stays.
+// The exit sequence: the question (Yes, No, Cancel); on Yes the save (save-as when untitled,
+// which refuses); then the recent list and the undo snapshots. False on Cancel (Escape and the
+// close box of the question count as Cancel) and when the save of an open slab did not happen:
+// then nothing else ran and the window stays.
 bool ChiusuraProgramma();
 
 }  // namespace vilmor

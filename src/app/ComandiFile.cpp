@@ -12,6 +12,7 @@
 
 #include "app/CaricaProgetto.h"
 #include "app/ImportaArmature.h"
+#include "app/Undo.h"
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
@@ -57,6 +58,7 @@ bool ErroreAccesso(int err) { return err == EACCES || err == EPERM; }
 // The reinforcement of the open slab, then the recent list.
 int SalvaSolettaAperta(int pausa) {
     if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return Fallito();
+    SegnaProgettoSalvato();
     Pausa(pausa);
     if (!SalvaMEM()) return Fallito();
     ErroreOperazione = 0;
@@ -64,6 +66,15 @@ int SalvaSolettaAperta(int pausa) {
 }
 
 }  // namespace
+
+bool ConfermaSostituzioneProgetto() {
+    if (SenzaSoletta() || !ProgettoModificato()) return true;
+    const RispostaMsg r = MostraMessaggio("Salvare le modifiche a " + M.Progetto.PercorsoSoletta + "?",
+                                          IconaMsg::Esclamazione, PulsantiMsg::SiNoAnnulla, "Attenzione!");
+    if (r == RispostaMsg::No) return true;
+    if (r != RispostaMsg::Si) return false;
+    return Salva() == 0;
+}
 
 bool SostituireFile() {
     return MostraMessaggio("File gi\xC3\xA0 presente, vuoi sostituirlo?", IconaMsg::Nessuna, PulsantiMsg::SiNo,
@@ -127,6 +138,7 @@ int ApriFile(const std::string& e) {
     r.Estensione = e;
     const auto scelta = Scelta(r, false);
     if (!scelta) return Fallito();
+    if (!ConfermaSostituzioneProgetto()) return Fallito();
     return CaricaProgetto(*scelta);
 }
 
@@ -143,6 +155,7 @@ int ApriRecente(int k) {
         l.NumRecenti -= 1;
         return Fallito();
     }
+    if (!ConfermaSostituzioneProgetto()) return Fallito();
     const int stato = CaricaProgetto(percorso);
     if (stato != 0) return stato;
     std::error_code ec;

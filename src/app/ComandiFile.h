@@ -11,17 +11,24 @@ namespace vilmor {
 // Refusal of save and save-as while no slab is open.
 inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\xA8 nulla da salvare.";
 
+// Before the open project is replaced by another: when it has changes since its last load or
+// save, asks "Salvare le modifiche a <file>?" (Yes, No, Cancel; title "Attenzione!"). Yes
+// saves as the save command does; true when the caller may go on: no change, No, or Yes with
+// the save done. Cancel, Escape and the question's close box keep everything as it was.
+bool ConfermaSostituzioneProgetto();
+
 // The question before a save replaces a file that exists, as the file dialogs ask nothing
 // themselves: "File già presente, vuoi sostituirlo?" (Yes/No, title "Salva"). True on Yes.
 bool SostituireFile();
 
 // Open dialog for the files of extension `e` (the open command passes "QVR") at the working
-// folder, then the project load of the chosen file. The path keeps its real case; path,
+// folder, the question on unsaved changes, then the project load of the chosen file. The path keeps its real case; path,
 // working folder and model change together, on success only.
 int ApriFile(const std::string& e);
 
-// Opens entry k of the recent-files list. A file that has gone is reported and dropped from
-// the list; after a load the slab's folder becomes the current folder of the process.
+// Opens entry k of the recent-files list, after the question on unsaved changes. A file that
+// has gone is reported and dropped from the list; after a load the slab's folder becomes the
+// current folder of the process.
 int ApriRecente(int k);
 
 // Save as: the slab file is copied under the chosen name (asking before replacing another

@@ -60,8 +60,14 @@ void Ridisegna() {
 // One step forward: the state before the change becomes snapshot `UndoCorrente`.
 bool Avanza(const std::string* prima) {
     ++Undo.Versione;
-    if (!Scrivi(Undo.UndoCorrente, prima)) return false;
+    if (!Scrivi(Undo.UndoCorrente, prima)) {
+        // The change goes on without a step to undo it: the project still counts as changed.
+        Undo.ModificaSenzaStoria = true;
+        return false;
+    }
     int vecchioUltimo = Undo.UndoUltimo;
+    // The redo states go: a saved one among them can no longer come back.
+    if (Undo.UndoSalvato > Undo.UndoCorrente) Undo.UndoSalvato = -1;
     Undo.UndoCorrente += 1;
     for (int n = Undo.UndoCorrente; n <= vecchioUltimo; ++n) Elimina(n);
     Undo.UndoUltimo = Undo.UndoCorrente;
@@ -126,7 +132,16 @@ void PulisciUndo() {
     Undo.UndoPrimo = Undo.UndoCorrente = Undo.UndoUltimo = 0;
     Undo.CartellaUndo.clear();
     Undo.ScritturaSegnalata = false;
+    Undo.UndoSalvato = 0;
+    Undo.ModificaSenzaStoria = false;
     ++Undo.Versione;
+}
+
+bool ProgettoModificato() { return Undo.ModificaSenzaStoria || Undo.UndoCorrente != Undo.UndoSalvato; }
+
+void SegnaProgettoSalvato() {
+    Undo.UndoSalvato = Undo.UndoCorrente;
+    Undo.ModificaSenzaStoria = false;
 }
 
 }  // namespace vilmor

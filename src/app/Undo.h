@@ -30,6 +30,12 @@ void AnnullaOperazione();
 void RipristinaOperazione();
 void PulisciUndo();
 
+// Whether the model differs from the state last loaded or saved: a step taken since then and
+// not undone, or a change whose snapshot could not be written.
+bool ProgettoModificato();
+// The model as it is now is the one on disk (after a load or a save).
+void SegnaProgettoSalvato();
+
 inline bool UndoPossibile() { return Undo.UndoCorrente > Undo.UndoPrimo; }
 inline bool RedoPossibile() { return Undo.UndoCorrente < Undo.UndoUltimo; }
 

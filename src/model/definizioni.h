@@ -369,6 +369,10 @@ struct StatoUndo {
     // folder is later.
     std::string CartellaUndo;
     bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
+    // The state last loaded or saved, by its snapshot number; -1 once no undo or redo can reach
+    // it again. A change whose snapshot could not be written marks the project changed too.
+    int UndoSalvato = 0;
+    bool ModificaSenzaStoria = false;
     // Moves on every snapshot, undo, redo and clean-up: the panels follow the model when it moves.
     unsigned Versione = 0;
     unsigned VersionePannelli = ~0u;  // the version the panels were last built from

@@ -403,12 +403,12 @@ void FrmMain::ApriRigaComando() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* e) {
-    // The outline editor is closed first, as by its "Annulla".
-    ChiudiFrmPolig();
     if (!ChiusuraProgramma()) {
         e->ignore();
         return;
     }
+    // The outline editor ends with the program, as by its "Annulla"; kept when the exit is not.
+    ChiudiFrmPolig();
     e->accept();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/MessaggiQt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -25,6 +26,11 @@ RispostaMsg MessaggiQt::Mostra(const std::string& testo, IconaMsg icona, Pulsant
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    // The program speaks Italian whether or not Qt's own translation is installed.
+    const std::pair<QMessageBox::StandardButton, const char*> testi[] = {
+        {QMessageBox::Yes, "S\xC3\xAC"}, {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Annulla"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [pulsante, testo] : testi)
+        if (QAbstractButton* b = box.button(pulsante)) b->setText(QString::fromUtf8(testo));
     switch (box.exec()) {
         case QMessageBox::Yes: return RispostaMsg::Si;
         case QMessageBox::No: return RispostaMsg::No;

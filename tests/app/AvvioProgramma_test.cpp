@@ -271,10 +271,25 @@ TEST_F(AvvioProva, Uscita) {
     };
     auto domanda = [&](const MessaggioVisto& v) {
         EXPECT_EQ(v.Testo, "Vuoi salvare prima di uscire?");
-        EXPECT_EQ(v.Pulsanti, PulsantiMsg::SiNo);
+        EXPECT_EQ(v.Pulsanti, PulsantiMsg::SiNoAnnulla);
         EXPECT_EQ(v.Icona, IconaMsg::Nessuna);
         EXPECT_EQ(v.Titolo, "Uscita dal programma");
     };
+
+    // Annulla (also Escape and the question's close box): the program goes on as it was.
+    prepara();
+    {
+        const auto prima = Contenuto(lavoro);
+        const std::string memPrima = LeggiTutto(mem);
+        p.Msg.Risposte = {RispostaMsg::Annulla};
+        EXPECT_FALSE(ChiusuraProgramma());
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        domanda(p.Msg.Visti[0]);
+        EXPECT_EQ(Contenuto(lavoro), prima) << "nothing saved, the snapshots kept";
+        EXPECT_EQ(LeggiTutto(mem), memPrima);
+        EXPECT_EQ(Undo.UndoUltimo, 2);
+        PulisciUndo();
+    }
 
     // No: the list written, the snapshots gone, nothing saved.
     prepara();

@@ -230,8 +230,14 @@ TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
         std::function<int32_t()> Id;
     };
     const Caso casi[] = {
-        {"apri", [](EseguiProva& t) { t.p.Dialoghi.Scelte.push_back(t.b); }, [] { return Comandi.IdApri; }},
-        {"recente", [](EseguiProva&) {}, [] { return int32_t{IdRecente0 + 1}; }},
+        {"apri",
+         [](EseguiProva& t) {
+             t.p.Dialoghi.Scelte.push_back(t.b);
+             t.p.Msg.Risposte.push_back(RispostaMsg::No);  // the unsaved change is not kept
+         },
+         [] { return Comandi.IdApri; }},
+        {"recente", [](EseguiProva& t) { t.p.Msg.Risposte.push_back(RispostaMsg::No); },
+         [] { return int32_t{IdRecente0 + 1}; }},
         {"annulla", [](EseguiProva&) {}, [] { return Comandi.IdAnnulla; }},
         {"ripeti",
          [](EseguiProva&) {

@@ -1,6 +1,6 @@
-// Editing that never loses or misstates the engineer's work: one undo step for every change, the
-// zone dialog's balance on every path that opens it, refused rectangles, and the panels that
-// follow the model.
+// Editing that never loses or misstates the engineer's work: the question before unsaved
+// changes are dropped, one undo step for every change, the zone dialog's balance on every path
+// that opens it, refused rectangles, and the panels that follow the model.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -124,6 +124,102 @@ struct ModificheProva : EseguiProva {
 };
 
 }  // namespace
+
+// With unsaved changes "Apri" and a recent file ask first: Annulla keeps the project as it was,
+// No opens without saving, Sì saves then opens. Without changes, or with the change undone,
+// nothing is asked.
+TEST_F(EseguiProva, AperturaConModificheNonSalvate) {
+    enum class Modifica { Nessuna, Fatta, Annullata };
+    struct Caso {
+        const char* nome;
+        bool recente;
+        Modifica modifica;
+        RispostaMsg risposta;
+        bool salvato, aperto;
+    };
+    const Caso casi[] = {
+        {"apri senza modifiche", false, Modifica::Nessuna, RispostaMsg::Annulla, false, true},
+        {"apri con la modifica annullata", false, Modifica::Annullata, RispostaMsg::Annulla, false, true},
+        {"apri, Annulla", false, Modifica::Fatta, RispostaMsg::Annulla, false, false},
+        {"apri, No", false, Modifica::Fatta, RispostaMsg::No, false, true},
+        {"apri, Si", false, Modifica::Fatta, RispostaMsg::Si, true, true},
+        {"recente senza modifiche", true, Modifica::Nessuna, RispostaMsg::Annulla, false, true},
+        {"recente, Annulla", true, Modifica::Fatta, RispostaMsg::Annulla, false, false},
+        {"recente, No", true, Modifica::Fatta, RispostaMsg::No, false, true},
+        {"recente, Si", true, Modifica::Fatta, RispostaMsg::Si, true, true},
+    };
+    const std::string domanda = "Salvare le modifiche a " + a + "?";
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        fs::remove(dir / "A/SOL1.QV0");
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        EXPECT_FALSE(ProgettoModificato());
+        if (c.modifica != Modifica::Nessuna) PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        if (c.modifica == Modifica::Annullata) CommandBars_Execute(Comandi.IdAnnulla);
+        EXPECT_EQ(ProgettoModificato(), c.modifica == Modifica::Fatta);
+        const std::string prima = Stato();
+        p.Msg.Visti.clear();
+        p.Msg.Risposte = {c.risposta};
+        if (c.recente) {
+            CommandBars_Execute(IdRecente0 + 1);
+        } else {
+            p.Dialoghi.Scelte.push_back(b);
+            CommandBars_Execute(Comandi.IdApri);
+        }
+        const auto visti = std::count_if(p.Msg.Visti.begin(), p.Msg.Visti.end(),
+                                         [&](const MessaggioVisto& v) { return v.Testo == domanda; });
+        ASSERT_EQ(visti, c.modifica == Modifica::Fatta ? 1 : 0);
+        if (visti) {
+            const MessaggioVisto& v = p.Msg.Visti.front();
+            EXPECT_EQ(v.Pulsanti, PulsantiMsg::SiNoAnnulla);
+            EXPECT_EQ(v.Titolo, "Attenzione!");
+            EXPECT_EQ(v.Icona, IconaMsg::Esclamazione);
+        }
+        EXPECT_EQ(fs::exists(dir / "A/SOL1.QV0"), c.salvato);
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, c.aperto ? b : a);
+        if (c.aperto) {
+            EXPECT_FALSE(ProgettoModificato());
+        } else {
+            EXPECT_EQ(Stato(), prima) << "Annulla keeps the project as it was";
+            EXPECT_TRUE(ProgettoModificato());
+        }
+        if (c.salvato) {
+            // What was saved is the edited mesh.
+            Modello salvato = M;
+            ASSERT_EQ(LeggiArmature(dir / "A/SOL1.QV0", 0, salvato), EsitoArmature::Letto);
+            EXPECT_EQ(salvato.Diffusa.PassoDiffSup1, 21);
+        }
+        p.Msg.Risposte.clear();
+    }
+}
+
+// A save marks the project unchanged until the next step; a step undone back to the saved state
+// counts as unchanged, a redo past it as changed again.
+TEST_F(EseguiProva, ModificheDopoIlSalvataggio) {
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    EXPECT_FALSE(ProgettoModificato());
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+    EXPECT_TRUE(ProgettoModificato());
+    ASSERT_EQ(Salva(), 0);
+    EXPECT_FALSE(ProgettoModificato());
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "22");
+    EXPECT_TRUE(ProgettoModificato());
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_FALSE(ProgettoModificato()) << "back at the saved state";
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_TRUE(ProgettoModificato()) << "before the saved state";
+    // A new step from there drops the saved state from the history: changed for good.
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+    EXPECT_TRUE(ProgettoModificato());
+    // A panel edit that stores the value already there is no change.
+    ASSERT_EQ(Salva(), 0);
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+    EXPECT_FALSE(ProgettoModificato());
+}
 
 // Every editing command of the plan, the dialogs and the panel: exactly one undo step; the undo
 // gives back the model before it, the redo the model after it, and the panels show the model.
