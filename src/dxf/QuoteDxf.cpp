@@ -101,6 +101,15 @@ void BloccoQuotaDxf(ContestoDxf& c, GeometriaQuota& g, const Misura& m, const En
         g.Q2 = {xm - scostamento * seno, ym + scostamento * coseno};
     }
     MTestoDxf(c, g.Q2.X, g.Q2.Y, testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto, h);
+    // What a reader draws of the block: its line and arrows, its text, its points.
+    EstensioneDxf& e = c.Estensione;
+    for (const PuntoDxf2& p : {g.P0, g.P1, g.Q0, g.Q1, g.Q2}) e.Aggiungi(p.X, p.Y);
+    if (g.Frecce) {
+        // The arrow block reaches 15 units from its point.
+        e.AggiungiIntorno(g.P0.X, g.P0.Y, 15 * s);
+        e.AggiungiIntorno(g.P1.X, g.P1.Y, 15 * s);
+    }
+    EstendiTestoDxf(c, g.Q2.X, g.Q2.Y, testo, q.AltezzaTesto, gradi, 1, g.Frecce ? 1 : 2);
     PuntoDxf(c, Punto{g.Q0.X, g.Q0.Y}, h);
     PuntoDxf(c, Punto{g.Q1.X, g.Q1.Y}, h);
     PuntoDxf(c, Punto{g.P1.X, g.P1.Y}, h);

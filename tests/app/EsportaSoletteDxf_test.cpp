@@ -85,12 +85,16 @@ TEST_F(EsportaProva, DueSoletteNeiDueFormatiPassanoILettori) {
     EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
     EXPECT_EQ(Strati.NomiLayer[24], Strati.NomiLayer[2] + "_SUP");
 
+    // LibreCAD prints both on a sheet of at least A4 (595 x 842 points) with the drawing on it.
     if (fs::exists("/usr/bin/librecad") && fs::exists("/usr/bin/pdftoppm")) {
         for (const std::string& f : {file[0], file[1]}) {
             std::string errore;
-            const long scuri = PixelScuriLibreCad(dir, f, errore);
+            std::pair<double, double> pagina;
+            const long scuri = PixelScuriLibreCad(dir, f, errore, &pagina);
             ASSERT_GE(scuri, 0) << errore;
             EXPECT_GT(scuri, 200) << f << ": the page is blank";
+            EXPECT_GE(std::max(pagina.first, pagina.second), 841) << f;
+            EXPECT_GE(std::min(pagina.first, pagina.second), 594) << f;
         }
     }
 }
@@ -111,15 +115,27 @@ TEST_F(EsportaProva, R12SenzaHandleNeSezioniDel2000) {
     EXPECT_TRUE(SezioneDi(voci, "OBJECTS").empty());
     const auto header = SezioneDi(voci, "HEADER");
     int variabili = 0;
+    std::vector<std::string> nomi;
     for (size_t i = 0; i < header.size(); ++i) {
         if (header[i].Codice != "  9") continue;
         ++variabili;
+        nomi.push_back(header[i].Valore);
         if (header[i].Valore == "$HANDLING") {
             EXPECT_EQ(header[i + 1].Valore, "0");
         }
+        // An A3 sheet.
+        if (header[i].Valore == "$PLIMMAX") {
+            EXPECT_EQ(header[i + 1].Valore, "420.0");
+            EXPECT_EQ(header[i + 2].Valore, "297.0");
+        }
     }
     EXPECT_EQ(variabili, NumVariabiliHeaderDxf12());
-    EXPECT_EQ(variabili, 129);
+    EXPECT_EQ(variabili, 131);
+    // The initial view after the limits.
+    ASSERT_GE(nomi.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(nomi.begin(), nomi.begin() + 8),
+              (std::vector<std::string>{"$ACADVER", "$INSBASE", "$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX",
+                                        "$VIEWCTR", "$VIEWSIZE"}));
     EXPECT_EQ(Conta(byte, "  0\r\nLAYER\r\n"), 27);
     EXPECT_NE(byte.find("  0\r\nLAYER\r\n  2\r\n0\r\n 70\r\n 0 \r\n 62\r\n 7 \r\n  6\r\nContinuous\r\n  0\r\nLAYER\r\n  2\r\nDefpoints\r\n"),
               std::string::npos);
