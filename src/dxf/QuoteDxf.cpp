@@ -187,6 +187,12 @@ void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& 
     const double s0 = co * (g.Q0.Y - g.P0.Y) - se * (g.Q0.X - g.P0.X);
     const double s1 = co * (g.Q1.Y - g.P1.Y) - se * (g.Q1.X - g.P1.X);
     g.Tipo = std::fabs(d1 - d0) < 0.0001 && std::fabs(s1 - s0) < 0.0001 ? 1 : 0;
+    // The measured points are written where the dimension line ends. Readers that draw a
+    // dimension again from its points (LibreCAD) draw extension lines whatever the style
+    // suppresses; there they have no length, as on the screen. The measure along the line is
+    // the same: the length of the line.
+    g.Q0 = g.P0;
+    g.Q1 = g.P1;
 
     g.Nome = NomeBloccoQuota(c);
     g.HandleEntita = NuovoHandle(c);

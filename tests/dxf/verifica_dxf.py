@@ -203,6 +203,9 @@ def contenuto(nome, doc, atteso):
         d = stili[stile].dxf
         if abs(d.dimlfac - s / k) > 1e-7 or abs(d.dimtxt - 20 * k) > 1e-5:
             difetto(nome, f"{stile}: dimlfac {d.dimlfac}, dimtxt {d.dimtxt}")
+        # No extension lines: the screen draws none.
+        if d.get("dimse1") != 1 or d.get("dimse2") != 1:
+            difetto(nome, f"{stile}: dimse1 {d.get('dimse1')}, dimse2 {d.get('dimse2')}")
 
 
 def punti_entita(e, punti, testi):
@@ -378,6 +381,14 @@ def quote(nome, doc, attesi):
             difetto(nome, f"quota {i}: il blocco scrive {testi[0]!r}, la misura è {cm}")
         if testi[0] != atteso:
             difetto(nome, f"quota {i}: testo {testi[0]!r}, atteso {atteso!r}")
+        # The measured points lie on the dimension line, so that a reader drawing the dimension
+        # again from them draws no extension line.
+        p, a, b = Vec3(e.dxf.defpoint), Vec3(e.dxf.defpoint2), Vec3(e.dxf.defpoint3)
+        direzione = Vec3.from_deg_angle(e.dxf.get("angle", 0)) if e.dimtype == 0 else (b - a).normalize()
+        for q in (a, b):
+            scarto = abs((q - p).cross(direzione).z)
+            if scarto > 1e-6 * max(1.0, p.magnitude):
+                difetto(nome, f"quota {i}: punto quotato {q} a {scarto} dalla linea di quota")
 
 
 def tratteggi(nome, doc, t):
