@@ -608,3 +608,34 @@ TEST_F(EsportaProva, NomiDalFileImpostazioni) {
     EXPECT_FALSE(fs::exists(dir / "n.dxf"));
     Dir = vecchie;
 }
+
+// The model in memory exported as it stands: an unsaved dimension is in the drawing, nothing is
+// read from the files, the model and the view are as before; a model without slab is refused.
+TEST_F(EsportaProva, IlModelloInMemoriaComeSta) {
+    ASSERT_EQ(CaricaSoletta(dir / "SOL1.QVR", 0, M, nullptr), 0);
+    Quota q;
+    q.X1 = 0, q.Y1 = -200, q.X2 = 700, q.Y2 = -200;
+    q.XP1 = 0, q.YP1 = 0, q.XP2 = 700, q.YP2 = 0;
+    M.SezQuote.Quote.push_back(q);
+    M.SezQuote.UltimaQuota = static_cast<int>(M.SezQuote.Quote.size()) - 1;
+    Vista.PiantaCorrente = 2;
+    const std::string modello = dump::StampaModello(M);
+    fs::remove(dir / "SOL1.QVR");  // nothing is read again
+    ASSERT_TRUE(EsportaModelloDxf(M, dir / "m.dxf"));
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_EQ(Vista.PiantaCorrente, 2);
+    // The dimension of every plan is drawn on each of the five plans of the sheet.
+    const auto entita = SezioneDi(Voci(LeggiTutto(dir / "m.dxf")), "ENTITIES");
+    int lunghe = 0;
+    for (const auto& rec : RecordDi(entita, "DIMENSION"))
+        lunghe += std::abs(std::stod(Valore(rec, " 14")) - std::stod(Valore(rec, " 13")) - 700 * Imp.FattoreDxf) < 1e-3;
+    EXPECT_EQ(lunghe, 5);
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(dir, {VoceElenco(dir / "m.dxf", Strati, Imp.UnitaPerCm)}, rapporto), 0) << rapporto;
+
+    Modello vuoto;
+    EXPECT_FALSE(EsportaModelloDxf(vuoto, dir / "v.dxf"));
+    EXPECT_EQ(Testi(), std::vector<std::string>{"Nessuna soletta caricata.\nGenerazione file DXF impossibile!"});
+    EXPECT_FALSE(fs::exists(dir / "v.dxf"));
+}
