@@ -1,5 +1,6 @@
 #include "app/EsportaSoletteDxf.h"
 
+#include <array>
 #include <cerrno>
 #include <functional>
 #include <memory>
@@ -23,15 +24,18 @@ namespace {
 // Thrown out of the pass when no slab loaded: the target is left as it was.
 struct NessunaSoletta {};
 
-// The shared view and DXF offset come back however the pass ends.
+// The shared view, the DXF offset and the screen's layer switches come back however the pass
+// ends.
 class StatoRipristinato {
 public:
     StatoRipristinato()
-        : vista_(Vista), offset_(EsportaDxf.OffsetDxfX), offsetY_(EsportaDxf.OffsetDxfY) {}
+        : vista_(Vista), offset_(EsportaDxf.OffsetDxfX), offsetY_(EsportaDxf.OffsetDxfY),
+          visibili_(Strati.VisLayerCorr) {}
     ~StatoRipristinato() {
         Vista = vista_;
         EsportaDxf.OffsetDxfX = offset_;
         EsportaDxf.OffsetDxfY = offsetY_;
+        Strati.VisLayerCorr = visibili_;
     }
     StatoRipristinato(const StatoRipristinato&) = delete;
     StatoRipristinato& operator=(const StatoRipristinato&) = delete;
@@ -39,6 +43,7 @@ public:
 private:
     StatoVista vista_;
     float offset_, offsetY_;
+    std::array<int, NumLayer> visibili_;
 };
 
 // The busy pointer for the life of the export.

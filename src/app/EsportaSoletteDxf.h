@@ -37,7 +37,7 @@ std::string MessaggioErroreDxf(const std::string& percorso, int errore);
 
 // The drawing pass alone, into whatever DXF sink is installed: returns the number of slabs
 // drawn. `OffsetDxfX` grows by each drawn sheet's width + 200 and is restored at the end, as
-// is the view.
+// are the view and the layer switches of the screen's last pass.
 int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella);
 // The same for the one model `m`: 1 when drawn, 0 for a model without outline.
 int DisegnaModelloDxf(Modello& m);

@@ -306,11 +306,11 @@ void PuntoDxf(ContestoDxf& c, const Punto& p, const std::string& owner) {
     GruppoDxf(os, 30, "0.0");
 }
 
-void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
-               float altezza, int direzione, int attacco, const std::string& layer,
-               const std::string& owner) {
-    if (!c.Blocchi || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
-    std::ostream& os = TestaBlocco(c, "MTEXT", owner);
+namespace {
+
+// An MTEXT record after its head.
+void CorpoMTesto(std::ostream& os, float x, float y, const std::string& testo, float angolo, float altezza,
+                 int direzione, int attacco, const std::string& layer) {
     GruppoDxf(os, 8, layer);
     GruppoDxf(os, 62, "     0");
     GruppoDxf(os, 100, "AcDbMText");
@@ -334,6 +334,26 @@ void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float
     GruppoDxf(os, 1070, "    74");
     GruppoDxf(os, 1070, "     0");
     GruppoDxf(os, 1000, "MTEXTEND");
+}
+
+}  // namespace
+
+void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+               float altezza, int direzione, int attacco, const std::string& layer,
+               const std::string& owner) {
+    if (!c.Blocchi || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
+    CorpoMTesto(TestaBlocco(c, "MTEXT", owner), x, y, testo, angolo, altezza, direzione, attacco, layer);
+}
+
+void MTestoEntitaDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+                     float altezza, int direzione, int attacco, const std::string& layer) {
+    if (!c.Entita || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
+    std::ostream& os = *c.Entita;
+    GruppoDxf(os, 0, "MTEXT");
+    GruppoDxf(os, 5, NuovoHandle(c));
+    GruppoDxf(os, 330, c.HandleModelSpace);
+    GruppoDxf(os, 100, "AcDbEntity");
+    CorpoMTesto(os, x, y, testo, angolo, altezza, direzione, attacco, layer);
 }
 
 void BloccoDxf12(ContestoDxf& c, const std::string& nome) {

@@ -54,6 +54,9 @@ void PuntoDxf(ContestoDxf& c, const Punto& p, const std::string& owner);
 void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
                float altezza, int direzione, int attacco, const std::string& layer,
                const std::string& owner);
+// The same text as an entity of the model space, to the entity stream.
+void MTestoEntitaDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+                     float altezza, int direzione, int attacco, const std::string& layer);
 
 // Block contents of an R12 file, to the block stream: no handles, owners or subclass markers.
 // The BLOCK is anonymous (flags 1) with its base point at the origin, on layer "0". With

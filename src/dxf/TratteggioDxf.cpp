@@ -143,7 +143,7 @@ void TratteggioPoligono(const std::vector<Punto>& poligono, float passo, float a
     if (uscita == -1) return;
     if (uscita != 0) {
         if (ScrittoreDxf* w = ScrittoreCorrente()) {
-            if (layer >= 0 && layer < NumLayer)
+            if (LayerVisibile(layer))
                 TratteggioBloccoDxf(w->Contesto(), w->R12(), poligono, passo, angolo, incrociato,
                                     Strati.NomiLayer[static_cast<size_t>(layer)], stile);
             return;

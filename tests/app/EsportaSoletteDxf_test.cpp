@@ -619,12 +619,14 @@ TEST_F(EsportaProva, IlModelloInMemoriaComeSta) {
     M.SezQuote.Quote.push_back(q);
     M.SezQuote.UltimaQuota = static_cast<int>(M.SezQuote.Quote.size()) - 1;
     Vista.PiantaCorrente = 2;
+    Strati.VisLayerCorr = Strati.VisLayerVideo;  // as the last screen pass left them
     const std::string modello = dump::StampaModello(M);
     fs::remove(dir / "SOL1.QVR");  // nothing is read again
     ASSERT_TRUE(EsportaModelloDxf(M, dir / "m.dxf"));
     EXPECT_TRUE(p.Msg.Visti.empty());
     EXPECT_EQ(dump::StampaModello(M), modello);
     EXPECT_EQ(Vista.PiantaCorrente, 2);
+    EXPECT_EQ(Strati.VisLayerCorr, Strati.VisLayerVideo);
     // The dimension of every plan is drawn on each of the five plans of the sheet.
     const auto entita = SezioneDi(Voci(LeggiTutto(dir / "m.dxf")), "ENTITIES");
     int lunghe = 0;

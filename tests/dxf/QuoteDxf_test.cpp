@@ -302,6 +302,51 @@ TEST(QuotaDxf, DueQuoteDopoITratteggiNeiRecordDeiBlocchi) {
                                               "*X0", "*D0", "*D1"}));
 }
 
+// A layer the pass does not draw comes as an empty name: without the text's layer the dimension
+// keeps its lines and suppresses its measure; without the lines' layer the measure stands alone,
+// the same MTEXT in the model space, and no block is made.
+TEST(QuotaDxf, UnLayerSpentoTogliSoloLaSuaParte) {
+    {
+        Banco b;
+        b.Quota(Orizzontale(0, 50));
+        const auto dim = DiTipo(b.Entita(), "DIMENSION");
+        ASSERT_EQ(dim.size(), 1u);
+        EXPECT_EQ(Valore(dim[0], "  1"), "?");
+        ASSERT_EQ(DiTipo(b.Blocchi(), "MTEXT").size(), 1u);
+    }
+    {
+        Banco b;
+        QuotaDxf(b.c, "QUOTE", "", Orizzontale(0, 50));
+        const auto dim = DiTipo(b.Entita(), "DIMENSION");
+        ASSERT_EQ(dim.size(), 1u);
+        EXPECT_EQ(Valore(dim[0], "  1"), " ");
+        EXPECT_TRUE(DiTipo(b.Blocchi(), "MTEXT").empty());
+        EXPECT_EQ(DiTipo(b.Blocchi(), "LINE").size(), 1u);
+        EXPECT_EQ(DiTipo(b.Blocchi(), "INSERT").size(), 2u);
+    }
+    {
+        Banco b;
+        Banco completa;
+        completa.Quota(Orizzontale(0, 50));
+        QuotaDxf(b.c, "", "TESTO_QUOTE", Orizzontale(0, 50));
+        EXPECT_TRUE(b.b.str().empty());
+        EXPECT_EQ(b.c.NumBlocchiD, 0);
+        ASSERT_EQ(b.Entita().size(), 1u);
+        auto sola = b.Entita()[0];
+        auto nelBlocco = DiTipo(completa.Blocchi(), "MTEXT").at(0);
+        EXPECT_EQ(Valore(sola, "330"), "19");
+        // The same text, at the same place, on the same layer.
+        for (const char* codice : {"  8", " 10", " 20", " 40", " 50", " 71", "  1"})
+            EXPECT_EQ(Valore(sola, codice), Valore(nelBlocco, codice)) << codice;
+    }
+    {
+        Banco b;
+        QuotaDxf(b.c, "", "", Orizzontale(0, 50));
+        EXPECT_TRUE(b.e.str().empty());
+        EXPECT_TRUE(b.b.str().empty());
+    }
+}
+
 TEST(QuotaDxf, LoScrittoreR12NonScriveEntitaQuota) {
     Banco b;
     ScrittoreDxf r12(b.c, true), d2000(b.c);
@@ -348,6 +393,7 @@ TEST(QuotaDxf, ILettoriMisuranoCioCheIlBloccoScrive) {
         GlobaliProva stato;
         PiattaformaProva p;
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         Imp.UnitaPerCm = 1;
         Imp.FattoreDxf = scala50 ? 2.0f : 1.0f;
         Vista.Scala50Corrente = scala50;
@@ -371,6 +417,7 @@ TEST(QuotaDxf, LibreCadDisegnaLeQuote) {
     GlobaliProva stato;
     PiattaformaProva p;
     ImpostaDefault();
+    Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
     Vista.Scala50Corrente = 1;
     EsportaDxf.OffsetDxfX = 1500;
     ASSERT_TRUE(SalvaDxf2000(t / "quote.dxf", [] { QuoteProva(1, 1); }));
