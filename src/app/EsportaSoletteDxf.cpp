@@ -1,6 +1,8 @@
 #include "app/EsportaSoletteDxf.h"
 
+#include <array>
 #include <cerrno>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,15 +24,18 @@ namespace {
 // Thrown out of the pass when no slab loaded: the target is left as it was.
 struct NessunaSoletta {};
 
-// The shared view and DXF offset come back however the pass ends.
+// The shared view, the DXF offset and the screen's layer switches come back however the pass
+// ends.
 class StatoRipristinato {
 public:
     StatoRipristinato()
-        : vista_(Vista), offset_(EsportaDxf.OffsetDxfX), offsetY_(EsportaDxf.OffsetDxfY) {}
+        : vista_(Vista), offset_(EsportaDxf.OffsetDxfX), offsetY_(EsportaDxf.OffsetDxfY),
+          visibili_(Strati.VisLayerCorr) {}
     ~StatoRipristinato() {
         Vista = vista_;
         EsportaDxf.OffsetDxfX = offset_;
         EsportaDxf.OffsetDxfY = offsetY_;
+        Strati.VisLayerCorr = visibili_;
     }
     StatoRipristinato(const StatoRipristinato&) = delete;
     StatoRipristinato& operator=(const StatoRipristinato&) = delete;
@@ -38,6 +43,7 @@ public:
 private:
     StatoVista vista_;
     float offset_, offsetY_;
+    std::array<int, NumLayer> visibili_;
 };
 
 // The busy pointer for the life of the export.
@@ -55,6 +61,21 @@ public:
 
 }  // namespace
 
+namespace {
+
+// The sheet of one slab at the current offset, in a view state of the export's own made from
+// `base`; the next sheet goes to its right.
+void DisegnaTavola(Modello& m, const StatoVista& base) {
+    StatoVista v = base;
+    SettaLimiti(m, v);
+    v.PiantaCorrente = 5;
+    Vista = v;
+    Ridisegna(m, 1);
+    EsportaDxf.OffsetDxfX += v.LarghezzaTavola + 200;
+}
+
+}  // namespace
+
 int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella) {
     StatoRipristinato ripristino;
     const StatoVista base = Vista;
@@ -64,22 +85,26 @@ int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& c
     for (const std::string& nome : nomi) {
         auto m = std::make_unique<Modello>();
         if (CaricaSoletta(cartella + "/" + nome, 0, *m, nullptr) != 0) continue;
-        // The sheet of this slab in a view state of the export's own.
-        StatoVista v = base;
-        SettaLimiti(*m, v);
-        v.PiantaCorrente = 5;
-        Vista = v;
-        Ridisegna(*m, 1);
-        EsportaDxf.OffsetDxfX += v.LarghezzaTavola + 200;
+        DisegnaTavola(*m, base);
         ++disegnate;
     }
     return disegnate;
 }
 
+int DisegnaModelloDxf(Modello& m) {
+    if (m.Soletta.NumVertContorno <= 0) return 0;
+    StatoRipristinato ripristino;
+    const StatoVista base = Vista;
+    EsportaDxf.OffsetDxfX = 0;
+    EsportaDxf.OffsetDxfY = 0;
+    DisegnaTavola(m, base);
+    return 1;
+}
+
 namespace {
 
-// Layer 24, the layer names and the list, before anything is asked.
-bool Prepara(const std::vector<std::string>& nomi) {
+// Layer 24 and the layer names, before anything is asked.
+bool PreparaLayer() {
     Strati.NomiLayer[24] = Strati.NomiLayer[2] + "_SUP";
     Strati.AciLayer[24] = Strati.AciLayer[2];
     Strati.VisLayerDxf[24] = Strati.VisLayerDxf[2];
@@ -88,6 +113,12 @@ bool Prepara(const std::vector<std::string>& nomi) {
         Avviso(rifiuto);
         return false;
     }
+    return true;
+}
+
+// The layers and the list.
+bool Prepara(const std::vector<std::string>& nomi) {
+    if (!PreparaLayer()) return false;
     if (nomi.empty()) {
         Avviso("Non sono stati selezionati i file dati.\nGenerazione file DXF impossibile!");
         return false;
@@ -97,12 +128,12 @@ bool Prepara(const std::vector<std::string>& nomi) {
     return true;
 }
 
-bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
-            const std::string& percorso) {
+// The file written from a drawing pass that returns how many sheets it drew.
+bool Scrivi(const std::function<int()>& pass, const std::string& percorso) {
     const bool r12 = EsportaDxf.FormatoR12 != 0;
     PuntatoreOccupato occupato;
     auto disegna = [&] {
-        if (DisegnaSoletteDxf(nomi, cartella) == 0) throw NessunaSoletta{};
+        if (pass() == 0) throw NessunaSoletta{};
     };
     int errore = 0;
     bool scritto = false;
@@ -117,11 +148,25 @@ bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
     return scritto;
 }
 
+bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
+            const std::string& percorso) {
+    return Scrivi([&] { return DisegnaSoletteDxf(nomi, cartella); }, percorso);
+}
+
 }  // namespace
 
 bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
                        const std::string& percorso) {
     return Prepara(nomi) && Scrivi(nomi, cartella, percorso);
+}
+
+bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
+    if (!PreparaLayer()) return false;
+    if (m.Soletta.NumVertContorno <= 0) {
+        Avviso("Nessuna soletta caricata.\nGenerazione file DXF impossibile!");
+        return false;
+    }
+    return Scrivi([&] { return DisegnaModelloDxf(m); }, percorso);
 }
 
 bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {

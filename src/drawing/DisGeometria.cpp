@@ -90,8 +90,9 @@ void DisPilastri(const Modello& m, float X, float Y, int Pianta, int uscita) {
         const Pilastro& c = g.Pilastri[static_cast<size_t>(p)];
         const int n = std::min(c.NumVertici, static_cast<int>(std::min(c.VX.size(), c.VY.size())));
         if (c.NumVertici >= 3) {
-            // A polygon, whatever its vertex count from 3 on.
-            if (!LayerVisibile(2) || n < 3) continue;
+            // A polygon, whatever its vertex count from 3 on: its outline, hatch and label each
+            // on its own layer.
+            if (n < 3) continue;
             std::vector<Punto> chiuso;
             chiuso.reserve(static_cast<size_t>(n) + 1);
             float xMax = -1e12f, yMin = 1e12f;
@@ -102,7 +103,7 @@ void DisPilastri(const Modello& m, float X, float Y, int Pianta, int uscita) {
                 yMin = std::min(yMin, q.Y);
                 const Punto& a = k == 0 ? Punto{c.VX[static_cast<size_t>(n - 1)] + X, c.VY[static_cast<size_t>(n - 1)] + Y}
                                         : chiuso[static_cast<size_t>(k - 1)];
-                DisLinea(a.X, a.Y, q.X, q.Y, 2, 1, uscita);
+                if (LayerVisibile(2)) DisLinea(a.X, a.Y, q.X, q.Y, 2, 1, uscita);
             }
             chiuso.push_back(chiuso.front());
             if (c.Tratteggio != 0 && LayerVisibile(22) && TratteggioDxf) TratteggioDxf(chiuso, 5, 45, -1, 22, 0, uscita);

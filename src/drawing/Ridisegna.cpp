@@ -74,7 +74,8 @@ void Tavola(Modello& m, float k, int uscita) {
 
 void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita) {
     const SezioniQuote& sq = m.SezQuote;
-    if (!LayerVisibile(8) || sq.UltimaQuota < 0) return;
+    // Lines and texts each follow their own layer's switch.
+    if ((!LayerVisibile(8) && !LayerVisibile(18)) || sq.UltimaQuota < 0) return;
     if (Piatt.Ctrl_Vid) Piatt.Ctrl_Vid->ColorePrimoPiano(ColorePalette(14));
     for (int i = 0; i <= sq.UltimaQuota && i < static_cast<int>(sq.Quote.size()); ++i) {
         const Quota& q = sq.Quote[static_cast<size_t>(i)];

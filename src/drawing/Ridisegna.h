@@ -7,13 +7,16 @@
 namespace vilmor {
 
 // The picture of model m by the view codes of `Vista` (PiantaCorrente, CodiceVista, TipoMappa).
+// Every layer is drawn only while its switch of the pass is on (VisLayerVideo on the screen,
+// VisLayerDxf in DXF, copied into VisLayerCorr): the outputs leave out the rest.
 void Ridisegna(Modello& m, int uscita);
 // The open project.
 void Ridisegna(int uscita);
 
 // One plan view moved by (X, Y) cm: structure, dimensions, section traces, title block.
 void DisVista(Modello& m, float X, float Y, int Pianta, int uscita);
-// The dimensions of plan Pianta (and those of every plan), moved by (X, Y).
+// The dimensions of plan Pianta (and those of every plan), moved by (X, Y): lines on layer 8,
+// texts on layer 18, each while its layer is drawn.
 void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita);
 // The traces and names of every section, moved by (X, Y).
 void DisTracceSez(const Modello& m, float X, float Y, int uscita);

@@ -10,8 +10,9 @@
 namespace vilmor {
 namespace {
 
+// The name of a layer the pass draws; none for a layer switched off or out of the table.
 const std::string* NomeLayer(int layer) {
-    if (layer < 0 || layer >= NumLayer) return nullptr;
+    if (!LayerVisibile(layer)) return nullptr;
     return &Strati.NomiLayer[static_cast<size_t>(layer)];
 }
 
@@ -48,8 +49,9 @@ void SinkDxf::Testo(float X, float Y, const std::string& testo, int tipo, int la
 void SinkDxf::Quota(const EntitaQuota& q) {
     const std::string* a = NomeLayer(q.LayerQuota);
     const std::string* b = NomeLayer(q.LayerTesto);
-    if (!Uscita || !a || !b) return;
-    Uscita->QuotaDxf(*a, *b, q);
+    if (!Uscita || (!a && !b)) return;
+    static const std::string nessuno;
+    Uscita->QuotaDxf(a ? *a : nessuno, b ? *b : nessuno, q);
 }
 
 }  // namespace vilmor

@@ -19,7 +19,8 @@ public:
     virtual void TestoDxf(const std::string& layer, const std::string& testo, float X, float Y, float altezza,
                           float angolo, int oriz, int vert) = 0;
     // A dimension of the DXF 2000 form; its points are plan centimetres, converted with
-    // `FattoreCoordinate` and the slab's offset by the writer.
+    // `FattoreCoordinate` and the slab's offset by the writer. An empty layer name is a layer
+    // switched off: the dimension without its lines, or without its text.
     virtual void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) = 0;
 };
 
@@ -27,7 +28,8 @@ class SinkDxf : public SinkDisegno {
 public:
     explicit SinkDxf(UscitaDxf* uscita = nullptr) : Uscita(uscita) {}
     UscitaDxf* Uscita;
-    // Layers 0..24 only: anything else writes nothing.
+    // Layers 0..24 whose switch is on in the pass (LayerVisibile) only: anything else writes
+    // nothing. A dimension keeps the part whose layer is on.
     void Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) override;
     void Cerchio(float X, float Y, float raggio, int layer, int stile) override;
     void Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,

@@ -12,7 +12,8 @@
 namespace vilmor {
 namespace {
 
-bool LayerReale(int layer) { return layer >= 0 && layer < NumLayer; }
+// A layer of the table that the pass draws.
+bool LayerReale(int layer) { return LayerVisibile(layer); }
 
 int Intero(float v) { return static_cast<int>(std::nearbyint(v)); }
 

@@ -10,7 +10,8 @@ namespace vilmor {
 
 class SinkVideo : public SinkDisegno {
 public:
-    // Layers 0..24; on lines also the pseudo-layers -1 (palette 11) and -2 (palette 14).
+    // Layers 0..24 whose switch is on in the pass (LayerVisibile); on lines also the
+    // pseudo-layers -1 (palette 11) and -2 (palette 14), always drawn.
     void Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) override;
     // A style above 3 marks the highlighted circle, drawn in ColoreGiallo.
     void Cerchio(float X, float Y, float raggio, int layer, int stile) override;

@@ -1,6 +1,8 @@
 #include "dxf/ContestoDxf.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -16,6 +18,43 @@ void InizializzaDxf(ContestoDxf& c) {
     nuovo.Entita = c.Entita;
     nuovo.Blocchi = c.Blocchi;
     c = std::move(nuovo);
+}
+
+void EstensioneDxf::Aggiungi(float x, float y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    if (Vuota) {
+        XMin = XMax = x;
+        YMin = YMax = y;
+        Vuota = false;
+        return;
+    }
+    XMin = std::min(XMin, x);
+    XMax = std::max(XMax, x);
+    YMin = std::min(YMin, y);
+    YMax = std::max(YMax, y);
+}
+
+void EstensioneDxf::AggiungiIntorno(float x, float y, float r) {
+    r = std::fabs(r);
+    Aggiungi(x - r, y - r);
+    Aggiungi(x + r, y + r);
+}
+
+InquadraturaDxf Inquadratura(const EstensioneDxf& e, float aspetto) {
+    InquadraturaDxf q;
+    if (e.Vuota) return q;
+    const double w = static_cast<double>(e.XMax) - e.XMin, h = static_cast<double>(e.YMax) - e.YMin;
+    // A margin of 5 % of the larger side, never nothing: a single point still has limits.
+    const double margine = std::max(0.05 * std::max(w, h), 1.0);
+    q.LimMinX = static_cast<float>(e.XMin - margine);
+    q.LimMinY = static_cast<float>(e.YMin - margine);
+    q.LimMaxX = static_cast<float>(e.XMax + margine);
+    q.LimMaxY = static_cast<float>(e.YMax + margine);
+    q.CentroX = static_cast<float>((static_cast<double>(e.XMin) + e.XMax) / 2);
+    q.CentroY = static_cast<float>((static_cast<double>(e.YMin) + e.YMax) / 2);
+    const double a = aspetto > 0 && std::isfinite(aspetto) ? aspetto : 1.0;
+    q.Altezza = static_cast<float>(std::max(h, w / a) + 2 * margine);
+    return q;
 }
 
 std::string NuovoHandle(ContestoDxf& c) {

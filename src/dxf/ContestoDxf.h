@@ -14,6 +14,26 @@
 
 namespace vilmor {
 
+// The extents of what a file holds in model space, in DXF units, measured while its records are
+// written: the header, the limits and the initial view are made from them afterwards.
+struct EstensioneDxf {
+    bool Vuota = true;
+    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
+    // Takes in a point; one that is not finite is left out.
+    void Aggiungi(float x, float y);
+    // Takes in the square of half-side `r` around a point.
+    void AggiungiIntorno(float x, float y, float r);
+};
+
+// The limits and the initial view around the extents: the limits enclose them with a margin,
+// the view is centred on them and tall enough to show them whole in a view of the given
+// aspect ratio (width over height). An empty drawing gives the A3 sheet (0, 0)-(420, 297).
+struct InquadraturaDxf {
+    float LimMinX = 0, LimMinY = 0, LimMaxX = 420, LimMaxY = 297;
+    float CentroX = 210, CentroY = 148.5f, Altezza = 297;
+};
+InquadraturaDxf Inquadratura(const EstensioneDxf& e, float aspetto);
+
 struct ContestoDxf {
     // Handle counter: the last handle given out; the first new one is "20".
     int32_t HandleBasso = 31;
@@ -43,6 +63,9 @@ struct ContestoDxf {
     std::ostream* Sezione = nullptr;
     std::iostream* Entita = nullptr;
     std::iostream* Blocchi = nullptr;
+
+    // What the entities written so far cover, their blocks' contents included.
+    EstensioneDxf Estensione;
 };
 
 // Back to the state of a new export: handles from "20", block numbers from 0, no block

@@ -9,6 +9,7 @@
 #include "drawing/SinkDxf.h"
 #include "drawing/VociDisegno.h"
 #include "dxf/FileDxf2000.h"
+#include "dxf/IntestazioneDxf.h"
 #include "dxf/ScrittoriDxf.h"
 #include "dxf/SezioniDxf.h"
 #include "dxf/TratteggioDxf.h"
@@ -17,20 +18,28 @@ namespace vilmor {
 
 namespace {
 
-// One header variable: group code and values (one for a scalar, two or three for a point).
+// Values the header takes from the drawing: its extents, the limits and view around them.
+enum class Misura12 { No, EstMin, EstMax, LimMin, LimMax, VistaCentro, VistaAltezza };
+
+// One header variable: group code and values (one for a scalar, two or three for a point), or
+// the measure it takes them from.
 struct VariabileDxf12 {
     const char* Nome;
     int Codice;  // 10 for a point
     const char* Valori[3];
+    Misura12 Da = Misura12::No;
 };
 
 const VariabileDxf12 VariabiliDxf12[] = {
     {"$ACADVER", 1, {"AC1009"}},
     {"$INSBASE", 10, {"0.0", "0.0", "0.0"}},
-    {"$EXTMIN", 10, {"949.66", "905.53", "0.0"}},
-    {"$EXTMAX", 10, {"100000.00", "80000.00", "0.0"}},
-    {"$LIMMIN", 10, {"0.0", "0.0"}},
-    {"$LIMMAX", 10, {"420.0", "297.0"}},
+    {"$EXTMIN", 10, {"", "", "0.0"}, Misura12::EstMin},
+    {"$EXTMAX", 10, {"", "", "0.0"}, Misura12::EstMax},
+    {"$LIMMIN", 10, {"", ""}, Misura12::LimMin},
+    {"$LIMMAX", 10, {"", ""}, Misura12::LimMax},
+    // The view a reader opens on: centred on the extents, tall enough to show them.
+    {"$VIEWCTR", 10, {"", ""}, Misura12::VistaCentro},
+    {"$VIEWSIZE", 40, {""}, Misura12::VistaAltezza},
     {"$ORTHOMODE", 70, {"1"}},
     {"$REGENMODE", 70, {"1"}},
     {"$FILLMODE", 70, {"1"}},
@@ -150,7 +159,8 @@ const VariabileDxf12 VariabiliDxf12[] = {
     {"$PEXTMIN", 10, {"0.0", "0.0", "0.0"}},
     {"$PEXTMAX", 10, {"0.0", "0.0", "0.0"}},
     {"$PLIMMIN", 10, {"0.0", "0.0"}},
-    {"$PLIMMAX", 10, {"12.0", "9.0"}},
+    // An A3 sheet, as the limits of DXF 2000: a 12 x 9 sheet prints as a stamp.
+    {"$PLIMMAX", 10, {"420.0", "297.0"}},
     {"$UNITMODE", 70, {"0"}},
     {"$VISRETAIN", 70, {"1"}},
     {"$PLINEGEN", 70, {"0"}},
@@ -193,16 +203,35 @@ int NumVariabiliHeaderDxf12() { return static_cast<int>(std::size(VariabiliDxf12
 
 void HeaderDxf12(ContestoDxf& c) {
     std::ostream& os = *c.Sezione;
+    const EstensioneDxf& e = c.Estensione;
+    const InquadraturaDxf q = Inquadratura(e, AspettoVistaDxf);
     GruppoDxf(os, 0, "SECTION");
     GruppoDxf(os, 2, "HEADER");
     for (const VariabileDxf12& v : VariabiliDxf12) {
         GruppoDxf(os, 9, v.Nome);
+        std::string x = v.Valori[0] ? v.Valori[0] : "", y = v.Valori[1] ? v.Valori[1] : "";
+        // An empty drawing has the sheet for its extents.
+        switch (v.Da) {
+            case Misura12::EstMin:
+                x = NumeroLiberoDxf(e.Vuota ? q.LimMinX : e.XMin);
+                y = NumeroLiberoDxf(e.Vuota ? q.LimMinY : e.YMin);
+                break;
+            case Misura12::EstMax:
+                x = NumeroLiberoDxf(e.Vuota ? q.LimMaxX : e.XMax);
+                y = NumeroLiberoDxf(e.Vuota ? q.LimMaxY : e.YMax);
+                break;
+            case Misura12::LimMin: x = NumeroLiberoDxf(q.LimMinX), y = NumeroLiberoDxf(q.LimMinY); break;
+            case Misura12::LimMax: x = NumeroLiberoDxf(q.LimMaxX), y = NumeroLiberoDxf(q.LimMaxY); break;
+            case Misura12::VistaCentro: x = NumeroLiberoDxf(q.CentroX), y = NumeroLiberoDxf(q.CentroY); break;
+            case Misura12::VistaAltezza: x = NumeroLiberoDxf(q.Altezza); break;
+            case Misura12::No: break;
+        }
         if (v.Codice == 10) {
-            GruppoDxf(os, 10, v.Valori[0]);
-            GruppoDxf(os, 20, v.Valori[1]);
+            GruppoDxf(os, 10, x);
+            GruppoDxf(os, 20, y);
             if (v.Valori[2]) GruppoDxf(os, 30, v.Valori[2]);
         } else {
-            GruppoDxf(os, v.Codice, v.Valori[0]);
+            GruppoDxf(os, v.Codice, x);
         }
     }
     GruppoDxf(os, 0, "ENDSEC");

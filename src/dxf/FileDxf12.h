@@ -13,7 +13,8 @@ namespace vilmor {
 
 // Number of variables of the R12 header.
 int NumVariabiliHeaderDxf12();
-// The HEADER section to the section stream: fixed values, extents not computed.
+// The HEADER section to the section stream: fixed values but for the extents of the entities
+// written, the limits and the initial view around them.
 void HeaderDxf12(ContestoDxf& c);
 // One LAYER record; flag and colour in the print form of an integer.
 void LayerDxf12(ContestoDxf& c, const std::string& nome, int aci, const std::string& tipoLinea);

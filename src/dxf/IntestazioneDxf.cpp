@@ -5,14 +5,18 @@
 #include <vector>
 
 #include "base/Formati.h"
+#include "dxf/ScrittoriDxf.h"
 
 namespace vilmor {
 namespace {
 
+// Values the header takes from the file it heads.
+enum class Dinamico { No, Seme, EstMinX, EstMinY, EstMaxX, EstMaxY, LimMinX, LimMinY, LimMaxX, LimMaxY };
+
 struct GruppoFisso {
     std::string Codice;
     std::string Valore;
-    bool Seme = false;  // the value is the next handle
+    Dinamico Da = Dinamico::No;
 };
 
 struct Variabile {
@@ -24,7 +28,8 @@ GruppoFisso I(int codice, int valore) { return {CodiceDxf(codice), FormatIntDxf(
 GruppoFisso T(int codice, const char* testo) { return {CodiceDxf(codice), testo}; }
 // A code line written without its leading blanks.
 GruppoFisso N(const char* codice, const char* testo) { return {codice, testo}; }
-const GruppoFisso SEME{"  5", "", true};
+const GruppoFisso SEME{"  5", "", Dinamico::Seme};
+GruppoFisso D(int codice, Dinamico d) { return {CodiceDxf(codice), "", d}; }
 
 const std::vector<Variabile>& Variabili() {
     static const std::vector<Variabile> v = {
@@ -32,10 +37,11 @@ const std::vector<Variabile>& Variabili() {
         {"$ACADMAINTVER", {I(70, 20)}},
         {"$DWGCODEPAGE", {T(3, "ANSI_1252")}},
         {"$INSBASE", {T(10, "0.0"), T(20, "0.0"), T(30, "0.0")}},
-        {"$EXTMIN", {T(10, "-98.37653478854026"), T(20, "-1219.920873124147"), T(30, "0.0")}},
-        {"$EXTMAX", {T(10, "1541.699312967731"), T(20, "317.1159618008186"), T(30, "0.0")}},
-        {"$LIMMIN", {T(10, "0.0"), T(20, "0.0")}},
-        {"$LIMMAX", {T(10, "420.0"), T(20, "297.0")}},
+        // The extents of the entities written and limits around them.
+        {"$EXTMIN", {D(10, Dinamico::EstMinX), D(20, Dinamico::EstMinY), T(30, "0.0")}},
+        {"$EXTMAX", {D(10, Dinamico::EstMaxX), D(20, Dinamico::EstMaxY), T(30, "0.0")}},
+        {"$LIMMIN", {D(10, Dinamico::LimMinX), D(20, Dinamico::LimMinY)}},
+        {"$LIMMAX", {D(10, Dinamico::LimMaxX), D(20, Dinamico::LimMaxY)}},
         {"$ORTHOMODE", {I(70, 1)}},
         {"$REGENMODE", {I(70, 1)}},
         {"$FILLMODE", {I(70, 1)}},
@@ -259,16 +265,35 @@ constexpr Classe Classi[] = {
     {"ACDB_DYNAMICBLOCKPURGEPREVENTER_VERSION", "AcDbDynamicBlockPurgePreventer", Odbx, 33921},
 };
 
+std::string ValoreDinamico(ContestoDxf& c, const InquadraturaDxf& q, Dinamico d) {
+    const EstensioneDxf& e = c.Estensione;
+    // An empty drawing has the sheet for its extents.
+    switch (d) {
+        case Dinamico::Seme: return NuovoHandle(c);
+        case Dinamico::EstMinX: return NumeroLiberoDxf(e.Vuota ? q.LimMinX : e.XMin);
+        case Dinamico::EstMinY: return NumeroLiberoDxf(e.Vuota ? q.LimMinY : e.YMin);
+        case Dinamico::EstMaxX: return NumeroLiberoDxf(e.Vuota ? q.LimMaxX : e.XMax);
+        case Dinamico::EstMaxY: return NumeroLiberoDxf(e.Vuota ? q.LimMaxY : e.YMax);
+        case Dinamico::LimMinX: return NumeroLiberoDxf(q.LimMinX);
+        case Dinamico::LimMinY: return NumeroLiberoDxf(q.LimMinY);
+        case Dinamico::LimMaxX: return NumeroLiberoDxf(q.LimMaxX);
+        case Dinamico::LimMaxY: return NumeroLiberoDxf(q.LimMaxY);
+        case Dinamico::No: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 void HeaderDxf(ContestoDxf& c) {
     std::ostream& os = *c.Sezione;
+    const InquadraturaDxf q = Inquadratura(c.Estensione, AspettoVistaDxf);
     GruppoDxf(os, 0, "SECTION");
     GruppoDxf(os, 2, "HEADER");
     for (const Variabile& v : Variabili()) {
         GruppoDxf(os, 9, v.Nome);
         for (const GruppoFisso& g : v.Gruppi)
-            CoppiaDxf(os, g.Codice, g.Seme ? NuovoHandle(c) : g.Valore);
+            CoppiaDxf(os, g.Codice, g.Da == Dinamico::No ? g.Valore : ValoreDinamico(c, q, g.Da));
     }
     GruppoDxf(os, 0, "ENDSEC");
 }

@@ -1,13 +1,17 @@
-// HEADER and CLASSES sections of a DXF 2000 file: fixed templates, the same text in every
-// file but for the handle seed.
+// HEADER and CLASSES sections of a DXF 2000 file: templates, the same text in every file but
+// for the handle seed, the extents and the limits.
 #pragma once
 
 #include "dxf/ContestoDxf.h"
 
 namespace vilmor {
 
-// The HEADER section to the section stream; "$HANDSEED" takes the next handle, so it must be
-// written after every other record of the file has taken its own.
+// Width over height of the initial view the files declare.
+inline constexpr float AspettoVistaDxf = 1.491463414634146f;
+
+// The HEADER section to the section stream; "$HANDSEED" takes the next handle and the extents
+// are those of the entities written, so it must be written after every other record of the
+// file. The limits enclose the extents (Inquadratura).
 void HeaderDxf(ContestoDxf& c);
 // The CLASSES section to the section stream.
 void ClassiDxf(ContestoDxf& c);

@@ -70,12 +70,27 @@ struct GeometriaQuota {
     float Angolo = 0;  // radians
     int Tipo = 0;      // 1 aligned, 0 rotated
     bool Frecce = true;
+    std::string Testo;
     std::string Nome, HandleEntita, HandleBlocco;
 };
 
-// The block: dimension line (arrows only), the two arrow inserts, the measure, the
-// definition points. Sets the text point Q2.
-void BloccoQuotaDxf(ContestoDxf& c, GeometriaQuota& g, const Misura& m, const EntitaQuota& q,
+// The measure's text and its point Q2: with arrows beside the line, on its left seen from P0' to
+// P1', further off when the text is longer than the line; without arrows on the line's middle.
+void TestoQuota(GeometriaQuota& g, const Misura& m, const EntitaQuota& q) {
+    const float k = Imp.UnitaPerCm;
+    g.Testo = TestoMisura(m, g.Frecce);
+    const float xm = (g.P0.X + g.P1.X) / 2, ym = (g.P0.Y + g.P1.Y) / 2;
+    g.Q2 = {xm, ym};
+    if (!g.Frecce) return;
+    const float seno = static_cast<float>(std::sin(g.Angolo)), coseno = static_cast<float>(std::cos(g.Angolo));
+    const float lunghezza = Imp.FattoreDxf * m.Valore() * static_cast<float>(q.Divisore);
+    const float scostamento = lunghezza < q.AltezzaTesto * static_cast<float>(g.Testo.size()) ? 18 * k : 4 * k;
+    g.Q2 = {xm - scostamento * seno, ym + scostamento * coseno};
+}
+
+// The block: dimension line (arrows only), the two arrow inserts, the measure (unless its
+// layer is off), the definition points.
+void BloccoQuotaDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& q,
                     const std::string& layerQuota, const std::string& layerTesto) {
     const float k = Imp.UnitaPerCm;
     const float s = k * q.Fattore;
@@ -91,23 +106,26 @@ void BloccoQuotaDxf(ContestoDxf& c, GeometriaQuota& g, const Misura& m, const En
     InserisciFreccia(c, freccia, g.P0, s, Angolo180(gradi), layerQuota, h);
     InserisciFreccia(c, freccia, g.P1, s, gradi, layerQuota, h);
 
-    const std::string testo = TestoMisura(m, g.Frecce);
-    const float xm = (g.P0.X + g.P1.X) / 2, ym = (g.P0.Y + g.P1.Y) / 2;
-    g.Q2 = {xm, ym};
-    if (g.Frecce) {
-        // A text longer than its line stands clear of the arrows.
-        const float lunghezza = Imp.FattoreDxf * m.Valore() * static_cast<float>(q.Divisore);
-        const float scostamento = lunghezza < q.AltezzaTesto * static_cast<float>(testo.size()) ? 18 * k : 4 * k;
-        g.Q2 = {xm - scostamento * seno, ym + scostamento * coseno};
+    // What a reader draws of the block: its line and arrows, its text, its points.
+    EstensioneDxf& e = c.Estensione;
+    if (!layerTesto.empty()) {
+        MTestoDxf(c, g.Q2.X, g.Q2.Y, g.Testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto, h);
+        EstendiTestoDxf(c, g.Q2.X, g.Q2.Y, g.Testo, q.AltezzaTesto, gradi, 1, g.Frecce ? 1 : 2);
     }
-    MTestoDxf(c, g.Q2.X, g.Q2.Y, testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto, h);
+    for (const PuntoDxf2& p : {g.P0, g.P1, g.Q0, g.Q1, g.Q2}) e.Aggiungi(p.X, p.Y);
+    if (g.Frecce) {
+        // The arrow block reaches 15 units from its point.
+        e.AggiungiIntorno(g.P0.X, g.P0.Y, 15 * s);
+        e.AggiungiIntorno(g.P1.X, g.P1.Y, 15 * s);
+    }
     PuntoDxf(c, Punto{g.Q0.X, g.Q0.Y}, h);
     PuntoDxf(c, Punto{g.Q1.X, g.Q1.Y}, h);
     PuntoDxf(c, Punto{g.P1.X, g.P1.Y}, h);
     FineBloccoDxf(c, h);
 }
 
-void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& layerQuota, const std::string& stile) {
+void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& layerQuota, bool senzaTesto,
+                  const std::string& stile) {
     std::ostream& os = *c.Entita;
     GruppoDxf(os, 0, "DIMENSION");
     CoppiaDxf(os, "5", g.HandleEntita);
@@ -124,6 +142,8 @@ void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& la
     GruppoDxf(os, 31, "0.0");
     GruppoIntDxf(os, 70, g.Tipo + 32);
     GruppoDxf(os, 71, "     5");
+    // A blank suppresses the text of a reader that writes the measure again.
+    if (senzaTesto) GruppoDxf(os, 1, " ");
     GruppoDxf(os, 3, stile);
     GruppoDxf(os, 100, "AcDbAlignedDimension");
     GruppoRealeDxf(os, 13, g.Q0.X);
@@ -178,14 +198,32 @@ void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& 
     const double s0 = co * (g.Q0.Y - g.P0.Y) - se * (g.Q0.X - g.P0.X);
     const double s1 = co * (g.Q1.Y - g.P1.Y) - se * (g.Q1.X - g.P1.X);
     g.Tipo = std::fabs(d1 - d0) < 0.0001 && std::fabs(s1 - s0) < 0.0001 ? 1 : 0;
+    // The measured points are written where the dimension line ends. Readers that draw a
+    // dimension again from its points (LibreCAD) draw extension lines whatever the style
+    // suppresses; there they have no length, as on the screen. The measure along the line is
+    // the same: the length of the line.
+    g.Q0 = g.P0;
+    g.Q1 = g.P1;
+
+    TestoQuota(g, m, q);
+    if (layerQuota.empty()) {
+        // Its lines' layer is off: the measure alone, the text the block would hold.
+        if (!layerTesto.empty()) {
+            const float gradi = RadiantiGradi(g.Angolo);
+            MTestoEntitaDxf(c, g.Q2.X, g.Q2.Y, g.Testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto);
+            c.Estensione.Aggiungi(g.Q2.X, g.Q2.Y);
+            EstendiTestoDxf(c, g.Q2.X, g.Q2.Y, g.Testo, q.AltezzaTesto, gradi, 1, g.Frecce ? 1 : 2);
+        }
+        return;
+    }
 
     g.Nome = NomeBloccoQuota(c);
     g.HandleEntita = NuovoHandle(c);
     g.HandleBlocco = NuovoHandle(c);
     c.HandleBlocchiD.push_back(g.HandleBlocco);
 
-    BloccoQuotaDxf(c, g, m, q, layerQuota, layerTesto);
-    DimensionDxf(c, g, layerQuota, q.Stile);
+    BloccoQuotaDxf(c, g, q, layerQuota, layerTesto);
+    DimensionDxf(c, g, layerQuota, layerTesto.empty(), q.Stile);
 }
 
 }  // namespace vilmor

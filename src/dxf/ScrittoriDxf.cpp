@@ -122,6 +122,24 @@ std::string CinqueSpazi(int n) { return "     " + std::to_string(n); }
 
 }  // namespace
 
+void EstendiTestoDxf(ContestoDxf& c, float x, float y, std::string_view testo, float altezza,
+                     float angolo, int oriz, int vert) {
+    size_t caratteri = 0;
+    for (unsigned char ch : testo)
+        if ((ch & 0xC0) != 0x80) ++caratteri;
+    // Wide enough for capitals and figures of the plain fonts; descenders below the baseline.
+    const double h = std::fabs(altezza), w = 0.8 * h * static_cast<double>(caratteri);
+    const double x0 = oriz == 1 ? -w / 2 : oriz == 2 ? -w : 0;
+    double y0 = -0.25 * h, y1 = h;
+    if (vert == 2) y0 = -0.6 * h, y1 = 0.6 * h;
+    else if (vert == 3) y0 = -1.25 * h, y1 = 0;
+    const double a = static_cast<double>(angolo) * 3.14159265358979323846 / 180;
+    const double co = std::cos(a), se = std::sin(a);
+    for (const double u : {x0, x0 + w})
+        for (const double v : {y0, y1})
+            c.Estensione.Aggiungi(static_cast<float>(x + u * co - v * se), static_cast<float>(y + u * se + v * co));
+}
+
 char* NumeroLiberoDxf(char* buf, float valore) {
     if (valore == 0) {
         *buf = '0';
@@ -157,6 +175,8 @@ std::string TestoValoreDxf(std::string_view u) {
 void LineaDxf(ContestoDxf& c, float x1, float y1, float x2, float y2, const std::string& layer,
               int stile, bool r12) {
     if (!c.Entita || !Finiti("LINE", {x1, y1, x2, y2})) return;
+    c.Estensione.Aggiungi(x1, y1);
+    c.Estensione.Aggiungi(x2, y2);
     Record r;
     r.Testa(c, "LINE", layer, r12);
     if (!r12) r << "100\r\nAcDbLine\r\n";
@@ -176,6 +196,7 @@ void LineaDxf(ContestoDxf& c, float x1, float y1, float x2, float y2, const std:
 void CerchioDxf(ContestoDxf& c, float x, float y, float raggio, const std::string& layer,
                 int stile, bool r12) {
     if (!c.Entita || !Finiti("CIRCLE", {x, y, raggio})) return;
+    c.Estensione.AggiungiIntorno(x, y, raggio);
     Record r;
     r.Testa(c, "CIRCLE", layer, r12);
     if (!r12) r << "100\r\nAcDbCircle\r\n";
@@ -192,6 +213,8 @@ void CerchioDxf(ContestoDxf& c, float x, float y, float raggio, const std::strin
 void TestoDxf(ContestoDxf& c, const std::string& layer, const std::string& testo, float x,
               float y, float altezza, float angolo, int oriz, int vert, bool r12) {
     if (!c.Entita || !Finiti("TEXT", {x, y, altezza, angolo})) return;
+    c.Estensione.Aggiungi(x, y);
+    EstendiTestoDxf(c, x, y, testo, altezza, angolo, oriz, vert);
     Record r;
     r.Testa(c, "TEXT", layer, r12);
     if (!r12) r << "100\r\nAcDbText\r\n";
@@ -283,11 +306,11 @@ void PuntoDxf(ContestoDxf& c, const Punto& p, const std::string& owner) {
     GruppoDxf(os, 30, "0.0");
 }
 
-void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
-               float altezza, int direzione, int attacco, const std::string& layer,
-               const std::string& owner) {
-    if (!c.Blocchi || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
-    std::ostream& os = TestaBlocco(c, "MTEXT", owner);
+namespace {
+
+// An MTEXT record after its head.
+void CorpoMTesto(std::ostream& os, float x, float y, const std::string& testo, float angolo, float altezza,
+                 int direzione, int attacco, const std::string& layer) {
     GruppoDxf(os, 8, layer);
     GruppoDxf(os, 62, "     0");
     GruppoDxf(os, 100, "AcDbMText");
@@ -311,6 +334,26 @@ void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float
     GruppoDxf(os, 1070, "    74");
     GruppoDxf(os, 1070, "     0");
     GruppoDxf(os, 1000, "MTEXTEND");
+}
+
+}  // namespace
+
+void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+               float altezza, int direzione, int attacco, const std::string& layer,
+               const std::string& owner) {
+    if (!c.Blocchi || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
+    CorpoMTesto(TestaBlocco(c, "MTEXT", owner), x, y, testo, angolo, altezza, direzione, attacco, layer);
+}
+
+void MTestoEntitaDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+                     float altezza, int direzione, int attacco, const std::string& layer) {
+    if (!c.Entita || !Finiti("MTEXT", {x, y, angolo, altezza})) return;
+    std::ostream& os = *c.Entita;
+    GruppoDxf(os, 0, "MTEXT");
+    GruppoDxf(os, 5, NuovoHandle(c));
+    GruppoDxf(os, 330, c.HandleModelSpace);
+    GruppoDxf(os, 100, "AcDbEntity");
+    CorpoMTesto(os, x, y, testo, angolo, altezza, direzione, attacco, layer);
 }
 
 void BloccoDxf12(ContestoDxf& c, const std::string& nome) {

@@ -23,10 +23,17 @@ std::string NumeroLiberoDxf(float valore);
 // names are written as the tables write them, so that each record finds its layer.
 std::string TestoValoreDxf(std::string_view utf8);
 
+// Takes the box a text covers into the file's extents, its width estimated from its characters.
+// Alignment as a TEXT writes it: horizontal 0 left, 1 centre, 2 right; vertical 0 baseline,
+// 1 bottom, 2 middle, 3 top. The angle in degrees.
+void EstendiTestoDxf(ContestoDxf& c, float x, float y, std::string_view testo, float altezza,
+                     float angolo, int oriz, int vert);
+
 // Entity records, to the entity stream, in the DXF 2000 form or, with `r12`, without handle,
 // owner and subclass markers. Points and lengths in DXF units. Line types by style code:
 // 1 "DASHED", 2 "Continuous", 3 "DASHED2", any other writes none (the layer's holds).
 // An entity with a coordinate, radius, height or angle that is not finite is not written.
+// Each entity written is taken into the file's extents.
 void LineaDxf(ContestoDxf& c, float x1, float y1, float x2, float y2, const std::string& layer,
               int stile, bool r12 = false);
 void CerchioDxf(ContestoDxf& c, float x, float y, float raggio, const std::string& layer,
@@ -47,6 +54,9 @@ void PuntoDxf(ContestoDxf& c, const Punto& p, const std::string& owner);
 void MTestoDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
                float altezza, int direzione, int attacco, const std::string& layer,
                const std::string& owner);
+// The same text as an entity of the model space, to the entity stream.
+void MTestoEntitaDxf(ContestoDxf& c, float x, float y, const std::string& testo, float angolo,
+                     float altezza, int direzione, int attacco, const std::string& layer);
 
 // Block contents of an R12 file, to the block stream: no handles, owners or subclass markers.
 // The BLOCK is anonymous (flags 1) with its base point at the origin, on layer "0". With

@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "base/Formati.h"
+#include "dxf/IntestazioneDxf.h"
+#include "dxf/ScrittoriDxf.h"
 
 namespace vilmor {
 namespace {
@@ -108,15 +110,22 @@ void VportDxf(ContestoDxf& c) {
     TestaRecord(os, "VPORT", c.HandleVport, "8", "AcDbViewportTableRecord");
     GruppoDxf(os, 2, "*Active");
     GruppoIntDxf(os, 70, 0);
-    // A fixed view: it does not follow the drawing.
-    static const std::pair<int, const char*> vista[] = {
-        {10, "0.0"}, {20, "0.0"}, {11, "1.0"}, {21, "1.0"}, {12, "805.316248479769"},
-        {22, "-525.9872959979642"}, {13, "0.0"}, {23, "0.0"}, {14, "0.5"}, {24, "0.5"},
-        {15, "0.5"}, {25, "0.5"}, {16, "0.0"}, {26, "0.0"}, {36, "1.0"}, {17, "0.0"},
-        {27, "0.0"}, {37, "0.0"}, {40, "1870.063859459157"}, {41, "1.491463414634146"},
-        {42, "50.0"}, {43, "0.0"}, {44, "0.0"}, {50, "0.0"}, {51, "0.0"},
+    // The view a reader opens on frames the entities written (their extents are complete: the
+    // tables follow the drawing pass).
+    const InquadraturaDxf q = Inquadratura(c.Estensione, AspettoVistaDxf);
+    static const std::pair<int, const char*> angoli[] = {{10, "0.0"}, {20, "0.0"}, {11, "1.0"}, {21, "1.0"}};
+    for (const auto& [codice, valore] : angoli) GruppoDxf(os, codice, valore);
+    GruppoDxf(os, 12, NumeroLiberoDxf(q.CentroX));
+    GruppoDxf(os, 22, NumeroLiberoDxf(q.CentroY));
+    static const std::pair<int, const char*> griglia[] = {
+        {13, "0.0"}, {23, "0.0"}, {14, "0.5"}, {24, "0.5"}, {15, "0.5"}, {25, "0.5"}, {16, "0.0"},
+        {26, "0.0"}, {36, "1.0"}, {17, "0.0"}, {27, "0.0"}, {37, "0.0"},
     };
-    for (const auto& [codice, valore] : vista) GruppoDxf(os, codice, valore);
+    for (const auto& [codice, valore] : griglia) GruppoDxf(os, codice, valore);
+    GruppoDxf(os, 40, NumeroLiberoDxf(q.Altezza));
+    GruppoDxf(os, 41, "1.491463414634146");
+    static const std::pair<int, const char*> resto[] = {{42, "50.0"}, {43, "0.0"}, {44, "0.0"}, {50, "0.0"}, {51, "0.0"}};
+    for (const auto& [codice, valore] : resto) GruppoDxf(os, codice, valore);
     GruppoIntDxf(os, 71, 16);
     GruppoIntDxf(os, 72, 100);
     GruppoIntDxf(os, 73, 1);

@@ -123,8 +123,13 @@ void TratteggioBloccoDxf(ContestoDxf& c, bool r12, const std::vector<Punto>& pol
         c.HandleBlocchiX.push_back(record);
         BloccoDxf(c, 0, nome, layer, record);
     }
+    // Where a reader puts the lines: the block's, moved to the INSERT's point.
+    const float gx = DxfX(g.X), gy = DxfY(g.Y);
+    c.Estensione.Aggiungi(gx, gy);
     for (const PezzoTratteggio& p : pezzi) {
         const float x1 = (p.X1 - g.X) * F, y1 = (p.Y1 - g.Y) * F, x2 = (p.X2 - g.X) * F, y2 = (p.Y2 - g.Y) * F;
+        c.Estensione.Aggiungi(x1 + gx, y1 + gy);
+        c.Estensione.Aggiungi(x2 + gx, y2 + gy);
         if (r12) LineaDxf12(c, x1, y1, x2, y2, stile, 0, layer);
         else LineaBloccoDxf(c, x1, y1, x2, y2, stile, 0, layer, record);
     }
@@ -138,7 +143,7 @@ void TratteggioPoligono(const std::vector<Punto>& poligono, float passo, float a
     if (uscita == -1) return;
     if (uscita != 0) {
         if (ScrittoreDxf* w = ScrittoreCorrente()) {
-            if (layer >= 0 && layer < NumLayer)
+            if (LayerVisibile(layer))
                 TratteggioBloccoDxf(w->Contesto(), w->R12(), poligono, passo, angolo, incrociato,
                                     Strati.NomiLayer[static_cast<size_t>(layer)], stile);
             return;

@@ -39,7 +39,7 @@ void TratteggioBloccoDxf(ContestoDxf& c, bool r12, const std::vector<Punto>& pol
 
 // The drawers' hatch (layer 0..24, output selector as the primitives take it). On the screen
 // each piece is a line of the layer with the style; into a DXF file under way a block;
-// through any other DXF sink plain lines.
+// through any other DXF sink plain lines. Nothing on a layer the pass does not draw.
 void TratteggioPoligono(const std::vector<Punto>& poligono, float passo, float angolo, int incrociato,
                         int layer, int stile, int uscita);
 

@@ -1,5 +1,5 @@
 // Shear-stud schedule (zones of kind 3) and punching schedule (the records of the columns and
-// nodes with radial studs).
+// nodes with radial studs that the punching view draws).
 #include <cmath>
 
 #include "base/NumeriAngoli.h"
@@ -57,7 +57,9 @@ std::vector<RigaPunz> RighePunz(const Modello& m) {
     const int num = std::min(a.NumPunzonamenti, static_cast<int>(a.Punzonamenti.size()));
     for (int p = 0; p < num; ++p) {
         const Punzonamento& P = a.Punzonamenti[static_cast<size_t>(p)];
-        if (P.TipoPunz != 0) continue;
+        // Only what the punching view draws is charged: states 0 and 1 need no studs, and a
+        // negative state could not be computed.
+        if (P.TipoPunz != 0 || P.StatoPunz < 2) continue;
         const bool pilastro = P.IndicePilastro != -1;
         const bool nodo = Dentro(P.IndiceNodo, a.NumNodi, a.Nodi.size());
         // A record that names no column or node of this model has nothing to report.

@@ -50,7 +50,8 @@ std::string TestoGrigio(std::string_view t, int d, int s, int g) { return Testo(
 
 std::string InizioRTF() {
     return "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040"
-           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman\\fcharset2 Symbol;}}"
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman\\fcharset2 Symbol;}"
+           "{\\f3\\fswiss\\fcharset0 Arial;}}"
            "{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
            "\\red126\\green126\\blue126;\\red255\\green192\\blue0;}";
 }
@@ -72,7 +73,25 @@ std::string BordoCella(int bordoDestro) {
     return s;
 }
 
-std::string ByteRTF(std::string_view documento) { return AWindows1252(documento); }
+std::string ByteRTF(std::string_view documento) {
+    // Every byte beyond ASCII as an escape: readers that take only escapes (unrtf) and those
+    // that take raw bytes read the same text.
+    static constexpr char Cifre[] = "0123456789abcdef";
+    const std::string b = AWindows1252(documento);
+    std::string s;
+    s.reserve(b.size() + b.size() / 16);
+    for (const char c : b) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            s.push_back(c);
+            continue;
+        }
+        s += "\\'";
+        s.push_back(Cifre[u >> 4]);
+        s.push_back(Cifre[u & 15]);
+    }
+    return s;
+}
 
 bool SalvaRTF(const std::string& percorso, std::string_view documento) {
     return ScriviFileAtomico(percorso, ByteRTF(documento));

@@ -8,8 +8,9 @@
 
 namespace vilmor {
 
-// A run: resets the character format, selects font 3, size in half-points, colour, bold on
-// or off and underline on or nothing, then carries `testo` as it is (nothing is escaped).
+// A run: resets the character format, selects font 3 (Arial, declared by the head), size in
+// half-points, colour, bold on or off and underline on or nothing, then carries `testo` as it
+// is (nothing is escaped).
 std::string TestoNero(std::string_view testo, int dimensione, int sottolineato, int grassetto);
 std::string TestoRosso(std::string_view testo, int dimensione, int sottolineato, int grassetto);
 std::string TestoBlu(std::string_view testo, int dimensione, int sottolineato, int grassetto);
@@ -27,7 +28,8 @@ std::string TabCentro(float posizione);
 std::string InizioRiga();
 std::string BordoCella(int bordoDestro);
 
-// The bytes of a finished document as shown and saved: Windows-1252 ("Ø" is byte D8).
+// The bytes of a finished document as shown and saved: Windows-1252, every byte beyond ASCII
+// written as its escape ("Ø", byte D8, is "\\'d8").
 std::string ByteRTF(std::string_view documento);
 // Writes those bytes atomically; on failure shows the message naming the file.
 bool SalvaRTF(const std::string& percorso, std::string_view documento);

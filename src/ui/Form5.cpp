@@ -22,6 +22,8 @@ namespace vilmor {
 namespace {
 
 constexpr int M = 8, Alto = 440, LargLista = 250, LargPulsanti = 130, LargDestra = 210;
+// The captions over the file lists, and the lists below them.
+constexpr int AltDidascalia = 20, YListe = M + AltDidascalia;
 constexpr int XPulsanti = M + LargLista + M, XElenco = XPulsanti + LargPulsanti + M;
 constexpr int XDestra = XElenco + LargLista + M, Larghezza = XDestra + LargDestra + M;
 constexpr int YLayer = M + Alto + M, AltRiga = 24, AltLayer = 12 * AltRiga + 40;
@@ -42,6 +44,11 @@ Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<Dialog
     setWindowTitle(QString::fromUtf8(DialogoDxf::Titolo));
     setFixedSize(Larghezza, YLayer + AltLayer + M);
 
+    label3_ = new QLabel(QStringLiteral("File dati disponibili"), this);
+    label3_->setGeometry(M, M, LargLista, AltDidascalia);
+    label4_ = new QLabel(QStringLiteral("File dati per generazione DXF"), this);
+    label4_->setGeometry(XElenco, M, LargLista, AltDidascalia);
+
     modello_ = new QFileSystemModel(this);
     modello_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     modello_->setRootPath(QStringLiteral("/"));
@@ -49,15 +56,21 @@ Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<Dialog
     cartelle_->setModel(modello_);
     for (int c = 1; c < modello_->columnCount(); ++c) cartelle_->hideColumn(c);
     cartelle_->header()->hide();
-    cartelle_->setGeometry(M, M, LargLista, 200);
+    cartelle_->setGeometry(M, YListe, LargLista, 200);
     connect(cartelle_, &QTreeView::clicked, this,
             [this](const QModelIndex& i) { ScegliCartella(modello_->filePath(i)); });
+    // The folders load in the background: the chosen one is brought into view again as the
+    // folders above it fill in.
+    connect(modello_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (cartelle_->currentIndex().isValid())
+            cartelle_->scrollTo(cartelle_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 
     file_ = new QListWidget(this);
     file_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    file_->setGeometry(M, M + 208, LargLista, Alto - 208);
+    file_->setGeometry(M, YListe + 208, LargLista, M + Alto - YListe - 208);
     elenco_ = new QListWidget(this);
-    elenco_->setGeometry(XElenco, M, LargLista, Alto);
+    elenco_->setGeometry(XElenco, YListe, LargLista, M + Alto - YListe);
 
     comandi_[3] = Pulsante(this, "Aggiungi  >>", XPulsanti, 60, LargPulsanti);
     comandi_[4] = Pulsante(this, "Rimuovi <<", XPulsanti, 96, LargPulsanti);
@@ -162,8 +175,11 @@ void Form5::Mostra() {
     const ControlliDxf& c = logica_->Controlli;
     const QModelIndex i = modello_->index(Q(c.Cartella));
     if (i.isValid() && cartelle_->currentIndex() != i) {
+        // The tree open down to the data folder, which is selected and open on its folders.
+        for (QModelIndex su = i.parent(); su.isValid(); su = su.parent()) cartelle_->expand(su);
+        cartelle_->expand(i);
         cartelle_->setCurrentIndex(i);
-        cartelle_->scrollTo(i);
+        cartelle_->scrollTo(i, QAbstractItemView::PositionAtCenter);
     }
     auto riempi = [](QListWidget* w, const std::vector<std::string>& voci) {
         QStringList attuali;

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QFileSystemModel;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     ~Form5() override;
 
     DialogoDxf& Logica() { return *logica_; }
+    QLabel* label3() const { return label3_; }
+    QLabel* Label4() const { return label4_; }
     QTreeView* Dir1() const { return cartelle_; }
     QListWidget* File1() const { return file_; }
     QListWidget* List1() const { return elenco_; }
@@ -49,6 +52,7 @@ private:
     std::vector<int> Selezionati() const;
 
     std::unique_ptr<DialogoDxf> logica_;
+    QLabel *label3_ = nullptr, *label4_ = nullptr;
     QTreeView* cartelle_ = nullptr;
     QFileSystemModel* modello_ = nullptr;
     QListWidget *file_ = nullptr, *elenco_ = nullptr;

@@ -85,12 +85,16 @@ TEST_F(EsportaProva, DueSoletteNeiDueFormatiPassanoILettori) {
     EXPECT_EQ(VerificaDxf(dir, voci, rapporto), 0) << rapporto;
     EXPECT_EQ(Strati.NomiLayer[24], Strati.NomiLayer[2] + "_SUP");
 
+    // LibreCAD prints both on a sheet of at least A4 (595 x 842 points) with the drawing on it.
     if (fs::exists("/usr/bin/librecad") && fs::exists("/usr/bin/pdftoppm")) {
         for (const std::string& f : {file[0], file[1]}) {
             std::string errore;
-            const long scuri = PixelScuriLibreCad(dir, f, errore);
+            std::pair<double, double> pagina;
+            const long scuri = PixelScuriLibreCad(dir, f, errore, &pagina);
             ASSERT_GE(scuri, 0) << errore;
             EXPECT_GT(scuri, 200) << f << ": the page is blank";
+            EXPECT_GE(std::max(pagina.first, pagina.second), 841) << f;
+            EXPECT_GE(std::min(pagina.first, pagina.second), 594) << f;
         }
     }
 }
@@ -111,15 +115,27 @@ TEST_F(EsportaProva, R12SenzaHandleNeSezioniDel2000) {
     EXPECT_TRUE(SezioneDi(voci, "OBJECTS").empty());
     const auto header = SezioneDi(voci, "HEADER");
     int variabili = 0;
+    std::vector<std::string> nomi;
     for (size_t i = 0; i < header.size(); ++i) {
         if (header[i].Codice != "  9") continue;
         ++variabili;
+        nomi.push_back(header[i].Valore);
         if (header[i].Valore == "$HANDLING") {
             EXPECT_EQ(header[i + 1].Valore, "0");
         }
+        // An A3 sheet.
+        if (header[i].Valore == "$PLIMMAX") {
+            EXPECT_EQ(header[i + 1].Valore, "420.0");
+            EXPECT_EQ(header[i + 2].Valore, "297.0");
+        }
     }
     EXPECT_EQ(variabili, NumVariabiliHeaderDxf12());
-    EXPECT_EQ(variabili, 129);
+    EXPECT_EQ(variabili, 131);
+    // The initial view after the limits.
+    ASSERT_GE(nomi.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(nomi.begin(), nomi.begin() + 8),
+              (std::vector<std::string>{"$ACADVER", "$INSBASE", "$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX",
+                                        "$VIEWCTR", "$VIEWSIZE"}));
     EXPECT_EQ(Conta(byte, "  0\r\nLAYER\r\n"), 27);
     EXPECT_NE(byte.find("  0\r\nLAYER\r\n  2\r\n0\r\n 70\r\n 0 \r\n 62\r\n 7 \r\n  6\r\nContinuous\r\n  0\r\nLAYER\r\n  2\r\nDefpoints\r\n"),
               std::string::npos);
@@ -591,4 +607,37 @@ TEST_F(EsportaProva, NomiDalFileImpostazioni) {
     EXPECT_EQ(Testi(), std::vector<std::string>{"Nome di layer non valido: \"A/B\".\nOperazione annullata!"});
     EXPECT_FALSE(fs::exists(dir / "n.dxf"));
     Dir = vecchie;
+}
+
+// The model in memory exported as it stands: an unsaved dimension is in the drawing, nothing is
+// read from the files, the model and the view are as before; a model without slab is refused.
+TEST_F(EsportaProva, IlModelloInMemoriaComeSta) {
+    ASSERT_EQ(CaricaSoletta(dir / "SOL1.QVR", 0, M, nullptr), 0);
+    Quota q;
+    q.X1 = 0, q.Y1 = -200, q.X2 = 700, q.Y2 = -200;
+    q.XP1 = 0, q.YP1 = 0, q.XP2 = 700, q.YP2 = 0;
+    M.SezQuote.Quote.push_back(q);
+    M.SezQuote.UltimaQuota = static_cast<int>(M.SezQuote.Quote.size()) - 1;
+    Vista.PiantaCorrente = 2;
+    Strati.VisLayerCorr = Strati.VisLayerVideo;  // as the last screen pass left them
+    const std::string modello = dump::StampaModello(M);
+    fs::remove(dir / "SOL1.QVR");  // nothing is read again
+    ASSERT_TRUE(EsportaModelloDxf(M, dir / "m.dxf"));
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(dump::StampaModello(M), modello);
+    EXPECT_EQ(Vista.PiantaCorrente, 2);
+    EXPECT_EQ(Strati.VisLayerCorr, Strati.VisLayerVideo);
+    // The dimension of every plan is drawn on each of the five plans of the sheet.
+    const auto entita = SezioneDi(Voci(LeggiTutto(dir / "m.dxf")), "ENTITIES");
+    int lunghe = 0;
+    for (const auto& rec : RecordDi(entita, "DIMENSION"))
+        lunghe += std::abs(std::stod(Valore(rec, " 14")) - std::stod(Valore(rec, " 13")) - 700 * Imp.FattoreDxf) < 1e-3;
+    EXPECT_EQ(lunghe, 5);
+    std::string rapporto;
+    EXPECT_EQ(VerificaDxf(dir, {VoceElenco(dir / "m.dxf", Strati, Imp.UnitaPerCm)}, rapporto), 0) << rapporto;
+
+    Modello vuoto;
+    EXPECT_FALSE(EsportaModelloDxf(vuoto, dir / "v.dxf"));
+    EXPECT_EQ(Testi(), std::vector<std::string>{"Nessuna soletta caricata.\nGenerazione file DXF impossibile!"});
+    EXPECT_FALSE(fs::exists(dir / "v.dxf"));
 }

@@ -253,7 +253,7 @@ TEST_F(RelazioneComputo, Salva) {
     EXPECT_EQ(r.Estensione, "rtf");
     const std::string byte = LeggiTutto(file);
     EXPECT_EQ(byte, ByteRTF(doc));
-    EXPECT_NE(byte.find("\xD8 12"), std::string::npos);  // the diameter sign as one byte
+    EXPECT_NE(byte.find("\\'d8 12"), std::string::npos);  // the diameter sign as its escape
     EXPECT_TRUE(p.Msg.Visti.empty());
 
     // The name chosen is not remembered; a name set by the export dialog is proposed in its folder.

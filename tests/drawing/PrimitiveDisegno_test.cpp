@@ -29,6 +29,7 @@ struct Banco {
     Banco() {
         ImpostaDefault();
         ImpostaColori();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         Piatt.SinkVideo = &video;
         Piatt.SinkDxf = &dxf;
         Vista.FinestraVista = {0, 0, 0, 0};

@@ -223,7 +223,7 @@ TEST(DisGeometria, StratiEPilastri) {
     } casi[] = {
         {0, -1, 7, 4, {"P1", "P2", "P3"}, 1},
         {0, 5, 7, 4, {"P1", "P2", "P3"}, 1},  // the outline ignores its layer
-        {0, 2, 0, 4, {"P2"}, 0},              // round columns keep their label
+        {0, 2, 0, 4, {"P1", "P2", "P3"}, 1},  // labels and hatching keep their own layers
         {0, 22, 7, 4, {"P1", "P2", "P3"}, 0},
         {4, -1, 7, 4, {}, 1},
         {-1, -1, 7, 4, {}, 1},

@@ -57,6 +57,7 @@ struct Banco {
     PiattaformaProva p;
     explicit Banco(float fattore = 2, float unita = 1, float offset = 1500) {
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         ImpostaColori();
         Imp.FattoreDxf = fattore;
         Imp.UnitaPerCm = unita;

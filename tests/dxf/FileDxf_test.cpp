@@ -9,6 +9,7 @@
 #include "dxf/BlocchiFissiDxf.h"
 #include "dxf/IntestazioneDxf.h"
 #include "dxf/EsportazioneProva.h"
+#include "dxf/ScrittoriDxf.h"
 #include "dxf/TabelleDxf.h"
 
 using namespace vilmor;
@@ -112,9 +113,11 @@ TEST_F(EsportazioneVuota, IntestazioneConLeSueLarghezze) {
         {"$CELWEIGHT", {{"370", "    -1"}}},
         {"$DIMPOST", {{"  1", ""}}},
         {"$TDINDWG", {{" 40", "0.0162000810"}}},
-        {"$LIMMAX", {{" 10", "420.0"}, {" 20", "297.0"}}},
+        // A drawing of nothing: the A3 sheet is its extents and its limits.
+        {"$LIMMAX", {{" 10", "420"}, {" 20", "297"}}},
         {"$PLIMMAX", {{" 10", "420.0"}, {" 20", "297.0"}}},
-        {"$EXTMIN", {{" 10", "-98.37653478854026"}, {" 20", "-1219.920873124147"}, {" 30", "0.0"}}},
+        {"$EXTMIN", {{" 10", "0"}, {" 20", "0"}, {" 30", "0.0"}}},
+        {"$EXTMAX", {{" 10", "420"}, {" 20", "297"}, {" 30", "0.0"}}},
         {"$OLESTARTUP", {{"290", "     0"}}},
     };
     for (const auto& k : casi) {
@@ -310,6 +313,46 @@ TEST(SezioniDxf, IlTestoNonSegueIlDisegno) {
         EXPECT_EQ(std::stoi(ogB[i].Valore, nullptr, 16), a + 10);
     }
     EXPECT_GT(diverse, 19);
+}
+
+// The header's extents are those of the entities written, blocks followed into; the limits
+// enclose them and the initial view frames them.
+TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
+    ContestoDxf c;
+    InizializzaDxf(c);
+    std::stringstream e, b, corpo, file;
+    c.Entita = &e;
+    c.Blocchi = &b;
+    LineaDxf(c, -40, 10, 100, 50, "A", 0);
+    CerchioDxf(c, 200, 0, 10, "A", 0);
+    // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, 2.5 below its base.
+    TestoDxf(c, "A", "P1", 150, 60, 10, 0, 0, 1);
+    // Nothing of a record that is not written.
+    LineaDxf(c, 1e30f * 1e30f, 0, 0, 0, "A", 0);
+    EXPECT_FLOAT_EQ(c.Estensione.XMin, -40);
+    EXPECT_FLOAT_EQ(c.Estensione.YMin, -10);
+    EXPECT_FLOAT_EQ(c.Estensione.XMax, 210);
+    EXPECT_FLOAT_EQ(c.Estensione.YMax, 70);
+    AssemblaDxf2000(c, NumLayer, StratiDefault(), 1.0f, corpo, file);
+    const auto voci = Voci(file.str());
+    auto testa = SezioneDi(voci, "HEADER");
+    auto valori = [&](const char* nome, size_t n) {
+        auto it = std::find(testa.begin(), testa.end(), Voce{"  9", nome});
+        std::vector<double> r;
+        for (size_t i = 1; it != testa.end() && i <= n; ++i) r.push_back(std::stod((it + i)->Valore));
+        return r;
+    };
+    EXPECT_EQ(valori("$EXTMIN", 3), (std::vector<double>{-40, -10, 0}));
+    EXPECT_EQ(valori("$EXTMAX", 3), (std::vector<double>{210, 70, 0}));
+    // A margin of 5 % of the larger side.
+    EXPECT_EQ(valori("$LIMMIN", 2), (std::vector<double>{-52.5, -22.5}));
+    EXPECT_EQ(valori("$LIMMAX", 2), (std::vector<double>{222.5, 82.5}));
+    auto vista = RecordDi(SezioneDi(voci, "TABLES"), "VPORT", "*Active");
+    ASSERT_EQ(vista.size(), 1u);
+    EXPECT_EQ(Valore(vista[0], " 12"), "85");
+    EXPECT_EQ(Valore(vista[0], " 22"), "30");
+    // As wide as the extents in a view of aspect 1.4915, with the margins.
+    EXPECT_NEAR(std::stod(Valore(vista[0], " 40")), 250 / 1.491463414634146 + 25, 1e-3);
 }
 
 TEST(SezioniDxf, StessiByteConLaVirgolaDecimale) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/definizioni.h"
@@ -74,8 +75,10 @@ inline int VerificaDxf(const CartellaTemp& t, const std::vector<std::string>& vo
 }
 
 // LibreCAD converts `dxf` to PDF in a folder of its own under `t`, and the first page is
-// rendered in grey: the count of its dark pixels, or -1 with the reason in `errore`.
-inline long PixelScuriLibreCad(const CartellaTemp& t, const std::string& dxf, std::string& errore) {
+// rendered in grey: the count of its dark pixels, or -1 with the reason in `errore`. With
+// `pagina`, the page's width and height in points (0 when pdfinfo cannot tell).
+inline long PixelScuriLibreCad(const CartellaTemp& t, const std::string& dxf, std::string& errore,
+                               std::pair<double, double>* pagina = nullptr) {
     const std::string nome = std::filesystem::path(dxf).stem().string();
     const std::string cartella = t / ("librecad-" + nome);
     std::filesystem::create_directories(cartella);
@@ -87,6 +90,13 @@ inline long PixelScuriLibreCad(const CartellaTemp& t, const std::string& dxf, st
     if (Esegui(converti, cartella + "/librecad.txt") != 0 || !LeggiTutto(pdf).starts_with("%PDF")) {
         errore = "LibreCAD: " + LeggiTutto(cartella + "/librecad.txt");
         return -1;
+    }
+    if (pagina) {
+        *pagina = {0, 0};
+        Esegui("pdfinfo '" + pdf + "'", cartella + "/pdfinfo.txt");
+        const std::string info = LeggiTutto(cartella + "/pdfinfo.txt");
+        if (const size_t i = info.find("Page size:"); i != std::string::npos)
+            std::sscanf(info.c_str() + i, "Page size: %lf x %lf", &pagina->first, &pagina->second);
     }
     if (Esegui("pdftoppm -gray -scale-to 800 -f 1 -l 1 '" + pdf + "' '" + cartella + "/pagina'",
                cartella + "/pdftoppm.txt") != 0) {

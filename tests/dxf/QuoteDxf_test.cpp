@@ -196,9 +196,9 @@ TEST(QuotaDxf, BloccoEdEntitaComeRecord) {
         {"1070", "    73"}, {"1070", "     1"}, {"1070", "    44"}, {"1040", "1.0"}, {"1070", "    74"},
         {"1070", "     0"}, {"1000", "MTEXTEND"},
         {"  0", "POINT"}, {"  5", "27"}, {"330", "21"}, {"100", "AcDbEntity"}, {"  8", "DEFPOINTS"},
-        {" 62", "    0"}, {"100", "AcDbPoint"}, {" 10", "0.00000000"}, {" 20", "0.00000000"}, {" 30", "0.0"},
+        {" 62", "    0"}, {"100", "AcDbPoint"}, {" 10", "0.00000000"}, {" 20", "-120.00000000"}, {" 30", "0.0"},
         {"  0", "POINT"}, {"  5", "28"}, {"330", "21"}, {"100", "AcDbEntity"}, {"  8", "DEFPOINTS"},
-        {" 62", "    0"}, {"100", "AcDbPoint"}, {" 10", "100.00000000"}, {" 20", "0.00000000"}, {" 30", "0.0"},
+        {" 62", "    0"}, {"100", "AcDbPoint"}, {" 10", "100.00000000"}, {" 20", "-120.00000000"}, {" 30", "0.0"},
         {"  0", "POINT"}, {"  5", "29"}, {"330", "21"}, {"100", "AcDbEntity"}, {"  8", "DEFPOINTS"},
         {" 62", "    0"}, {"100", "AcDbPoint"}, {" 10", "100.00000000"}, {" 20", "-120.00000000"}, {" 30", "0.0"},
         {"  0", "ENDBLK"}, {"  5", "2A"}, {"330", "21"}, {"100", "AcDbEntity"}, {"  8", "0"},
@@ -210,7 +210,7 @@ TEST(QuotaDxf, BloccoEdEntitaComeRecord) {
         {"100", "AcDbDimension"}, {"  2", "*D0"}, {" 10", "100.00000000"}, {" 20", "-120.00000000"},
         {" 30", "0.0"}, {" 11", "50.00000000"}, {" 21", "-116.00000000"}, {" 31", "0.0"}, {" 70", "    33"},
         {" 71", "     5"}, {"  3", "SC50"}, {"100", "AcDbAlignedDimension"}, {" 13", "0.00000000"},
-        {" 23", "0.00000000"}, {" 33", "0.0"}, {" 14", "100.00000000"}, {" 24", "0.00000000"}, {" 34", "0.0"},
+        {" 23", "-120.00000000"}, {" 33", "0.0"}, {" 14", "100.00000000"}, {" 24", "-120.00000000"}, {" 34", "0.0"},
     };
     EXPECT_EQ(Voci(b.e.str()), entita);
     EXPECT_EQ(b.c.HandleBlocchiD, std::vector<std::string>{"21"});
@@ -221,26 +221,31 @@ TEST(QuotaDxf, OrdineDegliEstremiEAngoli) {
     const struct Caso {
         const char* nome;
         EntitaQuota q;
-        std::vector<Voce> punti;   // " 10", " 13", " 14" of the entity
+        std::vector<Voce> punti;   // " 10", " 13", " 14" of the entity: the measured points at the line's ends
         const char* tipo;          // " 70"
         const char* angolo;        // " 50" of the entity, nullptr for none
         const char* rotazioni[2];  // of the INSERTs at P0' and P1'
         const char* angoloTesto;
     } casi[] = {
         {"right to left", Orizzontale(300, 50),
-         {{" 10", "600.00000000"}, {" 13", "100.00000000"}, {" 14", "600.00000000"}},
+         {{" 10", "600.00000000"}, {" 13", "100.00000000"}, {" 23", "-120.00000000"}, {" 14", "600.00000000"},
+          {" 24", "-120.00000000"}},
          "    33", nullptr, {"180.00000000", "0.00000000"}, "0.00000000"},
         {"vertical, top to bottom", Generale(-60, 100, -60, 0, 0, 100, 0, 0),
-         {{" 10", "-120.00000000"}, {" 13", "0.00000000"}, {" 14", "0.00000000"}},
+         {{" 10", "-120.00000000"}, {" 13", "-120.00000000"}, {" 23", "0.00000000"}, {" 14", "-120.00000000"},
+          {" 24", "200.00000000"}},
          "    33", nullptr, {"270.00000000", "90.00000000"}, "90.00000000"},
         {"vertical, points at different offsets", Generale(-60, 0, -60, 100, 0, 0, 30, 100),
-         {{" 10", "-120.00000000"}, {" 13", "0.00000000"}, {" 14", "60.00000000"}},
+         {{" 10", "-120.00000000"}, {" 13", "-120.00000000"}, {" 23", "0.00000000"}, {" 14", "-120.00000000"},
+          {" 24", "200.00000000"}},
          "    32", "90.00000000", {"270.00000000", "90.00000000"}, "90.00000000"},
         {"equal offsets on opposite sides", Generale(0, 50, 100, 50, 0, 0, 100, 100),
-         {{" 10", "200.00000000"}, {" 13", "0.00000000"}, {" 14", "200.00000000"}},
+         {{" 10", "200.00000000"}, {" 13", "0.00000000"}, {" 23", "100.00000000"}, {" 14", "200.00000000"},
+          {" 24", "100.00000000"}},
          "    32", "0.00000000", {"180.00000000", "0.00000000"}, "0.00000000"},
         {"slanted, right to left", Generale(276, 282, 76, 132, 300, 250, 100, 100),
-         {{" 10", "552.00000000"}, {" 13", "200.00000000"}, {" 14", "600.00000000"}},
+         {{" 10", "552.00000000"}, {" 13", "152.00000000"}, {" 23", "264.00000000"}, {" 14", "552.00000000"},
+          {" 24", "564.00000000"}},
          "    33", nullptr, {"216.86990356", "36.86989594"}, "36.86989594"},
     };
     for (const Caso& k : casi) {
@@ -297,6 +302,51 @@ TEST(QuotaDxf, DueQuoteDopoITratteggiNeiRecordDeiBlocchi) {
                                               "*X0", "*D0", "*D1"}));
 }
 
+// A layer the pass does not draw comes as an empty name: without the text's layer the dimension
+// keeps its lines and suppresses its measure; without the lines' layer the measure stands alone,
+// the same MTEXT in the model space, and no block is made.
+TEST(QuotaDxf, UnLayerSpentoTogliSoloLaSuaParte) {
+    {
+        Banco b;
+        b.Quota(Orizzontale(0, 50));
+        const auto dim = DiTipo(b.Entita(), "DIMENSION");
+        ASSERT_EQ(dim.size(), 1u);
+        EXPECT_EQ(Valore(dim[0], "  1"), "?");
+        ASSERT_EQ(DiTipo(b.Blocchi(), "MTEXT").size(), 1u);
+    }
+    {
+        Banco b;
+        QuotaDxf(b.c, "QUOTE", "", Orizzontale(0, 50));
+        const auto dim = DiTipo(b.Entita(), "DIMENSION");
+        ASSERT_EQ(dim.size(), 1u);
+        EXPECT_EQ(Valore(dim[0], "  1"), " ");
+        EXPECT_TRUE(DiTipo(b.Blocchi(), "MTEXT").empty());
+        EXPECT_EQ(DiTipo(b.Blocchi(), "LINE").size(), 1u);
+        EXPECT_EQ(DiTipo(b.Blocchi(), "INSERT").size(), 2u);
+    }
+    {
+        Banco b;
+        Banco completa;
+        completa.Quota(Orizzontale(0, 50));
+        QuotaDxf(b.c, "", "TESTO_QUOTE", Orizzontale(0, 50));
+        EXPECT_TRUE(b.b.str().empty());
+        EXPECT_EQ(b.c.NumBlocchiD, 0);
+        ASSERT_EQ(b.Entita().size(), 1u);
+        auto sola = b.Entita()[0];
+        auto nelBlocco = DiTipo(completa.Blocchi(), "MTEXT").at(0);
+        EXPECT_EQ(Valore(sola, "330"), "19");
+        // The same text, at the same place, on the same layer.
+        for (const char* codice : {"  8", " 10", " 20", " 40", " 50", " 71", "  1"})
+            EXPECT_EQ(Valore(sola, codice), Valore(nelBlocco, codice)) << codice;
+    }
+    {
+        Banco b;
+        QuotaDxf(b.c, "", "", Orizzontale(0, 50));
+        EXPECT_TRUE(b.e.str().empty());
+        EXPECT_TRUE(b.b.str().empty());
+    }
+}
+
 TEST(QuotaDxf, LoScrittoreR12NonScriveEntitaQuota) {
     Banco b;
     ScrittoreDxf r12(b.c, true), d2000(b.c);
@@ -343,6 +393,7 @@ TEST(QuotaDxf, ILettoriMisuranoCioCheIlBloccoScrive) {
         GlobaliProva stato;
         PiattaformaProva p;
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         Imp.UnitaPerCm = 1;
         Imp.FattoreDxf = scala50 ? 2.0f : 1.0f;
         Vista.Scala50Corrente = scala50;
@@ -366,6 +417,7 @@ TEST(QuotaDxf, LibreCadDisegnaLeQuote) {
     GlobaliProva stato;
     PiattaformaProva p;
     ImpostaDefault();
+    Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
     Vista.Scala50Corrente = 1;
     EsportaDxf.OffsetDxfX = 1500;
     ASSERT_TRUE(SalvaDxf2000(t / "quote.dxf", [] { QuoteProva(1, 1); }));

@@ -235,6 +235,7 @@ TEST(LineeTratteggio, PassoNonPositivoNonDisegnaNulla) {
     GlobaliProva stato;
     PiattaformaProva p;
     ImpostaDefault();
+    Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
     std::stringstream e, b;
     ContestoDxf c;
     InizializzaDxf(c);
@@ -279,6 +280,7 @@ TEST(TratteggioPoligono, SulloSchermoColoreELineaDelLayer) {
         GlobaliProva stato;
         PiattaformaProva p;
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         ImpostaColori();
         std::vector<PezzoTratteggio> attesi;
         ASSERT_TRUE(PezziTratteggio(Elle, 5, 45, -1, attesi));
@@ -312,6 +314,7 @@ TEST(TratteggioPoligono, UnAltroSinkDxfRiceveLeLineeInPianta) {
     GlobaliProva stato;
     PiattaformaProva p;
     ImpostaDefault();
+    Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
     std::vector<PezzoTratteggio> attesi;
     ASSERT_TRUE(PezziTratteggio(Quadrato, 5, 45, -1, attesi));
     TratteggioPoligono(Quadrato, 5, 45, -1, 22, 3, 1);
@@ -334,6 +337,7 @@ struct BancoDxf {
     SinkDxf sink;
     explicit BancoDxf(bool r12) : scrittore(c, r12), sink(&scrittore) {
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         Imp.UnitaPerCm = 1;
         Imp.FattoreDxf = 2;
         EsportaDxf.OffsetDxfX = 100;

@@ -13,8 +13,10 @@ text in its block, and that text must be the dimension's measurement in cm under
 "tratteggi", when present, is {"offset": [cm x, cm y], "F": DXF units per cm, "layer": name,
 "pezzi": [[[x1, y1, x2, y2], ...], ...]}: one list of plan lines per hatch INSERT, in order;
 each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
-"r12": true reads an R12 file with the three loaders only; without "layer" the walk and the
-loaders run, the header, tables and layers are not compared.
+"r12": true reads an R12 file with the three loaders and checks its extents only; without
+"layer" the walk, the loaders and the extents check run, the header, tables and layers are not
+compared. The extents check: every point a reader draws lies within $EXTMIN-$EXTMAX, which frame
+the points closely, the limits enclose them, the initial view shows them, the paper is at least A4.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
 
@@ -168,10 +170,9 @@ def contenuto(nome, doc, atteso):
     for var, v in attesi.items():
         if h.get(var) != v:
             difetto(nome, f"{var} = {h.get(var)!r}, atteso {v!r}")
-    for var in ("$LIMMAX", "$PLIMMAX"):
-        v = tuple(h.get(var, (None, None)))[:2]
-        if v != (420.0, 297.0):
-            difetto(nome, f"{var} = {v}, atteso (420, 297)")
+    v = tuple(h.get("$PLIMMAX", (None, None)))[:2]
+    if v != (420.0, 297.0):
+        difetto(nome, f"$PLIMMAX = {v}, atteso (420, 297)")
 
     nomi = sorted(doc.layouts.names())
     if nomi != ["Foglio 1", "Model"]:
@@ -202,6 +203,82 @@ def contenuto(nome, doc, atteso):
         d = stili[stile].dxf
         if abs(d.dimlfac - s / k) > 1e-7 or abs(d.dimtxt - 20 * k) > 1e-5:
             difetto(nome, f"{stile}: dimlfac {d.dimlfac}, dimtxt {d.dimtxt}")
+        # No extension lines: the screen draws none.
+        if d.get("dimse1") != 1 or d.get("dimse2") != 1:
+            difetto(nome, f"{stile}: dimse1 {d.get('dimse1')}, dimse2 {d.get('dimse2')}")
+
+
+def punti_entita(e, punti, testi):
+    """The points a reader draws of an entity, blocks followed into, and the (height, length)
+    of every text."""
+    t = e.dxftype()
+    if t == "LINE":
+        punti += [e.dxf.start, e.dxf.end]
+    elif t == "CIRCLE":
+        c, r = Vec3(e.dxf.center), e.dxf.radius
+        punti += [c + Vec3(r, r), c - Vec3(r, r)]
+    elif t == "TEXT":
+        punti.append(e.dxf.insert)
+        if e.dxf.hasattr("align_point"):
+            punti.append(e.dxf.align_point)
+        testi.append((e.dxf.height, len(e.dxf.text)))
+    elif t == "MTEXT":
+        punti.append(e.dxf.insert)
+        testi.append((e.dxf.char_height, len(e.text)))
+    elif t == "POINT":
+        punti.append(e.dxf.location)
+    elif t in ("INSERT", "DIMENSION"):
+        if t == "INSERT":
+            punti.append(e.dxf.insert)
+        else:
+            for campo in ("defpoint", "defpoint2", "defpoint3", "text_midpoint"):
+                if e.dxf.hasattr(campo):
+                    punti.append(e.dxf.get(campo))
+        for v in e.virtual_entities():
+            punti_entita(v, punti, testi)
+
+
+def estensioni(nome, doc, r12):
+    """Every point of the model space lies within $EXTMIN-$EXTMAX, which frame them closely; the
+    limits enclose them; the view a reader opens on shows them; the paper is at least A4."""
+    h = doc.header
+    emin, emax = Vec3(h.get("$EXTMIN")), Vec3(h.get("$EXTMAX"))
+    punti, testi = [], []
+    for e in doc.modelspace():
+        punti_entita(e, punti, testi)
+    punti = [Vec3(p) for p in punti]
+    if not punti:
+        if (emin.x, emin.y, emax.x, emax.y) != (0, 0, 420, 297):
+            difetto(nome, f"disegno vuoto con estensioni {emin}, {emax}")
+        return
+    tolleranza = 1e-6 * max(1.0, abs(emin.x), abs(emin.y), abs(emax.x), abs(emax.y))
+    fuori = [p for p in punti if not (emin.x - tolleranza <= p.x <= emax.x + tolleranza
+                                      and emin.y - tolleranza <= p.y <= emax.y + tolleranza)]
+    if fuori:
+        difetto(nome, f"{len(fuori)} punti fuori da $EXTMIN {emin} - $EXTMAX {emax}, per esempio {fuori[0]}")
+    # Closely: no further out than the longest text or a tenth of the drawing.
+    xs, ys = [p.x for p in punti], [p.y for p in punti]
+    lato = max(max(xs) - min(xs), max(ys) - min(ys))
+    gioco = max([0.1 * lato] + [a * n for a, n in testi])
+    if emin.x < min(xs) - gioco or emin.y < min(ys) - gioco or emax.x > max(xs) + gioco or emax.y > max(ys) + gioco:
+        difetto(nome, f"$EXTMIN {emin} - $EXTMAX {emax} lontane dai punti {min(xs)}, {min(ys)} - {max(xs)}, {max(ys)}")
+    lmin, lmax = Vec3(h.get("$LIMMIN")), Vec3(h.get("$LIMMAX"))
+    if not (lmin.x <= emin.x and lmin.y <= emin.y and lmax.x >= emax.x and lmax.y >= emax.y):
+        difetto(nome, f"i limiti {lmin} - {lmax} non racchiudono le estensioni")
+    carta = Vec3(h.get("$PLIMMAX", (0, 0)))
+    if carta.x < 297 or carta.y < 210:
+        difetto(nome, f"$PLIMMAX = {carta}: meno di un A4")
+    if r12:
+        centro, altezza, aspetto = Vec3(h.get("$VIEWCTR")), h.get("$VIEWSIZE"), 1.491463414634146
+    else:
+        vista = doc.viewports.get("*Active")
+        vista = vista[0] if isinstance(vista, list) else vista
+        centro, altezza, aspetto = Vec3(vista.dxf.center), vista.dxf.height, vista.dxf.aspect_ratio
+    atteso = (emin + emax) / 2
+    if abs(centro.x - atteso.x) > tolleranza + 1e-3 or abs(centro.y - atteso.y) > tolleranza + 1e-3:
+        difetto(nome, f"vista centrata in {centro}, non al centro {atteso} delle estensioni")
+    if altezza < emax.y - emin.y or altezza * aspetto < emax.x - emin.x:
+        difetto(nome, f"vista alta {altezza} (larga {altezza * aspetto}) per estensioni {emax - emin}")
 
 
 TIPI_LINEA = {1: "DASHED", 2: "Continuous", 3: "DASHED2"}
@@ -304,6 +381,14 @@ def quote(nome, doc, attesi):
             difetto(nome, f"quota {i}: il blocco scrive {testi[0]!r}, la misura è {cm}")
         if testi[0] != atteso:
             difetto(nome, f"quota {i}: testo {testi[0]!r}, atteso {atteso!r}")
+        # The measured points lie on the dimension line, so that a reader drawing the dimension
+        # again from them draws no extension line.
+        p, a, b = Vec3(e.dxf.defpoint), Vec3(e.dxf.defpoint2), Vec3(e.dxf.defpoint3)
+        direzione = Vec3.from_deg_angle(e.dxf.get("angle", 0)) if e.dimtype == 0 else (b - a).normalize()
+        for q in (a, b):
+            scarto = abs((q - p).cross(direzione).z)
+            if scarto > 1e-6 * max(1.0, p.magnitude):
+                difetto(nome, f"quota {i}: punto quotato {q} a {scarto} dalla linea di quota")
 
 
 def tratteggi(nome, doc, t):
@@ -340,6 +425,11 @@ def main():
             with open(percorso, "rb") as f:
                 cammino(nome, f.read())
         doc = letture(nome, percorso)
+        if doc is not None:
+            try:
+                estensioni(nome, doc, r12)
+            except Exception as e:
+                difetto(nome, f"lettura delle estensioni: {type(e).__name__}: {e}")
         if doc is not None and not r12:
             try:
                 if "layer" in atteso:

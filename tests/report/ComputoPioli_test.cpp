@@ -191,6 +191,7 @@ TEST(ComputoPunz, Righe) {
         m.Analisi.Nodi[1].Y = 300;
         m.Analisi.NumNodi = 2;
         Punzonamento p;
+        p.StatoPunz = 2;
         p.IndicePilastro = 0;
         p.IndiceNodo = 1;
         p.NumListelli = 8;
@@ -228,6 +229,7 @@ TEST(ComputoPunz, NelComputoDellaSoletta) {
         m.Soletta.NumPilastri = 1;
         Punzonamento p;
         p.TipoPunz = tipo;
+        p.StatoPunz = 2;
         p.IndicePilastro = 0;
         p.NumListelli = 8;
         p.PioliListello = 3;
@@ -240,4 +242,47 @@ TEST(ComputoPunz, NelComputoDellaSoletta) {
         EXPECT_EQ(r.TestoRtf.find("Armatura integrativa"), std::string::npos);
         EXPECT_EQ(Occorrenze(r.TestoRtf, "\\intbl   P3\\cell "), tipo == 0 ? 2 : 0);
     }
+}
+
+// Only the records the punching view draws are charged: states 0 and 1 need no studs, a negative
+// state could not be computed. A slab with none of state 2 or more gives the heading alone.
+TEST(ComputoPunz, SoloGliStatiDisegnati) {
+    Impostazioni_ imp;
+    Modello m = SolettaSette();
+    m.Soletta.Pilastri.resize(5);
+    for (int i = 0; i < 5; ++i) m.Soletta.Pilastri[static_cast<size_t>(i)].Numero = 10 + i;
+    m.Soletta.NumPilastri = 5;
+    const int stati[] = {-1, 0, 1, 2, 3};
+    for (int i = 0; i < 5; ++i) {
+        Punzonamento p;
+        p.StatoPunz = stati[i];
+        p.IndicePilastro = i;
+        p.NumListelli = 8 + i;
+        p.PioliListello = 3;
+        p.AreaPiolo = 1.13f;
+        m.Analisi.Punzonamenti.push_back(p);
+    }
+    m.Analisi.NumPunzonamenti = 5;
+
+    const auto righe = RighePunz(m);
+    ASSERT_EQ(righe.size(), 2u);
+    EXPECT_EQ(righe[0].Numero, 13);
+    EXPECT_EQ(righe[1].Numero, 14);
+    StatoRelazione r;
+    const std::string t = ComputaPunz(r, m);
+    EXPECT_EQ(Occorrenze(t, "\\intbl  "), 2) << t;
+    ContieneInOrdine(t, {"\\intbl   P13\\cell  11\\cell ", "\\intbl   P14\\cell  12\\cell "});
+    EXPECT_FLOAT_EQ(r.PesoSoletta, righe[0].Peso + righe[1].Peso);
+
+    // The whole report: the total weight differs from the report without the drawn records by
+    // exactly their weights.
+    StatoRelazione tutto;
+    ScriviComputo(tutto, m);
+    Modello senza = m;
+    senza.Analisi.Punzonamenti[3].StatoPunz = 1;
+    senza.Analisi.Punzonamenti[4].StatoPunz = 0;
+    StatoRelazione meno;
+    ScriviComputo(meno, senza);
+    EXPECT_NEAR(tutto.PesoSoletta - meno.PesoSoletta, righe[0].Peso + righe[1].Peso, 1e-3);
+    EXPECT_NE(meno.TestoRtf.find(IntestPunz + "\\pard\\fs20 "), std::string::npos);
 }

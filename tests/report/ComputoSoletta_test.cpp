@@ -281,6 +281,7 @@ TEST(ComputoSoletta, LibreOfficeLeggeOgniTabella) {
     m.Soletta.Pilastri[0].Numero = 3;
     m.Soletta.NumPilastri = 1;
     Punzonamento p;
+    p.StatoPunz = 2;
     p.IndicePilastro = 0;
     p.NumListelli = 8;
     p.PioliListello = 3;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cctype>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -22,7 +23,7 @@ using namespace vilmor::prova;
 namespace {
 
 const std::string Testa =
-    R"({\rtf1\ansi\ansicpg1252\deff0\deflang1040{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\froman\fcharset2 Symbol;}}{\colortbl\red0\green0\blue0;\red255\green0\blue0;\red0\green0\blue255;\red126\green126\blue126;\red255\green192\blue0;})";
+    R"({\rtf1\ansi\ansicpg1252\deff0\deflang1040{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\froman\fcharset2 Symbol;}{\f3\fswiss\fcharset0 Arial;}}{\colortbl\red0\green0\blue0;\red255\green0\blue0;\red0\green0\blue255;\red126\green126\blue126;\red255\green192\blue0;})";
 const std::string Riga =
     R"(\trowd\trgaph10\trbrdrt\brdrs\brdrw10 \trbrdrl\brdrs\brdrw10 \trbrdrb\brdrs\brdrw10 \trbrdrr\brdrs\brdrw10 )";
 const std::string Cella =
@@ -74,12 +75,14 @@ TEST(ModRTF, CostruttoriSottoLocaleItaliano) {
     std::setlocale(LC_ALL, salvato.c_str());
 }
 
-TEST(ModRTF, ByteDelFileInWindows1252) {
-    const std::string doc = InizioRTF() + TestoNero(std::string(SegnoDiametro) + " 12", 18, 0, 0) + FineRTF();
+// Every byte beyond ASCII goes out as its escape, so readers that take only escapes read it too.
+TEST(ModRTF, ByteDelFileInWindows1252Escapati) {
+    const std::string doc = InizioRTF() + TestoNero(std::string(SegnoDiametro) + " 12 citt\xC3\xA0 \xE2\x82\xAC", 18, 0, 0) +
+                            FineRTF();
     const std::string b = ByteRTF(doc);
-    EXPECT_NE(b.find("\xD8 12"), std::string::npos);
-    EXPECT_EQ(b.find("\xC3\x98"), std::string::npos);
-    EXPECT_EQ(b.size(), doc.size() - 1);
+    EXPECT_NE(b.find("\\'d8 12 citt\\'e0 \\'80\\par }"), std::string::npos) << b;
+    for (unsigned char c : b) EXPECT_LT(c, 0x80);
+    EXPECT_EQ(b.substr(0, 200), doc.substr(0, 200));
 
     CartellaTemp t;
     PiattaformaProva p;
@@ -98,6 +101,25 @@ TEST(ModRTF, SalvataggioFallitoLasciaIlFileVecchio) {
     EXPECT_EQ(LeggiTutto(t / "computo.rtf"), "vecchio");
     ASSERT_EQ(p.Msg.Visti.size(), 1u);
     EXPECT_NE(p.Msg.Visti[0].Testo.find("computo.rtf"), std::string::npos);
+}
+
+// Every font a run selects is declared by the head's font table.
+TEST(ModRTF, OgniFontUsatoEDichiarato) {
+    const std::string doc = DocumentoRTF();
+    const size_t inizio = doc.find("{\\fonttbl"), fine = doc.find("}}", inizio);
+    ASSERT_NE(inizio, std::string::npos);
+    ASSERT_NE(fine, std::string::npos);
+    const std::string tabella = doc.substr(inizio, fine - inizio);
+    int usati = 0;
+    for (size_t i = doc.find("\\f", fine); i != std::string::npos; i = doc.find("\\f", i + 1)) {
+        size_t j = i + 2;
+        while (j < doc.size() && std::isdigit(static_cast<unsigned char>(doc[j]))) ++j;
+        if (j == i + 2) continue;  // another word: \fs, \fonttbl
+        ++usati;
+        const std::string parola = doc.substr(i, j - i);
+        EXPECT_NE(tabella.find("{" + parola + "\\"), std::string::npos) << parola;
+    }
+    EXPECT_GT(usati, 0);
 }
 
 // Office readers open the files: unrtf, and LibreOffice to HTML and PDF.

@@ -72,6 +72,26 @@ def confronta_tabella(lettore, tabella, attese, esatte):
         controlla(viste == attese[r], f"{lettore}: riga {r + 1} {viste!r} invece di {attese[r]!r}")
 
 
+def controlla_font(percorso, controlla):
+    """Every font word \\fN of the file names a font its font table declares."""
+    with open(percorso, encoding="cp1252") as f:
+        testo = f.read()
+    nome = os.path.basename(percorso)
+    inizio = testo.find("{\\fonttbl")
+    fine = testo.find("}}", inizio)
+    if controlla(inizio >= 0 and fine > inizio, f"{nome}: manca la tabella dei font"):
+        dichiarati = set(re.findall(r"\{\\f(\d+)\\", testo[inizio:fine + 1]))
+        usati = set(re.findall(r"\\f(\d+)(?![0-9])", testo[fine:]))
+        controlla(usati <= dichiarati,
+                  f"{nome}: font usati {sorted(usati)}, dichiarati {sorted(dichiarati)}")
+
+
+def unrtf_testo(unrtf, percorso):
+    """The plain text unrtf reads, decoded from the document's code page."""
+    r = subprocess.run([unrtf, "--text", percorso], capture_output=True, timeout=60)
+    return r.returncode, r.stdout.decode("cp1252", errors="replace")
+
+
 def pagine_pdf(percorso):
     with open(percorso, "rb") as f:
         return len(re.findall(rb"/Type\s*/Page(?![a-zA-Z])", f.read()))
@@ -87,7 +107,11 @@ def main():
     with open(os.path.join(cartella, "celle.tsv"), encoding="utf-8") as f:
         attese = [[piano(c) for c in riga.split("\t")] for riga in f.read().splitlines()]
 
-    # unrtf reads only \'hh escapes beyond ASCII: raw bytes such as the diameter sign are lost.
+    # Every font a run selects is declared in the font table.
+    for nome in ("a", "b"):
+        controlla_font(os.path.join(cartella, nome + ".rtf"), controlla)
+
+    # unrtf reads only \'hh escapes beyond ASCII: every such byte is written so.
     for nome in ("a", "b"):
         r = subprocess.run([unrtf, "--html", os.path.join(cartella, nome + ".rtf")],
                            capture_output=True, timeout=60)
@@ -96,8 +120,9 @@ def main():
             f.write(r.stdout)
     t = tabelle(os.path.join(cartella, "b.unrtf.html"))
     if controlla(len(t) == 1, f"unrtf: {len(t)} tabelle in b.rtf"):
-        ascii_ = [[piano("".join(ch for ch in c if ord(ch) < 128)) for c in riga] for riga in attese]
-        confronta_tabella("unrtf", t[0], ascii_, esatte=False)
+        confronta_tabella("unrtf", t[0], attese, esatte=False)
+    stato, testo = unrtf_testo(unrtf, os.path.join(cartella, "b.rtf"))
+    controlla(stato == 0 and "\u00d8 12" in testo, f"unrtf --text: manca il segno del diametro\n{testo}")
     controlla(tabelle(os.path.join(cartella, "a.unrtf.html")) == [], "unrtf: tabella in a.rtf")
 
     # One LibreOffice run per format for both files, with a profile folder of this check only.
@@ -121,6 +146,10 @@ def main():
             confronta_tabella("soffice", t[0], attese, esatte=True)
             controlla(all(len(riga) == len(attese[0]) for riga in t[0]), "soffice: righe di lunghezza diversa")
         controlla(tabelle(a) == [], "soffice: tabella in a.rtf")
+        # The runs' font is the declared Arial, not a replacement.
+        with open(b, encoding="utf-8", errors="replace") as f:
+            facce = set(re.findall(r'face="([^",]*)', f.read()))
+        controlla(facce == {"Arial"}, f"soffice: caratteri {sorted(facce)} invece di Arial")
 
     for e in errori:
         print(e)

@@ -21,7 +21,7 @@ import sys
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from lettori_rtf import pagine_pdf, piano, tabelle  # noqa: E402
+from lettori_rtf import controlla_font, pagine_pdf, piano, tabelle, unrtf_testo  # noqa: E402
 
 # The slab of tests/data/computo (cm, mm).
 SPESSORE = 25.0
@@ -302,6 +302,15 @@ def main():
             controlla(valore(righe, modello), f"manca la riga {modello!r} in {righe!r}")
         if ricalcolo:
             ricalcola(viste, righe)
+    # The diameter sign reaches a reader that takes only escapes, and the runs' font is declared.
+    controlla_font(rtf, controlla)
+    unrtf = shutil.which("unrtf")
+    if controlla(unrtf, "manca unrtf"):
+        stato, testo = unrtf_testo(unrtf, rtf)
+        controlla(stato == 0 and re.search(r"Distanziatori \u00d8\d+", testo),
+                  f"unrtf --text: manca il segno del diametro\n{testo}")
+    if os.path.exists(pagina):
+        controlla(valore(righe_testo(pagina), r"Distanziatori \u00d8\d+.*"), "soffice: manca il segno del diametro")
     for e in errori:
         print(e)
     return 1 if errori else 0

@@ -74,13 +74,16 @@ const char* Aiuto =
     "                    e' quello progettato, un messaggio su stderr per ogni strato non coperto\n"
     "  --save            dopo il caricamento (e il progetto) salva come il comando Salva (.QV0, .SET\n"
     "                    e l'elenco dei file recenti)\n"
-    "  --computo FILE    costruisce il computo della soletta caricata come la finestra \"Computo\"\n"
-    "                    (le armature ridisposte, poi le tabelle, i pesi, il volume e l'incidenza)\n"
-    "                    e lo salva in FILE (RTF, Windows-1252) come \"Salva computo\", con FILE per\n"
-    "                    nome scelto: un file che esiste e' sostituito solo con --answer yes\n"
+    "  --computo FILE    costruisce il computo della soletta come lo strumento la tiene (dopo\n"
+    "                    --progetta, con la maglia progettata) come la finestra \"Computo\" (le\n"
+    "                    armature ridisposte, poi le tabelle, i pesi, il volume e l'incidenza) e lo\n"
+    "                    salva in FILE (RTF, Windows-1252) come \"Salva computo\", con FILE per nome\n"
+    "                    scelto: un file che esiste e' sostituito solo con --answer yes\n"
     "  --relazione FILE  lo stesso documento, scritto in FILE senza domanda\n"
-    "  --dxf FILE        dopo il caricamento esporta la soletta in FILE come l'esportazione DXF\n"
-    "                    delle solette elencate (DXF 2000, scala 1:50)\n"
+    "  --dxf FILE        esporta in FILE la tavola della soletta come lo strumento la tiene (dopo\n"
+    "                    --progetta, con la maglia progettata), senza rileggerla dai file, come\n"
+    "                    l'esportazione DXF delle solette elencate la disegna (DXF 2000, scala 1:50):\n"
+    "                    --dxf e --computo descrivono lo stesso modello\n"
     "  --r12             l'esportazione di --dxf nel formato DXF R12\n"
     "  --scala100        l'esportazione di --dxf alla scala 1:100\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
@@ -199,14 +202,11 @@ int main(int argc, char** argv) {
         if (esito != 0) return 4;
     }
     if (!dxf.empty()) {
-        // The listed-slabs export with this slab alone: it loads again into a model of its own.
-        const std::filesystem::path sorgente = std::filesystem::absolute(file);
+        // The model held here, as the report above saw it: the slab is not read again.
         vilmor::EsportaDxf.FormatoR12 = r12 ? 1 : 0;
         vilmor::Imp.ScalaDxf50 = scala100 ? 0 : 1;
         vilmor::Imp.FattoreDxf = (scala100 ? 1 : 2) * vilmor::Imp.UnitaPerCm;
-        if (!vilmor::EsportaSoletteDxf({sorgente.filename().string()}, sorgente.parent_path().string(),
-                                       std::filesystem::absolute(dxf).string()))
-            return 5;
+        if (!vilmor::EsportaModelloDxf(vilmor::M, std::filesystem::absolute(dxf).string())) return 5;
     }
     return 0;
 }

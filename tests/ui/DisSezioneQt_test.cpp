@@ -25,6 +25,7 @@ TEST(DisSezioneQt, CalcestruzzoEBarreNeiLoroColori) {
     CtrlVid vid;
     SinkVideo sink;
     ImpostaDefault();
+    Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
     vid.resize(700, 300);
     vid.show();
     Piatt.Ctrl_Vid = &vid;

@@ -5,12 +5,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <filesystem>
 #include <sstream>
 
@@ -131,6 +134,48 @@ TEST(Form5, RigheSelettoreELettura) {
     EXPECT_EQ(w.msg.Visti.back().Titolo, "Guida stampa");
     QTest::mouseClick(f.Command(2), Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
+}
+
+// The two lists under their captions, and the folder tree opened down to the open slab's folder,
+// which is selected and in view.
+TEST(Form5, DidascalieECartellaDeiDatiAperta) {
+    GlobaliProva g;
+    FinestraProva w;
+    CartellaTemp dir;
+    const std::string dati = dir / "progetti/2026/solaio";
+    fs::create_directories(dati + "/vecchi");
+    w.Avvia(CopiaCampione(dati, "A.QVR"));
+    Form5 f(w.f.get());
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+
+    EXPECT_EQ(f.label3()->text(), QStringLiteral("File dati disponibili"));
+    EXPECT_EQ(f.Label4()->text(), QStringLiteral("File dati per generazione DXF"));
+    for (auto [didascalia, lista] : {std::pair<QWidget*, QWidget*>{f.label3(), f.Dir1()}, {f.Label4(), f.List1()}}) {
+        EXPECT_TRUE(didascalia->isVisible());
+        EXPECT_LE(didascalia->geometry().bottom(), lista->geometry().top());
+        EXPECT_EQ(didascalia->geometry().left(), lista->geometry().left());
+    }
+    EXPECT_LE(f.Dir1()->geometry().bottom(), f.File1()->geometry().top());
+
+    QTreeView* t = f.Dir1();
+    auto* m = static_cast<QFileSystemModel*>(t->model());
+    const QModelIndex corrente = t->currentIndex();
+    ASSERT_TRUE(corrente.isValid());
+    EXPECT_EQ(m->filePath(corrente).toStdString(), dati);
+    EXPECT_TRUE(t->selectionModel()->isSelected(corrente));
+    for (QModelIndex su = corrente.parent(); su.isValid(); su = su.parent())
+        EXPECT_TRUE(t->isExpanded(su)) << m->filePath(su).toStdString();
+    EXPECT_TRUE(t->isExpanded(corrente));
+    // In view once the folders above it have loaded.
+    const bool inVista = QTest::qWaitFor([&] {
+        const QRect r = t->visualRect(t->currentIndex());
+        return r.isValid() && t->viewport()->rect().contains(r) && m->rowCount(corrente) == 1;
+    }, 5000);
+    EXPECT_TRUE(inVista) << t->visualRect(t->currentIndex()).y();
+    EXPECT_EQ(m->fileName(m->index(0, 0, corrente)).toStdString(), "vecchi");
+    SalvaPng(f.grab().toImage(), "form5-cartella");
+    f.close();
 }
 
 TEST(Form5, CartelleEdElenco) {

@@ -41,6 +41,7 @@ struct SchermoProva {
     SinkVideo sink;
     SchermoProva(int w, int h) {
         ImpostaDefault();
+        Strati.VisLayerCorr.fill(1);  // a pass that draws every layer
         ImpostaColori();
         vid.resize(w, h);
         vid.show();
