@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "app/CaricaProgetto.h"
 #include "app/ImportaArmature.h"
@@ -74,6 +75,14 @@ bool ConfermaSostituzioneProgetto() {
     if (r == RispostaMsg::No) return true;
     if (r != RispostaMsg::Si) return false;
     return Salva() == 0;
+}
+
+bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::string& cartella) {
+    if (SenzaSoletta() || !ProgettoModificato()) return true;
+    const std::string base = cartella.empty() || cartella.back() == '/' ? cartella : cartella + "/";
+    for (const std::string& nome : nomi)
+        if (StessoFile(base + nome, M.Progetto.PercorsoSoletta)) return ConfermaSostituzioneProgetto();
+    return true;
 }
 
 bool SostituireFile() {

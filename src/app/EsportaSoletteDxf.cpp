@@ -171,6 +171,8 @@ bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
 
 bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {
     if (!Prepara(nomi) || !Piatt.Dialoghi) return false;
+    // The open slab's unsaved edits reach the drawing only through its files.
+    if (!ConfermaLetturaSolette(nomi, cartella)) return false;
     RichiestaFile r;
     r.Cartella = cartella;
     r.Filtro = "File Disegno (*.DXF)|*.DXF";

@@ -232,3 +232,25 @@ TEST_F(DxfProva, GuidaSalvaEDefault) {
     EXPECT_EQ(d.Controlli.AciRighe[0], Strati.AciLayer[0]);
     EXPECT_EQ(d.Controlli.TestoUnita, "10");
 }
+
+// The report reads the listed slabs from their files: with the open slab among them and edited,
+// it asks first; Annulla shows no report, No reports the files as saved.
+TEST_F(DxfProva, ComputoDellaSolettaApertaModificata) {
+    d.Apri();
+    ASSERT_TRUE(d.CambiaCartella(altra.Percorso()));
+    d.AggiungiTutti();
+    M.Progetto.PercorsoSoletta = altra / "SOL1.QVR";
+    Undo.UndoCorrente = Undo.UndoUltimo = 1;  // a step taken since the load
+    int mostrati = 0;
+    d.MostraComputo = [&](const std::string&) { ++mostrati; };
+    const std::string domanda = "Salvare le modifiche a " + (altra / "SOL1.QVR") + "?";
+    p.Msg.Risposte = {RispostaMsg::Annulla};
+    d.VisualizzaComputo();
+    EXPECT_EQ(UltimoMessaggio(), domanda);
+    EXPECT_EQ(mostrati, 0);
+    p.Msg.Risposte = {RispostaMsg::No};
+    d.VisualizzaComputo();
+    EXPECT_EQ(mostrati, 1);
+    EXPECT_FALSE(fs::exists(altra / "SOL1.QV0"));
+    Undo = StatoUndo{};
+}

@@ -7,6 +7,7 @@
 #include <clocale>
 #include <filesystem>
 #include <locale>
+#include <map>
 #include <set>
 
 #include "../dxf/EsportazioneProva.h"
@@ -14,7 +15,11 @@
 #include "drawing/QuotaturaAutomatica.h"
 #include "dxf/FileDxf12.h"
 #include "dxf/NomiLayerDxf.h"
+#include "app/CaricaProgetto.h"
 #include "app/CaricaSoletta.h"
+#include "app/Undo.h"
+#include "design/BarreZone.h"
+#include "drawing/Ridisegna.h"
 #include "model/Estensioni.h"
 #include "model/FileImpostazioni.h"
 #include "model/Resource.h"
@@ -640,4 +645,61 @@ TEST_F(EsportaProva, IlModelloInMemoriaComeSta) {
     EXPECT_FALSE(EsportaModelloDxf(vuoto, dir / "v.dxf"));
     EXPECT_EQ(Testi(), std::vector<std::string>{"Nessuna soletta caricata.\nGenerazione file DXF impossibile!"});
     EXPECT_FALSE(fs::exists(dir / "v.dxf"));
+}
+
+// The open slab listed for export with an unsaved zone: the question first. Annulla writes
+// nothing; No draws the files as saved; Sì saves the reinforcement, then draws the zone.
+TEST_F(EsportaProva, SolettaApertaConModificheNonSalvate) {
+    Disegno.Ridisegna = [](int u) { Ridisegna(u); };
+    ASSERT_EQ(CaricaProgetto(dir / "SOL1.QVR"), 0);
+    ASSERT_TRUE(SalvaStatoUndo());
+    Zona z;
+    z.Tipo = 0, z.Diametro = 16, z.Passo = 15;
+    z.Angoli = {Punto{420, 530}, Punto{780, 530}, Punto{780, 390}, Punto{420, 390}};
+    z.XMin = 420, z.YMin = 390, z.XMax = 780, z.YMax = 530;
+    z.XBarra1 = 420, z.YBarra1 = 390, z.XBarra2 = 780, z.YBarra2 = 390;
+    z.XRif = z.XMarca = 600, z.YRif = z.YMarca = 460;
+    z.UltVertice = 3;
+    z.PoligonoCordolo = -1;
+    M.Zone.Zone = {z};
+    M.Zone.UltimaZona = 0;
+    M.Zone.VerticiZone[0] = {z.Angoli.begin(), z.Angoli.end()};
+    CalcolaArmature();
+    ASSERT_TRUE(ProgettoModificato());
+    const std::string modello = dump::StampaModello(M);
+    const std::string domanda = "Salvare le modifiche a " + (dir / "SOL1.QVR") + "?";
+    auto entita = [](const std::string& f) { return SezioneDi(Voci(LeggiTutto(f)), "ENTITIES").size(); };
+
+    struct Caso {
+        RispostaMsg risposta;
+        const char* file;
+        bool scritto, salvato;
+    };
+    std::map<std::string, size_t> quante;
+    for (const Caso& c : {Caso{RispostaMsg::Annulla, "annulla.dxf", false, false},
+                          Caso{RispostaMsg::No, "no.dxf", true, false}, Caso{RispostaMsg::Si, "si.dxf", true, true}}) {
+        SCOPED_TRACE(c.file);
+        p.Msg.Visti.clear();
+        p.Msg.Risposte = {c.risposta};
+        p.Dialoghi.Scelte = {dir / c.file};
+        EXPECT_EQ(NewSalvaDXF({"SOL2.QVR", "SOL1.QVR"}, dir.Percorso()), c.scritto);
+        ASSERT_EQ(Testi(), std::vector<std::string>{domanda});
+        EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNoAnnulla);
+        EXPECT_EQ(fs::exists(dir / c.file), c.scritto);
+        EXPECT_EQ(fs::exists(dir / "SOL1.QV0"), c.salvato);
+        EXPECT_EQ(dump::StampaModello(M), modello) << "the project in memory stays as it is";
+        if (c.scritto) quante[c.file] = entita(dir / c.file);
+    }
+    EXPECT_GT(quante["si.dxf"], quante["no.dxf"]) << "the zone is drawn only from the saved files";
+    EXPECT_FALSE(ProgettoModificato());
+
+    // Saved: nothing more to ask; a list without the open slab never asks.
+    p.Msg.Visti.clear();
+    p.Dialoghi.Scelte = {dir / "di-nuovo.dxf"};
+    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
+    ASSERT_TRUE(SalvaStatoUndo());
+    p.Dialoghi.Scelte = {dir / "altra.dxf"};
+    EXPECT_TRUE(NewSalvaDXF({"SOL2.QVR"}, dir.Percorso()));
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    PulisciUndo();
 }
