@@ -16,7 +16,8 @@ std::string FiltraApici(std::string& Testo);
 
 // The slab path of a command line: the quotes off, then the path cut just after the first
 // ".QVR" of its file name (any letter case, the letters kept), so a backup copy "A.QVR.BAK"
-// names "A.QVR". "" when there is no ".QVR".
+// names "A.QVR". "" when there is no ".QVR". A relative path is made absolute against the current
+// folder, the one the program started in.
 std::string PercorsoSolettaDaRiga(const std::string& riga);
 
 // Twips per pixel of a screen of that logical resolution, as a whole number (15 at 96 dpi).
