@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/AvvioProgramma.h"
+#include "drawing/MisuraVista.h"
 #include "model/FileImpostazioni.h"
 #include "model/Resource.h"
 #include "model/definizioni.h"
@@ -79,14 +80,15 @@ TEST(FrmMainAvvio, CampioneComeDaMain) {
         const int y = static_cast<int>(std::lround(YSchermo(g.Contorno[i].Y)));
         EXPECT_TRUE(Vicino(img, x, y, ColoreLayer(5))) << i << ": " << x << "," << y;
     }
-    // The plan's box (its extents) centred in the picture within 2 pixels, and filling it
-    // along one side.
-    const auto& e = Vista.EstensioneCorrente;  // XMin, YMin, XMax, YMax
-    const double x0 = XSchermo(e[0]), x1 = XSchermo(e[2]), y0 = YSchermo(e[3]), y1 = YSchermo(e[1]);
-    EXPECT_LE(std::abs((x0 + x1) - img.width()), 4) << x0 << "-" << x1 << " of " << img.width();
-    EXPECT_LE(std::abs((y0 + y1) - img.height()), 4) << y0 << "-" << y1 << " of " << img.height();
-    EXPECT_TRUE(std::abs((x1 - x0) - img.width()) <= 2 || std::abs((y1 - y0) - img.height()) <= 2)
-        << x1 - x0 << " x " << y1 - y0;
+    // Everything drawn centred in the picture, 20 pixels from its edges along one side and at
+    // least that along the other.
+    const Ingombro b = MisuraVista(M);
+    ASSERT_FALSE(b.Vuoto);
+    const double x0 = XSchermo(b.XMin), x1 = XSchermo(b.XMax), y0 = YSchermo(b.YMax), y1 = YSchermo(b.YMin);
+    EXPECT_LE(std::abs((x0 + x1) - img.width()), 2) << x0 << "-" << x1 << " of " << img.width();
+    EXPECT_LE(std::abs((y0 + y1) - img.height()), 2) << y0 << "-" << y1 << " of " << img.height();
+    EXPECT_GE(std::min(x0, y0), 19.5) << x0 << ", " << y0;
+    EXPECT_TRUE(std::abs(x0 - 20) <= 1 || std::abs(y0 - 20) <= 1) << x0 << ", " << y0;
 }
 
 TEST(FrmMainAvvio, SenzaArgomento) {
