@@ -3,9 +3,11 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <utility>
 
 namespace vilmor {
 namespace {
@@ -86,15 +88,58 @@ PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DelegatoValore(this));
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    // A click anywhere on an item's row edits its value, or ticks its check box, as in a
+    // Clicks are the panel's own (mouseReleaseEvent): the view's click triggers would wait for
+    // a double click, or refuse while the previous editor closes.
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+}
+
+void PannelloQt::mousePressEvent(QMouseEvent* evento) {
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    premuta_ = evento->button() == Qt::LeftButton && EVoce(v) ? v->data(ColonnaTitolo, RuoloId) : QVariant();
+    QTreeWidget::mousePressEvent(evento);
+}
+
+void PannelloQt::mouseDoubleClickEvent(QMouseEvent* evento) {
+    // The second press of a double click opens the value at once (a release may not follow
+    // it); a check box was ticked by the first click and stays so.
+    premuta_ = QVariant();
+    QTreeWidget::mouseDoubleClickEvent(evento);
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    if (evento->button() == Qt::LeftButton && GenereDi(v) != Casella) ClicSuVoce(v);
+}
+
+void PannelloQt::mouseReleaseEvent(QMouseEvent* evento) {
+    QTreeWidget::mouseReleaseEvent(evento);
+    const QVariant premuta = std::exchange(premuta_, QVariant());
+    if (evento->button() != Qt::LeftButton || !premuta.isValid()) return;
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    if (EVoce(v) && v->data(ColonnaTitolo, RuoloId) == premuta) ClicSuVoce(v);
+}
+
+void PannelloQt::ClicSuVoce(QTreeWidgetItem* v) {
+    if (!EVoce(v)) return;
+    // A click anywhere on an item's row ticks its check box or edits its value, as in a
     // property grid.
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* v, int colonna) {
-        if (!EVoce(v)) return;
-        if (GenereDi(v) == Casella) Spunta(v);
-        else if (v->flags() & Qt::ItemIsEditable) editItem(v, ColonnaValore);
-    });
+    if (GenereDi(v) == Casella) {
+        Spunta(v);
+        return;
+    }
+    // After the press closed another editor its value is stored, which may rebuild the panel:
+    // the item is looked up again once that has run.
+    const int32_t id = v->data(ColonnaTitolo, RuoloId).toInt();
+    QPointer<PannelloQt> p(this);
+    QMetaObject::invokeMethod(
+        this,
+        [p, id] {
+            if (!p || p->state() == EditingState) return;
+            QTreeWidgetItem* voce = p->Voce(id);
+            if (!voce) return;
+            p->AggiornaModificabile(voce);
+            if (!(voce->flags() & Qt::ItemIsEditable)) return;
+            p->setCurrentItem(voce, ColonnaValore);
+            p->editItem(voce, ColonnaValore);
+        },
+        Qt::QueuedConnection);
 }
 
 PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {

@@ -53,16 +53,22 @@ protected:
     // may have been installed or removed since the item was added.
     bool edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
     QTreeWidgetItem* NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere);
     void AggiornaModificabile(QTreeWidgetItem* voce) const;
+    // A click on an item's row: its check box ticked, or its value's editor opened.
+    void ClicSuVoce(QTreeWidgetItem* voce);
     // Ticks or clears a check box as the user does.
     void Spunta(QTreeWidgetItem* voce);
     void ApplicaDivisore();
     std::vector<QTreeWidgetItem*> categorie_;
     double divisore_ = 0;  // 0: the caption column fits its contents
+    QVariant premuta_;     // the identifier of the item under the left button's press
 };
 
 }  // namespace vilmor
