@@ -146,10 +146,16 @@ void LeggiRettangoloFinestra(RettangoloFinestra& r) {
 }
 
 DisposizioneColonna DisponiColonna(int L, int T, int R, int B, int larghezza, int hF, int hP, int hR, int hL,
-                                   int minPannello) {
+                                   int minPannello, int altezzaVoci, int minInfo) {
     DisposizioneColonna d;
     const int x = R - larghezza;
-    const int hG = std::max(minPannello, (B - T) - hF - hP - hR - hL);
+    int hG = (B - T) - hF - hP - hR - hL;
+    if (altezzaVoci > 0 && hG < altezzaVoci) {
+        const int ceduta = std::clamp(altezzaVoci - hG, 0, std::max(0, hR - minInfo));
+        hR -= ceduta;
+        hG += ceduta;
+    }
+    hG = std::max(minPannello, hG);
     d.Frame2 = {x, T, larghezza, hF};
     d.Picture2 = {x, T + hF, larghezza, hP};
     d.RichTextBox1 = {x, T + hF + hP, larghezza, hR};

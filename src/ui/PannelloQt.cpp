@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <cmath>
+#include <functional>
 #include <utility>
 
 namespace vilmor {
@@ -149,6 +151,7 @@ PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {
 void PannelloQt::Pulisci() {
     categorie_.clear();
     clear();
+    updateGeometry();
 }
 
 int PannelloQt::AggiungiCategoria(const std::string& titolo) {
@@ -165,6 +168,7 @@ int PannelloQt::AggiungiCategoria(const std::string& titolo) {
 
 void PannelloQt::Espandi(int categoria) {
     if (categoria >= 0 && categoria < static_cast<int>(categorie_.size())) categorie_[categoria]->setExpanded(true);
+    updateGeometry();
 }
 
 QTreeWidgetItem* PannelloQt::NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere) {
@@ -222,6 +226,64 @@ void PannelloQt::ApplicaDivisore() {
     }
     header()->setSectionResizeMode(ColonnaTitolo, QHeaderView::Interactive);
     setColumnWidth(ColonnaTitolo, static_cast<int>(divisore_ * viewport()->width()));
+}
+
+int PannelloQt::LarghezzaNecessaria() const {
+    QStyleOptionViewItem o;
+    initViewItemOption(&o);
+    const int rientro = indentation();
+    int titoli = 0, valori = 0, estese = 0;
+    // Every row shown, at its depth: a category spans both columns, an item has its caption in
+    // the first column and its value in the second.
+    std::function<void(const QModelIndex&, int)> righe = [&](const QModelIndex& padre, int livello) {
+        for (int i = 0; i < model()->rowCount(padre); ++i) {
+            if (isRowHidden(i, padre)) continue;
+            const QModelIndex titolo = model()->index(i, ColonnaTitolo, padre);
+            const int x = (livello + (rootIsDecorated() ? 1 : 0)) * rientro;
+            auto largo = [&](const QModelIndex& x0) {
+                QStyleOptionViewItem oi = o;
+                if (const QVariant f = x0.data(Qt::FontRole); f.isValid()) {
+                    oi.font = f.value<QFont>();
+                    oi.fontMetrics = QFontMetrics(oi.font);
+                }
+                return itemDelegateForIndex(x0)->sizeHint(oi, x0).width();
+            };
+            if (isFirstColumnSpanned(i, padre)) {
+                estese = std::max(estese, x + largo(titolo));
+            } else {
+                titoli = std::max(titoli, x + largo(titolo));
+                valori = std::max(valori, largo(model()->index(i, ColonnaValore, padre)));
+            }
+            if (isExpanded(titolo)) righe(titolo, livello + 1);
+        }
+    };
+    righe(QModelIndex(), 0);
+    int vista = std::max(estese, titoli + valori);
+    if (divisore_ > 0) {
+        vista = std::max(estese, static_cast<int>(std::ceil(std::max(titoli / divisore_, valori / (1 - divisore_)))));
+    }
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return vista + barra + 2 * frameWidth();
+}
+
+int PannelloQt::AltezzaVoci() const {
+    int h = 0;
+    for (QModelIndex x = model()->index(0, 0); x.isValid(); x = indexBelow(x)) h += rowHeight(x);
+    return h > 0 ? h + 2 * frameWidth() : 0;
+}
+
+QSize PannelloQt::minimumSizeHint() const {
+    return QTreeWidget::minimumSizeHint().expandedTo(QSize(LarghezzaNecessaria(), 0));
+}
+
+void PannelloQt::rowsInserted(const QModelIndex& padre, int inizio, int fine) {
+    QTreeWidget::rowsInserted(padre, inizio, fine);
+    updateGeometry();
+}
+
+void PannelloQt::dataChanged(const QModelIndex& da, const QModelIndex& a, const QList<int>& ruoli) {
+    QTreeWidget::dataChanged(da, a, ruoli);
+    updateGeometry();
 }
 
 void PannelloQt::resizeEvent(QResizeEvent* evento) {

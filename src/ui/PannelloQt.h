@@ -31,6 +31,12 @@ public:
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;
+    // The width that shows every caption and value whole (with the splitter where it is set,
+    // room for the vertical scroll bar and the frame), and the height of all the rows.
+    int LarghezzaNecessaria() const;
+    int AltezzaVoci() const;
+    // At least the width that shows every text whole: a dialog's layout grows to it.
+    QSize minimumSizeHint() const override;
     // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps.
     // The handler may rebuild the panel.
     void ModificaVoce(int32_t id, const std::string& testo);
@@ -57,6 +63,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void rowsInserted(const QModelIndex& padre, int inizio, int fine) override;
+    void dataChanged(const QModelIndex& da, const QModelIndex& a, const QList<int>& ruoli = QList<int>()) override;
 
 private:
     QTreeWidgetItem* NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere);

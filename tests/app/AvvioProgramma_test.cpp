@@ -181,6 +181,21 @@ TEST(Finestra, ColonnaADestra) {
     EXPECT_EQ(d.Frame2.Top, 30);
     EXPECT_EQ(d.PropertyGrid1.Height, 27) << "never below its least height";
     EXPECT_EQ(d.Label1.Top, 30 + 73 + 201 + 261 + 27);
+
+    // Rows of 180 pixels: the information panel gives what it has beyond its 60; below that
+    // the panel scrolls, at least 27 high.
+    struct Caso {
+        int B, righe, info, pannello;
+    };
+    for (const Caso& c : {Caso{700, 180, 193, 180}, Caso{700, 100, 261, 112}, Caso{600, 180, 93, 180},
+                          Caso{500, 180, 60, 113}, Caso{400, 180, 60, 27}}) {
+        d = DisponiColonna(0, 0, 1280, c.B, 253, 73, 201, 261, 53, 27, c.righe, 60);
+        SCOPED_TRACE(c.B);
+        EXPECT_EQ(d.RichTextBox1.Height, c.info);
+        EXPECT_EQ(d.PropertyGrid1.Top, 73 + 201 + c.info);
+        EXPECT_EQ(d.PropertyGrid1.Height, std::max(27, c.pannello));
+        EXPECT_EQ(d.Label1.Top, d.PropertyGrid1.Top + d.PropertyGrid1.Height);
+    }
 }
 
 TEST_F(AvvioProva, ImpostazioniDopoIColori) {
