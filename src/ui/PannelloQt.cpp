@@ -355,4 +355,19 @@ void PannelloQt::CambiaValore(int32_t id, int valore) {
         this, [p, id, valore] { if (p && p->ValoreCambiato) p->ValoreCambiato(id, valore); }, Qt::QueuedConnection);
 }
 
+void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia) {
+    const int x0 = griglia.x(), w0 = griglia.width();
+    const int extra = griglia.LarghezzaNecessaria() - w0;
+    if (extra <= 0 || w0 <= 0) return;
+    const double f = static_cast<double>(w0 + extra) / w0;
+    auto x = [&](int v) { return x0 + static_cast<int>(std::lround((v - x0) * f)); };
+    for (QWidget* c : dialogo.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c->isWindow()) continue;
+        const QRect r = c->geometry();
+        const int a = x(r.left()), b = x(r.right() + 1);
+        c->setGeometry(a, r.top(), b - a, r.height());
+    }
+    dialogo.setFixedSize(dialogo.width() + extra, dialogo.height());
+}
+
 }  // namespace vilmor

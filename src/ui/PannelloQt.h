@@ -79,4 +79,9 @@ private:
     QVariant premuta_;     // the identifier of the item under the left button's press
 };
 
+// A dialog laid out by hand around its panel grows by what the panel needs to show every text
+// whole (nothing when it has that already): the widgets across the panel's width move and widen
+// in proportion, the dialog's fixed width grows by as much.
+void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia);
+
 }  // namespace vilmor

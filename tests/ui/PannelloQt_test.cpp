@@ -21,6 +21,7 @@
 #include "ui/Banco.h"
 #include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
+#include "ui/TestiInteri.h"
 
 using namespace vilmor;
 
@@ -513,4 +514,37 @@ TEST(PannelloQt, UnClicNellaFinestra) {
         EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
     }
     PulisciUndo();
+}
+
+// A dialog laid out by hand grows with its panel until every caption shows whole; its buttons
+// keep their places across the panel's width.
+TEST(PannelloQt, IlDialogoCresceColPannello) {
+    QWidget d;
+    d.setFixedSize(216, 150);
+    PannelloQt p(&d);
+    p.setGeometry(8, 8, 200, 100);
+    QPushButton a(QStringLiteral("Ok"), &d), b(QStringLiteral("Annulla"), &d);
+    a.setGeometry(8, 116, 98, 25);
+    b.setGeometry(110, 116, 98, 25);
+    p.PosizioneDivisore(0.6);
+    p.Pulisci();
+    const int c = p.AggiungiCategoria("Riferimento per armatura a taglio (pioli) e cordoli");
+    p.Espandi(c);
+    p.AggiungiVoce(c, "Larghezza staffa del cordolo in centimetri", "30.0", 1);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    ASSERT_GT(p.LarghezzaNecessaria(), 200);
+    EXPECT_FALSE(prova::TestiTagliati(&d).empty()) << "too narrow to begin with";
+    AllargaPerPannello(d, p);
+    QApplication::processEvents();
+    EXPECT_EQ(p.width(), p.LarghezzaNecessaria());
+    EXPECT_EQ(d.width(), 16 + p.width());
+    EXPECT_EQ(a.x(), 8);
+    EXPECT_EQ(b.x() + b.width(), p.x() + p.width());
+    EXPECT_LT(a.x() + a.width(), b.x());
+    const auto r = prova::TestiTagliati(&d);
+    EXPECT_TRUE(r.empty()) << r.front();
+    // Once wide enough it stays.
+    AllargaPerPannello(d, p);
+    EXPECT_EQ(d.width(), 16 + p.width());
 }

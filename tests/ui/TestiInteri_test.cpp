@@ -10,6 +10,16 @@
 
 #include "model/definizioni.h"
 #include "ui/Banco.h"
+#include "ui/Form2.h"
+#include "ui/FormSelettoreColore.h"
+#include "ui/FrmAggMulti.h"
+#include "ui/FrmAggiuntiva.h"
+#include "ui/FrmCordoli.h"
+#include "ui/FrmPolig.h"
+#include "ui/FrmProg.h"
+#include "ui/FrmPropQuote.h"
+#include "ui/FrmRelazione.h"
+#include "ui/FrmSplash.h"
 #include "ui/FrmMain.h"
 #include "ui/LegendaQt.h"
 #include "ui/PannelloQt.h"
@@ -19,7 +29,7 @@ using namespace vilmor::prova;
 
 namespace {
 
-std::string Elenco(const std::vector<std::string>& r) {
+std::string ElencoTagliati(const std::vector<std::string>& r) {
     std::string t;
     for (const std::string& s : r) t += "\n  " + s;
     return t;
@@ -28,7 +38,7 @@ std::string Elenco(const std::vector<std::string>& r) {
 void Controlla(FrmMain& f, const std::string& dove) {
     QApplication::processEvents();
     const auto r = TestiTagliati(&f);
-    EXPECT_TRUE(r.empty()) << dove << Elenco(r);
+    EXPECT_TRUE(r.empty()) << dove << ElencoTagliati(r);
 }
 
 }  // namespace
@@ -62,5 +72,81 @@ TEST(TestiInteri, FinestraPrincipale) {
         w.Clic(116);  // the punching map
         Controlla(f, d + " punzonamento");
         QTest::mouseClick(f.OpzioneLato(0), Qt::LeftButton);
+    }
+}
+
+// Every dialog as it opens on the sample slab: a bar zone, a curb and a stud zone for the zone
+// dialogs.
+TEST(TestiInteri, Dialoghi) {
+    FinestraProva w;
+    CartellaTemp dir;
+    w.Avvia(CopiaCampione(dir.Percorso()));
+    ASSERT_GT(M.Soletta.NumVertContorno, 0);
+    auto controlla = [](QWidget& d, const std::string& nome) {
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d)) << nome;
+        QApplication::processEvents();
+        const auto r = TestiTagliati(&d);
+        EXPECT_TRUE(r.empty()) << nome << ElencoTagliati(r);
+        SalvaPng(d.grab().toImage(), "testi_interi_" + nome);
+        d.hide();
+    };
+    const auto& lim = M.Soletta.LimitiContorno;
+    const float x = (lim[0] + lim[2]) / 2, y = (lim[1] + lim[3]) / 2;
+    const EditZone edit = Edit;
+    for (int tipo : {0, 2, 3}) {
+        Zona& z = Edit.ZonaCorrente;
+        z = Zona{};
+        z.Tipo = tipo;
+        z.Diametro = tipo == 2 ? 8 : 12;
+        z.Passo = 20;
+        z.Passo2 = 30;
+        z.NumBracci = 2;
+        z.Diametro2 = 14;
+        z.Copriferro = 6;
+        z.LatoCordolo = 1;
+        z.PoligonoCordolo = -1;
+        z.Angoli = {Punto{x - 90, y + 50}, Punto{x + 90, y + 50}, Punto{x + 90, y - 50}, Punto{x - 90, y - 50}};
+        Edit.ZonaSelezionata = 0;
+        if (tipo == 2) {
+            FrmCordoli d(w.f.get());
+            controlla(d, "FrmCordoli");
+        } else {
+            FrmAggiuntiva d(w.f.get());
+            controlla(d, "FrmAggiuntiva_" + std::to_string(tipo));
+        }
+    }
+    Edit = edit;
+    {
+        Form2 d(w.f.get());
+        controlla(d, "Form2");
+    }
+    {
+        FrmProg d(w.f.get());
+        controlla(d, "FrmProg");
+    }
+    {
+        FrmAggMulti d(w.f.get());
+        controlla(d, "FrmAggMulti");
+    }
+    {
+        FrmPropQuote d(w.f.get());
+        controlla(d, "FrmPropQuote");
+    }
+    {
+        FrmPolig d(w.f.get());
+        controlla(d, "FrmPolig");
+    }
+    {
+        FrmSplash d(w.f.get());
+        controlla(d, "FrmSplash");
+    }
+    {
+        FrmRelazione d({}, w.f.get());
+        controlla(d, "FrmRelazione");
+    }
+    {
+        Form_Selettore_Colore d(w.f.get());
+        controlla(d, "Form_Selettore_Colore");
     }
 }
