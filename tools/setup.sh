@@ -4,6 +4,8 @@ set -euo pipefail
 pacchetti=(build-essential cmake g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
            libpolyclipping-dev locales python3 python3-ezdxf librecad poppler-utils xvfb xauth
            fonts-liberation2 fontconfig)  # "Arial" of the plan texts: a metric-compatible font
+# Qt's own buttons and dialogs in Italian ("qtbase_it").
+pacchetti+=(qt6-translations-l10n)
 mancanti=()
 # Office readers that open the report's RTF files in the tests.
 pacchetti+=(unrtf libreoffice-writer-nogui)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <optional>
 
@@ -40,6 +41,19 @@ std::optional<int> NumeroFinestra(const std::string& testo) {
     return static_cast<int>(v);
 }
 
+// The path against the folder the program started in: a relative one would name another file,
+// or none, once the working folder or the recent list takes it elsewhere. "." and ".." go when
+// the shorter path names the same file (a ".." after a link would not).
+std::string PercorsoAssoluto(const std::string& percorso) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path assoluto = fs::absolute(fs::path(percorso), ec);
+    if (ec) return percorso;
+    const fs::path normale = assoluto.lexically_normal();
+    if (normale != assoluto && fs::exists(assoluto, ec) && !fs::equivalent(assoluto, normale, ec)) return assoluto.string();
+    return normale.string();
+}
+
 bool SenzaTitolo() {
     const std::string& p = M.Progetto.PercorsoSoletta;
     return p.empty() || MaiuscoloUtf8(p) == "ANONIMO";
@@ -72,7 +86,7 @@ std::string PercorsoSolettaDaRiga(const std::string& riga) {
     const size_t inizio = barra == std::string::npos ? 0 : barra + 1;
     const auto q = MaiuscoloAscii(p).find(".QVR", inizio);
     if (q == std::string::npos) return {};
-    return p.substr(0, q + 4);
+    return PercorsoAssoluto(p.substr(0, q + 4));
 }
 
 int TwipsPerPixelDaDpi(double dpi) {
@@ -132,10 +146,16 @@ void LeggiRettangoloFinestra(RettangoloFinestra& r) {
 }
 
 DisposizioneColonna DisponiColonna(int L, int T, int R, int B, int larghezza, int hF, int hP, int hR, int hL,
-                                   int minPannello) {
+                                   int minPannello, int altezzaVoci, int minInfo) {
     DisposizioneColonna d;
     const int x = R - larghezza;
-    const int hG = std::max(minPannello, (B - T) - hF - hP - hR - hL);
+    int hG = (B - T) - hF - hP - hR - hL;
+    if (altezzaVoci > 0 && hG < altezzaVoci) {
+        const int ceduta = std::clamp(altezzaVoci - hG, 0, std::max(0, hR - minInfo));
+        hR -= ceduta;
+        hG += ceduta;
+    }
+    hG = std::max(minPannello, hG);
     d.Frame2 = {x, T, larghezza, hF};
     d.Picture2 = {x, T + hF, larghezza, hP};
     d.RichTextBox1 = {x, T + hF + hP, larghezza, hR};

@@ -16,7 +16,8 @@ std::string FiltraApici(std::string& Testo);
 
 // The slab path of a command line: the quotes off, then the path cut just after the first
 // ".QVR" of its file name (any letter case, the letters kept), so a backup copy "A.QVR.BAK"
-// names "A.QVR". "" when there is no ".QVR".
+// names "A.QVR". "" when there is no ".QVR". A relative path is made absolute against the current
+// folder, the one the program started in.
 std::string PercorsoSolettaDaRiga(const std::string& riga);
 
 // Twips per pixel of a screen of that logical resolution, as a whole number (15 at 96 dpi).
@@ -48,6 +49,7 @@ inline constexpr int AltezzaPicture2 = 3015;   // legend
 inline constexpr int AltezzaRichText = 3915;   // information panel
 inline constexpr int AltezzaLabel1 = 795;      // prompt line
 inline constexpr int AltezzaMinPannello = 401;
+inline constexpr int AltezzaMinInfo = 900;     // what the information panel keeps when it gives way
 
 struct Riquadro {
     int Left = 0, Top = 0, Width = 0, Height = 0;
@@ -57,9 +59,10 @@ struct DisposizioneColonna {
 };
 // The column at the right of the client rectangle (L, T, R, B), in whatever unit the numbers
 // are given; the plan takes the rest. The property panel gets what the fixed panels leave,
-// never less than `minPannello`.
+// never less than `minPannello`; when that is less than the height of its rows (`altezzaVoci`),
+// the information panel gives up what it has beyond `minInfo` until the rows show.
 DisposizioneColonna DisponiColonna(int L, int T, int R, int B, int larghezza, int hF, int hP, int hR, int hL,
-                                   int minPannello);
+                                   int minPannello, int altezzaVoci = 0, int minInfo = 0);
 
 // ---- Exit ----
 inline constexpr char DomandaUscita[] = "Vuoi salvare prima di uscire?";

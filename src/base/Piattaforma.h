@@ -66,6 +66,18 @@ public:
     // turned by the angle (degrees), in the picture's current foreground colour.
     virtual void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo,
                               const std::string& testo) = 0;
+    // The width in pixels of that text as `TestoRuotato` writes it, before the turn; by default
+    // every character as wide as the width asked.
+    virtual float LarghezzaTesto(int altezza, int larghezza, const std::string& testo) const {
+        (void)altezza;
+        return LarghezzaTestoStimata(larghezza, testo);
+    }
+    static float LarghezzaTestoStimata(int larghezza, const std::string& testo) {
+        size_t n = 0;
+        for (unsigned char c : testo)
+            if ((c & 0xC0) != 0x80) ++n;
+        return static_cast<float>(n) * static_cast<float>(larghezza);
+    }
     // Dotted exclusive-or rectangle on the transient drawing between two corner pixels:
     // drawing it again at the same place erases it.
     virtual void RettangoloFocus(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) {}

@@ -70,6 +70,9 @@ void Tavola(Modello& m, float k, int uscita) {
     }
 }
 
+// The screen shows a colour map of the nodes instead of the plan views.
+bool MappaInVista() { return Vista.CodiceVista >= 2 && Vista.CodiceVista <= 13; }
+
 }  // namespace
 
 void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita) {
@@ -110,6 +113,33 @@ void DisVista(Modello& m, float X, float Y, int Pianta, int uscita) {
     DisTitoloVista(m, X + Vista.LimitiPianta[0] - 300 * t, Y + Vista.LimitiPianta[3], Pianta, uscita);
 }
 
+void DisPiano(Modello& m, int uscita) {
+    if (uscita == 0 && MappaInVista()) {
+        DisGeometria(m, 0, 0, -1, uscita);
+        if (m.SezQuote.UltimaSezione > -1) DisTracceSez(m, 0, 0, uscita);
+        return;
+    }
+    const float k = Vista.Scala50Corrente != 0 ? 1.0f : 2.8f;
+    const int p = Vista.PiantaCorrente;
+    bool singola = true;
+    if (p == 0 || p == 1) {
+        ComputaDiffusa(m, 0, 0, p, uscita);
+        DisVista(m, 0, 0, p, uscita);
+    } else if (p == 2 || p == 3) {
+        CalcolaFerriZone(m, 0, 0, p - 2, uscita);
+        DisVista(m, 0, 0, p, uscita);
+    } else if (p == 4) {
+        DisegnaCordoli(m, 0, 0, uscita);
+        DisegnaPioli(m, 0, 0, uscita);
+        DisPunzonamento(m, 0, 0, uscita);
+        DisVista(m, 0, 0, 4, uscita);
+    } else {
+        singola = false;
+        if (p == 5) Tavola(m, k, uscita);
+    }
+    if (singola && m.SezQuote.UltimaSezione > -1) DisSezioni(m, 0, Vista.EstensioneCorrente[1] - 100, uscita);
+}
+
 void Ridisegna(Modello& m, int uscita) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
     const bool video = uscita == 0;
@@ -127,34 +157,11 @@ void Ridisegna(Modello& m, int uscita) {
         Strati.VisLayerCorr = Strati.VisLayerDxf;
         Vista.Scala50Corrente = Imp.ScalaDxf50;
     }
-    const float k = Vista.Scala50Corrente != 0 ? 1.0f : 2.8f;
 
     if (m.Soletta.NumVertContorno > 0 && Vista.EditPerimetro == 0) {
-        if (video && Vista.CodiceVista >= 2 && Vista.CodiceVista <= 13) {
-            DisegnaMappaColori(m);
-            DisGeometria(m, 0, 0, -1, uscita);
-            if (m.SezQuote.UltimaSezione > -1) DisTracceSez(m, 0, 0, uscita);
-        } else {
-            if (video) DisLegenda(m);
-            const int p = Vista.PiantaCorrente;
-            bool singola = true;
-            if (p == 0 || p == 1) {
-                ComputaDiffusa(m, 0, 0, p, uscita);
-                DisVista(m, 0, 0, p, uscita);
-            } else if (p == 2 || p == 3) {
-                CalcolaFerriZone(m, 0, 0, p - 2, uscita);
-                DisVista(m, 0, 0, p, uscita);
-            } else if (p == 4) {
-                DisegnaCordoli(m, 0, 0, uscita);
-                DisegnaPioli(m, 0, 0, uscita);
-                DisPunzonamento(m, 0, 0, uscita);
-                DisVista(m, 0, 0, 4, uscita);
-            } else {
-                singola = false;
-                if (p == 5) Tavola(m, k, uscita);
-            }
-            if (singola && m.SezQuote.UltimaSezione > -1) DisSezioni(m, 0, Vista.EstensioneCorrente[1] - 100, uscita);
-        }
+        if (video && MappaInVista()) DisegnaMappaColori(m);
+        else if (video) DisLegenda(m);
+        DisPiano(m, uscita);
     }
 
     if (!video) return;

@@ -13,6 +13,11 @@ void Ridisegna(Modello& m, int uscita);
 // The open project.
 void Ridisegna(int uscita);
 
+// What the plan shows of m by the view codes, through the primitives of `uscita`: the views and
+// the sections of the current entry, or on the screen the outline under a colour map. Not what
+// the screen alone draws (clearing, colour map, legend panel, grips).
+void DisPiano(Modello& m, int uscita);
+
 // One plan view moved by (X, Y) cm: structure, dimensions, section traces, title block.
 void DisVista(Modello& m, float X, float Y, int Pianta, int uscita);
 // The dimensions of plan Pianta (and those of every plan), moved by (X, Y): lines on layer 8,

@@ -68,19 +68,16 @@ void SinkVideo::Cerchio(float X, float Y, float raggio, int layer, int stile) {
     v->Cerchio(XSchermo(X), YSchermo(Y), Vista.Scala * raggio, colore, stile == 1 || stile == 3);
 }
 
-void SinkVideo::Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,
-                      float angolo) {
-    SuperficieVideo* v = Piatt.Ctrl_Vid;
-    if (!v || !LayerReale(layer)) return;
+PosaTesto PosaTestoVideo(float xs, float ys0, float scala, const std::string& testo, int tipo, int oriz, int vert,
+                         float angolo) {
     const float h = AltezzaTesto(tipo, 0);
     const float A = GradiRadianti(angolo);
     const float s = static_cast<float>(std::sin(A)), c = static_cast<float>(std::cos(A));
-    const float hp = Vista.Scala * h * 0.9f;
+    const float hp = scala * h * 0.9f;
     const float wu = hp * 0.38f;
-    if (wu <= 1.0f) return;
-    float xs = XSchermo(X), dy = 0;
+    float dy = 0;
     if (oriz != 0) {
-        const float W = (Vista.Scala * 1.38f + wu) * CaratteriStimati(testo);
+        const float W = (scala * 1.38f + wu) * CaratteriStimati(testo);
         if (oriz == 1) {
             xs -= c * W / 2;
             dy = s * W / 2;
@@ -89,7 +86,7 @@ void SinkVideo::Testo(float X, float Y, const std::string& testo, int tipo, int 
             dy = s * W;
         }
     }
-    float ys = YSchermo(Y) + dy;
+    float ys = ys0 + dy;
     if (vert == 0) {
         xs -= 1.05f * hp * s;
         ys -= c * hp;
@@ -97,9 +94,18 @@ void SinkVideo::Testo(float X, float Y, const std::string& testo, int tipo, int 
         xs -= 0.55f * hp * s;
         ys -= 0.5f * c * hp;
     }
-    if (!Pixel(xs) || !Pixel(ys) || !Pixel(hp) || !Pixel(angolo)) return;
+    return {xs, ys, hp, wu};
+}
+
+void SinkVideo::Testo(float X, float Y, const std::string& testo, int tipo, int layer, int oriz, int vert,
+                      float angolo) {
+    SuperficieVideo* v = Piatt.Ctrl_Vid;
+    if (!v || !LayerReale(layer)) return;
+    const PosaTesto p = PosaTestoVideo(XSchermo(X), YSchermo(Y), Vista.Scala, testo, tipo, oriz, vert, angolo);
+    if (p.Larghezza <= 1.0f) return;
+    if (!Pixel(p.X) || !Pixel(p.Y) || !Pixel(p.Altezza) || !Pixel(angolo)) return;
     v->ColorePrimoPiano(Strati.ColoriLayer[static_cast<size_t>(layer)]);
-    v->TestoRuotato(Intero(xs), Intero(ys), Intero(hp), Intero(wu), Intero(angolo), testo);
+    v->TestoRuotato(Intero(p.X), Intero(p.Y), Intero(p.Altezza), Intero(p.Larghezza), Intero(angolo), testo);
 }
 
 }  // namespace vilmor

@@ -22,4 +22,13 @@ public:
 // The estimated width of a text in characters, as the screen placement counts it.
 float CaratteriStimati(const std::string& testo);
 
+// Where the screen writes a text whose anchor falls on pixel (xs, ys) at `scala` pixels per cm:
+// the top-left corner of its cell (before the turn by the angle, about that corner), the font's
+// height and its mean character width, in pixels.
+struct PosaTesto {
+    float X = 0, Y = 0, Altezza = 0, Larghezza = 0;
+};
+PosaTesto PosaTestoVideo(float xs, float ys, float scala, const std::string& testo, int tipo, int oriz, int vert,
+                         float angolo);
+
 }  // namespace vilmor

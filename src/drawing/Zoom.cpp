@@ -1,9 +1,11 @@
 #include "drawing/Zoom.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "base/Piattaforma.h"
+#include "drawing/MisuraVista.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -91,13 +93,36 @@ void ZoomTutto() {
     ZoomEstensione();
 }
 
-void ZoomEstensione() {
-    if (!PicturaConArea()) return;
-    const std::array<float, 4>& e = Vista.EstensioneCorrente;  // XMin, YMin, XMax, YMax
-    Vista.FinestraVista = {e[1], e[3], e[0], e[2]};
-    Vista.Scala = CalcScala(e[0], e[1], e[2], e[3]);
-    CentraVista();
+void ZoomEstensione(Modello& m) {
+    float w, h;
+    if (!Dimensioni(w, h)) return;
+    const Ingombro b = MisuraVista(m);
+    const float bw = b.XMax - b.XMin, bh = b.YMax - b.YMin;
+    if (b.Vuoto || !(bw > 0 || bh > 0)) {
+        // Nothing drawn: the extents themselves.
+        const std::array<float, 4>& e = Vista.EstensioneCorrente;  // XMin, YMin, XMax, YMax
+        Vista.FinestraVista = {e[1], e[3], e[0], e[2]};
+        Vista.Scala = CalcScala(e[0], e[1], e[2], e[3]);
+        CentraVista();
+        return;
+    }
+    // Everything drawn, with a free band of MargineEstensione pixels on every side (less on a
+    // picture too small for it).
+    const float margine = std::min(static_cast<float>(MargineEstensione), std::min(w, h) / 4);
+    const float sx = bw > 0 ? (w - 2 * margine) / bw : 0, sy = bh > 0 ? (h - 2 * margine) / bh : 0;
+    const float scala = sx > 0 && sy > 0 ? std::min(sx, sy) : std::max(sx, sy);
+    const float alto = (Vista.AltezzaVideo > 0 ? static_cast<float>(Vista.AltezzaVideo) : h) / scala;
+    const float largo = w / scala;
+    const float cx = (b.XMin + b.XMax) / 2, cy = (b.YMin + b.YMax) / 2;
+    std::array<float, 4>& f = Vista.FinestraVista;
+    f[XMin] = cx - largo / 2;
+    f[XMax] = f[XMin] + largo;
+    f[YMin] = cy - alto / 2;
+    f[YMax] = f[YMin] + alto;
+    Vista.Scala = scala;
 }
+
+void ZoomEstensione() { ZoomEstensione(M); }
 
 void CentraVista() {
     float w, h;

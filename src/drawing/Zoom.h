@@ -7,6 +7,8 @@
 // window, the previous window and the scale as they are.
 #pragma once
 
+#include "model/definizioni.h"
+
 namespace vilmor {
 
 // Mode 2: the zoom rectangle, no anchor yet.
@@ -21,7 +23,12 @@ void ZoomIngrandisci();
 void ZoomPrecedente();
 // To the extents, keeping the current window as the previous one.
 void ZoomTutto();
-// To the extents `EstensioneCorrente`, fitted to the picture.
+// To everything the current view of m draws on the plan (measured by its drawing pass), with a
+// free band of `MargineEstensione` pixels on every side; with nothing drawn, to the extents
+// `EstensioneCorrente`, fitted to the picture. Only the window and the scale change.
+inline constexpr int MargineEstensione = 20;
+void ZoomEstensione(Modello& m);
+// The open project.
 void ZoomEstensione();
 // Widens the window across the extents so that they fill the picture along one axis and stay
 // centred along the other.

@@ -202,14 +202,25 @@ const QBrush& CtrlVid::Pennello(int32_t rgb) {
     return voce.second;
 }
 
+namespace {
+// The plan's font of that pixel height, stretched so that its average character is as wide as asked.
+QFont FontPiano(int altezza, int larghezza) {
+    QFont f("Arial");
+    f.setPixelSize(std::max(1, altezza));
+    const qreal media = QFontMetricsF(f).averageCharWidth();
+    if (larghezza > 0 && media > 0)
+        f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * larghezza / media)), 1, 4000));
+    return f;
+}
+}  // namespace
+
+float CtrlVid::LarghezzaTesto(int altezza, int larghezza, const std::string& testo) const {
+    return static_cast<float>(QFontMetricsF(FontPiano(altezza, larghezza)).horizontalAdvance(QString::fromStdString(testo)));
+}
+
 void CtrlVid::TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) {
     Disegna([&](QPainter& p) {
-        QFont f("Arial");
-        f.setPixelSize(std::max(1, altezza));
-        // The width asked is the average character width: the font is stretched to it.
-        const qreal media = QFontMetricsF(f).averageCharWidth();
-        if (larghezza > 0 && media > 0)
-            f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * larghezza / media)), 1, 4000));
+        const QFont f = FontPiano(altezza, larghezza);
         p.save();
         p.setFont(f);
         p.setPen(Colore(primo_));

@@ -44,6 +44,7 @@ public:
     void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) override;
     void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
     void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
+    float LarghezzaTesto(int altezza, int larghezza, const std::string& testo) const override;
     void SpessorePenna(int pixel) override { spessore_ = std::max(1, pixel); }
     void Rettangolo(int x1, int y1, int x2, int y2, int32_t rgb) override;
     void RettangoloPienoRgb(int x1, int y1, int x2, int y2, int32_t rgb) override;

@@ -30,6 +30,7 @@ FrmAggMulti::FrmAggMulti(QWidget* parent) : QDialog(parent) {
 
     logica_ = std::make_unique<PannelloAggMulti>(*griglia_);
     logica_->Apri();
+    AllargaPerPannello(*this, *griglia_);
     connect(ok_, &QPushButton::clicked, this, [this] {
         logica_->Ok();
         done(QDialog::Accepted);

@@ -51,6 +51,7 @@ FrmAggiuntiva::FrmAggiuntiva(QWidget* parent) : QDialog(parent) {
         griglia_->setGeometry(g.left(), g.top(), g.width(), nuova);
         info_->setGeometry(i.left(), g.top() + nuova + spazio, i.width(), i.height() + g.height() - spazio - nuova);
     }
+    AllargaPerPannello(*this, *griglia_);
 
     connect(modificaPerimetro_, &QPushButton::clicked, this, [this] {
         logica_->ModificaPerimetro();

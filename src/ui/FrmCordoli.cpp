@@ -36,6 +36,7 @@ FrmCordoli::FrmCordoli(QWidget* parent) : QDialog(parent) {
     logica_ = std::make_unique<DialogoCordoli>(*griglia_);
     logica_->MostraInfo = [this](const std::string& rtf) { info_->ImpostaTestoRTF(rtf); };
     logica_->Apri();
+    AllargaPerPannello(*this, *griglia_);
 
     connect(ok_, &QPushButton::clicked, this, [this] {
         logica_->Ok();

@@ -11,6 +11,8 @@
 #include "app/PannelloDiffusa.h"
 #include "app/SceltaVista.h"
 #include "base/Testi.h"
+#include "design/MappeColori.h"
+#include "drawing/LegendaDiffusa.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
@@ -128,6 +130,7 @@ FrmMain::FrmMain(const std::string& rigaComando, QWidget* parent, ServiziFinestr
     SelezionaLato(0);
     direzioni_[0]->setChecked(true);
     PreparaAvvio();
+    MisuraColonna();
     ctrlVid_->ColoreSfondo(ColoreSfondoVideo());
     ctrlVid_->Invio = [this] { Colonna(TastoInvio); };
     // After any handled input the controls follow the state, once, from the event loop.
@@ -229,31 +232,79 @@ void FrmMain::CreaColonna(QWidget* client) {
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setFrameShape(QFrame::StyledPanel);
 
-    // The property panel keeps at least its least height: below it the window grows no smaller.
-    const int altezzaMin = Px(AltezzaFrame2) + Px(AltezzaPicture2) + Px(AltezzaRichText) + Px(AltezzaMinPannello) +
-                           Px(AltezzaLabel1);
-    client->setMinimumSize(Px(LarghezzaColonna) + ctrlVid_->minimumWidth(), altezzaMin);
+}
+
+void FrmMain::MisuraColonna() {
+    // Every legend of the panel, drawn into a measure: the colour maps' with wide figures, the
+    // plan views' of both faces. The view and map state and the drawing surfaces come back.
+    MisuraLegendaQt misura(picture2_->font());
+    {
+        const StatoVista vista = Vista;
+        const ScalaMappe mappa = Mappa;
+        PannelloLegenda* legenda = Piatt.Picture2;
+        SuperficieVideo* video = Piatt.Ctrl_Vid;
+        Piatt.Picture2 = &misura;
+        Piatt.Ctrl_Vid = nullptr;
+        Modello campione;
+        Mappa.ScalaMin = -8888.88f;
+        Mappa.ScalaMax = 8888.88f;
+        for (int tipo = 0; tipo <= 14; ++tipo) {
+            Vista.TipoMappa = tipo;
+            DisegnaMappaColori(campione);
+        }
+        for (int codice : {0, 1}) {
+            Vista.CodiceVista = codice;
+            DisLegenda(campione);
+        }
+        Piatt.Picture2 = legenda;
+        Piatt.Ctrl_Vid = video;
+        Vista = vista;
+        Mappa = mappa;
+    }
+    const QRectF area = misura.Area | QRectF(frame1_->geometry());
+    constexpr int margine = 4;
+    larghezzaLegenda_ = static_cast<int>(std::ceil(area.right())) + margine;
+    altezzaLegenda_ = static_cast<int>(std::ceil(area.bottom())) + margine;
+
+    // The diffuse-mesh panel of a slab with two meshes: the most rows and the longest captions.
+    const int magliaUnica = M.Progetto.MagliaUnica;
+    M.Progetto.MagliaUnica = 0;
+    PanelDiff();
+    M.Progetto.MagliaUnica = magliaUnica;
+    larghezzaPannello_ = pannello_->LarghezzaNecessaria();
+    pannello_->Pulisci();
+}
+
+int FrmMain::LarghezzaColonnaTesti() const {
+    // The side options, also the single-mesh label that takes their place.
+    const QMargins m3 = frame3_->contentsMargins(), m2 = frame2_->contentsMargins();
+    const int etichetta = magliaUnica_->sizeHint().width() + m3.left() + m3.right() + 8 + m2.left() + m2.right() +
+                          2 * frame3_->frameWidth();
+    return std::max({Px(LarghezzaColonna), frame2_->sizeHint().width(), etichetta, larghezzaLegenda_,
+                     larghezzaPannello_, pannello_->LarghezzaNecessaria()});
 }
 
 void FrmMain::CreaFrame1() {
     frame1_ = new QGroupBox(picture2_);
-    frame1_->setGeometry(Px(1920), Px(360), Px(1695), Px(1155));
-    const int w = Px(735), h = Px(315);
+    QLabel* etichette[2] = {new QLabel(QStringLiteral("Max."), frame1_), new QLabel(QStringLiteral("Min."), frame1_)};
+    for (int i = 0; i < 2; ++i) text1_[i] = new QLineEdit(QStringLiteral("0"), frame1_);
+    const char* pulsanti[2] = {"Default", "Range"};
+    for (int i = 0; i < 2; ++i) command1_[i] = new QPushButton(QString::fromUtf8(pulsanti[i]), frame1_);
+    // Boxes and buttons of 735 x 315 twips, or as large as their texts need.
+    int w = Px(735), h = Px(315);
+    for (QWidget* x : {static_cast<QWidget*>(etichette[0]), static_cast<QWidget*>(etichette[1]),
+                       static_cast<QWidget*>(command1_[0]), static_cast<QWidget*>(command1_[1])}) {
+        w = std::max(w, x->sizeHint().width());
+        h = std::max(h, x->sizeHint().height());
+    }
     const int x0 = 6, x1 = x0 + w + 2;
     const int y0 = 4, passo = h + 3;
-    auto etichetta = [&](const char* testo, int x, int y) {
-        auto* l = new QLabel(QString::fromUtf8(testo), frame1_);
-        l->setGeometry(x, y, w, h);
-    };
-    etichetta("Max.", x0, y0);
-    etichetta("Min.", x0, y0 + 2 * passo);
+    frame1_->setGeometry(Px(1920), Px(360), std::max(Px(1695), x1 + w + x0), std::max(Px(1155), y0 + 3 * passo + 4));
     for (int i = 0; i < 2; ++i) {
-        text1_[i] = new QLineEdit(QStringLiteral("0"), frame1_);
+        etichette[i]->setGeometry(x0, y0 + 2 * i * passo, w, h);
         text1_[i]->setGeometry(x1, y0 + 2 * i * passo, w, h);
     }
-    const char* pulsanti[2] = {"Default", "Range"};
     for (int i = 0; i < 2; ++i) {
-        command1_[i] = new QPushButton(QString::fromUtf8(pulsanti[i]), frame1_);
         command1_[i]->setGeometry(i == 0 ? x0 : x1, y0 + passo, w, h);
         connect(command1_[i], &QPushButton::clicked, this, [this, i] { Colonna([i] { Command1_Click(i); }); });
         // Enter in a box applies the range; it is not a window-wide shortcut, so the panel's
@@ -264,11 +315,19 @@ void FrmMain::CreaFrame1() {
 }
 
 void FrmMain::CommandBars_Resize() {
+    // The column as wide as its widest text; the legend as tall as its texts; the property
+    // panel as tall as its rows where the information panel can give way.
+    const int larghezza = LarghezzaColonnaTesti();
+    const int hF = std::max(Px(AltezzaFrame2), frame2_->sizeHint().height());
+    const int hP = std::max(Px(AltezzaPicture2), altezzaLegenda_);
+    // The property panel keeps at least its least height: below it the window grows no smaller.
+    client_->setMinimumSize(larghezza + ctrlVid_->minimumWidth(),
+                            hF + hP + Px(AltezzaRichText) + Px(AltezzaMinPannello) + Px(AltezzaLabel1));
     const QRect c = client_->rect();
     const DisposizioneColonna d =
-        DisponiColonna(c.left(), c.top(), c.left() + c.width(), c.top() + c.height(), Px(LarghezzaColonna),
-                       Px(AltezzaFrame2), Px(AltezzaPicture2), Px(AltezzaRichText), Px(AltezzaLabel1),
-                       Px(AltezzaMinPannello));
+        DisponiColonna(c.left(), c.top(), c.left() + c.width(), c.top() + c.height(), larghezza, hF, hP,
+                       Px(AltezzaRichText), Px(AltezzaLabel1), Px(AltezzaMinPannello), pannello_->AltezzaVoci(),
+                       Px(AltezzaMinInfo));
     auto metti = [](QWidget* w, const Riquadro& q) { w->setGeometry(q.Left, q.Top, q.Width, q.Height); };
     metti(frame2_, d.Frame2);
     metti(picture2_, d.Picture2);
@@ -297,7 +356,9 @@ void FrmMain::Colonna(const std::function<void()>& f) {
 }
 
 bool FrmMain::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == client_ && evento->type() == QEvent::Resize) CommandBars_Resize();
+    // A resize, or a panel of the column whose contents changed (the property panel rebuilt).
+    if (oggetto == client_ && (evento->type() == QEvent::Resize || evento->type() == QEvent::LayoutRequest))
+        CommandBars_Resize();
     // Wheel events reach the window only from parts that do not scroll themselves; they go on.
     if (oggetto == this && agganciato_ && evento->type() == QEvent::Wheel) {
         RuotaAccumulata(ruota_, static_cast<QWheelEvent*>(evento)->angleDelta().y());

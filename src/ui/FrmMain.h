@@ -126,6 +126,11 @@ private:
     void CreaBarreComandi();
     // Lays out the column and the plan in the client area left by the bars.
     void CommandBars_Resize();
+    // What the column's texts need, measured once: every legend the panel can draw and the
+    // diffuse-mesh panel with two meshes.
+    void MisuraColonna();
+    // The column's width: its least, or what its widest text needs.
+    int LarghezzaColonnaTesti() const;
     void Comando(int32_t id);
     int Px(int twips) const;
 
@@ -157,6 +162,7 @@ private:
     Messaggi* msg_ = nullptr;  // the ones installed: the window's own or those it was given
     DialoghiFile* dialoghiUsati_ = nullptr;
     std::string percorsoRigaComando_;
+    int larghezzaLegenda_ = 0, altezzaLegenda_ = 0, larghezzaPannello_ = 0;  // pixels
 };
 
 }  // namespace vilmor

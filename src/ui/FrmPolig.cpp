@@ -1,5 +1,7 @@
 #include "ui/FrmPolig.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
@@ -65,28 +67,33 @@ FrmPolig::FrmPolig(QWidget* parent)
         testi_[static_cast<size_t>(i)]->setGeometry(M + 32, y + i * 28, 110, 24);
     }
     const char* interruttori[2] = {"Grid", "Osnap"};
+    int x = M + 150;
     for (int i = 0; i < 2; ++i) {
         auto* b = new QToolButton(this);
         b->setCheckable(true);
         b->setText(QString::fromUtf8(interruttori[i]));
         b->setIcon(Figura(i == 0));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setGeometry(M + 150 + i * 68, y, 64, 24);
+        // As wide as icon and text need.
+        const int w = std::max(64, b->sizeHint().width());
+        b->setGeometry(x, y, w, 24);
+        x += w + 4;
         interruttori_[static_cast<size_t>(i)] = b;
         connect(b, &QToolButton::clicked, this, [this, i] { logica_->Check1_Click(i); });
     }
     y += 60;
     const char* testi[5] = {"Elimina vertice", "Inserisci vertice", "Assegna coordinate al vertice", "Assegna perimetro",
                             "Annulla"};
+    const int larghezza = std::max(Larghezza, x - 4 + M);
     for (int i : {2, 0, 1, 3, 4}) {
         auto* b = new QPushButton(QString::fromUtf8(testi[i]), this);
-        b->setGeometry(M, y, Larghezza - 2 * M, 26);
+        b->setGeometry(M, y, larghezza - 2 * M, 26);
         b->setAutoDefault(false);
         pulsanti_[static_cast<size_t>(i)] = b;
         connect(b, &QPushButton::clicked, this, [this, i] { logica_->Command1_Click(i); });
         y += 30;
     }
-    setFixedSize(Larghezza, y + M - 4);
+    setFixedSize(larghezza, y + M - 4);
 
     DialogoPolig& l = *logica_;
     l.MostraControlli = [this] { Mostra(); };

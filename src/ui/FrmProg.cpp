@@ -38,6 +38,7 @@ FrmProg::FrmProg(QWidget* parent) : QDialog(parent) {
     logica_ = std::make_unique<DialogoProgettoDiffusa>(*griglia_);
     logica_->Apri();
     progetta_->setEnabled(logica_->ProgettaAbilitato());
+    AllargaPerPannello(*this, *griglia_);
 
     connect(progetta_, &QPushButton::clicked, this, [this] {
         logica_->Progetta();

@@ -43,6 +43,7 @@ template <class F> void LegendaQt::Disegna(F&& f) {
     if (persistente_) {
         // Lasting drawing shows at once; a transient one over it goes.
         volatile_ = QImage();
+        testiVolatili_ = QRectF();
         su(immagine_);
     } else {
         if (volatile_.isNull()) volatile_ = immagine_;
@@ -52,16 +53,25 @@ template <class F> void LegendaQt::Disegna(F&& f) {
 }
 
 void LegendaQt::Pulisci() {
-    if (persistente_) immagine_.fill(Sfondo);
+    if (persistente_) {
+        immagine_.fill(Sfondo);
+        testi_ = QRectF();
+    }
     volatile_ = QImage();
+    testiVolatili_ = QRectF();
     update();
 }
 
 void LegendaQt::Testo(float x, float y, const std::string& testo) {
+    const QString t = QString::fromStdString(testo);
+    const QFontMetricsF fm(font());
+    const QRectF cella(Pixel(x), Pixel(y), fm.horizontalAdvance(t), fm.height());
+    if (persistente_) testi_ |= cella;
+    else testiVolatili_ |= cella;
     Disegna([&](QPainter& p) {
         p.setPen(CtrlVid::Colore(testo_));
         // The point is the top-left corner of the text.
-        p.drawText(QPointF(Pixel(x), Pixel(y) + QFontMetricsF(p.font()).ascent()), QString::fromStdString(testo));
+        p.drawText(QPointF(cella.left(), cella.top() + fm.ascent()), t);
     });
 }
 
@@ -100,6 +110,24 @@ void LegendaQt::resizeEvent(QResizeEvent*) {
     p.end();
     immagine_ = nuova;
     volatile_ = QImage();
+    testiVolatili_ = QRectF();
+}
+
+void MisuraLegendaQt::Testo(float x, float y, const std::string& testo) {
+    const QFontMetricsF fm(font_);
+    Area |= QRectF(Pixel(x), Pixel(y), fm.horizontalAdvance(QString::fromStdString(testo)), fm.height());
+}
+
+void MisuraLegendaQt::Linea(float x1, float y1, float x2, float y2, int32_t) {
+    Area |= QRectF(QPointF(Pixel(x1), Pixel(y1)), QPointF(Pixel(x2), Pixel(y2))).normalized().adjusted(0, 0, 1, 1);
+}
+
+void MisuraLegendaQt::Rettangolo(float x1, float y1, float x2, float y2, int32_t) {
+    Area |= QRectF(Tra(x1, y1, x2, y2));
+}
+
+void MisuraLegendaQt::RettangoloPieno(float x1, float y1, float x2, float y2, int32_t) {
+    Area |= QRectF(Tra(x1, y1, x2, y2));
 }
 
 }  // namespace vilmor

@@ -27,6 +27,8 @@ public:
 
     // What a repaint shows.
     const QImage& Mostrata() const { return volatile_.isNull() ? immagine_ : volatile_; }
+    // Where the texts of the picture shown lie, in pixels (empty without texts).
+    QRectF AreaTesti() const { return volatile_.isNull() ? testi_ : testi_ | testiVolatili_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -40,6 +42,27 @@ private:
     int32_t testo_ = 0;
     int stile_ = 0;
     int spessore_ = 1;
+    QRectF testi_, testiVolatili_;
+};
+
+// A legend panel that draws nothing and keeps where a legend would reach, in pixels, with the
+// font given: what the panel needs to show it whole.
+class MisuraLegendaQt : public PannelloLegenda {
+public:
+    explicit MisuraLegendaQt(const QFont& font) : font_(font) {}
+    QRectF Area;
+    void DisegnoPersistente(bool) override {}
+    void Pulisci() override {}
+    void ColoreTesto(int32_t) override {}
+    void StileRiempimento(int) override {}
+    void SpessoreLinea(int) override {}
+    void Testo(float x, float y, const std::string& testo) override;
+    void Linea(float x1, float y1, float x2, float y2, int32_t) override;
+    void Rettangolo(float x1, float y1, float x2, float y2, int32_t) override;
+    void RettangoloPieno(float x1, float y1, float x2, float y2, int32_t) override;
+
+private:
+    QFont font_;
 };
 
 }  // namespace vilmor

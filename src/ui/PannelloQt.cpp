@@ -3,9 +3,13 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <cmath>
+#include <functional>
+#include <utility>
 
 namespace vilmor {
 namespace {
@@ -86,15 +90,58 @@ PannelloQt::PannelloQt(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DelegatoValore(this));
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    // A click anywhere on an item's row edits its value, or ticks its check box, as in a
+    // Clicks are the panel's own (mouseReleaseEvent): the view's click triggers would wait for
+    // a double click, or refuse while the previous editor closes.
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+}
+
+void PannelloQt::mousePressEvent(QMouseEvent* evento) {
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    premuta_ = evento->button() == Qt::LeftButton && EVoce(v) ? v->data(ColonnaTitolo, RuoloId) : QVariant();
+    QTreeWidget::mousePressEvent(evento);
+}
+
+void PannelloQt::mouseDoubleClickEvent(QMouseEvent* evento) {
+    // The second press of a double click opens the value at once (a release may not follow
+    // it); a check box was ticked by the first click and stays so.
+    premuta_ = QVariant();
+    QTreeWidget::mouseDoubleClickEvent(evento);
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    if (evento->button() == Qt::LeftButton && GenereDi(v) != Casella) ClicSuVoce(v);
+}
+
+void PannelloQt::mouseReleaseEvent(QMouseEvent* evento) {
+    QTreeWidget::mouseReleaseEvent(evento);
+    const QVariant premuta = std::exchange(premuta_, QVariant());
+    if (evento->button() != Qt::LeftButton || !premuta.isValid()) return;
+    QTreeWidgetItem* v = itemAt(evento->position().toPoint());
+    if (EVoce(v) && v->data(ColonnaTitolo, RuoloId) == premuta) ClicSuVoce(v);
+}
+
+void PannelloQt::ClicSuVoce(QTreeWidgetItem* v) {
+    if (!EVoce(v)) return;
+    // A click anywhere on an item's row ticks its check box or edits its value, as in a
     // property grid.
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* v, int colonna) {
-        if (!EVoce(v)) return;
-        if (GenereDi(v) == Casella) Spunta(v);
-        else if (v->flags() & Qt::ItemIsEditable) editItem(v, ColonnaValore);
-    });
+    if (GenereDi(v) == Casella) {
+        Spunta(v);
+        return;
+    }
+    // After the press closed another editor its value is stored, which may rebuild the panel:
+    // the item is looked up again once that has run.
+    const int32_t id = v->data(ColonnaTitolo, RuoloId).toInt();
+    QPointer<PannelloQt> p(this);
+    QMetaObject::invokeMethod(
+        this,
+        [p, id] {
+            if (!p || p->state() == EditingState) return;
+            QTreeWidgetItem* voce = p->Voce(id);
+            if (!voce) return;
+            p->AggiornaModificabile(voce);
+            if (!(voce->flags() & Qt::ItemIsEditable)) return;
+            p->setCurrentItem(voce, ColonnaValore);
+            p->editItem(voce, ColonnaValore);
+        },
+        Qt::QueuedConnection);
 }
 
 PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {
@@ -104,6 +151,7 @@ PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {
 void PannelloQt::Pulisci() {
     categorie_.clear();
     clear();
+    updateGeometry();
 }
 
 int PannelloQt::AggiungiCategoria(const std::string& titolo) {
@@ -120,6 +168,7 @@ int PannelloQt::AggiungiCategoria(const std::string& titolo) {
 
 void PannelloQt::Espandi(int categoria) {
     if (categoria >= 0 && categoria < static_cast<int>(categorie_.size())) categorie_[categoria]->setExpanded(true);
+    updateGeometry();
 }
 
 QTreeWidgetItem* PannelloQt::NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere) {
@@ -177,6 +226,64 @@ void PannelloQt::ApplicaDivisore() {
     }
     header()->setSectionResizeMode(ColonnaTitolo, QHeaderView::Interactive);
     setColumnWidth(ColonnaTitolo, static_cast<int>(divisore_ * viewport()->width()));
+}
+
+int PannelloQt::LarghezzaNecessaria() const {
+    QStyleOptionViewItem o;
+    initViewItemOption(&o);
+    const int rientro = indentation();
+    int titoli = 0, valori = 0, estese = 0;
+    // Every row shown, at its depth: a category spans both columns, an item has its caption in
+    // the first column and its value in the second.
+    std::function<void(const QModelIndex&, int)> righe = [&](const QModelIndex& padre, int livello) {
+        for (int i = 0; i < model()->rowCount(padre); ++i) {
+            if (isRowHidden(i, padre)) continue;
+            const QModelIndex titolo = model()->index(i, ColonnaTitolo, padre);
+            const int x = (livello + (rootIsDecorated() ? 1 : 0)) * rientro;
+            auto largo = [&](const QModelIndex& x0) {
+                QStyleOptionViewItem oi = o;
+                if (const QVariant f = x0.data(Qt::FontRole); f.isValid()) {
+                    oi.font = f.value<QFont>();
+                    oi.fontMetrics = QFontMetrics(oi.font);
+                }
+                return itemDelegateForIndex(x0)->sizeHint(oi, x0).width();
+            };
+            if (isFirstColumnSpanned(i, padre)) {
+                estese = std::max(estese, x + largo(titolo));
+            } else {
+                titoli = std::max(titoli, x + largo(titolo));
+                valori = std::max(valori, largo(model()->index(i, ColonnaValore, padre)));
+            }
+            if (isExpanded(titolo)) righe(titolo, livello + 1);
+        }
+    };
+    righe(QModelIndex(), 0);
+    int vista = std::max(estese, titoli + valori);
+    if (divisore_ > 0) {
+        vista = std::max(estese, static_cast<int>(std::ceil(std::max(titoli / divisore_, valori / (1 - divisore_)))));
+    }
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return vista + barra + 2 * frameWidth();
+}
+
+int PannelloQt::AltezzaVoci() const {
+    int h = 0;
+    for (QModelIndex x = model()->index(0, 0); x.isValid(); x = indexBelow(x)) h += rowHeight(x);
+    return h > 0 ? h + 2 * frameWidth() : 0;
+}
+
+QSize PannelloQt::minimumSizeHint() const {
+    return QTreeWidget::minimumSizeHint().expandedTo(QSize(LarghezzaNecessaria(), 0));
+}
+
+void PannelloQt::rowsInserted(const QModelIndex& padre, int inizio, int fine) {
+    QTreeWidget::rowsInserted(padre, inizio, fine);
+    updateGeometry();
+}
+
+void PannelloQt::dataChanged(const QModelIndex& da, const QModelIndex& a, const QList<int>& ruoli) {
+    QTreeWidget::dataChanged(da, a, ruoli);
+    updateGeometry();
 }
 
 void PannelloQt::resizeEvent(QResizeEvent* evento) {
@@ -246,6 +353,21 @@ void PannelloQt::CambiaValore(int32_t id, int valore) {
     QPointer<PannelloQt> p(this);
     QMetaObject::invokeMethod(
         this, [p, id, valore] { if (p && p->ValoreCambiato) p->ValoreCambiato(id, valore); }, Qt::QueuedConnection);
+}
+
+void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia) {
+    const int x0 = griglia.x(), w0 = griglia.width();
+    const int extra = griglia.LarghezzaNecessaria() - w0;
+    if (extra <= 0 || w0 <= 0) return;
+    const double f = static_cast<double>(w0 + extra) / w0;
+    auto x = [&](int v) { return x0 + static_cast<int>(std::lround((v - x0) * f)); };
+    for (QWidget* c : dialogo.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c->isWindow()) continue;
+        const QRect r = c->geometry();
+        const int a = x(r.left()), b = x(r.right() + 1);
+        c->setGeometry(a, r.top(), b - a, r.height());
+    }
+    dialogo.setFixedSize(dialogo.width() + extra, dialogo.height());
 }
 
 }  // namespace vilmor

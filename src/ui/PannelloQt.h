@@ -31,6 +31,12 @@ public:
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;
+    // The width that shows every caption and value whole (with the splitter where it is set,
+    // room for the vertical scroll bar and the frame), and the height of all the rows.
+    int LarghezzaNecessaria() const;
+    int AltezzaVoci() const;
+    // At least the width that shows every text whole: a dialog's layout grows to it.
+    QSize minimumSizeHint() const override;
     // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps.
     // The handler may rebuild the panel.
     void ModificaVoce(int32_t id, const std::string& testo);
@@ -53,16 +59,29 @@ protected:
     // may have been installed or removed since the item was added.
     bool edit(const QModelIndex& indice, EditTrigger azione, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void rowsInserted(const QModelIndex& padre, int inizio, int fine) override;
+    void dataChanged(const QModelIndex& da, const QModelIndex& a, const QList<int>& ruoli = QList<int>()) override;
 
 private:
     QTreeWidgetItem* NuovaVoce(int categoria, const std::string& titolo, int32_t id, Genere genere);
     void AggiornaModificabile(QTreeWidgetItem* voce) const;
+    // A click on an item's row: its check box ticked, or its value's editor opened.
+    void ClicSuVoce(QTreeWidgetItem* voce);
     // Ticks or clears a check box as the user does.
     void Spunta(QTreeWidgetItem* voce);
     void ApplicaDivisore();
     std::vector<QTreeWidgetItem*> categorie_;
     double divisore_ = 0;  // 0: the caption column fits its contents
+    QVariant premuta_;     // the identifier of the item under the left button's press
 };
+
+// A dialog laid out by hand around its panel grows by what the panel needs to show every text
+// whole (nothing when it has that already): the widgets across the panel's width move and widen
+// in proportion, the dialog's fixed width grows by as much.
+void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia);
 
 }  // namespace vilmor

@@ -111,6 +111,12 @@ TEST(FiltraApici, PercorsoDellaRigaDiComando) {
                           Caso{"/d/x.qvr/A.TXT", ""}, Caso{"/d/x.qvr/B.QVR", "/d/x.qvr/B.QVR"}}) {
         EXPECT_EQ(PercorsoSolettaDaRiga(c.Riga), c.Atteso) << c.Riga;
     }
+    // A relative path names the file of the folder the program started in.
+    const std::string qui = fs::current_path().string();
+    for (const Caso& c : {Caso{"A.QVR", qui + "/A.QVR"}, Caso{"\"./x/A.qvr.bak\"", qui + "/x/A.qvr"},
+                          Caso{"../A.QVR", fs::current_path().parent_path().string() + "/A.QVR"}}) {
+        EXPECT_EQ(PercorsoSolettaDaRiga(c.Riga), c.Atteso) << c.Riga;
+    }
     const char* argv[] = {"vilmor", "/d/Sol", "1.QVR"};
     EXPECT_EQ(RigaComando(3, argv), "/d/Sol 1.QVR");
     EXPECT_EQ(RigaComando(1, argv), "");
@@ -175,6 +181,21 @@ TEST(Finestra, ColonnaADestra) {
     EXPECT_EQ(d.Frame2.Top, 30);
     EXPECT_EQ(d.PropertyGrid1.Height, 27) << "never below its least height";
     EXPECT_EQ(d.Label1.Top, 30 + 73 + 201 + 261 + 27);
+
+    // Rows of 180 pixels: the information panel gives what it has beyond its 60; below that
+    // the panel scrolls, at least 27 high.
+    struct Caso {
+        int B, righe, info, pannello;
+    };
+    for (const Caso& c : {Caso{700, 180, 193, 180}, Caso{700, 100, 261, 112}, Caso{600, 180, 93, 180},
+                          Caso{500, 180, 60, 113}, Caso{400, 180, 60, 27}}) {
+        d = DisponiColonna(0, 0, 1280, c.B, 253, 73, 201, 261, 53, 27, c.righe, 60);
+        SCOPED_TRACE(c.B);
+        EXPECT_EQ(d.RichTextBox1.Height, c.info);
+        EXPECT_EQ(d.PropertyGrid1.Top, 73 + 201 + c.info);
+        EXPECT_EQ(d.PropertyGrid1.Height, std::max(27, c.pannello));
+        EXPECT_EQ(d.Label1.Top, d.PropertyGrid1.Top + d.PropertyGrid1.Height);
+    }
 }
 
 TEST_F(AvvioProva, ImpostazioniDopoIColori) {
@@ -244,6 +265,22 @@ TEST_F(AvvioProva, ProgettoDellaRigaDiComando) {
             EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
         }
     }
+}
+
+TEST_F(AvvioProva, RigaRelativaNellElencoRecenti) {
+    // Started as "vilmor ../L/SOL1.QVR" from another folder.
+    const std::string sol = Slab("L", "SOL1.QVR");
+    fs::create_directories(dir / "altra");
+    const fs::path prima = fs::current_path();
+    fs::current_path(dir / "altra");
+    const std::string percorso = PercorsoSolettaDaRiga("../L/SOL1.QVR");
+    fs::current_path(prima);
+    EXPECT_EQ(percorso, sol);
+    ASSERT_EQ(ApriProgettoIniziale(percorso), 0);
+    EXPECT_EQ(M.Progetto.CartellaLavoro, dir / "L");
+    p.Msg.Risposte = {RispostaMsg::No};
+    EXPECT_TRUE(ChiusuraProgramma());
+    EXPECT_EQ(LeggiTutto(FileRecenti()), "1\r\n\"" + sol + "\"\r\n");
 }
 
 TEST_F(AvvioProva, Uscita) {

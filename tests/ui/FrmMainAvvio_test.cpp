@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/AvvioProgramma.h"
+#include "drawing/MisuraVista.h"
 #include "model/FileImpostazioni.h"
 #include "model/Resource.h"
 #include "model/definizioni.h"
@@ -79,14 +80,15 @@ TEST(FrmMainAvvio, CampioneComeDaMain) {
         const int y = static_cast<int>(std::lround(YSchermo(g.Contorno[i].Y)));
         EXPECT_TRUE(Vicino(img, x, y, ColoreLayer(5))) << i << ": " << x << "," << y;
     }
-    // The plan's box (its extents) centred in the picture within 2 pixels, and filling it
-    // along one side.
-    const auto& e = Vista.EstensioneCorrente;  // XMin, YMin, XMax, YMax
-    const double x0 = XSchermo(e[0]), x1 = XSchermo(e[2]), y0 = YSchermo(e[3]), y1 = YSchermo(e[1]);
-    EXPECT_LE(std::abs((x0 + x1) - img.width()), 4) << x0 << "-" << x1 << " of " << img.width();
-    EXPECT_LE(std::abs((y0 + y1) - img.height()), 4) << y0 << "-" << y1 << " of " << img.height();
-    EXPECT_TRUE(std::abs((x1 - x0) - img.width()) <= 2 || std::abs((y1 - y0) - img.height()) <= 2)
-        << x1 - x0 << " x " << y1 - y0;
+    // Everything drawn centred in the picture, 20 pixels from its edges along one side and at
+    // least that along the other.
+    const Ingombro b = MisuraVista(M);
+    ASSERT_FALSE(b.Vuoto);
+    const double x0 = XSchermo(b.XMin), x1 = XSchermo(b.XMax), y0 = YSchermo(b.YMax), y1 = YSchermo(b.YMin);
+    EXPECT_LE(std::abs((x0 + x1) - img.width()), 2) << x0 << "-" << x1 << " of " << img.width();
+    EXPECT_LE(std::abs((y0 + y1) - img.height()), 2) << y0 << "-" << y1 << " of " << img.height();
+    EXPECT_GE(std::min(x0, y0), 19.5) << x0 << ", " << y0;
+    EXPECT_TRUE(std::abs(x0 - 20) <= 1 || std::abs(y0 - 20) <= 1) << x0 << ", " << y0;
 }
 
 TEST(FrmMainAvvio, SenzaArgomento) {
@@ -158,25 +160,38 @@ TEST(FrmMainAvvio, ColonnaEPiantaANuoveMisure) {
     QTest::qWait(20);
     const QWidget* client = f.centralWidget();
     const int w = client->width(), h = client->height();
+    // The column at least 253 pixels wide, or as wide as its widest text; the legend at least
+    // 201 high, or as high as its texts.
+    const int W = f.Frame2()->width(), hP = f.Picture2()->height();
+    EXPECT_GE(W, 253);
+    EXPECT_GE(hP, 201);
     struct Atteso {
         const QWidget* Pannello;
         int Top, Altezza;
     };
-    const int hPannello = h - 73 - 201 - 261 - 53;
+    const int hPannello = h - 73 - hP - 261 - 53;
     EXPECT_GE(hPannello, 27);
-    for (const Atteso& x : {Atteso{f.Frame2(), 0, 73}, Atteso{f.Picture2(), 73, 201},
-                            Atteso{f.RichTextBox1(), 274, 261}, Atteso{f.Pannello(), 535, hPannello},
-                            Atteso{f.Label1(), 535 + hPannello, 53}}) {
-        EXPECT_EQ(x.Pannello->geometry(), QRect(w - 253, x.Top, 253, x.Altezza)) << x.Pannello->metaObject()->className();
+    for (const Atteso& x : {Atteso{f.Frame2(), 0, 73}, Atteso{f.Picture2(), 73, hP},
+                            Atteso{f.RichTextBox1(), 73 + hP, 261}, Atteso{f.Pannello(), 73 + hP + 261, hPannello},
+                            Atteso{f.Label1(), 73 + hP + 261 + hPannello, 53}}) {
+        EXPECT_EQ(x.Pannello->geometry(), QRect(w - W, x.Top, W, x.Altezza)) << x.Pannello->metaObject()->className();
     }
-    EXPECT_EQ(f.PianoVideo()->geometry(), QRect(0, 0, w - 253, h));
-    // The range box in the legend, hidden until a colour map is drawn.
+    EXPECT_EQ(f.PianoVideo()->geometry(), QRect(0, 0, w - W, h));
+    // The range box in the legend, hidden until a colour map is drawn: at least its 113 x 77
+    // pixels, its boxes and buttons at least 49 x 21 and all of one size.
     EXPECT_EQ(f.Frame1()->parentWidget(), f.Picture2());
-    EXPECT_EQ(f.Frame1()->geometry(), QRect(128, 24, 113, 77));
+    const QRect r = f.Frame1()->geometry();
+    EXPECT_EQ(r.topLeft(), QPoint(128, 24));
+    EXPECT_GE(r.width(), 113);
+    EXPECT_GE(r.height(), 77);
+    EXPECT_LE(r.right(), W - 1) << "inside the legend";
     EXPECT_TRUE(f.Frame1()->isHidden());
+    const QSize box = f.Text1(0)->size();
+    EXPECT_GE(box.width(), 49);
+    EXPECT_GE(box.height(), 21);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(f.Text1(i)->size(), QSize(49, 21));
-        EXPECT_EQ(f.Command1(i)->size(), QSize(49, 21));
+        EXPECT_EQ(f.Text1(i)->size(), box);
+        EXPECT_EQ(f.Command1(i)->size(), box);
     }
     EXPECT_EQ(f.Command1(0)->text(), "Default");
     EXPECT_EQ(f.Command1(1)->text(), "Range");
@@ -188,7 +203,7 @@ TEST(FrmMainAvvio, ColonnaEPiantaANuoveMisure) {
     v->Linea(10, 10, 200, 10, Rgb(255, 0, 0), false);
     f.resize(1100, 700);
     QTest::qWait(20);
-    EXPECT_EQ(f.PianoVideo()->width(), f.centralWidget()->width() - 253);
+    EXPECT_EQ(f.PianoVideo()->width(), f.centralWidget()->width() - W);
     EXPECT_EQ(f.PianoVideo()->Mostrata().pixelColor(100, 10), QColor(255, 0, 0));
     // The prompt line.
     Piatt.Finestra->ImpostaPrompt("Selezionare il primo punto");

@@ -1,4 +1,4 @@
-// The main window opening the sample slab as a new user does: the plan ends on its extents.
+// The main window opening the sample slab as a new user does: the plan shows all it draws.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "drawing/MisuraVista.h"
 #include "model/Impostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/definizioni.h"
@@ -61,26 +62,25 @@ TEST(FrmMainVista, IlCampioneSiApreSullaSuaEstensione) {
     ASSERT_GT(H, 0);
     EXPECT_FLOAT_EQ(Vista.AltezzaVideo, static_cast<float>(H));
 
-    // The fit of the extents, computed here on its own: the scale that holds both sides, the
-    // extents' span on that axis and the picture's span centred on the other.
-    const auto& e = Vista.EstensioneCorrente;
-    const double ew = e[2] - e[0], eh = e[3] - e[1];
-    const double s = std::min(W / ew, H / eh);
-    double xMin = e[0], xMax = e[2], yMin = e[1], yMax = e[3];
-    if (ew / eh > W / H) {
-        yMin = (e[1] + e[3]) / 2 - H / s / 2;
-        yMax = yMin + H / s;
-    } else {
-        xMin = (e[0] + e[2]) / 2 - W / s / 2;
-        xMax = xMin + W / s;
-    }
+    // The fit of everything drawn, computed here on its own: the scale that holds both sides
+    // inside a band of 20 pixels, the drawing centred both ways.
+    const Ingombro b = MisuraVista(M);
+    ASSERT_FALSE(b.Vuoto);
+    const double bw = b.XMax - b.XMin, bh = b.YMax - b.YMin;
+    const double s = std::min((W - 40) / bw, (H - 40) / bh);
+    const double xMin = (b.XMin + b.XMax) / 2 - W / s / 2, xMax = xMin + W / s;
+    const double yMin = (b.YMin + b.YMax) / 2 - H / s / 2, yMax = yMin + H / s;
     const auto& fv = Vista.FinestraVista;
-    const double tol = 1e-4 * std::max(ew, eh);
+    const double tol = 1e-4 * std::max(bw, bh);
     EXPECT_NEAR(Vista.Scala, s, 1e-6 * s);
     EXPECT_NEAR(fv[0], yMin, tol);
     EXPECT_NEAR(fv[1], yMax, tol);
     EXPECT_NEAR(fv[2], xMin, tol);
     EXPECT_NEAR(fv[3], xMax, tol);
+    // The drawing holds the slab and its title block above it.
+    const auto& e = Vista.EstensionePianta;
+    EXPECT_LE(b.XMin, e[0]);
+    EXPECT_GE(b.YMax, e[3]);
 
     // The outline shows at every vertex's pixel.
     const QImage& img = v->Mostrata();

@@ -21,6 +21,7 @@
 #include "ui/Banco.h"
 #include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
+#include "ui/TestiInteri.h"
 
 using namespace vilmor;
 
@@ -409,4 +410,141 @@ TEST(PannelloQt, ModificaDellaMagliaNellaFinestra) {
         EXPECT_EQ(msg.Visti.size(), 1u);
     }
     PulisciUndo();
+}
+
+namespace {
+
+// Qt's warnings while an action runs.
+std::vector<std::string> avvisi;
+void Registra(QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+    if (tipo == QtWarningMsg) avvisi.push_back(testo.toStdString());
+}
+std::vector<std::string> AvvisiDi(const std::function<void()>& azione) {
+    avvisi.clear();
+    const QtMessageHandler vecchio = qInstallMessageHandler(Registra);
+    azione();
+    qInstallMessageHandler(vecchio);
+    return avvisi;
+}
+
+void Clic(PannelloQt& p, int32_t id, int colonna = PannelloQt::ColonnaValore) {
+    QTest::mouseClick(p.viewport(), Qt::LeftButton, {}, Cella(p, id, colonna));
+}
+
+}  // namespace
+
+// One click on a value opens its editor at once, whatever was selected or open before; Enter
+// stores, Escape puts the value back.
+TEST(PannelloQt, UnClicApreIlValore) {
+    PannelloQt p;
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    std::vector<std::pair<int32_t, std::string>> viste;
+    p.DopoModifica = [&](int32_t id, const std::string& testo) {
+        viste.emplace_back(id, testo);
+        Riempi(p);  // the engine rebuilds the panel
+        return testo;
+    };
+    Riempi(p);
+    auto aperto = [&] { return QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000); };
+    const auto w = AvvisiDi([&] {
+        // A click on the value and a click on the title of a row both open the value.
+        for (int colonna : {PannelloQt::ColonnaValore, PannelloQt::ColonnaTitolo}) {
+            Clic(p, 2, colonna);
+            ASSERT_TRUE(aperto()) << colonna;
+            QTest::keyClick(EditorAperto(p), Qt::Key_Escape);
+            QApplication::processEvents();
+        }
+        // Once more on the row already selected: at once, not after a double-click pause.
+        Clic(p, 2);
+        QApplication::processEvents();
+        ASSERT_NE(EditorAperto(p), nullptr);
+        EditorAperto(p)->setText(QStringLiteral("17"));
+        QTest::keyClick(EditorAperto(p), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(Valore(p, 2), "20.0") << "Escape puts the value back";
+        EXPECT_TRUE(viste.empty());
+
+        // From one open editor straight to another row: the first value is stored, the second opens.
+        Clic(p, 1);
+        ASSERT_TRUE(aperto());
+        EditorAperto(p)->setText(QStringLiteral("14"));
+        Clic(p, 2);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) && EditorAperto(p)->text() == "20.0"; }, 1000));
+        ASSERT_EQ(viste.size(), 1u);
+        EXPECT_EQ(viste[0], std::make_pair(int32_t{1}, std::string("14")));
+        EditorAperto(p)->setText(QStringLiteral("25"));
+        QTest::keyClick(EditorAperto(p), Qt::Key_Return);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_EQ(viste.size(), 2u);
+        EXPECT_EQ(viste[1], std::make_pair(int32_t{2}, std::string("25")));
+        EXPECT_EQ(Valore(p, 2), "25");
+
+        // A double click opens it too.
+        QTest::mouseDClick(p.viewport(), Qt::LeftButton, {}, Cella(p, 1));
+        ASSERT_TRUE(aperto());
+        QTest::keyClick(EditorAperto(p), Qt::Key_Escape);
+    });
+    EXPECT_TRUE(w.empty()) << w.front();
+}
+
+// In the main window: one click on "Passo dir. 1 sup." opens it, Enter stores the spacing.
+TEST(PannelloQt, UnClicNellaFinestra) {
+    prova::StatoProcesso stato;
+    prova::ConfigProva config;
+    prova::MessaggiRegistrati msg;
+    prova::DialoghiRegistrati dialoghi;
+    prova::CartellaTemp dir;
+    {
+        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
+        f.Avvia();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+        PannelloQt& p = *f.Pannello();
+        ASSERT_EQ(p.Voce(IdPassoDiffSup1)->text(0), "Passo dir. 1 sup.");
+        Clic(p, IdPassoDiffSup1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
+        QLineEdit* e = EditorAperto(p);
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("15"));
+        QTest::keyClick(e, Qt::Key_Return);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
+        EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+    }
+    PulisciUndo();
+}
+
+// A dialog laid out by hand grows with its panel until every caption shows whole; its buttons
+// keep their places across the panel's width.
+TEST(PannelloQt, IlDialogoCresceColPannello) {
+    QWidget d;
+    d.setFixedSize(216, 150);
+    PannelloQt p(&d);
+    p.setGeometry(8, 8, 200, 100);
+    QPushButton a(QStringLiteral("Ok"), &d), b(QStringLiteral("Annulla"), &d);
+    a.setGeometry(8, 116, 98, 25);
+    b.setGeometry(110, 116, 98, 25);
+    p.PosizioneDivisore(0.6);
+    p.Pulisci();
+    const int c = p.AggiungiCategoria("Riferimento per armatura a taglio (pioli) e cordoli");
+    p.Espandi(c);
+    p.AggiungiVoce(c, "Larghezza staffa del cordolo in centimetri", "30.0", 1);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    ASSERT_GT(p.LarghezzaNecessaria(), 200);
+    EXPECT_FALSE(prova::TestiTagliati(&d).empty()) << "too narrow to begin with";
+    AllargaPerPannello(d, p);
+    QApplication::processEvents();
+    EXPECT_EQ(p.width(), p.LarghezzaNecessaria());
+    EXPECT_EQ(d.width(), 16 + p.width());
+    EXPECT_EQ(a.x(), 8);
+    EXPECT_EQ(b.x() + b.width(), p.x() + p.width());
+    EXPECT_LT(a.x() + a.width(), b.x());
+    const auto r = prova::TestiTagliati(&d);
+    EXPECT_TRUE(r.empty()) << r.front();
+    // Once wide enough it stays.
+    AllargaPerPannello(d, p);
+    EXPECT_EQ(d.width(), 16 + p.width());
 }

@@ -92,7 +92,12 @@ QImage Spostata(const QImage& prima, int dx, int dy, const QColor& fondo) {
     return r;
 }
 
-// True when a pixel within one of (x, y) has the colour c.
+// The outline box filling the 640 x 480 picture across: 0.64 pixels per cm, the 750 cm of
+// height centred on it.
+void SullaSoletta() {
+    Vista.FinestraVista = {-125, 625, 0, 1000};
+    Vista.Scala = 0.64f;
+}
 
 }  // namespace
 
@@ -131,21 +136,28 @@ TEST_F(ScenaPan, IlRidimensionamentoDaAltezzaEMisure) {
 }
 
 TEST_F(ScenaPan, EstensioneRiempieLaFigura) {
+    // A colour-map view: the outline alone is drawn on the plan.
+    Vista.CodiceVista = 2;
+    Vista.PiantaCorrente = 9999;
     ZoomEstensione();
-    EXPECT_FLOAT_EQ(Vista.Scala, 0.64f);
+    EXPECT_FLOAT_EQ(Vista.Scala, 0.6f) << "600 of the 640 pixels for 1000 cm";
     Ridisegna(0);
     const QImage img = v.Mostrata();
-    // The lower and upper edges of the outline run across the whole width.
-    for (int x = 0; x < 640; ++x) {
-        EXPECT_TRUE(Vicino(img, x, 400, Bordo())) << "lato inferiore, colonna " << x;
-        EXPECT_TRUE(Vicino(img, x, 80, Bordo())) << "lato superiore, colonna " << x;
+    // The lower and upper edges of the outline run across the width but for 20 pixels each side.
+    for (int x = 21; x < 619; ++x) {
+        EXPECT_TRUE(Vicino(img, x, 390, Bordo())) << "lato inferiore, colonna " << x;
+        EXPECT_TRUE(Vicino(img, x, 90, Bordo())) << "lato superiore, colonna " << x;
     }
-    EXPECT_EQ(img.pixelColor(320, 40), Fondo());
-    EXPECT_EQ(img.pixelColor(320, 440), Fondo());
+    for (int y : {90, 240, 390}) {
+        EXPECT_EQ(img.pixelColor(10, y), Fondo()) << y;
+        EXPECT_EQ(img.pixelColor(630, y), Fondo()) << y;
+    }
+    EXPECT_EQ(img.pixelColor(320, 60), Fondo());
+    EXPECT_EQ(img.pixelColor(320, 420), Fondo());
 }
 
 TEST_F(ScenaPan, PanSpostaIlDisegnoPoiRidisegna) {
-    ZoomEstensione();
+    SullaSoletta();
     Ridisegna(0);
     const QImage prima = v.Mostrata().copy();
     ridisegni = 0;
@@ -174,7 +186,7 @@ TEST_F(ScenaPan, PanSpostaIlDisegnoPoiRidisegna) {
 }
 
 TEST_F(ScenaPan, DieciMosseUnRidisegno) {
-    ZoomEstensione();
+    SullaSoletta();
     Ridisegna(0);
     ridisegni = 0;
     for (int i = 0; i < 10; ++i)
@@ -197,7 +209,7 @@ TEST_F(ScenaPan, DieciMosseUnRidisegno) {
 }
 
 TEST_F(ScenaPan, LoSpostamentoSiSommaSulDisegnoCompleto) {
-    ZoomEstensione();
+    SullaSoletta();
     Ridisegna(0);
     const QImage prima = v.Mostrata().copy();
     // Moves add up over the last complete drawing: what went out of the picture comes back.
