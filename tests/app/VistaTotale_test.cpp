@@ -74,6 +74,8 @@ protected:
     SinkVideo sink;
     void SetUp() override {
         SettaIdComandi(1);
+        // The layers shown as the program shows them.
+        ImpostaColori();
         p.Video.L = 1000;
         p.Video.H = 640;
         Vista.AltezzaVideo = 640;
