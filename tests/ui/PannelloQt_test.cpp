@@ -503,6 +503,7 @@ TEST(PannelloQt, UnClicNellaFinestra) {
         ASSERT_EQ(M.Progetto.MagliaUnica, 0);
         PannelloQt& p = *f.Pannello();
         ASSERT_EQ(p.Voce(IdPassoDiffSup1)->text(0), "Passo dir. 1 sup.");
+        const int passi = Undo.UndoUltimo;
         Clic(p, IdPassoDiffSup1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
         QLineEdit* e = EditorAperto(p);
@@ -512,6 +513,7 @@ TEST(PannelloQt, UnClicNellaFinestra) {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
         EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
         EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+        EXPECT_EQ(Undo.UndoUltimo, passi + 1) << "the stored value is one undo step";
     }
     PulisciUndo();
 }
