@@ -327,8 +327,10 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
     CerchioDxf(c, 200, 0, 10, "A", 0);
     // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, 2.5 below its base.
     TestoDxf(c, "A", "P1", 150, 60, 10, 0, 0, 1);
-    // Nothing of a record that is not written.
+#ifdef NDEBUG
+    // Nothing of a record that is not written (a debug build stops at such a record instead).
     LineaDxf(c, 1e30f * 1e30f, 0, 0, 0, "A", 0);
+#endif
     EXPECT_FLOAT_EQ(c.Estensione.XMin, -40);
     EXPECT_FLOAT_EQ(c.Estensione.YMin, -10);
     EXPECT_FLOAT_EQ(c.Estensione.XMax, 210);
