@@ -15,6 +15,7 @@
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
 #include "model/FileVerifica.h"
+#include "model/IntervalliFile.h"
 #include "model/ModuloDir.h"
 #include "model/Statistiche.h"
 
@@ -158,13 +159,14 @@ void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
     t.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
     t.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
     t.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    t.PassoDiffSup1 = l.LeggiS();
-    t.PassoDiffInf1 = l.LeggiS();
-    t.PassoDiffSup2 = l.LeggiS();
-    t.PassoDiffInf2 = l.LeggiS();
-    t.DiamCavalletti = l.LeggiI();
-    t.PassoCavalletti1 = l.LeggiS();
-    t.PassoCavalletti2 = l.LeggiS();
+    t.PassoDiffSup1 = LeggiPasso(l);
+    t.PassoDiffInf1 = LeggiPasso(l);
+    t.PassoDiffSup2 = LeggiPasso(l);
+    t.PassoDiffInf2 = LeggiPasso(l);
+    // The chairs are bars too: their count per square metre divides by both steps.
+    t.DiamCavalletti = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.PassoCavalletti1 = LeggiPasso(l);
+    t.PassoCavalletti2 = LeggiPasso(l);
 }
 
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,

@@ -9,6 +9,7 @@
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
+#include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/ModuloDir.h"
 #include "model/Poligoni.h"
@@ -60,13 +61,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
     m.Progetto.Copriferro = l.LeggiS();
     MagliaDiffusa& d = m.Diffusa;
-    d.PassoDiffSup1 = l.LeggiS();
+    d.PassoDiffSup1 = LeggiPasso(l);
     d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffSup2 = l.LeggiS();
+    d.PassoDiffSup2 = LeggiPasso(l);
     d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf1 = l.LeggiS();
+    d.PassoDiffInf1 = LeggiPasso(l);
     d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf2 = l.LeggiS();
+    d.PassoDiffInf2 = LeggiPasso(l);
     d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;
