@@ -63,7 +63,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
         s.X1 = l.LeggiS(), s.Y1 = l.LeggiS(), s.X2 = l.LeggiS(), s.Y2 = l.LeggiS();
         s.X3 = l.LeggiS(), s.Y3 = l.LeggiS(), s.X4 = l.LeggiS(), s.Y4 = l.LeggiS();
         s.X5 = l.LeggiS(), s.Y5 = l.LeggiS(), s.X6 = l.LeggiS(), s.Y6 = l.LeggiS();
-        s.Direzione = l.LeggiI();
+        s.Direzione = l.LeggiIntervallo(0, 1);
         d.Sezioni.push_back(s);
     }
 
@@ -187,15 +187,17 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
         z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
-        z.Direzione = l.LeggiI();
-        z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
+        // The enumerations index tables and print as they are: only their own values.
+        z.Direzione = l.LeggiIntervallo(0, 1);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         if (v >= 5) {
-            z.PoligonoCordolo = l.LeggiI();
-            z.LatoCordolo = l.LeggiI();
+            // -1 the outline, else an opening; the side is an index into that polygon.
+            z.PoligonoCordolo = l.LeggiIntervallo(-1, MassimoIntero16);
+            z.LatoCordolo = l.LeggiIntervallo(0, MassimoIntero16);
         } else {
             z.PoligonoCordolo = -1;
             z.LatoCordolo = 0;

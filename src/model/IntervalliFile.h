@@ -12,6 +12,8 @@ namespace vilmor {
 inline constexpr float LimitePianta = 10'000'000.0f;
 // The least spacing of bars or chairs (cm); 0 stands for none.
 inline constexpr float PassoMinimoFile = 1.0f;
+// The largest index the files' 16-bit fields can hold.
+inline constexpr int MassimoIntero16 = 32767;
 
 // NaN fails every test.
 inline bool CoordinataValida(float v) { return v >= -LimitePianta && v <= LimitePianta; }

@@ -393,6 +393,11 @@ TEST(FileArmature, ValoriFuoriIntervallo) {
         {8, 0, "0", true},           {8, 1, "1e-30", false}, {8, 2, "0.001", false}, {8, 1, "-50", false},
         {8, 2, "10000001", false},   {8, 1, "0", true},     {8, 2, "1", true},       {8, 1, "10000000", true},
         {7, 0, "0.5", false},        {7, 3, "-20", false},  {7, 1, "0", true},
+        // Enumerations: a zone's direction and kind, a curb's polygon and side, a section's
+        // direction.
+        {20, 2, "2147483647", false}, {20, 2, "2", false},   {20, 2, "-1", false},  {21, 0, "4", false},
+        {21, 0, "-1", false},         {59, 0, "-2", false},  {59, 1, "-1", false},  {59, 1, "32768", false},
+        {59, 1, "32767", true},       {109, 0, "2", false},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::to_string(c.riga) + "/" + std::to_string(c.valore) + " " + c.testo);
