@@ -53,8 +53,9 @@ struct TestataArmature {
 void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
-// Throws ErroreLettura on a malformed or truncated list, more than MaxZone zones, or a zone
-// whose direction, kind, curb polygon or curb side is none of its values.
+// Throws ErroreLettura on a malformed or truncated list, more than MaxZone zones, a zone
+// whose direction, kind, curb polygon or curb side is none of its values, a coordinate beyond
+// LimitePianta either way or a spacing, width or cover outside 0 .. LimitePianta.
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
                        std::vector<std::vector<Punto>>& vertici);
 

@@ -39,11 +39,11 @@ bool Rifiuta() {
     return false;
 }
 
-// A plan coordinate read from the file: one that the origin pushes beyond the 4-byte range is
-// refused at its line.
+// A plan coordinate read from the file: one that lies, less the origin, beyond LimitePianta
+// either way is refused at its line.
 float Coordinata(LettoreTesto& l, float origine) {
     float v = CoordinataPianta(l.LeggiS(), origine);
-    l.ControllaValore(std::isfinite(v));
+    l.ControllaValore(CoordinataValida(v));
     return v;
 }
 
@@ -83,8 +83,8 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < a.NumNodi; ++i) {
         Nodo& n = a.Nodi[static_cast<size_t>(i)];
         n.Numero = LeggiConPredecessore(l);
-        n.X = l.LeggiS();
-        n.Y = l.LeggiS();
+        n.X = LeggiCoordinata(l);
+        n.Y = LeggiCoordinata(l);
         n.RichSup1 = l.LeggiS();
         n.RichSup2 = l.LeggiS();
         n.RichInf1 = l.LeggiS();
@@ -145,7 +145,7 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
         } else if (k <= 2) {
             p.VX.assign(5, 0.0f);
             p.VY.assign(5, 0.0f);
-            p.VX[0] = l.LeggiS();  // the radius, as read
+            p.VX[0] = LeggiLunghezza(l);  // the radius, as read
             p.XMin = p.XMax = p.X;
             p.YMin = p.YMax = p.Y;
         } else {
@@ -203,6 +203,7 @@ void LeggiPali(LettoreTesto& l, Modello& m) {
         p.X = Coordinata(l, m.Progetto.OrigineX);
         p.Y = Coordinata(l, m.Progetto.OrigineY);
         p.Raggio = Coordinata(l, 0.0f);
+        l.ControllaValore(LunghezzaValida(p.Raggio));
         if (g.NumPali == 0) g.Pali[0] = p;
         else g.Pali.push_back(p);
         ++g.NumPali;
