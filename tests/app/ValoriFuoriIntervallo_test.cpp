@@ -6,8 +6,10 @@
 #include <map>
 
 #include "app/CaricaProgetto.h"
+#include "app/EsportaSoletteDxf.h"
 #include "app/Undo.h"
 #include "model/FileArmature.h"
+#include "model/FileImpostazioni.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
@@ -89,5 +91,52 @@ TEST_F(ValoriProva, RifiutatiConFileERiga) {
         EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
         EXPECT_EQ(Progetto(), progetto);
         EXPECT_EQ(FileDellaCartella(dir.Percorso()), file);
+    }
+}
+
+// A settings file whose layer colours are -2147483648 and 300 and whose drawing scale is 1e38:
+// those keys take their defaults, one message names them, and the drawing is the one of the
+// default settings.
+TEST(ImpostazioniFuoriIntervallo, IlDisegnoEQuelloDeiPredefiniti) {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    ImpostaCartelle();
+    Piatt.PauseAttive = false;
+    const std::string campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+    for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"}) fs::copy_file(campione + "/" + f, dir / f);
+    for (int r12 : {0, 1}) {
+        SCOPED_TRACE(r12);
+        ImpostaDefault();
+        ImpostaColori();
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "predefinite.dxf"));
+        ASSERT_TRUE(SalvaIni());
+        std::string ini = LeggiTutto(FileImpostazioni());
+        auto sostituisci = [&ini](const std::string& vecchio, const std::string& nuovo, size_t dopo = 0) {
+            const size_t i = ini.find(vecchio, dopo);
+            ASSERT_NE(i, std::string::npos) << vecchio;
+            ini.replace(i, vecchio.size(), nuovo);
+        };
+        // Layers 3 and 5: name line, colour line; the print ratio "10.000  1.000".
+        auto colore = [&ini](int layer) {
+            size_t i = 0;
+            for (int riga = 0; riga < 3 + 3 * layer - 1; ++riga) i = ini.find("\r\n", i) + 2;
+            return i;
+        };
+        sostituisci(" " + std::to_string(Strati.AciLayer[3]) + " ", "-2147483648 ", colore(3));
+        sostituisci(" " + std::to_string(Strati.AciLayer[5]) + " ", " 300 ", colore(5));
+        sostituisci("10.000        1.000", "1e38          1.000");
+        ScriviTutto(FileImpostazioni(), ini);
+        p.Msg.Visti.clear();
+        ASSERT_TRUE(LeggiIni());
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo,
+                  "Impostazioni non valide, ripristinati i valori predefiniti: AciLayer(3), AciLayer(5), ScalaUnita.");
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "letto.dxf"));
+        EXPECT_EQ(LeggiTutto(dir / "letto.dxf"), LeggiTutto(dir / "predefinite.dxf"));
+        EXPECT_EQ(LeggiTutto(FileImpostazioni()), ini);
     }
 }
