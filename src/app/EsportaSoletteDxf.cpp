@@ -6,6 +6,7 @@
 
 #include "app/CaricaSoletta.h"
 #include "app/ComandiFile.h"
+#include "base/FileTesto.h"
 #include "base/Piattaforma.h"
 #include "drawing/Ridisegna.h"
 #include "dxf/FileDxf12.h"
@@ -141,6 +142,8 @@ bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartel
 
 std::string MessaggioErroreDxf(const std::string& percorso, int errore) {
     switch (errore) {
+        case ErroreSolaLettura:
+            return MessaggioSolaLettura(percorso);
         case EBUSY:
         case ETXTBSY:
             return "Il file è attualmente aperto.\nOperazione annullata!";

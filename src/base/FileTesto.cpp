@@ -322,6 +322,10 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
         if (const int err = Piatt.ErroreCreazioneProva(percorso); err != 0) return Guasto(err);
     struct stat st {};
     const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    // The rename would go over a file the user may not write: what the user set on it stands.
+    if (esiste && ::faccessat(AT_FDCWD, finale_.c_str(), W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM))
+        return Guasto(ErroreSolaLettura);
     // The name holds the process and a count of this process's calls; O_EXCL never takes
     // over a file that happens to bear it.
     for (int tentativo = 0; tentativo < 100 && fd_ < 0; ++tentativo) {
@@ -391,21 +395,29 @@ void FileInSostituzione::Scarta() {
     tmp_.clear();
 }
 
+std::string MessaggioSolaLettura(const std::string& percorso) {
+    return "Il file " + percorso + " \xC3\xA8 di sola lettura: non \xC3\xA8 stato sostituito.";
+}
+
+std::string MessaggioScrittura(const std::string& percorso, int errore) {
+    if (errore == ErroreSolaLettura) return MessaggioSolaLettura(percorso);
+    return "Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.";
+}
+
 namespace {
-bool AvvisoScrittura(const std::string& percorso, bool avvisa) {
-    if (avvisa)
-        Avviso("Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.");
+bool AvvisoScrittura(const FileInSostituzione& f, const std::string& percorso, bool avvisa) {
+    if (avvisa) Avviso(MessaggioScrittura(percorso, f.Errore()));
     return false;
 }
 }  // namespace
 
 bool PreparaFileAtomico(FileInSostituzione& f, const std::string& percorso, std::string_view byte, bool avvisa) {
-    if (!f.Apri(percorso) || !f.Scrivi(byte) || !f.Chiudi()) return AvvisoScrittura(percorso, avvisa);
+    if (!f.Apri(percorso) || !f.Scrivi(byte) || !f.Chiudi()) return AvvisoScrittura(f, percorso, avvisa);
     return true;
 }
 
 bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa) {
-    if (!f.Conferma()) return AvvisoScrittura(f.Percorso(), avvisa);
+    if (!f.Conferma()) return AvvisoScrittura(f, f.Percorso(), avvisa);
     return true;
 }
 
@@ -460,14 +472,14 @@ bool ScriviFileAtomicoFlusso(const std::string& percorso,
         if (errore) *errore = ok ? 0 : f.Errore();
         return ok;
     };
-    if (!f.Apri(percorso)) return esito(AvvisoScrittura(percorso, avvisa));
+    if (!f.Apri(percorso)) return esito(AvvisoScrittura(f, percorso, avvisa));
     BufferSostituzione buf(f);
     std::ostream os(&buf);
     const bool scritto = scrivi(os);
     os.flush();
     if (!scritto || !os || !f.Chiudi()) {
         f.Scarta();
-        return esito(AvvisoScrittura(percorso, avvisa));
+        return esito(AvvisoScrittura(f, percorso, avvisa));
     }
     return esito(ConfermaFileAtomico(f, avvisa));
 }
