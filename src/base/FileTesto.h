@@ -116,8 +116,10 @@ private:
 // permission bits (and its group, where the process may); a new file gets `modoNuovo` less
 // the umask. A target that is a symbolic link is written through: the bytes replace the
 // link's final target and the link stays a link. A target the user may not write is never
-// replaced: Apri fails with ErroreSolaLettura. Several files can be written first and then
-// confirmed together.
+// replaced: Apri fails with ErroreSolaLettura. The temporary file is "NAME.~PID-N.tmp" beside
+// the target; Apri first removes those of the target's name whose process no longer runs (a
+// writer killed in the middle). Several files can be written first and then confirmed
+// together.
 class FileInSostituzione {
 public:
     FileInSostituzione() = default;
