@@ -128,7 +128,7 @@ protected:
         }
         return r;
     }
-    static bool Snapshot() { return EsisteFile(M.Progetto.CartellaLavoro + "/" + NomeFileUndo(0)); }
+    static bool Snapshot() { return EsisteFile(CartellaUndo() + "/" + NomeFileUndo(0)); }
 };
 
 TEST_F(ZonePilastri, DueDirezioniIntornoAiPilastri) {
@@ -299,7 +299,7 @@ TEST_F(ZonePilastri, PilastroFuoriDallaSoletta) {
     pp.Msg.Visti.clear();
     M.Zone = ZoneArmatura{};
     Undo = StatoUndo{};
-    std::remove((M.Progetto.CartellaLavoro + "/" + NomeFileUndo(0)).c_str());
+    std::remove((CartellaUndo() + "/" + NomeFileUndo(0)).c_str());
     Pali({{1200, 250}, {1400, 250}});
     InserisciZonePilastri(0, 0, 1500, 500, 1);
     EXPECT_EQ(M.Zone.UltimaZona, -1);
