@@ -17,10 +17,6 @@
 namespace vilmor {
 namespace {
 
-// The widest spacing (cm) the design of the diffuse mesh may try.
-constexpr int PassoMassimoProgetto = 1000;
-// The largest fixed tolerance of the steel provided (cm2/m).
-constexpr float TolleranzaFissaMassima = 1000;
 // The plan of the colour maps, beside the plans 0 .. 5.
 constexpr int PiantaMappe = 9999;
 
@@ -166,8 +162,8 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
     intero("IndiceCls", v.IndiceCls, d.IndiceCls, 0, NumCls - 1);
     intero("IndiceAcciaio", v.IndiceAcciaio, d.IndiceAcciaio, 0, NumAcciai - 1);
     // Laps in bar diameters; the longest bar.
-    intero("AncoraggioMin", s.AncoraggioMin, t.AncoraggioMin, 0, 1000);
-    intero("AncoraggioMax", s.AncoraggioMax, t.AncoraggioMax, 0, 1000);
+    intero("AncoraggioMin", s.AncoraggioMin, t.AncoraggioMin, 0, AncoraggioMassimoFile);
+    intero("AncoraggioMax", s.AncoraggioMax, t.AncoraggioMax, 0, AncoraggioMassimoFile);
     passo("LungMaxFerri", s.LungMaxFerri, t.LungMaxFerri);
     // The dimension texts have at most two decimals.
     intero("DecimaliQuote", s.DecimaliQuote, t.DecimaliQuote, 0, 2);
@@ -180,9 +176,8 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
     tieni(ScalaValida(s.ScalaUnita), "ScalaUnita", s.ScalaUnita, t.ScalaUnita);
     tieni(ScalaValida(s.ScalaMm), "ScalaMm", s.ScalaMm, t.ScalaMm);
     intero("ModoTolleranza", s.ModoTolleranza, t.ModoTolleranza, 0, 1);
-    tieni(s.TolleranzaPerc >= 0 && s.TolleranzaPerc <= 100, "TolleranzaPerc", s.TolleranzaPerc, t.TolleranzaPerc);
-    tieni(s.TolleranzaFissa >= 0 && s.TolleranzaFissa <= TolleranzaFissaMassima, "TolleranzaFissa", s.TolleranzaFissa,
-          t.TolleranzaFissa);
+    tieni(TolleranzaPercValida(s.TolleranzaPerc), "TolleranzaPerc", s.TolleranzaPerc, t.TolleranzaPerc);
+    tieni(TolleranzaFissaValida(s.TolleranzaFissa), "TolleranzaFissa", s.TolleranzaFissa, t.TolleranzaFissa);
     intero("DescrizioneCompleta", v.DescrizioneCompleta, d.DescrizioneCompleta, 0, 1);
     intero("PassoBasePioli", s.PassoBasePioli, t.PassoBasePioli, 0, 1);
     intero("IconeGrandi", s.IconeGrandi, t.IconeGrandi, 0, 1);

@@ -16,9 +16,17 @@ enum class AmbitoIni {
     SoloImpostazioni,  // an open project stays: its view, mesh and side options are not touched
 };
 
-// The bounds of the two numbers of the DXF print ratio (mm on paper, drawing units).
+// Ranges of the settings that the dialogs share with the file.
+// The two numbers of the DXF print ratio (mm on paper, drawing units).
 inline constexpr float ScalaMinima = 0.001f, ScalaMassima = 10000.0f;
 inline bool ScalaValida(float v) { return v >= ScalaMinima && v <= ScalaMassima; }
+// The widest spacing (cm) the design of the diffuse mesh may try.
+inline constexpr int PassoMassimoProgetto = 1000;
+// Laps, in bar diameters.
+inline constexpr int AncoraggioMassimoFile = 1000;
+// Tolerances of the steel provided: a percentage, and cm2/m.
+inline bool TolleranzaPercValida(float v) { return v >= 0 && v <= 100; }
+inline bool TolleranzaFissaValida(float v) { return v >= 0 && v <= 1000; }
 
 // Applies the program defaults, then the file's values. A newer version is ignored silently;
 // a file that cannot be opened, is truncated or holds a value that is not a number is refused
