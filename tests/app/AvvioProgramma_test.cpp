@@ -255,6 +255,7 @@ TEST_F(AvvioProva, Uscita) {
         M = Modello{};
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
+        SvuotaCartellaUndo();
         for (const char* f : {"SOL1.QV0", "set0001.SET"}) fs::remove(dir / ("L/" + std::string(f)));
         ScriviTutto(mem, "1\r\n\"/vecchio/X.QVR\"\r\n");
         ASSERT_EQ(ApriProgettoIniziale(sol), 0);

@@ -34,6 +34,7 @@ struct UndoProva : ::testing::Test {
         M.Soletta.Contorno = {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {0, 0}};
         M.Soletta.NumVertContorno = 4;
         Undo = StatoUndo{};
+        SvuotaCartellaUndo();
     }
     void TearDown() override { PulisciUndo(); }
     void Cambia(float y) {

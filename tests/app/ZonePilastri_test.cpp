@@ -90,6 +90,7 @@ protected:
         }
         M.Analisi.NumNodi = 2;
         Undo = StatoUndo{};
+        SvuotaCartellaUndo();
         // 1000 x 500 cm shown at 0.5 px/cm in a picture 250 px high.
         Vista.FinestraVista = {0, 500, 0, 1000};
         Vista.Scala = 0.5f;
