@@ -95,6 +95,8 @@ int TwipsPerPixelDaDpi(double dpi) {
 }
 
 void PreparaAvvio() {
+    // The undo history of a program killed before its end.
+    PulisciCartelleUndoOrfane();
     LeggiMEM();
     M.Soletta.Contorno.assign(2, Punto{});
     ImpostaDefault();

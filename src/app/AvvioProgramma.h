@@ -23,8 +23,9 @@ std::string PercorsoSolettaDaRiga(const std::string& riga);
 // Twips per pixel of a screen of that logical resolution, as a whole number (15 at 96 dpi).
 int TwipsPerPixelDaDpi(double dpi);
 
-// Start-up after the folders and the plan picture: the recent list, an empty outline, the
-// defaults and colours, the settings file over them, the command identifiers.
+// Start-up after the folders and the plan picture: the snapshot folders left by killed runs
+// removed, the recent list, an empty outline, the defaults and colours, the settings file over
+// them, the command identifiers.
 void PreparaAvvio();
 
 // The first project: the slab of the command line when there is one (the load reports a

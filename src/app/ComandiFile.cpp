@@ -92,7 +92,8 @@ bool SostituireFile() {
 
 bool CopiaFileSicura(const std::string& origine, const std::string& destinazione) {
     auto rifiuto = [&](const std::string& percorso, int err) {
-        if (ErroreAccesso(err)) SegnalaErroreFile(percorso, std::make_error_code(static_cast<std::errc>(err)));
+        if (err == ErroreSolaLettura) Avviso(MessaggioSolaLettura(percorso));
+        else if (ErroreAccesso(err)) SegnalaErroreFile(percorso, std::make_error_code(static_cast<std::errc>(err)));
         else Avviso("Impossibile copiare il file:\n" + origine + "\nin\n" + destinazione);
         return false;
     };

@@ -15,6 +15,7 @@
 #include "design/SelezioneZona.h"
 #include "design/VerificaSelezione.h"
 #include "model/Vista.h"
+#include "model/definizioni.h"
 #include "report/Mod_RTF.h"
 
 namespace vilmor {
@@ -169,7 +170,7 @@ std::string DialogoAggiuntiva::DopoModifica(int32_t id, const std::string& testo
     Zona& z = Edit.ZonaCorrente;
     switch (id) {
         case IdAggDiametro:
-            if (auto v = InteroGriglia(testo, 6)) {
+            if (auto v = InteroGriglia(testo, 6, DiamMassimoFile)) {
                 z.Diametro = *v;
                 // The bar length typed stays the length of the bars: the anchorage follows the
                 // diameter, since the outline grows by the new one.

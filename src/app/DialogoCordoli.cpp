@@ -17,6 +17,7 @@
 #include "design/Residui.h"
 #include "design/SelezioneZona.h"
 #include "model/Poligoni.h"
+#include "model/definizioni.h"
 #include "report/Mod_RTF.h"
 
 namespace vilmor {
@@ -234,7 +235,7 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
     Zona& z = Edit.ZonaCorrente;
     switch (id) {
         case IdCordDiametro:
-            if (auto v = InteroGriglia(testo, 6)) z.Diametro = *v;
+            if (auto v = InteroGriglia(testo, 6, DiamMassimoFile)) z.Diametro = *v;
             break;
         case IdCordPasso:
             if (auto v = ValoreGriglia(testo, 4, 50)) z.Passo = *v;
@@ -243,7 +244,7 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
             if (auto v = ValoreGriglia(testo, 2)) z.Copriferro = *v;
             break;
         case IdCordDiametro2:
-            if (auto v = InteroGriglia(testo, 2)) z.Diametro2 = *v;
+            if (auto v = InteroGriglia(testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
             break;
         case IdCordLarghezza:
             if (auto v = ValoreGriglia(testo, 10)) z.Passo2 = *v;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -34,10 +33,11 @@ std::string NomeLayer(std::string s) {
     return s;
 }
 
-// A ratio box: a positive number, else the box shows the setting again and it stays.
+// A ratio box: a number within the settings file's range, else the box shows the setting
+// again and it stays.
 void LeggiRapporto(std::string& testo, float& valore) {
     const float v = ValNumero(testo);
-    if (v > 0 && std::isfinite(v)) valore = v;
+    if (ScalaValida(v)) valore = v;
     else testo = ArrotondaTesto(valore, 2);
 }
 

@@ -30,21 +30,23 @@ struct VoceNumerica {
 std::vector<VoceNumerica> VociNumeriche() {
     Impostazioni& i = Imp;
     constexpr float L = SenzaLimite;
+    constexpr float D = DiamMassimoFile;
     return {
-        {IdImpAncMin, &i.AncoraggioMin, nullptr, 20, L},
-        {IdImpAncMax, &i.AncoraggioMax, nullptr, -L, 200},
-        {IdImpDiamInt, &M.Zone.DiamIntegrativa, nullptr, 6, L},
+        // Upper limits where the settings and reinforcement files set one.
+        {IdImpAncMin, &i.AncoraggioMin, nullptr, 20, AncoraggioMassimoFile},
+        {IdImpAncMax, &i.AncoraggioMax, nullptr, 0, 200},
+        {IdImpDiamInt, &M.Zone.DiamIntegrativa, nullptr, 6, D},
         {IdImpPassoInt, nullptr, &i.PassoMaxIntegrativa, 5, L},
         {IdImpLungMax, nullptr, &i.LungMaxFerri, 300, L},
-        {IdImpDiamCav, &i.DiamCavallettiDef, nullptr, 4, L},
+        {IdImpDiamCav, &i.DiamCavallettiDef, nullptr, 4, D},
         {IdImpPassoCav1, nullptr, &i.PassoCavalletti1Def, 10, L},
         {IdImpPassoCav2, nullptr, &i.PassoCavalletti2Def, 10, L},
         {IdImpCopriferro, nullptr, &i.CopriferroCordolo, 2, 40},
-        {IdImpDiamReggi, &i.DiamReggistaffeCordolo, nullptr, 6, L},
-        {IdImpDiamStaffe, &i.DiamStaffeCordolo, nullptr, 6, L},
+        {IdImpDiamReggi, &i.DiamReggistaffeCordolo, nullptr, 6, D},
+        {IdImpDiamStaffe, &i.DiamStaffeCordolo, nullptr, 6, D},
         {IdImpLargStaffa, nullptr, &i.LargStaffaCordolo, 15, 80},
         {IdImpPassoStaffe, nullptr, &i.PassoStaffeCordolo, 5, L},
-        {IdImpDiamPioli, &i.DiamPioli, nullptr, 6, L},
+        {IdImpDiamPioli, &i.DiamPioli, nullptr, 6, D},
         {IdImpPassoPioli, nullptr, &i.PassoMaxPioli, 5, L},
         {IdImpGrigliaX, &i.PassoGrigliaX, nullptr, 1, 500},
         {IdImpGrigliaY, &i.PassoGrigliaY, nullptr, 1, 500},
@@ -172,8 +174,9 @@ void DialogoImpostazioni::LeggiF() {
     }
     if (c.Sfondo >= 0) Imp.SfondoBianco = c.Sfondo;
     if (c.Tolleranza >= 0) Imp.ModoTolleranza = c.Tolleranza;
-    Imp.TolleranzaPerc = ValNumero(c.TestoPerc);
-    Imp.TolleranzaFissa = ValNumero(c.TestoFissa);
+    // A tolerance outside what the settings file takes keeps the one before.
+    if (const float v = ValNumero(c.TestoPerc); TolleranzaPercValida(v)) Imp.TolleranzaPerc = v;
+    if (const float v = ValNumero(c.TestoFissa); TolleranzaFissaValida(v)) Imp.TolleranzaFissa = v;
     Imp.IconeGrandi = c.Icone == 0 ? 0 : 1;
 }
 

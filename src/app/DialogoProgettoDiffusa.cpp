@@ -9,6 +9,7 @@
 #include "base/Formati.h"
 #include "design/DirezioniZona.h"
 #include "design/ProgettoDiffusa.h"
+#include "model/FileImpostazioni.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
 
@@ -23,14 +24,14 @@ struct Criterio {
 };
 
 const std::array<Criterio, 9> Criteri = {{
-    {IdProgDiamMaxSup, &Impostazioni::DiamMaxSup, 4, SenzaLimite},
-    {IdProgDiamMinSup, &Impostazioni::DiamMinSup, 4, SenzaLimite},
-    {IdProgDiamMaxInf, &Impostazioni::DiamMaxInf, 4, SenzaLimite},
-    {IdProgDiamMinInf, &Impostazioni::DiamMinInf, 4, SenzaLimite},
-    {IdProgPassoMaxSup, &Impostazioni::PassoMaxSup, 2, SenzaLimite},
-    {IdProgPassoMinSup, &Impostazioni::PassoMinSup, 2, SenzaLimite},
-    {IdProgPassoMaxInf, &Impostazioni::PassoMaxInf, 2, SenzaLimite},
-    {IdProgPassoMinInf, &Impostazioni::PassoMinInf, 2, SenzaLimite},
+    {IdProgDiamMaxSup, &Impostazioni::DiamMaxSup, 4, DiamMassimoFile},
+    {IdProgDiamMinSup, &Impostazioni::DiamMinSup, 4, DiamMassimoFile},
+    {IdProgDiamMaxInf, &Impostazioni::DiamMaxInf, 4, DiamMassimoFile},
+    {IdProgDiamMinInf, &Impostazioni::DiamMinInf, 4, DiamMassimoFile},
+    {IdProgPassoMaxSup, &Impostazioni::PassoMaxSup, 2, PassoMassimoProgetto},
+    {IdProgPassoMinSup, &Impostazioni::PassoMinSup, 2, PassoMassimoProgetto},
+    {IdProgPassoMaxInf, &Impostazioni::PassoMaxInf, 2, PassoMassimoProgetto},
+    {IdProgPassoMinInf, &Impostazioni::PassoMinInf, 2, PassoMassimoProgetto},
     {IdProgCopertura, &Impostazioni::CoperturaMin, 1, 100},
 }};
 

@@ -8,6 +8,7 @@
 
 #include "app/CaricaSoletta.h"
 #include "app/ComandiFile.h"
+#include "base/FileTesto.h"
 #include "base/Piattaforma.h"
 #include "drawing/Ridisegna.h"
 #include "dxf/FileDxf12.h"
@@ -188,14 +189,18 @@ bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartel
 
 std::string MessaggioErroreDxf(const std::string& percorso, int errore) {
     switch (errore) {
+        case ErroreSolaLettura:
+            return MessaggioSolaLettura(percorso);
+        // Both name the target last, as every failed write does.
         case EBUSY:
         case ETXTBSY:
-            return "Il file è attualmente aperto.\nOperazione annullata!";
+            return "Il file è attualmente aperto.\nOperazione annullata!\n" + percorso;
         case EACCES:
         case EPERM:
         case EROFS:
             return "Il programma sta cercando di operare su una cartella per la quale l'utente non "
-                   "dispone di autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
+                   "dispone di autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.\n" +
+                   percorso;
         default:
             return "Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non è stato modificato.";
     }

@@ -76,7 +76,7 @@ std::string PannelloAggMulti::DopoModifica(int32_t id, const std::string& testo)
     float& lung = dir2 ? d.LungMulti2 : d.LungMulti1;
     switch (dir2 ? id - 10 : id) {
         case IdMultiDiam1:
-            if (auto v = InteroGriglia(testo, 4)) diam = *v;
+            if (auto v = InteroGriglia(testo, 4, DiamMassimoFile)) diam = *v;
             break;
         case IdMultiNum1:
             if (auto v = InteroGriglia(testo, 2)) num = *v;

@@ -13,6 +13,7 @@
 #include "design/Residui.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "model/IntervalliFile.h"
 #include "model/Statistiche.h"
 #include "model/definizioni.h"
 
@@ -29,6 +30,11 @@ struct VoceMaglia {
     float Minimo;
     bool Avviso;  // the base mesh: a change is warned of
 };
+
+// What the reinforcement file would refuse is refused here too.
+constexpr float MassimoDi(const VoceMaglia& v) {
+    return v.Diametro ? static_cast<float>(DiamMassimoFile) : LimitePianta;
+}
 
 constexpr VoceMaglia VociMaglia[] = {
     {IdDiamDiffSup1, &MagliaDiffusa::DiamDiffSup1, nullptr, 2, true},
@@ -69,15 +75,15 @@ std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo) {
     if (voce->Diametro) {
         int& campo = d.*(voce->Diametro);
         // The warning compares the value typed, before it is rounded to a whole diameter.
-        const std::optional<float> letto = ValoreGriglia(testo, voce->Minimo);
-        if (const std::optional<int> v = InteroGriglia(testo, voce->Minimo)) {
+        const std::optional<float> letto = ValoreGriglia(testo, voce->Minimo, MassimoDi(*voce));
+        if (const std::optional<int> v = InteroGriglia(testo, voce->Minimo, MassimoDi(*voce))) {
             if (voce->Avviso && *letto != static_cast<float>(campo)) AvvisoMagliaBase();
             campo = *v;
             accettato = true;
         }
     } else {
         float& campo = d.*(voce->Passo);
-        if (const std::optional<float> v = ValoreGriglia(testo, voce->Minimo)) {
+        if (const std::optional<float> v = ValoreGriglia(testo, voce->Minimo, MassimoDi(*voce))) {
             if (voce->Avviso && *v != campo) AvvisoMagliaBase();
             campo = *v;
             accettato = true;

@@ -1,6 +1,18 @@
 #include "app/Undo.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
 #include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
@@ -16,8 +28,53 @@ namespace vilmor {
 
 namespace {
 
-std::string Cartella() { return Undo.CartellaUndo.empty() ? M.Progetto.CartellaLavoro : Undo.CartellaUndo; }
+namespace fs = std::filesystem;
+
+constexpr std::string_view PrefissoCartella = "vilmor-undo-";
+// Held locked by the running program: a folder whose lock can be taken belongs to none.
+constexpr char FileVivo[] = ".vivo";
+
+// The folder of this process. A process made by fork makes its own; the folder goes when the
+// process that made it ends normally, and a killed one's at the next start.
+struct CartellaPrivata {
+    std::string Percorso;
+    pid_t Processo = 0;
+    int Blocco = -1;
+    ~CartellaPrivata() {
+        if (Percorso.empty() || Processo != ::getpid()) return;
+        std::error_code ec;
+        fs::remove_all(Percorso, ec);
+    }
+};
+
+CartellaPrivata& Privata() {
+    static CartellaPrivata c;
+    return c;
+}
+
+std::string Cartella() { return CartellaUndo(); }
 std::string Percorso(int n) { return Cartella() + "/" + NomeFileUndo(n); }
+
+// The program number in a folder's name "vilmor-undo-PID-XXXXXX"; 0 when it is none of them.
+pid_t ProcessoDellaCartella(std::string_view nome) {
+    if (!nome.starts_with(PrefissoCartella)) return 0;
+    nome.remove_prefix(PrefissoCartella.size());
+    const size_t trattino = nome.find('-');
+    if (trattino == 0 || trattino == std::string_view::npos) return 0;
+    pid_t p = 0;
+    const auto [fine, ec] = std::from_chars(nome.data(), nome.data() + trattino, p);
+    return ec == std::errc() && fine == nome.data() + trattino ? p : 0;
+}
+
+// True when the program that made the folder has ended: its lock is free (or, for a folder
+// without one, no process bears its number).
+bool Orfana(const std::string& cartella, pid_t p) {
+    const int fd = ::open((cartella + "/" + FileVivo).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return ::kill(p, 0) != 0 && errno == ESRCH;
+    const bool libero = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return libero;
+}
 
 void Elimina(int n) {
     std::string p = Percorso(n);
@@ -29,8 +86,12 @@ void Elimina(int n) {
 
 // Snapshot n of the model as it is, or of `testo` (a state taken earlier) when given.
 bool Scrivi(int n, const std::string* testo = nullptr) {
-    if (Undo.UndoPrimo == Undo.UndoUltimo && Undo.UndoCorrente == Undo.UndoPrimo)
-        Undo.CartellaUndo = M.Progetto.CartellaLavoro;
+    if (Cartella().empty()) {
+        if (!Undo.ScritturaSegnalata)
+            Avviso("Impossibile creare la cartella temporanea delle operazioni da annullare.");
+        Undo.ScritturaSegnalata = true;
+        return false;
+    }
     bool ok = testo ? ScriviFileAtomico(Percorso(n), *testo, !Undo.ScritturaSegnalata)
                     : ScriviArmature(Percorso(n), M, !Undo.ScritturaSegnalata);
     if (!ok) Undo.ScritturaSegnalata = true;
@@ -79,6 +140,47 @@ bool Avanza(const std::string* prima) {
 }
 
 }  // namespace
+
+std::string CartellaUndo() {
+    CartellaPrivata& c = Privata();
+    struct stat st {};
+    if (c.Processo == ::getpid() && ::lstat(c.Percorso.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return c.Percorso;
+    std::error_code ec;
+    const fs::path temporanea = fs::temp_directory_path(ec);
+    if (ec) return {};
+    std::string modello =
+        (temporanea / (std::string(PrefissoCartella) + std::to_string(::getpid()) + "-XXXXXX")).string();
+    if (!::mkdtemp(modello.data())) return {};
+    // The lock of a folder gone, or of the parent's folder before a fork: closing it here does
+    // not free it for its owner, and this process no longer keeps it held.
+    if (c.Blocco >= 0) ::close(c.Blocco);
+    c.Blocco = ::open((modello + "/" + FileVivo).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (c.Blocco >= 0) ::flock(c.Blocco, LOCK_EX | LOCK_NB);
+    c.Percorso = modello;
+    c.Processo = ::getpid();
+    return c.Percorso;
+}
+
+void PulisciCartelleUndoOrfane() {
+    std::error_code ec;
+    const fs::path temporanea = fs::temp_directory_path(ec);
+    if (ec) return;
+    std::vector<std::string> orfane;
+    for (fs::directory_iterator i(temporanea, ec), fine; !ec && i != fine; i.increment(ec)) {
+        const std::string nome = i->path().filename().string();
+        const pid_t p = ProcessoDellaCartella(nome);
+        if (p <= 0 || p == ::getpid()) continue;
+        // Only this user's own folders, and never through a link.
+        const std::string cartella = i->path().string();
+        struct stat st {};
+        if (::lstat(cartella.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (Orfana(cartella, p)) orfane.push_back(cartella);
+    }
+    for (const std::string& cartella : orfane) {
+        std::error_code e;
+        fs::remove_all(cartella, e);
+    }
+}
 
 std::string NomeFileUndo(int numero, const std::string& prefisso) {
     return prefisso + std::to_string(numero) + ".TMP";
@@ -130,7 +232,6 @@ void PulisciUndo() {
     if (Undo.UndoUltimo - Undo.UndoPrimo >= 1)
         for (int n = Undo.UndoPrimo; n <= Undo.UndoUltimo; ++n) Elimina(n);
     Undo.UndoPrimo = Undo.UndoCorrente = Undo.UndoUltimo = 0;
-    Undo.CartellaUndo.clear();
     Undo.ScritturaSegnalata = false;
     Undo.UndoSalvato = 0;
     Undo.ModificaSenzaStoria = false;

@@ -1,5 +1,5 @@
 // Undo and redo on whole-model snapshots: each a reinforcement file "UNSOL<n>.TMP" in the
-// working folder, within a window of at most 21 numbers.
+// program's own snapshot folder, within a window of at most 21 numbers.
 #pragma once
 
 #include <string>
@@ -7,6 +7,15 @@
 #include "model/definizioni.h"
 
 namespace vilmor {
+
+// The snapshot folder of this process: "vilmor-undo-PID-XXXXXX" under the system's temporary
+// folder, private to the user (0700), made at the first snapshot and removed with all it holds
+// when the process ends. Never the project folder, and never shared by two programs open on the
+// same slab. "" when it cannot be made.
+std::string CartellaUndo();
+// At start: removes this user's snapshot folders whose program no longer runs (one killed
+// before its end); those of running programs stay.
+void PulisciCartelleUndoOrfane();
 
 std::string NomeFileUndo(int numero, const std::string& prefisso = "UNSOL");
 bool SalvaStatoFile(const std::string& nome);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/NumeriAngoli.h"
+#include "model/IntervalliFile.h"
 
 namespace vilmor {
 
@@ -43,7 +44,8 @@ std::optional<float> ValoreGriglia(const std::string& testo, float minimo, float
     if (!IniziaConNumero(testo)) return std::nullopt;
     const float v = ValNumero(testo);
     if (v == 0 && FuoriScala(testo)) return std::nullopt;
-    if (!std::isfinite(v) || v < minimo || v > massimo) return std::nullopt;
+    // Nothing typed goes beyond what the files take back, whatever the item's own limits.
+    if (!std::isfinite(v) || v < minimo || v > massimo || std::fabs(v) > LimitePianta) return std::nullopt;
     return v;
 }
 

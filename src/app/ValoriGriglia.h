@@ -16,7 +16,8 @@ inline constexpr float SenzaLimite = std::numeric_limits<float>::infinity();
 bool IniziaConNumero(const std::string& testo);
 
 // The value typed, when it is a number (as `ValNumero` reads it, finite) within minimo ..
-// massimo, both included; no value otherwise.
+// massimo, both included, and within the files' bound LimitePianta either way; no value
+// otherwise.
 std::optional<float> ValoreGriglia(const std::string& testo, float minimo, float massimo = SenzaLimite);
 
 // A 16-bit Integer field: the value within the limits, rounded to a whole number (halves to

@@ -1,6 +1,8 @@
 #include "base/FileTesto.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -296,6 +298,50 @@ bool DestinazioneFinale(const std::string& percorso, std::string& finale) {
 
 std::atomic<unsigned> ContatoreTemporanei{0};
 
+// The temporary name of a replacement of `finale` by this process: "NAME.~PID-N.tmp".
+std::string NomeTemporaneo(const std::string& finale, unsigned n) {
+    return finale + ".~" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".tmp";
+}
+
+// The process whose temporary file of `nome` (a file name, no folder) `voce` is; 0 when it is
+// none.
+pid_t ProcessoDelResiduo(std::string_view voce, std::string_view nome) {
+    const std::string_view inizio = ".~", coda = ".tmp";
+    if (!voce.starts_with(nome) || !voce.substr(nome.size()).starts_with(inizio) || !voce.ends_with(coda) ||
+        voce.size() <= nome.size() + inizio.size() + coda.size())
+        return 0;
+    // "PID-N": two runs of digits.
+    const std::string_view resto = voce.substr(nome.size() + inizio.size(),
+                                               voce.size() - nome.size() - inizio.size() - coda.size());
+    const size_t trattino = resto.find('-');
+    auto cifre = [](std::string_view t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (trattino == std::string_view::npos || !cifre(resto.substr(0, trattino)) || !cifre(resto.substr(trattino + 1)))
+        return 0;
+    pid_t p = 0;
+    const auto [ultimo, ec] = std::from_chars(resto.data(), resto.data() + trattino, p);
+    return ec == std::errc() && ultimo == resto.data() + trattino ? p : 0;
+}
+
+// Removes what a killed writer of `finale` left beside it: temporary files whose process no
+// longer runs. Those of a running process (this one included) may still become the target.
+void RimuoviResidui(const std::string& finale) {
+    const std::string cartella = Cartella(finale);
+    const size_t sep = finale.find_last_of('/');
+    const std::string nome = sep == std::string::npos ? finale : finale.substr(sep + 1);
+    DIR* d = ::opendir(cartella.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const pid_t p = ProcessoDelResiduo(e->d_name, nome);
+        if (p <= 0 || p == ::getpid() || ::kill(p, 0) == 0 || errno != ESRCH) continue;
+        const std::string residuo = cartella + "/" + e->d_name;
+        struct stat st {};
+        if (::lstat(residuo.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(residuo.c_str());
+    }
+    ::closedir(d);
+}
+
 void SincronizzaCartella(const std::string& cartella) {
     // Best effort: some file systems refuse to sync a folder, and the new file is in place.
     const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -322,10 +368,15 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
         if (const int err = Piatt.ErroreCreazioneProva(percorso); err != 0) return Guasto(err);
     struct stat st {};
     const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    // The rename would go over a file the user may not write: what the user set on it stands.
+    if (esiste && ::faccessat(AT_FDCWD, finale_.c_str(), W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM))
+        return Guasto(ErroreSolaLettura);
+    RimuoviResidui(finale_);
     // The name holds the process and a count of this process's calls; O_EXCL never takes
     // over a file that happens to bear it.
     for (int tentativo = 0; tentativo < 100 && fd_ < 0; ++tentativo) {
-        tmp_ = finale_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++ContatoreTemporanei) + ".tmp";
+        tmp_ = NomeTemporaneo(finale_, ++ContatoreTemporanei);
         fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, esiste ? 0600 : (modoNuovo & 07777));
         if (fd_ < 0 && errno != EEXIST) break;
     }
@@ -391,21 +442,29 @@ void FileInSostituzione::Scarta() {
     tmp_.clear();
 }
 
+std::string MessaggioSolaLettura(const std::string& percorso) {
+    return "Il file " + percorso + " \xC3\xA8 di sola lettura: non \xC3\xA8 stato sostituito.";
+}
+
+std::string MessaggioScrittura(const std::string& percorso, int errore) {
+    if (errore == ErroreSolaLettura) return MessaggioSolaLettura(percorso);
+    return "Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.";
+}
+
 namespace {
-bool AvvisoScrittura(const std::string& percorso, bool avvisa) {
-    if (avvisa)
-        Avviso("Impossibile scrivere il file:\n" + percorso + "\nIl file esistente non \xC3\xA8 stato modificato.");
+bool AvvisoScrittura(const FileInSostituzione& f, const std::string& percorso, bool avvisa) {
+    if (avvisa) Avviso(MessaggioScrittura(percorso, f.Errore()));
     return false;
 }
 }  // namespace
 
 bool PreparaFileAtomico(FileInSostituzione& f, const std::string& percorso, std::string_view byte, bool avvisa) {
-    if (!f.Apri(percorso) || !f.Scrivi(byte) || !f.Chiudi()) return AvvisoScrittura(percorso, avvisa);
+    if (!f.Apri(percorso) || !f.Scrivi(byte) || !f.Chiudi()) return AvvisoScrittura(f, percorso, avvisa);
     return true;
 }
 
 bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa) {
-    if (!f.Conferma()) return AvvisoScrittura(f.Percorso(), avvisa);
+    if (!f.Conferma()) return AvvisoScrittura(f, f.Percorso(), avvisa);
     return true;
 }
 
@@ -460,14 +519,14 @@ bool ScriviFileAtomicoFlusso(const std::string& percorso,
         if (errore) *errore = ok ? 0 : f.Errore();
         return ok;
     };
-    if (!f.Apri(percorso)) return esito(AvvisoScrittura(percorso, avvisa));
+    if (!f.Apri(percorso)) return esito(AvvisoScrittura(f, percorso, avvisa));
     BufferSostituzione buf(f);
     std::ostream os(&buf);
     const bool scritto = scrivi(os);
     os.flush();
     if (!scritto || !os || !f.Chiudi()) {
         f.Scarta();
-        return esito(AvvisoScrittura(percorso, avvisa));
+        return esito(AvvisoScrittura(f, percorso, avvisa));
     }
     return esito(ConfermaFileAtomico(f, avvisa));
 }

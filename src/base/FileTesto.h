@@ -115,8 +115,11 @@ private:
 // file is removed and the target stays byte for byte. The temporary file takes the target's
 // permission bits (and its group, where the process may); a new file gets `modoNuovo` less
 // the umask. A target that is a symbolic link is written through: the bytes replace the
-// link's final target and the link stays a link. Several files can be written first and
-// then confirmed together.
+// link's final target and the link stays a link. A target the user may not write is never
+// replaced: Apri fails with ErroreSolaLettura. The temporary file is "NAME.~PID-N.tmp" beside
+// the target; Apri first removes those of the target's name whose process no longer runs (a
+// writer killed in the middle). Several files can be written first and then confirmed
+// together.
 class FileInSostituzione {
 public:
     FileInSostituzione() = default;
@@ -152,15 +155,24 @@ private:
     struct timespec accesso_ {}, modifica_ {};
 };
 
+// FileInSostituzione::Errore when the target is a file the user may not write (read-only): it
+// is never replaced. Not an errno.
+inline constexpr int ErroreSolaLettura = -1;
+// "Il file <percorso> è di sola lettura: non è stato sostituito."
+std::string MessaggioSolaLettura(const std::string& percorso);
+// The message of a failed replacement of `percorso` whose FileInSostituzione::Errore is
+// `errore`: the read-only one, else "Impossibile scrivere il file:" and the path.
+std::string MessaggioScrittura(const std::string& percorso, int errore);
+
 // The first step of ScriviFileAtomico: the bytes written to their temporary file. On failure
-// shows "Impossibile scrivere il file:" (when `avvisa`) and returns false.
+// shows MessaggioScrittura (when `avvisa`) and returns false.
 bool PreparaFileAtomico(FileInSostituzione& f, const std::string& percorso, std::string_view byte,
                         bool avvisa = true);
 // The second step: the rename over the target, with the same message on failure.
 bool ConfermaFileAtomico(FileInSostituzione& f, bool avvisa = true);
 
 // Writes to a temporary name beside the target and renames it over the target, so a failed
-// write never destroys the old file. Shows "Impossibile scrivere il file:" on failure.
+// write never destroys the old file. Shows MessaggioScrittura on failure.
 bool ScriviFileAtomico(const std::string& percorso, std::string_view byte, bool avvisa = true);
 
 // The same for a file too large to build in memory: `scrivi` prints it to the stream it is

@@ -170,7 +170,9 @@ const VariabileDxf12 VariabiliDxf12[] = {
 // An integer as the print form writes it: a blank for the sign, the digits, a blank.
 std::string StampaIntero(int v) {
     char buf[16];
-    auto r = std::to_chars(buf, buf + sizeof buf, v < 0 ? -v : v);
+    // The magnitude unsigned: the least int has no positive counterpart.
+    const unsigned m = v < 0 ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+    auto r = std::to_chars(buf, buf + sizeof buf, m);
     return std::string(v < 0 ? "-" : " ") + std::string(buf, r.ptr) + " ";
 }
 

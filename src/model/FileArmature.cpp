@@ -15,6 +15,7 @@
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
 #include "model/FileVerifica.h"
+#include "model/IntervalliFile.h"
 #include "model/ModuloDir.h"
 #include "model/Statistiche.h"
 
@@ -52,6 +53,8 @@ struct DatiArmatura : TestataArmature {
 // (`solettaSenzaContorno`).
 void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
     const int v = d.Versione;
+    // Every plan point a drawing or the automatic dimensions may reach.
+    auto xy = [&l] { return LeggiCoordinata(l); };
     LeggiTestataArmature(l, v, d);
 
     LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici);
@@ -59,19 +62,19 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
     d.UltimaSezione = UltimoIndice(l, 2 * 13);
     for (int i = 0; i <= d.UltimaSezione; ++i) {
         Sezione s;
-        s.X1 = l.LeggiS(), s.Y1 = l.LeggiS(), s.X2 = l.LeggiS(), s.Y2 = l.LeggiS();
-        s.X3 = l.LeggiS(), s.Y3 = l.LeggiS(), s.X4 = l.LeggiS(), s.Y4 = l.LeggiS();
-        s.X5 = l.LeggiS(), s.Y5 = l.LeggiS(), s.X6 = l.LeggiS(), s.Y6 = l.LeggiS();
-        s.Direzione = l.LeggiI();
+        s.X1 = xy(), s.Y1 = xy(), s.X2 = xy(), s.Y2 = xy();
+        s.X3 = xy(), s.Y3 = xy(), s.X4 = xy(), s.Y4 = xy();
+        s.X5 = xy(), s.Y5 = xy(), s.X6 = xy(), s.Y6 = xy();
+        s.Direzione = l.LeggiIntervallo(0, 1);
         d.Sezioni.push_back(s);
     }
 
     d.UltimaQuota = UltimoIndice(l, 2 * 5);
     for (int i = 0; i <= d.UltimaQuota; ++i) {
         Quota q;
-        q.X1 = l.LeggiS(), q.Y1 = l.LeggiS(), q.X2 = l.LeggiS(), q.Y2 = l.LeggiS();
+        q.X1 = xy(), q.Y1 = xy(), q.X2 = xy(), q.Y2 = xy();
         if (v >= 2) {
-            q.XP1 = l.LeggiS(), q.YP1 = l.LeggiS(), q.XP2 = l.LeggiS(), q.YP2 = l.LeggiS();
+            q.XP1 = xy(), q.YP1 = xy(), q.XP2 = xy(), q.YP2 = xy();
         } else {
             q.XP1 = q.X1, q.YP1 = q.Y1, q.XP2 = q.X2, q.YP2 = q.Y2;
         }
@@ -86,7 +89,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
         if (d.NumVertContorno < 3 && !(d.NumVertContorno == 0 && solettaSenzaContorno))
             throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
         d.Contorno.resize(static_cast<size_t>(d.NumVertContorno) + 1);
-        for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = l.LeggiS(), d.Contorno[i].Y = l.LeggiS();
+        for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = xy(), d.Contorno[i].Y = xy();
         // The closing line repeats the first vertex; it is taken from memory, not the file.
         d.Contorno[static_cast<size_t>(d.NumVertContorno)] = d.Contorno[0];
     }
@@ -158,13 +161,14 @@ void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
     t.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
     t.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
     t.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    t.PassoDiffSup1 = l.LeggiS();
-    t.PassoDiffInf1 = l.LeggiS();
-    t.PassoDiffSup2 = l.LeggiS();
-    t.PassoDiffInf2 = l.LeggiS();
-    t.DiamCavalletti = l.LeggiI();
-    t.PassoCavalletti1 = l.LeggiS();
-    t.PassoCavalletti2 = l.LeggiS();
+    t.PassoDiffSup1 = LeggiPasso(l);
+    t.PassoDiffInf1 = LeggiPasso(l);
+    t.PassoDiffSup2 = LeggiPasso(l);
+    t.PassoDiffInf2 = LeggiPasso(l);
+    // The chairs are bars too: their count per square metre divides by both steps.
+    t.DiamCavalletti = l.LeggiIntervallo(0, DiamMassimoFile);
+    t.PassoCavalletti1 = LeggiPasso(l);
+    t.PassoCavalletti2 = LeggiPasso(l);
 }
 
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
@@ -177,30 +181,33 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
     if (ultimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
     for (int i = 0; i <= ultimaZona; ++i) {
         Zona z;
-        z.XMin = l.LeggiS(), z.YMin = l.LeggiS(), z.XMax = l.LeggiS(), z.YMax = l.LeggiS();
-        for (auto& a : z.Angoli) a.X = l.LeggiS(), a.Y = l.LeggiS();
-        z.XBarra1 = l.LeggiS(), z.YBarra1 = l.LeggiS(), z.XBarra2 = l.LeggiS(), z.YBarra2 = l.LeggiS();
-        z.XRif = l.LeggiS(), z.YRif = l.LeggiS();
-        z.Passo = l.LeggiS(), z.XMarca = l.LeggiS(), z.YMarca = l.LeggiS();
-        z.XMin1 = l.LeggiS(), z.YMin1 = l.LeggiS(), z.XMax1 = l.LeggiS(), z.YMax1 = l.LeggiS();
-        z.XMin2 = l.LeggiS(), z.YMin2 = l.LeggiS(), z.XMax2 = l.LeggiS(), z.YMax2 = l.LeggiS();
+        auto xy = [&l] { return LeggiCoordinata(l); };
+        z.XMin = xy(), z.YMin = xy(), z.XMax = xy(), z.YMax = xy();
+        for (auto& a : z.Angoli) a.X = xy(), a.Y = xy();
+        z.XBarra1 = xy(), z.YBarra1 = xy(), z.XBarra2 = xy(), z.YBarra2 = xy();
+        z.XRif = xy(), z.YRif = xy();
+        z.Passo = LeggiLunghezza(l), z.XMarca = xy(), z.YMarca = xy();
+        z.XMin1 = xy(), z.YMin1 = xy(), z.XMax1 = xy(), z.YMax1 = xy();
+        z.XMin2 = xy(), z.YMin2 = xy(), z.XMax2 = xy(), z.YMax2 = xy();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
-        z.Direzione = l.LeggiI();
-        z.Tipo = l.LeggiI(), z.NumBracci = l.LeggiI(), z.Passo2 = l.LeggiS();
+        // The enumerations index tables and print as they are: only their own values.
+        z.Direzione = l.LeggiIntervallo(0, 1);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiLunghezza(l);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         if (v >= 5) {
-            z.PoligonoCordolo = l.LeggiI();
-            z.LatoCordolo = l.LeggiI();
+            // -1 the outline, else an opening; the side is an index into that polygon.
+            z.PoligonoCordolo = l.LeggiIntervallo(-1, MassimoIntero16);
+            z.LatoCordolo = l.LeggiIntervallo(0, MassimoIntero16);
         } else {
             z.PoligonoCordolo = -1;
             z.LatoCordolo = 0;
         }
         if (v >= 6) {
             z.Angolo = l.LeggiS();
-            z.Copriferro = l.LeggiS();
+            z.Copriferro = LeggiLunghezza(l);
         }
         try {
             l.ControllaConteggio(z.UltVertice + 1, 4);
@@ -208,7 +215,7 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         }
         std::vector<Punto> vert(static_cast<size_t>(z.UltVertice + 1));
-        for (auto& p : vert) p.X = l.LeggiS(), p.Y = l.LeggiS();
+        for (auto& p : vert) p.X = xy(), p.Y = xy();
         zone.push_back(z);
         vertici.push_back(std::move(vert));
     }

@@ -38,7 +38,9 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
 
 // The header that follows the version line of a file of version v: the slab's time stamp
 // (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
-// and the chairs; the origin is skipped. Throws ErroreLettura on a malformed value.
+// and the chairs; the origin is skipped. Throws ErroreLettura on a malformed value, on a
+// diameter (chairs too) beyond DiamMassimoFile and on a spacing or chair step that is neither 0
+// nor within PassoMinimoFile .. LimitePianta.
 struct TestataArmature {
     std::string Stamp;
     int Numero = 0;
@@ -51,7 +53,9 @@ struct TestataArmature {
 void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
-// Throws ErroreLettura on a malformed or truncated list or more than MaxZone zones.
+// Throws ErroreLettura on a malformed or truncated list, more than MaxZone zones, a zone
+// whose direction, kind, curb polygon or curb side is none of its values, a coordinate beyond
+// LimitePianta either way or a spacing, width or cover outside 0 .. LimitePianta.
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
                        std::vector<std::vector<Punto>>& vertici);
 

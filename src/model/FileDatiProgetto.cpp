@@ -13,6 +13,7 @@
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
 #include "model/FusioneNodi.h"
+#include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/LetturaSoletta.h"   // CoordinataPianta
 #include "model/ModuloDir.h"
@@ -151,13 +152,11 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
 
 // The corner lines, four to an element, until only blanks and line ends remain. After the
 // values of a corner the rest of their last line is left, or the whole next line when the last
-// value ended its line; at the end of the file that line may be missing. A position that the
-// slab's origin (ox, oy) would move beyond the 4-byte range is refused at its line, as is a
-// node number with no predecessor (the verification file writes it less one).
+// value ended its line; at the end of the file that line may be missing. A position that lies,
+// less the slab's origin (ox, oy), beyond LimitePianta either way is refused at its line, as is
+// a node number with no predecessor (the verification file writes it less one).
 void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAnalisi& an, bool& nonRadiale) {
-    auto inPianta = [](float v, float origine) {
-        return std::isfinite(v - origine) && std::isfinite(CoordinataPianta(v, origine));
-    };
+    auto inPianta = [](float v, float origine) { return CoordinataValida(v - origine); };
     Punzonamento w;  // the working punching record, refilled at every corner
     while (!l.SoloSpaziFinali()) {
         Elemento e;

@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "base/FileTesto.h"
 #include "base/Piattaforma.h"
 #include "model/Impostazioni.h"
+#include "model/IntervalliFile.h"
 #include "model/ModMateriali.h"
 #include "model/ModuloDir.h"
 #include "model/Resource.h"
@@ -13,6 +16,9 @@
 
 namespace vilmor {
 namespace {
+
+// The plan of the colour maps, beside the plans 0 .. 5.
+constexpr int PiantaMappe = 9999;
 
 // Everything the file carries, read over the defaults and applied only when the file is whole.
 struct ValoriIni {
@@ -84,16 +90,10 @@ bool Leggi(LettoreTesto& f, ValoriIni& v) {
     v.CodiceVista = f.LeggiI();
     v.PiantaCorrente = f.LeggiI();
 
-    int rigaScala = f.Riga();
     if (versione > 1) {
         s.ScalaUnita = f.LeggiS();
-        rigaScala = f.Riga();
         s.ScalaMm = f.LeggiS();
     }
-    // The DXF units per centimetre divide by the millimetres of the print ratio.
-    s.UnitaPerCm = static_cast<float>(static_cast<double>(s.ScalaUnita) * 0.1 / s.ScalaMm);
-    if (!(s.ScalaMm > 0) || !std::isfinite(s.UnitaPerCm))
-        throw ErroreLettura(CausaLettura::NumeroNonValido, rigaScala);
 
     if (versione > 2) {
         s.ParamRiserva1 = f.LeggiI();
@@ -109,6 +109,79 @@ bool Leggi(LettoreTesto& f, ValoriIni& v) {
     if (versione > 5) s.PassoBasePioli = f.LeggiI();
     s.IconeGrandi = versione > 6 ? f.LeggiI() : 0;
     return true;
+}
+
+// Every numeric setting within its range: one outside it takes its default (its value in `d`,
+// read before the file) and its key is listed, in file order. The view's keys count only when
+// the file's view is taken.
+std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni ambito) {
+    std::vector<std::string> chiavi;
+    auto tieni = [&](bool valido, const std::string& chiave, auto& x, auto predefinito) {
+        if (valido) return;
+        x = predefinito;
+        chiavi.push_back(chiave);
+    };
+    auto intero = [&](const std::string& chiave, int& x, int predefinito, int minimo, int massimo) {
+        tieni(x >= minimo && x <= massimo, chiave, x, predefinito);
+    };
+    auto voce = [](const char* nome, size_t i) { return std::string(nome) + "(" + std::to_string(i) + ")"; };
+    for (size_t i = 0; i < NumLayer; ++i) {
+        intero(voce("AciLayer", i), v.AciLayer[i], d.AciLayer[i], 1, 255);
+        intero(voce("ColoriLayer", i), v.ColoriLayer[i], d.ColoriLayer[i], 0, 0xFFFFFF);
+    }
+    for (size_t i = 0; i < v.OsnapQuote.size(); ++i) intero(voce("OsnapQuote", i), v.OsnapQuote[i], d.OsnapQuote[i], 0, 1);
+
+    Impostazioni& s = v.Imp;
+    const Impostazioni& t = d.Imp;
+    // Bar diameters as the files take them; spacings as whole centimetres up to 10 m.
+    intero("DiamMaxSup", s.DiamMaxSup, t.DiamMaxSup, 1, DiamMassimoFile);
+    intero("DiamMaxInf", s.DiamMaxInf, t.DiamMaxInf, 1, DiamMassimoFile);
+    intero("DiamMinSup", s.DiamMinSup, t.DiamMinSup, 1, DiamMassimoFile);
+    intero("DiamMinInf", s.DiamMinInf, t.DiamMinInf, 1, DiamMassimoFile);
+    intero("PassoMaxSup", s.PassoMaxSup, t.PassoMaxSup, 1, PassoMassimoProgetto);
+    intero("PassoMaxInf", s.PassoMaxInf, t.PassoMaxInf, 1, PassoMassimoProgetto);
+    intero("PassoMinSup", s.PassoMinSup, t.PassoMinSup, 1, PassoMassimoProgetto);
+    intero("PassoMinInf", s.PassoMinInf, t.PassoMinInf, 1, PassoMassimoProgetto);
+    intero("ProgettaPasso", s.ProgettaPasso, t.ProgettaPasso, 0, 1);
+    intero("CoperturaMin", s.CoperturaMin, t.CoperturaMin, 0, 100);
+    // The chairs every loaded slab gets: what its reinforcement file would take back.
+    tieni(PassoValido(s.PassoCavalletti1Def), "PassoCavalletti1Def", s.PassoCavalletti1Def, t.PassoCavalletti1Def);
+    tieni(PassoValido(s.PassoCavalletti2Def), "PassoCavalletti2Def", s.PassoCavalletti2Def, t.PassoCavalletti2Def);
+    intero("DiamCavallettiDef", s.DiamCavallettiDef, t.DiamCavallettiDef, 0, DiamMassimoFile);
+    tieni(s.LargStaffaCordolo > 0 && LunghezzaValida(s.LargStaffaCordolo), "LargStaffaCordolo", s.LargStaffaCordolo,
+          t.LargStaffaCordolo);
+    intero("DiamReggistaffeCordolo", s.DiamReggistaffeCordolo, t.DiamReggistaffeCordolo, 1, DiamMassimoFile);
+    intero("DiamStaffeCordolo", s.DiamStaffeCordolo, t.DiamStaffeCordolo, 1, DiamMassimoFile);
+    intero("DiamPioli", s.DiamPioli, t.DiamPioli, 1, DiamMassimoFile);
+    auto passo = [&](const char* chiave, float& x, float predefinito) {
+        tieni(x >= PassoMinimoFile && x <= LimitePianta, chiave, x, predefinito);
+    };
+    passo("PassoMaxPioli", s.PassoMaxPioli, t.PassoMaxPioli);
+    passo("PassoStaffeCordolo", s.PassoStaffeCordolo, t.PassoStaffeCordolo);
+    passo("PassoMaxIntegrativa", s.PassoMaxIntegrativa, t.PassoMaxIntegrativa);
+    intero("IndiceCls", v.IndiceCls, d.IndiceCls, 0, NumCls - 1);
+    intero("IndiceAcciaio", v.IndiceAcciaio, d.IndiceAcciaio, 0, NumAcciai - 1);
+    // Laps in bar diameters; the longest bar.
+    intero("AncoraggioMin", s.AncoraggioMin, t.AncoraggioMin, 0, AncoraggioMassimoFile);
+    intero("AncoraggioMax", s.AncoraggioMax, t.AncoraggioMax, 0, AncoraggioMassimoFile);
+    passo("LungMaxFerri", s.LungMaxFerri, t.LungMaxFerri);
+    // The dimension texts have at most two decimals.
+    intero("DecimaliQuote", s.DecimaliQuote, t.DecimaliQuote, 0, 2);
+    intero("QuoteInMetri", s.QuoteInMetri, t.QuoteInMetri, 0, 1);
+    if (ambito == AmbitoIni::Tutto) {
+        intero("CodiceVista", v.CodiceVista, d.CodiceVista, 0, 17);
+        tieni((v.PiantaCorrente >= 0 && v.PiantaCorrente <= 5) || v.PiantaCorrente == PiantaMappe, "PiantaCorrente",
+              v.PiantaCorrente, d.PiantaCorrente);
+    }
+    tieni(ScalaValida(s.ScalaUnita), "ScalaUnita", s.ScalaUnita, t.ScalaUnita);
+    tieni(ScalaValida(s.ScalaMm), "ScalaMm", s.ScalaMm, t.ScalaMm);
+    intero("ModoTolleranza", s.ModoTolleranza, t.ModoTolleranza, 0, 1);
+    tieni(TolleranzaPercValida(s.TolleranzaPerc), "TolleranzaPerc", s.TolleranzaPerc, t.TolleranzaPerc);
+    tieni(TolleranzaFissaValida(s.TolleranzaFissa), "TolleranzaFissa", s.TolleranzaFissa, t.TolleranzaFissa);
+    intero("DescrizioneCompleta", v.DescrizioneCompleta, d.DescrizioneCompleta, 0, 1);
+    intero("PassoBasePioli", s.PassoBasePioli, t.PassoBasePioli, 0, 1);
+    intero("IconeGrandi", s.IconeGrandi, t.IconeGrandi, 0, 1);
+    return chiavi;
 }
 
 void Applica(const ValoriIni& v, AmbitoIni ambito) {
@@ -151,7 +224,8 @@ bool LeggiIni(AmbitoIni ambito) {
     const std::string percorso = FileImpostazioni();
     auto byte = ApriFileIntero(percorso);
     if (!byte) return false;
-    ValoriIni v = ValoriPresenti();
+    const ValoriIni predefiniti = ValoriPresenti();
+    ValoriIni v = predefiniti;
     try {
         LettoreTesto f(std::move(*byte));
         if (!Leggi(f, v)) return true;
@@ -159,6 +233,15 @@ bool LeggiIni(AmbitoIni ambito) {
         SegnalaErroreLettura(percorso, e);
         return false;
     }
+    // Reset in memory only: the file changes when the user saves the settings.
+    if (const std::vector<std::string> chiavi = Ripristina(v, predefiniti, ambito); !chiavi.empty()) {
+        std::string elenco;
+        for (const std::string& c : chiavi) elenco += (elenco.empty() ? "" : ", ") + c;
+        Avviso("Impostazioni non valide, ripristinati i valori predefiniti: " + elenco + ".");
+    }
+    // The DXF units per centimetre, whatever the version.
+    Impostazioni& s = v.Imp;
+    s.UnitaPerCm = static_cast<float>(static_cast<double>(s.ScalaUnita) * 0.1 / s.ScalaMm);
     Applica(v, ambito);
     return true;
 }

@@ -9,6 +9,7 @@
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
+#include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/ModuloDir.h"
 #include "model/Poligoni.h"
@@ -38,11 +39,11 @@ bool Rifiuta() {
     return false;
 }
 
-// A plan coordinate read from the file: one that the origin pushes beyond the 4-byte range is
-// refused at its line.
+// A plan coordinate read from the file: one that lies, less the origin, beyond LimitePianta
+// either way is refused at its line.
 float Coordinata(LettoreTesto& l, float origine) {
     float v = CoordinataPianta(l.LeggiS(), origine);
-    l.ControllaValore(std::isfinite(v));
+    l.ControllaValore(CoordinataValida(v));
     return v;
 }
 
@@ -60,13 +61,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
     m.Progetto.Copriferro = l.LeggiS();
     MagliaDiffusa& d = m.Diffusa;
-    d.PassoDiffSup1 = l.LeggiS();
+    d.PassoDiffSup1 = LeggiPasso(l);
     d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffSup2 = l.LeggiS();
+    d.PassoDiffSup2 = LeggiPasso(l);
     d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf1 = l.LeggiS();
+    d.PassoDiffInf1 = LeggiPasso(l);
     d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf2 = l.LeggiS();
+    d.PassoDiffInf2 = LeggiPasso(l);
     d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;
@@ -82,8 +83,8 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < a.NumNodi; ++i) {
         Nodo& n = a.Nodi[static_cast<size_t>(i)];
         n.Numero = LeggiConPredecessore(l);
-        n.X = l.LeggiS();
-        n.Y = l.LeggiS();
+        n.X = LeggiCoordinata(l);
+        n.Y = LeggiCoordinata(l);
         n.RichSup1 = l.LeggiS();
         n.RichSup2 = l.LeggiS();
         n.RichInf1 = l.LeggiS();
@@ -144,7 +145,7 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
         } else if (k <= 2) {
             p.VX.assign(5, 0.0f);
             p.VY.assign(5, 0.0f);
-            p.VX[0] = l.LeggiS();  // the radius, as read
+            p.VX[0] = LeggiLunghezza(l);  // the radius, as read
             p.XMin = p.XMax = p.X;
             p.YMin = p.YMax = p.Y;
         } else {
@@ -202,6 +203,7 @@ void LeggiPali(LettoreTesto& l, Modello& m) {
         p.X = Coordinata(l, m.Progetto.OrigineX);
         p.Y = Coordinata(l, m.Progetto.OrigineY);
         p.Raggio = Coordinata(l, 0.0f);
+        l.ControllaValore(LunghezzaValida(p.Raggio));
         if (g.NumPali == 0) g.Pali[0] = p;
         else g.Pali.push_back(p);
         ++g.NumPali;

@@ -48,7 +48,7 @@ bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& 
 // Sections 4 and 5: the outline, brought clockwise and closed, and the openings into the
 // polygon store; coordinates less the model's origin, to 0.1 cm. Throws ErroreLettura, also
 // for an outline of one or two vertices (none is a slab without outline) and for a coordinate
-// whose difference from the origin is not a 4-byte number.
+// that lies, less the origin, beyond LimitePianta either way.
 void LeggiContorno(LettoreTesto& l, Modello& m);
 
 // A plan coordinate of the geometric sections: (value - origin) as a 4-byte real, rounded to

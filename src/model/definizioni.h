@@ -360,14 +360,12 @@ struct ListaRecenti {
     int NumRecenti = 0;
 };
 
-// Undo and redo on whole-model snapshots, each a reinforcement file in the working folder.
+// Undo and redo on whole-model snapshots, each a reinforcement file in the program's own
+// snapshot folder (app/Undo.h).
 struct StatoUndo {
     int UndoPrimo = 0;     // oldest snapshot kept
     int UndoCorrente = 0;  // state shown now
     int UndoUltimo = 0;    // newest state redo can reach
-    // Folder where the window's snapshots were written: deleted there whatever the working
-    // folder is later.
-    std::string CartellaUndo;
     bool ScritturaSegnalata = false;  // a failed snapshot write is reported once per project
     // The state last loaded or saved, by its snapshot number; -1 once no undo or redo can reach
     // it again. A change whose snapshot could not be written marks the project changed too.

@@ -292,18 +292,18 @@ TEST_F(AvvioProva, Uscita) {
         M = Modello{};
         Recenti = ListaRecenti{};
         Undo = StatoUndo{};
-        for (const char* f : {"SOL1.QV0", "set0001.SET", "UNSOL1.TMP", "UNSOL2.TMP", "UNSOL3.TMP"})
-            fs::remove(dir / ("L/" + std::string(f)));
+        SvuotaCartellaUndo();
+        for (const char* f : {"SOL1.QV0", "set0001.SET"}) fs::remove(dir / ("L/" + std::string(f)));
         ScriviTutto(mem, "1\r\n\"/vecchio/X.QVR\"\r\n");
         ASSERT_EQ(ApriProgettoIniziale(sol), 0);
         ASSERT_TRUE(SalvaStatoUndo());
         ASSERT_TRUE(SalvaStatoUndo());
-        ASSERT_TRUE(fs::exists(lavoro + "/UNSOL1.TMP"));
+        ASSERT_TRUE(fs::exists(CartellaUndo() + "/UNSOL1.TMP"));
         p.Msg.Visti.clear();
     };
     auto snapshot = [&] {
         int n = 0;
-        for (const auto& e : fs::directory_iterator(lavoro)) n += e.path().extension() == ".TMP";
+        for (const auto& e : fs::directory_iterator(CartellaUndo())) n += e.path().extension() == ".TMP";
         return n;
     };
     auto domanda = [&](const MessaggioVisto& v) {
@@ -361,7 +361,8 @@ TEST_F(AvvioProva, Uscita) {
     Piatt.GuastoScritturaProva = nullptr;
     ASSERT_EQ(p.Msg.Visti.size(), 2u);
     EXPECT_NE(p.Msg.Visti[1].Testo.find("SOL1.QV0"), std::string::npos) << p.Msg.Visti[1].Testo;
-    EXPECT_EQ(Contenuto(lavoro), prima) << "snapshots kept, nothing written";
+    EXPECT_EQ(Contenuto(lavoro), prima) << "nothing written";
+    EXPECT_EQ(snapshot(), 2) << "snapshots kept";
     EXPECT_EQ(LeggiTutto(mem), memPrima);
     EXPECT_EQ(Undo.UndoUltimo, 2);
     PulisciUndo();

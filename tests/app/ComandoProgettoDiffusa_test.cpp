@@ -104,14 +104,18 @@ TEST_F(ComandoProgettoDiffusaTest, SenzaNodi) {
     AttendiRifiuto("La soletta non contiene nodi di calcolo.\nProgetto dell'armatura diffusa non eseguito.");
 }
 
-// A minimum spacing of 0 reaches the design from the settings file, which keeps what it holds.
+// A minimum spacing of 0 from the settings file takes its default there; one held in memory is
+// refused by the design itself.
 TEST_F(ComandoProgettoDiffusaTest, PassoMinimoNulloDalFileImpostazioni) {
     Imp.PassoMinInf = 0;
     ASSERT_TRUE(SalvaIni());
     ImpostaDefaultImpostazioni();
-    ASSERT_EQ(Imp.PassoMinInf, 5);
     ASSERT_TRUE(LeggiIni(AmbitoIni::SoloImpostazioni));
-    ASSERT_EQ(Imp.PassoMinInf, 0);
+    EXPECT_EQ(Imp.PassoMinInf, 5);
+    ASSERT_EQ(p_.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p_.Msg.Visti[0].Testo, "Impostazioni non valide, ripristinati i valori predefiniti: PassoMinInf.");
+    p_.Msg.Visti.clear();
+    Imp.PassoMinInf = 0;
     AttendiRifiuto(
         "Criteri di progetto non validi: incrementi e passi minimi devono essere maggiori di zero.\n"
         "Progetto dell'armatura diffusa non eseguito.");

@@ -441,8 +441,8 @@ TEST_F(FrmAggiuntivaLogica, OkSenzaContorno) {
     } casi[] = {
         {"centro fuori dalla soletta", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "5000"); },
          MsgSelezioneNonValida, "Errore!"},
-        {"centro lontanissimo", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "1e30"); }, MsgSelezioneNonValida,
-         "Errore!"},
+        {"centro lontanissimo", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "-9999999"); },
+         MsgSelezioneNonValida, "Errore!"},
         {"direzioni parallele", [](auto&) { M.Progetto.AngoloDir2 = 0; }, MsgSelezioneNonValida, "Errore!"},
         {"divisa da un foro",
          [](auto&) { M = SolettaProva(Soletta1000x600, {{{480, 100}, {480, 500}, {520, 500}, {520, 100}}}); },

@@ -280,6 +280,9 @@ TEST_F(FrmCordoliLogica, ModificheDellaGriglia) {
         {IdCordCopriferro, "1.9", "6.0", false}, {IdCordDiametro2, "2", " 2", true},
         {IdCordDiametro2, "1", " 14", false},    {IdCordLarghezza, "10", "10", true},
         {IdCordLarghezza, "9.9", "30", false},   {IdCordLarghezza, "abc", "30", false},
+        // Within what the reinforcement file takes back.
+        {IdCordDiametro, "101", " 8", false},    {IdCordDiametro2, "100", " 100", true},
+        {IdCordLarghezza, "1e30", "30", false},  {IdCordCopriferro, "10000001", "6.0", false},
     };
     const EditZone edit = Edit;
     for (const Caso& c : casi) {

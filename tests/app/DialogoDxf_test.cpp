@@ -86,7 +86,7 @@ TEST_F(DxfProva, LeggiNomiERapporti) {
     EXPECT_EQ(Imp.ScalaDxf50, 0);
     EXPECT_FLOAT_EQ(Imp.FattoreDxf, 0.5f);
 
-    for (const char* cattivo : {"0", "-1", "abc", "1e99"}) {
+    for (const char* cattivo : {"0", "-1", "abc", "1e99", "1e38", "0.0001", "10001"}) {
         d.Controlli.TestoMm = cattivo;
         d.Controlli.TestoUnita = cattivo;
         ASSERT_TRUE(d.Leggi());

@@ -84,6 +84,10 @@ TEST_F(DialogoImpostazioniProva, ModificheNelPannello) {
         {IdImpLargStaffa, "80.1", "30.0"},   {IdImpGrigliaX, "1", " 1"},        {IdImpGrigliaX, "500", " 500"},
         {IdImpGrigliaX, "0", " 10"},         {IdImpGrigliaX, "501", " 10"},     {IdImpGrigliaX, "7.5", " 8"},
         {IdImpGrigliaX, "6.5", " 6"},        {IdImpDiamInt, "5", " 12"},        {IdImpDiamInt, "16", " 16"},
+        // Within what the settings and reinforcement files take back.
+        {IdImpAncMin, "1000", " 1000"},      {IdImpAncMin, "1001", " 20"},      {IdImpAncMax, "-1", " 104"},
+        {IdImpDiamInt, "101", " 12"},        {IdImpDiamCav, "100", " 100"},     {IdImpDiamPioli, "2147483647", " 12"},
+        {IdImpPassoCav1, "1e30", "50.0"},    {IdImpLungMax, "10000001", " 600"},
     };
     for (const Caso& c : casi) {
         ImpostaDefault();
@@ -116,6 +120,24 @@ TEST_F(DialogoImpostazioniProva, AnnullaRimetteLeVentiImpostazioni) {
     EXPECT_EQ(Imp.AncoraggioMin, 20);
     EXPECT_EQ(M.Zone.DiamIntegrativa, 12);
     EXPECT_EQ(Imp.PassoGrigliaX, 40) << "the grid step is not in the snapshot";
+}
+
+// A tolerance the settings file would not take back keeps the one before.
+TEST_F(DialogoImpostazioniProva, TolleranzeFuoriIntervallo) {
+    Imp.TolleranzaPerc = 5, Imp.TolleranzaFissa = 0.25f;
+    DialogoImpostazioni d(griglia);
+    d.Apri();
+    d.Controlli.TestoPerc = "100,5";
+    d.Controlli.TestoFissa = "-0.5";
+    d.Ok();
+    EXPECT_EQ(Imp.TolleranzaPerc, 5.0f);
+    EXPECT_EQ(Imp.TolleranzaFissa, 0.25f);
+    d.Apri();
+    d.Controlli.TestoPerc = "100";
+    d.Controlli.TestoFissa = "1000";
+    d.Ok();
+    EXPECT_EQ(Imp.TolleranzaPerc, 100.0f);
+    EXPECT_EQ(Imp.TolleranzaFissa, 1000.0f);
 }
 
 TEST_F(DialogoImpostazioniProva, CampioneEOk) {

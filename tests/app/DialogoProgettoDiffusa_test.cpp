@@ -90,6 +90,9 @@ TEST_F(DialogoProgettoProva, ValoriNumerici) {
         {IdProgCopertura, "100.5", 60},  {IdProgCopertura, "abc", 60},  {IdProgCopertura, "37,4", 37},
         {IdProgDiamMinSup, "3.9", 6},    {IdProgDiamMinSup, "4", 4},    {IdProgDiamMaxInf, "40000", 28},
         {IdProgPassoMinInf, "1.9", 5},   {IdProgPassoMinInf, "2", 2},   {IdProgPassoMaxSup, "12.5", 12},
+        // Within what the settings file takes back.
+        {IdProgDiamMaxSup, "100", 100}, {IdProgDiamMaxSup, "101", 28}, {IdProgPassoMaxInf, "1000", 1000},
+        {IdProgPassoMaxInf, "1001", 50},
     };
     for (const Caso& c : casi) {
         Imp = Impostazioni{};

@@ -12,6 +12,7 @@
 
 #include "../dxf/EsportazioneProva.h"
 #include "../dxf/LettoriProva.h"
+#include "base/FileTesto.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "dxf/FileDxf12.h"
 #include "dxf/NomiLayerDxf.h"
@@ -316,8 +317,8 @@ TEST_F(EsportaProva, ScritturaFallitaLasciaIlVecchioFile) {
 TEST_F(EsportaProva, CartellaDiSolaLetturaOFileOccupato) {
     ScriviTutto(dir / "vecchio.dxf", "vecchio");
     const std::pair<int, std::string> casi[] = {
-        {EROFS, MessaggioErroreDxf("", EACCES)},
-        {EBUSY, "Il file è attualmente aperto.\nOperazione annullata!"},
+        {EROFS, MessaggioErroreDxf(dir / "vecchio.dxf", EACCES)},
+        {EBUSY, "Il file è attualmente aperto.\nOperazione annullata!\n" + (dir / "vecchio.dxf")},
     };
     for (int r12 : {0, 1})
         for (const auto& [errore, testo] : casi) {
@@ -338,9 +339,10 @@ TEST_F(EsportaProva, CartellaDiSolaLetturaOFileOccupato) {
 TEST(MessaggioErroreDxf, PerErrno) {
     const std::string accesso =
         "Il programma sta cercando di operare su una cartella per la quale l'utente non dispone di "
-        "autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
-    const std::string aperto = "Il file è attualmente aperto.\nOperazione annullata!";
+        "autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.\n/x/a.dxf";
+    const std::string aperto = "Il file è attualmente aperto.\nOperazione annullata!\n/x/a.dxf";
     const std::pair<int, std::string> casi[] = {
+        {ErroreSolaLettura, "Il file /x/a.dxf è di sola lettura: non è stato sostituito."},
         {EBUSY, aperto},   {ETXTBSY, aperto}, {EACCES, accesso},
         {EPERM, accesso},  {EROFS, accesso},
         {EIO, "Impossibile scrivere il file:\n/x/a.dxf\nIl file esistente non è stato modificato."},

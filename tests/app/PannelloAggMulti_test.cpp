@@ -64,6 +64,7 @@ TEST_F(AggMultiProva, Valori) {
         {IdMultiLung1, "96", "96"}, {IdMultiLung1, "95", "240"}, {IdMultiNum1, "2", "2"},
         {IdMultiNum1, "1.5", "6"},  {IdMultiNum1, "2.5", "2"},   {IdMultiPasso2, "0.5", "10"},
         {IdMultiPasso2, "7,5", "7.5"}, {IdMultiDiam2, "3", "12"}, {IdMultiDiam2, "abc", "12"},
+        {IdMultiDiam2, "101", "12"}, {IdMultiPasso1, "1e30", "10"},
     };
     for (const Caso& c : casi) {
         PannelloAggMulti d(griglia);

@@ -141,6 +141,10 @@ TEST_F(ModificaPannello, TabellaDelleModifiche) {
         {IdDiamDiffInf2, "16", true, "16", true},       {IdPassoDiffInf2, "1.99", false, "20.0", false},
         {IdDiamCavalletti, "0", true, "0", false},      {IdDiamCavalletti, "abc", false, "8", false},
         {IdPassoCavalletti1, "4.9", false, "40.0", false}, {IdPassoCavalletti2, "5", true, "5.0", false},
+        // Beyond what the reinforcement file takes back.
+        {IdDiamDiffSup1, "101", false, "12", false},    {IdDiamCavalletti, "2147483647", false, "8", false},
+        {IdDiamCavalletti, "100", true, "100", false},  {IdPassoCavalletti1, "1e30", false, "40.0", false},
+        {IdPassoDiffSup1, "10000001", false, "20.0", false},
     };
     for (const Caso& c : casi) {
         SetUp();

@@ -30,6 +30,9 @@ TEST(ValoriGriglia, ValoriEntroILimiti) {
         {"-1250.5", -SenzaLimite, SenzaLimite, -1250.5f},          {"0", -SenzaLimite, SenzaLimite, 0.0f},
         {"1e40", -SenzaLimite, SenzaLimite, std::nullopt},         {"0e40", -SenzaLimite, SenzaLimite, 0.0f},
         {"1e6", 10, SenzaLimite, 1e6f},
+        // Never beyond what the files take back: 100 km either way.
+        {"10000000", -SenzaLimite, SenzaLimite, 1e7f}, {"-10000000", -SenzaLimite, SenzaLimite, -1e7f},
+        {"10000001", -SenzaLimite, SenzaLimite, std::nullopt}, {"-1e30", -SenzaLimite, SenzaLimite, std::nullopt},
     };
     for (const Caso& c : casi) EXPECT_EQ(ValoreGriglia(c.testo, c.minimo, c.massimo), c.atteso) << c.testo;
 }

@@ -90,6 +90,7 @@ protected:
         }
         M.Analisi.NumNodi = 2;
         Undo = StatoUndo{};
+        SvuotaCartellaUndo();
         // 1000 x 500 cm shown at 0.5 px/cm in a picture 250 px high.
         Vista.FinestraVista = {0, 500, 0, 1000};
         Vista.Scala = 0.5f;
@@ -128,7 +129,7 @@ protected:
         }
         return r;
     }
-    static bool Snapshot() { return EsisteFile(M.Progetto.CartellaLavoro + "/" + NomeFileUndo(0)); }
+    static bool Snapshot() { return EsisteFile(CartellaUndo() + "/" + NomeFileUndo(0)); }
 };
 
 TEST_F(ZonePilastri, DueDirezioniIntornoAiPilastri) {
@@ -299,7 +300,7 @@ TEST_F(ZonePilastri, PilastroFuoriDallaSoletta) {
     pp.Msg.Visti.clear();
     M.Zone = ZoneArmatura{};
     Undo = StatoUndo{};
-    std::remove((M.Progetto.CartellaLavoro + "/" + NomeFileUndo(0)).c_str());
+    std::remove((CartellaUndo() + "/" + NomeFileUndo(0)).c_str());
     Pali({{1200, 250}, {1400, 250}});
     InserisciZonePilastri(0, 0, 1500, 500, 1);
     EXPECT_EQ(M.Zone.UltimaZona, -1);

@@ -357,6 +357,81 @@ TEST(FileArmature, ConteggiEstremiEFileCompatti) {
     EXPECT_TRUE(p.Msg.Visti.empty());
 }
 
+namespace {
+// The file with value k (0-based) of line r (1-based) replaced by `valore`.
+std::string ConValore(const std::string& file, int r, int k, const std::string& valore) {
+    size_t inizio = 0;
+    for (int i = 1; i < r; ++i) inizio = file.find("\r\n", inizio) + 2;
+    const size_t fine = file.find("\r\n", inizio);
+    std::string riga = file.substr(inizio, fine - inizio);
+    size_t a = 0;
+    for (int i = 0;; ++i) {
+        a = riga.find_first_not_of(" ,", a);
+        const size_t b = std::min(riga.find_first_of(" ,", a), riga.size());
+        if (i == k) {
+            riga.replace(a, b - a, valore);
+            break;
+        }
+        a = b;
+    }
+    return file.substr(0, inizio) + riga + file.substr(fine);
+}
+}  // namespace
+
+// A number no engineer could mean is refused at its line; the model takes nothing of the file.
+TEST(FileArmature, ValoriFuoriIntervallo) {
+    CartellaTemp dir;
+    const Modello completo = ModelloCompleto();
+    const std::string buono = TestoArmature(completo);
+    struct {
+        int riga, valore;
+        const char* testo;
+        bool letto;
+    } casi[] = {
+        // Chairs: a diameter as the other diameters, steps as the diffuse spacings (0 is none).
+        {8, 0, "2147483647", false}, {8, 0, "101", false}, {8, 0, "-1", false}, {8, 0, "100", true},
+        {8, 0, "0", true},           {8, 1, "1e-30", false}, {8, 2, "0.001", false}, {8, 1, "-50", false},
+        {8, 2, "10000001", false},   {8, 1, "0", true},     {8, 2, "1", true},       {8, 1, "10000000", true},
+        {7, 0, "0.5", false},        {7, 3, "-20", false},  {7, 1, "0", true},
+        // Enumerations: a zone's direction and kind, a curb's polygon and side, a section's
+        // direction.
+        {20, 2, "2147483647", false}, {20, 2, "2", false},   {20, 2, "-1", false},  {21, 0, "4", false},
+        {21, 0, "-1", false},         {59, 0, "-2", false},  {59, 1, "-1", false},  {59, 1, "32768", false},
+        {59, 1, "32767", true},       {109, 0, "2", false},
+        // Plan points within 100 km either way: a zone's box, bar, mark and outline, a section,
+        // a dimension's line and measured points, the edited outline.
+        {10, 0, "1e38", false},       {10, 3, "-10000001", false}, {10, 1, "-10000000", true},
+        {15, 2, "3.4e38", false},     {17, 2, "1e30", false},      {24, 1, "10000001", false},
+        {24, 0, "10000000", true},    {106, 3, "-1e20", false},    {115, 0, "1e38", false},
+        {116, 3, "-3.4e38", false},   {128, 0, "-3.4e38", false},  {132, 1, "1e38", false},
+        // Lengths within 0 .. 100 km: a zone's spacing, a stud zone's second spacing or a curb's
+        // width, a curb's cover.
+        {17, 0, "-1", false},         {17, 0, "1e38", false},      {21, 2, "-0.5", false},
+        {60, 1, "-3", false},         {58, 2, "10000001", false},  {17, 0, "0", true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::to_string(c.riga) + "/" + std::to_string(c.valore) + " " + c.testo);
+        PiattaformaProva p;
+        const std::string file = ConValore(buono, c.riga, c.valore, c.testo);
+        ASSERT_NE(file, buono);
+        ScriviTutto(dir / "v.QV0", file);
+        Modello m = ModelloAperto();
+        const std::string prima = TestoArmature(m);
+        const EsitoArmature esito = LeggiArmature(dir / "v.QV0", 0, m);
+        if (c.letto) {
+            EXPECT_EQ(esito, EsitoArmature::Letto);
+            EXPECT_TRUE(p.Msg.Visti.empty());
+            continue;
+        }
+        EXPECT_EQ(esito, EsitoArmature::Ignorato);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + (dir / "v.QV0") + "\nValore fuori intervallo (riga " +
+                                            std::to_string(c.riga) + ").");
+        EXPECT_EQ(TestoArmature(m), prima);
+        EXPECT_EQ(LeggiTutto(dir / "v.QV0"), file);
+    }
+}
+
 TEST(ConfrontaData, Tabella) {
     struct {
         std::string stamp, data;

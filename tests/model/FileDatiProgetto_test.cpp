@@ -252,17 +252,25 @@ TEST(LeggiDatiProgetto, FileRifiutatiLascianoIlModello) {
         EXPECT_EQ(Testo(m), prima);
     }
 
-    // A corner that the slab's origin moves beyond the 4-byte range.
-    {
+    // A corner that lies, less the slab's origin, beyond 100 km: every corner of an origin far
+    // away, one far away, one just beyond the limit; one just within it is taken.
+    struct {
+        float origine;
+        double x, y;
+        int riga;  // 0: read
+    } lontani[] = {{-3e38f, 3e38, 350, 18}, {0, 1e38, 350, 20}, {100, 600, -1.00001e7, 20}, {100, 10000100, 350, 0}};
+    for (const auto& c : lontani) {
         p.Msg.Visti.clear();
         Modello m = ModelloBase();
-        m.Progetto.OrigineX = -3e38f;
+        m.Progetto.OrigineX = c.origine;
         const std::string vuoto = Testo(m);
         std::vector<Angolo> v = Esempio();
-        v[2].X = 3e38;
-        EXPECT_FALSE(Leggi(File(3, v), m));
+        v[2].X = c.x, v[2].Y = c.y;
+        EXPECT_EQ(Leggi(File(3, v), m), c.riga == 0) << c.x << " " << c.y;
+        if (c.riga == 0) continue;
         ASSERT_EQ(p.Msg.Visti.size(), 1u);
-        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n/dati/SOL.DAT\nValore fuori intervallo (riga 20).");
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n/dati/SOL.DAT\nValore fuori intervallo (riga " +
+                                            std::to_string(c.riga) + ").");
         EXPECT_EQ(Testo(m), vuoto);
     }
     ErroreOperazione = 0;

@@ -351,8 +351,7 @@ TEST_F(FileImpostazioniTest, FileMalformato) {
     for (size_t n = 0; n < 99; ++n) casi.push_back({UnisciCrLf(righe, n), static_cast<int>(n) + 1});
     casi.push_back({UnisciCrLf(righe, 85) + " 28            28", 86});
     for (auto [riga, testo] : {std::pair{92, " 4             abc           20            104          600"},
-                               std::pair{94, "10.000        0.000"},
-                               std::pair{94, "10.000        -1.000"},
+                               std::pair{94, "10.000        abc"},
                                std::pair{3, " 1.5 "},
                                std::pair{1, "sette"}}) {
         std::vector<std::string> r = righe;
@@ -432,23 +431,28 @@ TEST_F(FileImpostazioniTest, SoloImpostazioni) {
     EXPECT_FALSE(p_.Finestra.MagliaUnicaVisibile);
 }
 
-// A material index outside its table keeps the default material and index.
+// A material index outside its table keeps the default material and index, and is named.
 TEST_F(FileImpostazioniTest, IndiciMaterialiFuoriTabella) {
     const std::string cls = Mat.ClsCorrente.Nome, acciaio = Mat.AcciaioCorrente.Nome;
     auto righe = RigheCrLf(ByteSalvati());
     struct Caso {
         const char* riga;
         int cls, acciaio;
+        const char* chiavi;
     } casi[] = {
-        {" 11            -1            20            104          600", 4, 4},
-        {" 10            5             20            104          600", 10, 4},
-        {" -1            0             20            104          600", 4, 0},
+        {" 11            -1            20            104          600", 4, 4, "IndiceCls, IndiceAcciaio"},
+        {" 10            5             20            104          600", 10, 4, "IndiceAcciaio"},
+        {" -1            0             20            104          600", 4, 0, "IndiceCls"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.riga);
         righe[91] = c.riga;
         ScriviTutto(FileImpostazioni(), UnisciCrLf(righe, 99));
+        p_.Msg.Visti.clear();
         EXPECT_TRUE(LeggiIni());
+        ASSERT_EQ(p_.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p_.Msg.Visti[0].Testo,
+                  std::string("Impostazioni non valide, ripristinati i valori predefiniti: ") + c.chiavi + ".");
         EXPECT_EQ(Mat.IndiceCls, c.cls);
         EXPECT_EQ(Mat.IndiceAcciaio, c.acciaio);
         const std::string clsAtteso = Mat.ClsCorrente.Nome, acciaioAtteso = Mat.AcciaioCorrente.Nome;
@@ -457,5 +461,92 @@ TEST_F(FileImpostazioniTest, IndiciMaterialiFuoriTabella) {
         EXPECT_EQ(clsAtteso, Mat.ClsCorrente.Nome);
         EXPECT_EQ(acciaioAtteso, Mat.AcciaioCorrente.Nome);
     }
+}
+
+namespace {
+// The file with value k (0-based) of line r (1-based) replaced by `valore`.
+void Sostituisci(std::vector<std::string>& righe, int r, int k, const std::string& valore) {
+    std::string& riga = righe[static_cast<size_t>(r - 1)];
+    size_t a = 0;
+    for (int i = 0;; ++i) {
+        a = riga.find_first_not_of(' ', a);
+        const size_t b = std::min(riga.find(' ', a), riga.size());
+        if (i == k) {
+            riga.replace(a, b - a, valore);
+            return;
+        }
+        a = b;
+    }
+}
+}  // namespace
+
+// A number outside its setting's range takes its default: one message names every key reset,
+// in file order, and the file stays as it was until the settings are saved.
+TEST_F(FileImpostazioniTest, ValoriFuoriIntervallo) {
+    const std::string predefiniti = ByteSalvati();
+    const auto righe = RigheCrLf(predefiniti);
+    ASSERT_EQ(righe.size(), 99u);
+    auto aci = [](int layer) { return 3 + 3 * layer; };
+    struct Valore {
+        int riga, k;
+        const char* testo;
+    };
+    struct Caso {
+        std::vector<Valore> valori;
+        const char* chiavi;  // nullptr: every value is taken
+    };
+    const Caso casi[] = {
+        {{{aci(3), 0, "-2147483648"}, {aci(5), 0, "300"}, {94, 0, "1e38"}}, "AciLayer(3), AciLayer(5), ScalaUnita"},
+        {{{aci(0), 0, "256"}, {aci(24), 0, "-5"}, {aci(7) + 1, 0, "16777216"}, {aci(9) + 1, 0, "-1"}},
+         "AciLayer(0), ColoriLayer(7), ColoriLayer(9), AciLayer(24)"},
+        {{{77, 0, "2"}, {85, 0, "-1"}}, "OsnapQuote(0), OsnapQuote(8)"},
+        {{{86, 0, "101"}, {86, 3, "0"}, {87, 1, "0"}, {87, 2, "1001"}, {88, 0, "2"}, {88, 1, "101"}},
+         "DiamMaxSup, DiamMinInf, PassoMaxInf, PassoMinSup, ProgettaPasso, CoperturaMin"},
+        {{{89, 0, "0.001"}, {89, 1, "-50"}, {90, 0, "2147483647"}, {90, 1, "0"}, {90, 2, "0"}, {90, 3, "101"},
+          {90, 4, "-12"}},
+         "PassoCavalletti1Def, PassoCavalletti2Def, DiamCavallettiDef, LargStaffaCordolo, DiamReggistaffeCordolo, "
+         "DiamStaffeCordolo, DiamPioli"},
+        {{{91, 0, "0.5"}, {91, 1, "1e30"}, {91, 3, "-1"}, {92, 2, "-1"}, {92, 3, "1001"}, {92, 4, "0"}},
+         "PassoMaxPioli, PassoStaffeCordolo, PassoMaxIntegrativa, AncoraggioMin, AncoraggioMax, LungMaxFerri"},
+        {{{93, 0, "3"}, {93, 1, "2"}, {93, 2, "18"}, {93, 3, "6"}, {94, 1, "0"}},
+         "DecimaliQuote, QuoteInMetri, CodiceVista, PiantaCorrente, ScalaMm"},
+        {{{96, 0, "2"}, {96, 1, "100.1"}, {96, 2, "-0.5"}, {97, 0, "-1"}, {98, 0, "2"}, {99, 0, "7"}},
+         "ModoTolleranza, TolleranzaPerc, TolleranzaFissa, DescrizioneCompleta, PassoBasePioli, IconeGrandi"},
+        // The ends of the ranges.
+        {{{aci(1), 0, "1"}, {aci(2), 0, "255"}, {aci(3) + 1, 0, "16777215"}, {86, 0, "100"}, {87, 0, "1000"},
+          {88, 1, "0"}, {89, 0, "0"}, {89, 1, "1"}, {90, 0, "0"}, {92, 4, "1"}, {93, 0, "0"}, {93, 2, "17"},
+          {93, 3, "9999"}, {94, 0, "10000"}, {94, 1, "0.001"}, {96, 1, "100"}, {96, 2, "1000"}},
+         nullptr},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.chiavi ? c.chiavi : "estremi");
+        std::vector<std::string> r = righe;
+        for (const Valore& v : c.valori) Sostituisci(r, v.riga, v.k, v.testo);
+        const std::string file = UnisciCrLf(r, 99);
+        ScriviTutto(FileImpostazioni(), file);
+        p_.Msg.Visti.clear();
+        EXPECT_TRUE(LeggiIni());
+        if (!c.chiavi) {
+            EXPECT_TRUE(p_.Msg.Visti.empty()) << p_.Msg.Visti[0].Testo;
+            continue;
+        }
+        ASSERT_EQ(p_.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p_.Msg.Visti[0].Testo,
+                  std::string("Impostazioni non valide, ripristinati i valori predefiniti: ") + c.chiavi + ".");
+        EXPECT_EQ(p_.Msg.Visti[0].Titolo, "Attenzione!");
+        EXPECT_EQ(p_.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+        EXPECT_EQ(Imp.UnitaPerCm, 1.0f);
+        EXPECT_EQ(LeggiTutto(FileImpostazioni()), file) << "rewritten only by saving the settings";
+        EXPECT_EQ(ByteSalvati(), predefiniti);
+    }
+
+    // Over an open project the view's keys are not the file's to set, nor to report.
+    std::vector<std::string> r = righe;
+    Sostituisci(r, 93, 2, "18");
+    Sostituisci(r, aci(3), 0, "0");  // 0 stands for 7
+    ScriviTutto(FileImpostazioni(), UnisciCrLf(r, 99));
+    p_.Msg.Visti.clear();
+    EXPECT_TRUE(LeggiIni(AmbitoIni::SoloImpostazioni));
     EXPECT_TRUE(p_.Msg.Visti.empty());
+    EXPECT_EQ(Strati.AciLayer[3], 7);
 }

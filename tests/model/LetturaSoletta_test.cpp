@@ -399,10 +399,19 @@ TEST(LetturaSoletta, FileMalformati) {
     cambiata("spessore assurdo", base, spessore, "1000.5");
     cambiata("diametro diffuso assurdo", base, TrovaRiga(base, "12"), "2147483647");
     cambiata("diametro integrativo negativo", base, TrovaRiga(base, "14"), "-1");
+    cambiata("passo diffuso minimo", base, TrovaRiga(base, "20"), "0.5");
+    cambiata("passo diffuso assurdo", base, TrovaRiga(base, "20"), "1e20");
     cambiata("numero di nodo senza predecessore", base, TrovaRiga(base, "11,120.5,33.25"),
              "-2147483648,120.5,33.25");
     const auto geometria = Righe(LeggiTutto(Dati + "GEOMETRIA_V4.QVR"));
     cambiata("tipo di pilastro senza predecessore", geometria, TrovaRiga(geometria, "2,30"), "-2147483648,30");
+    // Plan points within 100 km of the origin, lengths within 0 .. 100 km.
+    cambiata("pilastro lontano", geometria, TrovaRiga(geometria, "350,450"), "3.4e38,450");
+    cambiata("vertice del contorno oltre 100 km", geometria, TrovaRiga(geometria, "200,150"), "10000101,150");
+    cambiata("setto lontano", geometria, TrovaRiga(geometria, "223.26"), "1e8");
+    cambiata("raggio del pilastro negativo", geometria, TrovaRiga(geometria, "20.25"), "-20.25");
+    cambiata("raggio del palo assurdo", geometria, TrovaRiga(geometria, "130,120,30.25"), "130,120,1e38");
+    cambiata("nodo lontano", base, TrovaRiga(base, "11,120.5,33.25"), "11,-1e38,33.25");
     {
         // The origin far below, a vertex far above: their difference is no 4-byte number.
         auto v = geometria;

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
+
+#include "app/Undo.h"
 
 namespace vilmor::prova {
 
@@ -58,6 +61,14 @@ std::string LeggiTutto(const std::string& percorso) {
 void ScriviTutto(const std::string& percorso, const std::string& byte) {
     std::ofstream f(percorso, std::ios::binary);
     f << byte;
+}
+
+void SvuotaCartellaUndo() {
+    const std::string cartella = CartellaUndo();
+    if (cartella.empty()) return;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(cartella, ec))
+        if (e.path().extension() == ".TMP") std::filesystem::remove(e.path(), ec);
 }
 
 }  // namespace vilmor::prova

@@ -388,4 +388,8 @@ private:
 std::string LeggiTutto(const std::string& percorso);
 void ScriviTutto(const std::string& percorso, const std::string& byte);
 
+// Removes the undo snapshots earlier tests of this process left in its snapshot folder, for a
+// test that looks at which snapshots exist.
+void SvuotaCartellaUndo();
+
 }  // namespace vilmor::prova

@@ -56,7 +56,7 @@ TEST(FrmMainUscita, ChiusuraEsci) {
         EXPECT_EQ(msg.Visti[0].Testo, "Vuoi salvare prima di uscire?");
         EXPECT_EQ(f.isVisible(), !c.Chiusa);
         EXPECT_EQ(fs::exists(dir / "SOL1.QV0"), c.Risposta == RispostaMsg::Si && !c.Guasto);
-        EXPECT_EQ(fs::exists(dir / "UNSOL1.TMP"), !c.Chiusa) << "snapshots go only with the window";
+        EXPECT_EQ(fs::exists(CartellaUndo() + "/UNSOL1.TMP"), !c.Chiusa) << "snapshots go only with the window";
         EXPECT_EQ(fs::exists(FileRecenti()), c.Chiusa);
         if (!c.Chiusa) {
             ASSERT_EQ(msg.Visti.size(), 2u);
@@ -95,7 +95,7 @@ TEST(FrmMainUscita, DomandaConAnnulla) {
         ASSERT_EQ(M.Progetto.PercorsoSoletta, sol);
         ASSERT_TRUE(SalvaStatoUndo());
         M.Diffusa.PassoDiffSup1 = 21;
-        const std::string istantanea = Undo.CartellaUndo + "/" + NomeFileUndo(0);
+        const std::string istantanea = CartellaUndo() + "/" + NomeFileUndo(0);
         ASSERT_TRUE(fs::exists(istantanea));
 
         QStringList pulsanti;

@@ -1,0 +1,142 @@
+// Numbers no engineer could mean, each in a small file of its own (tests/data/valori): the file
+// is refused with its name and line, and the open project and every file stay as they were.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "app/CaricaProgetto.h"
+#include "app/EsportaSoletteDxf.h"
+#include "app/Undo.h"
+#include "model/FileArmature.h"
+#include "model/FileImpostazioni.h"
+#include "model/ModuloDir.h"
+#include "model/Resource.h"
+#include "support/GlobaliProva.h"
+#include "support/Registrazioni.h"
+#include "tools/StampaModello.h"
+
+using namespace vilmor;
+using namespace vilmor::prova;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Valori = std::string(VILMOR_DATI_PROVA) + "/valori";
+
+std::map<std::string, std::string> FileDellaCartella(const std::string& cartella) {
+    std::map<std::string, std::string> r;
+    for (const auto& e : fs::directory_iterator(cartella)) r[e.path().filename().string()] = LeggiTutto(e.path().string());
+    return r;
+}
+
+// The open project as everything the program shows of it and saves from it.
+std::string Progetto() {
+    return dump::StampaModello(M) + TestoArmature(M) + M.Progetto.PercorsoSoletta + "|" + M.Progetto.CartellaLavoro;
+}
+
+struct ValoriProva : ::testing::Test {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    void SetUp() override {
+        M = Modello{};
+        ImpostaCartelle();
+        ImpostaDefault();
+        Undo = StatoUndo{};
+        Piatt.PauseAttive = false;
+        for (const auto& e : fs::directory_iterator(Valori)) fs::copy_file(e.path(), dir / e.path().filename().string());
+        // The slab copied just now no longer matches the reinforcement's time stamp: keep it.
+        p.Msg.Risposte = {RispostaMsg::Si};
+        ASSERT_EQ(CaricaProgetto(dir / "BASE.QVR"), 0);
+        ASSERT_EQ(M.Zone.UltimaZona, 0);
+        ASSERT_EQ(M.Diffusa.DiamCavalletti, 12);
+        p.Msg.Visti.clear();
+    }
+    void TearDown() override { PulisciUndo(); }
+};
+
+}  // namespace
+
+TEST_F(ValoriProva, RifiutatiConFileERiga) {
+    struct Caso {
+        const char* File;
+        int Riga;
+        const char* Cosa;
+    };
+    const Caso casi[] = {
+        {"CAVDIAM.QV0", 8, "chair diameter 2147483647 mm"},
+        {"CAVPASSO.QV0", 8, "chair step 1e-30 cm"},
+        {"ZONADIR.QV0", 20, "zone direction 2147483647"},
+        {"ZONAXY.QV0", 10, "zone coordinate 1e38"},
+        {"CONTORNO.QV0", 40, "edited-outline vertex -3.4e38"},
+        {"PILASTRO.QVR", 13, "column coordinate 3.4e38"},
+    };
+    const std::string progetto = Progetto();
+    const auto file = FileDellaCartella(dir.Percorso());
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Cosa);
+        p.Msg.Visti.clear();
+        const std::string percorso = dir / c.File;
+        if (fs::path(percorso).extension() == ".QVR") {
+            EXPECT_NE(CaricaProgetto(percorso), 0);
+        } else {
+            // What the open slab's own load, an undo or an import read with.
+            EXPECT_EQ(LeggiArmature(percorso, 1, M), EsitoArmature::Ignorato);
+        }
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + percorso + "\nValore fuori intervallo (riga " +
+                                            std::to_string(c.Riga) + ").");
+        EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+        EXPECT_EQ(Progetto(), progetto);
+        EXPECT_EQ(FileDellaCartella(dir.Percorso()), file);
+    }
+}
+
+// A settings file whose layer colours are -2147483648 and 300 and whose drawing scale is 1e38:
+// those keys take their defaults, one message names them, and the drawing is the one of the
+// default settings.
+TEST(ImpostazioniFuoriIntervallo, IlDisegnoEQuelloDeiPredefiniti) {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    ImpostaCartelle();
+    Piatt.PauseAttive = false;
+    const std::string campione = std::string(VILMOR_ESEMPI) + "/solaio1";
+    for (const char* f : {"SOL1.QVR", "ARCHIMPA.AI0"}) fs::copy_file(campione + "/" + f, dir / f);
+    for (int r12 : {0, 1}) {
+        SCOPED_TRACE(r12);
+        ImpostaDefault();
+        ImpostaColori();
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "predefinite.dxf"));
+        ASSERT_TRUE(SalvaIni());
+        std::string ini = LeggiTutto(FileImpostazioni());
+        auto sostituisci = [&ini](const std::string& vecchio, const std::string& nuovo, size_t dopo = 0) {
+            const size_t i = ini.find(vecchio, dopo);
+            ASSERT_NE(i, std::string::npos) << vecchio;
+            ini.replace(i, vecchio.size(), nuovo);
+        };
+        // Layers 3 and 5: name line, colour line; the print ratio "10.000  1.000".
+        auto colore = [&ini](int layer) {
+            size_t i = 0;
+            for (int riga = 0; riga < 3 + 3 * layer - 1; ++riga) i = ini.find("\r\n", i) + 2;
+            return i;
+        };
+        sostituisci(" " + std::to_string(Strati.AciLayer[3]) + " ", "-2147483648 ", colore(3));
+        sostituisci(" " + std::to_string(Strati.AciLayer[5]) + " ", " 300 ", colore(5));
+        sostituisci("10.000        1.000", "1e38          1.000");
+        ScriviTutto(FileImpostazioni(), ini);
+        p.Msg.Visti.clear();
+        ASSERT_TRUE(LeggiIni());
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo,
+                  "Impostazioni non valide, ripristinati i valori predefiniti: AciLayer(3), AciLayer(5), ScalaUnita.");
+        EsportaDxf.FormatoR12 = r12;
+        ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "letto.dxf"));
+        EXPECT_EQ(LeggiTutto(dir / "letto.dxf"), LeggiTutto(dir / "predefinite.dxf"));
+        EXPECT_EQ(LeggiTutto(FileImpostazioni()), ini);
+    }
+}
