@@ -42,7 +42,7 @@ int ImportaArmature(const std::string& percorso, Modello& m, EditZone& e) {
     }
 
     // The header and the whole zone list first: nothing reaches the model from a bad file.
-    LettoreTesto l(std::move(*byte));
+    LettoreTesto l(*byte);
     int versione = 0;
     int piega = 0;
     int ultima = -1;

@@ -105,7 +105,7 @@ std::string_view LettoreTesto::Gettone() {
         if (Spazio(c) || c == ',' || FineRigaCar(c)) break;
         ++pos_;
     }
-    return std::string_view(dati_).substr(inizio, pos_ - inizio);
+    return dati_.substr(inizio, pos_ - inizio);
 }
 
 double LettoreTesto::Numero() {
@@ -165,7 +165,7 @@ std::string LettoreTesto::LeggiT() {
         fine = pos_;
         while (fine > inizio && Spazio(dati_[fine - 1])) --fine;
     }
-    std::string t = DaWindows1252(std::string_view(dati_).substr(inizio, fine - inizio));
+    std::string t = DaWindows1252(dati_.substr(inizio, fine - inizio));
     DopoValore();
     return t;
 }
@@ -174,7 +174,7 @@ std::string LettoreTesto::LeggiRiga() {
     if (pos_ >= dati_.size()) Errore(CausaLettura::FineFile);
     size_t inizio = pos_;
     while (pos_ < dati_.size() && !FineRigaCar(dati_[pos_])) ++pos_;
-    std::string t = DaWindows1252(std::string_view(dati_).substr(inizio, pos_ - inizio));
+    std::string t = DaWindows1252(dati_.substr(inizio, pos_ - inizio));
     ConsumaFineRiga();
     return t;
 }

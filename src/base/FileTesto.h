@@ -45,9 +45,15 @@ std::optional<std::string> ApriFileIntero(const std::string& percorso, const std
 // Reads values one after another. An item read skips blanks and line ends, takes one value,
 // then skips blanks and consumes one comma or one line end that follows; a line read takes
 // the rest of the current line and its line end.
+//
+// The reader works on the caller's bytes, never a copy: they must outlive it. A temporary
+// string is refused at compile time for that reason.
 class LettoreTesto {
 public:
-    explicit LettoreTesto(std::string byte) : dati_(std::move(byte)) {}
+    explicit LettoreTesto(std::string_view byte) : dati_(byte) {}
+    explicit LettoreTesto(const std::string& byte) : dati_(byte) {}
+    explicit LettoreTesto(const char* byte) : dati_(byte) {}
+    LettoreTesto(std::string&&) = delete;
 
     int LeggiI();        // integer (16- or 32-bit in the file, `int` here)
     int32_t LeggiL() { return LeggiI(); }
@@ -81,7 +87,7 @@ private:
     bool ConsumaFineRiga();  // one CR LF, LF or CR; false when none stands here
     double Numero();
 
-    std::string dati_;
+    std::string_view dati_;
     size_t pos_ = 0;
     int riga_ = 1;
     int rigaValore_ = 1;

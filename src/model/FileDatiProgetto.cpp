@@ -50,7 +50,7 @@ struct Testata {
 // left, and a line that lacks a value is refused with its own line number.
 class RigaTestata {
 public:
-    explicit RigaTestata(LettoreTesto& l) : riga_(l.Riga()), l_(l.LeggiRiga()) {}
+    explicit RigaTestata(LettoreTesto& l) : riga_(l.Riga()), testo_(l.LeggiRiga()), l_(testo_) {}
     int I() {
         try {
             return l_.LeggiI();
@@ -76,7 +76,8 @@ public:
 
 private:
     int riga_;
-    LettoreTesto l_;
+    std::string testo_;
+    LettoreTesto l_;  // reads testo_
 };
 
 // Line 1: a text value whose characters after the eighth give the version, a whole number of
@@ -253,10 +254,10 @@ bool LeggiDatiProgetto(Modello& m, const std::string& trovato) {
     const std::string& percorso = m.Progetto.PercorsoDatiProgetto;
     std::optional<std::string> byte = ApriFileIntero(trovato.empty() ? percorso : trovato, percorso);
     if (!byte) return Rifiuta();
-    return LeggiDatiProgettoDaByte(std::move(*byte), percorso, m);
+    return LeggiDatiProgettoDaByte(*byte, percorso, m);
 }
 
-bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Modello& m) {
+bool LeggiDatiProgettoDaByte(std::string_view byte, const std::string& percorso, Modello& m) {
     ErroreOperazione = 0;
     Testata t;
     ModelloAnalisi an;
@@ -267,7 +268,7 @@ bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Mode
     an.MinRichiesta[5] = MinimoIniziale;
     an.MaxRichiesta[5] = MassimoIniziale;
     bool nonRadiale = false;
-    LettoreTesto l(std::move(byte));
+    LettoreTesto l(byte);
     try {
         int versione = LeggiVersione(l);
         if (versione > VersioneDatiProgettoMax) {

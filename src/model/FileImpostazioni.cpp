@@ -153,7 +153,7 @@ bool LeggiIni(AmbitoIni ambito) {
     if (!byte) return false;
     ValoriIni v = ValoriPresenti();
     try {
-        LettoreTesto f(std::move(*byte));
+        LettoreTesto f(*byte);
         if (!Leggi(f, v)) return true;
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);

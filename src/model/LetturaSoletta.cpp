@@ -268,7 +268,7 @@ bool ControllaVersioneSoletta(const std::string& percorso, Modello& /*m*/) {
     return ControllaVersioneSolettaDaByte(*byte, percorso);
 }
 
-bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& percorso) {
+bool ControllaVersioneSolettaDaByte(std::string_view byte, const std::string& percorso) {
     ErroreOperazione = 0;
     try {
         LettoreTesto l(byte);
@@ -287,14 +287,14 @@ bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testa
     ErroreOperazione = 0;
     auto byte = ApriFileIntero(percorso);
     if (!byte) return Rifiuta();
-    return LeggiSolettaDaByte(std::move(*byte), percorso, m, testata);
+    return LeggiSolettaDaByte(*byte, percorso, m, testata);
 }
 
-bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& m, TestataSoletta* testata) {
+bool LeggiSolettaDaByte(std::string_view byte, const std::string& percorso, Modello& m, TestataSoletta* testata) {
     ErroreOperazione = 0;
     Modello nuovo;
     TestataSoletta t;
-    LettoreTesto l(std::move(byte));
+    LettoreTesto l(byte);
     try {
         t.Versione = l.LeggiI();
         if (t.Versione > VersioneSolettaMax) {
