@@ -75,12 +75,14 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     p.AngoloDir2Gradi = AngoloGradiRidotto(l.LeggiS());
     p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
 
+    // Each table is sized once from its count and its records are built in place, with one
+    // spare zero entry beyond the count, as every table of the model.
     ModelloAnalisi& a = m.Analisi;
     a.NumNodi = l.LeggiConteggio(ValoriNodo * ByteValore);
-    // One spare zero entry beyond the count, as every table of the model.
-    a.Nodi.assign(static_cast<size_t>(a.NumNodi) + 1, Nodo{});
+    a.Nodi.clear();
+    a.Nodi.reserve(static_cast<size_t>(a.NumNodi) + 1);
     for (int i = 0; i < a.NumNodi; ++i) {
-        Nodo& n = a.Nodi[static_cast<size_t>(i)];
+        Nodo& n = a.Nodi.emplace_back();
         n.Numero = LeggiConPredecessore(l);
         n.X = l.LeggiS();
         n.Y = l.LeggiS();
@@ -96,11 +98,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.ResInf2 = l.LeggiS();
         n.ResTaglio = l.LeggiS();
     }
+    a.Nodi.emplace_back();
 
     a.NumElementi = l.LeggiConteggio(ValoriElemento * ByteValore);
-    a.Elementi.assign(static_cast<size_t>(a.NumElementi) + 1, Elemento{});
+    a.Elementi.clear();
+    a.Elementi.reserve(static_cast<size_t>(a.NumElementi) + 1);
     for (int i = 0; i < a.NumElementi; ++i) {
-        Elemento& e = a.Elementi[static_cast<size_t>(i)];
+        Elemento& e = a.Elementi.emplace_back();
         e.Numero = l.LeggiL();
         e.Triangolo = l.LeggiI();
         for (size_t k = 0; k < 4; ++k) {
@@ -116,6 +120,7 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.RichTaglio2[k] = l.LeggiS();
         }
     }
+    a.Elementi.emplace_back();
 }
 
 void LeggiPilastri(LettoreTesto& l, Modello& m) {
