@@ -2,6 +2,7 @@
 // print-zone line form. Files are Windows-1252 on disk; texts are UTF-8 in memory.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <exception>
@@ -76,6 +77,8 @@ public:
     // True when nothing but blanks and line ends remains.
     bool SoloSpaziFinali() const;
     int Riga() const { return riga_; }
+    // What is left to read.
+    std::string_view Resto() const { return dati_.substr(std::min(pos_, dati_.size())); }
     // Line of the last value read: where the count and index checks report their fault.
     int RigaValore() const { return rigaValore_; }
     [[noreturn]] void Errore(CausaLettura c) const { throw ErroreLettura(c, riga_); }

@@ -150,6 +150,19 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     l.LeggiRiga();
 }
 
+// Least bytes of an element's four corner lines: fifteen values of a digit and a separator.
+constexpr size_t ByteMinimiElemento = 4 * 15 * 2;
+
+// Room for the elements still to come, made once: one for every four lines left (a corner
+// stands on a line of its own), never more than the bytes left could hold, so that the element
+// table does not move what it holds while it is read.
+void RiservaElementi(const LettoreTesto& l, ModelloAnalisi& an) {
+    const std::string_view resto = l.Resto();
+    const size_t righe = static_cast<size_t>(std::count(resto.begin(), resto.end(), '\n')) + 1;
+    const size_t elementi = std::min(righe / 4, resto.size() / ByteMinimiElemento) + 1;
+    an.Elementi.reserve(an.Elementi.size() + elementi);
+}
+
 // The corner lines, four to an element, until only blanks and line ends remain. After the
 // values of a corner the rest of their last line is left, or the whole next line when the last
 // value ended its line; at the end of the file that line may be missing. A position that the
@@ -160,8 +173,9 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
         return std::isfinite(v - origine) && std::isfinite(CoordinataPianta(v, origine));
     };
     Punzonamento w;  // the working punching record, refilled at every corner
+    RiservaElementi(l, an);
     while (!l.SoloSpaziFinali()) {
-        Elemento e;
+        Elemento& e = an.Elementi.emplace_back();
         for (size_t k = 0; k < 4; ++k) {
             e.Numero = l.LeggiL();
             e.NodoNum[k] = l.LeggiL();
@@ -201,7 +215,6 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             }
         }
         e.Triangolo = e.NodoIdx[0] == e.NodoIdx[3] ? 1 : 0;
-        an.Elementi.push_back(e);
         ++an.NumElementi;
     }
 }
