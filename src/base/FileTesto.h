@@ -84,7 +84,6 @@ public:
     [[noreturn]] void Errore(CausaLettura c) const { throw ErroreLettura(c, riga_); }
 
 private:
-    std::string_view Gettone();  // a number token
     void DopoValore();
     void SaltaSpaziERighe();
     bool ConsumaFineRiga();  // one CR LF, LF or CR; false when none stands here
