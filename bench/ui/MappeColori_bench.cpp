@@ -13,7 +13,7 @@
 
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 #include "model/Resource.h"
 #include "model/Vista.h"
 #include "ui/CtrlVid.h"

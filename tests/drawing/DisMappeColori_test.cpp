@@ -1,4 +1,4 @@
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
 #include "design/ColoreFascia.h"
+#include "design/MappeColori.h"
 #include "model/Impostazioni.h"
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
