@@ -123,19 +123,19 @@ float FasceMappa::Valore(float v) const {
     return v;
 }
 
-void FasceMappa::Fasce(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) {
+void FasceMappa::Fasce(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c, bool intero) {
     X_ = {a.X, b.X, c.X};
     Y_ = {a.Y, b.Y, c.Y};
     Z_ = {static_cast<double>(a.V) * 100, static_cast<double>(b.V) * 100, static_cast<double>(c.V) * 100};
     PezziFascia& p = pezzi_;
     _cltria(*livelli_, NumLivelliMappa, X_, Y_, Z_, p.Num, p.Fascia, p.NumVertici, p.X, p.Y);
-    uscita_->Pezzi(p);
+    uscita_->Pezzi(p, intero);
 }
 
 // The triangle cut to the part of it whose values lie in the range, then banded. The missing
 // steel lies in its range by construction.
 void FasceMappa::Triangolo(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) {
-    if (genere_ == GenereMappa::Carenza) return Fasce(a, b, c);
+    if (genere_ == GenereMappa::Carenza) return Fasce(a, b, c, true);
     const VerticeMappa* t[3] = {&a, &b, &c};
     int sotto = 0, sopra = 0;
     for (const VerticeMappa* v : t) {
@@ -143,7 +143,7 @@ void FasceMappa::Triangolo(const VerticeMappa& a, const VerticeMappa& b, const V
         sopra += v->V > U_;
     }
     if (sotto == 3 || sopra == 3) return;
-    if (sotto == 0 && sopra == 0) return Fasce(a, b, c);
+    if (sotto == 0 && sopra == 0) return Fasce(a, b, c, true);
     std::array<VerticeMappa, 9> q;
     size_t n = 0;
     for (int k = 0; k < 3; ++k) {
@@ -171,8 +171,8 @@ void FasceMappa::Triangolo(const VerticeMappa& a, const VerticeMappa& b, const V
         }
     }
     if (n < 3) return;
-    for (size_t i = 2; i + 1 < n; ++i) Fasce(q[0], q[i], q[i + 1]);
-    Fasce(q[0], q[1], q[2]);
+    for (size_t i = 2; i + 1 < n; ++i) Fasce(q[0], q[i], q[i + 1], false);
+    Fasce(q[0], q[1], q[2], false);
 }
 
 // A triangle as it is; a quadrilateral as four triangles about the crossing of its diagonals,
@@ -203,7 +203,9 @@ void FasceMappa::Elemento(const vilmor::Elemento& e, bool piatto) {
         if (codice >= IntIncrocio && codice <= IntInP4) {
             // The centre takes the mean of the raw values, then the map's transform.
             const VerticeMappa centro{xc, yc, Valore((r[0] + r[1] + r[2] + r[3]) / 4)};
+            uscita_->Ventaglio(c, centro);
             for (size_t k = 0; k < 4; ++k) Triangolo(c[k], c[(k + 1) % 4], centro);
+            uscita_->FineVentaglio();
             return;
         }
     }

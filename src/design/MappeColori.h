@@ -60,8 +60,13 @@ struct PezziFascia {
 class UscitaFasce {
 public:
     virtual ~UscitaFasce() = default;
-    // The pieces of one triangle.
-    virtual void Pezzi(const PezziFascia& p) = 0;
+    // The pieces of one triangle; `intero` when the triangle was banded whole, not first cut to
+    // the range.
+    virtual void Pezzi(const PezziFascia& p, bool intero) = 0;
+    // Around the four triangles of a quadrilateral about its centre: triangle k runs from
+    // corner k to corner k + 1 and the centre.
+    virtual void Ventaglio(const std::array<VerticeMappa, 4>& /*angoli*/, const VerticeMappa& /*centro*/) {}
+    virtual void FineVentaglio() {}
     // A triangle whole, in the colour of band 0 (the flat map).
     virtual void Intero(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) = 0;
 };
@@ -92,7 +97,7 @@ private:
     float Valore(float v) const;
     void Elemento(const vilmor::Elemento& e, bool piatto);
     void Triangolo(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c);
-    void Fasce(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c);
+    void Fasce(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c, bool intero);
 
     const Modello& m_;
     GenereMappa genere_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "base/Piattaforma.h"
@@ -27,28 +28,87 @@ int32_t ColoreNodo(float b, float r) {
 }
 
 // The pieces of a map on the plan picture, in pixels rounded half to even.
+//
+// Where the four triangles of a quadrilateral about its centre come whole and in one band, as
+// most do, the quadrilateral is filled once: in pixels, when the corners turn about the centre
+// all the same way, the triangles tile it, and a fill paints the same pixels as the four.
 class Pittura : public UscitaFasce {
 public:
     Pittura() : video_(Piatt.Ctrl_Vid) { PuntiPoligono.reserve(MaxVerticiFascia); }
 
-    void Pezzi(const PezziFascia& p) override {
+    void Pezzi(const PezziFascia& p, bool intero) override {
+        if (ventaglio_) {
+            if (intero && p.Num == 1 && p.NumVertici[0] == 3 && (inAttesa_ == 0 || p.Fascia[0] == fasciaAttesa_)) {
+                fasciaAttesa_ = p.Fascia[0];
+                Triangolo& t = attesa_[static_cast<size_t>(inAttesa_++)];
+                for (size_t v = 0; v < 3; ++v) t[v] = {p.X[20 * v], p.Y[20 * v]};
+                return;
+            }
+            Svuota();
+        }
         for (size_t k = 0; k < static_cast<size_t>(p.Num); ++k) {
-            PuntiPoligono.clear();
-            for (size_t v = 0; v < static_cast<size_t>(p.NumVertici[k]); ++v) Pixel(p.X[k + 20 * v], p.Y[k + 20 * v]);
+            Pixel(PuntiPoligono, p, k);
             Riempi(ColoreFascia(p.Fascia[k] - 1));
         }
     }
 
     void Intero(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) override {
         PuntiPoligono.clear();
-        for (const VerticeMappa* v : {&a, &b, &c}) Pixel(v->X, v->Y);
+        for (const VerticeMappa* v : {&a, &b, &c}) PuntiPoligono.push_back(Pixel(v->X, v->Y));
         Riempi(ColoreFascia(0));
     }
 
+    void Ventaglio(const std::array<VerticeMappa, 4>& angoli, const VerticeMappa& centro) override {
+        ventaglio_ = true;
+        inAttesa_ = 0;
+        for (size_t k = 0; k < 4; ++k) angoli_[k] = Pixel(angoli[k].X, angoli[k].Y);
+        centro_ = Pixel(centro.X, centro.Y);
+    }
+
+    void FineVentaglio() override {
+        if (ventaglio_ && inAttesa_ == 4 && Tassellato()) {
+            ventaglio_ = false;
+            PuntiPoligono.assign(angoli_.begin(), angoli_.end());
+            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+            return;
+        }
+        Svuota();
+    }
+
 private:
-    void Pixel(double x, double y) {
-        PuntiPoligono.push_back({std::nearbyint(XSchermo(static_cast<float>(x))),
-                                 std::nearbyint(YSchermo(static_cast<float>(y)))});
+    static Punto Pixel(double x, double y) {
+        return {std::nearbyint(XSchermo(static_cast<float>(x))), std::nearbyint(YSchermo(static_cast<float>(y)))};
+    }
+    // Piece k of p in pixels.
+    static void Pixel(std::vector<Punto>& pixel, const PezziFascia& p, size_t k) {
+        pixel.clear();
+        for (size_t v = 0; v < static_cast<size_t>(p.NumVertici[k]); ++v) pixel.push_back(Pixel(p.X[k + 20 * v], p.Y[k + 20 * v]));
+    }
+
+    // The four triangles about the centre turn all the same way, none flat: they tile the
+    // quadrilateral.
+    bool Tassellato() const {
+        int positivi = 0, negativi = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const Punto& a = angoli_[k];
+            const Punto& b = angoli_[(k + 1) % 4];
+            const double croce = (static_cast<double>(a.X) - centro_.X) * (static_cast<double>(b.Y) - centro_.Y) -
+                                 (static_cast<double>(a.Y) - centro_.Y) * (static_cast<double>(b.X) - centro_.X);
+            positivi += croce > 0;
+            negativi += croce < 0;
+        }
+        return positivi == 4 || negativi == 4;
+    }
+
+    // The triangles held so far, each on its own, in their order.
+    void Svuota() {
+        for (size_t i = 0; i < static_cast<size_t>(inAttesa_); ++i) {
+            PuntiPoligono.clear();
+            for (const auto& [x, y] : attesa_[i]) PuntiPoligono.push_back(Pixel(x, y));
+            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+        }
+        inAttesa_ = 0;
+        ventaglio_ = false;
     }
 
     // The piece in its band's colour, which the foreground follows. The pieces of neighbouring
@@ -65,6 +125,15 @@ private:
     SuperficieVideo* video_;
     std::vector<Punto> PuntiPoligono;  // picture vertices of the polygon being filled
     int32_t colore_ = -1;              // the picture's foreground, once set
+    // The quadrilateral about its centre under way: its corners and centre in pixels, and its
+    // triangles held while each comes whole in the same band.
+    bool ventaglio_ = false;
+    std::array<Punto, 4> angoli_{};
+    Punto centro_{};
+    using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
+    int inAttesa_ = 0;
+    int32_t fasciaAttesa_ = 0;
+    std::array<Triangolo, 4> attesa_{};
 };
 
 // Every node's marker: on the missing-steel maps its state's colour, a black dot elsewhere.
