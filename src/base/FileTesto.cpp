@@ -103,7 +103,8 @@ double NumeroLento(std::string_view g, int riga) {
     if (*inizio == '+') ++inizio;  // from_chars takes no plus sign
     double v = 0;
     auto [p, ec] = std::from_chars(inizio, buf + n, v, std::chars_format::general);
-    if (ec != std::errc() || p != buf + n || !std::isfinite(v)) throw ErroreLettura(CausaLettura::NumeroNonValido, riga);
+    if (ec != std::errc() || p != buf + n || !std::isfinite(v))
+        throw ErroreLettura(CausaLettura::NumeroNonValido, riga);
     return v;
 }
 }  // namespace

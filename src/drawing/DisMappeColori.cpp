@@ -33,6 +33,8 @@ int32_t ColoreNodo(float b, float r) {
 // most do, the quadrilateral is filled once: in pixels, when the corners turn about the centre
 // all the same way, the triangles tile it, and a fill paints the same pixels as the four.
 class Pittura : public UscitaFasce {
+    using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
+
 public:
     Pittura() : video_(Piatt.Ctrl_Vid) { PuntiPoligono.reserve(MaxVerticiFascia); }
 
@@ -82,7 +84,8 @@ private:
     // Piece k of p in pixels.
     static void Pixel(std::vector<Punto>& pixel, const PezziFascia& p, size_t k) {
         pixel.clear();
-        for (size_t v = 0; v < static_cast<size_t>(p.NumVertici[k]); ++v) pixel.push_back(Pixel(p.X[k + 20 * v], p.Y[k + 20 * v]));
+        for (size_t v = 0; v < static_cast<size_t>(p.NumVertici[k]); ++v)
+            pixel.push_back(Pixel(p.X[k + 20 * v], p.Y[k + 20 * v]));
     }
 
     // The four triangles about the centre turn all the same way, none flat: they tile the
@@ -130,7 +133,6 @@ private:
     bool ventaglio_ = false;
     std::array<Punto, 4> angoli_{};
     Punto centro_{};
-    using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
     int inAttesa_ = 0;
     int32_t fasciaAttesa_ = 0;
     std::array<Triangolo, 4> attesa_{};

@@ -187,14 +187,18 @@ TEST(MappeQt, QuadrilateroInUnaFascia) {
             float xc = 0, yc = 0, xj = 0, yj = 0;
             int codice = 0;
             Intersezione(n[0].X, n[0].Y, n[2].X, n[2].Y, n[1].X, n[1].Y, n[3].X, n[3].Y, xc, yc, codice, xj, yj);
-            auto pixel = [](float x, float y) { return QPointF(std::nearbyint(XSchermo(x)), std::nearbyint(YSchermo(y))); };
+            auto pixel = [](float x, float y) {
+                return QPointF(std::nearbyint(XSchermo(x)), std::nearbyint(YSchermo(y)));
+            };
             QImage attesa = sfondo;
             {
                 QPainter p(&attesa);
                 p.setPen(Qt::NoPen);
                 p.setBrush(Colore(ColoreFascia(4)));
                 for (size_t k = 0; k < 4; ++k) {
-                    const QPointF t[3] = {pixel(n[k].X, n[k].Y), pixel(n[(k + 1) % 4].X, n[(k + 1) % 4].Y), pixel(xc, yc)};
+                    const Nodo& a = n[k];
+                    const Nodo& b = n[(k + 1) % 4];
+                    const QPointF t[3] = {pixel(a.X, a.Y), pixel(b.X, b.Y), pixel(xc, yc)};
                     p.drawPolygon(t, 3, Qt::WindingFill);
                 }
             }
