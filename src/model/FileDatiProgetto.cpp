@@ -153,14 +153,23 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
 // Least bytes of an element's four corner lines: fifteen values of a digit and a separator.
 constexpr size_t ByteMinimiElemento = 4 * 15 * 2;
 
-// Room for the elements still to come, made once: one for every four lines left (a corner
-// stands on a line of its own), never more than the bytes left could hold, so that the element
-// table does not move what it holds while it is read.
-void RiservaElementi(const LettoreTesto& l, ModelloAnalisi& an) {
+// Room for the elements and nodes still to come, made once, so that the tables do not move
+// what they hold while they are read: an element for every four lines left (a corner stands on
+// a line of its own), never more than the bytes left could hold; the nodes of a mesh of
+// quadrilaterals over them (its inner nodes shared by four elements, its outline up to some
+// fourteen times longer than wide).
+void RiservaTabelle(const LettoreTesto& l, ModelloAnalisi& an) {
     const std::string_view resto = l.Resto();
     const size_t righe = static_cast<size_t>(std::count(resto.begin(), resto.end(), '\n')) + 1;
     const size_t elementi = std::min(righe / 4, resto.size() / ByteMinimiElemento) + 1;
     an.Elementi.reserve(an.Elementi.size() + elementi);
+    const size_t lato = static_cast<size_t>(std::sqrt(static_cast<double>(elementi)));
+    RiservaNodi(an, an.Nodi.size() + elementi + 4 * lato + 16);
+}
+
+// A mesh of triangles has fewer nodes than elements: the room left over is given back.
+void RestituisciSpazio(ModelloAnalisi& an) {
+    if (an.Nodi.capacity() - an.Nodi.size() > an.Nodi.size() / 4 + 64) an.Nodi.shrink_to_fit();
 }
 
 // The corner lines, four to an element, until only blanks and line ends remain. After the
@@ -173,7 +182,7 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
         return std::isfinite(v - origine) && std::isfinite(CoordinataPianta(v, origine));
     };
     Punzonamento w;  // the working punching record, refilled at every corner
-    RiservaElementi(l, an);
+    RiservaTabelle(l, an);
     while (!l.SoloSpaziFinali()) {
         Elemento& e = an.Elementi.emplace_back();
         for (size_t k = 0; k < 4; ++k) {
@@ -217,6 +226,7 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
         e.Triangolo = e.NodoIdx[0] == e.NodoIdx[3] ? 1 : 0;
         ++an.NumElementi;
     }
+    RestituisciSpazio(an);
 }
 
 // Nodes into the plan frame (not rounded); each punching record into it at 0.1 cm, attached to
