@@ -7,7 +7,8 @@
 #include "design/PuntoInPoligono.h"
 
 // The node residuals test every node against every zone after each edit: a 200-vertex outline
-// and a zone quadrilateral over a fixed point set, beside a plain even-odd loop on the same data.
+// and a zone quadrilateral over a fixed point set, each prepared once as its callers do, beside
+// a plain even-odd loop on the same data. Goal: no more than 1.5 times the plain loop.
 namespace {
 
 using namespace vilmor;
@@ -50,7 +51,9 @@ void PoligonoVertici(benchmark::State& s) {
     const Dati& d = D();
     for (auto _ : s) {
         int n = 0;
-        for (const Punto& p : d.Punti) n += PuntoInPoligono(d.Poligono, p.X, p.Y);
+        // The box and the far point once for the polygon, as a caller testing many points does.
+        PoligonoPronto poligono(d.Poligono);
+        for (const Punto& p : d.Punti) n += poligono.Contiene(p.X, p.Y);
         benchmark::DoNotOptimize(n);
     }
     s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));
@@ -72,7 +75,9 @@ void ZonaNodi(benchmark::State& s) {
     const Dati& d = D();
     for (auto _ : s) {
         int n = 0;
-        for (const Punto& p : d.Punti) n += NodoInZona(d.M, 0, p.X, p.Y);
+        // What depends on the zone alone once for the zone, as the node residuals do.
+        QuadrilateroPronto zona(d.M.Zone.Zone[0]);
+        for (const Punto& p : d.Punti) n += zona.Contiene(p.X, p.Y);
         benchmark::DoNotOptimize(n);
     }
     s.SetItemsProcessed(static_cast<int64_t>(s.iterations() * d.Punti.size()));

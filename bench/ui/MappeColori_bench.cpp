@@ -1,5 +1,6 @@
 // The colour maps of a 100,000-element mesh on the Qt plan picture, beside a plain QPainter
-// filling the same triangles once each in one colour into an image of the same size.
+// filling the same triangles once each in one colour into an image of the same size. Goal: a
+// map takes no more than 1.5 times the plain fill.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -13,7 +14,7 @@
 
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 #include "model/Resource.h"
 #include "model/Vista.h"
 #include "ui/CtrlVid.h"

@@ -81,7 +81,8 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest, Fines
     LeggiArchivio(percorso, nuovo);
     if (ErroreOperazione != 0) return ErroreOperazione;
     TestataSoletta testata;
-    if (!LeggiSolettaDaByte(std::move(*byte), percorso, nuovo, &testata)) return Ferma(1);
+    if (!LeggiSolettaDaByte(*byte, percorso, nuovo, &testata)) return Ferma(1);
+    byte.reset();
     CalcolaPerimetroEsterno(nuovo);
     nuovo.Progetto.DataSoletta = DataFile(percorso);
     if (testata.FlagRisultati == 0) {

@@ -138,9 +138,10 @@ bool CalcParalle(const Modello& m, EditZone& e) {
     e.RichiestaMaxSel = 0;
     const ModelloAnalisi& a = m.Analisi;
     const int n = std::min(a.NumNodi, static_cast<int>(a.Nodi.size()));
+    const QuadrilateroPronto selezione(e.ZonaCorrente);
     for (int i = 0; i < n; ++i) {
         const float b = BilancioNodo(m, 4, i);
-        if (b > e.RichiestaMaxSel && PuntoInSelezione(e, a.Nodi[i].X, a.Nodi[i].Y)) e.RichiestaMaxSel = b;
+        if (b > e.RichiestaMaxSel && selezione.Contiene(a.Nodi[i].X, a.Nodi[i].Y)) e.RichiestaMaxSel = b;
     }
     return true;
 }

@@ -20,8 +20,9 @@ std::string ConSegno(int n) { return n < 0 ? std::to_string(n) : " " + std::to_s
 
 bool CopreUnNodo(const ModelloAnalisi& a, const EditZone& e) {
     const int n = std::min(a.NumNodi, static_cast<int>(a.Nodi.size()));
+    const QuadrilateroPronto selezione(e.ZonaCorrente);
     for (int k = 0; k < n; ++k)
-        if (PuntoInSelezione(e, a.Nodi[k].X, a.Nodi[k].Y)) return true;
+        if (selezione.Contiene(a.Nodi[k].X, a.Nodi[k].Y)) return true;
     return false;
 }
 
@@ -41,7 +42,7 @@ int ImportaArmature(const std::string& percorso, Modello& m, EditZone& e) {
     }
 
     // The header and the whole zone list first: nothing reaches the model from a bad file.
-    LettoreTesto l(std::move(*byte));
+    LettoreTesto l(*byte);
     int versione = 0;
     int piega = 0;
     int ultima = -1;

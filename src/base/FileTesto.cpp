@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -75,6 +76,39 @@ std::optional<std::string> ApriFileIntero(const std::string& percorso, const std
 namespace {
 inline bool Spazio(char c) { return c == ' ' || c == '\t'; }
 inline bool FineRigaCar(char c) { return c == '\r' || c == '\n'; }
+
+// The characters that end a number token: blanks, commas and line ends.
+constexpr auto FineGettone = [] {
+    std::array<bool, 256> t{};
+    for (unsigned char c : {' ', '\t', ',', '\r', '\n'}) t[c] = true;
+    return t;
+}();
+
+// A token longer than this is no number of the program's files.
+constexpr size_t MaxCifre = 63;
+
+constexpr std::array<double, 16> PotenzeDieci = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The careful reading of a token that the quick one refused: the exponent may be written with
+// a D, as in Fortran output; anything but digits, signs, points and exponent letters is refused.
+double NumeroLento(std::string_view g, int riga) {
+    char buf[MaxCifre + 1];
+    size_t n = 0;
+    for (char c : g) {
+        if (c == 'D' || c == 'd') c = 'E';
+        bool ok = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e';
+        if (!ok) throw ErroreLettura(CausaLettura::NumeroNonValido, riga);
+        buf[n++] = c;
+    }
+    const char* inizio = buf;
+    if (*inizio == '+') ++inizio;  // from_chars takes no plus sign
+    double v = 0;
+    auto [p, ec] = std::from_chars(inizio, buf + n, v, std::chars_format::general);
+    if (ec != std::errc() || p != buf + n || !std::isfinite(v))
+        throw ErroreLettura(CausaLettura::NumeroNonValido, riga);
+    return v;
+}
 }  // namespace
 
 bool LettoreTesto::ConsumaFineRiga() {
@@ -97,38 +131,54 @@ void LettoreTesto::DopoValore() {
     else ConsumaFineRiga();
 }
 
-std::string_view LettoreTesto::Gettone() {
-    SaltaSpaziERighe();
-    if (pos_ >= dati_.size()) Errore(CausaLettura::FineFile);
-    rigaValore_ = riga_;
-    size_t inizio = pos_;
-    while (pos_ < dati_.size()) {
-        char c = dati_[pos_];
-        if (Spazio(c) || c == ',' || FineRigaCar(c)) break;
-        ++pos_;
-    }
-    return std::string_view(dati_).substr(inizio, pos_ - inizio);
-}
-
 double LettoreTesto::Numero() {
-    std::string_view g = Gettone();
-    const int rigaValore = rigaValore_;
-    // Only plain decimal numbers: no "nan", "inf", hexadecimal or empty values.
-    char buf[64];
-    if (g.empty() || g.size() >= sizeof buf) throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore);
-    size_t n = 0;
-    for (char c : g) {
-        if (c == 'D' || c == 'd') c = 'E';
-        bool ok = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e';
-        if (!ok) throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore);
-        buf[n++] = c;
+    SaltaSpaziERighe();
+    const char* d = dati_.data();
+    const size_t n = dati_.size();
+    if (pos_ >= n) Errore(CausaLettura::FineFile);
+    rigaValore_ = riga_;
+    const size_t inizio = pos_;
+    // Most values are plain decimals (a sign, up to 15 digits, a point): their digits make a
+    // whole number below 2^53 and the point a power of ten up to 10^15, both exact doubles, so
+    // one division gives the nearest double, as from_chars does, in the same pass that finds
+    // the token's end.
+    size_t i = inizio;
+    const bool negativo = d[i] == '-';
+    if (negativo || d[i] == '+') ++i;
+    uint64_t intero = 0;
+    int cifre = 0, decimali = 0;
+    bool punto = false;
+    for (; i < n; ++i) {
+        const unsigned c = static_cast<unsigned char>(d[i]) - '0';
+        if (c < 10) {
+            intero = intero * 10 + c;
+            ++cifre;
+            decimali += punto;
+        } else if (d[i] == '.' && !punto) {
+            punto = true;
+        } else {
+            break;
+        }
     }
-    const char* inizio = buf;
-    if (*inizio == '+') ++inizio;  // from_chars takes no plus sign
+    if ((i == n || FineGettone[static_cast<unsigned char>(d[i])]) && cifre > 0 && cifre <= 15) {
+        pos_ = i;
+        double v = static_cast<double>(intero);
+        if (decimali > 0) v /= PotenzeDieci[static_cast<size_t>(decimali)];
+        DopoValore();
+        return negativo ? -v : v;
+    }
+    // Any other token: from_chars where it lies, or the careful reading.
+    while (i < n && !FineGettone[static_cast<unsigned char>(d[i])]) ++i;
+    pos_ = i;
+    const std::string_view g = dati_.substr(inizio, i - inizio);
+    // Only plain decimal numbers: no "nan", "inf", hexadecimal or empty values.
+    if (g.empty() || g.size() > MaxCifre) throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore_);
+    const char* primo = g.data();
+    const char* fine = primo + g.size();
+    if (*primo == '+') ++primo;  // from_chars takes no plus sign
     double v = 0;
-    auto [p, ec] = std::from_chars(inizio, buf + n, v, std::chars_format::general);
-    if (ec != std::errc() || p != buf + n || !std::isfinite(v))
-        throw ErroreLettura(CausaLettura::NumeroNonValido, rigaValore);
+    auto [p, ec] = std::from_chars(primo, fine, v, std::chars_format::general);
+    if (ec != std::errc() || p != fine || !std::isfinite(v)) v = NumeroLento(g, rigaValore_);
     DopoValore();
     return v;
 }
@@ -167,7 +217,7 @@ std::string LettoreTesto::LeggiT() {
         fine = pos_;
         while (fine > inizio && Spazio(dati_[fine - 1])) --fine;
     }
-    std::string t = DaWindows1252(std::string_view(dati_).substr(inizio, fine - inizio));
+    std::string t = DaWindows1252(dati_.substr(inizio, fine - inizio));
     DopoValore();
     return t;
 }
@@ -176,7 +226,7 @@ std::string LettoreTesto::LeggiRiga() {
     if (pos_ >= dati_.size()) Errore(CausaLettura::FineFile);
     size_t inizio = pos_;
     while (pos_ < dati_.size() && !FineRigaCar(dati_[pos_])) ++pos_;
-    std::string t = DaWindows1252(std::string_view(dati_).substr(inizio, pos_ - inizio));
+    std::string t = DaWindows1252(dati_.substr(inizio, pos_ - inizio));
     ConsumaFineRiga();
     return t;
 }

@@ -2,6 +2,7 @@
 // print-zone line form. Files are Windows-1252 on disk; texts are UTF-8 in memory.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <exception>
@@ -45,9 +46,15 @@ std::optional<std::string> ApriFileIntero(const std::string& percorso, const std
 // Reads values one after another. An item read skips blanks and line ends, takes one value,
 // then skips blanks and consumes one comma or one line end that follows; a line read takes
 // the rest of the current line and its line end.
+//
+// The reader works on the caller's bytes, never a copy: they must outlive it. A temporary
+// string is refused at compile time for that reason.
 class LettoreTesto {
 public:
-    explicit LettoreTesto(std::string byte) : dati_(std::move(byte)) {}
+    explicit LettoreTesto(std::string_view byte) : dati_(byte) {}
+    explicit LettoreTesto(const std::string& byte) : dati_(byte) {}
+    explicit LettoreTesto(const char* byte) : dati_(byte) {}
+    LettoreTesto(std::string&&) = delete;
 
     int LeggiI();        // integer (16- or 32-bit in the file, `int` here)
     int32_t LeggiL() { return LeggiI(); }
@@ -70,18 +77,19 @@ public:
     // True when nothing but blanks and line ends remains.
     bool SoloSpaziFinali() const;
     int Riga() const { return riga_; }
+    // What is left to read.
+    std::string_view Resto() const { return dati_.substr(std::min(pos_, dati_.size())); }
     // Line of the last value read: where the count and index checks report their fault.
     int RigaValore() const { return rigaValore_; }
     [[noreturn]] void Errore(CausaLettura c) const { throw ErroreLettura(c, riga_); }
 
 private:
-    std::string_view Gettone();  // a number token
     void DopoValore();
     void SaltaSpaziERighe();
     bool ConsumaFineRiga();  // one CR LF, LF or CR; false when none stands here
     double Numero();
 
-    std::string dati_;
+    std::string_view dati_;
     size_t pos_ = 0;
     int riga_ = 1;
     int rigaValore_ = 1;

@@ -20,6 +20,18 @@ bool PuntoInSelezione(float Px, float Py);
 // Inside the selection quadrilateral of stored zone k (False for an index outside the table).
 bool NodoInZona(const Modello& m, int k, float Px, float Py);
 bool NodoInZona(int k, float Px, float Py);
+// The same test for many points against one quadrilateral: what depends on the zone alone is
+// worked out once. It reads `z` at every test, so `z` must outlive it unchanged.
+class QuadrilateroPronto {
+public:
+    explicit QuadrilateroPronto(const Zona& z);
+    bool Contiene(float Px, float Py) const;
+
+private:
+    const Zona* z_;
+    bool convesso_ = false;
+    double nx_[4]{}, ny_[4]{}, d_[4]{};  // a convex one's sides: unit normals inwards, offsets
+};
 // Inside the outer perimeter (the slab outline 15 cm inside).
 bool PuntoInPerimetro(const Modello& m, float Px, float Py);
 bool PuntoInPerimetro(float Px, float Py);
@@ -29,6 +41,18 @@ bool PuntoInContorno(const Modello& m, float Px, float Py, int p);
 bool PuntoInContorno(float Px, float Py, int p);
 // Inside the polygon V (zero-based, its last vertex not repeating the first).
 bool PuntoInPoligono(const std::vector<Vertice>& V, float Px, float Py);
+// The same test for many points against one polygon: its box and far point are worked out
+// once. It reads V at every test, so V must outlive it unchanged.
+class PoligonoPronto {
+public:
+    explicit PoligonoPronto(const std::vector<Vertice>& V);
+    bool Contiene(float Px, float Py) const;
+
+private:
+    const std::vector<Vertice>* V_;
+    float XMin_, YMin_, XMax_, YMax_;
+    float Rx_, Ry_;  // the far point
+};
 // Inside the ring of the points of V (a last point repeating the first adds nothing), counted
 // along the ray from the point towards the far point (Rx, Ry).
 bool PuntoInAnelloPunti(const std::vector<Punto>& V, float Px, float Py, float Rx, float Ry);

@@ -85,10 +85,11 @@ void DetraiArmatureNodi(int Escludi, Modello& m) {
             ymin = std::min(ymin, a.Y), ymax = std::max(ymax, a.Y);
         }
         xmin -= 0.1f, ymin -= 0.1f, xmax += 0.1f, ymax += 0.1f;
+        const QuadrilateroPronto quadrilatero(z);
         for (int i = 0; i < n; ++i) {
             Nodo& q = nodi[i];
             if (q.X < xmin || q.X > xmax || q.Y < ymin || q.Y > ymax) continue;
-            if (!NodoInZona(m, k, q.X, q.Y)) continue;
+            if (!quadrilatero.Contiene(q.X, q.Y)) continue;
             switch (z.Tipo) {
                 case 0:
                     if (!ap.HaA) break;

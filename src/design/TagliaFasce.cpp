@@ -132,6 +132,17 @@ void _cltria(const std::array<double, 21>& Livelli, int32_t NumLivelli, const st
     auto fascia = [l](double z) { return static_cast<int>(std::upper_bound(l, l + NumLivelliMappa, z) - l); };
     const int prima = fascia(zmin), ultima = fascia(zmax);
 
+    if (prima == ultima) {
+        // Whole in one band, as most triangles of a map are: the triangle itself, clockwise.
+        NumPoligoni = 1;
+        FasciaPoligono[0] = prima;
+        NumVerticiPoligono[0] = 3;
+        for (size_t v = 0; v < 3; ++v) {
+            XPoligoni[20 * v] = t.X[v];
+            YPoligoni[20 * v] = t.Y[v];
+        }
+        return;
+    }
     Uscita u{NumPoligoni, FasciaPoligono, NumVerticiPoligono, XPoligoni, YPoligoni};
     Pezzo resto;
     for (int k = 0; k < 3; ++k) resto.Aggiungi({t.X[static_cast<size_t>(k)], t.Y[static_cast<size_t>(k)], t.Z[static_cast<size_t>(k)], k});

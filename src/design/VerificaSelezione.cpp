@@ -52,9 +52,10 @@ int RichiestaSelezione(const Modello& m, EditZone& e, const StatoVista& v) {
     e.RichiestaMaxSel = 0;
     double somma = 0;
     int dentro = 0;
+    const QuadrilateroPronto selezione(e.ZonaCorrente);
     for (int i = 0; i < nodi; ++i) {
         float r = BilancioNodo(m, strato, i);
-        if (!PuntoInSelezione(e, a.Nodi[i].X, a.Nodi[i].Y)) continue;
+        if (!selezione.Contiene(a.Nodi[i].X, a.Nodi[i].Y)) continue;
         ++dentro;
         if (r > e.RichiestaMaxSel) e.RichiestaMaxSel = r;
         somma += r;

@@ -5,7 +5,7 @@
 #include "base/Formati.h"
 #include "base/Piattaforma.h"
 #include "base/Testo1252.h"
-#include "design/LegendeMappa.h"
+#include "drawing/LegendeMappa.h"
 
 namespace vilmor {
 namespace {

@@ -7,7 +7,7 @@
 #include "base/NumeriAngoli.h"
 #include "base/Primitive.h"
 #include "base/Testo1252.h"
-#include "design/LegendeMappa.h"
+#include "drawing/LegendeMappa.h"
 
 namespace vilmor {
 namespace {

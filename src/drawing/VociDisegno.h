@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/Punto.h"
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 #include "drawing/DisPunzonamento.h"
 #include "drawing/PoligonoEdit.h"
 #include "model/definizioni.h"

@@ -302,7 +302,7 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
         Avviso("Impossibile leggere il file:\n" + percorso);
         return EsitoArmature::Ignorato;
     }
-    LettoreTesto l(std::move(*byte));
+    LettoreTesto l(*byte);
     DatiArmatura d;
     try {
         d.Versione = l.LeggiI();

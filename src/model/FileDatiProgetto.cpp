@@ -51,7 +51,7 @@ struct Testata {
 // left, and a line that lacks a value is refused with its own line number.
 class RigaTestata {
 public:
-    explicit RigaTestata(LettoreTesto& l) : riga_(l.Riga()), l_(l.LeggiRiga()) {}
+    explicit RigaTestata(LettoreTesto& l) : riga_(l.Riga()), testo_(l.LeggiRiga()), l_(testo_) {}
     int I() {
         try {
             return l_.LeggiI();
@@ -77,7 +77,8 @@ public:
 
 private:
     int riga_;
-    LettoreTesto l_;
+    std::string testo_;
+    LettoreTesto l_;  // reads testo_
 };
 
 // Line 1: a text value whose characters after the eighth give the version, a whole number of
@@ -150,6 +151,28 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     l.LeggiRiga();
 }
 
+// Least bytes of an element's four corner lines: fifteen values of a digit and a separator.
+constexpr size_t ByteMinimiElemento = 4 * 15 * 2;
+
+// Room for the elements and nodes still to come, made once, so that the tables do not move
+// what they hold while they are read: an element for every four lines left (a corner stands on
+// a line of its own), never more than the bytes left could hold; the nodes of a mesh of
+// quadrilaterals over them (its inner nodes shared by four elements, its outline up to some
+// fourteen times longer than wide).
+void RiservaTabelle(const LettoreTesto& l, ModelloAnalisi& an) {
+    const std::string_view resto = l.Resto();
+    const size_t righe = static_cast<size_t>(std::count(resto.begin(), resto.end(), '\n')) + 1;
+    const size_t elementi = std::min(righe / 4, resto.size() / ByteMinimiElemento) + 1;
+    an.Elementi.reserve(an.Elementi.size() + elementi);
+    const size_t lato = static_cast<size_t>(std::sqrt(static_cast<double>(elementi)));
+    RiservaNodi(an, an.Nodi.size() + elementi + 4 * lato + 16);
+}
+
+// A mesh of triangles has fewer nodes than elements: the room left over is given back.
+void RestituisciSpazio(ModelloAnalisi& an) {
+    if (an.Nodi.capacity() - an.Nodi.size() > an.Nodi.size() / 4 + 64) an.Nodi.shrink_to_fit();
+}
+
 // The corner lines, four to an element, until only blanks and line ends remain. After the
 // values of a corner the rest of their last line is left, or the whole next line when the last
 // value ended its line; at the end of the file that line may be missing. A position that lies,
@@ -158,8 +181,9 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
 void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAnalisi& an, bool& nonRadiale) {
     auto inPianta = [](float v, float origine) { return CoordinataValida(v - origine); };
     Punzonamento w;  // the working punching record, refilled at every corner
+    RiservaTabelle(l, an);
     while (!l.SoloSpaziFinali()) {
-        Elemento e;
+        Elemento& e = an.Elementi.emplace_back();
         for (size_t k = 0; k < 4; ++k) {
             e.Numero = l.LeggiL();
             e.NodoNum[k] = l.LeggiL();
@@ -199,9 +223,9 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             }
         }
         e.Triangolo = e.NodoIdx[0] == e.NodoIdx[3] ? 1 : 0;
-        an.Elementi.push_back(e);
         ++an.NumElementi;
     }
+    RestituisciSpazio(an);
 }
 
 // Nodes into the plan frame (not rounded); each punching record into it at 0.1 cm, attached to
@@ -252,10 +276,10 @@ bool LeggiDatiProgetto(Modello& m, const std::string& trovato) {
     const std::string& percorso = m.Progetto.PercorsoDatiProgetto;
     std::optional<std::string> byte = ApriFileIntero(trovato.empty() ? percorso : trovato, percorso);
     if (!byte) return Rifiuta();
-    return LeggiDatiProgettoDaByte(std::move(*byte), percorso, m);
+    return LeggiDatiProgettoDaByte(*byte, percorso, m);
 }
 
-bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Modello& m) {
+bool LeggiDatiProgettoDaByte(std::string_view byte, const std::string& percorso, Modello& m) {
     ErroreOperazione = 0;
     Testata t;
     ModelloAnalisi an;
@@ -266,7 +290,7 @@ bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Mode
     an.MinRichiesta[5] = MinimoIniziale;
     an.MaxRichiesta[5] = MassimoIniziale;
     bool nonRadiale = false;
-    LettoreTesto l(std::move(byte));
+    LettoreTesto l(byte);
     try {
         int versione = LeggiVersione(l);
         if (versione > VersioneDatiProgettoMax) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/definizioni.h"
 
@@ -27,8 +28,9 @@ bool LeggiDatiProgetto(Modello& m);
 // The same from `trovato`, the file as the load has already found it on disk (TrovaDatiProgetto);
 // messages name PercorsoDatiProgetto.
 bool LeggiDatiProgetto(Modello& m, const std::string& trovato);
-// The same from the file's bytes already in memory; `percorso` names the file in messages.
-bool LeggiDatiProgettoDaByte(std::string byte, const std::string& percorso, Modello& m);
+// The same from the file's bytes already in memory, read where they lie; `percorso` names the
+// file in messages.
+bool LeggiDatiProgettoDaByte(std::string_view byte, const std::string& percorso, Modello& m);
 
 // The design-data file as it lies on disk: the path itself when it names a file, else a file of
 // its folder whose name matches regardless of case; "" when there is none.

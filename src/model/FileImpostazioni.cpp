@@ -227,7 +227,7 @@ bool LeggiIni(AmbitoIni ambito) {
     const ValoriIni predefiniti = ValoriPresenti();
     ValoriIni v = predefiniti;
     try {
-        LettoreTesto f(std::move(*byte));
+        LettoreTesto f(*byte);
         if (!Leggi(f, v)) return true;
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);

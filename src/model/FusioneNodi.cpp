@@ -191,6 +191,11 @@ void AggiungiPunzonamento(ModelloAnalisi& a, float X, float Y, int IndiceNodo, c
     ++a.NumPunzonamenti;
 }
 
+void RiservaNodi(ModelloAnalisi& a, size_t n) {
+    a.Nodi.reserve(n);
+    a.IndiceNodi.Successivo.reserve(n);
+}
+
 void InvalidaIndiciPosizione(ModelloAnalisi& a) {
     a.IndiceNodi.Svuota();
     a.IndicePunz.Svuota();

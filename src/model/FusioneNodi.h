@@ -32,4 +32,7 @@ void AggiungiPunzonamento(ModelloAnalisi& a, float X, float Y, int IndiceNodo, c
 // Forgets both indexes: the next merge rebuilds them from the tables.
 void InvalidaIndiciPosizione(ModelloAnalisi& a);
 
+// Room for `n` nodes in all, made at once before a merge appends them one by one.
+void RiservaNodi(ModelloAnalisi& a, size_t n);
+
 }  // namespace vilmor

@@ -243,7 +243,7 @@ void LeggiArchivio(const std::string& percorsoSoletta, ArchivioPilastri& archivi
         return;
     }
     ArchivioPilastri nuovo;
-    LettoreTesto r(std::move(*byte));
+    LettoreTesto r(*byte);
     try {
         std::string intestazione = r.LeggiRiga();
         int versione = VersioneArchivio(intestazione);

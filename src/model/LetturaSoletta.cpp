@@ -76,12 +76,14 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     p.AngoloDir2Gradi = AngoloGradiRidotto(l.LeggiS());
     p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
 
+    // Each table is sized once from its count and its records are built in place, with one
+    // spare zero entry beyond the count, as every table of the model.
     ModelloAnalisi& a = m.Analisi;
     a.NumNodi = l.LeggiConteggio(ValoriNodo * ByteValore);
-    // One spare zero entry beyond the count, as every table of the model.
-    a.Nodi.assign(static_cast<size_t>(a.NumNodi) + 1, Nodo{});
+    a.Nodi.clear();
+    a.Nodi.reserve(static_cast<size_t>(a.NumNodi) + 1);
     for (int i = 0; i < a.NumNodi; ++i) {
-        Nodo& n = a.Nodi[static_cast<size_t>(i)];
+        Nodo& n = a.Nodi.emplace_back();
         n.Numero = LeggiConPredecessore(l);
         n.X = LeggiCoordinata(l);
         n.Y = LeggiCoordinata(l);
@@ -97,11 +99,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.ResInf2 = l.LeggiS();
         n.ResTaglio = l.LeggiS();
     }
+    a.Nodi.emplace_back();
 
     a.NumElementi = l.LeggiConteggio(ValoriElemento * ByteValore);
-    a.Elementi.assign(static_cast<size_t>(a.NumElementi) + 1, Elemento{});
+    a.Elementi.clear();
+    a.Elementi.reserve(static_cast<size_t>(a.NumElementi) + 1);
     for (int i = 0; i < a.NumElementi; ++i) {
-        Elemento& e = a.Elementi[static_cast<size_t>(i)];
+        Elemento& e = a.Elementi.emplace_back();
         e.Numero = l.LeggiL();
         e.Triangolo = l.LeggiI();
         for (size_t k = 0; k < 4; ++k) {
@@ -117,6 +121,7 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.RichTaglio2[k] = l.LeggiS();
         }
     }
+    a.Elementi.emplace_back();
 }
 
 void LeggiPilastri(LettoreTesto& l, Modello& m) {
@@ -270,7 +275,7 @@ bool ControllaVersioneSoletta(const std::string& percorso, Modello& /*m*/) {
     return ControllaVersioneSolettaDaByte(*byte, percorso);
 }
 
-bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& percorso) {
+bool ControllaVersioneSolettaDaByte(std::string_view byte, const std::string& percorso) {
     ErroreOperazione = 0;
     try {
         LettoreTesto l(byte);
@@ -289,14 +294,14 @@ bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testa
     ErroreOperazione = 0;
     auto byte = ApriFileIntero(percorso);
     if (!byte) return Rifiuta();
-    return LeggiSolettaDaByte(std::move(*byte), percorso, m, testata);
+    return LeggiSolettaDaByte(*byte, percorso, m, testata);
 }
 
-bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& m, TestataSoletta* testata) {
+bool LeggiSolettaDaByte(std::string_view byte, const std::string& percorso, Modello& m, TestataSoletta* testata) {
     ErroreOperazione = 0;
     Modello nuovo;
     TestataSoletta t;
-    LettoreTesto l(std::move(byte));
+    LettoreTesto l(byte);
     try {
         t.Versione = l.LeggiI();
         if (t.Versione > VersioneSolettaMax) {

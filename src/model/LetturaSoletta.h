@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/FileTesto.h"
 #include "model/definizioni.h"
@@ -31,8 +32,9 @@ struct TestataSoletta {
 // Reads only the version. A version above 4 is refused with its message; an unreadable file
 // with the shared refusal. The model is never changed (it is the load's destination).
 bool ControllaVersioneSoletta(const std::string& percorso, Modello& m);
-// The same on the file's bytes already in memory (the load reads the file once).
-bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& percorso);
+// The same on the file's bytes already in memory (the load reads the file once); only the
+// first value is read.
+bool ControllaVersioneSolettaDaByte(std::string_view byte, const std::string& percorso);
 
 // Reads the whole slab file into a fresh model and, when every value is good, moves it into
 // `m`. The fresh model keeps the destination's column archive (read before by the load) and
@@ -40,9 +42,9 @@ bool ControllaVersioneSolettaDaByte(const std::string& byte, const std::string& 
 // file gives (a slab never inherits another's results). The diffuse areas and, with nodes,
 // the node statistics are computed after inline results.
 bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testata = nullptr);
-// The same from the file's bytes already in memory; `percorso` names the file in messages
-// and gives the folder of the design-data file.
-bool LeggiSolettaDaByte(std::string byte, const std::string& percorso, Modello& m,
+// The same from the file's bytes already in memory, read where they lie; `percorso` names the
+// file in messages and gives the folder of the design-data file.
+bool LeggiSolettaDaByte(std::string_view byte, const std::string& percorso, Modello& m,
                         TestataSoletta* testata = nullptr);
 
 // Sections 4 and 5: the outline, brought clockwise and closed, and the openings into the

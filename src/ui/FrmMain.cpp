@@ -12,6 +12,7 @@
 #include "app/SceltaVista.h"
 #include "base/Testi.h"
 #include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 #include "drawing/LegendaDiffusa.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"

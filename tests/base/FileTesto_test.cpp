@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <clocale>
+#include <cstring>
 #include <filesystem>
 #include <locale>
 #include <map>
+#include <random>
 #include <vector>
 
 #include "support/Registrazioni.h"
@@ -375,4 +378,45 @@ TEST(ScriviFileAtomico, CartellaInesistente) {
     PiattaformaProva p;
     EXPECT_FALSE(ScriviFileAtomico("/nessuna/cartella/qui/SOL.QV0", "x"));
     EXPECT_EQ(p.Msg.Visti.size(), 1u);
+}
+
+// Every decimal the files hold reads as from_chars reads it, to the last bit, whether the
+// quick reading of plain decimals takes it or not; and what from_chars refuses is refused.
+TEST(LettoreTesto, NumeriComeFromChars) {
+    std::mt19937 gen(1252);
+    auto cifre = [&](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += static_cast<char>('0' + gen() % 10);
+        return s;
+    };
+    std::vector<std::string> gettoni;
+    for (int k = 0; k < 20000; ++k) {
+        std::string t = std::vector<std::string>{"", "-", "+"}[gen() % 3];
+        const int intere = static_cast<int>(gen() % 11), decimali = static_cast<int>(gen() % 11);
+        t += cifre(intere);
+        if (decimali > 0 || gen() % 4 == 0) t += "." + cifre(decimali);
+        if (intere + decimali == 0) t += "0";
+        if (gen() % 8 == 0) t += std::vector<std::string>{"e-3", "E2", "D1", "d-2"}[gen() % 4];
+        gettoni.push_back(t);
+    }
+    for (const char* t : {"0", "-0", "-0.0", "007", ".5", "5.", "999999999999999", "9999999999999999",
+                          "0.1", "0.000000000000001", "123456789012345.6", "+-1", "4503599627370497"})
+        gettoni.push_back(t);
+    std::string byte;
+    for (size_t i = 0; i < gettoni.size(); ++i) byte += gettoni[i] + (i % 3 == 2 ? "\r\n" : i % 3 ? " , " : ",");
+    LettoreTesto l(byte);
+    for (const std::string& t : gettoni) {
+        std::string c = t;
+        for (char& x : c)
+            if (x == 'D' || x == 'd') x = 'E';
+        const char* p = c.data() + (c[0] == '+' ? 1 : 0);
+        double atteso = 0;
+        std::from_chars(p, c.data() + c.size(), atteso);
+        const double letto = l.LeggiD();
+        ASSERT_EQ(std::memcmp(&letto, &atteso, sizeof letto), 0) << t << " " << letto << " " << atteso;
+    }
+    for (const char* t : {"1.2.3", ".", "-", "+", "1e", "0x10", "1.5e", "--1", "++1", "1-", "5.5.", "e5"}) {
+        LettoreTesto r(t);
+        EXPECT_THROW(r.LeggiD(), ErroreLettura) << t;
+    }
 }

@@ -252,3 +252,45 @@ TEST(VerticiTaggati, RimuoviEInserisci) {
     InserisciVertice(1, w, w[3]);  // v may be an element of the list itself
     EXPECT_EQ(xs(w), (std::vector<float>{0, 3, 1, 2, 3}));
 }
+
+// The prepared quadrilateral answers as the single test, also within a hair of a side, where
+// the point reads as the other sides decide: convex either way round, concave, crossed, flat.
+TEST(PuntoInPoligono, QuadrilateroProntoComeNodoInZona) {
+    const std::array<Punto, 4> forme[] = {
+        {{{0, 0}, {0, 10}, {10, 10}, {10, 0}}},          // clockwise square
+        {{{10, 0}, {10, 10}, {0, 10}, {0, 0}}},          // anticlockwise
+        {{{100, 100}, {250, 900}, {1000, 800}, {900, 50}}},  // leaning
+        {{{0, 0}, {5, 3}, {10, 0}, {5, 10}}},            // a dart: concave at (5, 3)
+        {{{0, 0}, {10, 10}, {10, 0}, {0, 10}}},          // crossed
+        {{{0, 0}, {0, 10}, {0, 10}, {10, 0}}},           // two corners in one
+    };
+    // Across each side and corner: on it, a hair either side of the 0.01 cm, and clear of it.
+    const float scarti[] = {0, 0.005f, -0.005f, 0.0099f, -0.0099f, 0.0101f, -0.0101f, 0.5f, -0.5f};
+    for (const auto& f : forme) {
+        Modello m;
+        m.Zone.Zone = {Quadrilatero(f)};
+        m.Zone.UltimaZona = 0;
+        const QuadrilateroPronto q(m.Zone.Zone[0]);
+        int provati = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const Punto a = f[k], b = f[(k + 1) % 4];
+            const float l = std::max(std::hypot(b.X - a.X, b.Y - a.Y), 1e-3f);
+            const float nx = -(b.Y - a.Y) / l, ny = (b.X - a.X) / l;
+            for (float t : {0.0f, 0.3f, 0.5f, 1.0f})
+                for (float s : scarti) {
+                    const float x = a.X + t * (b.X - a.X) + s * nx, y = a.Y + t * (b.Y - a.Y) + s * ny;
+                    ++provati;
+                    ASSERT_EQ(q.Contiene(x, y), NodoInZona(m, 0, x, y)) << x << "," << y;
+                }
+        }
+        EXPECT_EQ(provati, 4 * 4 * 9);
+    }
+    // The square's left side reads outside, its right side inside, 0.02 cm in is inside.
+    Modello m;
+    m.Zone.Zone = {Quadrilatero({{{0, 0}, {0, 10}, {10, 10}, {10, 0}}})};
+    const QuadrilateroPronto q(m.Zone.Zone[0]);
+    EXPECT_FALSE(q.Contiene(0.005f, 5));
+    EXPECT_TRUE(q.Contiene(0.02f, 5));
+    EXPECT_TRUE(q.Contiene(9.995f, 5));
+    EXPECT_FALSE(q.Contiene(10.005f, 5));
+}

@@ -8,8 +8,8 @@
 
 #include "base/Geometria.h"
 #include "base/Testo1252.h"
-#include "design/MappaPunzonamento.h"
 #include "design/SolettaPunzonamento.h"
+#include "drawing/MappaPunzonamento.h"
 #include "model/Impostazioni.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"

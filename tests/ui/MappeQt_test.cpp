@@ -3,16 +3,19 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <array>
 #include <cmath>
 #include <set>
 
+#include "base/Geometria.h"
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
 #include "design/ColoreFascia.h"
-#include "design/LegendeMappa.h"
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
+#include "drawing/LegendeMappa.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/SinkVideo.h"
 #include "model/ModuloDir.h"
@@ -135,6 +138,88 @@ TEST(MappeQt, MagliaIrregolareSenzaFessure) {
             }
         EXPECT_GT(provati, 10000);
         EXPECT_EQ(fuori, 0);
+    }
+}
+
+// A quadrilateral whose four triangles about its centre lie in one band is filled at once: it
+// must paint just the pixels the four triangles paint, at scales with no whole pixels, square,
+// leaning, thin, and so small that its pixels fold.
+TEST(MappeQt, QuadrilateroInUnaFascia) {
+    const std::array<std::array<float, 8>, 7> forme = {{
+        {0, 0, 100, 0, 100, 100, 0, 100},
+        {13, 7, 161, 31, 142, 118, -3, 96},
+        {50, 0, 100, 50, 50, 100, 0, 50},
+        {0, 0, 150, 4, 152, 20, 2, 14},
+        {0, 0, 60, -10, 100, 0, 60, 50},
+        {0, 0, 3, 1, 4, 4, 1, 3},
+        {14.464f, 15.185f, 12.420f, 18.346f, 11.881f, 16.777f, 14.671f, 14.075f},  // folds at scale 1
+    }};
+    for (float scala : {1.0f, 1.37f, 2.71f, 0.33f}) {
+        for (size_t f = 0; f < forme.size(); ++f) {
+            SCOPED_TRACE(testing::Message() << "scala " << scala << " forma " << f);
+            Schermo s;
+            Vista.FinestraVista = {-20, 0, -20, 0};
+            Vista.Scala = scala;
+            Vista.AltezzaVideo = 400;
+            Modello m;
+            for (size_t k = 0; k < 4; ++k) {
+                Nodo n;
+                n.X = forme[f][2 * k];
+                n.Y = forme[f][2 * k + 1];
+                n.RichSup1 = 4.5f;
+                m.Analisi.Nodi.push_back(n);
+            }
+            m.Analisi.NumNodi = 4;
+            Elemento e;
+            e.NodoIdx = {0, 1, 2, 3};
+            m.Analisi.Elementi = {e};
+            m.Analisi.NumElementi = 1;
+            Vista.TipoMappa = 0;
+            Mappa.ScalaMin = 0;
+            Mappa.ScalaMax = 10;
+            s.vid.Pulisci();
+            const QImage sfondo = s.vid.Immagine().copy();
+            DisegnaMappaColori(m);
+            const QImage mappa = s.vid.Immagine();
+
+            // The four triangles about the crossing of the diagonals, one by one.
+            const auto& n = m.Analisi.Nodi;
+            float xc = 0, yc = 0, xj = 0, yj = 0;
+            int codice = 0;
+            Intersezione(n[0].X, n[0].Y, n[2].X, n[2].Y, n[1].X, n[1].Y, n[3].X, n[3].Y, xc, yc, codice, xj, yj);
+            auto pixel = [](float x, float y) {
+                return QPointF(std::nearbyint(XSchermo(x)), std::nearbyint(YSchermo(y)));
+            };
+            QImage attesa = sfondo;
+            {
+                QPainter p(&attesa);
+                p.setPen(Qt::NoPen);
+                p.setBrush(Colore(ColoreFascia(4)));
+                for (size_t k = 0; k < 4; ++k) {
+                    const Nodo& a = n[k];
+                    const Nodo& b = n[(k + 1) % 4];
+                    const QPointF t[3] = {pixel(a.X, a.Y), pixel(b.X, b.Y), pixel(xc, yc)};
+                    p.drawPolygon(t, 3, Qt::WindingFill);
+                }
+            }
+            int diversi = 0, dipinti = 0;
+            for (int y = 0; y < mappa.height(); ++y)
+                for (int x = 0; x < mappa.width(); ++x) {
+                    // The node markers, dots of 2 x 2 pixels, go over the map.
+                    bool marcatore = false;
+                    for (const Nodo& q : n) {
+                        const QPointF c = pixel(q.X, q.Y);
+                        marcatore = marcatore || (x - c.x() >= 0 && x - c.x() <= 1 && y - c.y() >= 0 && y - c.y() <= 1);
+                    }
+                    if (marcatore) continue;
+                    diversi += mappa.pixel(x, y) != attesa.pixel(x, y);
+                    dipinti += attesa.pixel(x, y) != sfondo.pixel(x, y);
+                }
+            EXPECT_EQ(diversi, 0);
+            if (f + 2 < forme.size()) {
+                EXPECT_GT(dipinti, 0);
+            }
+        }
     }
 }
 

@@ -6,8 +6,8 @@
 
 #include "base/Piattaforma.h"
 #include "design/ColoreFascia.h"
-#include "design/MappeColori.h"
 #include "design/SolettaPunzonamento.h"
+#include "drawing/DisMappeColori.h"
 #include "drawing/DisPunzonamento.h"
 #include "drawing/SinkVideo.h"
 #include "model/Resource.h"

@@ -1,4 +1,4 @@
-#include "design/MappeColori.h"
+#include "drawing/DisMappeColori.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
 #include "design/ColoreFascia.h"
+#include "design/MappeColori.h"
 #include "model/Impostazioni.h"
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
@@ -473,4 +474,42 @@ TEST(MappeColori, IndiceFasciaEValoreLivello) {
     EXPECT_EQ(IndiceFascia(0, 10, 2, 50), 40);
     EXPECT_EQ(ValoreLivello(100, 0, 50, 40), 20);
     EXPECT_EQ(ValoreLivello(-4, 6, 10, 0), -4);
+}
+
+// A quadrilateral whose four triangles about its centre lie whole in one band is one polygon,
+// its corners in pixels; one whose triangles fold once in pixels, or that a level cuts, keeps
+// its triangles.
+TEST(MappeColori, QuadrilateroInUnaFascia) {
+    struct Caso {
+        const char* nome;
+        std::vector<NodoProva> nodi;
+        size_t poligoni;  // 0: more than the four triangles
+    } casi[] = {
+        {"una fascia", {{0, 0, 4.5f}, {100, 0, 4.5f}, {100, 100, 4.6f}, {0, 100, 4.7f}}, 1},
+        {"due fasce", {{0, 0, 4.5f}, {100, 0, 4.5f}, {100, 100, 5.5f}, {0, 100, 4.7f}}, 6},
+        {"ripiegato nei pixel", {{14.464f, 15.185f, 4.5f}, {12.420f, 18.346f, 4.5f}, {11.881f, 16.777f, 4.5f},
+                                 {14.671f, 14.075f, 4.5f}}, 4},
+        {"tagliato al campo", {{0, 0, 4.5f}, {100, 0, 4.5f}, {100, 100, 4.5f}, {0, 100, 11}}, 0},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Banco b;
+        Vista.TipoMappa = 0;
+        Mappa.ScalaMin = 0;
+        Mappa.ScalaMax = 10;
+        Modello m = Maglia(c.nodi, {{0, 1, 2, 3}}, 0);
+        DisegnaMappaColori(m);
+        const auto poli = b.Poligoni();
+        if (c.poligoni > 0) {
+            EXPECT_EQ(poli.size(), c.poligoni);
+        } else {
+            EXPECT_GT(poli.size(), 4u);  // the triangles, each cut to the range and banded
+        }
+        if (c.poligoni == 1) {
+            ASSERT_EQ(poli[0].pt.size(), 4u);
+            for (size_t k = 0; k < 4; ++k)
+                EXPECT_EQ(poli[0].pt[k], (std::pair<double, double>{c.nodi[k].x, -c.nodi[k].y}));
+            EXPECT_EQ(poli[0].colore, ColoreFascia(4));
+        }
+    }
 }

@@ -1,4 +1,4 @@
-#include "design/MappaPunzonamento.h"
+#include "drawing/MappaPunzonamento.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include "design/ColoreFascia.h"
 #include "design/MappeColori.h"
 #include "design/SolettaPunzonamento.h"
+#include "drawing/DisMappeColori.h"
 #include "model/Impostazioni.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"

@@ -1,4 +1,4 @@
-#include "design/LegendeMappa.h"
+#include "drawing/LegendeMappa.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 // The punching map: every column in a neutral grey, the columns whose punching reinforcement
 // cannot be computed in a contrasting grey with "N.V.", and every computed column's control
-// perimeter, clipped to the slab, filled in the band colour of its total stud area.
+// perimeter, clipped to the slab, filled in the band colour of its total stud area
+// (FasciaPunzonamento, design/MappeColori.h).
 #pragma once
 
 #include <string>
@@ -8,10 +9,6 @@
 #include "model/definizioni.h"
 
 namespace vilmor {
-
-// Band of a stud area on the range inferiore .. superiore: 9 at the lower end, 0 at the upper,
-// outside 0 .. 9 beyond the range; 9 when the range is 0.0001 or narrower.
-int FasciaPunzonamento(float area, float inferiore, float superiore);
 
 // Draws the legend, the columns and the perimeters on the plan picture; the texts go through
 // the primitives with the output selector `uscita`.

@@ -1,16 +1,16 @@
-#include "design/MappaPunzonamento.h"
+#include "drawing/MappaPunzonamento.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "base/Formati.h"
-#include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "design/ColoreFascia.h"
-#include "design/LegendeMappa.h"
+#include "design/MappeColori.h"
 #include "design/PerimetriPunzonamento.h"
+#include "drawing/LegendeMappa.h"
 #include "model/Impostazioni.h"
 #include "model/Vista.h"
 
@@ -43,13 +43,6 @@ void DisegnaPilastro(SuperficieVideo& v, const Pilastro& c, int32_t riempimento,
 std::string Sigla(const Pilastro& c) { return "P" + std::to_string(c.Numero); }
 
 }  // namespace
-
-int FasciaPunzonamento(float area, float inferiore, float superiore) {
-    const float ampiezza = superiore - inferiore;
-    if (!(std::fabs(ampiezza) > 0.0001f)) return 9;
-    const float t = (area - inferiore) / ampiezza * 9;
-    return static_cast<int>(std::nearbyint(9 - ArrotondaPari(t, 1)));
-}
 
 void DisegnaMappaPunzonamento(Modello& m, float inferiore, float superiore, const std::string& titolo, int uscita) {
     LegendaPunz(inferiore, superiore, titolo);

@@ -1,0 +1,188 @@
+#include "drawing/DisMappeColori.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "base/Piattaforma.h"
+#include "design/AccessoriNodi.h"
+#include "design/ColoreFascia.h"
+#include "design/MappeColori.h"
+#include "design/TagliaFasce.h"
+#include "drawing/LegendeMappa.h"
+#include "model/Impostazioni.h"
+#include "model/Vista.h"
+
+namespace vilmor {
+namespace {
+
+// Satisfied, within the tolerance or not verified, from the node's balance and requirement.
+int32_t ColoreNodo(float b, float r) {
+    if (b < 0.009f) return Rgb(88, 88, 88);
+    const bool tollerato = Imp.ModoTolleranza == 0
+                               ? Imp.TolleranzaPerc > 0 && b - Imp.TolleranzaPerc * r / 100 <= 0
+                               : Imp.TolleranzaFissa > 0 && b - Imp.TolleranzaFissa <= 0;
+    return tollerato ? ColorePalette(7) : ColorePalette(12);
+}
+
+// The pieces of a map on the plan picture, in pixels rounded half to even.
+//
+// Where the four triangles of a quadrilateral about its centre come whole and in one band, as
+// most do, the quadrilateral is filled once: in pixels, when the corners turn about the centre
+// all the same way, the triangles tile it, and a fill paints the same pixels as the four.
+class Pittura : public UscitaFasce {
+    using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
+
+public:
+    Pittura() : video_(Piatt.Ctrl_Vid) { PuntiPoligono.reserve(MaxVerticiFascia); }
+
+    void Pezzi(const PezziFascia& p, bool intero) override {
+        if (ventaglio_) {
+            if (intero && p.Num == 1 && p.NumVertici[0] == 3 && (inAttesa_ == 0 || p.Fascia[0] == fasciaAttesa_)) {
+                fasciaAttesa_ = p.Fascia[0];
+                Triangolo& t = attesa_[static_cast<size_t>(inAttesa_++)];
+                for (size_t v = 0; v < 3; ++v) t[v] = {p.X[20 * v], p.Y[20 * v]};
+                return;
+            }
+            Svuota();
+        }
+        for (size_t k = 0; k < static_cast<size_t>(p.Num); ++k) {
+            Pixel(PuntiPoligono, p, k);
+            Riempi(ColoreFascia(p.Fascia[k] - 1));
+        }
+    }
+
+    void Intero(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) override {
+        PuntiPoligono.clear();
+        for (const VerticeMappa* v : {&a, &b, &c}) PuntiPoligono.push_back(Pixel(v->X, v->Y));
+        Riempi(ColoreFascia(0));
+    }
+
+    void Ventaglio(const std::array<VerticeMappa, 4>& angoli, const VerticeMappa& centro) override {
+        ventaglio_ = true;
+        inAttesa_ = 0;
+        for (size_t k = 0; k < 4; ++k) angoli_[k] = Pixel(angoli[k].X, angoli[k].Y);
+        centro_ = Pixel(centro.X, centro.Y);
+    }
+
+    void FineVentaglio() override {
+        if (ventaglio_ && inAttesa_ == 4 && Tassellato()) {
+            ventaglio_ = false;
+            PuntiPoligono.assign(angoli_.begin(), angoli_.end());
+            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+            return;
+        }
+        Svuota();
+    }
+
+private:
+    static Punto Pixel(double x, double y) {
+        return {std::nearbyint(XSchermo(static_cast<float>(x))), std::nearbyint(YSchermo(static_cast<float>(y)))};
+    }
+    // Piece k of p in pixels.
+    static void Pixel(std::vector<Punto>& pixel, const PezziFascia& p, size_t k) {
+        pixel.clear();
+        for (size_t v = 0; v < static_cast<size_t>(p.NumVertici[k]); ++v)
+            pixel.push_back(Pixel(p.X[k + 20 * v], p.Y[k + 20 * v]));
+    }
+
+    // The four triangles about the centre turn all the same way, none flat: they tile the
+    // quadrilateral.
+    bool Tassellato() const {
+        int positivi = 0, negativi = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const Punto& a = angoli_[k];
+            const Punto& b = angoli_[(k + 1) % 4];
+            const double croce = (static_cast<double>(a.X) - centro_.X) * (static_cast<double>(b.Y) - centro_.Y) -
+                                 (static_cast<double>(a.Y) - centro_.Y) * (static_cast<double>(b.X) - centro_.X);
+            positivi += croce > 0;
+            negativi += croce < 0;
+        }
+        return positivi == 4 || negativi == 4;
+    }
+
+    // The triangles held so far, each on its own, in their order.
+    void Svuota() {
+        for (size_t i = 0; i < static_cast<size_t>(inAttesa_); ++i) {
+            PuntiPoligono.clear();
+            for (const auto& [x, y] : attesa_[i]) PuntiPoligono.push_back(Pixel(x, y));
+            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+        }
+        inAttesa_ = 0;
+        ventaglio_ = false;
+    }
+
+    // The piece in its band's colour, which the foreground follows. The pieces of neighbouring
+    // triangles share their vertices, so they tile the mesh and no mesh line shows.
+    void Riempi(int32_t c) {
+        if (!video_) return;
+        if (c != colore_) {
+            video_->ColorePrimoPiano(c);
+            colore_ = c;
+        }
+        video_->PoligonoPieno(PuntiPoligono, c);
+    }
+
+    SuperficieVideo* video_;
+    std::vector<Punto> PuntiPoligono;  // picture vertices of the polygon being filled
+    int32_t colore_ = -1;              // the picture's foreground, once set
+    // The quadrilateral about its centre under way: its corners and centre in pixels, and its
+    // triangles held while each comes whole in the same band.
+    bool ventaglio_ = false;
+    std::array<Punto, 4> angoli_{};
+    Punto centro_{};
+    int inAttesa_ = 0;
+    int32_t fasciaAttesa_ = 0;
+    std::array<Triangolo, 4> attesa_{};
+};
+
+// Every node's marker: on the missing-steel maps its state's colour, a black dot elsewhere.
+void Marcatori(const Modello& m, const FasceMappa& f, GenereMappa genere, int strato) {
+    SuperficieVideo* video = Piatt.Ctrl_Vid;
+    if (!video) return;
+    for (int i = 0; i < f.Nodi(); ++i) {
+        const Nodo& n = m.Analisi.Nodi[static_cast<size_t>(i)];
+        const int x = static_cast<int>(std::nearbyint(XSchermo(n.X)));
+        const int y = static_cast<int>(std::nearbyint(YSchermo(n.Y)));
+        if (genere == GenereMappa::Carenza)
+            video->RettangoloPienoRgb(x - 1, y - 1, x + 2, y + 2, ColoreNodo(f.Grezzo(i), RichiestaNodo(m, strato, i)));
+        else
+            video->Rettangolo(x, y, x + 1, y + 1, 0);
+    }
+}
+
+}  // namespace
+
+void DisegnaMappaColori(Modello& m) {
+    const VoceMappa* voce = VoceMappaDi(Vista.TipoMappa);
+    if (!voce) return;
+    Vista.DirezioneAttiva = voce->Direzione;
+    Vista.TipoZonaAttivo = voce->Lato;
+    const GenereMappa genere = GenereMappaDi(Vista.TipoMappa);
+    if (genere == GenereMappa::Punzonamento) {
+        if (DisegnaMappaPunz) DisegnaMappaPunz(m, Mappa.ScalaMin, Mappa.ScalaMax, voce->Titolo, 0);
+        return;
+    }
+
+    FasceMappa f(m, genere, voce->Strato);
+    float L = Mappa.ScalaMin, U = Mappa.ScalaMax;
+    if (genere == GenereMappa::Carenza) f.LimitiCarenza(L, U);
+    f.Campo(L, U);
+
+    Pittura p;
+    if (std::fabs(L) <= 0.009f && std::fabs(U) <= 0.009f) {
+        // Nothing to tell apart: the whole mesh in the colour of band 0.
+        LegendaMappa(m, U, L, voce->Titolo, voce->Direzione, voce->Lato);
+        f.Maglia(true, Mappa.LivelliMappa, p);
+    } else {
+        CalcolaLivelli(L, U, Mappa.LivelliMappa);
+        LegendaMappa(m, U, L, voce->Titolo, voce->Direzione, voce->Lato);
+        // A range that falls has no bands to paint; legend and markers still show.
+        if (!(U < L)) f.Maglia(false, Mappa.LivelliMappa, p);
+    }
+    Marcatori(m, f, genere, voce->Strato);
+}
+
+}  // namespace vilmor
