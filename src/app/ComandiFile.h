@@ -29,8 +29,8 @@ bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::str
 bool SostituireFile();
 
 // Open dialog for the files of extension `e` (the open command passes "QVR") at the working
-// folder, the question on unsaved changes, then the project load of the chosen file. The path keeps its real case; path,
-// working folder and model change together, on success only.
+// folder, the question on unsaved changes, then the project load of the chosen file. The path
+// keeps its real case; path, working folder and model change together, on success only.
 int ApriFile(const std::string& e);
 
 // Opens entry k of the recent-files list, after the question on unsaved changes. A file that
