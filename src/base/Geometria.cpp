@@ -269,4 +269,24 @@ bool TraversoBarre(float Px, float Py, float Vx, float Vy, float Ax, float Ay, f
                          Ax - 100 * Ux, Ay - 100 * Uy, Xi, Yi);
 }
 
+void Ingombro::Aggiungi(float x, float y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    if (Vuoto) {
+        XMin = XMax = x;
+        YMin = YMax = y;
+        Vuoto = false;
+        return;
+    }
+    XMin = std::min(XMin, x);
+    XMax = std::max(XMax, x);
+    YMin = std::min(YMin, y);
+    YMax = std::max(YMax, y);
+}
+
+void Ingombro::AggiungiIntorno(float x, float y, float r) {
+    r = std::fabs(r);
+    Aggiungi(x - r, y - r);
+    Aggiungi(x + r, y + r);
+}
+
 }  // namespace vilmor

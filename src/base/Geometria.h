@@ -62,4 +62,14 @@ bool IncontroRette(float X1, float Y1, float X2, float Y2, float X3, float Y3, f
 bool TraversoBarre(float Px, float Py, float Vx, float Vy, float Ax, float Ay, float Ux, float Uy, float& Xi,
                    float& Yi);
 
+// The box of the points taken in so far; empty until the first. A point that is not finite is
+// left out.
+struct Ingombro {
+    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
+    bool Vuoto = true;
+    void Aggiungi(float x, float y);
+    // Takes in the square of half-side `r` around a point.
+    void AggiungiIntorno(float x, float y, float r);
+};
+
 }  // namespace vilmor

@@ -26,20 +26,6 @@ bool LayerDisegnato(int layer) { return layer >= -2 && layer < NumLayer; }
 
 }  // namespace
 
-void Ingombro::Aggiungi(float x, float y) {
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
-    if (Vuoto) {
-        XMin = XMax = x;
-        YMin = YMax = y;
-        Vuoto = false;
-        return;
-    }
-    XMin = std::min(XMin, x);
-    XMax = std::max(XMax, x);
-    YMin = std::min(YMin, y);
-    YMax = std::max(YMax, y);
-}
-
 void SinkMisura::Linea(float X1, float Y1, float X2, float Y2, int layer, int) {
     if (!LayerDisegnato(layer)) return;
     Box.Aggiungi(X1, Y1);

@@ -4,17 +4,12 @@
 
 #include <string>
 
+#include "base/Geometria.h"
 #include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
-
-struct Ingombro {
-    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
-    bool Vuoto = true;
-    void Aggiungi(float x, float y);
-};
 
 // Each primitive grows the box by what the screen covers with it: lines, circles, and texts
 // placed as the screen places them, as wide as the picture's font writes them (`Misura`, or

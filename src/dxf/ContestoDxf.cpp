@@ -20,29 +20,9 @@ void InizializzaDxf(ContestoDxf& c) {
     c = std::move(nuovo);
 }
 
-void EstensioneDxf::Aggiungi(float x, float y) {
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
-    if (Vuota) {
-        XMin = XMax = x;
-        YMin = YMax = y;
-        Vuota = false;
-        return;
-    }
-    XMin = std::min(XMin, x);
-    XMax = std::max(XMax, x);
-    YMin = std::min(YMin, y);
-    YMax = std::max(YMax, y);
-}
-
-void EstensioneDxf::AggiungiIntorno(float x, float y, float r) {
-    r = std::fabs(r);
-    Aggiungi(x - r, y - r);
-    Aggiungi(x + r, y + r);
-}
-
-InquadraturaDxf Inquadratura(const EstensioneDxf& e, float aspetto) {
+InquadraturaDxf Inquadratura(const Ingombro& e, float aspetto) {
     InquadraturaDxf q;
-    if (e.Vuota) return q;
+    if (e.Vuoto) return q;
     const double w = static_cast<double>(e.XMax) - e.XMin, h = static_cast<double>(e.YMax) - e.YMin;
     // A margin of 5 % of the larger side, never nothing: a single point still has limits.
     const double margine = std::max(0.05 * std::max(w, h), 1.0);

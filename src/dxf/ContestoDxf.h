@@ -12,18 +12,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vilmor {
+#include "base/Geometria.h"
 
-// The extents of what a file holds in model space, in DXF units, measured while its records are
-// written: the header, the limits and the initial view are made from them afterwards.
-struct EstensioneDxf {
-    bool Vuota = true;
-    float XMin = 0, YMin = 0, XMax = 0, YMax = 0;
-    // Takes in a point; one that is not finite is left out.
-    void Aggiungi(float x, float y);
-    // Takes in the square of half-side `r` around a point.
-    void AggiungiIntorno(float x, float y, float r);
-};
+namespace vilmor {
 
 // The limits and the initial view around the extents: the limits enclose them with a margin,
 // the view is centred on them and tall enough to show them whole in a view of the given
@@ -32,7 +23,7 @@ struct InquadraturaDxf {
     float LimMinX = 0, LimMinY = 0, LimMaxX = 420, LimMaxY = 297;
     float CentroX = 210, CentroY = 148.5f, Altezza = 297;
 };
-InquadraturaDxf Inquadratura(const EstensioneDxf& e, float aspetto);
+InquadraturaDxf Inquadratura(const Ingombro& e, float aspetto);
 
 struct ContestoDxf {
     // Handle counter: the last handle given out; the first new one is "20".
@@ -64,8 +55,9 @@ struct ContestoDxf {
     std::iostream* Entita = nullptr;
     std::iostream* Blocchi = nullptr;
 
-    // What the entities written so far cover, their blocks' contents included.
-    EstensioneDxf Estensione;
+    // What the entities written so far cover in model space, their blocks' contents included, in
+    // DXF units: the header, the limits and the initial view are made from it afterwards.
+    Ingombro Estensione;
 };
 
 // Back to the state of a new export: handles from "20", block numbers from 0, no block

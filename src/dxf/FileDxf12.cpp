@@ -205,7 +205,7 @@ int NumVariabiliHeaderDxf12() { return static_cast<int>(std::size(VariabiliDxf12
 
 void HeaderDxf12(ContestoDxf& c) {
     std::ostream& os = *c.Sezione;
-    const EstensioneDxf& e = c.Estensione;
+    const Ingombro& e = c.Estensione;
     const InquadraturaDxf q = Inquadratura(e, AspettoVistaDxf);
     GruppoDxf(os, 0, "SECTION");
     GruppoDxf(os, 2, "HEADER");
@@ -215,12 +215,12 @@ void HeaderDxf12(ContestoDxf& c) {
         // An empty drawing has the sheet for its extents.
         switch (v.Da) {
             case Misura12::EstMin:
-                x = NumeroLiberoDxf(e.Vuota ? q.LimMinX : e.XMin);
-                y = NumeroLiberoDxf(e.Vuota ? q.LimMinY : e.YMin);
+                x = NumeroLiberoDxf(e.Vuoto ? q.LimMinX : e.XMin);
+                y = NumeroLiberoDxf(e.Vuoto ? q.LimMinY : e.YMin);
                 break;
             case Misura12::EstMax:
-                x = NumeroLiberoDxf(e.Vuota ? q.LimMaxX : e.XMax);
-                y = NumeroLiberoDxf(e.Vuota ? q.LimMaxY : e.YMax);
+                x = NumeroLiberoDxf(e.Vuoto ? q.LimMaxX : e.XMax);
+                y = NumeroLiberoDxf(e.Vuoto ? q.LimMaxY : e.YMax);
                 break;
             case Misura12::LimMin: x = NumeroLiberoDxf(q.LimMinX), y = NumeroLiberoDxf(q.LimMinY); break;
             case Misura12::LimMax: x = NumeroLiberoDxf(q.LimMaxX), y = NumeroLiberoDxf(q.LimMaxY); break;

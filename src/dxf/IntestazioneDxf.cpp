@@ -266,14 +266,14 @@ constexpr Classe Classi[] = {
 };
 
 std::string ValoreDinamico(ContestoDxf& c, const InquadraturaDxf& q, Dinamico d) {
-    const EstensioneDxf& e = c.Estensione;
+    const Ingombro& e = c.Estensione;
     // An empty drawing has the sheet for its extents.
     switch (d) {
         case Dinamico::Seme: return NuovoHandle(c);
-        case Dinamico::EstMinX: return NumeroLiberoDxf(e.Vuota ? q.LimMinX : e.XMin);
-        case Dinamico::EstMinY: return NumeroLiberoDxf(e.Vuota ? q.LimMinY : e.YMin);
-        case Dinamico::EstMaxX: return NumeroLiberoDxf(e.Vuota ? q.LimMaxX : e.XMax);
-        case Dinamico::EstMaxY: return NumeroLiberoDxf(e.Vuota ? q.LimMaxY : e.YMax);
+        case Dinamico::EstMinX: return NumeroLiberoDxf(e.Vuoto ? q.LimMinX : e.XMin);
+        case Dinamico::EstMinY: return NumeroLiberoDxf(e.Vuoto ? q.LimMinY : e.YMin);
+        case Dinamico::EstMaxX: return NumeroLiberoDxf(e.Vuoto ? q.LimMaxX : e.XMax);
+        case Dinamico::EstMaxY: return NumeroLiberoDxf(e.Vuoto ? q.LimMaxY : e.YMax);
         case Dinamico::LimMinX: return NumeroLiberoDxf(q.LimMinX);
         case Dinamico::LimMinY: return NumeroLiberoDxf(q.LimMinY);
         case Dinamico::LimMaxX: return NumeroLiberoDxf(q.LimMaxX);

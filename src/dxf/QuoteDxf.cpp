@@ -107,7 +107,7 @@ void BloccoQuotaDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& 
     InserisciFreccia(c, freccia, g.P1, s, gradi, layerQuota, h);
 
     // What a reader draws of the block: its line and arrows, its text, its points.
-    EstensioneDxf& e = c.Estensione;
+    Ingombro& e = c.Estensione;
     if (!layerTesto.empty()) {
         MTestoDxf(c, g.Q2.X, g.Q2.Y, g.Testo, gradi, q.AltezzaTesto, 1, g.Frecce ? 8 : 5, layerTesto, h);
         EstendiTestoDxf(c, g.Q2.X, g.Q2.Y, g.Testo, q.AltezzaTesto, gradi, 1, g.Frecce ? 1 : 2);
