@@ -69,7 +69,7 @@ void BM_Ridisegna100000Ferri(benchmark::State& state) {
 BENCHMARK(BM_Ridisegna100000Ferri)->Unit(benchmark::kMillisecond);
 
 void BM_QPainterStesseLinee(benchmark::State& state) {
-    Ambiente& a = Amb();
+    Amb();  // the view the lines are placed in, as for the redraw
     // The lines the redraw draws, in pixels.
     std::vector<QLineF> linee;
     for (float y = 0; y < 5000; y += 0.15f) linee.emplace_back(XSchermo(0), YSchermo(y), XSchermo(10000), YSchermo(y));

@@ -115,7 +115,7 @@ void DisPunzonamento(Modello& m, float OffsetX, float OffsetY, int uscita) {
 
         // A perimeter with nothing inside the slab has its texts at the record's own position.
         float mx = r.X, my = r.Y;
-        const int n = PerimetroRidottoRecord(m, k, perimetro, ridotto, mx, my);
+        PerimetroRidottoRecord(m, k, perimetro, ridotto, mx, my);
         float xn = r.X, yn = r.Y;
         if (r.IndiceNodo >= 0 && r.IndiceNodo < std::min(a.NumNodi, static_cast<int>(a.Nodi.size()))) {
             xn = a.Nodi[static_cast<size_t>(r.IndiceNodo)].X;

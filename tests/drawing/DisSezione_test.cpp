@@ -154,7 +154,9 @@ TEST(DisSezione, TitoloEQuote) {
         EXPECT_EQ(titoli[0].Num[5], 2);
         EXPECT_EQ(titoli[0].Num[6], 0);
         Attesi(c.uscita == 0 ? QuoteVideo(sink) : QuoteDxf(sink), c.quote);
-        if (c.uscita != 0) EXPECT_TRUE(b.p.SinkVideo.Entita_.empty());
+        if (c.uscita != 0) {
+            EXPECT_TRUE(b.p.SinkVideo.Entita_.empty());
+        }
     }
 }
 

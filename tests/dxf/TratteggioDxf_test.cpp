@@ -167,8 +167,12 @@ TEST(LineeTratteggio, ComeUnTaglioIndipendenteDelleRighe) {
         ASSERT_TRUE(LineeTratteggio(k.poligono, GradiRadianti(static_cast<float>(k.gradi)),
                                     static_cast<float>(k.passo), pezzi));
         Uguali(pezzi, atteso);
-        if (k.pezzi) EXPECT_EQ(pezzi.size(), k.pezzi);
-        if (k.totale > 0) EXPECT_NEAR(Totale(pezzi), k.totale, 0.01);
+        if (k.pezzi) {
+            EXPECT_EQ(pezzi.size(), k.pezzi);
+        }
+        if (k.totale > 0) {
+            EXPECT_NEAR(Totale(pezzi), k.totale, 0.01);
+        }
         // Every piece runs along the hatch direction.
         for (const auto& p : pezzi) {
             const double a = std::atan2(p.Y2 - p.Y1, p.X2 - p.X1) * 180 / M_PI;
