@@ -127,11 +127,14 @@ void EstendiTestoDxf(ContestoDxf& c, float x, float y, std::string_view testo, f
     size_t caratteri = 0;
     for (unsigned char ch : testo)
         if ((ch & 0xC0) != 0x80) ++caratteri;
-    // Wide enough for capitals and figures of the plain fonts; descenders below the baseline.
+    // Wide enough for capitals and figures of the plain fonts.
     const double h = std::fabs(altezza), w = 0.8 * h * static_cast<double>(caratteri);
     const double x0 = oriz == 1 ? -w / 2 : oriz == 2 ? -w : 0;
+    // Baseline: descenders below the point; bottom: the descenders' foot on it, the capitals
+    // above; middle and top as their names say.
     double y0 = -0.25 * h, y1 = h;
-    if (vert == 2) y0 = -0.6 * h, y1 = 0.6 * h;
+    if (vert == 1) y0 = 0, y1 = 1.25 * h;
+    else if (vert == 2) y0 = -0.6 * h, y1 = 0.6 * h;
     else if (vert == 3) y0 = -1.25 * h, y1 = 0;
     const double a = static_cast<double>(angolo) * 3.14159265358979323846 / 180;
     const double co = std::cos(a), se = std::sin(a);

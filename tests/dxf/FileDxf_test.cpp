@@ -325,7 +325,8 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
     c.Blocchi = &b;
     LineaDxf(c, -40, 10, 100, 50, "A", 0);
     CerchioDxf(c, 200, 0, 10, "A", 0);
-    // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, 2.5 below its base.
+    // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, wholly above its point,
+    // 12.5 up to its capitals over the descenders.
     TestoDxf(c, "A", "P1", 150, 60, 10, 0, 0, 1);
 #ifdef NDEBUG
     // Nothing of a record that is not written (a debug build stops at such a record instead).
@@ -334,7 +335,7 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
     EXPECT_FLOAT_EQ(c.Estensione.XMin, -40);
     EXPECT_FLOAT_EQ(c.Estensione.YMin, -10);
     EXPECT_FLOAT_EQ(c.Estensione.XMax, 210);
-    EXPECT_FLOAT_EQ(c.Estensione.YMax, 70);
+    EXPECT_FLOAT_EQ(c.Estensione.YMax, 72.5);
     AssemblaDxf2000(c, NumLayer, StratiDefault(), 1.0f, corpo, file);
     const auto voci = Voci(file.str());
     auto testa = SezioneDi(voci, "HEADER");
@@ -345,14 +346,14 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
         return r;
     };
     EXPECT_EQ(valori("$EXTMIN", 3), (std::vector<double>{-40, -10, 0}));
-    EXPECT_EQ(valori("$EXTMAX", 3), (std::vector<double>{210, 70, 0}));
+    EXPECT_EQ(valori("$EXTMAX", 3), (std::vector<double>{210, 72.5, 0}));
     // A margin of 5 % of the larger side.
     EXPECT_EQ(valori("$LIMMIN", 2), (std::vector<double>{-52.5, -22.5}));
-    EXPECT_EQ(valori("$LIMMAX", 2), (std::vector<double>{222.5, 82.5}));
+    EXPECT_EQ(valori("$LIMMAX", 2), (std::vector<double>{222.5, 85}));
     auto vista = RecordDi(SezioneDi(voci, "TABLES"), "VPORT", "*Active");
     ASSERT_EQ(vista.size(), 1u);
     EXPECT_EQ(Valore(vista[0], " 12"), "85");
-    EXPECT_EQ(Valore(vista[0], " 22"), "30");
+    EXPECT_EQ(Valore(vista[0], " 22"), "31.25");
     // As wide as the extents in a view of aspect 1.4915, with the margins.
     EXPECT_NEAR(std::stod(Valore(vista[0], " 40")), 250 / 1.491463414634146 + 25, 1e-3);
 }
