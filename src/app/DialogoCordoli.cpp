@@ -16,6 +16,7 @@
 #include "design/PuntoInPoligono.h"
 #include "design/Residui.h"
 #include "design/SelezioneZona.h"
+#include "model/IntervalliFile.h"
 #include "model/Poligoni.h"
 #include "model/definizioni.h"
 #include "report/Mod_RTF.h"
@@ -242,7 +243,7 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
             if (auto v = ValoreGriglia(testo, 4, 50)) z.Passo = *v;
             break;
         case IdCordCopriferro:
-            if (auto v = ValoreGriglia(testo, 2)) z.Copriferro = *v;
+            if (auto v = ValoreGriglia(testo, 2, SpessoreMassimo)) z.Copriferro = *v;
             break;
         case IdCordDiametro2:
             if (auto v = InteroGriglia(testo, 2, DiamMassimoFile)) z.Diametro2 = *v;

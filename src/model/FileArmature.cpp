@@ -186,13 +186,13 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         for (auto& a : z.Angoli) a.X = xy(), a.Y = xy();
         z.XBarra1 = xy(), z.YBarra1 = xy(), z.XBarra2 = xy(), z.YBarra2 = xy();
         z.XRif = xy(), z.YRif = xy();
-        z.Passo = LeggiLunghezza(l), z.XMarca = xy(), z.YMarca = xy();
+        z.Passo = LeggiPasso(l), z.XMarca = xy(), z.YMarca = xy();
         z.XMin1 = xy(), z.YMin1 = xy(), z.XMax1 = xy(), z.YMax1 = xy();
         z.XMin2 = xy(), z.YMin2 = xy(), z.XMax2 = xy(), z.YMax2 = xy();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
         // The enumerations index tables and print as they are: only their own values.
         z.Direzione = l.LeggiIntervallo(0, 1);
-        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiLunghezza(l);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPasso(l);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
@@ -206,8 +206,8 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
             z.LatoCordolo = 0;
         }
         if (v >= 6) {
-            z.Angolo = l.LeggiS();
-            z.Copriferro = LeggiLunghezza(l);
+            z.Angolo = LeggiValido(l, AngoloRadiantiValido);
+            z.Copriferro = LeggiValido(l, CopriferroValido);
         }
         try {
             l.ControllaConteggio(z.UltVertice + 1, 4);

@@ -47,6 +47,10 @@ struct Testata {
     float AngoloDir1Gradi = 0, AngoloDir1 = 0, AngoloDir2Gradi = 0, AngoloDir2 = 0;
 };
 
+// A spacing of the header: one too small for a mesh is replaced below, one beyond any slab is
+// refused.
+bool PassoTestataValido(float v) { return v <= LimitePianta; }
+
 // The values of one header line, read from that line alone: what follows them (a comment) is
 // left, and a line that lacks a value is refused with its own line number.
 class RigaTestata {
@@ -65,6 +69,12 @@ public:
         } catch (const ErroreLettura& e) {
             throw ErroreLettura(e.Causa, riga_);
         }
+    }
+    // A value refused at this line unless `valido` takes it.
+    float S(bool (*valido)(float)) {
+        const float v = S();
+        if (!valido(v)) throw ErroreLettura(CausaLettura::ValoreFuoriIntervallo, riga_);
+        return v;
     }
     // A bar diameter (mm).
     int Diametro() {
@@ -117,16 +127,16 @@ int LeggiVersione(LettoreTesto& l) {
 
 void LeggiTestata(LettoreTesto& l, Testata& t) {
     for (int i = 0; i < 3; ++i) RigaTestata(l).I();  // lines 2 to 4: not used
-    t.Copriferro = RigaTestata(l).S();
-    t.PassoDiffSup1 = RigaTestata(l).S();
+    t.Copriferro = RigaTestata(l).S(CopriferroValido);
+    t.PassoDiffSup1 = RigaTestata(l).S(PassoTestataValido);
     t.DiamDiffSup1 = RigaTestata(l).Diametro();
-    t.PassoDiffSup2 = RigaTestata(l).S();
+    t.PassoDiffSup2 = RigaTestata(l).S(PassoTestataValido);
     t.DiamDiffSup2 = RigaTestata(l).Diametro();
     t.Integrativa1 = RigaTestata(l).Diametro();
     t.Integrativa2 = RigaTestata(l).Diametro();
-    t.AngoloDir1Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
+    t.AngoloDir1Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S(AngoloGradiValido)));
     t.AngoloDir1 = GradiRadianti(t.AngoloDir1Gradi);
-    t.AngoloDir2Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S()));
+    t.AngoloDir2Gradi = RiduciAngolo180(static_cast<double>(RigaTestata(l).S(AngoloGradiValido)));
     t.AngoloDir2 = GradiRadianti(t.AngoloDir2Gradi);
     {
         // The diameters again, with the lower face and both integrative ones: these stay.
@@ -140,10 +150,10 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     }
     {
         RigaTestata r(l);
-        t.PassoDiffSup1 = r.S();
-        t.PassoDiffSup2 = r.S();
-        t.PassoDiffInf1 = r.S();
-        t.PassoDiffInf2 = r.S();
+        t.PassoDiffSup1 = r.S(PassoTestataValido);
+        t.PassoDiffSup2 = r.S(PassoTestataValido);
+        t.PassoDiffInf1 = r.S(PassoTestataValido);
+        t.PassoDiffInf2 = r.S(PassoTestataValido);
     }
     for (float* p : {&t.PassoDiffSup1, &t.PassoDiffSup2, &t.PassoDiffInf1, &t.PassoDiffInf2})
         if (*p < PassoMinimo) *p = PassoSostituto;
@@ -205,7 +215,8 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             w.PioliListello = l.LeggiI();
             w.NumListelli = versione >= 2 ? l.LeggiI() : 0;
             w.TipoPunz = versione >= 2 ? l.LeggiI() : 0;
-            w.StatoPunz = versione >= 3 ? l.LeggiI() : 0;
+            // Negative: not computable; 0 and 1: none needed; 2: computed. Nothing else is a state.
+            w.StatoPunz = versione >= 3 ? l.LeggiIntervallo(std::numeric_limits<int>::min(), 2) : 0;
             if (!l.FineFile()) l.LeggiRiga();
             if (w.TipoPunz > 0) nonRadiale = true;
 

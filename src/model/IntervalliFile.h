@@ -12,6 +12,11 @@ namespace vilmor {
 inline constexpr float LimitePianta = 10'000'000.0f;
 // The least spacing of bars or chairs (cm); 0 stands for none.
 inline constexpr float PassoMinimoFile = 1.0f;
+// The thickest slab (cm); no cover can be larger.
+inline constexpr float SpessoreMassimo = 1000;
+// Ten turns either way, in degrees: more than any drawing or analysis writes.
+inline constexpr float AngoloMassimoGradi = 3600;
+inline constexpr float AngoloMassimoRadianti = AngoloMassimoGradi * 3.14159265358979f / 180;
 // The largest index the files' 16-bit fields can hold.
 inline constexpr int MassimoIntero16 = 32767;
 
@@ -19,22 +24,18 @@ inline constexpr int MassimoIntero16 = 32767;
 inline bool CoordinataValida(float v) { return v >= -LimitePianta && v <= LimitePianta; }
 inline bool LunghezzaValida(float v) { return v >= 0 && v <= LimitePianta; }
 inline bool PassoValido(float v) { return v == 0 || (v >= PassoMinimoFile && v <= LimitePianta); }
+inline bool CopriferroValido(float v) { return v >= 0 && v <= SpessoreMassimo; }
+inline bool AngoloGradiValido(float v) { return v >= -AngoloMassimoGradi && v <= AngoloMassimoGradi; }
+inline bool AngoloRadiantiValido(float v) { return v >= -AngoloMassimoRadianti && v <= AngoloMassimoRadianti; }
 
-// A value read and refused at its line unless it lies in its range.
-inline float LeggiCoordinata(LettoreTesto& l) {
+// A value read and refused at its line unless `valido` takes it.
+inline float LeggiValido(LettoreTesto& l, bool (*valido)(float)) {
     const float v = l.LeggiS();
-    l.ControllaValore(CoordinataValida(v));
+    l.ControllaValore(valido(v));
     return v;
 }
-inline float LeggiLunghezza(LettoreTesto& l) {
-    const float v = l.LeggiS();
-    l.ControllaValore(LunghezzaValida(v));
-    return v;
-}
-inline float LeggiPasso(LettoreTesto& l) {
-    const float v = l.LeggiS();
-    l.ControllaValore(PassoValido(v));
-    return v;
-}
+inline float LeggiCoordinata(LettoreTesto& l) { return LeggiValido(l, CoordinataValida); }
+inline float LeggiLunghezza(LettoreTesto& l) { return LeggiValido(l, LunghezzaValida); }
+inline float LeggiPasso(LettoreTesto& l) { return LeggiValido(l, PassoValido); }
 
 }  // namespace vilmor

@@ -59,7 +59,7 @@ float AngoloGradiRidotto(float letto) { return RiduciAngolo180(static_cast<doubl
 
 void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
-    m.Progetto.Copriferro = l.LeggiS();
+    m.Progetto.Copriferro = LeggiValido(l, CopriferroValido);
     MagliaDiffusa& d = m.Diffusa;
     d.PassoDiffSup1 = LeggiPasso(l);
     d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
@@ -71,9 +71,9 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;
-    p.AngoloDir1Gradi = AngoloGradiRidotto(l.LeggiS());
+    p.AngoloDir1Gradi = AngoloGradiRidotto(LeggiValido(l, AngoloGradiValido));
     p.AngoloDir1 = GradiRadianti(p.AngoloDir1Gradi);
-    p.AngoloDir2Gradi = AngoloGradiRidotto(l.LeggiS());
+    p.AngoloDir2Gradi = AngoloGradiRidotto(LeggiValido(l, AngoloGradiValido));
     p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
 
     // Each table is sized once from its count and its records are built in place, with one
@@ -142,7 +142,7 @@ void LeggiPilastri(LettoreTesto& l, Modello& m) {
         p.Y = Coordinata(l, oy);
         if (k == 0) {
             p.Tipo = LeggiConPredecessore(l);
-            p.Angolo = l.LeggiS();
+            p.Angolo = LeggiValido(l, AngoloGradiValido);
             p.XMin = p.X - 15;
             p.XMax = p.X + 15;
             p.YMin = p.Y - 15;

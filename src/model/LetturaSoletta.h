@@ -19,9 +19,6 @@ namespace vilmor {
 inline constexpr int VersioneSolettaMax = 4;
 inline constexpr int VersioneSolettaMin = 3;
 
-// Thickest slab (cm) a file may give: beyond it the number is a fault, not a slab.
-inline constexpr float SpessoreMassimo = 1000;
-
 // What the load needs of the header beyond the model.
 struct TestataSoletta {
     int Versione = 0;

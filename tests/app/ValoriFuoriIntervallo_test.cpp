@@ -70,6 +70,8 @@ TEST_F(ValoriProva, RifiutatiConFileERiga) {
         {"CAVPASSO.QV0", 8, "chair step 1e-30 cm"},
         {"ZONADIR.QV0", 20, "zone direction 2147483647"},
         {"ZONAXY.QV0", 10, "zone coordinate 1e38"},
+        {"ZONAPASSO.QV0", 17, "zone spacing 0.001 cm"},
+        {"ZONAANGOLO.QV0", 23, "zone angle 1e30 rad"},
         {"CONTORNO.QV0", 40, "edited-outline vertex -3.4e38"},
         {"PILASTRO.QVR", 13, "column coordinate 3.4e38"},
     };
@@ -92,6 +94,56 @@ TEST_F(ValoriProva, RifiutatiConFileERiga) {
         EXPECT_EQ(Progetto(), progetto);
         EXPECT_EQ(FileDellaCartella(dir.Percorso()), file);
     }
+}
+
+// The slab with its design-data file, one value changed in a copy of the folder each time.
+TEST(ValoriDatiProgetto, RifiutatiConFileERiga) {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    ImpostaCartelle();
+    ImpostaDefault();
+    Piatt.PauseAttive = false;
+    const std::string campione = std::string(VILMOR_DATI_PROVA) + "/datiprogetto";
+    struct Caso {
+        const char* File;
+        int Riga;
+        const char* Vecchio;
+        const char* Nuovo;
+        const char* Cosa;
+    };
+    const Caso casi[] = {
+        {"SOLDP.DAT", 5, "5, Copriferro", "-1000000, Copriferro", "cover -1000000 cm"},
+        {"SOLDP.DAT", 5, "5, Copriferro", "1e30, Copriferro", "cover 1e30 cm"},
+        {"SOLDP.DAT", 15, "20,25,25,20", "1e20,25,25,20", "diffuse spacing 1e20 cm"},
+        {"SOLDP.DAT", 12, "0, Angolo dir. 1", "1e30, Angolo dir. 1", "direction angle 1e30 degrees"},
+        {"SOLDP.DAT", 18, "6,8,0,2 ;", "6,8,0,3 ;", "punching state 3"},
+        {"SOLDP.QVR", 25, "350,550\r\n1,0\r\n", "350,550\r\n1,1e30\r\n", "column angle 1e30 degrees"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Cosa);
+        const fs::path cartella = dir / c.Cosa;
+        fs::create_directories(cartella);
+        for (const char* f : {"SOLDP.QVR", "SOLDP.DAT", "ARCHIMPA.AI0"})
+            fs::copy_file(campione + "/" + f, cartella / f);
+        const std::string percorso = (cartella / c.File).string();
+        std::string testo = LeggiTutto(percorso);
+        const size_t i = testo.find(c.Vecchio);
+        ASSERT_NE(i, std::string::npos);
+        ScriviTutto(percorso, testo.replace(i, std::string(c.Vecchio).size(), c.Nuovo));
+        const auto file = FileDellaCartella(cartella.string());
+        M = Modello{};
+        const std::string vuoto = Progetto();
+        p.Msg.Visti.clear();
+        EXPECT_NE(CaricaProgetto((cartella / "SOLDP.QVR").string()), 0);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + percorso + "\nValore fuori intervallo (riga " +
+                                            std::to_string(c.Riga) + ").");
+        EXPECT_EQ(Progetto(), vuoto);
+        EXPECT_EQ(FileDellaCartella(cartella.string()), file);
+    }
+    PulisciUndo();
 }
 
 // A settings file whose layer colours are -2147483648 and 300 and whose drawing scale is 1e38:
