@@ -419,9 +419,11 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
     struct stat st {};
     const bool esiste = ::stat(finale_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     // The rename would go over a file the user may not write: what the user set on it stands.
-    if (esiste && ::faccessat(AT_FDCWD, finale_.c_str(), W_OK, AT_EACCESS) != 0 &&
-        (errno == EACCES || errno == EPERM))
-        return Guasto(ErroreSolaLettura);
+    // A file nobody may write is read-only for root too, who passes every access check.
+    const auto negato = [this] {
+        return ::faccessat(AT_FDCWD, finale_.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EPERM);
+    };
+    if (esiste && ((st.st_mode & 0222) == 0 || negato())) return Guasto(ErroreSolaLettura);
     RimuoviResidui(finale_);
     // The name holds the process and a count of this process's calls; O_EXCL never takes
     // over a file that happens to bear it.

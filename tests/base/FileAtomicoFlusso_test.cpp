@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,4 +65,24 @@ TEST(ScriviFileAtomicoFlusso, CartellaInesistente) {
     EXPECT_FALSE(ScriviFileAtomicoFlusso(t / "manca/uscita.dxf", [&](std::ostream&) { return chiamato = true; }));
     EXPECT_FALSE(chiamato) << "nothing is produced for a file that cannot be written";
     EXPECT_EQ(p.Msg.Visti.size(), 1u);
+}
+
+// A file nobody may write stays as it is whoever runs the program: root passes every access
+// check, so the file's own bits decide.
+TEST(ScriviFileAtomicoFlusso, FileCheNessunoPuoScrivere) {
+    PiattaformaProva p;
+    CartellaTemp t;
+    const std::string file = t / "uscita.dxf";
+    ScriviTutto(file, "prima");
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    bool chiamato = false;
+    EXPECT_FALSE(ScriviFileAtomicoFlusso(file, [&](std::ostream&) { return chiamato = true; }));
+    EXPECT_FALSE(chiamato);
+    EXPECT_EQ(LeggiTutto(file), "prima");
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.Percorso()), {}), 1) << "no temporary file left";
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, MessaggioSolaLettura(file));
 }
