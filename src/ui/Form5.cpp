@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 #include "dxf/ColoriACI.h"
@@ -59,12 +61,24 @@ Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<Dialog
     cartelle_->setGeometry(M, YListe, LargLista, 200);
     connect(cartelle_, &QTreeView::clicked, this,
             [this](const QModelIndex& i) { ScegliCartella(modello_->filePath(i)); });
-    // The folders load in the background: the chosen one is brought into view again as the
-    // folders above it fill in.
-    connect(modello_, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (cartelle_->currentIndex().isValid())
-            cartelle_->scrollTo(cartelle_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    // The folders load and sort in the background: the chosen one is brought into view again
+    // as the folders above it fill in and move, until the user scrolls or opens the tree.
+    const auto inVista = [this] {
+        if (!seguiCorrente_) return;
+        QTimer::singleShot(0, this, [this] {
+            if (seguiCorrente_ && cartelle_->currentIndex().isValid())
+                cartelle_->scrollTo(cartelle_->currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
+    };
+    connect(modello_, &QFileSystemModel::directoryLoaded, this, inVista);
+    connect(modello_, &QAbstractItemModel::layoutChanged, this, inVista);
+    connect(modello_, &QAbstractItemModel::rowsInserted, this, inVista);
+    const auto lascia = [this] { seguiCorrente_ = false; };
+    connect(cartelle_->verticalScrollBar(), &QScrollBar::actionTriggered, this, lascia);
+    connect(cartelle_, &QTreeView::expanded, this, [this, lascia] {
+        if (!mostrando_) lascia();
     });
+    connect(cartelle_, &QTreeView::collapsed, this, lascia);
 
     file_ = new QListWidget(this);
     file_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -176,9 +190,12 @@ void Form5::Mostra() {
     const QModelIndex i = modello_->index(Q(c.Cartella));
     if (i.isValid() && cartelle_->currentIndex() != i) {
         // The tree open down to the data folder, which is selected and open on its folders.
+        mostrando_ = true;
         for (QModelIndex su = i.parent(); su.isValid(); su = su.parent()) cartelle_->expand(su);
         cartelle_->expand(i);
+        mostrando_ = false;
         cartelle_->setCurrentIndex(i);
+        seguiCorrente_ = true;
         cartelle_->scrollTo(i, QAbstractItemView::PositionAtCenter);
     }
     auto riempi = [](QListWidget* w, const std::vector<std::string>& voci) {

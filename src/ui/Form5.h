@@ -63,6 +63,10 @@ private:
     QRadioButton *scala50_ = nullptr, *scala100_ = nullptr;
     QLineEdit *mm_ = nullptr, *unita_ = nullptr;
     std::array<QPushButton*, 11> comandi_{};
+    // The chosen folder is kept in view while the tree loads, until the user moves the tree;
+    // the tree opened by the program is not the user's doing.
+    bool seguiCorrente_ = true;
+    bool mostrando_ = false;
 };
 
 }  // namespace vilmor

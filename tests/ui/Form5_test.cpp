@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -175,6 +176,42 @@ TEST(Form5, DidascalieECartellaDeiDatiAperta) {
     EXPECT_TRUE(inVista) << t->visualRect(t->currentIndex()).y();
     EXPECT_EQ(m->fileName(m->index(0, 0, corrente)).toStdString(), "vecchi");
     SalvaPng(f.grab().toImage(), "form5-cartella");
+    f.close();
+}
+
+// As the program opens it, the folders may have loaded before the window shows: the data
+// folder still comes into view once it does, and stays so until the user scrolls the tree.
+TEST(Form5, CartellaInVistaFinoAQuandoLUtenteScorre) {
+    GlobaliProva g;
+    FinestraProva w;
+    CartellaTemp dir;
+    const std::string dati = dir / "progetti/2026/solaio";
+    fs::create_directories(dati + "/vecchi");
+    w.Avvia(CopiaCampione(dati, "A.QVR"));
+    Form5 f(w.f.get());
+    QTreeView* t = f.Dir1();
+    auto* m = static_cast<QFileSystemModel*>(t->model());
+    const QModelIndex corrente = t->currentIndex();
+    ASSERT_TRUE(corrente.isValid());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m->rowCount(corrente) == 1 && m->rowCount(m->index("/")) > 3; }, 5000));
+    QTest::qWait(300);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const bool inVista = QTest::qWaitFor([&] {
+        const QRect r = t->visualRect(t->currentIndex());
+        return r.isValid() && t->viewport()->rect().contains(r);
+    }, 5000);
+    EXPECT_TRUE(inVista) << t->visualRect(t->currentIndex()).y();
+
+    // Once the user has scrolled the tree, a folder that changes on disk leaves it where it is.
+    QScrollBar* barra = t->verticalScrollBar();
+    ASSERT_GT(barra->maximum(), 0);
+    barra->triggerAction(QAbstractSlider::SliderToMinimum);
+    ASSERT_EQ(barra->value(), 0);
+    fs::create_directories(dati + "/nuovi");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m->rowCount(corrente) == 2; }, 5000));
+    QTest::qWait(100);
+    EXPECT_EQ(barra->value(), 0);
     f.close();
 }
 
