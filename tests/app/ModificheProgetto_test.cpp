@@ -15,6 +15,7 @@
 #include "app/ComandiFile.h"
 #include "app/DialogoAggiuntiva.h"
 #include "app/DialogoCordoli.h"
+#include "app/DialogoImpostazioni.h"
 #include "app/DialogoPolig.h"
 #include "app/DialogoProgettoDiffusa.h"
 #include "app/DialogoPropQuote.h"
@@ -443,6 +444,16 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
          },
          [] { CommandBars_Execute(Comandi.IdOttimizzaDiffusa); }},
         {"pannello", niente, [] { PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21"); }},
+        {"piega ancoraggio",
+         [this] {
+             p.Finestra.CopioneForm2 = [this] {
+                 DialogoImpostazioni d(griglia);
+                 d.Apri();
+                 d.ValoreCambiato(IdImpPiega, 1);
+                 d.Ok();
+             };
+         },
+         [] { CommandBars_Execute(Comandi.IdImpostazioni); }},
         {"importa",
          [this] {
              Modello altro = M;
@@ -488,7 +499,63 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         p.Finestra.CopioneCordoli = nullptr;
         p.Finestra.CopionePropQuote = nullptr;
         p.Finestra.CopioneProg = nullptr;
+        p.Finestra.CopioneForm2 = nullptr;
         Vista.EditPerimetro = 0;
+    }
+}
+
+// The bend flag of the settings dialog is the project's (it is saved with the reinforcement):
+// "Ok" with another value is one undo step and leaves the project changed, "Annulla" puts the
+// flag back, and a value that ends as it was takes no step.
+TEST_F(ModificheProva, PiegaAncoraggioDalleImpostazioni) {
+    using Azione = std::function<void(DialogoImpostazioni&)>;
+    auto spunta = [](int v) -> Azione { return [v](DialogoImpostazioni& d) { d.ValoreCambiato(IdImpPiega, v); }; };
+    struct Caso {
+        const char* nome;
+        int iniziale;
+        Azione modifica;
+        bool ok;
+        int attesa;
+    };
+    const Caso casi[] = {
+        {"spuntata, Ok", 0, spunta(1), true, 1},
+        {"tolta, Ok", 1, spunta(0), true, 0},
+        {"dal testo del pannello, Ok", 0, [](DialogoImpostazioni& d) { d.DopoModifica(IdImpPiega, "1"); }, true, 1},
+        {"reset, Ok", 1, [](DialogoImpostazioni& d) { d.ResetImpostazioni(); }, true, 0},
+        {"spuntata, Annulla", 0, spunta(1), false, 0},
+        {"reset, Annulla", 1, [](DialogoImpostazioni& d) { d.ResetImpostazioni(); }, false, 1},
+        {"spuntata e tolta, Ok", 0,
+         [&](DialogoImpostazioni& d) {
+             spunta(1)(d);
+             spunta(0)(d);
+         },
+         true, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        M.Progetto.MagliaUnica = -1;
+        M.Progetto.PiegaAncoraggio = c.iniziale;
+        ASSERT_FALSE(ProgettoModificato());
+        const int u = Undo.UndoUltimo;
+        p.Finestra.CopioneForm2 = [&] {
+            DialogoImpostazioni d(griglia);
+            d.Apri();
+            c.modifica(d);
+            if (c.ok) d.Ok();
+            else d.Annulla();
+        };
+        CommandBars_Execute(Comandi.IdImpostazioni);
+        EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.attesa);
+        const bool cambiata = c.attesa != c.iniziale;
+        EXPECT_EQ(Undo.UndoUltimo, u + (cambiata ? 1 : 0));
+        EXPECT_EQ(ProgettoModificato(), cambiata);
+        if (cambiata) {
+            CommandBars_Execute(Comandi.IdAnnulla);
+            EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.iniziale);
+            EXPECT_FALSE(ProgettoModificato());
+        }
+        p.Finestra.CopioneForm2 = nullptr;
     }
 }
 
