@@ -214,7 +214,7 @@ bool TabellaPiena() {
 void MemorizzaConfermata() {
     EditZone& e = Edit;
     e.LatoMulti = e.ZonaCorrente.Tipo == 0 ? 1 : 0;
-    if (MemorizzaZonaConUndo()) DuplicaZonaFaccia();
+    MemorizzaZonaConUndo(true);
 }
 
 void FineZona() {
@@ -399,13 +399,13 @@ void FinePan() {
 
 }  // namespace
 
-bool MemorizzaZonaConUndo() {
-    const ZoneArmatura& z = M.Zone;
-    const EditZone& e = Edit;
-    const bool nuova = e.ZonaSelezionata > z.UltimaZona;
-    // A store that will be refused (it says why) changes nothing: no step to undo.
-    if (e.ZonaSelezionata >= 0 && SpazioZone(z, (nuova ? 1 : 0) + (e.EntrambiLati != 0 ? 1 : 0))) SalvaStatoUndo();
-    return MemorizzaZona();
+bool MemorizzaZonaConUndo(bool altraFaccia) {
+    // A store refused (it says why) or one that puts back the zone as it was takes no step.
+    FotoModello prima = FotografaModello();
+    const bool memorizzata = MemorizzaZona();
+    if (memorizzata && altraFaccia) DuplicaZonaFaccia();
+    RegistraModifica(prima);
+    return memorizzata;
 }
 
 void AggiornaDopoZona() {

@@ -95,6 +95,10 @@ void Clic(float x, float y, int b = 1) {
     Premi(x, y, b);
     Rilascia(x, y, b);
 }
+void DoppioClic(float x, float y) {
+    Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
+    Picture1_DblClick();
+}
 void Trascina(float x0, float y0, float x1, float y1) {
     Premi(x0, y0);
     Muovi(x1, y1);
@@ -501,6 +505,52 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         p.Finestra.CopioneProg = nullptr;
         p.Finestra.CopioneForm2 = nullptr;
         Vista.EditPerimetro = 0;
+    }
+}
+
+// A zone dialog confirmed without an edit stores the zone as the program last stored it: no
+// undo step, and the project stays unchanged.
+TEST_F(ModificheProva, OkSenzaModificheNessunPasso) {
+    auto aggiuntiva = [this] {
+        p.Finestra.CopioneAggiuntiva = [this] {
+            DialogoAggiuntiva d(griglia);
+            d.Apri();
+            d.Ok();
+        };
+        DoppioClic(600, 460);
+    };
+    auto cordolo = [this](const char* larghezza) {
+        p.Finestra.CopioneCordoli = [this, larghezza] {
+            DialogoCordoli d(griglia);
+            d.Apri();
+            if (larghezza) griglia.Modifica(IdCordLarghezza, larghezza);
+            d.Ok();
+        };
+        p.Msg.Risposte = {RispostaMsg::Si};
+        CommandBars_Execute(Comandi.IdCordoli);
+        Premi(0, 450);
+    };
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, azione;
+    };
+    const Caso casi[] = {
+        {"zona", aggiuntiva, aggiuntiva},
+        {"cordolo", [&] { cordolo("30"); }, [&] { cordolo(nullptr); }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        c.prepara();
+        SegnaProgettoSalvato();
+        const std::string prima = Stato();
+        const int u = Undo.UndoUltimo;
+        c.azione();
+        EXPECT_EQ(Undo.UndoUltimo, u) << "no step without a change";
+        EXPECT_FALSE(ProgettoModificato());
+        EXPECT_EQ(Differenze(prima, Stato()), "");
+        p.Finestra.CopioneAggiuntiva = nullptr;
+        p.Finestra.CopioneCordoli = nullptr;
     }
 }
 
