@@ -44,16 +44,18 @@ void Prompt(const std::string& testo) {
     if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
 }
 
+// An open cancelled or failed keeps the project, and with it the plan as the user left it.
 void Apri() {
-    const int stato = ApriFile("QVR");
-    if (stato == 0) AzzeraStatoInterazione();
+    if (ApriFile("QVR") != 0) return;
+    AzzeraStatoInterazione();
     ZoomTutto();
     CalcolaArmature();
     LatoEDirezione();
 }
 
 void Recente(int k) {
-    if (ApriRecente(k) == 0) AzzeraStatoInterazione();
+    if (ApriRecente(k) != 0) return;
+    AzzeraStatoInterazione();
     LatoEDirezione();
 }
 
