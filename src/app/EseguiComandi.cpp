@@ -75,11 +75,12 @@ void GeneraDxf() {
     AggiornaDopoEsportazione();
 }
 
-// Undo and redo replace the model only when the snapshot number moves.
+// Undo and redo replace the model only when the history moves (a drag going on becomes a step
+// first, then that step is undone: the snapshot number comes back where it was).
 void Storia(void (*passo)()) {
-    const int prima = Undo.UndoCorrente;
+    const unsigned prima = Undo.Versione;
     passo();
-    if (Undo.UndoCorrente != prima) AzzeraStatoInterazione();
+    if (Undo.Versione != prima) AzzeraStatoInterazione();
 }
 
 void EntraModo(int modo, bool spegniInfo, bool azzeraEvidenziato) {

@@ -134,7 +134,8 @@ void EliminaZonaSotto(float X, float Y) {
     AggiornaDopoZona();
 }
 
-// The model when a label was taken: its drag is one undo step when it moved anything.
+// The model when a label was taken: its drag writes the model as it goes, one undo step when it
+// moved anything.
 FotoModello PrimaEtichetta;
 
 // A zone's label taken by its reference point (it then follows the cursor freely) or by the
@@ -142,14 +143,14 @@ FotoModello PrimaEtichetta;
 void PrendiRiferimento(float X, float Y) {
     int z = TrovaZonaLato(X, Y);
     if (z >= 0) {
-        PrimaEtichetta = FotografaModello();
+        IniziaModifica(PrimaEtichetta);
         Vista.ModoComando = Modo::SpostaRifLibero;
         Edit.ZonaSelezionata = z;
         return;
     }
     z = TrovaZonaBordo(X, Y);
     if (z < 0) return;
-    PrimaEtichetta = FotografaModello();
+    IniziaModifica(PrimaEtichetta);
     Vista.ModoComando = Modo::SpostaRifDir;
     Edit.ZonaSelezionata = z;
     SpostaRiferimentoZona(X, Y);
@@ -158,6 +159,7 @@ void PrendiRiferimento(float X, float Y) {
 void MuoviRiferimento(float X, float Y) {
     const int z = Edit.ZonaSelezionata;
     if (z < 0 || z > M.Zone.UltimaZona || z >= static_cast<int>(M.Zone.Zone.size())) return;
+    ProseguiModifica(PrimaEtichetta);
     if (Vista.ModoComando == Modo::SpostaRifLibero) {
         Zona& zona = M.Zone.Zone[static_cast<size_t>(z)];
         zona.XRif = XDaSchermo(X);

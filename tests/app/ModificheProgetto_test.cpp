@@ -508,6 +508,113 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
     }
 }
 
+// A command whose clicks or drag straddle another step (a panel edit) keeps a step of its own:
+// the undo takes back the command alone, then the edit, and a drag is two steps, one on each
+// side of the edit.
+TEST_F(ModificheProva, PassoProprioAttraversoUnAltro) {
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, inizio, fine;
+        int passi;
+    };
+    const std::function<void()> niente = [] {};
+    const Caso casi[] = {
+        {"quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdQuotaOrizz);
+             Premi(896, 596);
+         },
+         [] {
+             Premi(1185, 451);
+             Muovi(1000, 300, 0);
+             Premi(1000, 300);
+         },
+         2},
+        {"sposta quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaQuota);
+             Premi(600, -90);
+         },
+         [] {
+             Muovi(600, -150, 0);
+             Premi(600, -150);
+         },
+         2},
+        {"nuova sezione", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Premi(500, 200);
+         },
+         [] { Rilascia(500, 200); }, 2},
+        {"sposta sezione",
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Clic(500, 200);
+         },
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaSez);
+             Premi(500, 200);
+         },
+         [] { Rilascia(500, 300); }, 2},
+        {"etichetta", [] { Vista.CodiceVista = 14; },
+         [] {
+             CommandBars_Execute(Comandi.IdRiferimento);
+             Premi(430, 400);
+             Muovi(500, 450);
+         },
+         [] {
+             Muovi(520, 470);
+             Rilascia(520, 470);
+         },
+         3},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        c.prepara();
+        const std::string prima = Stato();
+        const int u = Undo.UndoUltimo;
+        c.inizio();
+        PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        c.fine();
+        EXPECT_EQ(Undo.UndoUltimo, u + c.passi);
+        std::string ora = Stato();
+        for (int k = 0; k < c.passi; ++k) {
+            SCOPED_TRACE(k);
+            CommandBars_Execute(Comandi.IdAnnulla);
+            EXPECT_NE(Differenze(ora, Stato()), "") << "every step changes something";
+            ora = Stato();
+            // The command's own step is the last: the edit stays until the next undo.
+            if (k == 0) {
+                EXPECT_EQ(M.Diffusa.PassoDiffSup1, 21);
+            }
+        }
+        EXPECT_EQ(Differenze(prima, Stato()), "");
+    }
+}
+
+// An undo while a label is dragged takes back what the drag moved so far, not the step before
+// it: the edit made before the drag stays, and the drag ends.
+TEST_F(ModificheProva, AnnullaDuranteIlTrascinamento) {
+    Prepara();
+    Vista.CodiceVista = 14;
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+    const std::string modificato = Stato();
+    CommandBars_Execute(Comandi.IdRiferimento);
+    Premi(430, 400);
+    Muovi(500, 450);
+    const std::string trascinato = Stato();
+    ASSERT_NE(Differenze(modificato, trascinato), "");
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(Differenze(modificato, Stato()), "");
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    Muovi(520, 470);
+    Rilascia(520, 470);
+    EXPECT_EQ(Differenze(modificato, Stato()), "") << "the drag ended with the undo";
+    CommandBars_Execute(Comandi.IdRipeti);
+    EXPECT_EQ(Differenze(trascinato, Stato()), "");
+}
+
 // A zone dialog confirmed without an edit stores the zone as the program last stored it: no
 // undo step, and the project stays unchanged.
 TEST_F(ModificheProva, OkSenzaModificheNessunPasso) {
