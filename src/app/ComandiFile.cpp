@@ -74,7 +74,10 @@ bool ConfermaSostituzioneProgetto() {
                                           IconaMsg::Esclamazione, PulsantiMsg::SiNoAnnulla, "Attenzione!");
     if (r == RispostaMsg::No) return true;
     if (r != RispostaMsg::Si) return false;
-    return Salva() == 0;
+    // The work is safe once the reinforcement file is written; a recent list that could not be
+    // written has said so and does not hold the open back.
+    Salva();
+    return !ProgettoModificato();
 }
 
 bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::string& cartella) {

@@ -15,7 +15,8 @@ inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\
 // Before the open project is replaced by another: when it has changes since its last load or
 // save, asks "Salvare le modifiche a <file>?" (Yes, No, Cancel; title "Attenzione!"). Yes
 // saves as the save command does; true when the caller may go on: no change, No, or Yes with
-// the save done. Cancel, Escape and the question's close box keep everything as it was.
+// the reinforcement saved (whether or not the recent list could be written). Cancel, Escape
+// and the question's close box keep everything as it was.
 bool ConfermaSostituzioneProgetto();
 
 // Before slab files are read from disk for a drawing or a report (the DXF export, the report

@@ -202,6 +202,42 @@ TEST_F(EseguiProva, AperturaConModificheNonSalvate) {
     }
 }
 
+// "Sì" before an open: the work is safe once the reinforcement file is written, so a recent list
+// that cannot be written says so and the open goes on; a reinforcement file that cannot be
+// written keeps the project open and changed.
+TEST_F(EseguiProva, SalvataggioPrimaDellApertura) {
+    struct Caso {
+        const char* nome;
+        bool armature;  // the reinforcement file fails, else the recent list
+    };
+    const Caso casi[] = {{"lista dei recenti non scritta", false}, {"armature non scritte", true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        fs::remove(dir / "A/SOL1.QV0");
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);
+        PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        const std::string guasto = c.armature ? dir / "A/SOL1.QV0" : FileRecenti();
+        Piatt.GuastoScritturaProva = [guasto](const std::string& x) { return x == guasto; };
+        p.Msg.Visti.clear();
+        p.Msg.Risposte = {RispostaMsg::Si};
+        p.Dialoghi.Scelte.push_back(b);
+        CommandBars_Execute(Comandi.IdApri);
+        Piatt.GuastoScritturaProva = nullptr;
+        const bool detto = std::any_of(p.Msg.Visti.begin(), p.Msg.Visti.end(), [&](const MessaggioVisto& v) {
+            return v.Testo.find(guasto) != std::string::npos;
+        });
+        EXPECT_TRUE(detto) << "the failed file is reported";
+        EXPECT_EQ(fs::exists(dir / "A/SOL1.QV0"), !c.armature);
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, c.armature ? a : b);
+        EXPECT_EQ(ProgettoModificato(), c.armature);
+        p.Msg.Risposte.clear();
+    }
+}
+
 // A save marks the project unchanged until the next step; a step undone back to the saved state
 // counts as unchanged, a redo past it as changed again.
 TEST_F(EseguiProva, ModificheDopoIlSalvataggio) {
