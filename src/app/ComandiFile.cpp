@@ -58,8 +58,7 @@ bool ErroreAccesso(int err) { return err == EACCES || err == EPERM; }
 
 // The reinforcement of the open slab, then the recent list.
 int SalvaSolettaAperta(int pausa) {
-    if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return Fallito();
-    SegnaProgettoSalvato();
+    if (!SalvaArmatureAperte()) return Fallito();
     Pausa(pausa);
     if (!SalvaMEM()) return Fallito();
     ErroreOperazione = 0;
@@ -67,6 +66,12 @@ int SalvaSolettaAperta(int pausa) {
 }
 
 }  // namespace
+
+bool SalvaArmatureAperte() {
+    if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return false;
+    SegnaProgettoSalvato();
+    return true;
+}
 
 bool ConfermaSostituzioneProgetto() {
     if (SenzaSoletta() || !ProgettoModificato()) return true;

@@ -49,6 +49,11 @@ int SalvaConNome(const std::string& titolo = "Salva");
 // recent list; save-as for an untitled project.
 int Salva();
 
+// The reinforcement and verification files of the open slab written and the project marked
+// saved; false when they were not written (a failure reported, or an unread file the user
+// would not replace).
+bool SalvaArmatureAperte();
+
 // The import command: open dialog for a ".QV0" file at the working folder, then
 // ImportaArmature of the chosen file.
 int ComandoImporta();
