@@ -59,13 +59,12 @@ void Recente(int k) {
     LatoEDirezione();
 }
 
-// The import adds zones: one undo step, then the bar totals and the plan follow them.
+// The import adds zones and takes the file's bend flag: one undo step, then the bar totals and
+// the plan follow whatever it changed.
 void Importa() {
-    const int prima = M.Zone.UltimaZona;
     FotoModello stato = FotografaModello();
     if (ComandoImporta() != 0) return;
-    RegistraModifica(stato);
-    if (M.Zone.UltimaZona == prima) return;
+    if (!RegistraModifica(stato)) return;
     CalcolaArmature();
     Ridisegna(0);
 }

@@ -224,7 +224,8 @@ bool RegistraModifica(FotoModello& prima) {
     prima.Valida = false;
     if (TestoArmature(M) == prima.Testo) return false;
     ChiudiInCorso(&prima.Testo);
-    return Avanza(&prima.Testo);
+    Avanza(&prima.Testo);
+    return true;
 }
 
 void IniziaModifica(FotoModello& prima) {

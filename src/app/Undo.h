@@ -33,6 +33,8 @@ struct FotoModello {
     bool Valida = false;
 };
 FotoModello FotografaModello();
+// True when the model changed: its step is taken (or, when the snapshot could not be written,
+// the project counts as changed all the same).
 bool RegistraModifica(FotoModello& prima);
 
 // A change that writes the model over several events (a drag): its picture stays pending from

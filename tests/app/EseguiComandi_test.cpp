@@ -224,6 +224,39 @@ TEST_F(EseguiProva, Importazione) {
     EXPECT_EQ(M.Zone.UltimaZona, zone);
 }
 
+// A file whose zones all miss the slab still brings its bend flag: a change, so one step and the
+// plan redrawn; the same flag and no zone change nothing.
+TEST_F(EseguiProva, ImportazioneDellaSolaPiega) {
+    struct Caso {
+        const char* nome;
+        int piega;
+        bool cambia;
+    };
+    const Caso casi[] = {{"piega diversa", 1, true}, {"piega uguale", 0, false}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        ASSERT_EQ(CaricaProgetto(a), 0);
+        ASSERT_EQ(M.Progetto.PiegaAncoraggio, 0);
+        const int zone = M.Zone.UltimaZona;
+        Modello altro = M;
+        altro.Zone = ZoneArmatura{};
+        AggiungiZona(altro, 0, 5000, 5000, 5200, 5200);  // off the slab: not imported
+        altro.Progetto.PiegaAncoraggio = c.piega;
+        ASSERT_TRUE(ScriviArmature(dir / "PIEGA.QV0", altro));
+        const int ridisegni = Ridisegni();
+        const int u = Undo.UndoUltimo;
+        p.Dialoghi.Scelte.push_back(dir / "PIEGA.QV0");
+        CommandBars_Execute(Comandi.IdImportaArmature);
+        EXPECT_EQ(M.Zone.UltimaZona, zone);
+        EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.piega);
+        EXPECT_EQ(Undo.UndoUltimo, u + (c.cambia ? 1 : 0));
+        EXPECT_EQ(Ridisegni(), ridisegni + (c.cambia ? 1 : 0));
+        EXPECT_EQ(ProgettoModificato(), c.cambia);
+    }
+}
+
 TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
     struct Caso {
         const char* Nome;
