@@ -15,7 +15,6 @@
 #include "base/Testi.h"
 #include "design/BarreZone.h"
 #include "model/Estensioni.h"
-#include "model/FileArmature.h"
 #include "model/FileImpostazioni.h"
 #include "model/FileRecenti.h"
 #include "model/Impostazioni.h"
@@ -175,11 +174,9 @@ bool ChiusuraProgramma() {
         if (SenzaTitolo()) {
             // Nothing to save: the refusal is shown and the exit goes on.
             SalvaConNome("Salva");
-        } else if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) {
+        } else if (!SalvaArmatureAperte()) {
             // The edits the user asked to keep are not on disk: the window stays.
             return false;
-        } else {
-            SegnaProgettoSalvato();
         }
     }
     SalvaMEM();

@@ -58,8 +58,7 @@ bool ErroreAccesso(int err) { return err == EACCES || err == EPERM; }
 
 // The reinforcement of the open slab, then the recent list.
 int SalvaSolettaAperta(int pausa) {
-    if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return Fallito();
-    SegnaProgettoSalvato();
+    if (!SalvaArmatureAperte()) return Fallito();
     Pausa(pausa);
     if (!SalvaMEM()) return Fallito();
     ErroreOperazione = 0;
@@ -68,13 +67,22 @@ int SalvaSolettaAperta(int pausa) {
 
 }  // namespace
 
+bool SalvaArmatureAperte() {
+    if (!SalvaArmature(M.Progetto.PercorsoSoletta, M)) return false;
+    SegnaProgettoSalvato();
+    return true;
+}
+
 bool ConfermaSostituzioneProgetto() {
     if (SenzaSoletta() || !ProgettoModificato()) return true;
     const RispostaMsg r = MostraMessaggio("Salvare le modifiche a " + M.Progetto.PercorsoSoletta + "?",
                                           IconaMsg::Esclamazione, PulsantiMsg::SiNoAnnulla, "Attenzione!");
     if (r == RispostaMsg::No) return true;
     if (r != RispostaMsg::Si) return false;
-    return Salva() == 0;
+    // The work is safe once the reinforcement file is written; a recent list that could not be
+    // written has said so and does not hold the open back.
+    Salva();
+    return !ProgettoModificato();
 }
 
 bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::string& cartella) {

@@ -15,7 +15,8 @@ inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\
 // Before the open project is replaced by another: when it has changes since its last load or
 // save, asks "Salvare le modifiche a <file>?" (Yes, No, Cancel; title "Attenzione!"). Yes
 // saves as the save command does; true when the caller may go on: no change, No, or Yes with
-// the save done. Cancel, Escape and the question's close box keep everything as it was.
+// the reinforcement saved (whether or not the recent list could be written). Cancel, Escape
+// and the question's close box keep everything as it was.
 bool ConfermaSostituzioneProgetto();
 
 // Before slab files are read from disk for a drawing or a report (the DXF export, the report
@@ -47,6 +48,11 @@ int SalvaConNome(const std::string& titolo = "Salva");
 // The save command: the reinforcement and verification files of the open slab, then the
 // recent list; save-as for an untitled project.
 int Salva();
+
+// The reinforcement and verification files of the open slab written and the project marked
+// saved; false when they were not written (a failure reported, or an unread file the user
+// would not replace).
+bool SalvaArmatureAperte();
 
 // The import command: open dialog for a ".QV0" file at the working folder, then
 // ImportaArmature of the chosen file.

@@ -266,10 +266,10 @@ void DialogoCordoli::ValoreCambiato(int32_t id, int valore) {
 void DialogoCordoli::Ok() {
     // A curb whose side is gone (a damaged file) has no strip to store.
     if (!CalcParalle(m_, Edit)) return;
-    // A store the table refuses changes nothing: no step to undo.
-    const bool nuova = Edit.ZonaSelezionata > m_.Zone.UltimaZona;
-    if (Edit.ZonaSelezionata >= 0 && SpazioZone(m_.Zone, nuova ? 1 : 0)) SalvaStatoUndo();
+    // A store refused (it says why) or one that changes nothing takes no step.
+    FotoModello prima = FotografaModello();
     if (MemorizzaZona(m_, Edit)) DetraiArmatureNodi(-1, m_);
+    RegistraModifica(prima);
 }
 
 void ApriFrmCordoli() {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/Undo.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -82,6 +83,7 @@ void DialogoImpostazioni::Apri() {
     iconeCliccate_ = false;
     aperto_ = Imp;
     diamIntegrativaAperto_ = M.Zone.DiamIntegrativa;
+    piegaAperta_ = M.Progetto.PiegaAncoraggio;
     PannelloSetting();
     AggiornaForm2();
 }
@@ -223,6 +225,16 @@ void DialogoImpostazioni::Option2_Click() {
 }
 
 void DialogoImpostazioni::Ok() {
+    // The tick box writes the flag as it is clicked: against the flag found at the opening, the
+    // change is one undo step.
+    const int piega = M.Progetto.PiegaAncoraggio;
+    if (piega != piegaAperta_) {
+        M.Progetto.PiegaAncoraggio = piegaAperta_;
+        FotoModello prima = FotografaModello();
+        M.Progetto.PiegaAncoraggio = piega;
+        RegistraModifica(prima);
+        piegaAperta_ = piega;
+    }
     LeggiF();
     Sfondo();
     Ridisegna(0);
@@ -233,6 +245,7 @@ void DialogoImpostazioni::Annulla() {
     const Impostazioni& a = aperto_;
     i.AncoraggioMin = a.AncoraggioMin, i.AncoraggioMax = a.AncoraggioMax;
     M.Zone.DiamIntegrativa = diamIntegrativaAperto_;
+    M.Progetto.PiegaAncoraggio = piegaAperta_;
     i.PassoMaxIntegrativa = a.PassoMaxIntegrativa;
     i.DiamCavallettiDef = a.DiamCavallettiDef;
     i.PassoCavalletti1Def = a.PassoCavalletti1Def, i.PassoCavalletti2Def = a.PassoCavalletti2Def;

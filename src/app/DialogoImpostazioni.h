@@ -75,6 +75,7 @@ private:
     PannelloProprieta& griglia_;
     Impostazioni aperto_;         // the settings as the dialog found them
     int diamIntegrativaAperto_ = 0;  // the one snapshot setting kept with the project
+    int piegaAperta_ = 0;            // the project's bend flag, changed only by "&Ok"
     bool iconeCliccate_ = false;
 };
 

@@ -44,26 +44,27 @@ void Prompt(const std::string& testo) {
     if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
 }
 
+// An open cancelled or failed keeps the project, and with it the plan as the user left it.
 void Apri() {
-    const int stato = ApriFile("QVR");
-    if (stato == 0) AzzeraStatoInterazione();
+    if (ApriFile("QVR") != 0) return;
+    AzzeraStatoInterazione();
     ZoomTutto();
     CalcolaArmature();
     LatoEDirezione();
 }
 
 void Recente(int k) {
-    if (ApriRecente(k) == 0) AzzeraStatoInterazione();
+    if (ApriRecente(k) != 0) return;
+    AzzeraStatoInterazione();
     LatoEDirezione();
 }
 
-// The import adds zones: one undo step, then the bar totals and the plan follow them.
+// The import adds zones and takes the file's bend flag: one undo step, then the bar totals and
+// the plan follow whatever it changed.
 void Importa() {
-    const int prima = M.Zone.UltimaZona;
     FotoModello stato = FotografaModello();
     if (ComandoImporta() != 0) return;
-    RegistraModifica(stato);
-    if (M.Zone.UltimaZona == prima) return;
+    if (!RegistraModifica(stato)) return;
     CalcolaArmature();
     Ridisegna(0);
 }
@@ -73,11 +74,12 @@ void GeneraDxf() {
     AggiornaDopoEsportazione();
 }
 
-// Undo and redo replace the model only when the snapshot number moves.
+// Undo and redo replace the model only when the history moves (a drag going on becomes a step
+// first, then that step is undone: the snapshot number comes back where it was).
 void Storia(void (*passo)()) {
-    const int prima = Undo.UndoCorrente;
+    const unsigned prima = Undo.Versione;
     passo();
-    if (Undo.UndoCorrente != prima) AzzeraStatoInterazione();
+    if (Undo.Versione != prima) AzzeraStatoInterazione();
 }
 
 void EntraModo(int modo, bool spegniInfo, bool azzeraEvidenziato) {

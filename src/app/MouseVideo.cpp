@@ -134,7 +134,8 @@ void EliminaZonaSotto(float X, float Y) {
     AggiornaDopoZona();
 }
 
-// The model when a label was taken: its drag is one undo step when it moved anything.
+// The model when a label was taken: its drag writes the model as it goes, one undo step when it
+// moved anything.
 FotoModello PrimaEtichetta;
 
 // A zone's label taken by its reference point (it then follows the cursor freely) or by the
@@ -142,14 +143,14 @@ FotoModello PrimaEtichetta;
 void PrendiRiferimento(float X, float Y) {
     int z = TrovaZonaLato(X, Y);
     if (z >= 0) {
-        PrimaEtichetta = FotografaModello();
+        IniziaModifica(PrimaEtichetta);
         Vista.ModoComando = Modo::SpostaRifLibero;
         Edit.ZonaSelezionata = z;
         return;
     }
     z = TrovaZonaBordo(X, Y);
     if (z < 0) return;
-    PrimaEtichetta = FotografaModello();
+    IniziaModifica(PrimaEtichetta);
     Vista.ModoComando = Modo::SpostaRifDir;
     Edit.ZonaSelezionata = z;
     SpostaRiferimentoZona(X, Y);
@@ -158,6 +159,7 @@ void PrendiRiferimento(float X, float Y) {
 void MuoviRiferimento(float X, float Y) {
     const int z = Edit.ZonaSelezionata;
     if (z < 0 || z > M.Zone.UltimaZona || z >= static_cast<int>(M.Zone.Zone.size())) return;
+    ProseguiModifica(PrimaEtichetta);
     if (Vista.ModoComando == Modo::SpostaRifLibero) {
         Zona& zona = M.Zone.Zone[static_cast<size_t>(z)];
         zona.XRif = XDaSchermo(X);
@@ -214,7 +216,7 @@ bool TabellaPiena() {
 void MemorizzaConfermata() {
     EditZone& e = Edit;
     e.LatoMulti = e.ZonaCorrente.Tipo == 0 ? 1 : 0;
-    if (MemorizzaZonaConUndo()) DuplicaZonaFaccia();
+    MemorizzaZonaConUndo(true);
 }
 
 void FineZona() {
@@ -399,13 +401,13 @@ void FinePan() {
 
 }  // namespace
 
-bool MemorizzaZonaConUndo() {
-    const ZoneArmatura& z = M.Zone;
-    const EditZone& e = Edit;
-    const bool nuova = e.ZonaSelezionata > z.UltimaZona;
-    // A store that will be refused (it says why) changes nothing: no step to undo.
-    if (e.ZonaSelezionata >= 0 && SpazioZone(z, (nuova ? 1 : 0) + (e.EntrambiLati != 0 ? 1 : 0))) SalvaStatoUndo();
-    return MemorizzaZona();
+bool MemorizzaZonaConUndo(bool altraFaccia) {
+    // A store refused (it says why) or one that puts back the zone as it was takes no step.
+    FotoModello prima = FotografaModello();
+    const bool memorizzata = MemorizzaZona();
+    if (memorizzata && altraFaccia) DuplicaZonaFaccia();
+    RegistraModifica(prima);
+    return memorizzata;
 }
 
 void AggiornaDopoZona() {

@@ -27,9 +27,10 @@ inline constexpr int VisibilitaQuota = 7005;
 // After a zone changed: every node's residuals, the bar layout and the plan.
 void AggiornaDopoZona();
 
-// The zone being edited stored at `ZonaSelezionata` (MemorizzaZona) as one undo step; a store
-// that is refused takes no snapshot.
-bool MemorizzaZonaConUndo();
+// The zone being edited stored at `ZonaSelezionata` (MemorizzaZona), with its copy on the other
+// face when `altraFaccia` and the dialog asked for both: one undo step when it changed the
+// model, none when refused or when nothing changed.
+bool MemorizzaZonaConUndo(bool altraFaccia = false);
 
 // Concludes the zone being edited (mode 200): the size and node checks, the zone dialog, the
 // zone stored when confirmed, then residuals, bars and plan.

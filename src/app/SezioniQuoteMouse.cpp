@@ -26,10 +26,6 @@ void Fine() {
     Ridisegna(0);
 }
 
-// The model when a placement began: the placement is one undo step once it changed anything
-// (a section that misses the slab, a dimension of no length change nothing).
-FotoModello Prima;
-
 // A picked point's cross, kept until the next full redraw.
 void SegnaPunto(float x, float y) {
     SuperficieVideo* v = Piatt.Ctrl_Vid;
@@ -83,7 +79,6 @@ bool Agganciato(int Button, float X, float Y) {
 void PremiSezione(float X, float Y) {
     const int modo = Vista.ModoComando;
     if (modo == Modo::NuovaSez1 || modo == Modo::NuovaSez2) {
-        Prima = FotografaModello();
         Vista.ModoComando = Modo::PosaSez;
         Vista.IndiceSezione = M.SezQuote.UltimaSezione + 1;
         Vista.DirezioneSezione = modo == Modo::NuovaSez1 ? 0 : 1;
@@ -93,7 +88,6 @@ void PremiSezione(float X, float Y) {
     const int s = TrovaSezione(X, Y);
     if (s < 0) return;
     if (modo == Modo::SpostaSez) {
-        Prima = FotografaModello();
         Vista.IndiceSezione = s;
         Vista.ModoComando = Modo::PosaSezSpostata;
         Vista.DirezioneSezione = M.SezQuote.Sezioni[static_cast<size_t>(s)].Direzione;
@@ -115,7 +109,6 @@ void PremiQuota(int Button, float X, float Y) {
         case Modo::QuotaVert:
         case Modo::QuotaAllineata:
             if (!Agganciato(Button, X, Y)) return;
-            Prima = FotografaModello();
             e.XQuota1 = Vista.XAggancio, e.YQuota1 = Vista.YAggancio;
             SegnaPunto(e.XQuota1, e.YQuota1);
             Vista.ModoComando = modo + 1;
@@ -131,10 +124,13 @@ void PremiQuota(int Button, float X, float Y) {
             return;
         case ModoInsQuotaOrizz:
         case ModoInsQuotaVert:
-        case ModoInsQuotaAllin:
+        case ModoInsQuotaAllin: {
+            // The model changes only here: a dimension of no length changes nothing.
+            FotoModello prima = FotografaModello();
             InserisciQuota(M, X, Y);
-            RegistraModifica(Prima);
+            RegistraModifica(prima);
             return;
+        }
         case Modo::QuotaCatena: {
             e.QuotaSelezionata = TrovaQuota(M, X, Y);
             if (e.QuotaSelezionata < 0) {
@@ -146,14 +142,15 @@ void PremiQuota(int Button, float X, float Y) {
             Vista.ModoComando = Modo::QuotaCatenaPunto;
             return;
         }
-        case Modo::QuotaCatenaPunto:
+        case Modo::QuotaCatenaPunto: {
             if (!Agganciato(Button, X, Y)) return;
             // Each point of the chain is a step of its own.
-            Prima = FotografaModello();
+            FotoModello prima = FotografaModello();
             AggiungiQuotaCatena(XDaSchermo(Vista.XAggancio), YDaSchermo(Vista.YAggancio));
-            RegistraModifica(Prima);
+            RegistraModifica(prima);
             Ridisegna(0);
             return;
+        }
         case Modo::EliminaQuota: {
             const int q = TrovaQuota(M, X, Y);
             if (q >= 0) {
@@ -172,7 +169,6 @@ void PremiQuota(int Button, float X, float Y) {
                 Vista.ModoComando = Modo::Idle;
                 return;
             }
-            Prima = FotografaModello();
             Vista.ModoComando = Modo::PosaQuotaSpostata;
             const Quota& q = M.SezQuote.Quote[static_cast<size_t>(e.QuotaSelezionata)];
             e.XQuota1 = XSchermo(q.X1), e.YQuota1 = YSchermo(q.Y1);
@@ -180,10 +176,12 @@ void PremiQuota(int Button, float X, float Y) {
             AngoloQuota(e.XQuota1, e.YQuota1, e.XQuota2, e.YQuota2, e.CosQuota, e.SinQuota);
             return;
         }
-        case Modo::PosaQuotaSpostata:
+        case Modo::PosaQuotaSpostata: {
+            FotoModello prima = FotografaModello();
             SpostaQuota(M, X, Y);
-            RegistraModifica(Prima);
+            RegistraModifica(prima);
             return;
+        }
         case Modo::VisibilitaQuota:
             e.QuotaSelezionata = TrovaQuota(M, X, Y);
             if (e.QuotaSelezionata < 0) {
@@ -268,12 +266,14 @@ bool MuoviSezioniQuote(int Button, float X, float Y) {
 bool RilasciaSezioniQuote(int /*Button*/, float X, float Y) {
     const int m = Vista.ModoComando;
     if (m != Modo::PosaSez && m != Modo::PosaSezSpostata) return false;
+    // The model changes only here: a section that misses the slab changes nothing.
+    FotoModello prima = FotografaModello();
     AssegnaSez(X, Y);
     if (m == Modo::PosaSez && ErroreOperazione == 0) {
         M.SezQuote.UltimaSezione = Vista.IndiceSezione;
         OrdinaSezioni(M);
     }
-    RegistraModifica(Prima);
+    RegistraModifica(prima);
     Fine();
     return true;
 }

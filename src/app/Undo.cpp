@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "base/FileTesto.h"
@@ -139,6 +140,19 @@ bool Avanza(const std::string* prima) {
     return true;
 }
 
+// The picture of the change that writes the model over several events, while it goes on.
+FotoModello* InCorso = nullptr;
+
+// Before another step, an undo or a redo: what the change going on did so far becomes a step of
+// its own, so that no change is left without one or merged into another. `ora` is the model
+// when the other change began, when it is no longer the model as it is.
+void ChiudiInCorso(const std::string* ora = nullptr) {
+    FotoModello* f = std::exchange(InCorso, nullptr);
+    if (!f || !f->Valida) return;
+    f->Valida = false;
+    if ((ora ? *ora : TestoArmature(M)) != f->Testo) Avanza(&f->Testo);
+}
+
 }  // namespace
 
 std::string CartellaUndo() {
@@ -197,20 +211,35 @@ bool CaricaStatoFile(const std::string& nome) {
 }
 
 
-bool SalvaStatoUndo() { return Avanza(nullptr); }
+bool SalvaStatoUndo() {
+    ChiudiInCorso();
+    return Avanza(nullptr);
+}
 
-FotoModello FotografaModello() { return FotoModello{TestoArmature(M), Undo.Versione, true}; }
+FotoModello FotografaModello() { return FotoModello{TestoArmature(M), true}; }
 
 bool RegistraModifica(FotoModello& prima) {
+    if (InCorso == &prima) InCorso = nullptr;
     if (!prima.Valida) return false;
     prima.Valida = false;
-    // An undo, a load or a step of its own came in between: nothing of this one to record.
-    if (prima.Versione != Undo.Versione) return false;
     if (TestoArmature(M) == prima.Testo) return false;
-    return Avanza(&prima.Testo);
+    ChiudiInCorso(&prima.Testo);
+    Avanza(&prima.Testo);
+    return true;
+}
+
+void IniziaModifica(FotoModello& prima) {
+    if (InCorso != &prima) ChiudiInCorso();
+    prima = FotografaModello();
+    InCorso = &prima;
+}
+
+void ProseguiModifica(FotoModello& prima) {
+    if (!prima.Valida) IniziaModifica(prima);
 }
 
 void AnnullaOperazione() {
+    ChiudiInCorso();
     if (Undo.UndoCorrente <= Undo.UndoPrimo) return;
     // From the newest state, keep it first so that redo can come back to it.
     if (Undo.UndoCorrente == Undo.UndoUltimo && !Scrivi(Undo.UndoCorrente)) return;
@@ -221,6 +250,7 @@ void AnnullaOperazione() {
 }
 
 void RipristinaOperazione() {
+    ChiudiInCorso();
     if (Undo.UndoCorrente >= Undo.UndoUltimo) return;
     if (!Carica(Undo.UndoCorrente + 1, "ripristinare")) return;
     Undo.UndoCorrente += 1;
@@ -229,6 +259,9 @@ void RipristinaOperazione() {
 }
 
 void PulisciUndo() {
+    // A new history: a change going on has nothing left to record in it.
+    if (InCorso) InCorso->Valida = false;
+    InCorso = nullptr;
     if (Undo.UndoUltimo - Undo.UndoPrimo >= 1)
         for (int n = Undo.UndoPrimo; n <= Undo.UndoUltimo; ++n) Elimina(n);
     Undo.UndoPrimo = Undo.UndoCorrente = Undo.UndoUltimo = 0;

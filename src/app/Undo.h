@@ -25,16 +25,24 @@ bool CaricaStatoFile(const std::string& nome);
 // (the window does not move; the change may go on).
 bool SalvaStatoUndo();
 
-// A change that may turn out to change nothing (a drag, a placement that can miss, a dialog):
-// the state before it, taken in memory; RegistraModifica then records it as one undo step only
-// when the model differs from it, and not when an undo, a load or another step came in between.
+// A change that may turn out to change nothing (a placement that can miss, a dialog): the state
+// just before it, taken in memory when the model is about to change; RegistraModifica then
+// records it as one undo step only when the model differs from it.
 struct FotoModello {
     std::string Testo;
-    unsigned Versione = 0;
     bool Valida = false;
 };
 FotoModello FotografaModello();
+// True when the model changed: its step is taken (or, when the snapshot could not be written,
+// the project counts as changed all the same).
 bool RegistraModifica(FotoModello& prima);
+
+// A change that writes the model over several events (a drag): its picture stays pending from
+// IniziaModifica to RegistraModifica. A step, an undo or a redo that comes in between first
+// records the change made so far as a step of its own; ProseguiModifica, before each later
+// write, then takes the picture again from the model as that left it.
+void IniziaModifica(FotoModello& prima);
+void ProseguiModifica(FotoModello& prima);
 void AnnullaOperazione();
 void RipristinaOperazione();
 void PulisciUndo();

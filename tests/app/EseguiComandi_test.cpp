@@ -14,6 +14,7 @@
 #include "app/DoppioClicZona.h"
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
+#include "app/SceltaVista.h"
 #include "app/Undo.h"
 #include "design/ArchivioZone.h"
 #include "drawing/QuotaturaAutomatica.h"
@@ -223,6 +224,39 @@ TEST_F(EseguiProva, Importazione) {
     EXPECT_EQ(M.Zone.UltimaZona, zone);
 }
 
+// A file whose zones all miss the slab still brings its bend flag: a change, so one step and the
+// plan redrawn; the same flag and no zone change nothing.
+TEST_F(EseguiProva, ImportazioneDellaSolaPiega) {
+    struct Caso {
+        const char* nome;
+        int piega;
+        bool cambia;
+    };
+    const Caso casi[] = {{"piega diversa", 1, true}, {"piega uguale", 0, false}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        ASSERT_EQ(CaricaProgetto(a), 0);
+        ASSERT_EQ(M.Progetto.PiegaAncoraggio, 0);
+        const int zone = M.Zone.UltimaZona;
+        Modello altro = M;
+        altro.Zone = ZoneArmatura{};
+        AggiungiZona(altro, 0, 5000, 5000, 5200, 5200);  // off the slab: not imported
+        altro.Progetto.PiegaAncoraggio = c.piega;
+        ASSERT_TRUE(ScriviArmature(dir / "PIEGA.QV0", altro));
+        const int ridisegni = Ridisegni();
+        const int u = Undo.UndoUltimo;
+        p.Dialoghi.Scelte.push_back(dir / "PIEGA.QV0");
+        CommandBars_Execute(Comandi.IdImportaArmature);
+        EXPECT_EQ(M.Zone.UltimaZona, zone);
+        EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.piega);
+        EXPECT_EQ(Undo.UndoUltimo, u + (c.cambia ? 1 : 0));
+        EXPECT_EQ(Ridisegni(), ridisegni + (c.cambia ? 1 : 0));
+        EXPECT_EQ(ProgettoModificato(), c.cambia);
+    }
+}
+
 TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
     struct Caso {
         const char* Nome;
@@ -278,6 +312,69 @@ TEST_F(EseguiProva, AperturaAnnullataOFallitaNonToccaLoStato) {
         CommandBars_Execute(i < 2 ? Comandi.IdApri : Comandi.IdAnnulla);
         AttesoSporco();
         EXPECT_EQ(M.Progetto.PercorsoSoletta, a);
+    }
+}
+
+// An open that does not happen (the dialog or the question cancelled, a file that cannot be
+// read, a recent file gone) leaves the plan as the user set it: view, side, direction and zoom.
+TEST_F(EseguiProva, AperturaMancataLasciaVistaEZoom) {
+    ScriviTutto(dir / "B/ROTTA.QVR", "non una soletta\r\n");
+    struct Caso {
+        const char* nome;
+        std::function<void(EseguiProva&)> prepara;
+        bool recente;
+    };
+    const Caso casi[] = {
+        {"apri, dialogo annullato", [](EseguiProva&) {}, false},
+        {"apri, Annulla alla domanda",
+         [](EseguiProva& t) {
+             t.p.Dialoghi.Scelte.push_back(t.b);
+             t.p.Msg.Risposte = {RispostaMsg::Annulla};
+         },
+         false},
+        {"apri, soletta illeggibile",
+         [](EseguiProva& t) {
+             t.p.Dialoghi.Scelte.push_back(t.dir / "B/ROTTA.QVR");
+             t.p.Msg.Risposte = {RispostaMsg::No};
+         },
+         false},
+        {"recente, Annulla alla domanda", [](EseguiProva& t) { t.p.Msg.Risposte = {RispostaMsg::Annulla}; }, true},
+        {"recente sparito", [](EseguiProva& t) { Recenti.ElencoRecenti[1] = t.dir / "B/SPARITA.QVR"; }, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        // An unsaved change, then a map of the lower side in direction 2, zoomed in.
+        PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        ScegliVista(4);
+        Option1_Click(1);
+        Option2_Click(1);
+        const float intera = Vista.Scala;
+        CommandBars_Execute(Comandi.IdAvvicina);
+        ASSERT_GT(Vista.Scala, intera);
+        c.prepara(*this);
+        const StatoVista prima = Vista;
+        const int lato = p.Finestra.Lato, direzione = p.Finestra.Direzione;
+        ASSERT_EQ(prima.VistaScelta, 4);
+        ASSERT_EQ(prima.LatoScelto, 1);
+        ASSERT_EQ(prima.DirezioneScelta, 1);
+
+        CommandBars_Execute(c.recente ? int32_t{IdRecente0 + 1} : Comandi.IdApri);
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, a);
+        EXPECT_TRUE(ProgettoModificato());
+        EXPECT_EQ(Vista.VistaScelta, prima.VistaScelta);
+        EXPECT_EQ(Vista.LatoScelto, prima.LatoScelto);
+        EXPECT_EQ(Vista.DirezioneScelta, prima.DirezioneScelta);
+        EXPECT_EQ(Vista.CodiceVista, prima.CodiceVista);
+        EXPECT_EQ(Vista.PiantaCorrente, prima.PiantaCorrente);
+        EXPECT_EQ(Vista.FinestraVista, prima.FinestraVista);
+        EXPECT_EQ(Vista.Scala, prima.Scala);
+        EXPECT_EQ(p.Finestra.Lato, lato);
+        EXPECT_EQ(p.Finestra.Direzione, direzione);
     }
 }
 

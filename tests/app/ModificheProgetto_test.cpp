@@ -15,6 +15,7 @@
 #include "app/ComandiFile.h"
 #include "app/DialogoAggiuntiva.h"
 #include "app/DialogoCordoli.h"
+#include "app/DialogoImpostazioni.h"
 #include "app/DialogoPolig.h"
 #include "app/DialogoProgettoDiffusa.h"
 #include "app/DialogoPropQuote.h"
@@ -93,6 +94,10 @@ void Rilascia(float x, float y, int b = 1) { Picture1_MouseUp(b, XSchermo(x), YS
 void Clic(float x, float y, int b = 1) {
     Premi(x, y, b);
     Rilascia(x, y, b);
+}
+void DoppioClic(float x, float y) {
+    Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
+    Picture1_DblClick();
 }
 void Trascina(float x0, float y0, float x1, float y1) {
     Premi(x0, y0);
@@ -193,6 +198,42 @@ TEST_F(EseguiProva, AperturaConModificheNonSalvate) {
             ASSERT_EQ(LeggiArmature(dir / "A/SOL1.QV0", 0, salvato), EsitoArmature::Letto);
             EXPECT_EQ(salvato.Diffusa.PassoDiffSup1, 21);
         }
+        p.Msg.Risposte.clear();
+    }
+}
+
+// "Sì" before an open: the work is safe once the reinforcement file is written, so a recent list
+// that cannot be written says so and the open goes on; a reinforcement file that cannot be
+// written keeps the project open and changed.
+TEST_F(EseguiProva, SalvataggioPrimaDellApertura) {
+    struct Caso {
+        const char* nome;
+        bool armature;  // the reinforcement file fails, else the recent list
+    };
+    const Caso casi[] = {{"lista dei recenti non scritta", false}, {"armature non scritte", true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        fs::remove(dir / "A/SOL1.QV0");
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);
+        PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        const std::string guasto = c.armature ? dir / "A/SOL1.QV0" : FileRecenti();
+        Piatt.GuastoScritturaProva = [guasto](const std::string& x) { return x == guasto; };
+        p.Msg.Visti.clear();
+        p.Msg.Risposte = {RispostaMsg::Si};
+        p.Dialoghi.Scelte.push_back(b);
+        CommandBars_Execute(Comandi.IdApri);
+        Piatt.GuastoScritturaProva = nullptr;
+        const bool detto = std::any_of(p.Msg.Visti.begin(), p.Msg.Visti.end(), [&](const MessaggioVisto& v) {
+            return v.Testo.find(guasto) != std::string::npos;
+        });
+        EXPECT_TRUE(detto) << "the failed file is reported";
+        EXPECT_EQ(fs::exists(dir / "A/SOL1.QV0"), !c.armature);
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, c.armature ? a : b);
+        EXPECT_EQ(ProgettoModificato(), c.armature);
         p.Msg.Risposte.clear();
     }
 }
@@ -443,6 +484,16 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
          },
          [] { CommandBars_Execute(Comandi.IdOttimizzaDiffusa); }},
         {"pannello", niente, [] { PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21"); }},
+        {"piega ancoraggio",
+         [this] {
+             p.Finestra.CopioneForm2 = [this] {
+                 DialogoImpostazioni d(griglia);
+                 d.Apri();
+                 d.ValoreCambiato(IdImpPiega, 1);
+                 d.Ok();
+             };
+         },
+         [] { CommandBars_Execute(Comandi.IdImpostazioni); }},
         {"importa",
          [this] {
              Modello altro = M;
@@ -488,7 +539,216 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         p.Finestra.CopioneCordoli = nullptr;
         p.Finestra.CopionePropQuote = nullptr;
         p.Finestra.CopioneProg = nullptr;
+        p.Finestra.CopioneForm2 = nullptr;
         Vista.EditPerimetro = 0;
+    }
+}
+
+// A command whose clicks or drag straddle another step (a panel edit) keeps a step of its own:
+// the undo takes back the command alone, then the edit, and a drag is two steps, one on each
+// side of the edit.
+TEST_F(ModificheProva, PassoProprioAttraversoUnAltro) {
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, inizio, fine;
+        int passi;
+    };
+    const std::function<void()> niente = [] {};
+    const Caso casi[] = {
+        {"quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdQuotaOrizz);
+             Premi(896, 596);
+         },
+         [] {
+             Premi(1185, 451);
+             Muovi(1000, 300, 0);
+             Premi(1000, 300);
+         },
+         2},
+        {"sposta quota", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaQuota);
+             Premi(600, -90);
+         },
+         [] {
+             Muovi(600, -150, 0);
+             Premi(600, -150);
+         },
+         2},
+        {"nuova sezione", niente,
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Premi(500, 200);
+         },
+         [] { Rilascia(500, 200); }, 2},
+        {"sposta sezione",
+         [] {
+             CommandBars_Execute(Comandi.IdSezione1);
+             Clic(500, 200);
+         },
+         [] {
+             CommandBars_Execute(Comandi.IdSpostaSez);
+             Premi(500, 200);
+         },
+         [] { Rilascia(500, 300); }, 2},
+        {"etichetta", [] { Vista.CodiceVista = 14; },
+         [] {
+             CommandBars_Execute(Comandi.IdRiferimento);
+             Premi(430, 400);
+             Muovi(500, 450);
+         },
+         [] {
+             Muovi(520, 470);
+             Rilascia(520, 470);
+         },
+         3},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        c.prepara();
+        const std::string prima = Stato();
+        const int u = Undo.UndoUltimo;
+        c.inizio();
+        PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+        c.fine();
+        EXPECT_EQ(Undo.UndoUltimo, u + c.passi);
+        std::string ora = Stato();
+        for (int k = 0; k < c.passi; ++k) {
+            SCOPED_TRACE(k);
+            CommandBars_Execute(Comandi.IdAnnulla);
+            EXPECT_NE(Differenze(ora, Stato()), "") << "every step changes something";
+            ora = Stato();
+            // The command's own step is the last: the edit stays until the next undo.
+            if (k == 0) {
+                EXPECT_EQ(M.Diffusa.PassoDiffSup1, 21);
+            }
+        }
+        EXPECT_EQ(Differenze(prima, Stato()), "");
+    }
+}
+
+// An undo while a label is dragged takes back what the drag moved so far, not the step before
+// it: the edit made before the drag stays, and the drag ends.
+TEST_F(ModificheProva, AnnullaDuranteIlTrascinamento) {
+    Prepara();
+    Vista.CodiceVista = 14;
+    PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
+    const std::string modificato = Stato();
+    CommandBars_Execute(Comandi.IdRiferimento);
+    Premi(430, 400);
+    Muovi(500, 450);
+    const std::string trascinato = Stato();
+    ASSERT_NE(Differenze(modificato, trascinato), "");
+    CommandBars_Execute(Comandi.IdAnnulla);
+    EXPECT_EQ(Differenze(modificato, Stato()), "");
+    EXPECT_EQ(Vista.ModoComando, Modo::Idle);
+    Muovi(520, 470);
+    Rilascia(520, 470);
+    EXPECT_EQ(Differenze(modificato, Stato()), "") << "the drag ended with the undo";
+    CommandBars_Execute(Comandi.IdRipeti);
+    EXPECT_EQ(Differenze(trascinato, Stato()), "");
+}
+
+// A zone dialog confirmed without an edit stores the zone as the program last stored it: no
+// undo step, and the project stays unchanged.
+TEST_F(ModificheProva, OkSenzaModificheNessunPasso) {
+    auto aggiuntiva = [this] {
+        p.Finestra.CopioneAggiuntiva = [this] {
+            DialogoAggiuntiva d(griglia);
+            d.Apri();
+            d.Ok();
+        };
+        DoppioClic(600, 460);
+    };
+    auto cordolo = [this](const char* larghezza) {
+        p.Finestra.CopioneCordoli = [this, larghezza] {
+            DialogoCordoli d(griglia);
+            d.Apri();
+            if (larghezza) griglia.Modifica(IdCordLarghezza, larghezza);
+            d.Ok();
+        };
+        p.Msg.Risposte = {RispostaMsg::Si};
+        CommandBars_Execute(Comandi.IdCordoli);
+        Premi(0, 450);
+    };
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, azione;
+    };
+    const Caso casi[] = {
+        {"zona", aggiuntiva, aggiuntiva},
+        {"cordolo", [&] { cordolo("30"); }, [&] { cordolo(nullptr); }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        c.prepara();
+        SegnaProgettoSalvato();
+        const std::string prima = Stato();
+        const int u = Undo.UndoUltimo;
+        c.azione();
+        EXPECT_EQ(Undo.UndoUltimo, u) << "no step without a change";
+        EXPECT_FALSE(ProgettoModificato());
+        EXPECT_EQ(Differenze(prima, Stato()), "");
+        p.Finestra.CopioneAggiuntiva = nullptr;
+        p.Finestra.CopioneCordoli = nullptr;
+    }
+}
+
+// The bend flag of the settings dialog is the project's (it is saved with the reinforcement):
+// "Ok" with another value is one undo step and leaves the project changed, "Annulla" puts the
+// flag back, and a value that ends as it was takes no step.
+TEST_F(ModificheProva, PiegaAncoraggioDalleImpostazioni) {
+    using Azione = std::function<void(DialogoImpostazioni&)>;
+    auto spunta = [](int v) -> Azione { return [v](DialogoImpostazioni& d) { d.ValoreCambiato(IdImpPiega, v); }; };
+    struct Caso {
+        const char* nome;
+        int iniziale;
+        Azione modifica;
+        bool ok;
+        int attesa;
+    };
+    const Caso casi[] = {
+        {"spuntata, Ok", 0, spunta(1), true, 1},
+        {"tolta, Ok", 1, spunta(0), true, 0},
+        {"dal testo del pannello, Ok", 0, [](DialogoImpostazioni& d) { d.DopoModifica(IdImpPiega, "1"); }, true, 1},
+        {"reset, Ok", 1, [](DialogoImpostazioni& d) { d.ResetImpostazioni(); }, true, 0},
+        {"spuntata, Annulla", 0, spunta(1), false, 0},
+        {"reset, Annulla", 1, [](DialogoImpostazioni& d) { d.ResetImpostazioni(); }, false, 1},
+        {"spuntata e tolta, Ok", 0,
+         [&](DialogoImpostazioni& d) {
+             spunta(1)(d);
+             spunta(0)(d);
+         },
+         true, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Prepara();
+        M.Progetto.MagliaUnica = -1;
+        M.Progetto.PiegaAncoraggio = c.iniziale;
+        ASSERT_FALSE(ProgettoModificato());
+        const int u = Undo.UndoUltimo;
+        p.Finestra.CopioneForm2 = [&] {
+            DialogoImpostazioni d(griglia);
+            d.Apri();
+            c.modifica(d);
+            if (c.ok) d.Ok();
+            else d.Annulla();
+        };
+        CommandBars_Execute(Comandi.IdImpostazioni);
+        EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.attesa);
+        const bool cambiata = c.attesa != c.iniziale;
+        EXPECT_EQ(Undo.UndoUltimo, u + (cambiata ? 1 : 0));
+        EXPECT_EQ(ProgettoModificato(), cambiata);
+        if (cambiata) {
+            CommandBars_Execute(Comandi.IdAnnulla);
+            EXPECT_EQ(M.Progetto.PiegaAncoraggio, c.iniziale);
+            EXPECT_FALSE(ProgettoModificato());
+        }
+        p.Finestra.CopioneForm2 = nullptr;
     }
 }
 
