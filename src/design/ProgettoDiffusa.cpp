@@ -79,13 +79,11 @@ bool CriteriProgettoValidi(const Impostazioni& imp) {
     return imp.PassoMinSup > 0 && imp.PassoMinInf > 0 && imp.IncrDiametro > 0 && imp.IncrPasso > 0;
 }
 
-std::string CriteriRovesciati(const Impostazioni& imp, bool magliaUnica) {
-    const std::string s = magliaUnica ? "" : " inf.";
-    if (!magliaUnica && imp.DiamMinSup > imp.DiamMaxSup) return CoppiaCriteri("Diam. minimo sup.", "Diam. massimo sup.");
-    if (imp.DiamMinInf > imp.DiamMaxInf) return CoppiaCriteri("Diam. minimo" + s, "Diam. massimo" + s);
-    if (!magliaUnica && imp.PassoMinSup > imp.PassoMaxSup)
-        return CoppiaCriteri("Passo minimo sup.", "Passo massimo sup.");
-    if (imp.PassoMinInf > imp.PassoMaxInf) return CoppiaCriteri("Passo minimo" + s, "Passo massimo" + s);
+std::string CriteriRovesciati(const Impostazioni& imp) {
+    if (imp.DiamMinSup > imp.DiamMaxSup) return CoppiaCriteri("Diam. minimo sup.", "Diam. massimo sup.");
+    if (imp.DiamMinInf > imp.DiamMaxInf) return CoppiaCriteri("Diam. minimo inf.", "Diam. massimo inf.");
+    if (imp.PassoMinSup > imp.PassoMaxSup) return CoppiaCriteri("Passo minimo sup.", "Passo massimo sup.");
+    if (imp.PassoMinInf > imp.PassoMaxInf) return CoppiaCriteri("Passo minimo inf.", "Passo massimo inf.");
     return {};
 }
 
@@ -191,7 +189,7 @@ bool ProgettaDiffusa(Modello& m, const Impostazioni& imp, const RegistroCoppie& 
     }
     // Criteria read from a settings file may hold a minimum above its maximum: no mesh lies
     // within them. Both faces count: every layer is designed.
-    if (const std::string r = CriteriRovesciati(imp, false); !r.empty()) {
+    if (const std::string r = CriteriRovesciati(imp); !r.empty()) {
         Avviso("Criteri di progetto non validi: " + r + "\nProgetto dell'armatura diffusa non eseguito.");
         return false;
     }

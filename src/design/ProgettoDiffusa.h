@@ -29,9 +29,8 @@ bool CriteriProgettoValidi(const Impostazioni& imp);
 
 // The first pair of criteria whose minimum exceeds its maximum, named by the captions of the
 // design dialog ("\"Diam. minimo sup.\" non può superare \"Diam. massimo sup.\"."); "" when
-// every pair is in order. A slab with one central mesh names only the lower face's pairs,
-// without suffix.
-std::string CriteriRovesciati(const Impostazioni& imp, bool magliaUnica);
+// every pair is in order. Every layer is designed, so both faces count.
+std::string CriteriRovesciati(const Impostazioni& imp);
 std::string CoppiaCriteri(const std::string& minimo, const std::string& massimo);
 
 // Designs layer `strato` (0 .. 3) of m: stores the pair found, or on failure the densest pair the

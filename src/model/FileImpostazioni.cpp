@@ -133,15 +133,33 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
 
     Impostazioni& s = v.Imp;
     const Impostazioni& t = d.Imp;
-    // Bar diameters as the files take them; spacings as whole centimetres up to 10 m.
-    intero("DiamMaxSup", s.DiamMaxSup, t.DiamMaxSup, 1, DiamMassimoFile);
-    intero("DiamMaxInf", s.DiamMaxInf, t.DiamMaxInf, 1, DiamMassimoFile);
-    intero("DiamMinSup", s.DiamMinSup, t.DiamMinSup, 1, DiamMassimoFile);
-    intero("DiamMinInf", s.DiamMinInf, t.DiamMinInf, 1, DiamMassimoFile);
-    intero("PassoMaxSup", s.PassoMaxSup, t.PassoMaxSup, 1, PassoMassimoProgetto);
-    intero("PassoMaxInf", s.PassoMaxInf, t.PassoMaxInf, 1, PassoMassimoProgetto);
-    intero("PassoMinSup", s.PassoMinSup, t.PassoMinSup, 1, PassoMassimoProgetto);
-    intero("PassoMinInf", s.PassoMinInf, t.PassoMinInf, 1, PassoMassimoProgetto);
+    // Bar diameters as the files take them; spacings as whole centimetres up to 10 m. A design
+    // criterion whose minimum exceeds its maximum admits no mesh (the design dialog refuses
+    // one): both take their defaults.
+    {
+        struct Criterio {
+            const char* Chiave;
+            int& X;
+            int Predefinito, Massimo;
+            bool Ripristinato = false;
+        };
+        Criterio c[] = {{"DiamMaxSup", s.DiamMaxSup, t.DiamMaxSup, DiamMassimoFile},
+                        {"DiamMaxInf", s.DiamMaxInf, t.DiamMaxInf, DiamMassimoFile},
+                        {"DiamMinSup", s.DiamMinSup, t.DiamMinSup, DiamMassimoFile},
+                        {"DiamMinInf", s.DiamMinInf, t.DiamMinInf, DiamMassimoFile},
+                        {"PassoMaxSup", s.PassoMaxSup, t.PassoMaxSup, PassoMassimoProgetto},
+                        {"PassoMaxInf", s.PassoMaxInf, t.PassoMaxInf, PassoMassimoProgetto},
+                        {"PassoMinSup", s.PassoMinSup, t.PassoMinSup, PassoMassimoProgetto},
+                        {"PassoMinInf", s.PassoMinInf, t.PassoMinInf, PassoMassimoProgetto}};
+        auto ripristina = [](Criterio& k) { k.X = k.Predefinito, k.Ripristinato = true; };
+        for (Criterio& k : c)
+            if (k.X < 1 || k.X > k.Massimo) ripristina(k);
+        // Each maximum, and its minimum two places on.
+        for (size_t m : {0, 1, 4, 5})
+            if (c[m + 2].X > c[m].X) ripristina(c[m]), ripristina(c[m + 2]);
+        for (const Criterio& k : c)
+            if (k.Ripristinato) chiavi.push_back(k.Chiave);
+    }
     intero("ProgettaPasso", s.ProgettaPasso, t.ProgettaPasso, 0, 1);
     intero("CoperturaMin", s.CoperturaMin, t.CoperturaMin, 0, 100);
     // The chairs every loaded slab gets: what its reinforcement file would take back.

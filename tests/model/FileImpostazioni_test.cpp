@@ -502,6 +502,8 @@ TEST_F(FileImpostazioniTest, ValoriFuoriIntervallo) {
         {{{77, 0, "2"}, {85, 0, "-1"}}, "OsnapQuote(0), OsnapQuote(8)"},
         {{{86, 0, "101"}, {86, 3, "0"}, {87, 1, "0"}, {87, 2, "1001"}, {88, 0, "2"}, {88, 1, "101"}},
          "DiamMaxSup, DiamMinInf, PassoMaxInf, PassoMinSup, ProgettaPasso, CoperturaMin"},
+        // A minimum above its maximum, also once the maximum has taken its default: both go back.
+        {{{86, 0, "101"}, {86, 2, "30"}, {87, 3, "60"}}, "DiamMaxSup, DiamMinSup, PassoMaxInf, PassoMinInf"},
         {{{89, 0, "0.001"}, {89, 1, "-50"}, {90, 0, "2147483647"}, {90, 1, "0"}, {90, 2, "0"}, {90, 3, "101"},
           {90, 4, "-12"}},
          "PassoCavalletti1Def, PassoCavalletti2Def, DiamCavallettiDef, LargStaffaCordolo, DiamReggistaffeCordolo, "
