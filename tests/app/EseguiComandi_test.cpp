@@ -281,11 +281,7 @@ TEST_F(EseguiProva, StatoPulitoDopoOgniSostituzione) {
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.Nome);
-        M = Modello{};
-        PulisciUndo();
-        Recenti = ListaRecenti{};
-        ASSERT_EQ(CaricaProgetto(b), 0);
-        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        ASSERT_NO_FATAL_FAILURE(ApriBPoiA());
         ASSERT_TRUE(SalvaStatoUndo());
         AggiungiZona(M, 0, 150, 220, 350, 380);
         k.Prepara(*this);
@@ -343,11 +339,7 @@ TEST_F(EseguiProva, AperturaMancataLasciaVistaEZoom) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        M = Modello{};
-        PulisciUndo();
-        Recenti = ListaRecenti{};
-        ASSERT_EQ(CaricaProgetto(b), 0);
-        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        ASSERT_NO_FATAL_FAILURE(ApriBPoiA());
         // An unsaved change, then a map of the lower side in direction 2, zoomed in.
         PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
         ScegliVista(4);

@@ -156,12 +156,8 @@ TEST_F(EseguiProva, AperturaConModificheNonSalvate) {
     const std::string domanda = "Salvare le modifiche a " + a + "?";
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        M = Modello{};
-        PulisciUndo();
-        Recenti = ListaRecenti{};
         fs::remove(dir / "A/SOL1.QV0");
-        ASSERT_EQ(CaricaProgetto(b), 0);
-        ASSERT_EQ(CaricaProgetto(a), 0);  // recent list: a, b
+        ASSERT_NO_FATAL_FAILURE(ApriBPoiA());
         EXPECT_FALSE(ProgettoModificato());
         if (c.modifica != Modifica::Nessuna) PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
         if (c.modifica == Modifica::Annullata) CommandBars_Execute(Comandi.IdAnnulla);
@@ -213,12 +209,8 @@ TEST_F(EseguiProva, SalvataggioPrimaDellApertura) {
     const Caso casi[] = {{"lista dei recenti non scritta", false}, {"armature non scritte", true}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        M = Modello{};
-        PulisciUndo();
-        Recenti = ListaRecenti{};
         fs::remove(dir / "A/SOL1.QV0");
-        ASSERT_EQ(CaricaProgetto(b), 0);
-        ASSERT_EQ(CaricaProgetto(a), 0);
+        ASSERT_NO_FATAL_FAILURE(ApriBPoiA());
         PropertyGrid1_AfterEdit(IdPassoDiffSup1, "21");
         const std::string guasto = c.armature ? dir / "A/SOL1.QV0" : FileRecenti();
         Piatt.GuastoScritturaProva = [guasto](const std::string& x) { return x == guasto; };

@@ -82,6 +82,14 @@ struct EseguiProva : ::testing::Test {
         b = Copia("B");
     }
     void TearDown() override { PulisciUndo(); }
+    // A new start: b opened, then a, so that the recent list holds a, then b.
+    void ApriBPoiA() {
+        M = Modello{};
+        PulisciUndo();
+        Recenti = ListaRecenti{};
+        ASSERT_EQ(CaricaProgetto(b), 0);
+        ASSERT_EQ(CaricaProgetto(a), 0);
+    }
     std::string Copia(const std::string& sotto) {
         fs::create_directories(dir / sotto);
         fs::copy_file(Campione + "/SOL1.QVR", dir / (sotto + "/SOL1.QVR"));

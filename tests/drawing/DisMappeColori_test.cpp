@@ -97,6 +97,15 @@ struct Banco {
         Mappa = mappa;
         DisegnaMappaPunz = punz;
     }
+    // The request map of one quadrilateral on a scale of 0 to 10, as its filled polygons.
+    std::vector<Poligono> MappaDiUnQuadrilatero(const std::vector<NodoProva>& nodi) const {
+        Vista.TipoMappa = 0;
+        Mappa.ScalaMin = 0;
+        Mappa.ScalaMax = 10;
+        Modello m = Maglia(nodi, {{0, 1, 2, 3}}, 0);
+        DisegnaMappaColori(m);
+        return Poligoni();
+    }
     std::vector<Poligono> Poligoni() const {
         std::vector<Poligono> r;
         for (const auto& c : p.Video.Di("PoligonoPieno")) {
@@ -332,12 +341,7 @@ TEST(MappeColori, Quadrilateri) {
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Banco b;
-        Vista.TipoMappa = 0;
-        Mappa.ScalaMin = 0;
-        Mappa.ScalaMax = 10;
-        Modello m = Maglia(c.nodi, {{0, 1, 2, 3}}, 0);
-        DisegnaMappaColori(m);
-        const auto poli = b.Poligoni();
+        const auto poli = b.MappaDiUnQuadrilatero(c.nodi);
         double area = 0;
         // Inside the outline: the centre of every piece.
         auto dentro = [&](double x, double y) {
@@ -494,12 +498,7 @@ TEST(MappeColori, QuadrilateroInUnaFascia) {
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Banco b;
-        Vista.TipoMappa = 0;
-        Mappa.ScalaMin = 0;
-        Mappa.ScalaMax = 10;
-        Modello m = Maglia(c.nodi, {{0, 1, 2, 3}}, 0);
-        DisegnaMappaColori(m);
-        const auto poli = b.Poligoni();
+        const auto poli = b.MappaDiUnQuadrilatero(c.nodi);
         if (c.poligoni > 0) {
             EXPECT_EQ(poli.size(), c.poligoni);
         } else {

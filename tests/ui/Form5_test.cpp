@@ -137,16 +137,28 @@ TEST(Form5, RigheSelettoreELettura) {
     EXPECT_FALSE(f.isVisible());
 }
 
-// The two lists under their captions, and the folder tree opened down to the open slab's folder,
-// which is selected and in view.
-TEST(Form5, DidascalieECartellaDeiDatiAperta) {
+namespace {
+
+// The sample open from a folder three levels down, which holds one folder of its own.
+struct SolettaInProfondita {
     GlobaliProva g;
     FinestraProva w;
     CartellaTemp dir;
-    const std::string dati = dir / "progetti/2026/solaio";
-    fs::create_directories(dati + "/vecchi");
-    w.Avvia(CopiaCampione(dati, "A.QVR"));
-    Form5 f(w.f.get());
+    const std::string Dati = dir / "progetti/2026/solaio";
+    SolettaInProfondita() {
+        fs::create_directories(Dati + "/vecchi");
+        w.Avvia(CopiaCampione(Dati, "A.QVR"));
+    }
+};
+
+}  // namespace
+
+// The two lists under their captions, and the folder tree opened down to the open slab's folder,
+// which is selected and in view.
+TEST(Form5, DidascalieECartellaDeiDatiAperta) {
+    SolettaInProfondita s;
+    const std::string& dati = s.Dati;
+    Form5 f(s.w.f.get());
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
 
@@ -182,13 +194,9 @@ TEST(Form5, DidascalieECartellaDeiDatiAperta) {
 // As the program opens it, the folders may have loaded before the window shows: the data
 // folder still comes into view once it does, and stays so until the user scrolls the tree.
 TEST(Form5, CartellaInVistaFinoAQuandoLUtenteScorre) {
-    GlobaliProva g;
-    FinestraProva w;
-    CartellaTemp dir;
-    const std::string dati = dir / "progetti/2026/solaio";
-    fs::create_directories(dati + "/vecchi");
-    w.Avvia(CopiaCampione(dati, "A.QVR"));
-    Form5 f(w.f.get());
+    SolettaInProfondita s;
+    const std::string& dati = s.Dati;
+    Form5 f(s.w.f.get());
     QTreeView* t = f.Dir1();
     auto* m = static_cast<QFileSystemModel*>(t->model());
     const QModelIndex corrente = t->currentIndex();
