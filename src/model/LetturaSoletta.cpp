@@ -8,6 +8,7 @@
 
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
+#include "base/PagineGrandi.h"
 #include "base/Piattaforma.h"
 #include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
@@ -76,14 +77,15 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     p.AngoloDir2Gradi = AngoloGradiRidotto(LeggiValido(l, AngoloGradiValido));
     p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
 
-    // Each table is sized once from its count and its records are built in place, with one
-    // spare zero entry beyond the count, as every table of the model.
+    // Each table is sized once from its count and each record written once, from its values
+    // read, with one spare zero entry beyond the count, as every table of the model.
     ModelloAnalisi& a = m.Analisi;
     a.NumNodi = l.LeggiConteggio(ValoriNodo * ByteValore);
     a.Nodi.clear();
     a.Nodi.reserve(static_cast<size_t>(a.NumNodi) + 1);
+    PagineGrandi(a.Nodi.data(), a.Nodi.capacity() * sizeof(Nodo));
     for (int i = 0; i < a.NumNodi; ++i) {
-        Nodo& n = a.Nodi.emplace_back();
+        Nodo n;
         n.Numero = LeggiConPredecessore(l);
         n.X = LeggiCoordinata(l);
         n.Y = LeggiCoordinata(l);
@@ -98,14 +100,16 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.ResInf1 = l.LeggiS();
         n.ResInf2 = l.LeggiS();
         n.ResTaglio = l.LeggiS();
+        a.Nodi.push_back(n);
     }
     a.Nodi.emplace_back();
 
     a.NumElementi = l.LeggiConteggio(ValoriElemento * ByteValore);
     a.Elementi.clear();
     a.Elementi.reserve(static_cast<size_t>(a.NumElementi) + 1);
+    PagineGrandi(a.Elementi.data(), a.Elementi.capacity() * sizeof(Elemento));
     for (int i = 0; i < a.NumElementi; ++i) {
-        Elemento& e = a.Elementi.emplace_back();
+        Elemento e;
         e.Numero = l.LeggiL();
         e.Triangolo = l.LeggiI();
         for (size_t k = 0; k < 4; ++k) {
@@ -120,6 +124,7 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.RichTaglio1[k] = l.LeggiS();
             e.RichTaglio2[k] = l.LeggiS();
         }
+        a.Elementi.push_back(e);
     }
     a.Elementi.emplace_back();
 }
