@@ -71,6 +71,7 @@ const std::string& FileGrande() {
 
 void LetturaSolettaGrande(benchmark::State& stato) {
     const std::string& byte = FileGrande();
+    vilmor::bench::ContaPagine pagine(stato);
     for (auto _ : stato) {
         vilmor::Modello m;
         bool ok = vilmor::LeggiSolettaDaByte(byte, "/tmp/GRANDE.QVR", m);

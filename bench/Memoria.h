@@ -4,6 +4,7 @@
 // what a program just started does asks for fresh memory while it runs.
 #pragma once
 
+#include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
 
@@ -36,5 +37,22 @@ inline long PagineToccate() {
     getrusage(RUSAGE_SELF, &r);
     return r.ru_minflt;
 }
+
+// Reports the pages first touched per iteration from its making to its end: about none in the
+// steady state.
+class ContaPagine {
+public:
+    explicit ContaPagine(benchmark::State& stato) : stato_(stato), inizio_(PagineToccate()) {}
+    ~ContaPagine() {
+        const double n = static_cast<double>(stato_.iterations());
+        stato_.counters["pagine_per_iterazione"] = n > 0 ? static_cast<double>(PagineToccate() - inizio_) / n : 0;
+    }
+    ContaPagine(const ContaPagine&) = delete;
+    ContaPagine& operator=(const ContaPagine&) = delete;
+
+private:
+    benchmark::State& stato_;
+    long inizio_;
+};
 
 }  // namespace vilmor::bench

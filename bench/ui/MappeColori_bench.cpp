@@ -14,6 +14,7 @@
 #include <new>
 #include <vector>
 
+#include "Memoria.h"
 #include "base/Piattaforma.h"
 #include "design/AccessoriNodi.h"
 #include "drawing/DisMappeColori.h"
@@ -102,6 +103,7 @@ void Mappa(benchmark::State& state, int tipo, Campo campo = Campo::Liscio) {
     Modello& m = campo == Campo::Liscio ? a.m : campo == Campo::Fine ? a.fine : a.alternato;
     Vista.TipoMappa = tipo;
     long long prima = 0, dopo = 0;
+    bench::ContaPagine pagine(state);
     for (auto _ : state) {
         a.vid.Pulisci();
         prima = allocazioni.load();

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "Memoria.h"
 #include "SolettaGrande.h"
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
@@ -101,6 +102,7 @@ Banco& B() {
 static void ModificaPannello300Zone(benchmark::State& s) {
     Banco& b = B();
     bool altro = false;
+    bench::ContaPagine pagine(s);
     for (auto _ : s) {
         altro = !altro;
         PropertyGrid1_AfterEdit(IdPassoDiffSup1, altro ? "11" : "10");
