@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ComandiFile.h"
 #include "app/EsportaSoletteDxf.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -206,8 +205,6 @@ void DialogoDxf::VisualizzaComputo() {
         Avviso("Non sono stati selezionati i file dati.\nGenerazione del computo impossibile!");
         return;
     }
-    // The report reads the listed slabs from their files: the open slab's edits first, if wanted.
-    if (!ConfermaLetturaSolette(Controlli.Elenco, Controlli.Cartella)) return;
     Elenco.NumFileDxf = static_cast<int>(Controlli.Elenco.size());
     Elenco.ElencoFileDxf = Controlli.Elenco;
     Elenco.PercorsoComputo = NomeComputo(EsportaDxf.PercorsoDxf);
