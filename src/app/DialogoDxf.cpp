@@ -180,9 +180,8 @@ bool DialogoDxf::Leggi() {
     return true;
 }
 
-void DialogoDxf::GeneraDxf() {
-    if (!Leggi()) return;
-    NewSalvaDXF(Controlli.Elenco, Controlli.Cartella);
+bool DialogoDxf::GeneraDxf() {
+    return Leggi() && NewSalvaDXF(Controlli.Elenco, Controlli.Cartella);
 }
 
 void DialogoDxf::SalvaImpostazioni() {

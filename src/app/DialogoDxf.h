@@ -69,7 +69,7 @@ public:
     // the export's message and change nothing: false.
     bool Leggi();
 
-    void GeneraDxf();           // "Genera File &DXF"
+    bool GeneraDxf();           // "Genera File &DXF": true when the file was written
     void SalvaImpostazioni();   // "Salva impostazioni"
     void ImpostazioniDefault(); // "Impostazioni di default"
     void VisualizzaComputo();   // "Visualizza computo"
