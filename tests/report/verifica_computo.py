@@ -211,7 +211,7 @@ def ricalcola(viste, righe):
         for pos, num, d, lungh, ltot, p in staffe:
             lunghezza, passo, larghezza, bracci = CORDOLI[int(numero(pos))]
             dst = diametro(d)
-            N = math.floor(lunghezza / passo)
+            N = max(1, math.floor(lunghezza / passo))  # one at least, as the plan draws it
             if bracci <= 2:
                 S = 2 * larghezza + 2 * altezza + 2 * dst
             else:
