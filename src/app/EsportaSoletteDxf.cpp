@@ -77,15 +77,17 @@ void DisegnaTavola(Modello& m, const StatoVista& base) {
 
 }  // namespace
 
-int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella) {
+int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella, Modello* aperto) {
     StatoRipristinato ripristino;
     const StatoVista base = Vista;
     EsportaDxf.OffsetDxfX = 0;
     EsportaDxf.OffsetDxfY = 0;
     int disegnate = 0;
     for (const std::string& nome : nomi) {
-        auto m = std::make_unique<Modello>();
-        if (CaricaSoletta(cartella + "/" + nome, 0, *m, nullptr) != 0) continue;
+        // One slab in memory at a time beside the open project.
+        std::unique_ptr<Modello> caricato;
+        Modello* m = SolettaElencata(cartella + "/" + nome, aperto, caricato);
+        if (!m) continue;
         DisegnaTavola(*m, base);
         ++disegnate;
     }
@@ -149,16 +151,16 @@ bool Scrivi(const std::function<int()>& pass, const std::string& percorso) {
     return scritto;
 }
 
-bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
-            const std::string& percorso) {
-    return Scrivi([&] { return DisegnaSoletteDxf(nomi, cartella); }, percorso);
+bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella, const std::string& percorso,
+            Modello* aperto) {
+    return Scrivi([&] { return DisegnaSoletteDxf(nomi, cartella, aperto); }, percorso);
 }
 
 }  // namespace
 
 bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
-                       const std::string& percorso) {
-    return Prepara(nomi) && Scrivi(nomi, cartella, percorso);
+                       const std::string& percorso, Modello* aperto) {
+    return Prepara(nomi) && Scrivi(nomi, cartella, percorso, aperto);
 }
 
 bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
@@ -172,8 +174,6 @@ bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
 
 bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {
     if (!Prepara(nomi) || !Piatt.Dialoghi) return false;
-    // The open slab's unsaved edits reach the drawing only through its files.
-    if (!ConfermaLetturaSolette(nomi, cartella)) return false;
     RichiestaFile r;
     r.Cartella = cartella;
     r.Filtro = "File Disegno (*.DXF)|*.DXF";
@@ -184,7 +184,7 @@ bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartel
     // The dialog asks nothing itself before replacing a file.
     if (EsisteFile(*scelta) && !SostituireFile()) return false;
     EsportaDxf.PercorsoDxf = *scelta;
-    return Scrivi(nomi, cartella, *scelta);
+    return Scrivi(nomi, cartella, *scelta, &M);
 }
 
 std::string MessaggioErroreDxf(const std::string& percorso, int errore) {

@@ -10,6 +10,7 @@
 #include "base/ScansioneRighe.h"
 #include "base/Testo1252.h"
 #include "design/DirezioniZona.h"
+#include "design/StaffeCordolo.h"
 #include "model/Vista.h"
 
 namespace vilmor {
@@ -160,20 +161,27 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
     const Punto b2 = inFrame(zona.XBarra2, zona.YBarra2);
     for (const Punto& b : {b1, b2}) linea(b.X - 3, b.Y - 3, b.X + 3, b.Y + 3);
 
-    const double passo = zona.Passo;
-    if (passo > 0 && std::isfinite(passo)) {
+    // The stirrups the report charges, `Passo` apart and centred along the strip; with more than
+    // two legs the two stirrups of a position, each across two thirds of the width from either side.
+    const int posizioni = PosizioniStaffe(m.Zone, z);
+    if (posizioni > 0) {
+        const double passo = zona.Passo;
         double xmin = 0, xmax = 0;
         for (int k = 0; k < 4; ++k) {
             const double x = inFrame(V[k].X, V[k].Y).X;
             if (k == 0 || x < xmin) xmin = x;
             if (k == 0 || x > xmax) xmax = x;
         }
-        const double x0 = xmin + passo;
-        int64_t staffe = NumeroRighe(x0, passo, xmax - passo + 0.01, false);
-        if (staffe == 0) staffe = 1;  // a short strip still gets its first stirrup
-        for (int64_t k = 0; k < staffe; ++k) {
+        const double x0 = xmin + 0.5 * ((xmax - xmin) - (posizioni - 1) * passo);
+        const double y2 = b2.Y, y1 = b1.Y;
+        for (int k = 0; k < posizioni; ++k) {
             const double x = RigaScansione(x0, passo, k);
-            linea(x, b2.Y, x, b1.Y);
+            if (StaffePerPosizione(zona) == 1) {
+                linea(x, y2, x, y1);
+            } else {
+                linea(x, y2, x, y2 + (y1 - y2) * 0.66);
+                linea(x, y2 + (y1 - y2) * 0.33, x, y1);
+            }
         }
     }
 

@@ -22,8 +22,9 @@ void DisegnaPioli(float offsetX, float offsetY, int uscita);
 int ContaPioli(const Modello& m, int z);
 
 // Every curb in index order: its two long sides and, with more than two legs, two inner lines
-// (layer 3); ticks at the ends of the representative bar, the stirrups at `Passo` (layer 1, none
-// when `Passo` is not positive), and the representative bar with empty labels (DisFerroInt, or
+// (layer 3); ticks at the ends of the representative bar, one line across the strip for each
+// stirrup the report charges (design/StaffeCordolo.h; layer 1, none when `Passo` is not
+// positive), and the representative bar with empty labels (DisFerroInt, or
 // `Disegno.FerroIntCordolo` when one is installed).
 void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita);
 void DisegnaCordoli(float offsetX, float offsetY, int uscita);
