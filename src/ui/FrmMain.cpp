@@ -615,8 +615,17 @@ void FrmMain::MostraFrmPolig() {
     if (!frmPolig_) {
         frmPolig_ = new FrmPolig(this);
         frmPolig_->setAttribute(Qt::WA_DeleteOnClose);
-        // Beside the plan's top-right corner, where it covers the least of the slab.
-        const QPoint angolo = ctrlVid_->mapToGlobal(QPoint(ctrlVid_->width() - frmPolig_->width() - 20, 20));
+        // Beside the plan, over the side column below its options: it hides none of the outline
+        // it edits. Whole on the screen.
+        frmPolig_->winId();
+        const QSize telaio = frmPolig_->frameGeometry().size();
+        const QPoint colonna = picture2_->mapToGlobal(QPoint(0, 0));
+        const int destra = picture2_->mapToGlobal(QPoint(picture2_->width(), 0)).x();
+        QPoint angolo(std::min(colonna.x(), destra - telaio.width()), colonna.y());
+        if (const QScreen* s = screen()) {
+            const QRect a = s->availableGeometry();
+            angolo.setY(std::max(a.top(), std::min(angolo.y(), a.bottom() + 1 - telaio.height())));
+        }
         frmPolig_->move(angolo);
     }
     frmPolig_->show();
