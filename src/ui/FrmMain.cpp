@@ -13,6 +13,7 @@
 #include "base/Testi.h"
 #include "design/MappeColori.h"
 #include "drawing/DisMappeColori.h"
+#include "drawing/LegendeMappa.h"
 #include "drawing/LegendaDiffusa.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
@@ -253,6 +254,7 @@ void FrmMain::MisuraColonna() {
             Vista.TipoMappa = tipo;
             DisegnaMappaColori(campione);
         }
+        LegendaNodiDiradati();  // over a missing-steel map of crowded nodes
         for (int codice : {0, 1}) {
             Vista.CodiceVista = codice;
             DisLegenda(campione);
