@@ -9,6 +9,7 @@
 #include "base/Geometria.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "dxf/ScrittoriDxf.h"
+#include "dxf/TabelleDxf.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
 
@@ -124,8 +125,17 @@ void BloccoQuotaDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& 
     FineBloccoDxf(c, h);
 }
 
-void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& layerQuota, bool senzaTesto,
-                  const std::string& stile) {
+// The middle of the measure: readers that draw the dimension again centre its text there. With
+// arrows the text stands on its point Q2 (bottom centre), so its middle is half its height further
+// off the line; without arrows Q2 is its middle.
+PuntoDxf2 MezzoTesto(const GeometriaQuota& g, float altezza) {
+    if (!g.Frecce) return g.Q2;
+    const float seno = static_cast<float>(std::sin(g.Angolo)), coseno = static_cast<float>(std::cos(g.Angolo));
+    return {g.Q2.X - altezza / 2 * seno, g.Q2.Y + altezza / 2 * coseno};
+}
+
+void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& q, const std::string& layerQuota,
+                  bool senzaTesto) {
     std::ostream& os = *c.Entita;
     GruppoDxf(os, 0, "DIMENSION");
     CoppiaDxf(os, "5", g.HandleEntita);
@@ -137,14 +147,16 @@ void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& la
     GruppoRealeDxf(os, 10, g.P1.X);
     GruppoRealeDxf(os, 20, g.P1.Y);
     GruppoDxf(os, 30, "0.0");
-    GruppoRealeDxf(os, 11, g.Q2.X);
-    GruppoRealeDxf(os, 21, g.Q2.Y);
+    const PuntoDxf2 mezzo = MezzoTesto(g, q.AltezzaTesto);
+    GruppoRealeDxf(os, 11, mezzo.X);
+    GruppoRealeDxf(os, 21, mezzo.Y);
     GruppoDxf(os, 31, "0.0");
     GruppoIntDxf(os, 70, g.Tipo + 32);
     GruppoDxf(os, 71, "     5");
-    // A blank suppresses the text of a reader that writes the measure again.
-    if (senzaTesto) GruppoDxf(os, 1, " ");
-    GruppoDxf(os, 3, stile);
+    // The measure as the block writes it: readers that make the text again from the header's
+    // dimension settings would otherwise print their own figure. A blank suppresses it.
+    GruppoDxf(os, 1, senzaTesto ? std::string(" ") : g.Testo);
+    GruppoDxf(os, 3, q.Stile);
     GruppoDxf(os, 100, "AcDbAlignedDimension");
     GruppoRealeDxf(os, 13, g.Q0.X);
     GruppoRealeDxf(os, 23, g.Q0.Y);
@@ -222,8 +234,10 @@ void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& 
     g.HandleBlocco = NuovoHandle(c);
     c.HandleBlocchiD.push_back(g.HandleBlocco);
 
+    // The header names the general dimensions' style, else the bar lengths'.
+    if (c.StileQuote.empty() || (g.Frecce && FrecciaStileQuota(c.StileQuote) == "_None")) c.StileQuote = q.Stile;
     BloccoQuotaDxf(c, g, q, layerQuota, layerTesto);
-    DimensionDxf(c, g, layerQuota, layerTesto.empty(), q.Stile);
+    DimensionDxf(c, g, q, layerQuota, layerTesto.empty());
 }
 
 }  // namespace vilmor

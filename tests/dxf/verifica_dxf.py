@@ -13,6 +13,8 @@ text in its block, and that text must be the dimension's measurement in cm under
 "tratteggi", when present, is {"offset": [cm x, cm y], "F": DXF units per cm, "layer": name,
 "pezzi": [[[x1, y1, x2, y2], ...], ...]}: one list of plan lines per hatch INSERT, in order;
 each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
+Every DXF 2000 file: each DIMENSION carries its block's text, and the header's dimension
+variables are those of the style its dimensions use.
 "r12": true reads an R12 file with the three loaders and checks its extents only; without
 "layer" the walk, the loaders and the extents check run, the header, tables and layers are not
 compared. The extents check: every point a reader draws lies within $EXTMIN-$EXTMAX, which frame
@@ -165,7 +167,6 @@ def contenuto(nome, doc, atteso):
     attesi = {
         "$ACADVER": "AC1015",
         "$DWGCODEPAGE": "ANSI_1252",
-        "$DIMSTYLE": "SC50",
     }
     for var, v in attesi.items():
         if h.get(var) != v:
@@ -391,6 +392,56 @@ def quote(nome, doc, attesi):
                 difetto(nome, f"quota {i}: punto quotato {q} a {scarto} dalla linea di quota")
 
 
+def quote_rigenerate(nome, doc):
+    """What a reader that draws dimensions again from the entity and the header shows: every
+    DIMENSION carries the text of its block (a blank where the block has none), and the header's
+    dimension variables are those of the style the dimensions use, the general ones (with arrows)
+    before the bar lengths."""
+    stili = {s.dxf.name.upper(): s for s in doc.dimstyles}
+    usati = {True: set(), False: set()}
+    for i, e in enumerate(doc.modelspace().query("DIMENSION")):
+        blocco = doc.blocks.get(e.dxf.geometry)
+        if blocco is None:
+            continue
+        testi = [x.text for x in blocco if x.dxftype() == "MTEXT"]
+        atteso = testi[0] if len(testi) == 1 else " "
+        if e.dxf.get("text", "") != atteso:
+            difetto(nome, f"quota {i}: il gruppo 1 è {e.dxf.get('text')!r}, il blocco scrive {atteso!r}")
+        frecce = any(x.dxftype() == "INSERT" and x.dxf.name == "_FRECCIAMERANTO" for x in blocco)
+        usati[frecce].add(e.dxf.dimstyle)
+    h = doc.header
+    stile = h.get("$DIMSTYLE", "")
+    if stile.upper() not in stili:
+        difetto(nome, f"$DIMSTYLE {stile!r} non è uno stile della tabella")
+        return
+    for frecce in (True, False):
+        if len(usati[frecce]) > 1:
+            difetto(nome, f"quote {'generali' if frecce else 'dei ferri'} in più stili: {sorted(usati[frecce])}")
+    usato = sorted(usati[True] or usati[False])
+    if usato and stile != usato[0]:
+        difetto(nome, f"$DIMSTYLE = {stile!r}, le quote usano {usato[0]!r}")
+    s = stili[stile.upper()].dxf
+    for var in h.varnames():
+        if not var.startswith("$DIM") or var == "$DIMSTYLE":
+            continue
+        attributo = var[1:].lower()
+        if attributo in ("dimtxsty", "dimblk", "dimldrblk", "dimblk1", "dimblk2"):
+            if attributo in ("dimblk", "dimldrblk") and h.get(var, "").upper() != s.get(attributo, "").upper():
+                difetto(nome, f"{var} = {h.get(var)!r}, lo stile {stile} ha {s.get(attributo)!r}")
+            continue
+        # What the record sets; the overall scale, which no record sets, is 1 everywhere.
+        if attributo == "dimscale":
+            valore = s.get(attributo, 1.0)
+        elif s.is_supported(attributo) and s.hasattr(attributo):
+            valore = s.get(attributo)
+        else:
+            continue
+        if isinstance(valore, str):
+            continue
+        if abs(float(h.get(var)) - float(valore)) > 1e-6 * max(1.0, abs(float(valore))):
+            difetto(nome, f"{var} = {h.get(var)!r}, lo stile {stile} ha {valore!r}")
+
+
 def tratteggi(nome, doc, t):
     F, (ox, oy) = t["F"], t["offset"]
     inserti = [e for e in doc.modelspace().query("INSERT") if e.dxf.name.startswith("*X")]
@@ -432,6 +483,7 @@ def main():
                 difetto(nome, f"lettura delle estensioni: {type(e).__name__}: {e}")
         if doc is not None and not r12:
             try:
+                quote_rigenerate(nome, doc)
                 if "layer" in atteso:
                     contenuto(nome, doc, atteso)
                 if "disegno" in atteso:
