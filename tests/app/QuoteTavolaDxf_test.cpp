@@ -85,7 +85,9 @@ TEST_F(QuoteTavola, LeQuoteRidisegnateScrivonoLeMisureDelProgramma) {
         SCOPED_TRACE(k.file);
         const std::string file = Esporta(k.sezioni ? sezioni : campione, k.scala50, k.unitaPerCm, k.file);
         // The bar lengths of the sections are dimensions too.
-        if (k.sezioni) EXPECT_NE(LeggiTutto(file).find("Ferri"), std::string::npos);
+        if (k.sezioni) {
+            EXPECT_NE(LeggiTutto(file).find("Ferri"), std::string::npos);
+        }
         voci.push_back(VoceElenco(file, Strati, k.unitaPerCm));
     }
     EXPECT_TRUE(p.Msg.Visti.empty());

@@ -336,8 +336,8 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
     c.Blocchi = &b;
     LineaDxf(c, -40, 10, 100, 50, "A", 0);
     CerchioDxf(c, 200, 0, 10, "A", 0);
-    // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, wholly above its point,
-    // 12.5 up to its capitals over the descenders.
+    // A text of 2 characters, 10 high, left and bottom aligned: 17.8 wide in its font, wholly
+    // above its point, 12.5 up to its capitals over the descenders.
     TestoDxf(c, "A", "P1", 150, 60, 10, 0, 0, 1);
 #ifdef NDEBUG
     // Nothing of a record that is not written (a debug build stops at such a record instead).

@@ -17,7 +17,8 @@ Every DXF 2000 file: each DIMENSION carries its block's text, and the header's d
 variables are those of the style its dimensions use.
 "r12": true reads an R12 file with the three loaders and checks its extents only; without
 "layer" the walk, the loaders and the extents check run, the header, tables and layers are not
-compared. The extents check: every point a reader draws lies within $EXTMIN-$EXTMAX, which frame
+compared. The extents check: every point a reader draws (texts as wide as their font writes
+them) lies within $EXTMIN-$EXTMAX, which frame
 the points closely, the limits enclose them, the initial view shows them, the paper is at least A4.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
@@ -27,9 +28,16 @@ import logging
 import math
 import sys
 
+import os
+
 import ezdxf
 from ezdxf import recover
 from ezdxf.math import Vec3
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import larghezze_font  # noqa: E402
+
+FONT = larghezze_font.Font()
 
 difetti = []
 
@@ -209,9 +217,30 @@ def contenuto(nome, doc, atteso):
             difetto(nome, f"{stile}: dimse1 {d.get('dimse1')}, dimse2 {d.get('dimse2')}")
 
 
+def riquadro(p, testo, altezza, gradi, oriz, vert):
+    """The corners of the box a text covers: as wide as the font the files name writes it (the
+    advance widths of Liberation Sans, read from the font file, at the height of the capitals),
+    from its descenders' foot to above its capitals; horizontal 0 left, 1 centre, 2 right;
+    vertical 0 baseline, 1 bottom, 2 middle, 3 top."""
+    h = abs(altezza)
+    w = FONT.larghezza(testo.encode("cp1252", "replace").decode("cp1252")) * h / FONT.altezza_maiuscole
+    x0 = {1: -w / 2, 2: -w}.get(oriz, 0)
+    y0, y1 = {1: (0, 1.25 * h), 2: (-0.6 * h, 0.6 * h), 3: (-1.25 * h, 0)}.get(vert, (-0.25 * h, h))
+    a = math.radians(gradi)
+    c, s = math.cos(a), math.sin(a)
+    return [Vec3(p.x + u * c - v * s, p.y + u * s + v * c) for u in (x0, x0 + w) for v in (y0, y1)]
+
+
+def punto_testo(e):
+    """The point a TEXT stands on: its alignment point unless it is aligned left on its baseline."""
+    if (e.dxf.halign or e.dxf.valign) and e.dxf.hasattr("align_point"):
+        return Vec3(e.dxf.align_point)
+    return Vec3(e.dxf.insert)
+
+
 def punti_entita(e, punti, testi):
-    """The points a reader draws of an entity, blocks followed into, and the (height, length)
-    of every text."""
+    """The points a reader draws of an entity, blocks followed into, the corners of the box of
+    every text, and the (height, length) of every text."""
     t = e.dxftype()
     if t == "LINE":
         punti += [e.dxf.start, e.dxf.end]
@@ -222,9 +251,13 @@ def punti_entita(e, punti, testi):
         punti.append(e.dxf.insert)
         if e.dxf.hasattr("align_point"):
             punti.append(e.dxf.align_point)
+        punti += riquadro(punto_testo(e), e.dxf.text, e.dxf.height, e.dxf.rotation, e.dxf.halign, e.dxf.valign)
         testi.append((e.dxf.height, len(e.dxf.text)))
     elif t == "MTEXT":
         punti.append(e.dxf.insert)
+        attacco = e.dxf.get("attachment_point", 1) - 1
+        punti += riquadro(Vec3(e.dxf.insert), e.text, e.dxf.char_height, e.dxf.get("rotation", 0),
+                          attacco % 3, 3 - attacco // 3)
         testi.append((e.dxf.char_height, len(e.text)))
     elif t == "POINT":
         punti.append(e.dxf.location)
