@@ -29,7 +29,8 @@ std::array<Punto, 4> RiquadroTesto(float x, float y, std::string_view utf8, floa
     int i = 0;
     for (const double u : {x0, x0 + w})
         for (const double v : {y0, y1})
-            r[static_cast<size_t>(i++)] = {static_cast<float>(x + u * co - v * se), static_cast<float>(y + u * se + v * co)};
+            r[static_cast<size_t>(i++)] = {static_cast<float>(x + u * co - v * se),
+                                           static_cast<float>(y + u * se + v * co)};
     return r;
 }
 

@@ -309,7 +309,8 @@ void HeaderDxf(ContestoDxf& c, float unitaPerCm) {
         if (std::string_view(nome) == "$DIMBLK" || std::string_view(nome) == "$DIMLDRBLK")
             return FrecciaStileQuota(stile);
         for (const VariabileQuotaDxf& v : quota)
-            if (std::string_view(nome) == v.Nome) return LeggiReale(v.Valore) == LeggiReale(modello) ? modello : v.Valore;
+            if (std::string_view(nome) == v.Nome)
+                return LeggiReale(v.Valore) == LeggiReale(modello) ? modello : v.Valore;
         return modello;
     };
     GruppoDxf(os, 0, "SECTION");

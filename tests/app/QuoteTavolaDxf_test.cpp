@@ -3,6 +3,7 @@
 // any print ratio, and the sheet's texts must not run into one another.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/EsportaSoletteDxf.h"
 #include "app/PosaSezioni.h"
 #include "drawing/QuotaturaAutomatica.h"
+#include "drawing/Ridisegna.h"
 #include "model/Estensioni.h"
 #include "model/Impostazioni.h"
 #include "model/Resource.h"
@@ -37,7 +39,7 @@ struct QuoteTavola : ::testing::Test {
         Disegno.QuotaturaAutomatica = QuotaturaAutomatica;
         ASSERT_EQ(CaricaSoletta(std::string(VILMOR_ESEMPI) + "/solaio1/SOL1.QVR", 0, campione, nullptr), 0);
         sezioni = campione;
-        // A section along each bar direction through the plan point (450, 450): their bars are
+        // A section along each bar direction through the plan point (450, 300): their bars are
         // dimensioned by bar-length dimensions.
         CalcolaDirezioni(sezioni);
         SettaLimiti(sezioni, Vista);
@@ -47,7 +49,7 @@ struct QuoteTavola : ::testing::Test {
         for (int d : {0, 1}) {
             Vista.DirezioneSezione = d;
             Vista.IndiceSezione = d;
-            AssegnaSez(sezioni, XSchermo(450), YSchermo(450));
+            AssegnaSez(sezioni, XSchermo(450), YSchermo(300));
         }
         sezioni.SezQuote.UltimaSezione = 1;
         ASSERT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
@@ -68,7 +70,8 @@ struct QuoteTavola : ::testing::Test {
 }  // namespace
 
 // Every dimension carries its block's text and the header the settings of the dimensions' style:
-// at 1:50, at 1:100, at 1 mm = 100 units, with sections and their bar lengths.
+// at 1:50, at 1:100, at 1 mm = 100 units, with sections and their bar lengths. No text covers
+// another: the sheet's panels stand clear of one another.
 TEST_F(QuoteTavola, LeQuoteRidisegnateScrivonoLeMisureDelProgramma) {
     const struct Caso {
         const char* file;
@@ -88,7 +91,10 @@ TEST_F(QuoteTavola, LeQuoteRidisegnateScrivonoLeMisureDelProgramma) {
         if (k.sezioni) {
             EXPECT_NE(LeggiTutto(file).find("Ferri"), std::string::npos);
         }
-        voci.push_back(VoceElenco(file, Strati, k.unitaPerCm));
+        // At every scale no text of the sheet covers another.
+        std::string voce = VoceElenco(file, Strati, k.unitaPerCm);
+        voce.insert(voce.size() - 1, ",\"testi_separati\":true");
+        voci.push_back(voce);
     }
     EXPECT_TRUE(p.Msg.Visti.empty());
     std::string rapporto;
@@ -138,4 +144,33 @@ TEST_F(QuoteTavola, LibreCadStampaLeMisureA1a100) {
     ASSERT_FALSE(tavola.empty());
     EXPECT_TRUE(tavola == pagina("misurate.dxf")) << "LibreCAD's own measures differ from the file's figures";
     EXPECT_FALSE(tavola == pagina("sbagliata.dxf")) << "the page does not show the dimensions' figures";
+}
+
+// The screen's preview of the sheet is laid out as its drawing at 1:50: the title blocks that move
+// clear of their views in the DXF move alike on the screen.
+TEST_F(QuoteTavola, LAnteprimaHaLaDisposizioneDelDisegnoA1a50) {
+    SettaLimiti(campione, Vista);
+    Vista.PiantaCorrente = 5;
+    Vista.CodiceVista = 17;
+    Imp.ScalaDxf50 = 1;
+    Imp.UnitaPerCm = 1;
+    Imp.FattoreDxf = 2;
+    // Where the title blocks stand: the first text of each.
+    auto titoli = [](const std::vector<Entita>& e) {
+        std::vector<std::pair<std::string, double>> r;
+        for (const Entita& x : e)
+            if (x.Tipo == "Testo" && x.Testo.starts_with("Armatura")) r.push_back({x.Testo, x.Num[0]});
+        return r;
+    };
+    Ridisegna(campione, 0);
+    Ridisegna(campione, 1);
+    const auto schermo = titoli(p.SinkVideo.Entita_), dxf = titoli(p.SinkDxf.Entita_);
+    ASSERT_EQ(schermo.size(), 6u);
+    EXPECT_EQ(schermo, dxf);
+    // The shear notes would reach their view at their place: they stand further left.
+    const float P = 150 + Vista.LarghezzaPianta;
+    const auto taglio =
+        std::find_if(schermo.begin(), schermo.end(), [](const auto& t) { return t.first == "Armatura a taglio"; });
+    ASSERT_NE(taglio, schermo.end());
+    EXPECT_LT(taglio->second, 2 * P + Vista.LimitiPianta[0] - 10);
 }

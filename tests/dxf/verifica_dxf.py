@@ -15,6 +15,8 @@ text in its block, and that text must be the dimension's measurement in cm under
 each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
 Every DXF 2000 file: each DIMENSION carries its block's text, and the header's dimension
 variables are those of the style its dimensions use.
+"testi_separati": true, no two texts of the file cover one another: the lines of their
+capitals, each as wide as its font writes it.
 "r12": true reads an R12 file with the three loaders and checks its extents only; without
 "layer" the walk, the loaders and the extents check run, the header, tables and layers are not
 compared. The extents check: every point a reader draws (texts as wide as their font writes
@@ -217,15 +219,19 @@ def contenuto(nome, doc, atteso):
             difetto(nome, f"{stile}: dimse1 {d.get('dimse1')}, dimse2 {d.get('dimse2')}")
 
 
-def riquadro(p, testo, altezza, gradi, oriz, vert):
+def riquadro(p, testo, altezza, gradi, oriz, vert, maiuscole=False):
     """The corners of the box a text covers: as wide as the font the files name writes it (the
     advance widths of Liberation Sans, read from the font file, at the height of the capitals),
-    from its descenders' foot to above its capitals; horizontal 0 left, 1 centre, 2 right;
-    vertical 0 baseline, 1 bottom, 2 middle, 3 top."""
+    from its descenders' foot to above its capitals, or with `maiuscole` from its baseline to the
+    top of its capitals; horizontal 0 left, 1 centre, 2 right; vertical 0 baseline, 1 bottom,
+    2 middle, 3 top."""
     h = abs(altezza)
     w = FONT.larghezza(testo.encode("cp1252", "replace").decode("cp1252")) * h / FONT.altezza_maiuscole
     x0 = {1: -w / 2, 2: -w}.get(oriz, 0)
-    y0, y1 = {1: (0, 1.25 * h), 2: (-0.6 * h, 0.6 * h), 3: (-1.25 * h, 0)}.get(vert, (-0.25 * h, h))
+    if maiuscole:
+        y0, y1 = {1: (0.25 * h, 1.25 * h), 2: (-0.5 * h, 0.5 * h), 3: (-h, 0)}.get(vert, (0, h))
+    else:
+        y0, y1 = {1: (0, 1.25 * h), 2: (-0.6 * h, 0.6 * h), 3: (-1.25 * h, 0)}.get(vert, (-0.25 * h, h))
     a = math.radians(gradi)
     c, s = math.cos(a), math.sin(a)
     return [Vec3(p.x + u * c - v * s, p.y + u * s + v * c) for u in (x0, x0 + w) for v in (y0, y1)]
@@ -475,6 +481,63 @@ def quote_rigenerate(nome, doc):
             difetto(nome, f"{var} = {h.get(var)!r}, lo stile {stile} ha {valore!r}")
 
 
+def riquadri_testi(doc):
+    """(corners, text) of the line of capitals of every text a reader draws in the model space,
+    dimensions' blocks followed into."""
+    r = []
+
+    def cammina(e):
+        t = e.dxftype()
+        if t == "TEXT":
+            r.append((riquadro(punto_testo(e), e.dxf.text, e.dxf.height, e.dxf.rotation, e.dxf.halign,
+                               e.dxf.valign, True), e.dxf.text))
+        elif t == "MTEXT":
+            attacco = e.dxf.get("attachment_point", 1) - 1
+            r.append((riquadro(Vec3(e.dxf.insert), e.text, e.dxf.char_height, e.dxf.get("rotation", 0),
+                               attacco % 3, 3 - attacco // 3, True), e.text))
+        elif t == "DIMENSION":
+            for v in e.virtual_entities():
+                cammina(v)
+
+    for e in doc.modelspace():
+        cammina(e)
+    return r
+
+
+def separati(a, b):
+    """Whether two convex quadrilaterals (corners in the order riquadro gives) touch at most."""
+    ordine = (0, 1, 3, 2)
+    pa, pb = [a[i] for i in ordine], [b[i] for i in ordine]
+    for poligono in (pa, pb):
+        for i in range(4):
+            p, q = poligono[i], poligono[(i + 1) % 4]
+            nx, ny = q.y - p.y, p.x - q.x
+            if nx == 0 and ny == 0:
+                continue
+            sa = [nx * v.x + ny * v.y for v in pa]
+            sb = [nx * v.x + ny * v.y for v in pb]
+            tolleranza = 1e-6 * math.hypot(nx, ny)
+            if max(sa) <= min(sb) + tolleranza or max(sb) <= min(sa) + tolleranza:
+                return True
+    return False
+
+
+def testi_separati(nome, doc):
+    """No two texts of the drawing cover one another: the lines of their capitals, each as wide
+    as its font writes it."""
+    riquadri = riquadri_testi(doc)
+    scatole = [(min(v.x for v in c), min(v.y for v in c), max(v.x for v in c), max(v.y for v in c)) for c, _ in riquadri]
+    ordine = sorted(range(len(riquadri)), key=lambda i: scatole[i][0])
+    for n, i in enumerate(ordine):
+        for j in ordine[n + 1:]:
+            if scatole[j][0] >= scatole[i][2]:
+                break
+            if scatole[j][1] >= scatole[i][3] or scatole[i][1] >= scatole[j][3]:
+                continue
+            if not separati(riquadri[i][0], riquadri[j][0]):
+                difetto(nome, f"il testo {riquadri[i][1]!r} copre il testo {riquadri[j][1]!r}")
+
+
 def tratteggi(nome, doc, t):
     F, (ox, oy) = t["F"], t["offset"]
     inserti = [e for e in doc.modelspace().query("INSERT") if e.dxf.name.startswith("*X")]
@@ -523,6 +586,8 @@ def main():
                     confronto(nome, doc, atteso["disegno"])
                 if "quote" in atteso:
                     quote(nome, doc, atteso["quote"])
+                if atteso.get("testi_separati"):
+                    testi_separati(nome, doc)
                 if "tratteggi" in atteso:
                     tratteggi(nome, doc, atteso["tratteggi"])
             except Exception as e:
