@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "drawing/PrimitiveDisegno.h"
+#include "drawing/SinkDxf.h"
 #include "dxf/EsportazioneProva.h"
 #include "dxf/FileDxf2000.h"
 #include "dxf/LettoriProva.h"
@@ -492,5 +494,48 @@ TEST(QuotaDxf, LIntestazioneHaLoStileDelleQuote) {
         ASSERT_EQ(stile.size(), 1u);
         EXPECT_EQ(std::stod(Valore(stile[0], "144")), std::stod(valore("$DIMLFAC")));
         EXPECT_EQ(std::stod(Valore(stile[0], "140")), std::stod(valore("$DIMTXT")));
+    }
+}
+
+// The sheet is laid out by measuring its drawing with the DXF output measured instead of written:
+// that measure must be what the file written by the same drawing frames, dimensions with their
+// arrows and texts, texts of every alignment and angle, with any layer switched off.
+TEST(QuotaDxf, LaMisuraEQuellaDelFileScritto) {
+    CartellaTemp t;
+    for (int scala50 : {1, 0}) {
+        for (int spento : {-1, 8, 18}) {
+            SCOPED_TRACE(std::to_string(scala50) + " " + std::to_string(spento));
+            GlobaliProva stato;
+            PiattaformaProva p;
+            ImpostaDefault();
+            Strati.VisLayerCorr.fill(1);
+            if (spento >= 0) Strati.VisLayerCorr[static_cast<size_t>(spento)] = 0;
+            Imp.UnitaPerCm = 1;
+            Imp.FattoreDxf = scala50 ? 2.0f : 1.0f;
+            Vista.Scala50Corrente = scala50;
+            EsportaDxf.OffsetDxfX = 300;
+            EsportaDxf.FormatoR12 = 0;
+            auto disegno = [&] {
+                QuoteProva(scala50, 1);
+                DisQuotaLin(-300, 500, -300, 510, -250, 500, -250, 510, scala50, 1);
+                DisTesto(-400, 600, "Wide Ø LEGEND", 1, 19, 2, 2, 30, 1);
+                DisTesto(-400, -300, "iiii", 0, 19, 1, 0, 0, 1);
+                DisCerchio(1300, 600, 25, 2, 0, 1);
+            };
+            ASSERT_TRUE(SalvaDxf2000(t / "misura.dxf", disegno));
+            MisuraDxf misura;
+            SinkDxf sink(&misura);
+            Piatt.SinkDxf = &sink;
+            disegno();
+            const auto testa = SezioneDi(Voci(LeggiTutto(t / "misura.dxf")), "HEADER");
+            auto valori = [&](const char* nome) {
+                const auto it = std::find(testa.begin(), testa.end(), Voce{"  9", nome});
+                return std::pair{std::stof((it + 1)->Valore), std::stof((it + 2)->Valore)};
+            };
+            EXPECT_FLOAT_EQ(misura.Box.XMin, valori("$EXTMIN").first);
+            EXPECT_FLOAT_EQ(misura.Box.YMin, valori("$EXTMIN").second);
+            EXPECT_FLOAT_EQ(misura.Box.XMax, valori("$EXTMAX").first);
+            EXPECT_FLOAT_EQ(misura.Box.YMax, valori("$EXTMAX").second);
+        }
     }
 }
