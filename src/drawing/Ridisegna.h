@@ -15,7 +15,9 @@ void Ridisegna(int uscita);
 
 // What the plan shows of m by the view codes, through the primitives of `uscita`: the views and
 // the sections of the current entry, or on the screen the outline under a colour map. Not what
-// the screen alone draws (clearing, colour map, legend panel, grips).
+// the screen alone draws (clearing, colour map, legend panel, grips). The sheet's panels stand
+// clear of one another as its DXF drawing at the pass's scale draws them, measured first; the
+// screen's sheet takes the places of the 1:50 drawing.
 void DisPiano(Modello& m, int uscita);
 
 // One plan view moved by (X, Y) cm: structure, dimensions, section traces, title block.
