@@ -474,8 +474,10 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
     blocco_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
     if (blocco_ < 0) return Guasto(errno);
     if (esiste) {
-        // The group first: changing it may clear the set-id bits the mode then restores.
-        if (st.st_gid != ::getegid() && ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // Owner and group first: changing them may clear the set-id bits the mode then restores.
+        // Only root may give the file to its owner; anyone may keep a group of theirs.
+        if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd_, st.st_uid, st.st_gid) != 0 &&
+            st.st_gid != ::getegid() && ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
             // Not a member of that group: the file keeps the process's group.
         }
         if (::fchmod(fd_, st.st_mode & 07777) != 0) return Guasto(errno);

@@ -349,6 +349,34 @@ TEST_F(ComandiProva, SalvaScriveArmatureVerificaERecenti) {
     EXPECT_EQ(LeggiTutto(FileRecenti()), "1\r\n\"" + (dir / "A/SOL1.QVR") + "\"\r\n");
 }
 
+// Root saving a user's project leaves the files the user's: owner, group and mode as they were.
+TEST_F(ComandiProva, DaRootIFileDellUtenteRestanoSuoi) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    Apri(dir / "A/SOL1.QVR");
+    ASSERT_EQ(Salva(), 0);
+    const uid_t utente = 4242;
+    const gid_t gruppo = 4343;
+    const std::string file[] = {dir / "A/SOL1.QV0", dir / "A/set0001.SET"};
+    ino_t prima[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(::chown(file[i].c_str(), utente, gruppo), 0);
+        ASSERT_EQ(::chmod(file[i].c_str(), 0600), 0);
+        struct stat st {};
+        ASSERT_EQ(::stat(file[i].c_str(), &st), 0);
+        prima[i] = st.st_ino;
+    }
+    ASSERT_EQ(Salva(), 0);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(file[i]);
+        struct stat st {};
+        ASSERT_EQ(::stat(file[i].c_str(), &st), 0);
+        EXPECT_NE(st.st_ino, prima[i]) << "replaced by a new file";
+        EXPECT_EQ(st.st_uid, utente);
+        EXPECT_EQ(st.st_gid, gruppo);
+        EXPECT_EQ(st.st_mode & 07777, 0600u);
+    }
+}
+
 TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
     // A reinforcement file of a newer version: reported at load, kept until the user says so.
     const std::string qv0 = dir / "A/SOL1.QV0";
