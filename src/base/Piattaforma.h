@@ -22,12 +22,21 @@ public:
     virtual ~Messaggi() = default;
     virtual RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                                const std::string& titolo) = 0;
+    // The same with the button that Enter presses named by the caller: a question whose usual
+    // first button would discard work offers the safe one. By default the box's own.
+    virtual RispostaMsg MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                             const std::string& titolo, RispostaMsg predefinita) {
+        (void)predefinita;
+        return Mostra(testo, icona, pulsanti, titolo);
+    }
 };
 
 // The usual warning of the program: exclamation icon, title "Attenzione!".
 RispostaMsg Avviso(const std::string& testo);
 RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                             const std::string& titolo);
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo, RispostaMsg predefinita);
 
 // ---- The plan picture `Ctrl_Vid` ----
 // Pixel coordinates: x right, y down from the top-left corner. Colours are RGB

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "base/FileTesto.h"
+#include "base/ImprontaFile.h"
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
 #include "model/FileVerifica.h"
@@ -296,12 +297,13 @@ bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) 
     return ScriviFileAtomico(percorso, TestoArmature(m), avvisa);
 }
 
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m) {
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m, ImprontaFile* letta) {
     auto byte = LeggiFileIntero(percorso);
     if (!byte) {
         Avviso("Impossibile leggere il file:\n" + percorso);
         return EsitoArmature::Ignorato;
     }
+    if (letta) *letta = ImprontaDi(*byte);
     LettoreTesto l(*byte);
     DatiArmatura d;
     try {
@@ -336,17 +338,30 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
     return EsitoArmature::Letto;
 }
 
+namespace {
+// True when the reinforcement file `nome` of the slab holds bytes other than those this program
+// last read or wrote there (or was absent then and is there now). A file now gone loses nothing;
+// one that cannot be read cannot be told from a changed one.
+bool ScrittoDaAltri(const std::string& percorsoSoletta, const std::string& nome, const DatiProgetto& p) {
+    if (p.ArmatureVisteDi.empty() || p.ArmatureVisteDi != NomeFileArmature(percorsoSoletta)) return false;
+    const std::optional<ImprontaFile> ora = ImprontaSuDisco(nome);
+    return !ora || (ora->Presente && *ora != p.ArmatureViste);
+}
+}  // namespace
+
 EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m) {
     m.SezQuote.Quote.assign(1, Quota{});
     m.SezQuote.Sezioni.assign(1, Sezione{});
     std::string nome = TrovaFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureVisteDi = NomeFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureViste = {};
     if (!EsisteFile(nome)) {
         m.SezQuote.UltimaQuota = -1;
         if (Disegno.QuotaturaAutomatica) Disegno.QuotaturaAutomatica(m);
         return EsitoArmature::Ignorato;
     }
     // The slab's own file that could not be read is never replaced without asking.
-    EsitoArmature esito = LeggiArmature(nome, domanda, m);
+    EsitoArmature esito = LeggiArmature(nome, domanda, m, &m.Progetto.ArmatureViste);
     if (esito == EsitoArmature::Ignorato) m.Progetto.FileArmatureNonLetto = nome;
     return esito;
 }
@@ -359,16 +374,26 @@ bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {
                                      "\nnon \xC3\xA8 stato letto all'apertura della soletta.\nVuoi sostituirlo?",
                                  IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return false;
+    } else if (ScrittoDaAltri(percorsoSoletta, nome, m.Progetto)) {
+        // Another program on the same slab: its work is not replaced unasked. The verification
+        // file goes with the reinforcement it is made from.
+        auto r = MostraMessaggio("Il file " + nome +
+                                     " \xC3\xA8 stato modificato da un altro programma dopo l'apertura. Sostituirlo?",
+                                 IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!", RispostaMsg::No);
+        if (r != RispostaMsg::Si) return false;
     }
     // Both files are written before either replaces its old one, so a failed write never
     // leaves a new reinforcement file beside an old verification file.
     FileInSostituzione armature, verifica;
-    if (!PreparaFileAtomico(armature, nome, TestoArmature(m))) return false;
+    const std::string testo = TestoArmature(m);
+    if (!PreparaFileAtomico(armature, nome, testo)) return false;
     Pausa(300);
     const std::string nomeSet = NomeFileVerifica(m.Progetto.NumeroSoletta, m);
     if (!nomeSet.empty() && !PreparaFileAtomico(verifica, nomeSet, TestoVerifica(m))) return false;
     if (!ConfermaFileAtomico(armature)) return false;
     m.Progetto.FileArmatureNonLetto.clear();
+    m.Progetto.ArmatureVisteDi = NomeFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureViste = ImprontaDi(testo);
     // A slab number that names no verification file: the reinforcement is saved (no old
     // verification file can pair with it) and SalvaSet reports the failure.
     const bool ok = nomeSet.empty() ? SalvaSet(m.Progetto.NumeroSoletta, m) : ConfermaFileAtomico(verifica);

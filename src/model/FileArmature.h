@@ -33,8 +33,9 @@ enum class EsitoArmature {
 
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
-// The node residuals are the caller's to bring up to date.
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m);
+// The node residuals are the caller's to bring up to date. `letta`, when given, receives the
+// fingerprint of the bytes read, whatever became of them.
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m, ImprontaFile* letta = nullptr);
 
 // The header that follows the version line of a file of version v: the slab's time stamp
 // (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
@@ -60,12 +61,14 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
                        std::vector<std::vector<Punto>>& vertici);
 
 // Load step: the reinforcement file beside the slab, or the automatic dimensions when none
-// (Ignorato then too).
+// (Ignorato then too). Records what the file held (or that there was none) for the next save.
 EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m);
 
 // Save of the reinforcement and of the verification file: both are written to temporary
 // files first and replace the old ones only when both are written. False when nothing or
-// not all was written.
+// not all was written. A reinforcement file that another program wrote since this one last
+// read or wrote it is replaced only on the user's "Sì" (default "No"); the load and each save
+// record what the file held.
 bool SalvaArmature(const std::string& percorsoSoletta, Modello& m);
 
 // True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ImprontaFile.h"
 #include "model/ArchivioPilastri.h"
 #include "model/Impostazioni.h"
 #include "model/ModelloAnalisi.h"
@@ -128,6 +129,11 @@ struct DatiProgetto {
     int PiegaAncoraggio = 0;  // non-zero: the single mesh ends in bent anchorages (kept in the .QV0)
     // A reinforcement file found at load that could not be read: never replaced unasked.
     std::string FileArmatureNonLetto;
+    // The reinforcement file of the slab `ArmatureVisteDi` (NomeFileArmature of the slab path)
+    // as this program last read or wrote it: a save asks before replacing what another program
+    // wrote there since. Empty: none seen.
+    std::string ArmatureVisteDi;
+    ImprontaFile ArmatureViste;
 };
 
 struct GeometriaSoletta {

@@ -18,6 +18,7 @@ struct MessaggioVisto {
     IconaMsg Icona;
     PulsantiMsg Pulsanti;
     std::string Titolo;
+    std::optional<RispostaMsg> Predefinita;  // the button Enter presses, when the caller named it
 };
 
 // A question (Yes/No buttons) takes the next scripted answer; one without an answer fails the test.
@@ -27,6 +28,8 @@ public:
     std::deque<RispostaMsg> Risposte;
     RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                        const std::string& titolo) override;
+    RispostaMsg MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                     const std::string& titolo, RispostaMsg predefinita) override;
 };
 
 struct ChiamataVideo {
