@@ -1,5 +1,6 @@
 #include "app/EsportaSoletteDxf.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <functional>
@@ -65,13 +66,18 @@ public:
 namespace {
 
 // The sheet of one slab at the current offset, in a view state of the export's own made from
-// `base`; the next sheet goes to its right.
-void DisegnaTavola(Modello& m, const StatoVista& base) {
+// `base`; the next sheet goes to its right. A sheet that would reach within 200 cm of what the
+// sheets before it drew (`destra`, their right edge) moves right until it is that far.
+void DisegnaTavola(Modello& m, const StatoVista& base, std::optional<float>& destra) {
     StatoVista v = base;
     SettaLimiti(m, v);
     v.PiantaCorrente = 5;
     Vista = v;
+    const Ingombro b = MisuraDisegnoDxf(m);
+    if (destra && !b.Vuoto) EsportaDxf.OffsetDxfX = std::max(EsportaDxf.OffsetDxfX, *destra + 200 - b.XMin);
     Ridisegna(m, 1);
+    const float o = EsportaDxf.OffsetDxfX;
+    if (!b.Vuoto) destra = destra ? std::max(*destra, o + b.XMax) : o + b.XMax;
     EsportaDxf.OffsetDxfX += v.LarghezzaTavola + 200;
 }
 
@@ -83,12 +89,13 @@ int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& c
     EsportaDxf.OffsetDxfX = 0;
     EsportaDxf.OffsetDxfY = 0;
     int disegnate = 0;
+    std::optional<float> destra;
     for (const std::string& nome : nomi) {
         // One slab in memory at a time beside the open project.
         std::unique_ptr<Modello> caricato;
         Modello* m = SolettaElencata(cartella + "/" + nome, aperto, caricato);
         if (!m) continue;
-        DisegnaTavola(*m, base);
+        DisegnaTavola(*m, base, destra);
         ++disegnate;
     }
     return disegnate;
@@ -100,7 +107,8 @@ int DisegnaModelloDxf(Modello& m) {
     const StatoVista base = Vista;
     EsportaDxf.OffsetDxfX = 0;
     EsportaDxf.OffsetDxfY = 0;
-    DisegnaTavola(m, base);
+    std::optional<float> destra;
+    DisegnaTavola(m, base, destra);
     return 1;
 }
 

@@ -38,8 +38,9 @@ bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartel
 std::string MessaggioErroreDxf(const std::string& percorso, int errore);
 
 // The drawing pass alone, into whatever DXF sink is installed: returns the number of slabs
-// drawn. `OffsetDxfX` grows by each drawn sheet's width + 200 and is restored at the end, as
-// are the view and the layer switches of the screen's last pass.
+// drawn. `OffsetDxfX` grows by each drawn sheet's width + 200, or more where a sheet would come
+// nearer than 200 cm to what the one before draws, and is restored at the end, as are the view
+// and the layer switches of the screen's last pass.
 int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella, Modello* aperto = nullptr);
 // The same for the one model `m`: 1 when drawn, 0 for a model without outline.
 int DisegnaModelloDxf(Modello& m);

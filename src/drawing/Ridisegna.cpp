@@ -284,4 +284,13 @@ void Ridisegna(Modello& m, int uscita) {
 
 void Ridisegna(int uscita) { Ridisegna(M, uscita); }
 
+Ingombro MisuraDisegnoDxf(Modello& m) {
+    const int scala = Vista.Scala50Corrente;
+    Vista.Scala50Corrente = Imp.ScalaDxf50;
+    Ingombro box;
+    if (m.Soletta.NumVertContorno > 0) box = MisuraDxfPannello([&] { DisPiano(m, 1); });
+    Vista.Scala50Corrente = scala;
+    return box;
+}
+
 }  // namespace vilmor

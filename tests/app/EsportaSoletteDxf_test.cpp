@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <clocale>
 #include <filesystem>
+#include <functional>
 #include <locale>
 #include <map>
 #include <set>
@@ -736,4 +737,64 @@ TEST_F(EsportaProva, SolettaElencataCaricataComeUnProgetto) {
         EXPECT_TRUE(LeggiTutto(elencata) == LeggiTutto(aperta)) << "the open project's sheet";
     }
     EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+}
+
+TEST_F(EsportaProva, LeTavoleElencateNonSiToccanoAOgniScala) {
+    // Each sheet of the list stands 200 cm clear of what the one before it draws, texts as wide
+    // as the drawing's font writes them, at 1:50 and at 1:100 (where the texts grow and the
+    // sheet reaches past its plan limits).
+    struct Riquadri : UscitaDxf {
+        std::vector<Ingombro> Box;
+        void Misura(const std::function<void(MisuraDxf&)>& f) {
+            MisuraDxf m;
+            f(m);
+            Box.push_back(m.Box);
+        }
+        void LineaDxf(float X1, float Y1, float X2, float Y2, const std::string& l, int s) override {
+            Misura([&](MisuraDxf& m) { m.LineaDxf(X1, Y1, X2, Y2, l, s); });
+        }
+        void CerchioDxf(float X, float Y, float r, const std::string& l, int s) override {
+            Misura([&](MisuraDxf& m) { m.CerchioDxf(X, Y, r, l, s); });
+        }
+        void TestoDxf(const std::string& l, const std::string& t, float X, float Y, float h, float a, int o,
+                      int v) override {
+            Misura([&](MisuraDxf& m) { m.TestoDxf(l, t, X, Y, h, a, o, v); });
+        }
+        void QuotaDxf(const std::string& lq, const std::string& lt, const EntitaQuota& q) override {
+            Misura([&](MisuraDxf& m) { m.QuotaDxf(lq, lt, q); });
+        }
+    };
+    auto disegna = [&](const std::vector<std::string>& nomi) {
+        Riquadri r;
+        SinkDxf sink(&r);
+        SinkDisegno* vecchio = Piatt.SinkDxf;
+        Piatt.SinkDxf = &sink;
+        EXPECT_EQ(DisegnaSoletteDxf(nomi, dir.Percorso()), static_cast<int>(nomi.size()));
+        Piatt.SinkDxf = vecchio;
+        return r.Box;
+    };
+    for (const std::string& soletta : {std::string("SOL1"), std::string("SOL8"), std::string("SOLDP")})
+    for (int scala50 : {1, 0}) {
+        SCOPED_TRACE(soletta + " scala 1:" + (scala50 ? "50" : "100"));
+        if (soletta != "SOL1") {
+            const std::string origine = std::string(VILMOR_DATI_PROVA) + (soletta == "SOL8" ? "/computo" : "/datiprogetto");
+            for (const auto& f : fs::directory_iterator(origine))
+                fs::copy_file(f.path(), dir / f.path().filename(), fs::copy_options::overwrite_existing);
+            fs::copy_file(dir / (soletta + ".QVR"), dir / (soletta + "B.QVR"), fs::copy_options::overwrite_existing);
+        }
+        const std::string primo = soletta + ".QVR", secondo = soletta == "SOL1" ? "SOL2.QVR" : soletta + "B.QVR";
+        Imp.ScalaDxf50 = scala50;
+        Imp.FattoreDxf = scala50 ? 2 * Imp.UnitaPerCm : Imp.UnitaPerCm;
+        const size_t n = disegna({primo}).size();
+        const std::vector<Ingombro> due = disegna({primo, secondo});
+        ASSERT_GT(n, 0u);
+        ASSERT_GT(due.size(), n);
+        float destraPrima = -1e30f, sinistraSeconda = 1e30f;
+        for (size_t i = 0; i < due.size(); ++i) {
+            if (due[i].Vuoto) continue;
+            if (i < n) destraPrima = std::max(destraPrima, due[i].XMax);
+            else sinistraSeconda = std::min(sinistraSeconda, due[i].XMin);
+        }
+        EXPECT_GE((sinistraSeconda - destraPrima) / Imp.FattoreDxf, 200.0f - 0.01f);
+    }
 }
