@@ -186,21 +186,21 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         for (auto& a : z.Angoli) a.X = xy(), a.Y = xy();
         z.XBarra1 = xy(), z.YBarra1 = xy(), z.XBarra2 = xy(), z.YBarra2 = xy();
         z.XRif = xy(), z.YRif = xy();
-        z.Passo = LeggiPasso(l), z.XMarca = xy(), z.YMarca = xy();
+        z.Passo = LeggiPassoZona(l), z.XMarca = xy(), z.YMarca = xy();
         z.XMin1 = xy(), z.YMin1 = xy(), z.XMax1 = xy(), z.YMax1 = xy();
         z.XMin2 = xy(), z.YMin2 = xy(), z.XMax2 = xy(), z.YMax2 = xy();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
         // The enumerations index tables and print as they are: only their own values.
         z.Direzione = l.LeggiIntervallo(0, 1);
-        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPasso(l);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPassoZona(l);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         if (v >= 5) {
             // -1 the outline, else an opening; the side is an index into that polygon.
-            z.PoligonoCordolo = l.LeggiIntervallo(-1, MassimoIntero16);
-            z.LatoCordolo = l.LeggiIntervallo(0, MassimoIntero16);
+            z.PoligonoCordolo = l.LeggiIntervallo(-1, std::numeric_limits<int>::max());
+            z.LatoCordolo = l.LeggiIntervallo(0, std::numeric_limits<int>::max());
         } else {
             z.PoligonoCordolo = -1;
             z.LatoCordolo = 0;

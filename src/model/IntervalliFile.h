@@ -12,6 +12,9 @@ namespace vilmor {
 inline constexpr float LimitePianta = 10'000'000.0f;
 // The least spacing of bars or chairs (cm); 0 stands for none.
 inline constexpr float PassoMinimoFile = 1.0f;
+// The least spacing of a zone: the one proposed from a requirement steps down by half a
+// centimetre.
+inline constexpr float PassoMinimoZona = 0.5f;
 // The thickest slab (cm); no cover can be larger.
 inline constexpr float SpessoreMassimo = 1000;
 // Ten turns either way, in degrees: more than any drawing or analysis writes.
@@ -24,6 +27,7 @@ inline constexpr int MassimoIntero16 = 32767;
 inline bool CoordinataValida(float v) { return v >= -LimitePianta && v <= LimitePianta; }
 inline bool LunghezzaValida(float v) { return v >= 0 && v <= LimitePianta; }
 inline bool PassoValido(float v) { return v == 0 || (v >= PassoMinimoFile && v <= LimitePianta); }
+inline bool PassoZonaValido(float v) { return v == 0 || (v >= PassoMinimoZona && v <= LimitePianta); }
 inline bool CopriferroValido(float v) { return v >= 0 && v <= SpessoreMassimo; }
 inline bool AngoloGradiValido(float v) { return v >= -AngoloMassimoGradi && v <= AngoloMassimoGradi; }
 inline bool AngoloRadiantiValido(float v) { return v >= -AngoloMassimoRadianti && v <= AngoloMassimoRadianti; }
@@ -37,5 +41,6 @@ inline float LeggiValido(LettoreTesto& l, bool (*valido)(float)) {
 inline float LeggiCoordinata(LettoreTesto& l) { return LeggiValido(l, CoordinataValida); }
 inline float LeggiLunghezza(LettoreTesto& l) { return LeggiValido(l, LunghezzaValida); }
 inline float LeggiPasso(LettoreTesto& l) { return LeggiValido(l, PassoValido); }
+inline float LeggiPassoZona(LettoreTesto& l) { return LeggiValido(l, PassoZonaValido); }
 
 }  // namespace vilmor

@@ -396,18 +396,21 @@ TEST(FileArmature, ValoriFuoriIntervallo) {
         // Enumerations: a zone's direction and kind, a curb's polygon and side, a section's
         // direction.
         {20, 2, "2147483647", false}, {20, 2, "2", false},   {20, 2, "-1", false},  {21, 0, "4", false},
-        {21, 0, "-1", false},         {59, 0, "-2", false},  {59, 1, "-1", false},  {59, 1, "32768", false},
-        {59, 1, "32767", true},       {109, 0, "2", false},
+        {21, 0, "-1", false},         {59, 0, "-2", false},  {59, 1, "-1", false},  {59, 1, "32768", true},
+        {59, 1, "32767", true},       {59, 1, "2147483647", true}, {59, 0, "40000", true}, {109, 0, "2", false},
         // Plan points within 100 km either way: a zone's box, bar, mark and outline, a section,
         // a dimension's line and measured points, the edited outline.
         {10, 0, "1e38", false},       {10, 3, "-10000001", false}, {10, 1, "-10000000", true},
         {15, 2, "3.4e38", false},     {17, 2, "1e30", false},      {24, 1, "10000001", false},
         {24, 0, "10000000", true},    {106, 3, "-1e20", false},    {115, 0, "1e38", false},
         {116, 3, "-3.4e38", false},   {128, 0, "-3.4e38", false},  {132, 1, "1e38", false},
-        // Lengths within 0 .. 100 km: a zone's spacing, a stud zone's second spacing or a curb's
+        // Lengths within 0 .. 100 km: a zone's spacing (0 or from half a centimetre, the step of
+        // the spacing proposed from a requirement), a stud zone's second spacing or a curb's
         // width, a curb's cover.
         {17, 0, "-1", false},         {17, 0, "1e38", false},      {21, 2, "-0.5", false},
         {60, 1, "-3", false},         {58, 2, "10000001", false},  {17, 0, "0", true},
+        {17, 0, "0.5", true},         {17, 0, "0.49", false},      {21, 2, "0.5", true},
+        {21, 2, "0.4", false},        {17, 0, "10000000", true},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::to_string(c.riga) + "/" + std::to_string(c.valore) + " " + c.testo);
