@@ -65,7 +65,7 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
         s.X1 = xy(), s.Y1 = xy(), s.X2 = xy(), s.Y2 = xy();
         s.X3 = xy(), s.Y3 = xy(), s.X4 = xy(), s.Y4 = xy();
         s.X5 = xy(), s.Y5 = xy(), s.X6 = xy(), s.Y6 = xy();
-        s.Direzione = l.LeggiIntervallo(0, 1);
+        s.Direzione = LeggiDirezione(l);
         d.Sezioni.push_back(s);
     }
 
@@ -154,7 +154,7 @@ void Normalizza(std::string& s) {
 void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
     if (v >= 4) t.Stamp = l.LeggiRiga();
     t.Numero = l.LeggiI();
-    if (v >= 7) t.Piega = l.LeggiI();
+    if (v >= 7) t.Piega = LeggiInterruttore(l);
     l.LeggiS();  // the origin stays the slab file's
     l.LeggiS();
     t.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
@@ -191,7 +191,7 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.XMin2 = xy(), z.YMin2 = xy(), z.XMax2 = xy(), z.YMax2 = xy();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
         // The enumerations index tables and print as they are: only their own values.
-        z.Direzione = l.LeggiIntervallo(0, 1);
+        z.Direzione = LeggiDirezione(l);
         z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPassoZona(l);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();

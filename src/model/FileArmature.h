@@ -37,10 +37,10 @@ enum class EsitoArmature {
 EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m);
 
 // The header that follows the version line of a file of version v: the slab's time stamp
-// (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
-// and the chairs; the origin is skipped. Throws ErroreLettura on a malformed value, on a
-// diameter (chairs too) beyond DiamMassimoFile and on a spacing or chair step that is neither 0
-// nor within PassoMinimoFile .. LimitePianta.
+// (from version 4), its number, the bent-anchorage switch (from version 7, any value but 0 read
+// as 1), the diffuse mesh and the chairs; the origin is skipped. Throws ErroreLettura on a
+// malformed value, on a diameter (chairs too) beyond DiamMassimoFile and on a spacing or chair
+// step that is neither 0 nor within PassoMinimoFile .. LimitePianta.
 struct TestataArmature {
     std::string Stamp;
     int Numero = 0;

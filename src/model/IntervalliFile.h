@@ -15,12 +15,15 @@ inline constexpr float PassoMinimoFile = 1.0f;
 // The least spacing of a zone: the one proposed from a requirement steps down by half a
 // centimetre.
 inline constexpr float PassoMinimoZona = 0.5f;
+// A diffuse spacing of an analysis file below PassoMinimoFile is no mesh: it stands for this.
+inline constexpr float PassoDiffusoSostituto = 20.0f;
 // The thickest slab (cm); no cover can be larger.
 inline constexpr float SpessoreMassimo = 1000;
 // Ten turns either way, in degrees: more than any drawing or analysis writes.
 inline constexpr float AngoloMassimoGradi = 3600;
 inline constexpr float AngoloMassimoRadianti = AngoloMassimoGradi * 3.14159265358979f / 180;
-// The largest index the files' 16-bit fields can hold.
+// The range of the files' 16-bit fields.
+inline constexpr int MinimoIntero16 = -32768;
 inline constexpr int MassimoIntero16 = 32767;
 
 // NaN fails every test.
@@ -28,6 +31,9 @@ inline bool CoordinataValida(float v) { return v >= -LimitePianta && v <= Limite
 inline bool LunghezzaValida(float v) { return v >= 0 && v <= LimitePianta; }
 inline bool PassoValido(float v) { return v == 0 || (v >= PassoMinimoFile && v <= LimitePianta); }
 inline bool PassoZonaValido(float v) { return v == 0 || (v >= PassoMinimoZona && v <= LimitePianta); }
+// Before the replacement of a small one.
+inline bool PassoDiffusoValido(float v) { return v <= LimitePianta; }
+inline float PassoDiffuso(float letto) { return letto < PassoMinimoFile ? PassoDiffusoSostituto : letto; }
 inline bool CopriferroValido(float v) { return v >= 0 && v <= SpessoreMassimo; }
 inline bool AngoloGradiValido(float v) { return v >= -AngoloMassimoGradi && v <= AngoloMassimoGradi; }
 inline bool AngoloRadiantiValido(float v) { return v >= -AngoloMassimoRadianti && v <= AngoloMassimoRadianti; }
@@ -42,5 +48,12 @@ inline float LeggiCoordinata(LettoreTesto& l) { return LeggiValido(l, Coordinata
 inline float LeggiLunghezza(LettoreTesto& l) { return LeggiValido(l, LunghezzaValida); }
 inline float LeggiPasso(LettoreTesto& l) { return LeggiValido(l, PassoValido); }
 inline float LeggiPassoZona(LettoreTesto& l) { return LeggiValido(l, PassoZonaValido); }
+// A diffuse spacing of an analysis file.
+inline float LeggiPassoDiffuso(LettoreTesto& l) { return PassoDiffuso(LeggiValido(l, PassoDiffusoValido)); }
+inline int LeggiIntero16(LettoreTesto& l) { return l.LeggiIntervallo(MinimoIntero16, MassimoIntero16); }
+// A direction flag: 0 is bar direction 1, any other value of its 16 bits direction 2, kept as 1.
+inline int LeggiDirezione(LettoreTesto& l) { return LeggiIntero16(l) != 0 ? 1 : 0; }
+// A switch: any value but 0 is on, kept as 1.
+inline int LeggiInterruttore(LettoreTesto& l) { return l.LeggiI() != 0 ? 1 : 0; }
 
 }  // namespace vilmor

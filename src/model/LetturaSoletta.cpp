@@ -61,13 +61,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
     m.Progetto.Copriferro = LeggiValido(l, CopriferroValido);
     MagliaDiffusa& d = m.Diffusa;
-    d.PassoDiffSup1 = LeggiPasso(l);
+    d.PassoDiffSup1 = LeggiPassoDiffuso(l);
     d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffSup2 = LeggiPasso(l);
+    d.PassoDiffSup2 = LeggiPassoDiffuso(l);
     d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf1 = LeggiPasso(l);
+    d.PassoDiffInf1 = LeggiPassoDiffuso(l);
     d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf2 = LeggiPasso(l);
+    d.PassoDiffInf2 = LeggiPassoDiffuso(l);
     d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;

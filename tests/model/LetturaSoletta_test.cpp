@@ -399,7 +399,6 @@ TEST(LetturaSoletta, FileMalformati) {
     cambiata("spessore assurdo", base, spessore, "1000.5");
     cambiata("diametro diffuso assurdo", base, TrovaRiga(base, "12"), "2147483647");
     cambiata("diametro integrativo negativo", base, TrovaRiga(base, "14"), "-1");
-    cambiata("passo diffuso minimo", base, TrovaRiga(base, "20"), "0.5");
     cambiata("passo diffuso assurdo", base, TrovaRiga(base, "20"), "1e20");
     cambiata("numero di nodo senza predecessore", base, TrovaRiga(base, "11,120.5,33.25"),
              "-2147483648,120.5,33.25");
