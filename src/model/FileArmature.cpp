@@ -192,7 +192,10 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
         // The enumerations index tables and print as they are: only their own values.
         z.Direzione = LeggiDirezione(l);
-        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPassoZona(l);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI();
+        // A curb's stirrups have the two or four legs its dialog offers.
+        if (z.Tipo == 2) l.ControllaValore(z.NumBracci == 2 || z.NumBracci == 4);
+        z.Passo2 = LeggiPassoZona(l);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())

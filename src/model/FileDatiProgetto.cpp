@@ -195,12 +195,12 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             float y = l.LeggiS();
             l.ControllaValore(inPianta(CoordinataPianta(y, 0.0f), oy));
             l.LeggiS();  // not used
-            e.RichInf1[k] = l.LeggiS();
-            e.RichInf2[k] = l.LeggiS();
-            e.RichSup1[k] = l.LeggiS();
-            e.RichSup2[k] = l.LeggiS();
-            e.RichTaglio1[k] = l.LeggiS();
-            e.RichTaglio2[k] = l.LeggiS();
+            e.RichInf1[k] = LeggiRichiesta(l);
+            e.RichInf2[k] = LeggiRichiesta(l);
+            e.RichSup1[k] = LeggiRichiesta(l);
+            e.RichSup2[k] = LeggiRichiesta(l);
+            e.RichTaglio1[k] = LeggiRichiesta(l);
+            e.RichTaglio2[k] = LeggiRichiesta(l);
             w.CoeffPerimetro = l.LeggiS();
             w.AreaTotPioli = l.LeggiS();
             w.AreaPiolo = l.LeggiS();

@@ -25,6 +25,8 @@ inline constexpr float AngoloMassimoRadianti = AngoloMassimoGradi * 3.1415926535
 // The range of the files' 16-bit fields.
 inline constexpr int MinimoIntero16 = -32768;
 inline constexpr int MassimoIntero16 = 32767;
+// The largest steel requirement or residual of a node either way (cm2/m; cm2/m2 for shear).
+inline constexpr float RichiestaMassima = 100'000.0f;
 
 // NaN fails every test.
 inline bool CoordinataValida(float v) { return v >= -LimitePianta && v <= LimitePianta; }
@@ -34,6 +36,7 @@ inline bool PassoZonaValido(float v) { return v == 0 || (v >= PassoMinimoZona &&
 // Before the replacement of a small one.
 inline bool PassoDiffusoValido(float v) { return v <= LimitePianta; }
 inline float PassoDiffuso(float letto) { return letto < PassoMinimoFile ? PassoDiffusoSostituto : letto; }
+inline bool RichiestaValida(float v) { return v >= -RichiestaMassima && v <= RichiestaMassima; }
 inline bool CopriferroValido(float v) { return v >= 0 && v <= SpessoreMassimo; }
 inline bool AngoloGradiValido(float v) { return v >= -AngoloMassimoGradi && v <= AngoloMassimoGradi; }
 inline bool AngoloRadiantiValido(float v) { return v >= -AngoloMassimoRadianti && v <= AngoloMassimoRadianti; }
@@ -50,6 +53,7 @@ inline float LeggiPasso(LettoreTesto& l) { return LeggiValido(l, PassoValido); }
 inline float LeggiPassoZona(LettoreTesto& l) { return LeggiValido(l, PassoZonaValido); }
 // A diffuse spacing of an analysis file.
 inline float LeggiPassoDiffuso(LettoreTesto& l) { return PassoDiffuso(LeggiValido(l, PassoDiffusoValido)); }
+inline float LeggiRichiesta(LettoreTesto& l) { return LeggiValido(l, RichiestaValida); }
 inline int LeggiIntero16(LettoreTesto& l) { return l.LeggiIntervallo(MinimoIntero16, MassimoIntero16); }
 // A direction flag: 0 is bar direction 1, any other value of its 16 bits direction 2, kept as 1.
 inline int LeggiDirezione(LettoreTesto& l) { return LeggiIntero16(l) != 0 ? 1 : 0; }

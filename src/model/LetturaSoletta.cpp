@@ -87,17 +87,17 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.Numero = LeggiConPredecessore(l);
         n.X = LeggiCoordinata(l);
         n.Y = LeggiCoordinata(l);
-        n.RichSup1 = l.LeggiS();
-        n.RichSup2 = l.LeggiS();
-        n.RichInf1 = l.LeggiS();
-        n.RichInf2 = l.LeggiS();
-        n.RichTaglio1 = l.LeggiS();
-        n.RichTaglio2 = l.LeggiS();
-        n.ResSup1 = l.LeggiS();
-        n.ResSup2 = l.LeggiS();
-        n.ResInf1 = l.LeggiS();
-        n.ResInf2 = l.LeggiS();
-        n.ResTaglio = l.LeggiS();
+        n.RichSup1 = LeggiRichiesta(l);
+        n.RichSup2 = LeggiRichiesta(l);
+        n.RichInf1 = LeggiRichiesta(l);
+        n.RichInf2 = LeggiRichiesta(l);
+        n.RichTaglio1 = LeggiRichiesta(l);
+        n.RichTaglio2 = LeggiRichiesta(l);
+        n.ResSup1 = LeggiRichiesta(l);
+        n.ResSup2 = LeggiRichiesta(l);
+        n.ResInf1 = LeggiRichiesta(l);
+        n.ResInf2 = LeggiRichiesta(l);
+        n.ResTaglio = LeggiRichiesta(l);
     }
     a.Nodi.emplace_back();
 
@@ -113,12 +113,12 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.NodoIdx[k] = l.LeggiI();
             // The maps index Nodi with it: a corner must name a node of the file.
             l.ControllaIndice(e.NodoIdx[k], a.NumNodi);
-            e.RichSup1[k] = l.LeggiS();
-            e.RichSup2[k] = l.LeggiS();
-            e.RichInf1[k] = l.LeggiS();
-            e.RichInf2[k] = l.LeggiS();
-            e.RichTaglio1[k] = l.LeggiS();
-            e.RichTaglio2[k] = l.LeggiS();
+            e.RichSup1[k] = LeggiRichiesta(l);
+            e.RichSup2[k] = LeggiRichiesta(l);
+            e.RichInf1[k] = LeggiRichiesta(l);
+            e.RichInf2[k] = LeggiRichiesta(l);
+            e.RichTaglio1[k] = LeggiRichiesta(l);
+            e.RichTaglio2[k] = LeggiRichiesta(l);
         }
     }
     a.Elementi.emplace_back();

@@ -121,6 +121,8 @@ TEST(ValoriDatiProgetto, RifiutatiConFileERiga) {
         {"SOLDP.DAT", 15, "20,25,25,20", "1e20,25,25,20", "diffuse spacing 1e20 cm"},
         {"SOLDP.DAT", 12, "0, Angolo dir. 1", "1e30, Angolo dir. 1", "direction angle 1e30 degrees"},
         {"SOLDP.DAT", 18, "6,8,0,2 ;", "6,8,0,32768 ;", "punching state beyond 16 bits"},
+        {"SOLDP.DAT", 19, "1.3,0.8,2.7", "1.3,1e38,2.7", "requirement 1e38"},
+        {"SOLDP.DAT", 19, "0.3,0.2,0,0", "0.3,-100001,0,0", "shear requirement -100001"},
         {"SOLDP.QVR", 25, "350,550\r\n1,0\r\n", "350,550\r\n1,1e30\r\n", "column angle 1e30 degrees"},
     };
     for (const Caso& c : casi) {
@@ -225,6 +227,8 @@ TEST(ValoriConSignificato, LettiComeIndicato) {
         {1, "INLINE.QVR", {13, 0, "0"}, "inline spacing 0", [] { return M.Diffusa.PassoDiffInf1 == 20; }},
         {1, "INLINE.QVR", {15, 0, "1"}, "inline spacing 1", [] { return M.Diffusa.PassoDiffInf2 == 1; }},
         {0, "SOLDP.DAT", {15, 1, "0.5"}, "design-data spacing 0.5", [] { return M.Diffusa.PassoDiffSup2 == 20; }},
+        {1, "INLINE.QVR", {22, 0, "-100000"}, "requirement -100000",
+         [] { return M.Analisi.Nodi[0].RichSup1 == -100000; }},
         // A direction is any 16-bit integer: every one but 0 is direction 2, kept as 1.
         {2, "BASE.QV0", {20, 2, "2"}, "zone direction 2", [] { return M.Zone.Zone[0].Direzione == 1; }},
         {2, "BASE.QV0", {20, 2, "-1"}, "zone direction -1", [] { return M.Zone.Zone[0].Direzione == 1; }},

@@ -308,7 +308,7 @@ TEST(FileArmature, VersioniVecchie) {
     // Version 3: no stamp and no question; curbs default to the slab outline.
     std::string v3 = " 3 \r\n 12 \r\n0 0\r\n 10 10 8 8 \r\n20 20 20 20\r\n 0 0 0\r\n 0 \r\n";
     v3 += "0 0 10 10\r\n0 10\r\n10 10\r\n10 0\r\n0 0\r\n0 0 0 0\r\n0 0\r\n20 5 5\r\n0 0 0 0\r\n0 0 0 0\r\n";
-    v3 += " 12 0 0 \r\n 2 3 25.0 2 \r\n0 0\r\n0 10\r\n10 10\r\n-1 \r\n-1 \r\n 3 \r\n0 0\r\n0 9\r\n9 9\r\n0 0\r\n";
+    v3 += " 12 0 0 \r\n 2 4 25.0 2 \r\n0 0\r\n0 10\r\n10 10\r\n-1 \r\n-1 \r\n 3 \r\n0 0\r\n0 9\r\n9 9\r\n0 0\r\n";
     ScriviTutto(dir / "v3.QV0", v3);
     Modello m3 = ModelloBase();
     ASSERT_EQ(LeggiArmature(dir / "v3.QV0", 1, m3), EsitoArmature::Letto);
@@ -394,12 +394,14 @@ TEST(FileArmature, ValoriFuoriIntervallo) {
         {8, 2, "10000001", false},   {8, 1, "0", true},     {8, 2, "1", true},       {8, 1, "10000000", true},
         {7, 0, "0.5", false},        {7, 3, "-20", false},  {7, 1, "0", true},
         // Enumerations: a zone's direction (any 16-bit value, not 0 for direction 2) and kind,
-        // a curb's polygon and side (indexes of 32 bits), a section's direction.
+        // a curb's polygon and side (indexes of 32 bits), its stirrup legs (2 or 4), a section's
+        // direction.
         {20, 2, "2147483647", false}, {20, 2, "2", true},     {20, 2, "-1", true},    {20, 2, "32767", true},
         {20, 2, "-32768", true},      {20, 2, "32768", false}, {20, 2, "-32769", false}, {20, 2, "70000", false},
         {21, 0, "4", false},          {21, 0, "-1", false},    {59, 0, "-2", false},   {59, 1, "-1", false},
         {59, 1, "32768", true},       {59, 1, "2147483647", true}, {59, 0, "40000", true},
-        {109, 0, "2", true},     {109, 0, "-1", true},   {109, 0, "70000", false},
+        {58, 1, "3", false},          {58, 1, "2147483647", false}, {58, 1, "0", false}, {58, 1, "-4", false},
+        {58, 1, "2", true},           {109, 0, "2", true},     {109, 0, "-1", true},   {109, 0, "70000", false},
         // The bend switch: any value.
         {4, 0, "-1", true},           {4, 0, "2147483647", true},
         // Plan points within 100 km either way: a zone's box, bar, mark and outline, a section,
