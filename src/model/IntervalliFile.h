@@ -47,6 +47,12 @@ inline float LeggiValido(LettoreTesto& l, bool (*valido)(float)) {
     l.ControllaValore(valido(v));
     return v;
 }
+// A value refused at its line unless within minimo .. massimo.
+inline float LeggiEntro(LettoreTesto& l, float minimo, float massimo) {
+    const float v = l.LeggiS();
+    l.ControllaValore(v >= minimo && v <= massimo);
+    return v;
+}
 inline float LeggiCoordinata(LettoreTesto& l) { return LeggiValido(l, CoordinataValida); }
 inline float LeggiLunghezza(LettoreTesto& l) { return LeggiValido(l, LunghezzaValida); }
 inline float LeggiPasso(LettoreTesto& l) { return LeggiValido(l, PassoValido); }

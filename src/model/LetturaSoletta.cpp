@@ -9,6 +9,7 @@
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
+#include "model/AreaLavoro.h"
 #include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/ModuloDir.h"
@@ -344,6 +345,7 @@ bool LeggiSolettaDaByte(std::string_view byte, const std::string& percorso, Mode
     nuovo.Archivio = std::move(m.Archivio);
     nuovo.Progetto.CartellaLavoro = std::move(m.Progetto.CartellaLavoro);
     nuovo.Progetto.PercorsoSoletta = percorso;
+    nuovo.Soletta.EstensioneFile = EstensioneSoletta(nuovo.Soletta);
     m = std::move(nuovo);
     if (testata) *testata = t;
     return true;

@@ -265,6 +265,73 @@ TEST(ValoriConSignificato, LettiComeIndicato) {
     PulisciUndo();
 }
 
+// Work placed on the 1000 x 600 slab of BASE.QVR: within its extent grown by its larger side
+// (-1000 .. 2000 by -1000 .. 1600) for the edited outline; 2 m more for everything else, the
+// labels, bar lines, curb strips, sections and dimensions drawn around it; a curb no wider than
+// 3000. Just inside each is read; just beyond the file is refused at its line, and the open
+// project and every file stay as they were.
+TEST_F(ValoriProva, PosizioniEntroLAreaDellaSoletta) {
+    struct Caso {
+        std::vector<Sostituzione> Valori;
+        int Riga;  // 0: read
+        const char* Cosa;
+    };
+    const Caso casi[] = {
+        {{{24, 0, "2200"}, {25, 1, "-1200"}}, 0, "zone outline vertex at the area's corners"},
+        {{{24, 0, "2200.01"}}, 24, "zone outline vertex beyond"},
+        {{{11, 1, "-1200.01"}}, 11, "zone corner beyond"},
+        {{{18, 2, "2201"}}, 18, "zone frame box beyond"},
+        {{{21, 0, "3"}, {27, 1, "1800"}}, 0, "stud zone vertex at the edge"},
+        {{{21, 0, "3"}, {27, 1, "1800.1"}}, 27, "stud zone vertex beyond"},
+        {{{21, 0, "2"}, {21, 1, "2"}, {26, 0, "-1200"}}, 0, "curb vertex at the edge"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {26, 0, "-1200.5"}}, 26, "curb vertex beyond"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {21, 2, "3000"}}, 0, "curb 3000 wide"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {21, 2, "3000.1"}}, 21, "curb 3000.1 wide"},
+        {{{21, 0, "2"}, {21, 1, "3"}}, 21, "curb of 3 legs"},
+        {{{21, 0, "2"}, {21, 1, "2147483647"}}, 21, "curb of 2147483647 legs"},
+        {{{16, 0, "-1200"}, {16, 1, "1800"}}, 0, "reference point at the corner"},
+        {{{16, 1, "1800.5"}}, 16, "reference point beyond"},
+        {{{15, 3, "-1201"}}, 15, "bar line beyond"},
+        {{{29, 1, "-1200"}, {31, 2, "2200"}}, 0, "section points at the edge"},
+        {{{29, 1, "-1200.1"}}, 29, "section end beyond"},
+        {{{31, 2, "2200.1"}}, 31, "section tick beyond"},
+        {{{34, 1, "1800"}, {35, 2, "-1200"}}, 0, "dimension points at the edge"},
+        {{{34, 1, "1800.1"}}, 34, "dimension line beyond"},
+        {{{35, 2, "-1200.1"}}, 35, "measured point beyond"},
+        {{{40, 1, "1600"}, {41, 0, "2000"}, {42, 1, "-1000"}}, 0, "outline vertices at the edge"},
+        {{{40, 1, "1600.1"}}, 40, "outline vertex beyond"},
+        {{{39, 0, "-1000.1"}}, 39, "outline vertex beyond, left"},
+    };
+    const std::string base = LeggiTutto(dir / "BASE.QV0");
+    const std::string progetto = Progetto();
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Cosa);
+        std::string testo = base;
+        for (const Sostituzione& v : c.Valori) testo = ConValore(testo, v.Riga, v.K, v.Valore);
+        ASSERT_NE(testo, base);
+        const std::string percorso = dir / "POSA.QV0";
+        ScriviTutto(percorso, testo);
+        const auto file = FileDellaCartella(dir.Percorso());
+        p.Msg.Visti.clear();
+        Modello letto = M;
+        const EsitoArmature esito = LeggiArmature(percorso, 0, letto);
+        if (c.Riga == 0) {
+            EXPECT_EQ(esito, EsitoArmature::Letto);
+            EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+            continue;
+        }
+        EXPECT_EQ(esito, EsitoArmature::Ignorato);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + percorso + "\nValore fuori intervallo (riga " +
+                                            std::to_string(c.Riga) + ").");
+        // The undo reads into the open project itself.
+        p.Msg.Visti.clear();
+        EXPECT_EQ(LeggiArmature(percorso, 0, M), EsitoArmature::Ignorato);
+        EXPECT_EQ(Progetto(), progetto);
+        EXPECT_EQ(FileDellaCartella(dir.Percorso()), file);
+    }
+}
+
 // A settings file whose layer colours are -2147483648 and 300 and whose drawing scale is 1e38:
 // those keys take their defaults, one message names them, and the drawing is the one of the
 // default settings.
