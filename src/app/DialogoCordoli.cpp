@@ -16,6 +16,7 @@
 #include "design/PuntoInPoligono.h"
 #include "design/Residui.h"
 #include "design/SelezioneZona.h"
+#include "model/AreaLavoro.h"
 #include "model/IntervalliFile.h"
 #include "model/Poligoni.h"
 #include "model/definizioni.h"
@@ -249,7 +250,7 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
             if (auto v = InteroGriglia(testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
             break;
         case IdCordLarghezza:
-            if (auto v = ValoreGriglia(testo, 10)) z.Passo2 = *v;
+            if (auto v = ValoreGriglia(testo, 10, LarghezzaMassimaCordolo(m_.Soletta))) z.Passo2 = *v;
             break;
         default: break;
     }

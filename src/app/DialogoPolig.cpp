@@ -13,6 +13,7 @@
 #include "design/ContorniArmatura.h"
 #include "drawing/PoligonoEdit.h"
 #include "drawing/Ridisegna.h"
+#include "model/AreaLavoro.h"
 #include "model/Estensioni.h"
 #include "model/definizioni.h"
 
@@ -214,6 +215,12 @@ void DialogoPolig::AssegnaPerimetro() {
     for (int i = 0; i <= e.UbOrdineVertici; ++i) anello.push_back(VerticeEdit(i));
     if (const std::string rifiuto = ControllaPerimetro(anello); !rifiuto.empty()) {
         Avviso(rifiuto);
+        return;
+    }
+    // Where the reinforcement file takes an outline back.
+    if (!ContornoNellArea(M.Soletta, anello)) {
+        Avviso("Perimetro non valido: un vertice \xC3\xA8 troppo lontano dalla soletta.\n"
+               "Il perimetro non \xC3\xA8 stato modificato.");
         return;
     }
     SalvaStatoUndo();

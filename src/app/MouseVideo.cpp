@@ -26,6 +26,7 @@
 #include "drawing/RettArmatura.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "model/AreaLavoro.h"
 #include "model/Vista.h"
 #include "model/definizioni.h"
 
@@ -161,9 +162,11 @@ void MuoviRiferimento(float X, float Y) {
     if (z < 0 || z > M.Zone.UltimaZona || z >= static_cast<int>(M.Zone.Zone.size())) return;
     ProseguiModifica(PrimaEtichetta);
     if (Vista.ModoComando == Modo::SpostaRifLibero) {
+        // The label stops where work may stand on the slab.
         Zona& zona = M.Zone.Zone[static_cast<size_t>(z)];
-        zona.XRif = XDaSchermo(X);
-        zona.YRif = YDaSchermo(Y);
+        const Punto p = AreaLavoro(M.Soletta).Limita(XDaSchermo(X), YDaSchermo(Y));
+        zona.XRif = p.X;
+        zona.YRif = p.Y;
     } else {
         SpostaRiferimentoZona(X, Y);
     }

@@ -167,7 +167,8 @@ void InserisciZonePilastri(float x1, float y1, float x2, float y2, int kind) {
                 SalvaStatoUndo();
                 snapshot = true;
             }
-            if (!MemorizzaZona()) {
+            // A zone too far out counts among those the final message reports.
+            if (!MemorizzaZona(M, Edit, false)) {
                 mancante = true;
                 continue;
             }

@@ -5,6 +5,7 @@
 
 #include "base/Piattaforma.h"
 #include "design/GeometriaZona.h"
+#include "model/AreaLavoro.h"
 
 namespace vilmor {
 
@@ -32,7 +33,7 @@ void AvvisoLimiteZone() { Avviso(MsgLimiteZone); }
 
 bool SpazioZone(const ZoneArmatura& z, int nuove) { return z.UltimaZona + 1 + nuove <= MaxZone; }
 
-bool MemorizzaZona(Modello& m, EditZone& e) {
+bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa) {
     ZoneArmatura& z = m.Zone;
     if (e.ZonaSelezionata < 0) return false;
     const bool nuova = e.ZonaSelezionata > z.UltimaZona;
@@ -41,8 +42,15 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         return false;
     }
 
+    const Zona prima = e.ZonaCorrente;
     if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
     else GeometriaZona(e);
+    // What the reinforcement file would refuse at the next load is not stored.
+    if (!ZonaNellArea(m.Soletta, e.ZonaCorrente, RigaCorrente(e))) {
+        e.ZonaCorrente = prima;
+        if (avvisa) Avviso(MsgZonaFuoriArea);
+        return false;
+    }
 
     Normalizza(z);
     // A new zone goes right after the last one: no empty records in between.

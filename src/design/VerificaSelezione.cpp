@@ -8,6 +8,7 @@
 #include "design/PassoFerri.h"
 #include "design/PuntoInPoligono.h"
 #include "model/Impostazioni.h"
+#include "model/IntervalliFile.h"
 
 namespace vilmor {
 
@@ -30,8 +31,9 @@ void Preimposta(const Modello& m, EditZone& e, int tipo) {
             z.Passo = PassoPioli(z.Diametro, e.RichiestaMaxSel);
             z.Passo2 = z.Passo;
         } else if (Imp.PassoBasePioli == 0) {
-            z.Passo2 = 2 * d.PassoDiffSup2;
-            z.Passo = 2 * d.PassoDiffSup1;
+            // Twice the widest mesh the panel takes is still a spacing the files take.
+            z.Passo2 = std::min(2 * d.PassoDiffSup2, LimitePianta);
+            z.Passo = std::min(2 * d.PassoDiffSup1, LimitePianta);
         } else {
             z.Passo = d.PassoDiffSup1;
         }

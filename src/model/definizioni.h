@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Geometria.h"
 #include "base/ImprontaFile.h"
 #include "model/ArchivioPilastri.h"
 #include "model/Impostazioni.h"
@@ -153,6 +154,9 @@ struct GeometriaSoletta {
     int NumTravi = 0;
     std::vector<Palo> Pali;
     int NumPali = 0;
+    // The box of what the slab file places, as read: where work may stand is measured from it
+    // (model/AreaLavoro.h), whatever outline the reinforcement file brings.
+    Ingombro EstensioneFile;
 };
 
 struct MagliaDiffusa {
