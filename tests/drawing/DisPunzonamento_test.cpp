@@ -158,8 +158,10 @@ TEST(DisPunzonamento, GiroInteroAlCentro) {
         // The record's name, the column's or else the node's number, 30 cm above the description.
         ASSERT_EQ(testi.size(), 3u);
         EXPECT_EQ(testi[0].Testo, c.pilastro >= 0 ? "P9" : "N19");
-        if (c.pilastro >= 0) EXPECT_EQ(testi[0].Num[0], 550);
-        if (c.pilastro >= 0) EXPECT_EQ(testi[0].Num[1], 350);
+        if (c.pilastro >= 0) {
+            EXPECT_EQ(testi[0].Num[0], 550);
+            EXPECT_EQ(testi[0].Num[1], 350);
+        }
         EXPECT_EQ(testi[0].Num[0], testi[1].Num[0]);
         EXPECT_EQ(testi[0].Num[1], testi[1].Num[1] + 30);
         EXPECT_EQ(testi[0].Num[3], 14);
