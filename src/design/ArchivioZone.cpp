@@ -5,6 +5,7 @@
 
 #include "base/Piattaforma.h"
 #include "design/GeometriaZona.h"
+#include "design/PioliZona.h"
 
 namespace vilmor {
 
@@ -51,8 +52,13 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         z.UltimaZona = indice;
         z.Zone.resize(static_cast<size_t>(indice) + 1);
     }
-    z.Zone[indice] = e.ZonaCorrente;
     z.VerticiZone[indice] = RigaCorrente(e);
+    // A stud zone is stored with its count of studs, not one left by a later layout.
+    if (e.ZonaCorrente.Tipo == 3) {
+        const auto& riga = z.VerticiZone[indice];
+        e.ZonaCorrente.NumBracci = static_cast<int>(PioliInFrame(m.Progetto, e.ZonaCorrente, riga, e.UltVertZonaCorr + 1).size());
+    }
+    z.Zone[indice] = e.ZonaCorrente;
     OrdinaZone(z);
     e.MantieniRiferimento = 0;
     return true;
