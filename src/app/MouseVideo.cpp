@@ -257,7 +257,10 @@ void CordoloSulLato(float X, float Y) {
         Vista.ModoComando = Modo::Idle;
         return;
     }
+    // A new curb starts from a clean record: nothing of the zone edited before (its legs, its
+    // stud count) carries over.
     Zona& z = Edit.ZonaCorrente;
+    z = Zona{};
     z.LatoCordolo = lato;
     z.PoligonoCordolo = Vista.LatoEvidenziato;
     z.Diametro = Imp.DiamStaffeCordolo;
