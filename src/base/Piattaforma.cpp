@@ -10,7 +10,8 @@ RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMs
     std::fprintf(stderr, "[%s] %s\n", titolo.c_str(), testo.c_str());
     // Nobody to ask: the answer that replaces and loses nothing.
     switch (pulsanti) {
-        case PulsantiMsg::SiNo: return RispostaMsg::No;
+        case PulsantiMsg::SiNo:
+        case PulsantiMsg::SiNoPredefinitoNo: return RispostaMsg::No;
         case PulsantiMsg::OkAnnulla:
         case PulsantiMsg::SiNoAnnulla: return RispostaMsg::Annulla;
         case PulsantiMsg::Ok: break;

@@ -14,7 +14,8 @@ namespace vilmor {
 
 // ---- Message boxes ----
 enum class IconaMsg { Nessuna, Critica, Domanda, Esclamazione, Informazione };
-enum class PulsantiMsg { Ok, OkAnnulla, SiNo, SiNoAnnulla };
+// SiNoPredefinitoNo: Yes and No with No the default, where Yes would discard work.
+enum class PulsantiMsg { Ok, OkAnnulla, SiNo, SiNoAnnulla, SiNoPredefinitoNo };
 enum class RispostaMsg { Ok, Annulla, Si, No };
 
 class Messaggi {

@@ -25,6 +25,10 @@ RispostaMsg MessaggiQt::Mostra(const std::string& testo, IconaMsg icona, Pulsant
         case PulsantiMsg::SiNoAnnulla:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case PulsantiMsg::SiNoPredefinitoNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
+            break;
     }
     // The program speaks Italian whether or not Qt's own translation is installed.
     const std::pair<QMessageBox::StandardButton, const char*> testi[] = {

@@ -180,7 +180,7 @@ TEST_F(EseguiProva, QuotaturaAutomatica) {
     ASSERT_EQ(p.Msg.Visti.size(), 1u);
     EXPECT_EQ(p.Msg.Visti[0].Testo, "La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?");
     EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Nessuna);
-    EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+    EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNoPredefinitoNo);
     EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
     EXPECT_EQ(dump::StampaModello(M), prima);
     EXPECT_EQ(Undo.UndoCorrente, u0 + 1) << "nothing replaced: no step";

@@ -14,6 +14,7 @@ TEST(MostraMessaggio, SenzaFinestraRispostaSicura) {
     const Caso casi[] = {{PulsantiMsg::Ok, RispostaMsg::Ok},
                          {PulsantiMsg::OkAnnulla, RispostaMsg::Annulla},
                          {PulsantiMsg::SiNo, RispostaMsg::No},
+                         {PulsantiMsg::SiNoPredefinitoNo, RispostaMsg::No},
                          {PulsantiMsg::SiNoAnnulla, RispostaMsg::Annulla}};
     const Piattaforma vecchia = Piatt;
     Piatt.Msg = nullptr;
