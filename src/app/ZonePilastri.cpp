@@ -145,9 +145,7 @@ void InserisciZonePilastri(float x1, float y1, float x2, float y2, int kind) {
             Zona& z = Edit.ZonaCorrente;
             Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
             Edit.MantieniRiferimento = -1;
-            Vista.DirezioneAttiva = dir;
             z.Direzione = dir;
-            Vista.TipoZonaAttivo = Edit.LatoMulti;
             z.Tipo = Edit.LatoMulti;
             z.Passo = d.Passo;
             z.Diametro = d.Diametro;

@@ -56,7 +56,7 @@ void DisRettArmatura(const Modello& m, float X1, float Y1, float X2, float Y2, i
         const float e = static_cast<float>(CalcAncoraggio(z.Diametro)) * Vista.Scala;
         std::array<Punto, 4> B = A;
         auto sposta = [](Punto p, float d, float ux, float uy) { return Punto{p.X + d * ux, p.Y + d * uy}; };
-        if (Vista.DirezioneAttiva == 0) {
+        if (z.Direzione == 0) {
             const float avanti = (A[1].X - A[0].X) * u1x + (A[1].Y - A[0].Y) * u1y;
             const float s = avanti > 0 ? e : -e;
             B[0] = sposta(A[0], -s, u1x, u1y);

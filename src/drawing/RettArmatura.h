@@ -8,8 +8,8 @@
 
 namespace vilmor {
 
-// Corners in picture pixels; `colore` a palette colour. Reads `Edit.ZonaCorrente` (kind and
-// diameter) and `Vista.DirezioneAttiva`; leaves the picture's foreground colour white. Nothing
+// Corners in picture pixels; `colore` a palette colour. Reads `Edit.ZonaCorrente` (kind,
+// diameter and bar direction); leaves the picture's foreground colour white. Nothing
 // is drawn when the two directions are parallel.
 void DisRettArmatura(const Modello& m, float X1, float Y1, float X2, float Y2, int colore);
 void DisRettArmatura(float X1, float Y1, float X2, float Y2, int colore);
