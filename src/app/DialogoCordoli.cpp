@@ -226,19 +226,19 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
     Zona& z = Edit.ZonaCorrente;
     switch (id) {
         case IdCordDiametro:
-            if (auto v = InteroGriglia(testo, 6, DiamMassimoFile)) z.Diametro = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 6, DiamMassimoFile)) z.Diametro = *v;
             break;
         case IdCordPasso:
-            if (auto v = ValoreGriglia(testo, 4, 50)) z.Passo = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 4, 50)) z.Passo = *v;
             break;
         case IdCordCopriferro:
-            if (auto v = ValoreGriglia(testo, 2, SpessoreMassimo)) z.Copriferro = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 2, SpessoreMassimo)) z.Copriferro = *v;
             break;
         case IdCordDiametro2:
-            if (auto v = InteroGriglia(testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
             break;
         case IdCordLarghezza:
-            if (auto v = ValoreGriglia(testo, 10)) z.Passo2 = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 10)) z.Passo2 = *v;
             break;
         default: break;
     }

@@ -76,16 +76,16 @@ std::string PannelloAggMulti::DopoModifica(int32_t id, const std::string& testo)
     float& lung = dir2 ? d.LungMulti2 : d.LungMulti1;
     switch (dir2 ? id - 10 : id) {
         case IdMultiDiam1:
-            if (auto v = InteroGriglia(testo, 4, DiamMassimoFile)) diam = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 4, DiamMassimoFile)) diam = *v;
             break;
         case IdMultiNum1:
-            if (auto v = InteroGriglia(testo, 2)) num = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 2)) num = *v;
             break;
         case IdMultiPasso1:
-            if (auto v = ValoreGriglia(testo, 1)) passo = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 1)) passo = *v;
             break;
         case IdMultiLung1:
-            if (auto v = ValoreGriglia(testo, 8.0f * static_cast<float>(diam))) lung = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 8.0f * static_cast<float>(diam))) lung = *v;
             break;
         default: return testo;
     }

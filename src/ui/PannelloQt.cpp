@@ -334,6 +334,22 @@ QTreeWidgetItem* PannelloQt::Voce(int32_t id) const {
     return nullptr;
 }
 
+std::string PannelloQt::TitoloVoce(int32_t id) const {
+    const QTreeWidgetItem* v = Voce(id);
+    return v ? v->text(ColonnaTitolo).toStdString() : std::string();
+}
+
+void PannelloQt::SelezionaVoce(int32_t id) {
+    // Selected, with the keyboard on it: a key starts its editor. No editor is opened here, so
+    // that "Annulla" next hands on no edit to refuse again.
+    QTreeWidgetItem* v = Voce(id);
+    if (!v) return;
+    AggiornaModificabile(v);
+    setFocus(Qt::OtherFocusReason);
+    setCurrentItem(v, ColonnaValore);
+    scrollToItem(v);
+}
+
 void PannelloQt::ImpostaValore(int32_t id, const std::string& valore) {
     if (QTreeWidgetItem* v = Voce(id); v && GenereDi(v) == Testo)
         v->setText(ColonnaValore, QString::fromStdString(valore));

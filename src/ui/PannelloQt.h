@@ -28,6 +28,8 @@ public:
     void AggiungiLista(int categoria, const std::string& titolo, const std::vector<Scelta>& scelte, int valore,
                        int32_t id) override;
     void PosizioneDivisore(double quota) override;
+    std::string TitoloVoce(int32_t id) const override;
+    void SelezionaVoce(int32_t id) override;
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;

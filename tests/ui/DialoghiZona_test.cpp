@@ -283,6 +283,9 @@ TEST_F(DialoghiZona, CordoloConfermato) {
         EXPECT_EQ(Cella(p, IdCordPasso), "20");
         Scrivi(p, IdCordPasso, "3.9");
         EXPECT_EQ(Cella(p, IdCordPasso), "20");
+        ASSERT_EQ(messaggi.Visti.size(), 2u);
+        EXPECT_EQ(messaggi.Visti[1].Testo, "\"Passo staffe [cm]\" accetta valori da 4 a 50.\nValore non accettato.");
+        messaggi.Visti.clear();
         Scrivi(p, IdCordLarghezza, "40");
         EXPECT_EQ(Cella(p, IdCordLarghezza), "40");
         // Four legs from the list.

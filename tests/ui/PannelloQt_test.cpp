@@ -404,10 +404,13 @@ TEST(PannelloQt, ModificaDellaMagliaNellaFinestra) {
         const QImage dopo = f.PianoVideo()->Immagine();
         prova::SalvaPng(dopo, "pannello_maglia_modificata");
         EXPECT_GT(prova::QuotaDiversi(prima, dopo), 0.0) << "the bars of the new spacing are drawn";
+        // Refused: put back, and told with the item's name and the values it takes.
         Modifica(*f.Pannello(), id, QStringLiteral("1,5"));
         EXPECT_EQ(passo, 33.0f);
         EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
-        EXPECT_EQ(msg.Visti.size(), 1u);
+        ASSERT_EQ(msg.Visti.size(), 2u);
+        EXPECT_EQ(msg.Visti[1].Testo, "\"" + f.Pannello()->TitoloVoce(id) +
+                                          "\" accetta valori non inferiori a 2.\nValore non accettato.");
     }
     PulisciUndo();
 }
