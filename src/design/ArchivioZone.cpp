@@ -27,6 +27,23 @@ std::vector<Punto> RigaCorrente(const EditZone& e) {
     return riga;
 }
 
+// The geometry of the zone being edited derived, and the zone with its outline written at row
+// `indice` (which exists).
+void Scrivi(Modello& m, EditZone& e, int indice) {
+    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
+    else GeometriaZona(e);
+    ZoneArmatura& z = m.Zone;
+    z.VerticiZone[indice] = RigaCorrente(e);
+    // A stud zone is stored with its count of studs, not one left by a later layout.
+    if (e.ZonaCorrente.Tipo == 3) {
+        const auto& riga = z.VerticiZone[indice];
+        e.ZonaCorrente.NumBracci =
+            static_cast<int>(PioliInFrame(m.Progetto, e.ZonaCorrente, riga, e.UltVertZonaCorr + 1).size());
+    }
+    z.Zone[indice] = e.ZonaCorrente;
+    e.MantieniRiferimento = 0;
+}
+
 }  // namespace
 
 void AvvisoLimiteZone() { Avviso(MsgLimiteZone); }
@@ -42,9 +59,6 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         return false;
     }
 
-    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
-    else GeometriaZona(e);
-
     Normalizza(z);
     // A new zone goes right after the last one: no empty records in between.
     const int indice = nuova ? z.UltimaZona + 1 : e.ZonaSelezionata;
@@ -52,15 +66,15 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         z.UltimaZona = indice;
         z.Zone.resize(static_cast<size_t>(indice) + 1);
     }
-    z.VerticiZone[indice] = RigaCorrente(e);
-    // A stud zone is stored with its count of studs, not one left by a later layout.
-    if (e.ZonaCorrente.Tipo == 3) {
-        const auto& riga = z.VerticiZone[indice];
-        e.ZonaCorrente.NumBracci = static_cast<int>(PioliInFrame(m.Progetto, e.ZonaCorrente, riga, e.UltVertZonaCorr + 1).size());
-    }
-    z.Zone[indice] = e.ZonaCorrente;
+    Scrivi(m, e, indice);
     OrdinaZone(z);
-    e.MantieniRiferimento = 0;
+    return true;
+}
+
+bool RiponiZona(Modello& m, EditZone& e, int z) {
+    if (z < 0 || z > m.Zone.UltimaZona) return false;
+    Normalizza(m.Zone);
+    Scrivi(m, e, z);
     return true;
 }
 
