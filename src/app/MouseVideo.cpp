@@ -118,6 +118,8 @@ void ZoneSuFinestra(int kind) {
     CalcolaArmature();
     Vista.ModoComando = Modo::Idle;
     Vista.RettTrascina.X0 = -1;
+    // The command is over: its prompt goes with it.
+    if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt("");
     Ridisegna0();
 }
 
