@@ -521,6 +521,41 @@ TEST(PannelloQt, UnClicNellaFinestra) {
     PulisciUndo();
 }
 
+// In the main window, from one open editor straight to another row: the first value is stored
+// (the model moves on and the panel is rebuilt after the event), and the second row's editor is
+// open on the rebuilt panel.
+TEST(PannelloQt, UnaRigaDopoLAltraNellaFinestra) {
+    prova::StatoProcesso stato;
+    prova::ConfigProva config;
+    prova::MessaggiRegistrati msg;
+    prova::DialoghiRegistrati dialoghi;
+    prova::CartellaTemp dir;
+    {
+        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
+        f.Avvia();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+        PannelloQt& p = *f.Pannello();
+        Clic(p, IdPassoDiffSup1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
+        EditorAperto(p)->selectAll();
+        QTest::keyClicks(EditorAperto(p), QStringLiteral("15"));
+        msg.Risposte.clear();
+        Clic(p, IdPassoDiffSup2);
+        // Long enough for the stored value, the rebuilt panel and the editor after it.
+        QTest::qWait(200);
+        EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
+        EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+        QLineEdit* e = EditorAperto(p);
+        ASSERT_NE(e, nullptr) << "the second row's editor is open";
+        EXPECT_EQ(p.currentItem(), p.Voce(IdPassoDiffSup2));
+        EXPECT_EQ(e->text(), QString::fromStdString(Valore(p, IdPassoDiffSup2)));
+        QTest::keyClick(e, Qt::Key_Escape);
+    }
+    PulisciUndo();
+}
+
 // A dialog laid out by hand grows with its panel until every caption shows whole; its buttons
 // keep their places across the panel's width.
 TEST(PannelloQt, IlDialogoCresceColPannello) {
