@@ -252,13 +252,16 @@ void DialogoCordoli::ValoreCambiato(int32_t id, int valore) {
     infoST();
 }
 
-void DialogoCordoli::Ok() {
+bool DialogoCordoli::Ok() {
     // A curb whose side is gone (a damaged file) has no strip to store.
-    if (!CalcParalle(m_, Edit)) return;
-    // A store refused (it says why) or one that changes nothing takes no step.
+    if (!CalcParalle(m_, Edit)) return true;
+    // A store refused (it says why) changes nothing and keeps the dialog; one that changes
+    // nothing takes no step.
     FotoModello prima = FotografaModello();
-    if (MemorizzaZona(m_, Edit)) DetraiArmatureNodi(-1, m_);
+    const bool memorizzata = MemorizzaZona(m_, Edit);
+    if (memorizzata) DetraiArmatureNodi(-1, m_);
     RegistraModifica(prima);
+    return memorizzata;
 }
 
 void ApriFrmCordoli() {

@@ -84,10 +84,13 @@ std::string MsgDatiMulti(int direzione) {
            " richiedono almeno 2 ferri, un passo di almeno 1 cm e un diametro di almeno 4 mm.\nOperazione annullata.";
 }
 
-std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio) {
+std::string MsgLunghezzaCorta(int direzione, float lunghezza, int ancoraggio) {
     return "La lunghezza dei ferri in direzione " + std::to_string(direzione) + " (" + FormatNumVar(lunghezza, 1) +
-           " cm) deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) +
-           " cm).\nOperazione annullata.";
+           " cm) deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) + " cm).";
+}
+
+std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio) {
+    return MsgLunghezzaCorta(direzione, lunghezza, ancoraggio) + "\nOperazione annullata.";
 }
 
 std::string MsgSenzaZona(int kind, int n) {
