@@ -1,7 +1,8 @@
 // The preview of a zone being laid out between two picked points, straight on the plan picture
 // in pixels (never into DXF): the parallelogram with sides along the two bar directions, dotted
 // in the caller's colour, and for a face zone its bars lengthened by one anchorage at each end,
-// solid red, with the plan lengths of two sides.
+// solid red, with the bar length and the strip width its dialog will show for that selection
+// (design/FigureZona.h).
 #pragma once
 
 #include "model/definizioni.h"
