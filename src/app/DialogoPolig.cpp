@@ -6,6 +6,7 @@
 #include "app/EditPerimetro.h"
 #include "app/PosaSezioni.h"
 #include "app/Undo.h"
+#include "app/ZoneDopoPerimetro.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -223,17 +224,21 @@ void DialogoPolig::AssegnaPerimetro() {
                "Il perimetro non \xC3\xA8 stato modificato.");
         return;
     }
+    // One undo step for the whole change: the outline, the sections and every zone.
     SalvaStatoUndo();
     GeometriaSoletta& g = M.Soletta;
+    const std::vector<Punto> vecchio(g.Contorno.begin(),
+                                     g.Contorno.begin() + std::min<size_t>(g.Contorno.size(), g.NumVertContorno + 1));
     g.Contorno = anello;
     g.Contorno.push_back(anello.front());
     g.NumVertContorno = static_cast<int>(anello.size());
     SettaLimiti(M, Vista);
     CalcolaContornoArmatura(M);
     RicalcolaSezioni(M);
-    // The bars follow the new outline at once.
-    CalcolaArmature();
+    // The zones follow the new outline as after an edit of each; the bars with them.
+    const ControlliPerimetro controlli = RidisponiZone(M, vecchio);
     Esci();
+    if (const std::string testo = MsgControlliPerimetro(controlli); !testo.empty()) Avviso(testo);
 }
 
 void DialogoPolig::Esci() {

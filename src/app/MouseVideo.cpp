@@ -119,6 +119,8 @@ void ZoneSuFinestra(int kind) {
     CalcolaArmature();
     Vista.ModoComando = Modo::Idle;
     Vista.RettTrascina.X0 = -1;
+    // The command is over: its prompt goes with it.
+    if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt("");
     Ridisegna0();
 }
 
@@ -182,9 +184,23 @@ void Prompt(const char* testo) {
     if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
 }
 
-// The transient drawing cleared for the next rubber band.
+void SelezioneDaRettangolo();
+
+// The transient drawing cleared for the next rubber band. A new zone being drawn gets its
+// command's kind and the bar data its dialog will propose for the selection, so that the band
+// shows the figures the dialog then shows.
 void RettangoloElastico() {
     PulisciTransitorio();
+    const int modo = Vista.ModoComando;
+    EditZone& e = Edit;
+    if (modo == Modo::RettIntegrativa || modo == Modo::RettTaglio) {
+        e.ZonaCorrente.Tipo = e.TipoNuovaZona;
+        e.ZonaCorrente.Direzione = e.DirezioneNuovaZona;
+        if (e.ZonaCorrente.Tipo < 2) {
+            SelezioneDaRettangolo();
+            PreimpostaNuovaZona(M, e, Vista);
+        }
+    }
     const RettangoloSelezione& r = Vista.RettSelezione;
     DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
 }
@@ -260,7 +276,10 @@ void CordoloSulLato(float X, float Y) {
         Vista.ModoComando = Modo::Idle;
         return;
     }
+    // A new curb starts from a clean record: nothing of the zone edited before (its legs, its
+    // stud count) carries over.
     Zona& z = Edit.ZonaCorrente;
+    z = Zona{};
     z.LatoCordolo = lato;
     z.PoligonoCordolo = Vista.LatoEvidenziato;
     z.Diametro = Imp.DiamStaffeCordolo;

@@ -140,6 +140,10 @@ public:
                                int valore, int32_t id) = 0;
     // The caption column's share of the panel's width (0.6 or 0.7).
     virtual void PosizioneDivisore(double quota) = 0;
+    // The caption of the item of that id ("" when there is none).
+    virtual std::string TitoloVoce(int32_t id) const = 0;
+    // The item of that id selected, the keyboard on it, so that the user can type it again.
+    virtual void SelezionaVoce(int32_t id) = 0;
     // Called with the item's id and the edited text; it may rebuild the panel. Its answer is
     // the text the item keeps (the old one to refuse the edit).
     std::function<std::string(int32_t id, const std::string& testo)> DopoModifica;

@@ -5,6 +5,7 @@
 
 #include "base/Piattaforma.h"
 #include "design/GeometriaZona.h"
+#include "design/PioliZona.h"
 #include "model/AreaLavoro.h"
 
 namespace vilmor {
@@ -27,6 +28,27 @@ std::vector<Punto> RigaCorrente(const EditZone& e) {
     return riga;
 }
 
+// The geometry of the zone being edited derived from its record.
+void Deriva(Modello& m, EditZone& e) {
+    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
+    else GeometriaZona(e);
+}
+
+// The zone being edited, its geometry derived, with its outline written at row `indice` (which
+// exists).
+void Scrivi(Modello& m, EditZone& e, int indice) {
+    ZoneArmatura& z = m.Zone;
+    z.VerticiZone[indice] = RigaCorrente(e);
+    // A stud zone is stored with its count of studs, not one left by a later layout.
+    if (e.ZonaCorrente.Tipo == 3) {
+        const auto& riga = z.VerticiZone[indice];
+        e.ZonaCorrente.NumBracci =
+            static_cast<int>(PioliInFrame(m.Progetto, e.ZonaCorrente, riga, e.UltVertZonaCorr + 1).size());
+    }
+    z.Zone[indice] = e.ZonaCorrente;
+    e.MantieniRiferimento = 0;
+}
+
 }  // namespace
 
 void AvvisoLimiteZone() { Avviso(MsgLimiteZone); }
@@ -43,8 +65,7 @@ bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa) {
     }
 
     const Zona prima = e.ZonaCorrente;
-    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
-    else GeometriaZona(e);
+    Deriva(m, e);
     // What the reinforcement file would refuse at the next load is not stored.
     if (!ZonaNellArea(m.Soletta, e.ZonaCorrente, RigaCorrente(e))) {
         e.ZonaCorrente = prima;
@@ -59,10 +80,16 @@ bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa) {
         z.UltimaZona = indice;
         z.Zone.resize(static_cast<size_t>(indice) + 1);
     }
-    z.Zone[indice] = e.ZonaCorrente;
-    z.VerticiZone[indice] = RigaCorrente(e);
+    Scrivi(m, e, indice);
     OrdinaZone(z);
-    e.MantieniRiferimento = 0;
+    return true;
+}
+
+bool RiponiZona(Modello& m, EditZone& e, int z) {
+    if (z < 0 || z > m.Zone.UltimaZona) return false;
+    Normalizza(m.Zone);
+    Deriva(m, e);
+    Scrivi(m, e, z);
     return true;
 }
 

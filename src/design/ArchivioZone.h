@@ -34,6 +34,11 @@ bool SpazioZone(const ZoneArmatura& z, int nuove);
 bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa = true);
 bool MemorizzaZona();
 
+// Derives the geometry of `ZonaCorrente` as MemorizzaZona does and stores it with its outline over
+// zone z, in place: the table keeps its order. False, with nothing changed, for z outside
+// 0 .. UltimaZona.
+bool RiponiZona(Modello& m, EditZone& e, int z);
+
 // With `EntrambiLati` set: appends a copy of `ZonaCorrente` with its outline on face
 // `LatoMulti`, unsorted (it stays last until the next store), and clears `EntrambiLati`.
 // Nothing to do without the flag (true). False, with the limit message and nothing changed,

@@ -66,15 +66,20 @@ int RichiestaSelezione(const Modello& m, EditZone& e, const StatoVista& v) {
     return dentro;
 }
 
+void PreimpostaNuovaZona(const Modello& m, EditZone& e, const StatoVista& v) {
+    RichiestaSelezione(m, e, v);
+    Preimposta(m, e, e.ZonaCorrente.Tipo);
+}
+
 int VerificaSelezione(Modello& m, EditZone& e, const StatoVista& v, int ZonaNuova) {
     const int dentro = RichiestaSelezione(m, e, v);
     const int nodi = std::min(m.Analisi.NumNodi, static_cast<int>(m.Analisi.Nodi.size()));
 
     if (v.ModoComando < ModoZonaEsistente) {
-        e.ZonaCorrente.Tipo = v.TipoZonaAttivo;
-        e.ZonaCorrente.Direzione = v.DirezioneAttiva;
+        e.ZonaCorrente.Tipo = e.TipoNuovaZona;
+        e.ZonaCorrente.Direzione = e.DirezioneNuovaZona;
     }
-    if (ZonaNuova != 0) Preimposta(m, e, v.TipoZonaAttivo);
+    if (ZonaNuova != 0) Preimposta(m, e, e.ZonaCorrente.Tipo);
 
     // A slab without nodes has no node to ask for; otherwise one must lie inside.
     if (dentro == 0 && nodi > 0) {

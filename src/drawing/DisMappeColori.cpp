@@ -229,8 +229,6 @@ void Marcatori(const Modello& m, const FasceMappa& f, GenereMappa genere, int st
 void DisegnaMappaColori(Modello& m) {
     const VoceMappa* voce = VoceMappaDi(Vista.TipoMappa);
     if (!voce) return;
-    Vista.DirezioneAttiva = voce->Direzione;
-    Vista.TipoZonaAttivo = voce->Lato;
     const GenereMappa genere = GenereMappaDi(Vista.TipoMappa);
     if (genere == GenereMappa::Punzonamento) {
         if (DisegnaMappaPunz) DisegnaMappaPunz(m, Mappa.ScalaMin, Mappa.ScalaMax, voce->Titolo, 0);

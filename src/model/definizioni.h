@@ -226,6 +226,10 @@ struct EditZone {
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
     int DescrizioneCompleta = 0;
     int ZonaConfermata = 0;  // -1: the zone dialog was confirmed and its checks passed
+    // The kind and bar direction the zone command under way gives a new zone, fixed when the
+    // command starts: no redraw or view change alters them.
+    int TipoNuovaZona = 0;
+    int DirezioneNuovaZona = 0;
     std::vector<Punto> PoligonoLavoro;  // scratch: holds nothing between operations
     // The punching control perimeter clipped to the slab: the last RiduciPerimetro's result.
     std::vector<Punto> PerimetroRidotto;

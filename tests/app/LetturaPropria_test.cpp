@@ -18,7 +18,9 @@
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "app/ProgettoProva.h"
+#include "design/ArchivioZone.h"
 #include "design/PassoFerri.h"
+#include "design/PioliZona.h"
 #include "model/AreaLavoro.h"
 #include "model/FileArmature.h"
 #include "model/Vista.h"
@@ -51,6 +53,12 @@ struct LetturaPropria : EseguiProva {
         cordolo.Tipo = 2, cordolo.NumBracci = 4, cordolo.Passo2 = 30, cordolo.Diametro2 = 14;
         cordolo.PoligonoCordolo = -1, cordolo.LatoCordolo = 0, cordolo.Copriferro = 6;
         M.Zone.Zone[2].Tipo = 3;
+        // The curb laid along its side and the studs counted, as the program stores them.
+        EditZone e;
+        e.ZonaCorrente = cordolo;
+        e.ZonaSelezionata = 1;
+        ASSERT_TRUE(CalcParalle(M, e));
+        ASSERT_TRUE(RiponiZona(M, e, 1));
         Sezione s;
         s.X1 = -25, s.Y1 = 450, s.X2 = 1225, s.Y2 = 450;
         M.SezQuote.Sezioni = {s};
@@ -122,8 +130,8 @@ TEST_F(LetturaPropria, OgniCampoAgliEstremi) {
          }},
         {"curb side", [&](Modello&) { zona(1).PoligonoCordolo = INT_MAX, zona(1).LatoCordolo = INT_MAX; }},
         {"curb angle", [&](Modello&) { zona(1).Angolo = -3.1415927f, zona(2).Angolo = 6.2831855f; }},
-        // A stud zone's count of studs, as its drawing writes it.
-        {"studs", [&](Modello&) { zona(2).NumBracci = INT_MAX; }},
+        // A stud zone's count at its densest: a stud every centimetre.
+        {"studs", [&](Modello&) { zona(2).Passo = 1, zona(2).Passo2 = 1; }},
         // Every point of a zone at each corner of the area of work.
         {"zone at the lower left", angoloZona(L.XMin, L.YMin)},
         {"zone at the upper right", angoloZona(L.XMax, L.YMax)},
@@ -153,6 +161,7 @@ TEST_F(LetturaPropria, OgniCampoAgliEstremi) {
         M = base;
         PulisciUndo();
         c.Imposta(M);
+        ContaPioliZone(M);  // every change to a zone counts its studs again
         p.Msg.Visti.clear();
         ASSERT_TRUE(ScriviArmature(TrovaFileArmature(a), M));
         const std::string atteso = Armature();
@@ -248,7 +257,10 @@ TEST_F(LetturaPropria, PerimetroESezioneAlBordo) {
 
     p.Msg.Visti.clear();
     vertice("2100");
-    EXPECT_TRUE(p.Msg.Visti.empty());
+    // Taken; the curb along the left side now runs into the slanted top corner, and is named.
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "Dopo la modifica del perimetro controllare:\n- cordoli fuori dal perimetro: pos. 2");
+    p.Msg.Visti.clear();
     ASSERT_EQ(M.Soletta.Contorno[1].Y, 2100);
     CommandBars_Execute(Comandi.IdSezione1);
     Clic(400, 2099);

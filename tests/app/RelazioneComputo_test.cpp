@@ -336,7 +336,7 @@ TEST_F(RelazioneComputo, LibreOfficeRicalcola) {
     ASSERT_EQ(SalvaComputo(doc), 0);
 
     Modello piano = M;
-    DisegnaPioli(piano, 0, 0, -1);
+    CalcolaArmature(piano);
     ASSERT_EQ(piano.Zone.Zone[6].Tipo, 3);
     EXPECT_NE(doc.find("\\intbl  7\\cell  " + Str(piano.Zone.Zone[6].NumBracci) + "\\cell  "), std::string::npos);
 

@@ -173,8 +173,12 @@ TEST(MappeColori, TipiDiMappa) {
         const float s = c.tipo >= 10 ? -1.0f : 1.0f;
         Modello m = Maglia({{0, 0, 2 * s}, {100, 0, 5 * s}, {0, 100, 9 * s}}, {{0, 1, 2}}, c.strato);
         DisegnaMappaColori(m);
-        EXPECT_EQ(Vista.DirezioneAttiva, c.direzione);
-        EXPECT_EQ(Vista.TipoZonaAttivo, c.lato);
+        // The direction and face a map implies are the view selection's to set; drawing the map
+        // leaves them as they were.
+        EXPECT_EQ(VoceMappaDi(c.tipo)->Direzione, c.direzione);
+        EXPECT_EQ(VoceMappaDi(c.tipo)->Lato, c.lato);
+        EXPECT_EQ(Vista.DirezioneAttiva, -5);
+        EXPECT_EQ(Vista.TipoZonaAttivo, -5);
         if (c.tipo == 4) {
             ASSERT_EQ(chiamatePunz.size(), 1u);
             EXPECT_EQ(chiamatePunz[0].inferiore, 1.5f);

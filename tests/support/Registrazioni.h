@@ -205,6 +205,13 @@ public:
     }
     double Divisore = 0;
     void PosizioneDivisore(double quota) override { Divisore = quota; }
+    std::string TitoloVoce(int32_t id) const override {
+        const VoceVista* v = Voce(id);
+        return v ? v->Titolo : std::string();
+    }
+    // The items selected for the user to type again, in order.
+    std::vector<int32_t> Selezionate;
+    void SelezionaVoce(int32_t id) override { Selezionate.push_back(id); }
 
     // The item of that id, or null.
     const VoceVista* Voce(int32_t id) const {
