@@ -66,7 +66,6 @@ int CaricaProgetto(const std::string& percorso) {
     SettaLimiti();
     PuntatoreNormale();
     if (Disegno.ZoomEstensione) Disegno.ZoomEstensione();
-    CalcolaArmature();
     Vista.CodiceVista = 0;
     Vista.PiantaCorrente = M.Progetto.MagliaUnica ? 1 : 0;
     Ridisegna();

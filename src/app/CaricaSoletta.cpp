@@ -1,13 +1,16 @@
 #include "app/CaricaSoletta.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "base/FileTesto.h"
 #include "base/Geometria.h"
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
 #include "design/AccessoriNodi.h"
+#include "design/BarreZone.h"
 #include "design/ContorniArmatura.h"
 #include "design/ContorniPunzonamento.h"
 #include "design/PerimetriPunzonamento.h"
@@ -24,6 +27,8 @@
 
 namespace vilmor {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 int Ferma(int stato) {
@@ -35,6 +40,16 @@ bool Leggibile(const std::string& percorso) {
     if (!EsisteFile(percorso)) return false;
     std::ifstream f(percorso, std::ios::binary);
     return f.good();
+}
+
+// The same slab file: the same file on disk, or the same path when the file has gone since the
+// slab was opened.
+bool StessaSoletta(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code e1, e2;
+    if (fs::equivalent(a, b, e1) && !e1) return true;
+    const fs::path pa = fs::weakly_canonical(a, e1), pb = fs::weakly_canonical(b, e2);
+    return !e1 && !e2 && pa == pb;
 }
 
 bool MagliaUnicaDa(const Modello& m) {
@@ -133,15 +148,29 @@ int CaricaSoletta(const std::string& percorso, int domanda) {
     return CaricaSoletta(percorso, domanda, M, Piatt.Finestra);
 }
 
-int CaricaSolettaProgetto(const std::string& percorso) {
-    int stato = CaricaSoletta(percorso, 1);
+int CaricaSolettaProgetto(const std::string& percorso, int domanda, Modello& dest, FinestraPrincipale* finestra) {
+    int stato = CaricaSoletta(percorso, domanda, dest, finestra);
     if (stato != 0 || percorso.empty() || MaiuscoloUtf8(percorso) == "ANONIMO") return stato;
-    CalcAreeDiffuse(M);
-    if (M.Analisi.NumNodi > 0) {
-        CalcStatNodi(M);
-        DetraiArmatureNodi(-1, M);
+    CalcAreeDiffuse(dest);
+    if (dest.Analisi.NumNodi > 0) {
+        CalcStatNodi(dest);
+        DetraiArmatureNodi(-1, dest);
     }
+    CalcolaArmature(dest);
     return 0;
+}
+
+int CaricaSolettaProgetto(const std::string& percorso) { return CaricaSolettaProgetto(percorso, 1, M, Piatt.Finestra); }
+
+Modello* SolettaElencata(const std::string& percorso, Modello* aperto, std::unique_ptr<Modello>& caricato) {
+    if (aperto && aperto->Soletta.NumVertContorno > 0 && StessaSoletta(percorso, aperto->Progetto.PercorsoSoletta))
+        return aperto;
+    caricato = std::make_unique<Modello>();
+    if (CaricaSolettaProgetto(percorso, 0, *caricato, nullptr) != 0) {
+        caricato.reset();
+        return nullptr;
+    }
+    return caricato.get();
 }
 
 }  // namespace vilmor

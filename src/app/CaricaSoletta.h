@@ -3,6 +3,7 @@
 // was.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "base/Piattaforma.h"
@@ -19,9 +20,19 @@ int CaricaSoletta(const std::string& percorso, int domanda, Modello& dest, Fines
 // The same into the open project, shown on the main window.
 int CaricaSoletta(const std::string& percorso, int domanda);
 
-// The headless part of opening a project: the load with the question allowed, then the
-// diffuse areas, the node statistics and the residuals. Status as CaricaSoletta.
+// The headless part of opening a project, into `dest`: the load, then every figure derived
+// from it (the diffuse areas, the node statistics, the residuals and the bar layout), so that a
+// slab loaded for a list (the DXF export, the report of listed slabs) is what the open project
+// would be. Status as CaricaSoletta.
+int CaricaSolettaProgetto(const std::string& percorso, int domanda, Modello& dest, FinestraPrincipale* finestra);
+// The same into the open project, with the question allowed, shown on the main window.
 int CaricaSolettaProgetto(const std::string& percorso);
+
+// The slab file `percorso` of a list: the model `aperto` itself when that is its slab (nothing
+// is read again and its unsaved edits are in, as on the screen), else the slab loaded into
+// `caricato` by the project's sequence with no question. nullptr when it does not load (the
+// load has said why).
+Modello* SolettaElencata(const std::string& percorso, Modello* aperto, std::unique_ptr<Modello>& caricato);
 
 // The warning text of the coverage check ("" when every layer covers enough nodes).
 std::string TestoCopertura(const Modello& m);

@@ -85,14 +85,6 @@ bool ConfermaSostituzioneProgetto() {
     return !ProgettoModificato();
 }
 
-bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::string& cartella) {
-    if (SenzaSoletta() || !ProgettoModificato()) return true;
-    const std::string base = cartella.empty() || cartella.back() == '/' ? cartella : cartella + "/";
-    for (const std::string& nome : nomi)
-        if (StessoFile(base + nome, M.Progetto.PercorsoSoletta)) return ConfermaSostituzioneProgetto();
-    return true;
-}
-
 bool SostituireFile() {
     return MostraMessaggio("File gi\xC3\xA0 presente, vuoi sostituirlo?", IconaMsg::Nessuna, PulsantiMsg::SiNo,
                            "Salva") == RispostaMsg::Si;

@@ -19,12 +19,6 @@ inline constexpr char MsgNessunaSoletta[] = "Nessuna soletta aperta: non c'\xC3\
 // and the question's close box keep everything as it was.
 bool ConfermaSostituzioneProgetto();
 
-// Before slab files are read from disk for a drawing or a report (the DXF export, the report
-// of listed slabs): when the open slab is among them (folder `cartella`, names `nomi`) and has
-// unsaved changes, the same question. Yes saves it first, so the files hold what the screen
-// shows; No reads the files as saved; false on Cancel: nothing is to be read.
-bool ConfermaLetturaSolette(const std::vector<std::string>& nomi, const std::string& cartella);
-
 // The question before a save replaces a file that exists, as the file dialogs ask nothing
 // themselves: "File già presente, vuoi sostituirlo?" (Yes/No, title "Salva"). True on Yes.
 bool SostituireFile();

@@ -11,8 +11,9 @@ namespace vilmor {
 bool ComandoQuotaturaAutomatica() {
     SezioniQuote& sq = M.SezQuote;
     if (sq.UltimaQuota > -1) {
+        // Enter must not delete the engineer's own dimensions: No is the default.
         const RispostaMsg r = MostraMessaggio("La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?",
-                                              IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!");
+                                              IconaMsg::Nessuna, PulsantiMsg::SiNo, "Attenzione!", RispostaMsg::No);
         if (r != RispostaMsg::Si) return false;
     }
     FotoModello prima = FotografaModello();

@@ -9,8 +9,10 @@
 #include "base/NumeriAngoli.h"
 #include "base/Testo1252.h"
 #include "design/Ancoraggio.h"
+#include "design/ArchivioZone.h"
 #include "design/ContornoZona.h"
 #include "design/DirezioniZona.h"
+#include "design/FigureZona.h"
 #include "design/PassoFerri.h"
 #include "design/SelezioneZona.h"
 #include "design/VerificaSelezione.h"
@@ -35,13 +37,9 @@ int ContaFerri(float W, float passo) {
 
 }  // namespace
 
-float ArrotondaLarghezza(float W, float passo) {
-    const double Wi = std::nearbyint(static_cast<double>(W)), Pi = std::nearbyint(static_cast<double>(passo));
-    if (!std::isfinite(Wi) || !(Pi > 0) || !std::isfinite(Pi)) return W;
-    const double n = std::trunc(Wi / Pi);
-    const float r = static_cast<float>(W - n * passo);
-    if (r > passo / 4) return static_cast<float>((n + 1) * passo);
-    return static_cast<float>(n * passo + 1);
+std::string MsgLunghezzaAncoraggi(const std::string& campo, int ancoraggio) {
+    return "\"" + campo + "\" deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) +
+           " cm).\nValore non accettato.";
 }
 
 DialogoAggiuntiva::DialogoAggiuntiva(PannelloProprieta& griglia, Modello& m) : griglia_(griglia), m_(m) {
@@ -62,19 +60,14 @@ void DialogoAggiuntiva::Apri() {
     Edit.EntrambiLati = 0;
     Zona& z = Edit.ZonaCorrente;
     if (ZonaFaccia(z)) {
-        Ancoraggio = CalcAncoraggio(z.Diametro);
-        const Punto& a0 = z.Angoli[0];
-        const float lato01 = Distanza(a0.X, a0.Y, z.Angoli[1].X, z.Angoli[1].Y);
-        const float lato03 = Distanza(a0.X, a0.Y, z.Angoli[3].X, z.Angoli[3].Y);
-        const bool lungoDir1 = Vista.DirezioneAttiva == 0;
-        const float lungo = lungoDir1 ? lato01 : lato03, traverso = lungoDir1 ? lato03 : lato01;
-        // The side plus both anchorages, rounded down to a multiple of 5 cm.
-        L = 10 * ArrotondaGiuMezzo((2 * static_cast<float>(Ancoraggio) + lungo) / 10);
-        W = static_cast<float>(traverso * std::sin(static_cast<double>(m_.Progetto.AngoloDir2)));
         if (!(z.Passo >= 1)) z.Passo = 1;
-        W = ArrotondaLarghezza(W, z.Passo);
-        XC = (a0.X + z.Angoli[2].X) / 2;
-        YC = (a0.Y + z.Angoli[2].Y) / 2;
+        // The figures the rubber band showed, from the same computation.
+        const FigureStriscia f = FigureDiStriscia(m_.Progetto, z);
+        Ancoraggio = f.Ancoraggio;
+        L = f.L;
+        W = f.W;
+        XC = (z.Angoli[0].X + z.Angoli[2].X) / 2;
+        YC = (z.Angoli[0].Y + z.Angoli[2].Y) / 2;
     }
     PanelAgg();
     infoAA();
@@ -170,7 +163,7 @@ std::string DialogoAggiuntiva::DopoModifica(int32_t id, const std::string& testo
     Zona& z = Edit.ZonaCorrente;
     switch (id) {
         case IdAggDiametro:
-            if (auto v = InteroGriglia(testo, 6, DiamMassimoFile)) {
+            if (auto v = InteroVoce(griglia_, id, testo, 6, DiamMassimoFile)) {
                 z.Diametro = *v;
                 // The bar length typed stays the length of the bars: the anchorage follows the
                 // diameter, since the outline grows by the new one.
@@ -181,23 +174,33 @@ std::string DialogoAggiuntiva::DopoModifica(int32_t id, const std::string& testo
             }
             break;
         case IdAggPasso:
-            if (auto v = ValoreGriglia(testo, 4, 200)) z.Passo = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 4, 200)) {
+                z.Passo = *v;
+                // The width "Ok" will store, shown now: whole spacings of the new spacing.
+                if (ZonaFaccia(z)) {
+                    W = ArrotondaLarghezza(W, z.Passo);
+                    griglia_.ImpostaValore(IdAggLarghezza, ValoreAttuale(IdAggLarghezza));
+                }
+            }
             break;
         case IdAggPasso2:
-            if (auto v = ValoreGriglia(testo, 4, 200)) z.Passo2 = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 4, 200)) z.Passo2 = *v;
             break;
         case IdAggXCentro:
-            if (auto v = ValoreGriglia(testo, -SenzaLimite)) XC = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, -SenzaLimite)) XC = *v;
             break;
         case IdAggYCentro:
-            if (auto v = ValoreGriglia(testo, -SenzaLimite)) YC = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, -SenzaLimite)) YC = *v;
             break;
         case IdAggLunghezza:
             // Longer than both anchorages, or the strip would have no length.
-            if (auto v = ValoreGriglia(testo, z.Passo); v && *v > 2 * static_cast<float>(Ancoraggio)) L = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, z.Passo)) {
+                if (*v > 2 * static_cast<float>(Ancoraggio)) L = *v;
+                else RifiutaVoce(MsgLunghezzaAncoraggi(griglia_.TitoloVoce(id), Ancoraggio));
+            }
             break;
         case IdAggLarghezza:
-            if (auto v = ValoreGriglia(testo, z.Passo)) W = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, z.Passo)) W = ArrotondaLarghezza(*v, z.Passo);
             break;
         default: break;
     }
@@ -216,6 +219,7 @@ void DialogoAggiuntiva::RicalcolaPasso() {
         z.Passo2 = z.Passo;
     } else {
         z.Passo = PassoFerri(z.Diametro, Edit.RichiestaMaxSel);
+        if (ZonaFaccia(z)) W = ArrotondaLarghezza(W, z.Passo);
     }
     PanelAgg();
     infoAA();
@@ -233,41 +237,61 @@ void DialogoAggiuntiva::Annulla() {
     ErroreOperazione = -1;
 }
 
-void DialogoAggiuntiva::Ok() {
-    // Only the zone under edit changes here; whoever stores it takes the undo snapshot.
+bool DialogoAggiuntiva::Ok() {
+    // Only the zone under edit changes here, and only when it is accepted; whoever stores it
+    // takes the undo snapshot. A refusal leaves the dialog as the user left it.
+    VoceRifiutata = -1;
+    Zona& z = Edit.ZonaCorrente;
+    auto rifiuta = [&](int32_t voce) {
+        VoceRifiutata = voce;
+        Edit.ZonaConfermata = 0;
+        return false;
+    };
+    if (ZonaFaccia(z)) {
+        if (NumFerri < 2) {
+            Avviso(MsgLarghezzaMinorePasso);
+            return rifiuta(IdAggLarghezza);
+        }
+        // The copy on the other face needs its own row of the table.
+        const bool nuova = Edit.ZonaSelezionata > m_.Zone.UltimaZona;
+        if (Edit.EntrambiLati != 0 && !SpazioZone(m_.Zone, (nuova ? 1 : 0) + 1)) {
+            AvvisoLimiteZone();
+            return rifiuta(IdAggEntrambiLati);
+        }
+        // The width along the direction-2 side; parallel bar directions have none.
+        const double seno = std::sin(static_cast<double>(m_.Progetto.AngoloDir2));
+        const float largo = static_cast<float>(W / seno);
+        if (!(std::fabs(seno) > 1e-6) || !std::isfinite(largo)) {
+            Avviso(MsgZonaDialogo(EsitoContorno::Degenere));
+            return rifiuta(-1);
+        }
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        RettangoloRuotato(m_.Progetto, z.Direzione, (L - 2 * static_cast<float>(Ancoraggio)) / 2, largo / 2, XC, YC,
+                          x1, y1, x2, y2);
+        // The corners as the values shown give them, not moved to whole centimetres: the zone
+        // stores the centre and width the dialog shows.
+        const Zona prima = z;
+        ImpostaSelezioneDir(m_.Progetto, z, x1, y1, x2, y2, false);
+        OrdinaZonaOraria(z);
+        EsitoContorno esito = EsitoContorno::Ottenuto;
+        if (ContornoZona(m_, Edit, &esito) == 0) {
+            z = prima;
+            Avviso(MsgZonaDialogo(esito));
+            return rifiuta(IdAggXCentro);
+        }
+    }
     Edit.ZonaConfermata = -1;
     Vista.ModoComando = 0;
     ErroreOperazione = 0;
-    Zona& z = Edit.ZonaCorrente;
-    if (!ZonaFaccia(z)) return;
+    return true;
+}
 
-    if (NumFerri < 2) {
-        Avviso(MsgLarghezzaMinorePasso);
-        Edit.ZonaConfermata = 0;
-    }
-    // A refusal of the outline is shown unless the width has already been refused.
-    auto rifiuta = [&](EsitoContorno esito) {
-        if (Edit.ZonaConfermata != 0) {
-            if (esito == EsitoContorno::PiuParti) AvvisoZonaDivisa();
-            else MostraMessaggio(MsgSelezioneNonValida, IconaMsg::Esclamazione, PulsantiMsg::Ok, "Errore!");
-        }
-        Edit.ZonaConfermata = 0;
-    };
-    W = ArrotondaLarghezza(W, z.Passo);
-    // The width along the direction-2 side; parallel bar directions have none.
-    const double seno = std::sin(static_cast<double>(m_.Progetto.AngoloDir2));
-    const float largo = static_cast<float>(W / seno);
-    if (!(std::fabs(seno) > 1e-6) || !std::isfinite(largo)) {
-        rifiuta(EsitoContorno::Degenere);
-        return;
-    }
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    RettangoloRuotato(m_.Progetto, Vista.DirezioneAttiva, (L - 2 * static_cast<float>(Ancoraggio)) / 2, largo / 2,
-                      XC, YC, x1, y1, x2, y2);
-    ImpostaSelezioneDir(m_.Progetto, z, x1, y1, x2, y2);
-    OrdinaZonaOraria(z);
-    EsitoContorno esito = EsitoContorno::Ottenuto;
-    if (ContornoZona(m_, Edit, &esito) == 0) rifiuta(esito);
+std::string MsgZonaDialogo(EsitoContorno esito) {
+    const char* come = esito == EsitoContorno::PiuParti ? "risulta divisa in pi\xC3\xB9 parti separate dal contorno della soletta"
+                       : esito == EsitoContorno::Degenere ? "non ha area"
+                                                          : "cade fuori dalla soletta";
+    return std::string("La zona definita da centro, lunghezza e larghezza ") + come +
+           ".\nCorreggere i valori o annullare.";
 }
 
 void ApriFrmAggiuntiva() {

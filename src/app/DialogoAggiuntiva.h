@@ -2,11 +2,13 @@
 // studs, confirmed or changed before the caller stores it, with the balance of the nodes inside
 // its selection. The window only shows it; every value, check and button is here.
 //
-// It works on `Edit.ZonaCorrente`, whose corners the caller has set, with `ZonaSelezionata`,
-// `Vista.DirezioneAttiva`, `Vista.ModoComando` and the requirements `RichiestaMaxSel` and
-// `RichiestaMediaSel`. Afterwards `ErroreOperazione` 0 means "Ok" was pressed, and the zone may
+// It works on `Edit.ZonaCorrente`, whose corners, kind and bar direction the caller has set,
+// with `ZonaSelezionata`, `Vista.ModoComando` and the requirements `RichiestaMaxSel` and
+// `RichiestaMediaSel`. Afterwards `ErroreOperazione` 0 means "Ok" was accepted, and the zone may
 // be stored only when `Edit.ZonaConfermata` is -1; a cancel, the close box or "Modifica
-// perimetro" leave `ErroreOperazione` -1 and the zone unconfirmed.
+// perimetro" leave `ErroreOperazione` -1 and the zone unconfirmed. A bar strip's width is kept
+// rounded to whole spacings as it is entered, and "Ok" stores exactly the centre, length and
+// width shown.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,8 @@
 #include <string>
 
 #include "base/Piattaforma.h"
+#include "design/ContornoZona.h"
+#include "design/FigureZona.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -29,9 +33,11 @@ inline constexpr char PromptModificaPerimetro[] =
     "Trascina i vertici o trasla la selezione, poi premi il pulsante destro del mouse o Enter per "
     "concludere la modifica.";
 
-// W and the spacing rounded to whole numbers, n = W \ spacing; a remainder above a quarter of the
-// spacing gives n + 1 spacings, otherwise n spacings plus 1 cm.
-float ArrotondaLarghezza(float W, float passo);
+// Why "Ok" refused the zone the values give (no outline on the slab).
+std::string MsgZonaDialogo(EsitoContorno esito);
+
+// A bar length typed that does not pass both anchorages of `ancoraggio` cm.
+std::string MsgLunghezzaAncoraggi(const std::string& campo, int ancoraggio);
 
 class DialogoAggiuntiva {
 public:
@@ -63,7 +69,11 @@ public:
     void RicalcolaPasso();     // "Ricalcola passo"
     void ModificaPerimetro();  // "Modifica perimetro"
     void Annulla();            // "Annulla", the close box and Escape
-    void Ok();                 // "Ok"
+    // "Ok": true when accepted (the dialog closes). A refusal is told, changes nothing and
+    // names in VoceRifiutata the item to correct (-1 when no item can mend it); the dialog
+    // stays open with every value as typed.
+    bool Ok();
+    int32_t VoceRifiutata = -1;
 
     // Working values of a face zone (cm): bar length, strip width across the bars, anchorage,
     // centre; the bar count as the information box last computed it.

@@ -12,10 +12,12 @@
 #include "base/Testi.h"
 #include "base/Testo1252.h"
 #include "design/AccessoriNodi.h"
+#include "design/AreeCordolo.h"
 #include "design/ArchivioZone.h"
 #include "design/PuntoInPoligono.h"
 #include "design/Residui.h"
 #include "design/SelezioneZona.h"
+#include "model/AreaLavoro.h"
 #include "model/IntervalliFile.h"
 #include "model/Poligoni.h"
 #include "model/definizioni.h"
@@ -196,22 +198,17 @@ std::string DialogoCordoli::ValoreAttuale(int32_t id) const {
 
 void DialogoCordoli::infoST() {
     const Zona& z = Edit.ZonaCorrente;
-    const DatiProgetto& pr = m_.Progetto;
-    const int bracci = Bracci(z);
+    const AreeCordolo aree = CalcolaAreeCordolo(m_.Progetto, z);
+    const int bracci = aree.Bracci;
     const float richMax = Edit.RichiestaMaxSel;
-    // A spacing or strip of no size from a file gives no area to show or compare.
-    const bool area = z.Passo > 0 && z.Passo2 + z.Copriferro > 0;
-    const float A = area ? AreaBarra(z.Diametro) * (100 / z.Passo) * static_cast<float>(bracci) * 100 /
-                               (z.Passo2 + z.Copriferro)
-                         : 0;
     std::string t = InizioRTF() + TestoNero(" Area armature a taglio:\\par ", Dim, 0, 0) +
                     TestoNero(" Staffatura n." + Str(Edit.ZonaSelezionata + 1) + ", ", Dim, 0, 0) + "\\par ";
     t += std::string(" St.") + SegnoDiametro + Str(z.Diametro) + "/" + FormatNumVar(z.Passo, 1) + "   (" +
          Str(bracci) + " bracci )\\par ";
-    if (area) t += " Area staffe = " + FormatNum(A, 2) + " cmq/mq\\par ";
+    if (aree.Staffe) t += " Area staffe = " + FormatNum(*aree.Staffe, 2) + " cmq/mq\\par ";
     t += " Richiesta max: " + FormatNum(richMax, 1) + " cmq/mq\\par ";
-    if (area) {
-        const float d = A - richMax;
+    if (aree.Staffe) {
+        const float d = *aree.Staffe - richMax;
         if (d <= 0) t += TestoRosso(" Mancano: " + FormatNum(-d, 1), Dim, 0, 1) + " cmq/mq";
         else t += " In eccesso: " + FormatNum(d, 2) + " cmq/mq";
     }
@@ -219,15 +216,8 @@ void DialogoCordoli::infoST() {
     // As many bars on each face as the stirrups have legs.
     t += TestoNero(" Contributo ferri correnti: ", Dim, 0, 0) + Str(bracci) + " +" + Str(bracci) + " " +
          SegnoDiametro + Rifilato(Str(z.Diametro2)) + "\\par ";
-    const float passoCorrenti = 2 * z.Copriferro / static_cast<float>(bracci) + z.Passo2;
-    if (passoCorrenti > 0) {
-        const float Ac = AreaBarra(z.Diametro2) * 100 / passoCorrenti;
-        const float a1 = std::fabs(Ac * static_cast<float>(std::cos(static_cast<double>(z.Angolo - pr.AngoloDir1))));
-        const float a2 = std::fabs(
-            Ac * static_cast<float>(std::cos(static_cast<double>(z.Angolo - (pr.AngoloDir2 + pr.AngoloDir1)))));
-        if (a1 > 0.00001f) t += " Area = " + FormatNum(a1, 2) + " cmq/m (sup. e inf. dir. 1)\\par ";
-        if (a2 > 0.00001f) t += " Area = " + FormatNum(a2, 2) + " cmq/m (sup. e inf. dir. 2)\\par ";
-    }
+    if (aree.Dir1 > 0.00001f) t += " Area = " + FormatNum(aree.Dir1, 2) + " cmq/m (sup. e inf. dir. 1)\\par ";
+    if (aree.Dir2 > 0.00001f) t += " Area = " + FormatNum(aree.Dir2, 2) + " cmq/m (sup. e inf. dir. 2)\\par ";
     t += FineRTF();
     info_ = t;
     if (MostraInfo) MostraInfo(info_);
@@ -237,19 +227,19 @@ std::string DialogoCordoli::DopoModifica(int32_t id, const std::string& testo) {
     Zona& z = Edit.ZonaCorrente;
     switch (id) {
         case IdCordDiametro:
-            if (auto v = InteroGriglia(testo, 6, DiamMassimoFile)) z.Diametro = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 6, DiamMassimoFile)) z.Diametro = *v;
             break;
         case IdCordPasso:
-            if (auto v = ValoreGriglia(testo, 4, 50)) z.Passo = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 4, 50)) z.Passo = *v;
             break;
         case IdCordCopriferro:
-            if (auto v = ValoreGriglia(testo, 2, SpessoreMassimo)) z.Copriferro = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 2, SpessoreMassimo)) z.Copriferro = *v;
             break;
         case IdCordDiametro2:
-            if (auto v = InteroGriglia(testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 2, DiamMassimoFile)) z.Diametro2 = *v;
             break;
         case IdCordLarghezza:
-            if (auto v = ValoreGriglia(testo, 10)) z.Passo2 = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 10, LarghezzaMassimaCordolo(m_.Soletta))) z.Passo2 = *v;
             break;
         default: break;
     }
@@ -263,13 +253,16 @@ void DialogoCordoli::ValoreCambiato(int32_t id, int valore) {
     infoST();
 }
 
-void DialogoCordoli::Ok() {
+bool DialogoCordoli::Ok() {
     // A curb whose side is gone (a damaged file) has no strip to store.
-    if (!CalcParalle(m_, Edit)) return;
-    // A store refused (it says why) or one that changes nothing takes no step.
+    if (!CalcParalle(m_, Edit)) return true;
+    // A store refused (it says why) changes nothing and keeps the dialog; one that changes
+    // nothing takes no step.
     FotoModello prima = FotografaModello();
-    if (MemorizzaZona(m_, Edit)) DetraiArmatureNodi(-1, m_);
+    const bool memorizzata = MemorizzaZona(m_, Edit);
+    if (memorizzata) DetraiArmatureNodi(-1, m_);
     RegistraModifica(prima);
+    return memorizzata;
 }
 
 void ApriFrmCordoli() {

@@ -49,8 +49,10 @@ public:
     std::string DopoModifica(int32_t id, const std::string& testo);
     void ValoreCambiato(int32_t id, int valore);
 
-    // "Ok" stores the curb; "Annulla" (also the close box and Escape) stores nothing. Both close.
-    void Ok();
+    // "Ok" stores the curb and closes; a store refused (the message says why) changes nothing and
+    // keeps the dialog as the user left it: false. "Annulla" (also the close box and Escape)
+    // stores nothing and closes.
+    bool Ok();
     void Annulla() {}
 
 private:

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ComandiFile.h"
 #include "app/EsportaSoletteDxf.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -181,9 +180,8 @@ bool DialogoDxf::Leggi() {
     return true;
 }
 
-void DialogoDxf::GeneraDxf() {
-    if (!Leggi()) return;
-    NewSalvaDXF(Controlli.Elenco, Controlli.Cartella);
+bool DialogoDxf::GeneraDxf() {
+    return Leggi() && NewSalvaDXF(Controlli.Elenco, Controlli.Cartella);
 }
 
 void DialogoDxf::SalvaImpostazioni() {
@@ -206,8 +204,6 @@ void DialogoDxf::VisualizzaComputo() {
         Avviso("Non sono stati selezionati i file dati.\nGenerazione del computo impossibile!");
         return;
     }
-    // The report reads the listed slabs from their files: the open slab's edits first, if wanted.
-    if (!ConfermaLetturaSolette(Controlli.Elenco, Controlli.Cartella)) return;
     Elenco.NumFileDxf = static_cast<int>(Controlli.Elenco.size());
     Elenco.ElencoFileDxf = Controlli.Elenco;
     Elenco.PercorsoComputo = NomeComputo(EsportaDxf.PercorsoDxf);

@@ -2,7 +2,8 @@
 // to export, the 24 layer rows (name, ACI colour, draw switch), the R12 switch, the drawing scale
 // and the CAD print ratio, and its buttons. The window only shows the controls; every value and
 // button is here. The open project, its data folder and its undo are never touched: the export
-// and the report load the listed slabs into models of their own.
+// and the report load the other listed slabs into models of their own and take the open
+// project's slab from memory.
 #pragma once
 
 #include <array>
@@ -68,7 +69,7 @@ public:
     // the export's message and change nothing: false.
     bool Leggi();
 
-    void GeneraDxf();           // "Genera File &DXF"
+    bool GeneraDxf();           // "Genera File &DXF": true when the file was written
     void SalvaImpostazioni();   // "Salva impostazioni"
     void ImpostazioniDefault(); // "Impostazioni di default"
     void VisualizzaComputo();   // "Visualizza computo"

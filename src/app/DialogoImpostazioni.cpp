@@ -194,8 +194,8 @@ std::string DialogoImpostazioni::DopoModifica(int32_t id, const std::string& tes
     for (const VoceNumerica& v : VociNumeriche()) {
         if (v.Id != id) continue;
         if (v.Intero) {
-            if (const std::optional<int> n = InteroGriglia(testo, v.Minimo, v.Massimo)) *v.Intero = *n;
-        } else if (const std::optional<float> x = ValoreGriglia(testo, v.Minimo, v.Massimo)) {
+            if (const std::optional<int> n = InteroVoce(griglia_, id, testo, v.Minimo, v.Massimo)) *v.Intero = *n;
+        } else if (const std::optional<float> x = ValoreVoce(griglia_, id, testo, v.Minimo, v.Massimo)) {
             *v.Reale = *x;
         }
         return ValoreAttuale(id);

@@ -6,6 +6,7 @@
 #include "app/EditPerimetro.h"
 #include "app/PosaSezioni.h"
 #include "app/Undo.h"
+#include "app/ZoneDopoPerimetro.h"
 #include "app/ValoriGriglia.h"
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
@@ -13,6 +14,7 @@
 #include "design/ContorniArmatura.h"
 #include "drawing/PoligonoEdit.h"
 #include "drawing/Ridisegna.h"
+#include "model/AreaLavoro.h"
 #include "model/Estensioni.h"
 #include "model/definizioni.h"
 
@@ -216,17 +218,27 @@ void DialogoPolig::AssegnaPerimetro() {
         Avviso(rifiuto);
         return;
     }
+    // Where the reinforcement file takes an outline back.
+    if (!ContornoNellArea(M.Soletta, anello)) {
+        Avviso("Perimetro non valido: un vertice \xC3\xA8 troppo lontano dalla soletta.\n"
+               "Il perimetro non \xC3\xA8 stato modificato.");
+        return;
+    }
+    // One undo step for the whole change: the outline, the sections and every zone.
     SalvaStatoUndo();
     GeometriaSoletta& g = M.Soletta;
+    const std::vector<Punto> vecchio(g.Contorno.begin(),
+                                     g.Contorno.begin() + std::min<size_t>(g.Contorno.size(), g.NumVertContorno + 1));
     g.Contorno = anello;
     g.Contorno.push_back(anello.front());
     g.NumVertContorno = static_cast<int>(anello.size());
     SettaLimiti(M, Vista);
     CalcolaContornoArmatura(M);
     RicalcolaSezioni(M);
-    // The bars follow the new outline at once.
-    CalcolaArmature();
+    // The zones follow the new outline as after an edit of each; the bars with them.
+    const ControlliPerimetro controlli = RidisponiZone(M, vecchio);
     Esci();
+    if (const std::string testo = MsgControlliPerimetro(controlli); !testo.empty()) Avviso(testo);
 }
 
 void DialogoPolig::Esci() {

@@ -118,7 +118,7 @@ std::string DialogoProgettoDiffusa::ValoreAttuale(int32_t id) const {
 std::string DialogoProgettoDiffusa::DopoModifica(int32_t id, const std::string& testo) {
     const Criterio* c = CriterioDi(id);
     if (!c) return testo;
-    const std::optional<int> v = InteroGriglia(testo, c->Minimo, c->Massimo);
+    const std::optional<int> v = InteroVoce(griglia_, id, testo, c->Minimo, c->Massimo);
     if (!v) return ValoreAttuale(id);
     // A minimum above its maximum leaves no mesh to design: refused with the pair named.
     for (const Coppia& k : Coppie) {

@@ -88,6 +88,15 @@ void EntraModo(int modo, bool spegniInfo, bool azzeraEvidenziato) {
     if (azzeraEvidenziato) Vista.ElementoEvidenziato = -1;
 }
 
+// A zone command's own kind and direction: the zones it makes get them whatever the view shows
+// meanwhile. The view's active face stays the view's.
+void NuovaZona(int tipo, int direzione) {
+    Edit.TipoNuovaZona = tipo;
+    Edit.DirezioneNuovaZona = direzione;
+    Edit.ZonaCorrente.Tipo = tipo;
+    Edit.ZonaCorrente.Direzione = direzione;
+}
+
 void ZonaPilastri(int modo, const char* prompt) {
     EntraModo(modo, true, false);
     Vista.RettTrascina = RettangoloTrascina{-1, 0, 0, 0};
@@ -145,8 +154,9 @@ bool ComandiRipetibili(int32_t Id) {
     v.UltimoComando = Id;
     if (Id == c.IdInsIntegrativa) {
         EntraModo(32, true, false);
+        // The face and direction of the view now are the command's until it ends.
+        NuovaZona(v.TipoZonaAttivo, v.DirezioneAttiva);
         Edit.ZonaCorrente.Diametro = M.Zone.DiamIntegrativa;
-        Edit.ZonaCorrente.Tipo = v.TipoZonaAttivo;
         Prompt(PromptZona);
         return true;
     } else if (Id == c.IdArmPilastri) {
@@ -157,13 +167,12 @@ bool ComandiRipetibili(int32_t Id) {
         return true;
     } else if (Id == c.IdCordoli) {
         EntraModo(42, true, false);
-        v.TipoZonaAttivo = 2;
+        NuovaZona(2, 0);
         return true;
     } else if (Id == c.IdArmTaglio) {
         EntraModo(52, true, false);
-        v.TipoZonaAttivo = 3;
+        NuovaZona(3, 0);
         Edit.ZonaCorrente.Diametro = Imp.DiamPioli;
-        Edit.ZonaCorrente.Tipo = 3;
         return true;
     } else if (Id == c.IdQuotaOrizz) {
         EntraModo(2000, false, false);

@@ -1,5 +1,6 @@
 #include "app/EsportaSoletteDxf.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <functional>
@@ -65,28 +66,36 @@ public:
 namespace {
 
 // The sheet of one slab at the current offset, in a view state of the export's own made from
-// `base`; the next sheet goes to its right.
-void DisegnaTavola(Modello& m, const StatoVista& base) {
+// `base`; the next sheet goes to its right. A sheet that would reach within 200 cm of what the
+// sheets before it drew (`destra`, their right edge) moves right until it is that far.
+void DisegnaTavola(Modello& m, const StatoVista& base, std::optional<float>& destra) {
     StatoVista v = base;
     SettaLimiti(m, v);
     v.PiantaCorrente = 5;
     Vista = v;
+    const Ingombro b = MisuraDisegnoDxf(m);
+    if (destra && !b.Vuoto) EsportaDxf.OffsetDxfX = std::max(EsportaDxf.OffsetDxfX, *destra + 200 - b.XMin);
     Ridisegna(m, 1);
+    const float o = EsportaDxf.OffsetDxfX;
+    if (!b.Vuoto) destra = destra ? std::max(*destra, o + b.XMax) : o + b.XMax;
     EsportaDxf.OffsetDxfX += v.LarghezzaTavola + 200;
 }
 
 }  // namespace
 
-int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella) {
+int DisegnaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella, Modello* aperto) {
     StatoRipristinato ripristino;
     const StatoVista base = Vista;
     EsportaDxf.OffsetDxfX = 0;
     EsportaDxf.OffsetDxfY = 0;
     int disegnate = 0;
+    std::optional<float> destra;
     for (const std::string& nome : nomi) {
-        auto m = std::make_unique<Modello>();
-        if (CaricaSoletta(cartella + "/" + nome, 0, *m, nullptr) != 0) continue;
-        DisegnaTavola(*m, base);
+        // One slab in memory at a time beside the open project.
+        std::unique_ptr<Modello> caricato;
+        Modello* m = SolettaElencata(cartella + "/" + nome, aperto, caricato);
+        if (!m) continue;
+        DisegnaTavola(*m, base, destra);
         ++disegnate;
     }
     return disegnate;
@@ -98,7 +107,8 @@ int DisegnaModelloDxf(Modello& m) {
     const StatoVista base = Vista;
     EsportaDxf.OffsetDxfX = 0;
     EsportaDxf.OffsetDxfY = 0;
-    DisegnaTavola(m, base);
+    std::optional<float> destra;
+    DisegnaTavola(m, base, destra);
     return 1;
 }
 
@@ -149,16 +159,16 @@ bool Scrivi(const std::function<int()>& pass, const std::string& percorso) {
     return scritto;
 }
 
-bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella,
-            const std::string& percorso) {
-    return Scrivi([&] { return DisegnaSoletteDxf(nomi, cartella); }, percorso);
+bool Scrivi(const std::vector<std::string>& nomi, const std::string& cartella, const std::string& percorso,
+            Modello* aperto) {
+    return Scrivi([&] { return DisegnaSoletteDxf(nomi, cartella, aperto); }, percorso);
 }
 
 }  // namespace
 
 bool EsportaSoletteDxf(const std::vector<std::string>& nomi, const std::string& cartella,
-                       const std::string& percorso) {
-    return Prepara(nomi) && Scrivi(nomi, cartella, percorso);
+                       const std::string& percorso, Modello* aperto) {
+    return Prepara(nomi) && Scrivi(nomi, cartella, percorso, aperto);
 }
 
 bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
@@ -172,8 +182,6 @@ bool EsportaModelloDxf(Modello& m, const std::string& percorso) {
 
 bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartella) {
     if (!Prepara(nomi) || !Piatt.Dialoghi) return false;
-    // The open slab's unsaved edits reach the drawing only through its files.
-    if (!ConfermaLetturaSolette(nomi, cartella)) return false;
     RichiestaFile r;
     r.Cartella = cartella;
     r.Filtro = "File Disegno (*.DXF)|*.DXF";
@@ -184,7 +192,7 @@ bool NewSalvaDXF(const std::vector<std::string>& nomi, const std::string& cartel
     // The dialog asks nothing itself before replacing a file.
     if (EsisteFile(*scelta) && !SostituireFile()) return false;
     EsportaDxf.PercorsoDxf = *scelta;
-    return Scrivi(nomi, cartella, *scelta);
+    return Scrivi(nomi, cartella, *scelta, &M);
 }
 
 std::string MessaggioErroreDxf(const std::string& percorso, int errore) {

@@ -8,6 +8,7 @@
 #include "base/Piattaforma.h"
 #include "design/PuntoInPoligono.h"
 #include "design/Residui.h"
+#include "model/AreaLavoro.h"
 #include "model/FileArmature.h"
 #include "model/ModuloDir.h"
 
@@ -68,11 +69,12 @@ int ImportaArmature(const std::string& percorso, Modello& m, EditZone& e) {
         return -1;
     }
 
-    // Curbs belong to their slab's outline and never come along.
+    // Curbs belong to their slab's outline and never come along, nor a zone reaching beyond
+    // where work may stand on this slab.
     std::vector<int> scelte;
     EditZone prova;
     for (int j = 0; j <= ultima; ++j) {
-        if (zone[j].Tipo == 2) continue;
+        if (zone[j].Tipo == 2 || !ZonaNellArea(m.Soletta, zone[j], vertici[j])) continue;
         prova.ZonaCorrente = zone[j];
         if (CopreUnNodo(m.Analisi, prova)) scelte.push_back(j);
     }

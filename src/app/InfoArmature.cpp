@@ -8,6 +8,7 @@
 #include "base/Piattaforma.h"
 #include "base/Testo1252.h"
 #include "design/AccessoriNodi.h"
+#include "design/AreeCordolo.h"
 #include "report/Mod_RTF.h"
 
 namespace vilmor {
@@ -52,25 +53,14 @@ void Cordoli(std::string& s, const Modello& m) {
         const Zona& z = m.Zone.Zone[static_cast<size_t>(i)];
         if (z.Tipo != 2) continue;
         trovato = true;
-        // A stored curb with fewer than two legs is shown and computed as two, as its dialog does.
-        const int bracci = std::max(2, z.NumBracci);
-        const bool quattro = bracci > 2;
+        // The figures of the curb's own dialog, from the one computation both use.
+        const AreeCordolo aree = CalcolaAreeCordolo(m.Progetto, z);
+        const bool quattro = aree.Bracci > 2;
         s += " Cordolo" + Str(i + 1) + ":\\tab " + (quattro ? "4+4" : "2+2") + " " + Phi + Str(z.Diametro2) + ", " +
              (quattro ? "2" : "") + "St. " + Phi + Str(z.Diametro) + "/" + Str(z.Passo) + "\\par ";
-        const float s1 = z.Passo2 / static_cast<float>(bracci - 1);
-        if (Divisore(s1)) {
-            const float al = AreaBarra(z.Diametro2) * 100 / s1;
-            const float d1 = m.Progetto.AngoloDir1, d2 = m.Progetto.AngoloDir2;
-            const float a1 = std::fabs(al * std::cos(z.Angolo - d1));
-            const float a2 = std::fabs(al * std::cos(z.Angolo - (d1 + d2)));
-            if (a1 > 0.00001f) s += "\\tab\\tab (A sup/inf dir.1=" + FormatNum(a1, 2) + ")\\par ";
-            if (a2 > 0.00001f) s += "\\tab\\tab (A sup/inf dir.2=" + FormatNum(a2, 2) + ")\\par ";
-        }
-        const float larghezza = z.Passo2 + z.Copriferro;
-        if (Divisore(z.Passo) && Divisore(larghezza)) {
-            const float ast = AreaBarra(z.Diametro) * ((100 / z.Passo + 1) * bracci) * 100 / larghezza;
-            s += "\\tab\\tab (A.St=" + FormatNum(ast, 2) + ")\\par ";
-        }
+        if (aree.Dir1 > 0.00001f) s += "\\tab\\tab (A sup/inf dir.1=" + FormatNum(aree.Dir1, 2) + ")\\par ";
+        if (aree.Dir2 > 0.00001f) s += "\\tab\\tab (A sup/inf dir.2=" + FormatNum(aree.Dir2, 2) + ")\\par ";
+        if (aree.Staffe) s += "\\tab\\tab (A.St=" + FormatNum(*aree.Staffe, 2) + ")\\par ";
     }
     if (!trovato) s += " non presenti\\par ";
 }

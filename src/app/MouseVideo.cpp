@@ -26,6 +26,7 @@
 #include "drawing/RettArmatura.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/Zoom.h"
+#include "model/AreaLavoro.h"
 #include "model/Vista.h"
 #include "model/definizioni.h"
 
@@ -118,6 +119,8 @@ void ZoneSuFinestra(int kind) {
     CalcolaArmature();
     Vista.ModoComando = Modo::Idle;
     Vista.RettTrascina.X0 = -1;
+    // The command is over: its prompt goes with it.
+    if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt("");
     Ridisegna0();
 }
 
@@ -161,9 +164,11 @@ void MuoviRiferimento(float X, float Y) {
     if (z < 0 || z > M.Zone.UltimaZona || z >= static_cast<int>(M.Zone.Zone.size())) return;
     ProseguiModifica(PrimaEtichetta);
     if (Vista.ModoComando == Modo::SpostaRifLibero) {
+        // The label stops where work may stand on the slab.
         Zona& zona = M.Zone.Zone[static_cast<size_t>(z)];
-        zona.XRif = XDaSchermo(X);
-        zona.YRif = YDaSchermo(Y);
+        const Punto p = AreaLavoro(M.Soletta).Limita(XDaSchermo(X), YDaSchermo(Y));
+        zona.XRif = p.X;
+        zona.YRif = p.Y;
     } else {
         SpostaRiferimentoZona(X, Y);
     }
@@ -179,9 +184,23 @@ void Prompt(const char* testo) {
     if (Piatt.Finestra) Piatt.Finestra->ImpostaPrompt(testo);
 }
 
-// The transient drawing cleared for the next rubber band.
+void SelezioneDaRettangolo();
+
+// The transient drawing cleared for the next rubber band. A new zone being drawn gets its
+// command's kind and the bar data its dialog will propose for the selection, so that the band
+// shows the figures the dialog then shows.
 void RettangoloElastico() {
     PulisciTransitorio();
+    const int modo = Vista.ModoComando;
+    EditZone& e = Edit;
+    if (modo == Modo::RettIntegrativa || modo == Modo::RettTaglio) {
+        e.ZonaCorrente.Tipo = e.TipoNuovaZona;
+        e.ZonaCorrente.Direzione = e.DirezioneNuovaZona;
+        if (e.ZonaCorrente.Tipo < 2) {
+            SelezioneDaRettangolo();
+            PreimpostaNuovaZona(M, e, Vista);
+        }
+    }
     const RettangoloSelezione& r = Vista.RettSelezione;
     DisRettArmatura(r.X1, r.Y1, r.X2, r.Y2, 14);
 }
@@ -257,7 +276,10 @@ void CordoloSulLato(float X, float Y) {
         Vista.ModoComando = Modo::Idle;
         return;
     }
+    // A new curb starts from a clean record: nothing of the zone edited before (its legs, its
+    // stud count) carries over.
     Zona& z = Edit.ZonaCorrente;
+    z = Zona{};
     z.LatoCordolo = lato;
     z.PoligonoCordolo = Vista.LatoEvidenziato;
     z.Diametro = Imp.DiamStaffeCordolo;

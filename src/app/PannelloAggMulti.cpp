@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "app/ValoriGriglia.h"
+#include "app/ZonePilastri.h"
+#include "design/Ancoraggio.h"
 #include "base/Formati.h"
 #include "model/definizioni.h"
 
@@ -76,16 +78,16 @@ std::string PannelloAggMulti::DopoModifica(int32_t id, const std::string& testo)
     float& lung = dir2 ? d.LungMulti2 : d.LungMulti1;
     switch (dir2 ? id - 10 : id) {
         case IdMultiDiam1:
-            if (auto v = InteroGriglia(testo, 4, DiamMassimoFile)) diam = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 4, DiamMassimoFile)) diam = *v;
             break;
         case IdMultiNum1:
-            if (auto v = InteroGriglia(testo, 2)) num = *v;
+            if (auto v = InteroVoce(griglia_, id, testo, 2)) num = *v;
             break;
         case IdMultiPasso1:
-            if (auto v = ValoreGriglia(testo, 1)) passo = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 1)) passo = *v;
             break;
         case IdMultiLung1:
-            if (auto v = ValoreGriglia(testo, 8.0f * static_cast<float>(diam))) lung = *v;
+            if (auto v = ValoreVoce(griglia_, id, testo, 8.0f * static_cast<float>(diam))) lung = *v;
             break;
         default: return testo;
     }
@@ -102,8 +104,25 @@ void PannelloAggMulti::ValoreCambiato(int32_t id, int valore) {
     }
 }
 
-void PannelloAggMulti::Ok() {
-    if (!AggMulti.ApplicaDirMulti[0] && !AggMulti.ApplicaDirMulti[1]) ErroreOperazione = -1;
+bool PannelloAggMulti::Ok() {
+    VoceRifiutata = -1;
+    const DatiAggMulti& d = AggMulti;
+    if (!d.ApplicaDirMulti[0] && !d.ApplicaDirMulti[1]) {
+        ErroreOperazione = -1;
+        return true;
+    }
+    // A bar not longer than its two anchorages would turn the zone inside out.
+    for (int dir = 0; dir <= 1; ++dir) {
+        if (!d.ApplicaDirMulti[static_cast<size_t>(dir)]) continue;
+        const int diam = dir == 0 ? d.DiamMulti1 : d.DiamMulti2;
+        const float lung = dir == 0 ? d.LungMulti1 : d.LungMulti2;
+        const int A = CalcAncoraggio(diam);
+        if (lung > static_cast<float>(2 * A)) continue;
+        Avviso(MsgLunghezzaCorta(dir + 1, lung, A));
+        VoceRifiutata = dir == 0 ? IdMultiLung1 : IdMultiLung2;
+        return false;
+    }
+    return true;
 }
 
 void PannelloAggMulti::Annulla() { ErroreOperazione = -1; }

@@ -29,8 +29,11 @@ public:
     void PanelAggMu();
     std::string DopoModifica(int32_t id, const std::string& testo);
     void ValoreCambiato(int32_t id, int valore);
-    // "Ok" with no direction on counts as a cancel. "Annulla" (also Escape and the close box).
-    void Ok();
+    // "Ok" with no direction on counts as a cancel. Bars not longer than their two anchorages
+    // are refused with a message, the dialog kept and VoceRifiutata their length's item: false.
+    // "Annulla" (also Escape and the close box).
+    bool Ok();
+    int32_t VoceRifiutata = -1;
     void Annulla();
 
 private:

@@ -89,6 +89,10 @@ std::string PropertyGrid1_AfterEdit(int32_t id, const std::string& testo) {
             accettato = true;
         }
     }
+    if (!accettato) {
+        const std::string campo = Piatt.PropertyGrid1 ? Piatt.PropertyGrid1->TitoloVoce(id) : std::string();
+        RifiutaVoce(MsgFuoriIntervallo(campo, testo, voce->Minimo, MassimoDi(*voce)));
+    }
     if (accettato) {
         // A stored value is one undo step (none when it equals the one before).
         RegistraModifica(prima);

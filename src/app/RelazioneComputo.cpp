@@ -1,6 +1,7 @@
 #include "app/RelazioneComputo.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "app/CaricaSoletta.h"
@@ -39,16 +40,18 @@ int Fallito() {
 
 }  // namespace
 
-std::string DocumentoSoletteElencate(const std::string& cartella, const std::vector<std::string>& elenco) {
+std::string DocumentoSoletteElencate(const std::string& cartella, const std::vector<std::string>& elenco,
+                                     Modello* aperto) {
     StatoConservato stato;
     StatoRelazione r;
     IniziaRelazione(r);
     int riportate = 0;
     for (const std::string& nome : elenco) {
-        // Each slab in a model of its own: the project in memory stays as it is.
-        Modello m;
-        if (CaricaSoletta(Percorso(cartella, nome), 0, m, nullptr) != 0) continue;
-        CopuRTF(r, m);
+        // Each other slab in a model of its own: the project in memory stays as it is.
+        std::unique_ptr<Modello> caricato;
+        Modello* m = SolettaElencata(Percorso(cartella, nome), aperto, caricato);
+        if (!m) continue;
+        CopuRTF(r, *m);
         r.TestoRtf += "\\par ";
         ++riportate;
     }
@@ -61,7 +64,7 @@ std::string DocumentoFinestraComputo(const std::string& cartella) {
     if (Elenco.ComputoMultiplo == 0) return DocumentoComputo(M);
     const size_t n = static_cast<size_t>(std::clamp(Elenco.NumFileDxf, 0, static_cast<int>(Elenco.ElencoFileDxf.size())));
     const std::vector<std::string> elenco(Elenco.ElencoFileDxf.begin(), Elenco.ElencoFileDxf.begin() + static_cast<long>(n));
-    return DocumentoSoletteElencate(cartella, elenco);
+    return DocumentoSoletteElencate(cartella, elenco, &M);
 }
 
 int SalvaComputo(std::string_view documento) {

@@ -6,18 +6,23 @@
 #include <string_view>
 #include <vector>
 
+#include "model/definizioni.h"
+
 namespace vilmor {
 
 // The report of slab files: each name of `elenco` (a whole file name) in `cartella` is loaded
-// into a model of its own, as the program loads a slab, with its own messages, archive and
-// design data; one that loads is reported and followed by a paragraph mark, one that does not
+// into a model of its own, as the program opens a project, with its own messages, archive and
+// design data, except the slab of `aperto` (the open project, or none), reported from that model
+// as it stands; one that loads is reported and followed by a paragraph mark, one that does not
 // is left out. With two or more names the summary of the slabs reported follows. The project
-// in memory is never touched, and ErroreOperazione is as it was.
-std::string DocumentoSoletteElencate(const std::string& cartella, const std::vector<std::string>& elenco);
+// in memory is never replaced, and ErroreOperazione is as it was.
+std::string DocumentoSoletteElencate(const std::string& cartella, const std::vector<std::string>& elenco,
+                                     Modello* aperto = nullptr);
 
 // The document the report window shows: with `Elenco.ComputoMultiplo` 0 the report of the
 // project in memory (its bars laid out again), otherwise the report of the first
-// `Elenco.NumFileDxf` names of `Elenco.ElencoFileDxf` in `cartella`. ErroreOperazione is as it was.
+// `Elenco.NumFileDxf` names of `Elenco.ElencoFileDxf` in `cartella`, the open project's slab
+// among them reported from memory. ErroreOperazione is as it was.
 std::string DocumentoFinestraComputo(const std::string& cartella);
 
 // "Salva computo": the save dialog proposes `Elenco.PercorsoComputo` ("ComputoSoletta.rtf" when

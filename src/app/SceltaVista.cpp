@@ -122,6 +122,10 @@ void AggiornaVisulalizzazione() {
     default:
         return;
     }
+    // A map view implies its layer's direction and face: set here, so that redrawing the view
+    // changes nothing a command reads.
+    const VoceMappa* voce = v.VistaScelta >= 3 ? VoceMappaDi(v.TipoMappa) : nullptr;
+    if (voce) v.DirezioneAttiva = voce->Direzione, v.TipoZonaAttivo = voce->Lato;
     ZoomEstensione();
     Ridisegna(0);
     if (v.VistaScelta >= 4) MostraRange();

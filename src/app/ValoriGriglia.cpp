@@ -1,7 +1,9 @@
 #include "app/ValoriGriglia.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "base/Formati.h"
 #include "base/NumeriAngoli.h"
 #include "model/IntervalliFile.h"
 
@@ -55,6 +57,38 @@ std::optional<int> InteroGriglia(const std::string& testo, float minimo, float m
     const double r = std::nearbyint(static_cast<double>(*v));
     if (r < -32768 || r > 32767) return std::nullopt;
     return static_cast<int>(r);
+}
+
+std::string MsgFuoriIntervallo(const std::string& campo, const std::string& testo, float minimo, float massimo) {
+    // Whatever an item's own limits, nothing beyond the files' bound is taken.
+    const float basso = std::max(minimo, -LimitePianta), alto = std::min(massimo, LimitePianta);
+    const float v = IniziaConNumero(testo) ? ValNumero(testo) : 0;
+    // An item without an upper limit of its own is told only its lower one, unless the value
+    // passed the files' bound.
+    const bool soloMinimo = !(massimo < LimitePianta) && basso > -LimitePianta && std::isfinite(v) && v <= LimitePianta;
+    const std::string valori = soloMinimo ? "non inferiori a " + FormatNumVar(basso, 1)
+                                          : "da " + FormatNumVar(basso, 1) + " a " + FormatNumVar(alto, 1);
+    const std::string chi = campo.empty() ? "Il campo" : "\"" + campo + "\"";
+    return chi + " accetta valori " + valori + ".\nValore non accettato.";
+}
+
+void RifiutaVoce(const std::string& messaggio) {
+    ++RifiutiVoci;
+    Avviso(messaggio);
+}
+
+std::optional<float> ValoreVoce(const PannelloProprieta& griglia, int32_t id, const std::string& testo, float minimo,
+                                float massimo) {
+    std::optional<float> v = ValoreGriglia(testo, minimo, massimo);
+    if (!v) RifiutaVoce(MsgFuoriIntervallo(griglia.TitoloVoce(id), testo, minimo, massimo));
+    return v;
+}
+
+std::optional<int> InteroVoce(const PannelloProprieta& griglia, int32_t id, const std::string& testo, float minimo,
+                              float massimo) {
+    std::optional<int> v = InteroGriglia(testo, minimo, massimo);
+    if (!v) RifiutaVoce(MsgFuoriIntervallo(griglia.TitoloVoce(id), testo, minimo, massimo));
+    return v;
 }
 
 }  // namespace vilmor

@@ -84,10 +84,13 @@ std::string MsgDatiMulti(int direzione) {
            " richiedono almeno 2 ferri, un passo di almeno 1 cm e un diametro di almeno 4 mm.\nOperazione annullata.";
 }
 
-std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio) {
+std::string MsgLunghezzaCorta(int direzione, float lunghezza, int ancoraggio) {
     return "La lunghezza dei ferri in direzione " + std::to_string(direzione) + " (" + FormatNumVar(lunghezza, 1) +
-           " cm) deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) +
-           " cm).\nOperazione annullata.";
+           " cm) deve superare il doppio dell'ancoraggio (" + std::to_string(2 * ancoraggio) + " cm).";
+}
+
+std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio) {
+    return MsgLunghezzaCorta(direzione, lunghezza, ancoraggio) + "\nOperazione annullata.";
 }
 
 std::string MsgSenzaZona(int kind, int n) {
@@ -145,9 +148,7 @@ void InserisciZonePilastri(float x1, float y1, float x2, float y2, int kind) {
             Zona& z = Edit.ZonaCorrente;
             Edit.ZonaSelezionata = M.Zone.UltimaZona + 1;
             Edit.MantieniRiferimento = -1;
-            Vista.DirezioneAttiva = dir;
             z.Direzione = dir;
-            Vista.TipoZonaAttivo = Edit.LatoMulti;
             z.Tipo = Edit.LatoMulti;
             z.Passo = d.Passo;
             z.Diametro = d.Diametro;
@@ -167,7 +168,8 @@ void InserisciZonePilastri(float x1, float y1, float x2, float y2, int kind) {
                 SalvaStatoUndo();
                 snapshot = true;
             }
-            if (!MemorizzaZona()) {
+            // A zone too far out counts among those the final message reports.
+            if (!MemorizzaZona(M, Edit, false)) {
                 mancante = true;
                 continue;
             }

@@ -27,6 +27,8 @@ inline constexpr char MsgNessunPalo[] = "Non sono stati individuati pali nella z
 // Bar data the dialog would not accept (at least 2 bars, spacing 1 cm, diameter 4 mm).
 std::string MsgDatiMulti(int direzione);
 std::string MsgLunghezzaMulti(int direzione, float lunghezza, int ancoraggio);
+// The same without its last line: the dialog that refuses it stays open to be corrected.
+std::string MsgLunghezzaCorta(int direzione, float lunghezza, int ancoraggio);
 // "Pilastri senza armatura aggiuntiva: <n>." (piles: "Pali ...") and the reason on a second line.
 std::string MsgSenzaZona(int kind, int n);
 

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -403,8 +404,26 @@ pid_t ProcessoDelResiduo(std::string_view voce, std::string_view nome) {
     return ec == std::errc() && ultimo == resto.data() + trattino ? p : 0;
 }
 
-// Removes what a killed writer of `finale` left beside it: temporary files whose process no
-// longer runs. Those of a running process (this one included) may still become the target.
+// The writer's lock on its temporary file is a flock: it belongs to the open file description,
+// so it holds against every other opening, in another process or in this one, and a writer on
+// another machine or in another process namespace holds it where its process number means
+// nothing here. (A POSIX record lock belongs to the process: a second opening in the same
+// process would take it, and closing any descriptor of the file would drop it.)
+bool StessoInode(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when `fd`, just created as `nome`, is locked by this writer and still bears that name.
+// False when a clean-up got to it first: it takes the file away, and another name is needed.
+// Where the file system keeps no locks the file is written unlocked (and no clean-up removes it).
+bool BloccaTemporaneo(int fd, const std::string& nome) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return false;
+    struct stat a {}, b {};
+    return ::fstat(fd, &a) == 0 && ::lstat(nome.c_str(), &b) == 0 && StessoInode(a, b);
+}
+
+// Removes what a killed writer of `finale` left beside it: temporary files whose lock is free
+// and whose process no longer runs here. A live writer holds its lock until its file is renamed
+// or removed, wherever it runs; the process number alone still spares a writer of this machine
+// that has yet to take its lock, and those of this process.
 void RimuoviResidui(const std::string& finale) {
     const std::string cartella = Cartella(finale);
     const size_t sep = finale.find_last_of('/');
@@ -415,8 +434,15 @@ void RimuoviResidui(const std::string& finale) {
         const pid_t p = ProcessoDelResiduo(e->d_name, nome);
         if (p <= 0 || p == ::getpid() || ::kill(p, 0) == 0 || errno != ESRCH) continue;
         const std::string residuo = cartella + "/" + e->d_name;
-        struct stat st {};
-        if (::lstat(residuo.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(residuo.c_str());
+        const int fd = ::open(residuo.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat aperto {}, ora {};
+        // Held until the file is gone, so no writer takes it meanwhile; removed only while the
+        // name is still the file locked.
+        if (::fstat(fd, &aperto) == 0 && S_ISREG(aperto.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(residuo.c_str(), &ora) == 0 && StessoInode(aperto, ora))
+            ::unlink(residuo.c_str());
+        ::close(fd);
     }
     ::closedir(d);
 }
@@ -456,19 +482,31 @@ bool FileInSostituzione::Apri(const std::string& percorso, unsigned modoNuovo) {
     RimuoviResidui(finale_);
     // The name holds the process and a count of this process's calls; O_EXCL never takes
     // over a file that happens to bear it.
+    int err = EIO;
     for (int tentativo = 0; tentativo < 100 && fd_ < 0; ++tentativo) {
         tmp_ = NomeTemporaneo(finale_, ++ContatoreTemporanei);
-        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, esiste ? 0600 : (modoNuovo & 07777));
-        if (fd_ < 0 && errno != EEXIST) break;
+        const int fd = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, esiste ? 0600 : (modoNuovo & 07777));
+        if (fd < 0) {
+            err = errno;
+            if (err != EEXIST) break;
+            continue;
+        }
+        if (BloccaTemporaneo(fd, tmp_)) fd_ = fd;
+        else ::close(fd);
     }
     if (fd_ < 0) {
-        const int err = errno;
         tmp_.clear();
         return Guasto(err);
     }
+    // The lock stays with a second descriptor until the file is renamed or removed, after the
+    // one written is closed.
+    blocco_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    if (blocco_ < 0) return Guasto(errno);
     if (esiste) {
-        // The group first: changing it may clear the set-id bits the mode then restores.
-        if (st.st_gid != ::getegid() && ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // Owner and group first: changing them may clear the set-id bits the mode then restores.
+        // Only root may give the file to its owner; anyone may keep a group of theirs.
+        if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd_, st.st_uid, st.st_gid) != 0 &&
+            st.st_gid != ::getegid() && ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
             // Not a member of that group: the file keeps the process's group.
         }
         if (::fchmod(fd_, st.st_mode & 07777) != 0) return Guasto(errno);
@@ -512,6 +550,7 @@ bool FileInSostituzione::Conferma() {
     if (!Chiudi()) return false;
     if (std::rename(tmp_.c_str(), finale_.c_str()) != 0) return Guasto(errno);
     tmp_.clear();
+    Sblocca();
     SincronizzaCartella(Cartella(finale_));
     return true;
 }
@@ -521,6 +560,12 @@ void FileInSostituzione::Scarta() {
     fd_ = -1;
     if (!tmp_.empty()) ::unlink(tmp_.c_str());
     tmp_.clear();
+    Sblocca();
+}
+
+void FileInSostituzione::Sblocca() {
+    if (blocco_ >= 0) ::close(blocco_);
+    blocco_ = -1;
 }
 
 std::string MessaggioSolaLettura(const std::string& percorso) {

@@ -121,13 +121,14 @@ private:
 // A file replaced in two steps: the new bytes go to a temporary file beside the target, and
 // only Conferma renames it over the target; dropped or discarded before that, the temporary
 // file is removed and the target stays byte for byte. The temporary file takes the target's
-// permission bits (and its group, where the process may); a new file gets `modoNuovo` less
-// the umask. A target that is a symbolic link is written through: the bytes replace the
-// link's final target and the link stays a link. A target the user may not write is never
-// replaced: Apri fails with ErroreSolaLettura. The temporary file is "NAME.~PID-N.tmp" beside
-// the target; Apri first removes those of the target's name whose process no longer runs (a
-// writer killed in the middle). Several files can be written first and then confirmed
-// together.
+// permission bits, its owner and its group, as far as the process may give them (root keeps
+// both; another user keeps a group of theirs); a new file gets `modoNuovo` less the umask. A
+// target that is a symbolic link is written through: the bytes replace the link's final
+// target and the link stays a link. A target the user may not write is never replaced: Apri
+// fails with ErroreSolaLettura. The temporary file is "NAME.~PID-N.tmp" beside the
+// target, locked (flock) from Apri until it is renamed or removed; Apri first removes those of
+// the target's name whose lock is free and whose process no longer runs here (a writer killed
+// in the middle). Several files can be written first and then confirmed together.
 class FileInSostituzione {
 public:
     FileInSostituzione() = default;
@@ -154,10 +155,12 @@ public:
 
 private:
     bool Guasto(int err);
+    void Sblocca();
     std::string percorso_;  // as the caller named it
     std::string finale_;    // the file the bytes replace: the link's target for a link
     std::string tmp_;
     int fd_ = -1;
+    int blocco_ = -1;  // holds the temporary file's lock
     int errore_ = 0;
     bool tempi_ = false;
     struct timespec accesso_ {}, modifica_ {};

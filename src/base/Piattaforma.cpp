@@ -4,9 +4,8 @@
 
 namespace vilmor {
 
-RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
-                            const std::string& titolo) {
-    if (Piatt.Msg) return Piatt.Msg->Mostra(testo, icona, pulsanti, titolo);
+namespace {
+RispostaMsg SenzaFinestra(const std::string& testo, PulsantiMsg pulsanti, const std::string& titolo) {
     std::fprintf(stderr, "[%s] %s\n", titolo.c_str(), testo.c_str());
     // Nobody to ask: the answer that replaces and loses nothing.
     switch (pulsanti) {
@@ -16,6 +15,19 @@ RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMs
         case PulsantiMsg::Ok: break;
     }
     return RispostaMsg::Ok;
+}
+}  // namespace
+
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo) {
+    if (Piatt.Msg) return Piatt.Msg->Mostra(testo, icona, pulsanti, titolo);
+    return SenzaFinestra(testo, pulsanti, titolo);
+}
+
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo, RispostaMsg predefinita) {
+    if (Piatt.Msg) return Piatt.Msg->MostraConPredefinito(testo, icona, pulsanti, titolo, predefinita);
+    return SenzaFinestra(testo, pulsanti, titolo);
 }
 
 RispostaMsg Avviso(const std::string& testo) {

@@ -23,12 +23,21 @@ public:
     virtual ~Messaggi() = default;
     virtual RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                                const std::string& titolo) = 0;
+    // The same with the button that Enter presses named by the caller: a question whose usual
+    // first button would discard work offers the safe one. By default the box's own.
+    virtual RispostaMsg MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                             const std::string& titolo, RispostaMsg predefinita) {
+        (void)predefinita;
+        return Mostra(testo, icona, pulsanti, titolo);
+    }
 };
 
 // The usual warning of the program: exclamation icon, title "Attenzione!".
 RispostaMsg Avviso(const std::string& testo);
 RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                             const std::string& titolo);
+RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                            const std::string& titolo, RispostaMsg predefinita);
 
 // ---- The plan picture `Ctrl_Vid` ----
 // Pixel coordinates: x right, y down from the top-left corner. Colours are RGB
@@ -144,6 +153,10 @@ public:
                                int valore, int32_t id) = 0;
     // The caption column's share of the panel's width (0.6 or 0.7).
     virtual void PosizioneDivisore(double quota) = 0;
+    // The caption of the item of that id ("" when there is none).
+    virtual std::string TitoloVoce(int32_t id) const = 0;
+    // The item of that id selected, the keyboard on it, so that the user can type it again.
+    virtual void SelezionaVoce(int32_t id) = 0;
     // Called with the item's id and the edited text; it may rebuild the panel. Its answer is
     // the text the item keeps (the old one to refuse the edit).
     std::function<std::string(int32_t id, const std::string& testo)> DopoModifica;

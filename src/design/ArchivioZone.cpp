@@ -5,6 +5,8 @@
 
 #include "base/Piattaforma.h"
 #include "design/GeometriaZona.h"
+#include "design/PioliZona.h"
+#include "model/AreaLavoro.h"
 
 namespace vilmor {
 
@@ -26,13 +28,34 @@ std::vector<Punto> RigaCorrente(const EditZone& e) {
     return riga;
 }
 
+// The geometry of the zone being edited derived from its record.
+void Deriva(Modello& m, EditZone& e) {
+    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
+    else GeometriaZona(e);
+}
+
+// The zone being edited, its geometry derived, with its outline written at row `indice` (which
+// exists).
+void Scrivi(Modello& m, EditZone& e, int indice) {
+    ZoneArmatura& z = m.Zone;
+    z.VerticiZone[indice] = RigaCorrente(e);
+    // A stud zone is stored with its count of studs, not one left by a later layout.
+    if (e.ZonaCorrente.Tipo == 3) {
+        const auto& riga = z.VerticiZone[indice];
+        e.ZonaCorrente.NumBracci =
+            static_cast<int>(PioliInFrame(m.Progetto, e.ZonaCorrente, riga, e.UltVertZonaCorr + 1).size());
+    }
+    z.Zone[indice] = e.ZonaCorrente;
+    e.MantieniRiferimento = 0;
+}
+
 }  // namespace
 
 void AvvisoLimiteZone() { Avviso(MsgLimiteZone); }
 
 bool SpazioZone(const ZoneArmatura& z, int nuove) { return z.UltimaZona + 1 + nuove <= MaxZone; }
 
-bool MemorizzaZona(Modello& m, EditZone& e) {
+bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa) {
     ZoneArmatura& z = m.Zone;
     if (e.ZonaSelezionata < 0) return false;
     const bool nuova = e.ZonaSelezionata > z.UltimaZona;
@@ -41,8 +64,14 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         return false;
     }
 
-    if (e.ZonaCorrente.Tipo < 2) GeometriaZonaRett(m.Progetto, e);
-    else GeometriaZona(e);
+    const Zona prima = e.ZonaCorrente;
+    Deriva(m, e);
+    // What the reinforcement file would refuse at the next load is not stored.
+    if (!ZonaNellArea(m.Soletta, e.ZonaCorrente, RigaCorrente(e))) {
+        e.ZonaCorrente = prima;
+        if (avvisa) Avviso(MsgZonaFuoriArea);
+        return false;
+    }
 
     Normalizza(z);
     // A new zone goes right after the last one: no empty records in between.
@@ -51,10 +80,16 @@ bool MemorizzaZona(Modello& m, EditZone& e) {
         z.UltimaZona = indice;
         z.Zone.resize(static_cast<size_t>(indice) + 1);
     }
-    z.Zone[indice] = e.ZonaCorrente;
-    z.VerticiZone[indice] = RigaCorrente(e);
+    Scrivi(m, e, indice);
     OrdinaZone(z);
-    e.MantieniRiferimento = 0;
+    return true;
+}
+
+bool RiponiZona(Modello& m, EditZone& e, int z) {
+    if (z < 0 || z > m.Zone.UltimaZona) return false;
+    Normalizza(m.Zone);
+    Deriva(m, e);
+    Scrivi(m, e, z);
     return true;
 }
 

@@ -16,6 +16,9 @@ inline constexpr char MsgLimiteZone[] =
     "Raggiunto il numero massimo di 601 posizioni di armatura.\nOperazione annullata.";
 // Shows MsgLimiteZone (exclamation, OK, "Attenzione!").
 void AvvisoLimiteZone();
+// The refusal of a zone that reaches beyond where work may stand on the slab.
+inline constexpr char MsgZonaFuoriArea[] =
+    "La posizione si estende troppo oltre la soletta.\nOperazione annullata.";
 // True when the table can take `nuove` more zones.
 bool SpazioZone(const ZoneArmatura& z, int nuove);
 
@@ -24,10 +27,17 @@ bool SpazioZone(const ZoneArmatura& z, int nuove);
 // re-sorts the table and resets `MantieniRiferimento`. `ZonaCorrente` and `ContornoZonaCorr`
 // then hold the zone just stored. False, with the limit message and nothing changed, when the
 // table cannot take the new zone plus the copy that `EntrambiLati` asks for; false with nothing
-// changed for a negative `ZonaSelezionata`. A caller that gets false must not go on to
-// DuplicaZonaFaccia.
-bool MemorizzaZona(Modello& m, EditZone& e);
+// changed for a negative `ZonaSelezionata`; false, with MsgZonaFuoriArea (when `avvisa`) and
+// nothing changed, for a zone a reinforcement file could not hold on this slab (a point beyond
+// AreaLavoro, a curb wider than LarghezzaMassimaCordolo). A caller that gets false must not go
+// on to DuplicaZonaFaccia.
+bool MemorizzaZona(Modello& m, EditZone& e, bool avvisa = true);
 bool MemorizzaZona();
+
+// Derives the geometry of `ZonaCorrente` as MemorizzaZona does and stores it with its outline over
+// zone z, in place: the table keeps its order. False, with nothing changed, for z outside
+// 0 .. UltimaZona.
+bool RiponiZona(Modello& m, EditZone& e, int z);
 
 // With `EntrambiLati` set: appends a copy of `ZonaCorrente` with its outline on face
 // `LatoMulti`, unsorted (it stays last until the next store), and clears `EntrambiLati`.

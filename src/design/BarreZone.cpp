@@ -12,6 +12,7 @@
 #include "base/Testo1252.h"
 #include "design/Ancoraggio.h"
 #include "design/DirezioniZona.h"
+#include "design/PioliZona.h"
 #include "model/Impostazioni.h"
 
 namespace vilmor {
@@ -224,6 +225,7 @@ const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m) {
         CalcolaFerriZone(m, 0, 0, 0, -1, &saltati);
         CalcolaFerriZone(m, 0, 0, 1, -1, &saltati);
     }
+    ContaPioliZone(m);
     m.ElementiSaltati = std::move(saltati);
     return m.ElementiSaltati;
 }

@@ -45,7 +45,8 @@ void CalcolaFerriZone(Modello& m, float offsetX, float offsetY, int lato, int us
 void CalcolaFerriZone(float offsetX, float offsetY, int lato, int uscita);
 
 // With an outline (`NumVertContorno` > 0): the totals of both faces of the diffuse mesh, then of
-// the upper-face and lower-face zones; without one no total changes. The items left out (they
+// the upper-face and lower-face zones; without one no total changes. Every stud zone's count of
+// studs (`NumBracci`) is renewed too. The items left out (they
 // count 0 in the totals), in the order met (diffuse layers of the upper face, of the lower
 // face, then the zones), go to m's `ElementiSaltati`, which is returned. Shows nothing.
 const std::vector<ElementoSaltato>& CalcolaArmature(Modello& m);

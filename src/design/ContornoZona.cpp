@@ -371,4 +371,27 @@ int ContornoZona(const Modello& m, EditZone& e, EsitoContorno* esito) {
 
 int ContornoZona(EsitoContorno* esito) { return ContornoZona(M, Edit, esito); }
 
+double AreaFuoriContorno(const std::vector<Punto>& regione, const std::vector<Punto>& contorno) {
+    auto percorso = [](const std::vector<Punto>& v) {
+        cl::Path p;
+        for (const Punto& q : v)
+            if (Rappresentabile(q.X) && Rappresentabile(q.Y)) p.emplace_back(Intero(q.X), Intero(q.Y));
+        return p;
+    };
+    const cl::Path a = percorso(regione), b = percorso(contorno);
+    if (a.size() < 3) return 0;
+    cl::Paths fuori;
+    try {
+        cl::Clipper c;
+        c.AddPath(a, cl::ptSubject, true);
+        if (b.size() >= 3) c.AddPath(b, cl::ptClip, true);
+        c.Execute(cl::ctDifference, fuori, cl::pftNonZero, cl::pftNonZero);
+    } catch (const cl::clipperException&) {
+        return 0;
+    }
+    double area = 0;
+    for (const cl::Path& p : fuori) area += cl::Area(p);
+    return std::fabs(area) / (Unita * Unita);
+}
+
 }  // namespace vilmor

@@ -40,4 +40,9 @@ int ContornoZona(const Modello& m, EditZone& e, EsitoContorno* esito = nullptr);
 // The same on the project in memory and the zone being edited.
 int ContornoZona(EsitoContorno* esito = nullptr);
 
+// The area (cm2) of the polygon `regione` that lies outside the polygon `contorno` (both rings
+// of plan points, either way round, a last point repeating the first or not); 0 for a ring
+// of fewer than three points.
+double AreaFuoriContorno(const std::vector<Punto>& regione, const std::vector<Punto>& contorno);
+
 }  // namespace vilmor

@@ -37,7 +37,7 @@ Punto Arrotonda(Punto p) { return {std::nearbyint(p.X), std::nearbyint(p.Y)}; }
 
 }  // namespace
 
-void ImpostaSelezioneDir(const DatiProgetto& pr, Zona& z, float x1, float y1, float x2, float y2) {
+void ImpostaSelezioneDir(const DatiProgetto& pr, Zona& z, float x1, float y1, float x2, float y2, bool interi) {
     Punto P0{x1, y1}, P2{x2, y2};
     Punto P1 = Incontro(x1, y1, pr.CosDir1, pr.SinDir1, x2, y2, pr.CosDir2, pr.SinDir2);
     Punto P3 = Incontro(x1, y1, pr.CosDir2, pr.SinDir2, x2, y2, pr.CosDir1, pr.SinDir1);
@@ -47,7 +47,8 @@ void ImpostaSelezioneDir(const DatiProgetto& pr, Zona& z, float x1, float y1, fl
         case 2: z.Angoli = {P2, P3, P0, P1}; break;
         default: z.Angoli = {P3, P2, P1, P0}; break;
     }
-    for (Punto& p : z.Angoli) p = Arrotonda(p);
+    if (interi)
+        for (Punto& p : z.Angoli) p = Arrotonda(p);
     LimitiSelezione(z);
 }
 

@@ -15,7 +15,9 @@ void LimitiSelezione();
 // directions of pr, rounded to whole centimetres (halves to even) and ordered by the direction
 // of the diagonal; then the box. With the bar directions along the plan axes the order is
 // top-left, top-right, bottom-right, bottom-left; with rotated ones it may run either way.
-void ImpostaSelezioneDir(const DatiProgetto& pr, Zona& z, float x1, float y1, float x2, float y2);
+// `interi` false keeps the corners where they fall (values typed, not picked with the mouse).
+void ImpostaSelezioneDir(const DatiProgetto& pr, Zona& z, float x1, float y1, float x2, float y2,
+                         bool interi = true);
 // The same on the zone being edited, with the bar directions of the project in memory.
 void ImpostaSelezioneDir(float x1, float y1, float x2, float y2);
 

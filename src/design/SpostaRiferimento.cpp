@@ -1,6 +1,7 @@
 #include "design/SpostaRiferimento.h"
 
 #include "base/Geometria.h"
+#include "model/AreaLavoro.h"
 #include "model/Vista.h"
 
 namespace vilmor {
@@ -26,6 +27,9 @@ void SpostaRiferimentoZona(Modello& m, int zona, float px, float py) {
     float xb1 = 0, yb1 = 0, xb2 = 0, yb2 = 0;
     if (!TraversoBarre(x, y, vx, vy, xMin, yMin, ux, uy, xb1, yb1)) return;
     if (!TraversoBarre(x, y, vx, vy, xMax, yMax, ux, uy, xb2, yb2)) return;
+    // The line slides along the bars no further than work may stand on the slab.
+    const AreaPianta area = AreaLavoro(m.Soletta);
+    if (!area.Contiene(xb1, yb1) || !area.Contiene(xb2, yb2) || !area.Contiene(xb1 - ox, yb1 - oy)) return;
 
     z.XBarra1 = xb1, z.YBarra1 = yb1;
     z.XBarra2 = xb2, z.YBarra2 = yb2;

@@ -8,6 +8,7 @@
 #include "design/PassoFerri.h"
 #include "design/PuntoInPoligono.h"
 #include "model/Impostazioni.h"
+#include "model/IntervalliFile.h"
 
 namespace vilmor {
 
@@ -30,8 +31,9 @@ void Preimposta(const Modello& m, EditZone& e, int tipo) {
             z.Passo = PassoPioli(z.Diametro, e.RichiestaMaxSel);
             z.Passo2 = z.Passo;
         } else if (Imp.PassoBasePioli == 0) {
-            z.Passo2 = 2 * d.PassoDiffSup2;
-            z.Passo = 2 * d.PassoDiffSup1;
+            // Twice the widest mesh the panel takes is still a spacing the files take.
+            z.Passo2 = std::min(2 * d.PassoDiffSup2, LimitePianta);
+            z.Passo = std::min(2 * d.PassoDiffSup1, LimitePianta);
         } else {
             z.Passo = d.PassoDiffSup1;
         }
@@ -64,15 +66,20 @@ int RichiestaSelezione(const Modello& m, EditZone& e, const StatoVista& v) {
     return dentro;
 }
 
+void PreimpostaNuovaZona(const Modello& m, EditZone& e, const StatoVista& v) {
+    RichiestaSelezione(m, e, v);
+    Preimposta(m, e, e.ZonaCorrente.Tipo);
+}
+
 int VerificaSelezione(Modello& m, EditZone& e, const StatoVista& v, int ZonaNuova) {
     const int dentro = RichiestaSelezione(m, e, v);
     const int nodi = std::min(m.Analisi.NumNodi, static_cast<int>(m.Analisi.Nodi.size()));
 
     if (v.ModoComando < ModoZonaEsistente) {
-        e.ZonaCorrente.Tipo = v.TipoZonaAttivo;
-        e.ZonaCorrente.Direzione = v.DirezioneAttiva;
+        e.ZonaCorrente.Tipo = e.TipoNuovaZona;
+        e.ZonaCorrente.Direzione = e.DirezioneNuovaZona;
     }
-    if (ZonaNuova != 0) Preimposta(m, e, v.TipoZonaAttivo);
+    if (ZonaNuova != 0) Preimposta(m, e, e.ZonaCorrente.Tipo);
 
     // A slab without nodes has no node to ask for; otherwise one must lie inside.
     if (dentro == 0 && nodi > 0) {

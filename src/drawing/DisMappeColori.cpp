@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -259,18 +260,88 @@ private:
 };
 
 // Every node's marker: on the missing-steel maps its state's colour, a black dot elsewhere.
+//
+// Markers closer on the screen than three marker widths bury the map's bands. Where a node has
+// another that close, the missing-steel maps mark it only when it falls short, and then one node
+// to a square of three marker widths, the other maps not at all; the legend says so. Zoomed in
+// until no two crowd, every node is marked.
 void Marcatori(const Modello& m, const FasceMappa& f, GenereMappa genere, int strato) {
     SuperficieVideo* video = Piatt.Ctrl_Vid;
     if (!video) return;
-    for (int i = 0; i < f.Nodi(); ++i) {
-        const Nodo& n = m.Analisi.Nodi[static_cast<size_t>(i)];
-        const int x = static_cast<int>(std::nearbyint(XSchermo(n.X)));
-        const int y = static_cast<int>(std::nearbyint(YSchermo(n.Y)));
-        if (genere == GenereMappa::Carenza)
-            video->RettangoloPienoRgb(x - 1, y - 1, x + 2, y + 2, ColoreNodo(f.Grezzo(i), RichiestaNodo(m, strato, i)));
+    const bool carenza = genere == GenereMappa::Carenza;
+    const int64_t passo = 3 * (carenza ? 4 : 2);
+    const size_t n = static_cast<size_t>(f.Nodi());
+
+    // Each node's pixel, and the nodes sorted by the square of `passo` pixels they fall in.
+    // Pixels beyond any picture are held at a distance, where they crowd only each other.
+    std::vector<std::array<int64_t, 2>> px(n);
+    std::vector<std::pair<uint64_t, size_t>> ordine(n);  // square, node
+    auto quadro = [passo](int64_t v) { return v >= 0 ? v / passo : -((-v + passo - 1) / passo); };
+    auto chiave = [](int64_t cx, int64_t cy) {
+        return (static_cast<uint64_t>(static_cast<uint32_t>(cx)) << 32) | static_cast<uint32_t>(cy);
+    };
+    for (size_t i = 0; i < n; ++i) {
+        const Nodo& nodo = m.Analisi.Nodi[i];
+        for (size_t k = 0; k < 2; ++k) {
+            const double v = std::nearbyint(k == 0 ? XSchermo(nodo.X) : YSchermo(nodo.Y));
+            px[i][k] = static_cast<int64_t>(std::isnan(v) ? 0.0 : std::clamp(v, -1e9, 1e9));
+        }
+        ordine[i] = {chiave(quadro(px[i][0]), quadro(px[i][1])), i};
+    }
+    std::sort(ordine.begin(), ordine.end());
+
+    // A node crowds when another lies closer than `passo`: in its square or one about it.
+    std::vector<bool> affollato(n);
+    std::vector<size_t> quadrato(n);  // where its square begins in `ordine`
+    for (size_t a = 0; a < n;) {
+        size_t b = a;
+        while (b < n && ordine[b].first == ordine[a].first) ++b;
+        const size_t i0 = ordine[a].second;
+        const int64_t cx = quadro(px[i0][0]), cy = quadro(px[i0][1]);
+        std::array<std::pair<size_t, size_t>, 9> vicini{};
+        size_t nv = 0;
+        for (int64_t dx = -1; dx <= 1; ++dx)
+            for (int64_t dy = -1; dy <= 1; ++dy) {
+                const uint64_t k = chiave(cx + dx, cy + dy);
+                const auto r = std::equal_range(ordine.begin(), ordine.end(), std::pair<uint64_t, size_t>{k, 0},
+                                                [](const auto& x, const auto& y) { return x.first < y.first; });
+                if (r.first != r.second)
+                    vicini[nv++] = {static_cast<size_t>(r.first - ordine.begin()),
+                                    static_cast<size_t>(r.second - ordine.begin())};
+            }
+        for (size_t q = a; q < b; ++q) {
+            const size_t i = ordine[q].second;
+            quadrato[i] = a;
+            bool trovato = false;
+            for (size_t v = 0; v < nv && !trovato; ++v)
+                for (size_t t = vicini[v].first; t < vicini[v].second && !trovato; ++t) {
+                    const size_t j = ordine[t].second;
+                    const int64_t dx = px[j][0] - px[i][0], dy = px[j][1] - px[i][1];
+                    trovato = j != i && dx * dx + dy * dy < passo * passo;
+                }
+            affollato[i] = trovato;
+        }
+        a = b;
+    }
+
+    bool diradati = false;
+    std::vector<bool> segnato(n);  // a square that already has a marker of a crowded node
+    for (size_t i = 0; i < n; ++i) {
+        const int x = static_cast<int>(px[i][0]), y = static_cast<int>(px[i][1]);
+        const int ii = static_cast<int>(i);
+        const int32_t colore = carenza ? ColoreNodo(f.Grezzo(ii), RichiestaNodo(m, strato, ii)) : 0;
+        if (affollato[i]) {
+            diradati = true;
+            const bool nonVerificato = colore == ColorePalette(12);
+            if (!carenza || !nonVerificato || segnato[quadrato[i]]) continue;
+            segnato[quadrato[i]] = true;
+        }
+        if (carenza)
+            video->RettangoloPienoRgb(x - 1, y - 1, x + 2, y + 2, colore);
         else
             video->Rettangolo(x, y, x + 1, y + 1, 0);
     }
+    if (diradati && carenza) LegendaNodiDiradati();
 }
 
 }  // namespace
@@ -278,8 +349,6 @@ void Marcatori(const Modello& m, const FasceMappa& f, GenereMappa genere, int st
 void DisegnaMappaColori(Modello& m) {
     const VoceMappa* voce = VoceMappaDi(Vista.TipoMappa);
     if (!voce) return;
-    Vista.DirezioneAttiva = voce->Direzione;
-    Vista.TipoZonaAttivo = voce->Lato;
     const GenereMappa genere = GenereMappaDi(Vista.TipoMappa);
     if (genere == GenereMappa::Punzonamento) {
         if (DisegnaMappaPunz) DisegnaMappaPunz(m, Mappa.ScalaMin, Mappa.ScalaMax, voce->Titolo, 0);

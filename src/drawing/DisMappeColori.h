@@ -11,7 +11,7 @@
 namespace vilmor {
 
 // Paints the map of `Vista.TipoMappa` (0 .. 14) on the plan picture and its legend on the
-// legend panel, and sets `Vista.DirezioneAttiva` and `Vista.TipoZonaAttivo`. Types 0 .. 3 and
+// legend panel; the active direction and face are the view selection's. Types 0 .. 3 and
 // 10 .. 14 take their range from `Mappa.ScalaMin` .. `Mappa.ScalaMax`, the missing-steel types
 // 5 .. 9 from the nodes; type 4 hands the whole picture to `DisegnaMappaPunz`.
 void DisegnaMappaColori(Modello& m);

@@ -45,9 +45,10 @@ struct Gruppo {
     int D;
 };
 
-// One group of rails from the record's outline, then its texts at the anchor.
-void DisegnaGruppo(const Punzonamento& r, const Pilastro* c, float xn, float yn, const Gruppo& g, const Misure& mis,
-                   float mx, float my, float OffsetX, float OffsetY, int uscita) {
+// One group of rails from the record's outline, then its texts at the anchor: the record's name
+// as the quantities report gives it ("" for none), the description and the total.
+void DisegnaGruppo(const Punzonamento& r, const std::string& nome, float xn, float yn, const Gruppo& g,
+                   const Misure& mis, float mx, float my, float OffsetX, float OffsetY, int uscita) {
     const int p = r.PioliListello;
     if (p <= 0) return;  // no stud: nothing to lay nor to describe
     const int nv = std::min({r.NumVertici, static_cast<int>(r.VertX.size()), static_cast<int>(r.VertY.size())});
@@ -73,7 +74,7 @@ void DisegnaGruppo(const Punzonamento& r, const Pilastro* c, float xn, float yn,
     }
 
     const float X = mx + OffsetX, Y = my + OffsetY;
-    if (c) Testo(X, Y, "P" + std::to_string(c->Numero), LayerPilastri, uscita);
+    if (!nome.empty()) Testo(X, Y, nome, LayerPilastri, uscita);
     std::string t = std::to_string(g.n) + " x " + SegnoDiametro + std::to_string(g.D) + "-" + FormatNum(mis.L, 0) +
                     " / " + std::to_string(p) + "(" + FormatNum(mis.d1, 0) + "+" + FormatNum(mis.s * 10, 0);
     if (p > 2) t += "x" + std::to_string(p - 1);
@@ -117,10 +118,15 @@ void DisPunzonamento(Modello& m, float OffsetX, float OffsetY, int uscita) {
         float mx = r.X, my = r.Y;
         PerimetroRidottoRecord(m, k, perimetro, ridotto, mx, my);
         float xn = r.X, yn = r.Y;
-        if (r.IndiceNodo >= 0 && r.IndiceNodo < std::min(a.NumNodi, static_cast<int>(a.Nodi.size()))) {
-            xn = a.Nodi[static_cast<size_t>(r.IndiceNodo)].X;
-            yn = a.Nodi[static_cast<size_t>(r.IndiceNodo)].Y;
-        }
+        const Nodo* nodo = r.IndiceNodo >= 0 && r.IndiceNodo < std::min(a.NumNodi, static_cast<int>(a.Nodi.size()))
+                               ? &a.Nodi[static_cast<size_t>(r.IndiceNodo)]
+                               : nullptr;
+        if (nodo) xn = nodo->X, yn = nodo->Y;
+        // A column's record by the column, a node's by the node's number ("N19"), as the
+        // schedule of the quantities report lists them.
+        std::string nome;
+        if (c) nome = "P" + std::to_string(c->Numero);
+        else if (r.IndicePilastro == -1 && nodo) nome = "N" + std::to_string(nodo->Numero);
 
         const int tratti = std::min({r.NumTratti, static_cast<int>(r.TrattoIniz.size()),
                                      static_cast<int>(r.TrattoFine.size())});
@@ -133,12 +139,13 @@ void DisPunzonamento(Modello& m, float OffsetX, float OffsetY, int uscita) {
                 const int nl = static_cast<int>(std::nearbyint(r.NumListelli * ampiezza / 6.283185));
                 if (nl <= 1 || r.PioliListello <= 0) continue;
                 const int D = DiametroDaArea(r.AreaTotPioli / static_cast<float>(nl * r.PioliListello), Imp.DiamPioli);
-                DisegnaGruppo(r, c, xn, yn, {aF, ampiezza / (nl - 1), nl, D}, mis, mx, my, OffsetX, OffsetY, uscita);
+                DisegnaGruppo(r, nome, xn, yn, {aF, ampiezza / (nl - 1), nl, D}, mis, mx, my, OffsetX, OffsetY,
+                              uscita);
             }
         } else if (r.NumListelli > 0) {
             const int D = DiametroDaArea(r.AreaPiolo, Imp.DiamPioli);
-            DisegnaGruppo(r, c, xn, yn, {0, DuePi / r.NumListelli, r.NumListelli, D}, mis, mx, my, OffsetX, OffsetY,
-                          uscita);
+            DisegnaGruppo(r, nome, xn, yn, {0, DuePi / r.NumListelli, r.NumListelli, D}, mis, mx, my, OffsetX,
+                          OffsetY, uscita);
         }
     }
 }

@@ -1,6 +1,7 @@
 // The punching view: for every column (or node) with computed radial reinforcement the stud
-// rails over the part of its control perimeter inside the slab, the studs, the rail description
-// and the total stud area; the columns whose reinforcement cannot be computed get a mark and,
+// rails over the part of its control perimeter inside the slab, the studs, the record's name as
+// the quantities report lists it ("P1" for column 1, "N19" for node number 19), the rail
+// description and the total stud area; the columns whose reinforcement cannot be computed get a mark and,
 // once per loaded project, a warning on the screen.
 #pragma once
 

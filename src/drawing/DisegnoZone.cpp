@@ -10,6 +10,8 @@
 #include "base/ScansioneRighe.h"
 #include "base/Testo1252.h"
 #include "design/DirezioniZona.h"
+#include "design/PioliZona.h"
+#include "design/StaffeCordolo.h"
 #include "model/Vista.h"
 
 namespace vilmor {
@@ -24,13 +26,6 @@ constexpr int LayerQuote = 8;        // "QUOTE": stud outline and crosses
 constexpr int LayerPos = 9;          // "POS_INTEGRATIVA": position mark
 constexpr int LayerTestoQuote = 18;  // "TESTO_QUOTE": number and label
 constexpr int ColoreBarreMappa = 8;  // dark grey of the 16-colour palette
-
-// A count of whole spacings in a length, with room for the rounding of the values.
-int64_t SpaziInteri(double lunghezza, double passo) {
-    double q = std::floor(lunghezza / passo + 1e-6);
-    if (!(q >= 0)) return 0;
-    return static_cast<int64_t>(std::min(q, static_cast<double>(MaxRigheScansione)));
-}
 
 // Edge lines look for their crossings half a centimetre inside.
 double RigaIncroci(double y, double ymin, double ymax) {
@@ -67,62 +62,27 @@ int PioliZona(const Modello& m, int z, float ox, float oy, int uscita) {
         DisLinea(a.X + ox, a.Y + oy, b.X + ox, b.Y + oy, LayerQuote, 1, uscita);
     }
 
-    // The outline in the frame of the bar direction; its box there gives the rows.
-    std::vector<Punto> P(static_cast<size_t>(n));
-    for (int k = 0; k < n; ++k) P[k] = RuotaDirArmatura(pr, dir, V[k].X + ox, V[k].Y + oy);
-
-    int pioli = 0;
-    const double passo = zona.Passo, passo2 = zona.Passo2;
-    const bool passiValidi = passo > 0 && std::isfinite(passo) && passo2 > 0 && std::isfinite(passo2);
-    if (n >= 3 && passiValidi) {
-        double ymin = P[0].Y, ymax = P[0].Y, xmin = P[0].X, xmax = P[0].X;
-        for (const Punto& p : P) {
-            ymin = std::min<double>(ymin, p.Y), ymax = std::max<double>(ymax, p.Y);
-            xmin = std::min<double>(xmin, p.X), xmax = std::max<double>(xmax, p.X);
-        }
-        const double H = ymax - ymin;
-        const double y0 = ymin + (H - passo2 * static_cast<double>(SpaziInteri(H, passo2))) * 0.5;
-        int64_t righe = NumeroRighe(y0, passo2, ymax + 0.01, false);
-        // A grid too dense to be a stud layout (bad data) gets no studs, as a bad spacing does.
-        const double perRiga = (xmax - xmin) / passo + 2;
-        if (righe > 0 && !(static_cast<double>(righe) * perRiga <= static_cast<double>(MaxRigheScansione))) righe = 0;
-
-        ScansioneRighe scan;
-        scan.AggiungiAnello(P, n, ScansioneRighe::Ruolo::Pieno);
-        std::vector<Tratto> tratti;
-        auto linea = [&](float xa, float ya, float xb, float yb) {
-            const Punto a = RuotaDirArmaturaInv(pr, dir, xa, ya);
-            const Punto b = RuotaDirArmaturaInv(pr, dir, xb, yb);
-            DisLinea(a.X, a.Y, b.X, b.Y, LayerQuote, 0, uscita);
-        };
-        for (int64_t r = 0; r < righe; ++r) {
-            const double y = RigaScansione(y0, passo2, r);
-            scan.Tratti(RigaIncroci(y, ymin, ymax), tratti);
-            for (const Tratto& t : tratti) {
-                const double W = t.X1 - t.X0;
-                const double x0 = t.X0 + (W - passo * static_cast<double>(SpaziInteri(W, passo))) * 0.5;
-                const int64_t colonne = NumeroRighe(x0, passo, t.X1 + 0.01, false);
-                for (int64_t c = 0; c < colonne; ++c) {
-                    const float x = static_cast<float>(RigaScansione(x0, passo, c));
-                    const float yf = static_cast<float>(y);
-                    linea(x - 4, yf, x + 4, yf);
-                    linea(x, yf - 4, x, yf + 4);
-                    const Punto centro = RuotaDirArmaturaInv(pr, dir, x, yf);
-                    DisCerchio(centro.X, centro.Y, 2, LayerTaglio, 0, uscita);
-                    ++pioli;
-                }
-            }
-        }
+    auto linea = [&](float xa, float ya, float xb, float yb) {
+        const Punto a = RuotaDirArmaturaInv(pr, dir, xa, ya);
+        const Punto b = RuotaDirArmaturaInv(pr, dir, xb, yb);
+        DisLinea(a.X, a.Y, b.X, b.Y, LayerQuote, 0, uscita);
+    };
+    const std::vector<Punto> pioli = PioliInFrame(pr, zona, V, n, ox, oy);
+    for (const Punto& q : pioli) {
+        linea(q.X - 4, q.Y, q.X + 4, q.Y);
+        linea(q.X, q.Y - 4, q.X, q.Y + 4);
+        const Punto centro = RuotaDirArmaturaInv(pr, dir, q.X, q.Y);
+        DisCerchio(centro.X, centro.Y, 2, LayerTaglio, 0, uscita);
     }
 
     const float xr = zona.XRif + ox, yr = zona.YRif + oy;
     DisCerchio(xr, yr, 14, LayerPos, 0, uscita);
     DisTesto(xr, yr, std::to_string(z + 1), 3, LayerTestoQuote, 1, 1, 0, uscita);
-    const std::string etichetta = " " + std::to_string(pioli) + " pioli " + SegnoDiametro +
+    const std::string etichetta = " " + std::to_string(pioli.size()) + " pioli " + SegnoDiametro +
                                   std::to_string(zona.Diametro) + "/" + FormatNumVar(zona.Passo, 1) + "x" +
                                   FormatNumVar(zona.Passo2, 1);
     DisTesto(xr + 18, yr, etichetta, 0, LayerTestoQuote, 0, 1, 0, uscita);
-    return pioli;
+    return static_cast<int>(pioli.size());
 }
 
 void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
@@ -160,20 +120,27 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
     const Punto b2 = inFrame(zona.XBarra2, zona.YBarra2);
     for (const Punto& b : {b1, b2}) linea(b.X - 3, b.Y - 3, b.X + 3, b.Y + 3);
 
-    const double passo = zona.Passo;
-    if (passo > 0 && std::isfinite(passo)) {
+    // The stirrups the report charges, `Passo` apart and centred along the strip; with more than
+    // two legs the two stirrups of a position, each across two thirds of the width from either side.
+    const int posizioni = PosizioniStaffe(m.Zone, z);
+    if (posizioni > 0) {
+        const double passo = zona.Passo;
         double xmin = 0, xmax = 0;
         for (int k = 0; k < 4; ++k) {
             const double x = inFrame(V[k].X, V[k].Y).X;
             if (k == 0 || x < xmin) xmin = x;
             if (k == 0 || x > xmax) xmax = x;
         }
-        const double x0 = xmin + passo;
-        int64_t staffe = NumeroRighe(x0, passo, xmax - passo + 0.01, false);
-        if (staffe == 0) staffe = 1;  // a short strip still gets its first stirrup
-        for (int64_t k = 0; k < staffe; ++k) {
+        const double x0 = xmin + 0.5 * ((xmax - xmin) - (posizioni - 1) * passo);
+        const double y2 = b2.Y, y1 = b1.Y;
+        for (int k = 0; k < posizioni; ++k) {
             const double x = RigaScansione(x0, passo, k);
-            linea(x, b2.Y, x, b1.Y);
+            if (StaffePerPosizione(zona) == 1) {
+                linea(x, y2, x, y1);
+            } else {
+                linea(x, y2, x, y2 + (y1 - y2) * 0.66);
+                linea(x, y2 + (y1 - y2) * 0.33, x, y1);
+            }
         }
     }
 
@@ -183,21 +150,16 @@ void CordoloZona(const Modello& m, int z, float ox, float oy, int uscita) {
 
 }  // namespace
 
-void DisegnaPioli(Modello& m, float offsetX, float offsetY, int uscita) {
-    ZoneArmatura& za = m.Zone;
+void DisegnaPioli(const Modello& m, float offsetX, float offsetY, int uscita) {
+    const ZoneArmatura& za = m.Zone;
     const int ultima = UltimaValida(za);
-    for (int z = 0; z <= ultima; ++z) {
-        if (za.Zone[static_cast<size_t>(z)].Tipo != 3) continue;
-        za.Zone[static_cast<size_t>(z)].NumBracci = PioliZona(m, z, offsetX, offsetY, uscita);
-    }
+    for (int z = 0; z <= ultima; ++z)
+        if (za.Zone[static_cast<size_t>(z)].Tipo == 3) PioliZona(m, z, offsetX, offsetY, uscita);
 }
 
 void DisegnaPioli(float offsetX, float offsetY, int uscita) { DisegnaPioli(M, offsetX, offsetY, uscita); }
 
-int ContaPioli(const Modello& m, int z) {
-    if (z < 0 || z > UltimaValida(m.Zone)) return 0;
-    return PioliZona(m, z, 0, 0, -1);
-}
+int ContaPioli(const Modello& m, int z) { return NumeroPioli(m, z); }
 
 void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita) {
     const int ultima = UltimaValida(m.Zone);

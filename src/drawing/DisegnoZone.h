@@ -11,19 +11,18 @@
 
 namespace vilmor {
 
-// Every stud zone in index order: broken outline (layer 8), each stud as a cross (layer 8) with a
-// circle of 2 cm (layer 6), the position mark (layer 9), the number and the label " n pioli Ød/p1xp2"
-// (layer 18). Studs stand in rows across the zone's bar direction at `Passo2`, centred in the
-// zone's height, and along each row at `Passo`, centred in each stretch inside the outline. The
-// count drawn goes to the zone's `NumBracci` (0 when a spacing is not positive).
-void DisegnaPioli(Modello& m, float offsetX, float offsetY, int uscita);
+// Every stud zone in index order: broken outline (layer 8), each stud of the zone's grid
+// (design/PioliZona.h) as a cross (layer 8) with a circle of 2 cm (layer 6), the position mark
+// (layer 9), the number and the label " n pioli Ød/p1xp2" (layer 18). Writes nothing in m.
+void DisegnaPioli(const Modello& m, float offsetX, float offsetY, int uscita);
 void DisegnaPioli(float offsetX, float offsetY, int uscita);
 // The studs of zone z as the plan draws them, counted without drawing (0 for no such zone).
 int ContaPioli(const Modello& m, int z);
 
 // Every curb in index order: its two long sides and, with more than two legs, two inner lines
-// (layer 3); ticks at the ends of the representative bar, the stirrups at `Passo` (layer 1, none
-// when `Passo` is not positive), and the representative bar with empty labels (DisFerroInt, or
+// (layer 3); ticks at the ends of the representative bar, one line across the strip for each
+// stirrup the report charges (design/StaffeCordolo.h; layer 1, none when `Passo` is not
+// positive), and the representative bar with empty labels (DisFerroInt, or
 // `Disegno.FerroIntCordolo` when one is installed).
 void DisegnaCordoli(const Modello& m, float offsetX, float offsetY, int uscita);
 void DisegnaCordoli(float offsetX, float offsetY, int uscita);

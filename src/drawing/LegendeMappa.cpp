@@ -106,6 +106,15 @@ void LegendaMappa(const Modello& m, float superiore, float inferiore, const std:
     p->DisegnoPersistente(false);
 }
 
+void LegendaNodiDiradati() {
+    PannelloLegenda* p = Piatt.Picture2;
+    if (!p) return;
+    p->DisegnoPersistente(true);
+    p->ColoreTesto(0);
+    p->Testo(Px(120), Px(90), "Nodi: solo quelli carenti");
+    p->DisegnoPersistente(false);
+}
+
 void LegendaPunz(float inferiore, float superiore, const std::string& titolo) {
     PannelloLegenda* p = Piatt.Picture2;
     if (!p) return;

@@ -15,6 +15,9 @@ namespace vilmor {
 // 5 .. 9). Nothing is drawn without a panel.
 void LegendaMappa(const Modello& m, float superiore, float inferiore, const std::string& titolo, int direzione,
                   int lato);
+// Added to the legend of a missing-steel map whose node markers crowd: only the nodes that fall
+// short are marked.
+void LegendaNodiDiradati();
 // Note the order: the lower end first. An upper end of -9999999 (no punching record read)
 // leaves out the scale.
 void LegendaPunz(float inferiore, float superiore, const std::string& titolo);

@@ -9,6 +9,7 @@
 #include "base/Piattaforma.h"
 #include "design/Selezione.h"
 #include "drawing/Ridisegna.h"
+#include "model/AreaLavoro.h"
 #include "model/Impostazioni.h"
 #include "model/Vista.h"
 
@@ -126,8 +127,10 @@ void SpostaQuota(Modello& m, float x, float y) {
         AgganciaEstremoQuota(m, x, y, xq, yq);
         float c = 1, s = 0;
         AngoloQuota(e.XQuota1, e.YQuota1, e.XQuota2, e.YQuota2, c, s);
-        Quota& q = m.SezQuote.Quote[static_cast<size_t>(i)];
+        Quota q = m.SezQuote.Quote[static_cast<size_t>(i)];
         LineaAllineata(xq, yq, c, s, q.X1, q.Y1, q.X2, q.Y2);
+        if (QuotaNellArea(m.Soletta, q)) m.SezQuote.Quote[static_cast<size_t>(i)] = q;
+        else Avviso(MsgQuotaFuoriArea);
     }
     Vista.ModoComando = 0;
     Ridisegna(m, 0);
@@ -136,15 +139,20 @@ void SpostaQuota(Modello& m, float x, float y) {
 void AggiungiQuota(Modello& m, float x1, float y1, float x2, float y2, int p) {
     const float L = Distanza(x1, y1, x2, y2);
     if (!(L > 0.009f)) return;
-    SezioniQuote& sq = m.SezQuote;
-    sq.UltimaQuota = std::max(sq.UltimaQuota, -1) + 1;
-    sq.Quote.resize(static_cast<size_t>(sq.UltimaQuota) + 1);
-    Quota& q = sq.Quote[static_cast<size_t>(sq.UltimaQuota)];
+    Quota q;
     q.X1 = x1, q.Y1 = y1, q.X2 = x2, q.Y2 = y2;
     q.XP1 = Quotatura.XQuota1, q.YP1 = Quotatura.YQuota1;
     q.XP2 = Quotatura.XQuota2, q.YP2 = Quotatura.YQuota2;
     q.Testo = TestoQuota(L);
     q.Pianta = p;
+    if (!QuotaNellArea(m.Soletta, q)) {
+        Avviso(MsgQuotaFuoriArea);
+        return;
+    }
+    SezioniQuote& sq = m.SezQuote;
+    sq.UltimaQuota = std::max(sq.UltimaQuota, -1) + 1;
+    sq.Quote.resize(static_cast<size_t>(sq.UltimaQuota) + 1);
+    sq.Quote[static_cast<size_t>(sq.UltimaQuota)] = std::move(q);
 }
 
 void AggiungiQuota(float x1, float y1, float x2, float y2, int p) { AggiungiQuota(M, x1, y1, x2, y2, p); }

@@ -38,15 +38,20 @@ void EvidQuotaCursore(const Modello& m, float x, float y);
 // command and redraws the screen, also when nothing was appended.
 void InserisciQuota(Modello& m, float x, float y);
 
+// The refusal of a dimension placed beyond where work may stand on the slab (AreaLavoro).
+inline constexpr char MsgQuotaFuoriArea[] = "La quota \xC3\xA8 troppo lontana dalla soletta.\nOperazione annullata.";
+
 // The line of dimension `QuotaSelezionata` moved parallel to itself through the snapped click;
 // `XQuota1` .. `YQuota2` hold its ends in picture pixels. Measured points, text and plan stay.
-// Ends the command and redraws the screen.
+// A line beyond AreaLavoro is refused with MsgQuotaFuoriArea and the dimension stays. Ends the
+// command and redraws the screen.
 void SpostaQuota(Modello& m, float x, float y);
 
 // Appends a dimension with line ends (x1, y1), (x2, y2) and plan p when the line is longer than
 // 0.009 cm; the measured points are `XQuota1` .. `YQuota2` in plan cm. The text is the length
 // (in metres when `QuoteInMetri` is 1) with `DecimaliQuote` decimals and a point, empty for a
-// count other than 0, 1 or 2.
+// count other than 0, 1 or 2. A dimension with a point beyond AreaLavoro is refused with
+// MsgQuotaFuoriArea.
 void AggiungiQuota(Modello& m, float x1, float y1, float x2, float y2, int p);
 // The open project.
 void AggiungiQuota(float x1, float y1, float x2, float y2, int p);

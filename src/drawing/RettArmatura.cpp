@@ -9,6 +9,8 @@
 #include "base/NumeriAngoli.h"
 #include "base/Piattaforma.h"
 #include "design/Ancoraggio.h"
+#include "design/FigureZona.h"
+#include "design/SelezioneZona.h"
 #include "model/Vista.h"
 
 namespace vilmor {
@@ -16,13 +18,12 @@ namespace {
 
 int Intero(double v) { return static_cast<int>(ArrotondaPari(v, 0)); }
 
-// The plan length of side S-T (down to half a decimetre), written along the side, centred on it.
-void TestoLato(SuperficieVideo& v, Punto S, Punto T) {
+// A figure of the zone written along side S-T, centred on it.
+void TestoLato(SuperficieVideo& v, Punto S, Punto T, float valore) {
+    if (valore <= 0.001f) return;
+    const std::string testo = FormatNumVar(valore, 1);
     const float sx = XDaSchermo(S.X), sy = YDaSchermo(S.Y);
     const float tx = XDaSchermo(T.X), ty = YDaSchermo(T.Y);
-    const float L = 10 * ArrotondaGiuMezzo(Distanza(sx, sy, tx, ty) / 10);
-    if (L <= 0.001f) return;
-    const std::string testo = FormatNum(L, 0);
     float gradi = 0, seno = 0, coseno = 0;
     AngoloSenCos(sx, sy, tx, ty, gradi, seno, coseno);
     constexpr double h = 18, w = 18 * 0.38;
@@ -53,10 +54,14 @@ void DisRettArmatura(const Modello& m, float X1, float Y1, float X2, float Y2, i
 
     const Zona& z = Edit.ZonaCorrente;
     if (z.Tipo < 2) {
+        // The bar length and the width the zone's dialog will show for this selection.
+        Zona sel = z;
+        ImpostaSelezioneDir(m.Progetto, sel, XDaSchermo(X1), YDaSchermo(Y1), XDaSchermo(X2), YDaSchermo(Y2));
+        const FigureStriscia f = FigureDiStriscia(m.Progetto, sel);
         const float e = static_cast<float>(CalcAncoraggio(z.Diametro)) * Vista.Scala;
         std::array<Punto, 4> B = A;
         auto sposta = [](Punto p, float d, float ux, float uy) { return Punto{p.X + d * ux, p.Y + d * uy}; };
-        if (Vista.DirezioneAttiva == 0) {
+        if (z.Direzione == 0) {
             const float avanti = (A[1].X - A[0].X) * u1x + (A[1].Y - A[0].Y) * u1y;
             const float s = avanti > 0 ? e : -e;
             B[0] = sposta(A[0], -s, u1x, u1y);
@@ -76,8 +81,9 @@ void DisRettArmatura(const Modello& m, float X1, float Y1, float X2, float Y2, i
         v->Linea(B[2].X, B[2].Y, B[3].X, B[3].Y, rosso, false);
         v->Linea(B[2].X, B[2].Y, B[1].X, B[1].Y, rosso, false);
         v->Linea(B[0].X, B[0].Y, B[3].X, B[3].Y, rosso, false);
-        TestoLato(*v, B[0], B[1]);
-        TestoLato(*v, B[0], B[3]);
+        // Side 0-1 runs along direction 1, side 0-3 along direction 2.
+        TestoLato(*v, B[0], B[1], z.Direzione == 0 ? f.L : f.W);
+        TestoLato(*v, B[0], B[3], z.Direzione == 0 ? f.W : f.L);
     }
 
     const int32_t c = ColorePalette(colore);

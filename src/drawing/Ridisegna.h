@@ -2,6 +2,7 @@
 // (uscita 0) or, with any other selector, into the DXF output through the same primitives.
 #pragma once
 
+#include "base/Geometria.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -15,11 +16,17 @@ void Ridisegna(int uscita);
 
 // What the plan shows of m by the view codes, through the primitives of `uscita`: the views and
 // the sections of the current entry, or on the screen the outline under a colour map. Not what
-// the screen alone draws (clearing, colour map, legend panel, grips).
+// the screen alone draws (clearing, colour map, legend panel, grips). The sheet's panels stand
+// clear of one another as its DXF drawing at the pass's scale draws them, measured first; the
+// screen's sheet takes the places of the 1:50 drawing.
 void DisPiano(Modello& m, int uscita);
 
 // One plan view moved by (X, Y) cm: structure, dimensions, section traces, title block.
 void DisVista(Modello& m, float X, float Y, int Pianta, int uscita);
+// What Ridisegna(m, 1) would write of the current view, in plan cm with no offset, measured as
+// the DXF at the export's scale draws it (every layer on): where a sheet reaches.
+Ingombro MisuraDisegnoDxf(Modello& m);
+
 // The dimensions of plan Pianta (and those of every plan), moved by (X, Y): lines on layer 8,
 // texts on layer 18, each while its layer is drawn.
 void DisQuote(const Modello& m, float X, float Y, int Pianta, int uscita);

@@ -1,8 +1,11 @@
 #include "drawing/SinkDxf.h"
 
 #include <cmath>
+#include <utility>
 
 #include "base/Formati.h"
+#include "base/LarghezzeFont.h"
+#include "drawing/PosaQuotaDxf.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
@@ -17,6 +20,48 @@ const std::string* NomeLayer(int layer) {
 }
 
 }  // namespace
+
+void MisuraDxf::Prendi(float X, float Y) {
+    if (std::isfinite(X) && std::isfinite(Y)) Box.Aggiungi(X, Y);
+}
+
+void MisuraDxf::LineaDxf(float X1, float Y1, float X2, float Y2, const std::string&, int) {
+    Prendi(X1, Y1);
+    Prendi(X2, Y2);
+}
+
+void MisuraDxf::CerchioDxf(float X, float Y, float raggio, const std::string&, int) {
+    const float r = std::fabs(raggio);
+    Prendi(X - r, Y - r);
+    Prendi(X + r, Y + r);
+}
+
+void MisuraDxf::TestoDxf(const std::string&, const std::string& testo, float X, float Y, float altezza, float angolo,
+                         int oriz, int vert) {
+    if (!std::isfinite(altezza) || !std::isfinite(angolo)) return;
+    Prendi(X, Y);
+    for (const Punto& p : RiquadroTesto(X, Y, testo, altezza, angolo, oriz, vert)) Prendi(p.X, p.Y);
+}
+
+void MisuraDxf::QuotaDxf(const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) {
+    PosaQuotaDxf p;
+    if (!PosaQuota(q, p)) return;
+    if (!layerTesto.empty()) {
+        const float gradi = RadiantiGradi(p.Angolo);
+        TestoDxf(layerTesto, p.Testo, p.XT, p.YT, q.AltezzaTesto, gradi, 1, p.Frecce ? 1 : 2);
+    }
+    if (layerQuota.empty()) return;
+    Prendi(p.X0, p.Y0);
+    Prendi(p.X1, p.Y1);
+    if (p.Frecce) {
+        // The arrow block reaches 15 units from its point.
+        const float r = 15 * Imp.UnitaPerCm * std::fabs(q.Fattore);
+        for (const auto& [x, y] : {std::pair{p.X0, p.Y0}, std::pair{p.X1, p.Y1}}) {
+            Prendi(x - r, y - r);
+            Prendi(x + r, y + r);
+        }
+    }
+}
 
 void SinkDxf::Linea(float X1, float Y1, float X2, float Y2, int layer, int stile) {
     const std::string* nome = NomeLayer(layer);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/Geometria.h"
 #include "base/Primitive.h"
 
 namespace vilmor {
@@ -22,6 +23,22 @@ public:
     // `FattoreCoordinate` and the slab's offset by the writer. An empty layer name is a layer
     // switched off: the dimension without its lines, or without its text.
     virtual void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) = 0;
+};
+
+// The DXF output measured instead of written: what a reader draws of each entity, in DXF units,
+// texts as wide as the drawings' font writes them, dimensions placed as the writer places them
+// in the DXF 2000 form. Nothing that is not a number is taken.
+class MisuraDxf : public UscitaDxf {
+public:
+    Ingombro Box;
+    void LineaDxf(float X1, float Y1, float X2, float Y2, const std::string& layer, int stile) override;
+    void CerchioDxf(float X, float Y, float raggio, const std::string& layer, int stile) override;
+    void TestoDxf(const std::string& layer, const std::string& testo, float X, float Y, float altezza,
+                  float angolo, int oriz, int vert) override;
+    void QuotaDxf(const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) override;
+
+private:
+    void Prendi(float X, float Y);
 };
 
 class SinkDxf : public SinkDisegno {

@@ -55,6 +55,12 @@ struct ContestoDxf {
     std::iostream* Entita = nullptr;
     std::iostream* Blocchi = nullptr;
 
+    // The dimension style the header names, whose settings it carries for readers that draw
+    // dimensions again: that of the general dimensions written, else of the bar lengths; with
+    // no dimension written, `StileQuoteScala`, the general dimensions' style at the export's scale.
+    std::string StileQuote;
+    std::string StileQuoteScala = "SC50";
+
     // What the entities written so far cover in model space, their blocks' contents included, in
     // DXF units: the header, the limits and the initial view are made from it afterwards.
     Ingombro Estensione;

@@ -195,6 +195,7 @@ bool SalvaDxf2000(const std::string& percorso, const std::function<void()>& dise
         InizializzaDxf(c);
         c.Entita = &entita;
         c.Blocchi = &blocchi;
+        c.StileQuoteScala = Imp.ScalaDxf50 != 0 ? "SC50" : "SC100";
         ScrittoreDxf scrittore(c);
         SinkDxf sink(&scrittore);
         {

@@ -1,11 +1,15 @@
 #include "dxf/IntestazioneDxf.h"
 
+#include <charconv>
+#include <limits>
 #include <ostream>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "base/Formati.h"
 #include "dxf/ScrittoriDxf.h"
+#include "dxf/TabelleDxf.h"
 
 namespace vilmor {
 namespace {
@@ -283,17 +287,39 @@ std::string ValoreDinamico(ContestoDxf& c, const InquadraturaDxf& q, Dinamico d)
     return {};
 }
 
+// A value line read as a number, blanks around it ignored; NaN when it is none.
+double LeggiReale(std::string_view t) {
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    double v = std::numeric_limits<double>::quiet_NaN();
+    const auto [fine, errore] = std::from_chars(t.data(), t.data() + t.size(), v);
+    return errore == std::errc() && fine == t.data() + t.size() ? v : std::numeric_limits<double>::quiet_NaN();
+}
+
 }  // namespace
 
-void HeaderDxf(ContestoDxf& c) {
+void HeaderDxf(ContestoDxf& c, float unitaPerCm) {
     std::ostream& os = *c.Sezione;
     const InquadraturaDxf q = Inquadratura(c.Estensione, AspettoVistaDxf);
+    const std::string stile = c.StileQuote.empty() ? c.StileQuoteScala : c.StileQuote;
+    const std::vector<VariabileQuotaDxf> quota = VariabiliStileQuota(stile, unitaPerCm);
+    // The value of a dimension variable: the style's, in the template's form where it is the same.
+    auto valoreQuota = [&](const char* nome, const std::string& modello) {
+        if (std::string_view(nome) == "$DIMSTYLE") return stile;
+        // The style's arrow block serves its dimension lines and its leaders alike.
+        if (std::string_view(nome) == "$DIMBLK" || std::string_view(nome) == "$DIMLDRBLK")
+            return FrecciaStileQuota(stile);
+        for (const VariabileQuotaDxf& v : quota)
+            if (std::string_view(nome) == v.Nome)
+                return LeggiReale(v.Valore) == LeggiReale(modello) ? modello : v.Valore;
+        return modello;
+    };
     GruppoDxf(os, 0, "SECTION");
     GruppoDxf(os, 2, "HEADER");
     for (const Variabile& v : Variabili()) {
         GruppoDxf(os, 9, v.Nome);
         for (const GruppoFisso& g : v.Gruppi)
-            CoppiaDxf(os, g.Codice, g.Da == Dinamico::No ? g.Valore : ValoreDinamico(c, q, g.Da));
+            CoppiaDxf(os, g.Codice,
+                      g.Da == Dinamico::No ? valoreQuota(v.Nome, g.Valore) : ValoreDinamico(c, q, g.Da));
     }
     GruppoDxf(os, 0, "ENDSEC");
 }

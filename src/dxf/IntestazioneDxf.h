@@ -11,8 +11,11 @@ inline constexpr float AspettoVistaDxf = 1.491463414634146f;
 
 // The HEADER section to the section stream; "$HANDSEED" takes the next handle and the extents
 // are those of the entities written, so it must be written after every other record of the
-// file. The limits enclose the extents (Inquadratura).
-void HeaderDxf(ContestoDxf& c);
+// file. The limits enclose the extents (Inquadratura). The dimension variables ("$DIMSTYLE",
+// "$DIMLFAC", "$DIMTXT" ...) are those of the style the drawing's dimensions use
+// (`c.StileQuote`) at `unitaPerCm`: readers that draw dimensions again from the header draw
+// them as the file's blocks do.
+void HeaderDxf(ContestoDxf& c, float unitaPerCm);
 // The CLASSES section to the section stream.
 void ClassiDxf(ContestoDxf& c);
 

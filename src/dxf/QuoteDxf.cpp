@@ -7,39 +7,19 @@
 
 #include "base/Formati.h"
 #include "base/Geometria.h"
+#include "drawing/PosaQuotaDxf.h"
 #include "drawing/PrimitiveDisegno.h"
 #include "dxf/ScrittoriDxf.h"
+#include "dxf/TabelleDxf.h"
 #include "model/Impostazioni.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
 namespace {
 
-// A measure and its rounding to the decimals: `Unita` units of 1 / `Scala`, halves to even.
-struct Misura {
-    double Lunghezza = 0;
-    double Unita = 0;
-    double Scala = 1;
-    int Decimali = 0;
-    float Valore() const { return static_cast<float>(Unita / Scala); }
-};
-
-// With arrows, decimals only when their figure is not zero, so 250.04 reads "250" and 250.9
-// "250.9": the test is made on the rounded units, where a single-precision fraction of 0.9
-// would fall short. Without arrows the whole centimetres of the length itself, halves to even
-// as the plan labels its bars: rounding the rounded measure again would make 250.46 read 251.
-std::string TestoMisura(const Misura& m, bool frecce) {
-    if (!frecce) return FormatNum(static_cast<float>(std::nearbyint(m.Lunghezza)), 0);
-    const double resto = m.Unita - std::floor(m.Unita / m.Scala) * m.Scala;
-    if (resto * 10 >= m.Scala && resto * 10 <= 9 * m.Scala) return FormatNum(m.Valore(), m.Decimali);
-    return FormatNum(m.Valore(), 0);
-}
-
 struct PuntoDxf2 {
     float X = 0, Y = 0;
 };
-
-PuntoDxf2 InDxf(float X, float Y) { return {DxfX(X), DxfY(Y)}; }
 
 // An arrow block placed at an end of the dimension line; its code lines carry no leading
 // blanks but the layer's.
@@ -73,20 +53,6 @@ struct GeometriaQuota {
     std::string Testo;
     std::string Nome, HandleEntita, HandleBlocco;
 };
-
-// The measure's text and its point Q2: with arrows beside the line, on its left seen from P0' to
-// P1', further off when the text is longer than the line; without arrows on the line's middle.
-void TestoQuota(GeometriaQuota& g, const Misura& m, const EntitaQuota& q) {
-    const float k = Imp.UnitaPerCm;
-    g.Testo = TestoMisura(m, g.Frecce);
-    const float xm = (g.P0.X + g.P1.X) / 2, ym = (g.P0.Y + g.P1.Y) / 2;
-    g.Q2 = {xm, ym};
-    if (!g.Frecce) return;
-    const float seno = static_cast<float>(std::sin(g.Angolo)), coseno = static_cast<float>(std::cos(g.Angolo));
-    const float lunghezza = Imp.FattoreDxf * m.Valore() * static_cast<float>(q.Divisore);
-    const float scostamento = lunghezza < q.AltezzaTesto * static_cast<float>(g.Testo.size()) ? 18 * k : 4 * k;
-    g.Q2 = {xm - scostamento * seno, ym + scostamento * coseno};
-}
 
 // The block: dimension line (arrows only), the two arrow inserts, the measure (unless its
 // layer is off), the definition points.
@@ -124,8 +90,17 @@ void BloccoQuotaDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& 
     FineBloccoDxf(c, h);
 }
 
-void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& layerQuota, bool senzaTesto,
-                  const std::string& stile) {
+// The middle of the measure: readers that draw the dimension again centre its text there. With
+// arrows the text stands on its point Q2 (bottom centre), so its middle is half its height further
+// off the line; without arrows Q2 is its middle.
+PuntoDxf2 MezzoTesto(const GeometriaQuota& g, float altezza) {
+    if (!g.Frecce) return g.Q2;
+    const float seno = static_cast<float>(std::sin(g.Angolo)), coseno = static_cast<float>(std::cos(g.Angolo));
+    return {g.Q2.X - altezza / 2 * seno, g.Q2.Y + altezza / 2 * coseno};
+}
+
+void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const EntitaQuota& q, const std::string& layerQuota,
+                  bool senzaTesto) {
     std::ostream& os = *c.Entita;
     GruppoDxf(os, 0, "DIMENSION");
     CoppiaDxf(os, "5", g.HandleEntita);
@@ -137,14 +112,16 @@ void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& la
     GruppoRealeDxf(os, 10, g.P1.X);
     GruppoRealeDxf(os, 20, g.P1.Y);
     GruppoDxf(os, 30, "0.0");
-    GruppoRealeDxf(os, 11, g.Q2.X);
-    GruppoRealeDxf(os, 21, g.Q2.Y);
+    const PuntoDxf2 mezzo = MezzoTesto(g, q.AltezzaTesto);
+    GruppoRealeDxf(os, 11, mezzo.X);
+    GruppoRealeDxf(os, 21, mezzo.Y);
     GruppoDxf(os, 31, "0.0");
     GruppoIntDxf(os, 70, g.Tipo + 32);
     GruppoDxf(os, 71, "     5");
-    // A blank suppresses the text of a reader that writes the measure again.
-    if (senzaTesto) GruppoDxf(os, 1, " ");
-    GruppoDxf(os, 3, stile);
+    // The measure as the block writes it: readers that make the text again from the header's
+    // dimension settings would otherwise print their own figure. A blank suppresses it.
+    GruppoDxf(os, 1, senzaTesto ? std::string(" ") : g.Testo);
+    GruppoDxf(os, 3, q.Stile);
     GruppoDxf(os, 100, "AcDbAlignedDimension");
     GruppoRealeDxf(os, 13, g.Q0.X);
     GruppoRealeDxf(os, 23, g.Q0.Y);
@@ -162,34 +139,19 @@ void DimensionDxf(ContestoDxf& c, const GeometriaQuota& g, const std::string& la
 }  // namespace
 
 void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& layerTesto, const EntitaQuota& q) {
-    if (!c.Entita || !c.Blocchi || q.Divisore <= 0) return;
-    for (float v : {q.X1, q.Y1, q.X2, q.Y2, q.XP1, q.YP1, q.XP2, q.YP2, q.AltezzaTesto, q.Fattore})
-        if (!std::isfinite(v)) return;
-
-    Misura m;
-    m.Decimali = q.Decimali < 0 ? 0 : q.Decimali > 8 ? 8 : q.Decimali;
-    m.Scala = std::pow(10.0, m.Decimali);
-    m.Lunghezza = static_cast<double>(Distanza(q.X1, q.Y1, q.X2, q.Y2)) / q.Divisore;
-    m.Unita = std::nearbyint(m.Lunghezza * m.Scala);
-    if (!(m.Valore() >= 0.0001f) || !std::isfinite(m.Unita)) return;
+    if (!c.Entita || !c.Blocchi) return;
+    PosaQuotaDxf p;
+    if (!PosaQuota(q, p)) return;
 
     GeometriaQuota g;
-    g.Frecce = q.Tipo < 1;
-    g.P0 = InDxf(q.X1, q.Y1);
-    g.P1 = InDxf(q.X2, q.Y2);
-    g.Q0 = InDxf(q.XP1, q.YP1);
-    g.Q1 = InDxf(q.XP2, q.YP2);
-    bool scambia;
-    if (std::fabs(g.P1.X - g.P0.X) > 0.001f) {
-        scambia = g.P0.X > g.P1.X;
-        if (scambia) std::swap(g.P0, g.P1);
-        g.Angolo = static_cast<float>(std::atan(static_cast<double>(g.P1.Y - g.P0.Y) / (g.P1.X - g.P0.X)));
-    } else {
-        g.Angolo = 1.5707964f;
-        scambia = g.P0.Y > g.P1.Y;
-        if (scambia) std::swap(g.P0, g.P1);
-    }
-    if (scambia) std::swap(g.Q0, g.Q1);
+    g.Frecce = p.Frecce;
+    g.P0 = {p.X0, p.Y0};
+    g.P1 = {p.X1, p.Y1};
+    g.Q0 = {p.XP0, p.YP0};
+    g.Q1 = {p.XP1, p.YP1};
+    g.Angolo = p.Angolo;
+    g.Testo = p.Testo;
+    g.Q2 = {p.XT, p.YT};
 
     // Aligned only when both measured points stand at the same offset on the same side of the
     // line: equal distances on opposite sides would make a reader measure the slanted span.
@@ -205,7 +167,6 @@ void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& 
     g.Q0 = g.P0;
     g.Q1 = g.P1;
 
-    TestoQuota(g, m, q);
     if (layerQuota.empty()) {
         // Its lines' layer is off: the measure alone, the text the block would hold.
         if (!layerTesto.empty()) {
@@ -222,8 +183,10 @@ void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& 
     g.HandleBlocco = NuovoHandle(c);
     c.HandleBlocchiD.push_back(g.HandleBlocco);
 
+    // The header names the general dimensions' style, else the bar lengths'.
+    if (c.StileQuote.empty() || (g.Frecce && FrecciaStileQuota(c.StileQuote) == "_None")) c.StileQuote = q.Stile;
     BloccoQuotaDxf(c, g, q, layerQuota, layerTesto);
-    DimensionDxf(c, g, layerQuota, layerTesto.empty(), q.Stile);
+    DimensionDxf(c, g, q, layerQuota, layerTesto.empty());
 }
 
 }  // namespace vilmor

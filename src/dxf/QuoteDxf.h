@@ -17,12 +17,13 @@ namespace vilmor {
 // draw: without `layerQuota` the measure alone is written, the MTEXT the block would hold; without
 // `layerTesto` the dimension has no text and its entity suppresses the measure.
 //
-// The measure is the line's length over the divisor, rounded to the decimals, halves to even.
-// The ends go left to right (bottom to top when vertical), the measured points with them.
-// Equal offsets of the two measured points from the ends give an aligned dimension; any other
-// gives a rotated one, which carries its angle so that readers measure it along the line. The
-// measured points are written at the line's ends, so that a reader drawing the dimension again
-// from its points draws no extension line, as the screen and the block draw none.
+// The measure, its text and their place are those PosaQuota gives: the line's length over the
+// divisor, rounded to the decimals, halves to even; the ends left to right (bottom to top when
+// vertical), the measured points with them. Equal offsets of the two measured points from the
+// ends give an aligned dimension; any other gives a rotated one, which carries its angle so that
+// readers measure it along the line. The measured points are written at the line's ends, so
+// that a reader drawing the dimension again from its points draws no extension line, as the
+// screen and the block draw none.
 void QuotaDxf(ContestoDxf& c, const std::string& layerQuota, const std::string& layerTesto,
               const EntitaQuota& q);
 

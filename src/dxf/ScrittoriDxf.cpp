@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "base/Formati.h"
+#include "base/LarghezzeFont.h"
 #include "base/Testo1252.h"
 #include "dxf/QuoteDxf.h"
 
@@ -124,23 +125,7 @@ std::string CinqueSpazi(int n) { return "     " + std::to_string(n); }
 
 void EstendiTestoDxf(ContestoDxf& c, float x, float y, std::string_view testo, float altezza,
                      float angolo, int oriz, int vert) {
-    size_t caratteri = 0;
-    for (unsigned char ch : testo)
-        if ((ch & 0xC0) != 0x80) ++caratteri;
-    // Wide enough for capitals and figures of the plain fonts.
-    const double h = std::fabs(altezza), w = 0.8 * h * static_cast<double>(caratteri);
-    const double x0 = oriz == 1 ? -w / 2 : oriz == 2 ? -w : 0;
-    // Baseline: descenders below the point; bottom: the descenders' foot on it, the capitals
-    // above; middle and top as their names say.
-    double y0 = -0.25 * h, y1 = h;
-    if (vert == 1) y0 = 0, y1 = 1.25 * h;
-    else if (vert == 2) y0 = -0.6 * h, y1 = 0.6 * h;
-    else if (vert == 3) y0 = -1.25 * h, y1 = 0;
-    const double a = static_cast<double>(angolo) * 3.14159265358979323846 / 180;
-    const double co = std::cos(a), se = std::sin(a);
-    for (const double u : {x0, x0 + w})
-        for (const double v : {y0, y1})
-            c.Estensione.Aggiungi(static_cast<float>(x + u * co - v * se), static_cast<float>(y + u * se + v * co));
+    for (const Punto& p : RiquadroTesto(x, y, testo, altezza, angolo, oriz, vert)) c.Estensione.Aggiungi(p.X, p.Y);
 }
 
 char* NumeroLiberoDxf(char* buf, float valore) {

@@ -23,9 +23,9 @@ std::string NumeroLiberoDxf(float valore);
 // names are written as the tables write them, so that each record finds its layer.
 std::string TestoValoreDxf(std::string_view utf8);
 
-// Takes the box a text covers into the file's extents, its width estimated from its characters.
-// Alignment as a TEXT writes it: horizontal 0 left, 1 centre, 2 right; vertical 0 baseline,
-// 1 bottom, 2 middle, 3 top. The angle in degrees.
+// Takes the box a text covers into the file's extents, as wide as the font the file names
+// writes it (RiquadroTesto). Alignment as a TEXT writes it: horizontal 0 left, 1 centre,
+// 2 right; vertical 0 baseline, 1 bottom, 2 middle, 3 top. The angle in degrees.
 void EstendiTestoDxf(ContestoDxf& c, float x, float y, std::string_view testo, float altezza,
                      float angolo, int oriz, int vert);
 

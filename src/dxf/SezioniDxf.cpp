@@ -251,7 +251,7 @@ bool AssemblaDxf2000(ContestoDxf& c, int numLayer, const StratiDisegno& strati,
     FineFileDxf(c);
     const bool corpoScritto = static_cast<bool>(corpo);
     c.Sezione = &destinazione;
-    HeaderDxf(c);
+    HeaderDxf(c, unitaPerCm);
     ClassiDxf(c);
     CopiaRigheDxf(&corpo, destinazione);
     destinazione.flush();

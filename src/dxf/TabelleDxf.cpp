@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <vector>
 
 #include "base/Formati.h"
 #include "dxf/IntestazioneDxf.h"
@@ -166,11 +167,75 @@ void AppIdDxf(ContestoDxf& c) {
     FineTabella(os);
 }
 
+namespace {
+
+// The six dimension styles: "SC" general dimensions (text above the line, one decimal, the arrow
+// block), "Ferri" bar lengths (centred text, no decimals, no dimension lines, the empty block);
+// the length factor turns DXF units back into centimetres at the scale the name gives.
+struct StileQuotaDxf {
+    const char* Nome;
+    int PosizioneTesto;
+    float FattoreLunghezza;
+    int Decimali;
+    int Sopprimi;
+};
+
+constexpr StileQuotaDxf StiliQuota[] = {
+    {"SC50", 1, 0.5f, 1, 0},    {"SC25", 1, 0.25f, 1, 0},    {"SC100", 1, 1.0f, 1, 0},
+    {"Ferri50", 0, 0.5f, 0, 1}, {"Ferri25", 0, 0.25f, 0, 1}, {"Ferri100", 0, 1.0f, 0, 1},
+};
+
+const StileQuotaDxf* StileQuota(const std::string& nome) {
+    for (const StileQuotaDxf& s : StiliQuota)
+        if (nome == s.Nome) return &s;
+    return nullptr;
+}
+
+std::vector<VariabileQuotaDxf> Variabili(int posizioneTesto, float fattoreLunghezza, int coloreTesto, int decimali,
+                                         int sopprimi1, int sopprimi2, float unitaPerCm) {
+    const float k = unitaPerCm;
+    return {
+        {41, "$DIMASZ", FormatNum(k, 4)},
+        {42, "$DIMEXO", "60.0"},
+        {44, "$DIMEXE", "16.0"},
+        {73, "$DIMTIH", FormatIntDxf(0)},
+        {74, "$DIMTOH", FormatIntDxf(0)},
+        {75, "$DIMSE1", FormatIntDxf(1)},
+        {76, "$DIMSE2", FormatIntDxf(1)},
+        {77, "$DIMTAD", FormatIntDxf(posizioneTesto)},
+        {78, "$DIMZIN", FormatIntDxf(8)},
+        {140, "$DIMTXT", FormatNum(20 * k, 8)},
+        {144, "$DIMLFAC", FormatNum(fattoreLunghezza / k, 8)},
+        {147, "$DIMGAP", FormatNum(5 * k, 8)},
+        {172, "$DIMTOFL", FormatIntDxf(1)},
+        {174, "$DIMTIX", FormatIntDxf(1)},
+        {178, "$DIMCLRT", FormatIntDxf(coloreTesto)},
+        {271, "$DIMDEC", FormatIntDxf(decimali)},
+        {272, "$DIMTDEC", FormatIntDxf(1)},
+        {281, "$DIMSD1", FormatIntDxf(sopprimi1)},
+        {282, "$DIMSD2", FormatIntDxf(sopprimi2)},
+        {284, "$DIMTZIN", FormatIntDxf(8)},
+        {289, "$DIMATFIT", FormatIntDxf(0)},
+    };
+}
+
+}  // namespace
+
+std::vector<VariabileQuotaDxf> VariabiliStileQuota(const std::string& nome, float unitaPerCm) {
+    const StileQuotaDxf* s = StileQuota(nome);
+    if (!s) return {};
+    return Variabili(s->PosizioneTesto, s->FattoreLunghezza, 0, s->Decimali, s->Sopprimi, s->Sopprimi, unitaPerCm);
+}
+
+std::string FrecciaStileQuota(const std::string& nome) {
+    const StileQuotaDxf* s = StileQuota(nome);
+    return s && s->Sopprimi ? "_None" : "_FRECCIAMERANTO";
+}
+
 void RecordDimStyle(ContestoDxf& c, const std::string& nome, const std::string& handle,
                     int posizioneTesto, float fattoreLunghezza, int coloreTesto, int decimali,
                     int sopprimi1, int sopprimi2, const std::string& freccia, float unitaPerCm) {
     std::ostream& os = *c.Sezione;
-    const float k = unitaPerCm;
     GruppoDxf(os, 0, "DIMSTYLE");
     GruppoDxf(os, 105, handle);
     GruppoDxf(os, 330, "A");
@@ -178,27 +243,9 @@ void RecordDimStyle(ContestoDxf& c, const std::string& nome, const std::string& 
     GruppoDxf(os, 100, "AcDbDimStyleTableRecord");
     GruppoDxf(os, 2, nome);
     GruppoIntDxf(os, 70, 0);
-    GruppoDxf(os, 41, FormatNum(k, 4));
-    GruppoDxf(os, 42, "60.0");
-    GruppoDxf(os, 44, "16.0");
-    GruppoIntDxf(os, 73, 0);
-    GruppoIntDxf(os, 74, 0);
-    GruppoIntDxf(os, 75, 1);
-    GruppoIntDxf(os, 76, 1);
-    GruppoIntDxf(os, 77, posizioneTesto);
-    GruppoIntDxf(os, 78, 8);
-    GruppoRealeDxf(os, 140, 20 * k);
-    GruppoRealeDxf(os, 144, fattoreLunghezza / k);
-    GruppoRealeDxf(os, 147, 5 * k);
-    GruppoIntDxf(os, 172, 1);
-    GruppoIntDxf(os, 174, 1);
-    GruppoIntDxf(os, 178, coloreTesto);
-    GruppoIntDxf(os, 271, decimali);
-    GruppoIntDxf(os, 272, 1);
-    GruppoIntDxf(os, 281, sopprimi1);
-    GruppoIntDxf(os, 282, sopprimi2);
-    GruppoIntDxf(os, 284, 8);
-    GruppoIntDxf(os, 289, 0);
+    for (const VariabileQuotaDxf& v :
+         Variabili(posizioneTesto, fattoreLunghezza, coloreTesto, decimali, sopprimi1, sopprimi2, unitaPerCm))
+        GruppoDxf(os, v.Codice, v.Valore);
     GruppoDxf(os, 340, c.HandleStile);
     GruppoDxf(os, 341, freccia);
     GruppoDxf(os, 342, freccia);
@@ -216,14 +263,9 @@ void DimStyleDxf(ContestoDxf& c, float unitaPerCm) {
     GruppoDxf(os, 100, "AcDbDimStyleTable");
     GruppoIntDxf(os, 71, 0);
     GruppoDxf(os, 340, primo);
-    // General dimensions: text above the line, one decimal, the arrow block.
-    RecordDimStyle(c, "SC50", primo, 1, 0.5f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
-    RecordDimStyle(c, "SC25", NuovoHandle(c), 1, 0.25f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
-    RecordDimStyle(c, "SC100", NuovoHandle(c), 1, 1.0f, 0, 1, 0, 0, c.HandleFreccia, unitaPerCm);
-    // Bar lengths: centred text, no decimals, no dimension lines, the empty block.
-    RecordDimStyle(c, "Ferri50", NuovoHandle(c), 0, 0.5f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
-    RecordDimStyle(c, "Ferri25", NuovoHandle(c), 0, 0.25f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
-    RecordDimStyle(c, "Ferri100", NuovoHandle(c), 0, 1.0f, 0, 0, 1, 1, c.HandleNone, unitaPerCm);
+    for (const StileQuotaDxf& s : StiliQuota)
+        RecordDimStyle(c, s.Nome, &s == StiliQuota ? primo : NuovoHandle(c), s.PosizioneTesto, s.FattoreLunghezza, 0,
+                       s.Decimali, s.Sopprimi, s.Sopprimi, s.Sopprimi ? c.HandleNone : c.HandleFreccia, unitaPerCm);
     FineTabella(os);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "dxf/ContestoDxf.h"
 #include "model/definizioni.h"
@@ -27,5 +28,18 @@ void RecordDimStyle(ContestoDxf& c, const std::string& nome, const std::string& 
                     int posizioneTesto, float fattoreLunghezza, int coloreTesto, int decimali,
                     int sopprimi1, int sopprimi2, const std::string& freccia, float unitaPerCm);
 void BlockRecordDxf(ContestoDxf& c);
+
+// What a dimension style sets, each value under its group code in the DIMSTYLE record and the
+// name of the header variable that holds it for the drawing's current style: the text as the
+// record writes it. Its text style and arrow blocks, handles in the record, are not among them.
+struct VariabileQuotaDxf {
+    int Codice;
+    const char* Nome;
+    std::string Valore;
+};
+// Those of the style `nome` ("SC50" .. "Ferri100") at `unitaPerCm`; none for another name.
+std::vector<VariabileQuotaDxf> VariabiliStileQuota(const std::string& nome, float unitaPerCm);
+// The arrow block the style's dimensions use: "_FRECCIAMERANTO", or "_None" for bar lengths.
+std::string FrecciaStileQuota(const std::string& nome);
 
 }  // namespace vilmor

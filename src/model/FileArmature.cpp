@@ -12,8 +12,10 @@
 #include <utility>
 
 #include "base/FileTesto.h"
+#include "base/ImprontaFile.h"
 #include "base/Piattaforma.h"
 #include "base/Testi.h"
+#include "model/AreaLavoro.h"
 #include "model/FileVerifica.h"
 #include "model/IntervalliFile.h"
 #include "model/ModuloDir.h"
@@ -50,31 +52,32 @@ struct DatiArmatura : TestataArmature {
 
 // Every block holds at least one value of two bytes for each element it announces. The outline
 // replaces the slab's: it must be a polygon, or none only for a slab that has none
-// (`solettaSenzaContorno`).
-void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
+// (`solettaSenzaContorno`). Every plan point lies where work may stand on slab `g`.
+void LeggiTutto(LettoreTesto& l, DatiArmatura& d, const GeometriaSoletta& g, bool solettaSenzaContorno) {
     const int v = d.Versione;
-    // Every plan point a drawing or the automatic dimensions may reach.
-    auto xy = [&l] { return LeggiCoordinata(l); };
+    const AreaPianta lavoro = AreaLavoro(g);
+    auto x = [&] { return LeggiEntro(l, lavoro.XMin, lavoro.XMax); };
+    auto y = [&] { return LeggiEntro(l, lavoro.YMin, lavoro.YMax); };
     LeggiTestataArmature(l, v, d);
 
-    LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici);
+    LeggiZoneArmature(l, v, d.UltimaZona, d.Zone, d.Vertici, lavoro, LarghezzaMassimaCordolo(g));
 
     d.UltimaSezione = UltimoIndice(l, 2 * 13);
     for (int i = 0; i <= d.UltimaSezione; ++i) {
         Sezione s;
-        s.X1 = xy(), s.Y1 = xy(), s.X2 = xy(), s.Y2 = xy();
-        s.X3 = xy(), s.Y3 = xy(), s.X4 = xy(), s.Y4 = xy();
-        s.X5 = xy(), s.Y5 = xy(), s.X6 = xy(), s.Y6 = xy();
-        s.Direzione = l.LeggiIntervallo(0, 1);
+        s.X1 = x(), s.Y1 = y(), s.X2 = x(), s.Y2 = y();
+        s.X3 = x(), s.Y3 = y(), s.X4 = x(), s.Y4 = y();
+        s.X5 = x(), s.Y5 = y(), s.X6 = x(), s.Y6 = y();
+        s.Direzione = LeggiDirezione(l);
         d.Sezioni.push_back(s);
     }
 
     d.UltimaQuota = UltimoIndice(l, 2 * 5);
     for (int i = 0; i <= d.UltimaQuota; ++i) {
         Quota q;
-        q.X1 = xy(), q.Y1 = xy(), q.X2 = xy(), q.Y2 = xy();
+        q.X1 = x(), q.Y1 = y(), q.X2 = x(), q.Y2 = y();
         if (v >= 2) {
-            q.XP1 = xy(), q.YP1 = xy(), q.XP2 = xy(), q.YP2 = xy();
+            q.XP1 = x(), q.YP1 = y(), q.XP2 = x(), q.YP2 = y();
         } else {
             q.XP1 = q.X1, q.YP1 = q.Y1, q.XP2 = q.X2, q.YP2 = q.Y2;
         }
@@ -89,7 +92,11 @@ void LeggiTutto(LettoreTesto& l, DatiArmatura& d, bool solettaSenzaContorno) {
         if (d.NumVertContorno < 3 && !(d.NumVertContorno == 0 && solettaSenzaContorno))
             throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
         d.Contorno.resize(static_cast<size_t>(d.NumVertContorno) + 1);
-        for (int i = 0; i < d.NumVertContorno; ++i) d.Contorno[i].X = xy(), d.Contorno[i].Y = xy();
+        const AreaPianta contorno = AreaContorno(g);
+        for (int i = 0; i < d.NumVertContorno; ++i) {
+            d.Contorno[i].X = LeggiEntro(l, contorno.XMin, contorno.XMax);
+            d.Contorno[i].Y = LeggiEntro(l, contorno.YMin, contorno.YMax);
+        }
         // The closing line repeats the first vertex; it is taken from memory, not the file.
         d.Contorno[static_cast<size_t>(d.NumVertContorno)] = d.Contorno[0];
     }
@@ -154,7 +161,7 @@ void Normalizza(std::string& s) {
 void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
     if (v >= 4) t.Stamp = l.LeggiRiga();
     t.Numero = l.LeggiI();
-    if (v >= 7) t.Piega = l.LeggiI();
+    if (v >= 7) t.Piega = LeggiInterruttore(l);
     l.LeggiS();  // the origin stays the slab file's
     l.LeggiS();
     t.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
@@ -172,7 +179,7 @@ void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t) {
 }
 
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
-                       std::vector<std::vector<Punto>>& vertici) {
+                       std::vector<std::vector<Punto>>& vertici, const AreaPianta& area, float larghezzaCordolo) {
     zone.clear();
     vertici.clear();
     // Values of one zone block before its outline, by version.
@@ -181,26 +188,32 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
     if (ultimaZona >= MaxZone) throw ErroreLettura(CausaLettura::ConteggioNonValido, l.RigaValore());
     for (int i = 0; i <= ultimaZona; ++i) {
         Zona z;
-        auto xy = [&l] { return LeggiCoordinata(l); };
-        z.XMin = xy(), z.YMin = xy(), z.XMax = xy(), z.YMax = xy();
-        for (auto& a : z.Angoli) a.X = xy(), a.Y = xy();
-        z.XBarra1 = xy(), z.YBarra1 = xy(), z.XBarra2 = xy(), z.YBarra2 = xy();
-        z.XRif = xy(), z.YRif = xy();
-        z.Passo = LeggiPasso(l), z.XMarca = xy(), z.YMarca = xy();
-        z.XMin1 = xy(), z.YMin1 = xy(), z.XMax1 = xy(), z.YMax1 = xy();
-        z.XMin2 = xy(), z.YMin2 = xy(), z.XMax2 = xy(), z.YMax2 = xy();
+        auto x = [&] { return LeggiEntro(l, area.XMin, area.XMax); };
+        auto y = [&] { return LeggiEntro(l, area.YMin, area.YMax); };
+        z.XMin = x(), z.YMin = y(), z.XMax = x(), z.YMax = y();
+        for (auto& a : z.Angoli) a.X = x(), a.Y = y();
+        z.XBarra1 = x(), z.YBarra1 = y(), z.XBarra2 = x(), z.YBarra2 = y();
+        z.XRif = x(), z.YRif = y();
+        z.Passo = LeggiPassoZona(l), z.XMarca = x(), z.YMarca = y();
+        z.XMin1 = x(), z.YMin1 = y(), z.XMax1 = x(), z.YMax1 = y();
+        z.XMin2 = x(), z.YMin2 = y(), z.XMax2 = x(), z.YMax2 = y();
         z.Diametro = l.LeggiIntervallo(0, DiamMassimoFile), z.Diametro2 = l.LeggiIntervallo(0, DiamMassimoFile);
         // The enumerations index tables and print as they are: only their own values.
-        z.Direzione = l.LeggiIntervallo(0, 1);
-        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI(), z.Passo2 = LeggiPasso(l);
+        z.Direzione = LeggiDirezione(l);
+        z.Tipo = l.LeggiIntervallo(0, 3), z.NumBracci = l.LeggiI();
+        // A curb's stirrups have the two or four legs its dialog offers; its width is that of a
+        // strip along a side of the slab.
+        if (z.Tipo == 2) l.ControllaValore(z.NumBracci == 2 || z.NumBracci == 4);
+        z.Passo2 = LeggiPassoZona(l);
+        if (z.Tipo == 2) l.ControllaValore(z.Passo2 <= larghezzaCordolo);
         z.UltVertice = l.LeggiI();
         const int rigaVert = l.RigaValore();
         if (z.UltVertice < -1 || z.UltVertice == std::numeric_limits<int>::max())
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         if (v >= 5) {
             // -1 the outline, else an opening; the side is an index into that polygon.
-            z.PoligonoCordolo = l.LeggiIntervallo(-1, MassimoIntero16);
-            z.LatoCordolo = l.LeggiIntervallo(0, MassimoIntero16);
+            z.PoligonoCordolo = l.LeggiIntervallo(-1, std::numeric_limits<int>::max());
+            z.LatoCordolo = l.LeggiIntervallo(0, std::numeric_limits<int>::max());
         } else {
             z.PoligonoCordolo = -1;
             z.LatoCordolo = 0;
@@ -215,7 +228,7 @@ void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona
             throw ErroreLettura(CausaLettura::ConteggioNonValido, rigaVert);
         }
         std::vector<Punto> vert(static_cast<size_t>(z.UltVertice + 1));
-        for (auto& p : vert) p.X = xy(), p.Y = xy();
+        for (auto& p : vert) p.X = x(), p.Y = y();
         zone.push_back(z);
         vertici.push_back(std::move(vert));
     }
@@ -296,12 +309,13 @@ bool ScriviArmature(const std::string& percorso, const Modello& m, bool avvisa) 
     return ScriviFileAtomico(percorso, TestoArmature(m), avvisa);
 }
 
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m) {
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m, ImprontaFile* letta) {
     auto byte = LeggiFileIntero(percorso);
     if (!byte) {
         Avviso("Impossibile leggere il file:\n" + percorso);
         return EsitoArmature::Ignorato;
     }
+    if (letta) *letta = ImprontaDi(*byte);
     LettoreTesto l(*byte);
     DatiArmatura d;
     try {
@@ -311,7 +325,7 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
             return EsitoArmature::Ignorato;
         }
         if (d.Versione < 1) throw ErroreLettura(CausaLettura::NumeroNonValido, 1);
-        LeggiTutto(l, d, m.Soletta.NumVertContorno <= 0);
+        LeggiTutto(l, d, m.Soletta, m.Soletta.NumVertContorno <= 0);
     } catch (const ErroreLettura& e) {
         SegnalaErroreLettura(percorso, e);
         return EsitoArmature::Ignorato;
@@ -336,17 +350,30 @@ EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m
     return EsitoArmature::Letto;
 }
 
+namespace {
+// True when the reinforcement file `nome` of the slab holds bytes other than those this program
+// last read or wrote there (or was absent then and is there now). A file now gone loses nothing;
+// one that cannot be read cannot be told from a changed one.
+bool ScrittoDaAltri(const std::string& percorsoSoletta, const std::string& nome, const DatiProgetto& p) {
+    if (p.ArmatureVisteDi.empty() || p.ArmatureVisteDi != NomeFileArmature(percorsoSoletta)) return false;
+    const std::optional<ImprontaFile> ora = ImprontaSuDisco(nome);
+    return !ora || (ora->Presente && *ora != p.ArmatureViste);
+}
+}  // namespace
+
 EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m) {
     m.SezQuote.Quote.assign(1, Quota{});
     m.SezQuote.Sezioni.assign(1, Sezione{});
     std::string nome = TrovaFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureVisteDi = NomeFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureViste = {};
     if (!EsisteFile(nome)) {
         m.SezQuote.UltimaQuota = -1;
         if (Disegno.QuotaturaAutomatica) Disegno.QuotaturaAutomatica(m);
         return EsitoArmature::Ignorato;
     }
     // The slab's own file that could not be read is never replaced without asking.
-    EsitoArmature esito = LeggiArmature(nome, domanda, m);
+    EsitoArmature esito = LeggiArmature(nome, domanda, m, &m.Progetto.ArmatureViste);
     if (esito == EsitoArmature::Ignorato) m.Progetto.FileArmatureNonLetto = nome;
     return esito;
 }
@@ -359,16 +386,26 @@ bool SalvaArmature(const std::string& percorsoSoletta, Modello& m) {
                                      "\nnon \xC3\xA8 stato letto all'apertura della soletta.\nVuoi sostituirlo?",
                                  IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!");
         if (r != RispostaMsg::Si) return false;
+    } else if (ScrittoDaAltri(percorsoSoletta, nome, m.Progetto)) {
+        // Another program on the same slab: its work is not replaced unasked. The verification
+        // file goes with the reinforcement it is made from.
+        auto r = MostraMessaggio("Il file " + nome +
+                                     " \xC3\xA8 stato modificato da un altro programma dopo l'apertura. Sostituirlo?",
+                                 IconaMsg::Esclamazione, PulsantiMsg::SiNo, "Attenzione!", RispostaMsg::No);
+        if (r != RispostaMsg::Si) return false;
     }
     // Both files are written before either replaces its old one, so a failed write never
     // leaves a new reinforcement file beside an old verification file.
     FileInSostituzione armature, verifica;
-    if (!PreparaFileAtomico(armature, nome, TestoArmature(m))) return false;
+    const std::string testo = TestoArmature(m);
+    if (!PreparaFileAtomico(armature, nome, testo)) return false;
     Pausa(300);
     const std::string nomeSet = NomeFileVerifica(m.Progetto.NumeroSoletta, m);
     if (!nomeSet.empty() && !PreparaFileAtomico(verifica, nomeSet, TestoVerifica(m))) return false;
     if (!ConfermaFileAtomico(armature)) return false;
     m.Progetto.FileArmatureNonLetto.clear();
+    m.Progetto.ArmatureVisteDi = NomeFileArmature(percorsoSoletta);
+    m.Progetto.ArmatureViste = ImprontaDi(testo);
     // A slab number that names no verification file: the reinforcement is saved (no old
     // verification file can pair with it) and SalvaSet reports the failure.
     const bool ok = nomeSet.empty() ? SalvaSet(m.Progetto.NumeroSoletta, m) : ConfermaFileAtomico(verifica);

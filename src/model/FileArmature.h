@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/AreaLavoro.h"
 #include "model/definizioni.h"
 
 namespace vilmor {
@@ -33,14 +34,16 @@ enum class EsitoArmature {
 
 // Reads a reinforcement file into the model. With `domanda` > 0 a changed slab file asks
 // whether to keep the reinforcement. The file is parsed whole and committed only when good.
-// The node residuals are the caller's to bring up to date.
-EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m);
+// The node residuals are the caller's to bring up to date. Its plan points must lie where work
+// may stand on the model's slab (model/AreaLavoro.h), the edited outline within AreaContorno.
+// `letta`, when given, receives the fingerprint of the bytes read, whatever became of them.
+EsitoArmature LeggiArmature(const std::string& percorso, int domanda, Modello& m, ImprontaFile* letta = nullptr);
 
 // The header that follows the version line of a file of version v: the slab's time stamp
-// (from version 4), its number, the bent-anchorage switch (from version 7), the diffuse mesh
-// and the chairs; the origin is skipped. Throws ErroreLettura on a malformed value, on a
-// diameter (chairs too) beyond DiamMassimoFile and on a spacing or chair step that is neither 0
-// nor within PassoMinimoFile .. LimitePianta.
+// (from version 4), its number, the bent-anchorage switch (from version 7, any value but 0 read
+// as 1), the diffuse mesh and the chairs; the origin is skipped. Throws ErroreLettura on a
+// malformed value, on a diameter (chairs too) beyond DiamMassimoFile and on a spacing or chair
+// step that is neither 0 nor within PassoMinimoFile .. LimitePianta.
 struct TestataArmature {
     std::string Stamp;
     int Numero = 0;
@@ -54,18 +57,23 @@ void LeggiTestataArmature(LettoreTesto& l, int v, TestataArmature& t);
 
 // The zone list of a file of version v: line Z0, then every zone block with its outline.
 // Throws ErroreLettura on a malformed or truncated list, more than MaxZone zones, a zone
-// whose direction, kind, curb polygon or curb side is none of its values, a coordinate beyond
-// LimitePianta either way or a spacing, width or cover outside 0 .. LimitePianta.
+// whose kind is none of its values, a direction beyond 16 bits (any other value but 0 is read
+// as 1), a curb of other than 2 or 4 legs or wider than `larghezzaCordolo`, a point outside
+// `area`, a spacing neither 0 nor within PassoMinimoZona .. LimitePianta, or a cover outside
+// 0 .. SpessoreMassimo.
 void LeggiZoneArmature(LettoreTesto& l, int v, int& ultimaZona, std::vector<Zona>& zone,
-                       std::vector<std::vector<Punto>>& vertici);
+                       std::vector<std::vector<Punto>>& vertici, const AreaPianta& area = {},
+                       float larghezzaCordolo = LimitePianta);
 
 // Load step: the reinforcement file beside the slab, or the automatic dimensions when none
-// (Ignorato then too).
+// (Ignorato then too). Records what the file held (or that there was none) for the next save.
 EsitoArmature CaricaArmature(const std::string& percorsoSoletta, int domanda, Modello& m);
 
 // Save of the reinforcement and of the verification file: both are written to temporary
 // files first and replace the old ones only when both are written. False when nothing or
-// not all was written.
+// not all was written. A reinforcement file that another program wrote since this one last
+// read or wrote it is replaced only on the user's "Sì" (default "No"); the load and each save
+// record what the file held.
 bool SalvaArmature(const std::string& percorsoSoletta, Modello& m);
 
 // True when the stamp agrees with `DataSoletta` (same day and minute, hours within 1).

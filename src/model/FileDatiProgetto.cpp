@@ -24,9 +24,6 @@ namespace {
 
 // Length of the tag before the version on the first line.
 constexpr size_t LunghezzaEtichetta = 8;
-// Diffuse spacings below this are not spacings: they become 20 cm.
-constexpr float PassoMinimo = 1.0f;
-constexpr float PassoSostituto = 20.0f;
 // An integrative diameter of 0 stands for this one.
 constexpr int DiamIntegrativaDefault = 12;
 // Starting values of the stud-area range, overtaken by the first punching line.
@@ -46,10 +43,6 @@ struct Testata {
     int Integrativa1 = 0, Integrativa2 = 0;
     float AngoloDir1Gradi = 0, AngoloDir1 = 0, AngoloDir2Gradi = 0, AngoloDir2 = 0;
 };
-
-// A spacing of the header: one too small for a mesh is replaced below, one beyond any slab is
-// refused.
-bool PassoTestataValido(float v) { return v <= LimitePianta; }
 
 // The values of one header line, read from that line alone: what follows them (a comment) is
 // left, and a line that lacks a value is refused with its own line number.
@@ -128,9 +121,9 @@ int LeggiVersione(LettoreTesto& l) {
 void LeggiTestata(LettoreTesto& l, Testata& t) {
     for (int i = 0; i < 3; ++i) RigaTestata(l).I();  // lines 2 to 4: not used
     t.Copriferro = RigaTestata(l).S(CopriferroValido);
-    t.PassoDiffSup1 = RigaTestata(l).S(PassoTestataValido);
+    t.PassoDiffSup1 = RigaTestata(l).S(PassoDiffusoValido);
     t.DiamDiffSup1 = RigaTestata(l).Diametro();
-    t.PassoDiffSup2 = RigaTestata(l).S(PassoTestataValido);
+    t.PassoDiffSup2 = RigaTestata(l).S(PassoDiffusoValido);
     t.DiamDiffSup2 = RigaTestata(l).Diametro();
     t.Integrativa1 = RigaTestata(l).Diametro();
     t.Integrativa2 = RigaTestata(l).Diametro();
@@ -150,13 +143,12 @@ void LeggiTestata(LettoreTesto& l, Testata& t) {
     }
     {
         RigaTestata r(l);
-        t.PassoDiffSup1 = r.S(PassoTestataValido);
-        t.PassoDiffSup2 = r.S(PassoTestataValido);
-        t.PassoDiffInf1 = r.S(PassoTestataValido);
-        t.PassoDiffInf2 = r.S(PassoTestataValido);
+        t.PassoDiffSup1 = r.S(PassoDiffusoValido);
+        t.PassoDiffSup2 = r.S(PassoDiffusoValido);
+        t.PassoDiffInf1 = r.S(PassoDiffusoValido);
+        t.PassoDiffInf2 = r.S(PassoDiffusoValido);
     }
-    for (float* p : {&t.PassoDiffSup1, &t.PassoDiffSup2, &t.PassoDiffInf1, &t.PassoDiffInf2})
-        if (*p < PassoMinimo) *p = PassoSostituto;
+    for (float* p : {&t.PassoDiffSup1, &t.PassoDiffSup2, &t.PassoDiffInf1, &t.PassoDiffInf2}) *p = PassoDiffuso(*p);
     l.LeggiRiga();  // lines 16 and 17: captions
     l.LeggiRiga();
 }
@@ -203,20 +195,22 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             float y = l.LeggiS();
             l.ControllaValore(inPianta(CoordinataPianta(y, 0.0f), oy));
             l.LeggiS();  // not used
-            e.RichInf1[k] = l.LeggiS();
-            e.RichInf2[k] = l.LeggiS();
-            e.RichSup1[k] = l.LeggiS();
-            e.RichSup2[k] = l.LeggiS();
-            e.RichTaglio1[k] = l.LeggiS();
-            e.RichTaglio2[k] = l.LeggiS();
+            e.RichInf1[k] = LeggiRichiesta(l);
+            e.RichInf2[k] = LeggiRichiesta(l);
+            e.RichSup1[k] = LeggiRichiesta(l);
+            e.RichSup2[k] = LeggiRichiesta(l);
+            e.RichTaglio1[k] = LeggiRichiesta(l);
+            e.RichTaglio2[k] = LeggiRichiesta(l);
             w.CoeffPerimetro = l.LeggiS();
             w.AreaTotPioli = l.LeggiS();
             w.AreaPiolo = l.LeggiS();
             w.PioliListello = l.LeggiI();
             w.NumListelli = versione >= 2 ? l.LeggiI() : 0;
             w.TipoPunz = versione >= 2 ? l.LeggiI() : 0;
-            // Negative: not computable; 0 and 1: none needed; 2: computed. Nothing else is a state.
-            w.StatoPunz = versione >= 3 ? l.LeggiIntervallo(std::numeric_limits<int>::min(), 2) : 0;
+            // Negative: not computable; 2: computed; any other value of its 16 bits: none needed,
+            // kept as 1 so that every drawing and the schedule read it alike.
+            w.StatoPunz = versione >= 3 ? LeggiIntero16(l) : 0;
+            if (w.StatoPunz > 2) w.StatoPunz = 1;
             if (!l.FineFile()) l.LeggiRiga();
             if (w.TipoPunz > 0) nonRadiale = true;
 

@@ -124,6 +124,8 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
     auto intero = [&](const std::string& chiave, int& x, int predefinito, int minimo, int massimo) {
         tieni(x >= minimo && x <= massimo, chiave, x, predefinito);
     };
+    // A switch the program reads as on whenever it is not 0: kept as 1.
+    auto interruttore = [](int& x) { x = x != 0 ? 1 : 0; };
     auto voce = [](const char* nome, size_t i) { return std::string(nome) + "(" + std::to_string(i) + ")"; };
     for (size_t i = 0; i < NumLayer; ++i) {
         intero(voce("AciLayer", i), v.AciLayer[i], d.AciLayer[i], 1, 255);
@@ -160,7 +162,7 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
         for (const Criterio& k : c)
             if (k.Ripristinato) chiavi.push_back(k.Chiave);
     }
-    intero("ProgettaPasso", s.ProgettaPasso, t.ProgettaPasso, 0, 1);
+    interruttore(s.ProgettaPasso);
     intero("CoperturaMin", s.CoperturaMin, t.CoperturaMin, 0, 100);
     // The chairs every loaded slab gets: what its reinforcement file would take back.
     tieni(PassoValido(s.PassoCavalletti1Def), "PassoCavalletti1Def", s.PassoCavalletti1Def, t.PassoCavalletti1Def);
@@ -193,10 +195,10 @@ std::vector<std::string> Ripristina(ValoriIni& v, const ValoriIni& d, AmbitoIni 
     }
     tieni(ScalaValida(s.ScalaUnita), "ScalaUnita", s.ScalaUnita, t.ScalaUnita);
     tieni(ScalaValida(s.ScalaMm), "ScalaMm", s.ScalaMm, t.ScalaMm);
-    intero("ModoTolleranza", s.ModoTolleranza, t.ModoTolleranza, 0, 1);
+    interruttore(s.ModoTolleranza);
     tieni(TolleranzaPercValida(s.TolleranzaPerc), "TolleranzaPerc", s.TolleranzaPerc, t.TolleranzaPerc);
     tieni(TolleranzaFissaValida(s.TolleranzaFissa), "TolleranzaFissa", s.TolleranzaFissa, t.TolleranzaFissa);
-    intero("DescrizioneCompleta", v.DescrizioneCompleta, d.DescrizioneCompleta, 0, 1);
+    interruttore(v.DescrizioneCompleta);
     intero("PassoBasePioli", s.PassoBasePioli, t.PassoBasePioli, 0, 1);
     intero("IconeGrandi", s.IconeGrandi, t.IconeGrandi, 0, 1);
     return chiavi;

@@ -10,6 +10,7 @@
 #include "base/NumeriAngoli.h"
 #include "base/PagineGrandi.h"
 #include "base/Piattaforma.h"
+#include "model/AreaLavoro.h"
 #include "model/IntervalliFile.h"
 #include "model/LetturaArchivio.h"  // SitoProduttore
 #include "model/ModuloDir.h"
@@ -62,13 +63,13 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     for (int i = 0; i < 3; ++i) l.LeggiI();  // not used
     m.Progetto.Copriferro = LeggiValido(l, CopriferroValido);
     MagliaDiffusa& d = m.Diffusa;
-    d.PassoDiffSup1 = LeggiPasso(l);
+    d.PassoDiffSup1 = LeggiPassoDiffuso(l);
     d.DiamDiffSup1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffSup2 = LeggiPasso(l);
+    d.PassoDiffSup2 = LeggiPassoDiffuso(l);
     d.DiamDiffSup2 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf1 = LeggiPasso(l);
+    d.PassoDiffInf1 = LeggiPassoDiffuso(l);
     d.DiamDiffInf1 = l.LeggiIntervallo(0, DiamMassimoFile);
-    d.PassoDiffInf2 = LeggiPasso(l);
+    d.PassoDiffInf2 = LeggiPassoDiffuso(l);
     d.DiamDiffInf2 = l.LeggiIntervallo(0, DiamMassimoFile);
     m.Zone.DiamIntegrativa = l.LeggiIntervallo(0, DiamMassimoFile);
     DatiProgetto& p = m.Progetto;
@@ -89,17 +90,17 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.Numero = LeggiConPredecessore(l);
         n.X = LeggiCoordinata(l);
         n.Y = LeggiCoordinata(l);
-        n.RichSup1 = l.LeggiS();
-        n.RichSup2 = l.LeggiS();
-        n.RichInf1 = l.LeggiS();
-        n.RichInf2 = l.LeggiS();
-        n.RichTaglio1 = l.LeggiS();
-        n.RichTaglio2 = l.LeggiS();
-        n.ResSup1 = l.LeggiS();
-        n.ResSup2 = l.LeggiS();
-        n.ResInf1 = l.LeggiS();
-        n.ResInf2 = l.LeggiS();
-        n.ResTaglio = l.LeggiS();
+        n.RichSup1 = LeggiRichiesta(l);
+        n.RichSup2 = LeggiRichiesta(l);
+        n.RichInf1 = LeggiRichiesta(l);
+        n.RichInf2 = LeggiRichiesta(l);
+        n.RichTaglio1 = LeggiRichiesta(l);
+        n.RichTaglio2 = LeggiRichiesta(l);
+        n.ResSup1 = LeggiRichiesta(l);
+        n.ResSup2 = LeggiRichiesta(l);
+        n.ResInf1 = LeggiRichiesta(l);
+        n.ResInf2 = LeggiRichiesta(l);
+        n.ResTaglio = LeggiRichiesta(l);
         a.Nodi.push_back(n);
     }
     a.Nodi.emplace_back();
@@ -117,12 +118,12 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.NodoIdx[k] = l.LeggiI();
             // The maps index Nodi with it: a corner must name a node of the file.
             l.ControllaIndice(e.NodoIdx[k], a.NumNodi);
-            e.RichSup1[k] = l.LeggiS();
-            e.RichSup2[k] = l.LeggiS();
-            e.RichInf1[k] = l.LeggiS();
-            e.RichInf2[k] = l.LeggiS();
-            e.RichTaglio1[k] = l.LeggiS();
-            e.RichTaglio2[k] = l.LeggiS();
+            e.RichSup1[k] = LeggiRichiesta(l);
+            e.RichSup2[k] = LeggiRichiesta(l);
+            e.RichInf1[k] = LeggiRichiesta(l);
+            e.RichInf2[k] = LeggiRichiesta(l);
+            e.RichTaglio1[k] = LeggiRichiesta(l);
+            e.RichTaglio2[k] = LeggiRichiesta(l);
         }
         a.Elementi.push_back(e);
     }
@@ -349,6 +350,7 @@ bool LeggiSolettaDaByte(std::string_view byte, const std::string& percorso, Mode
     nuovo.Archivio = std::move(m.Archivio);
     nuovo.Progetto.CartellaLavoro = std::move(m.Progetto.CartellaLavoro);
     nuovo.Progetto.PercorsoSoletta = percorso;
+    nuovo.Soletta.EstensioneFile = EstensioneSoletta(nuovo.Soletta);
     m = std::move(nuovo);
     if (testata) *testata = t;
     return true;

@@ -36,8 +36,10 @@ bool ControllaVersioneSolettaDaByte(std::string_view byte, const std::string& pe
 // Reads the whole slab file into a fresh model and, when every value is good, moves it into
 // `m`. The fresh model keeps the destination's column archive (read before by the load) and
 // its working folder, and takes `percorso` as PercorsoSoletta; everything else is what the
-// file gives (a slab never inherits another's results). The diffuse areas and, with nodes,
-// the node statistics are computed after inline results.
+// file gives (a slab never inherits another's results), with the box of what it places
+// (EstensioneFile). The diffuse areas and, with nodes, the node statistics are computed after
+// inline results. A diffuse spacing below 1 cm stands for 20 cm; a requirement or residual
+// beyond RichiestaMassima either way is refused at its line.
 bool LeggiSoletta(const std::string& percorso, Modello& m, TestataSoletta* testata = nullptr);
 // The same from the file's bytes already in memory, read where they lie; `percorso` names the
 // file in messages and gives the folder of the design-data file.

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Geometria.h"
+#include "base/ImprontaFile.h"
 #include "model/ArchivioPilastri.h"
 #include "model/Impostazioni.h"
 #include "model/ModelloAnalisi.h"
@@ -128,6 +130,11 @@ struct DatiProgetto {
     int PiegaAncoraggio = 0;  // non-zero: the single mesh ends in bent anchorages (kept in the .QV0)
     // A reinforcement file found at load that could not be read: never replaced unasked.
     std::string FileArmatureNonLetto;
+    // The reinforcement file of the slab `ArmatureVisteDi` (NomeFileArmature of the slab path)
+    // as this program last read or wrote it: a save asks before replacing what another program
+    // wrote there since. Empty: none seen.
+    std::string ArmatureVisteDi;
+    ImprontaFile ArmatureViste;
 };
 
 struct GeometriaSoletta {
@@ -147,6 +154,9 @@ struct GeometriaSoletta {
     int NumTravi = 0;
     std::vector<Palo> Pali;
     int NumPali = 0;
+    // The box of what the slab file places, as read: where work may stand is measured from it
+    // (model/AreaLavoro.h), whatever outline the reinforcement file brings.
+    Ingombro EstensioneFile;
 };
 
 struct MagliaDiffusa {
@@ -216,6 +226,10 @@ struct EditZone {
     float RichiestaMediaSel = 0;  // mean balance of the nodes inside the selection (may be negative)
     int DescrizioneCompleta = 0;
     int ZonaConfermata = 0;  // -1: the zone dialog was confirmed and its checks passed
+    // The kind and bar direction the zone command under way gives a new zone, fixed when the
+    // command starts: no redraw or view change alters them.
+    int TipoNuovaZona = 0;
+    int DirezioneNuovaZona = 0;
     std::vector<Punto> PoligonoLavoro;  // scratch: holds nothing between operations
     // The punching control perimeter clipped to the slab: the last RiduciPerimetro's result.
     std::vector<Punto> PerimetroRidotto;

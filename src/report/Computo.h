@@ -131,8 +131,12 @@ void ScriviComputo(StatoRelazione& r, const Modello& m);
 // Lays the bars of m out again (CalcolaArmature), then ScriviComputo.
 void CopuRTF(StatoRelazione& r, Modello& m);
 
-// A new report: the document head with the tab stops of its first paragraph (centred at 2 cm,
-// right-aligned at 5, 7.5, 10.5, 13, 15 and 17), the totals at 0.
+// The report's page: A4 (11906 x 16838 twips) with margins of 1125 twips all round, so that
+// the text is as wide as the last tab stop (17 cm of 568 twips) and centred on the sheet.
+inline constexpr const char* PaginaRelazione = "\\paperw11906\\paperh16838\\margl1125\\margr1125\\margt1125\\margb1125 ";
+
+// A new report: the document head, the page, the tab stops of its first paragraph (centred at
+// 2 cm, right-aligned at 5, 7.5, 10.5, 13, 15 and 17), the totals at 0.
 void IniziaRelazione(StatoRelazione& r);
 // The summary that closes the report of several slabs, `solette` of them reported: count,
 // weight, volume and, with a volume above 0, the incidence.

@@ -1,25 +1,13 @@
 // Curb schedules: the longitudinal bars and the stirrups of every curb (kind 2), in zone order.
 #include <cmath>
 
+#include "design/StaffeCordolo.h"
 #include "report/Computo.h"
 #include "report/TabelleComputo.h"
 
 namespace vilmor {
 
 using namespace computo;
-
-namespace {
-
-// The curb's length along its side: its outline runs from corner 0 to corner 3 on the line at
-// the cover from the side. A damaged outline of fewer than four corners has no length.
-float LunghezzaCordolo(const ZoneArmatura& za, int z) {
-    const Zona& zona = za.Zone[static_cast<size_t>(z)];
-    const std::vector<Punto>& V = za.VerticiZone[static_cast<size_t>(z)];
-    if (zona.UltVertice < 3 || V.size() < 4) return 0;
-    return Distanza(V[0].X, V[0].Y, V[3].X, V[3].Y);
-}
-
-}  // namespace
 
 std::vector<RigaCorrenti> RigheCorrenti(const Modello& m) {
     std::vector<RigaCorrenti> righe;
@@ -53,17 +41,13 @@ std::vector<RigaStaffe> RigheStaffe(const Modello& m) {
         RigaStaffe r;
         r.Zona = z;
         r.Diametro = zona.Diametro;
-        const float L = LunghezzaCordolo(m.Zone, z);
         // The two hooks together are twenty stirrup diameters: the diameter in mm as cm.
         const double ganci = 2.0 * zona.Diametro;
-        // No stirrups without a positive spacing.
-        r.Numero = zona.Passo > 0 ? Intero(L / zona.Passo) : 0;
+        // The stirrups the plan draws.
+        r.Numero = PosizioniStaffe(m.Zone, z) * StaffePerPosizione(zona);
         double larghezza = zona.Passo2;
-        if (zona.NumBracci > 2) {
-            // Two stirrups a position, each about two thirds of the width.
-            larghezza = std::floor(0.66 * zona.Passo2);
-            r.Numero = r.Numero <= 500000000 ? 2 * r.Numero : 0;
-        }
+        // Two stirrups a position, each about two thirds of the width.
+        if (zona.NumBracci > 2) larghezza = std::floor(0.66 * zona.Passo2);
         r.Lunghezza = static_cast<float>(2 * larghezza + 2 * altezza + ganci);
         r.LungTotale = static_cast<float>(r.Numero) * r.Lunghezza;
         r.Peso = PesoFerri(r.Diametro, static_cast<double>(r.Lunghezza) * r.Numero);

@@ -215,7 +215,7 @@ void CopuRTF(StatoRelazione& r, Modello& m) {
 
 void IniziaRelazione(StatoRelazione& r) {
     r = StatoRelazione{};
-    r.TestoRtf = InizioRTF() + TabCentro(2.0f);
+    r.TestoRtf = InizioRTF() + PaginaRelazione + TabCentro(2.0f);
     for (float t : {5.0f, 7.5f, 10.5f, 13.0f, 15.0f, 17.0f}) r.TestoRtf += TabDestra(t);
 }
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/AreaSchermo.h"
 #include "ui/CtrlVid.h"
 #include "ui/PannelloQt.h"
 
@@ -55,30 +56,23 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
 
     // The layer table: name, swatch, screen visibility, dimension snap (rows 0 .. 8).
     auto* layer = new QGroupBox(QStringLiteral("Layer"), this);
-    auto* tabella = new QGridLayout(layer);
-    tabella->setVerticalSpacing(1);
-    const char* teste[4] = {"Nome", "Colore", "Attivo", "Osnap quote"};
-    for (int c = 0; c < 4; ++c) tabella->addWidget(new QLabel(QString::fromUtf8(teste[c]), layer), 0, c);
+    tabella_ = new QGridLayout(layer);
+    tabella_->setVerticalSpacing(1);
     for (int i = 0; i < RigheLayer; ++i) {
         const size_t k = static_cast<size_t>(i);
         nomi_[k] = new QLineEdit(layer);
         nomi_[k]->setReadOnly(true);
         nomi_[k]->setFixedWidth(150);
-        tabella->addWidget(nomi_[k], i + 1, 0);
         campioni_[k] = new QPushButton(layer);
         campioni_[k]->setFixedSize(40, 16);
         campioni_[k]->setFlat(true);
         campioni_[k]->setAutoFillBackground(true);
         campioni_[k]->setAutoDefault(false);
-        tabella->addWidget(campioni_[k], i + 1, 1);
         connect(campioni_[k], &QPushButton::clicked, this, [this, i] { logica_->Label8_Click(i); });
         attivi_[k] = new QCheckBox(layer);
-        tabella->addWidget(attivi_[k], i + 1, 2);
-        if (i < RigheOsnap) {
-            osnap_[k] = new QCheckBox(layer);
-            tabella->addWidget(osnap_[k], i + 1, 3);
-        }
+        if (i < RigheOsnap) osnap_[k] = new QCheckBox(layer);
     }
+    DisponiLayer(1);
     destra->addWidget(layer);
 
     auto* opzioni = new QHBoxLayout();
@@ -126,6 +120,47 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     connect(pulsanti_[2], &QPushButton::clicked, this, [this] { logica_->SalvaImpostazioni(); });
     connect(pulsanti_[3], &QPushButton::clicked, this, [this] { logica_->ResetImpostazioni(); });
     connect(pulsanti_[4], &QPushButton::clicked, this, [this] { logica_->ColoriDefault(); });
+
+    // Where the table in one column would not fit the screen, its rows go in two halves side by
+    // side; the dialog opens as large as its contents ask.
+    const QSize area = AreaFinestra(*this);
+    if (sizeHint().height() > area.height()) {
+        DisponiLayer(2);
+        tabella_->activate();
+        layout()->activate();
+    }
+    resize(sizeHint().boundedTo(area).expandedTo(minimumSizeHint()));
+}
+
+void Form2::DisponiLayer(int colonne) {
+    QGridLayout* t = tabella_;
+    QWidget* layer = t->parentWidget();
+    for (int i = 0; i < RigheLayer; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        for (QWidget* w : {static_cast<QWidget*>(nomi_[k]), static_cast<QWidget*>(campioni_[k]),
+                           static_cast<QWidget*>(attivi_[k])})
+            t->removeWidget(w);
+        if (i < RigheOsnap) t->removeWidget(osnap_[k]);
+    }
+    // Four columns a half and one between the halves; the snap switches all lie in the first.
+    const int righe = (RigheLayer + colonne - 1) / colonne;
+    const char* teste[4] = {"Nome", "Colore", "Attivo", "Osnap quote"};
+    for (int c = 0; c < colonne; ++c) {
+        const int x0 = 5 * c;
+        for (int j = 0; j < 4; ++j) {
+            if ((j == 3 && c * righe >= RigheOsnap) || t->itemAtPosition(0, x0 + j)) continue;
+            t->addWidget(new QLabel(QString::fromUtf8(teste[j]), layer), 0, x0 + j);
+        }
+        if (c > 0) t->setColumnMinimumWidth(x0 - 1, 16);
+    }
+    for (int i = 0; i < RigheLayer; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const int r = i % righe + 1, x0 = 5 * (i / righe);
+        t->addWidget(nomi_[k], r, x0);
+        t->addWidget(campioni_[k], r, x0 + 1);
+        t->addWidget(attivi_[k], r, x0 + 2);
+        if (i < RigheOsnap) t->addWidget(osnap_[k], r, x0 + 3);
+    }
 }
 
 Form2::~Form2() = default;

@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,8 +44,11 @@ public:
 private:
     void Mostra();
     void Leggi();
+    // The layer rows in one column, or in that many halves side by side.
+    void DisponiLayer(int colonne);
 
     PannelloQt* griglia_ = nullptr;
+    QGridLayout* tabella_ = nullptr;
     std::array<QLineEdit*, RigheLayer> nomi_{};
     std::array<QPushButton*, RigheLayer> campioni_{};
     std::array<QCheckBox*, RigheLayer> attivi_{};

@@ -1,5 +1,7 @@
 #include "ui/Form5.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileSystemModel>
@@ -10,11 +12,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 
 #include "dxf/ColoriACI.h"
+#include "ui/AreaSchermo.h"
 #include "ui/CtrlVid.h"
 #include "ui/FormSelettoreColore.h"
 #include "ui/FrmRelazione.h"
@@ -23,7 +28,7 @@ namespace vilmor {
 
 namespace {
 
-constexpr int M = 8, Alto = 440, LargLista = 250, LargPulsanti = 130, LargDestra = 210;
+constexpr int M = 8, Alto = 440, LargLista = 250, LargPulsanti = 130, LargDestra = 224;
 // The captions over the file lists, and the lists below them.
 constexpr int AltDidascalia = 20, YListe = M + AltDidascalia;
 constexpr int XPulsanti = M + LargLista + M, XElenco = XPulsanti + LargPulsanti + M;
@@ -44,7 +49,6 @@ QPushButton* Pulsante(QWidget* padre, const char* testo, int x, int y, int w) {
 Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<DialogoDxf>()) {
     setModal(true);
     setWindowTitle(QString::fromUtf8(DialogoDxf::Titolo));
-    setFixedSize(Larghezza, YLayer + AltLayer + M);
 
     label3_ = new QLabel(QStringLiteral("File dati disponibili"), this);
     label3_->setGeometry(M, M, LargLista, AltDidascalia);
@@ -117,8 +121,13 @@ Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<Dialog
     comandi_[1] = Pulsante(this, "Genera File &DXF", XDestra, 344, LargDestra);
     comandi_[2] = Pulsante(this, "&Esci", XDestra, M + Alto - 28, LargDestra);
 
+    // The layer rows in two columns under their heads; where the screen is too low for all
+    // twelve, the rows scroll below the heads.
+    const int eccesso = std::max(0, YLayer + AltLayer + M - AreaFinestra(*this).height());
+    const int nascoste = std::min((eccesso + AltRiga - 1) / AltRiga, 9);
+    setFixedSize(Larghezza, YLayer + AltLayer + M - nascoste * AltRiga);
     auto* f10 = new QGroupBox(QStringLiteral("Layer"), this);
-    f10->setGeometry(M, YLayer, Larghezza - 2 * M, AltLayer);
+    f10->setGeometry(M, YLayer, Larghezza - 2 * M, height() - YLayer - M);
     const int largColonna = (Larghezza - 2 * M) / 2;
     for (int col = 0; col < 2; ++col) {
         const int x0 = 10 + col * largColonna;
@@ -126,18 +135,29 @@ Form5::Form5(QWidget* parent) : QDialog(parent), logica_(std::make_unique<Dialog
         (new QLabel(QStringLiteral("Colore"), f10))->setGeometry(x0 + 258, 18, 60, 16);
         (new QLabel(QStringLiteral("Disegna"), f10))->setGeometry(x0 + 326, 18, 60, 16);
     }
+    auto* scorre = new QScrollArea(f10);
+    scorre->setFrameShape(QFrame::NoFrame);
+    scorre->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Inside the group's frame; the rows where they stood in the group.
+    constexpr int bordo = 2;
+    scorre->setGeometry(bordo, 36, f10->width() - 2 * bordo, f10->height() - 36 - 4);
+    auto* righe = new QWidget();
+    righe->setFixedSize(scorre->width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent), 12 * AltRiga);
     for (int i = 0; i < RigheDxf; ++i) {
         const size_t k = static_cast<size_t>(i);
-        const int x0 = 10 + (i / 12) * largColonna, y = 36 + (i % 12) * AltRiga;
-        nomi_[k] = new QLineEdit(f10);
+        const int x0 = 10 - bordo + (i / 12) * largColonna, y = (i % 12) * AltRiga;
+        nomi_[k] = new QLineEdit(righe);
         nomi_[k]->setGeometry(x0, y, 250, AltRiga - 2);
-        campioni_[k] = new QPushButton(f10);
+        campioni_[k] = new QPushButton(righe);
         campioni_[k]->setGeometry(x0 + 258, y, 60, AltRiga - 2);
         campioni_[k]->setAutoDefault(false);
-        disegna_[k] = new QCheckBox(f10);
+        disegna_[k] = new QCheckBox(righe);
         disegna_[k]->move(x0 + 340, y + 2);
         connect(campioni_[k], &QPushButton::clicked, this, [this, i] { logica_->Label5_Click(i); });
     }
+    scorre->setWidget(righe);
+    scorre->viewport()->setAutoFillBackground(false);
+    righe->setAutoFillBackground(false);
 
     DialogoDxf& l = *logica_;
     l.MostraControlli = [this] { Mostra(); };

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "app/ValoriGriglia.h"
 #include "ui/PannelloQt.h"
 #include "ui/VisoreRTF.h"
 
@@ -39,8 +40,11 @@ FrmCordoli::FrmCordoli(QWidget* parent) : QDialog(parent) {
     AllargaPerPannello(*this, *griglia_);
 
     connect(ok_, &QPushButton::clicked, this, [this] {
-        logica_->Ok();
-        done(QDialog::Accepted);
+        // The value still being typed counts; refused, it stays to be corrected.
+        const unsigned rifiuti = RifiutiVoci;
+        griglia_->ApplicaInSospeso();
+        if (RifiutiVoci != rifiuti) return;
+        if (logica_->Ok()) done(QDialog::Accepted);
     });
     connect(annulla_, &QPushButton::clicked, this, &FrmCordoli::reject);
 }

@@ -13,6 +13,7 @@
 #include "base/Testi.h"
 #include "design/MappeColori.h"
 #include "drawing/DisMappeColori.h"
+#include "drawing/LegendeMappa.h"
 #include "drawing/LegendaDiffusa.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/Ridisegna.h"
@@ -253,6 +254,7 @@ void FrmMain::MisuraColonna() {
             Vista.TipoMappa = tipo;
             DisegnaMappaColori(campione);
         }
+        LegendaNodiDiradati();  // over a missing-steel map of crowded nodes
         for (int codice : {0, 1}) {
             Vista.CodiceVista = codice;
             DisLegenda(campione);
@@ -396,14 +398,82 @@ void FrmMain::CreaBarreComandi() {
     standard_->setMovable(false);
     standard_->setIconSize(QSize(lato, lato));
     for (const PulsanteBarra& b : TabellaPulsanti()) {
-        if (b.InizioGruppo) standard_->addSeparator();
+        if (b.InizioGruppo || gruppi_.empty()) {
+            if (!gruppi_.empty()) standard_->addSeparator();
+            gruppi_.emplace_back();
+        }
         const int32_t id = IdDaOffset(b.K);
         QAction* a = nuova(standard_, QString::fromUtf8(b.Titolo), id);
         a->setToolTip(QString::fromStdString(SenzaMnemonico(b.Titolo)));
         a->setIcon(IconaDaTag(id));
         standard_->addAction(a);
+        gruppi_.back().Azioni.push_back(a);
     }
+    // What each group of buttons, a separator and the bar's own margins take in one row.
+    const int spazio = standard_->layout()->spacing();
+    int occupati = 0, elementi = 0;
+    for (QAction* a : standard_->actions()) {
+        const int w = standard_->widgetForAction(a)->sizeHint().width();
+        if (a->isSeparator()) separatore_ = w;
+        occupati += w;
+        ++elementi;
+    }
+    for (GruppoBarra& g : gruppi_) {
+        g.Larghezza = -spazio;
+        for (QAction* a : g.Azioni) g.Larghezza += standard_->widgetForAction(a)->sizeHint().width() + spazio;
+    }
+    margineBarra_ = standard_->sizeHint().width() - occupati - spazio * (elementi - 1);
+    separatore_ += 2 * spazio;
+    DisponiBarra();
     AggiornaComandi();
+}
+
+void FrmMain::DisponiBarra() {
+    if (gruppi_.empty()) return;
+    // The groups fill the rows in their order; a group that does not fit starts the next row.
+    std::vector<int> righe;
+    int riga = 0, usato = 0;
+    for (const GruppoBarra& g : gruppi_) {
+        const int serve = usato == 0 ? margineBarra_ + g.Larghezza : usato + separatore_ + g.Larghezza;
+        if (usato > 0 && serve > width()) {
+            ++riga;
+            usato = margineBarra_ + g.Larghezza;
+        } else {
+            usato = serve;
+        }
+        righe.push_back(riga);
+    }
+    if (righe == righeGruppi_) return;
+    righeGruppi_ = righe;
+    while (static_cast<int>(altreRighe_.size()) < riga) {
+        addToolBarBreak();
+        QToolBar* t = addToolBar(standard_->windowTitle());
+        t->setObjectName(standard_->objectName() + QString::number(altreRighe_.size() + 2));
+        t->setMovable(false);
+        t->setIconSize(standard_->iconSize());
+        // Only the first row stands for the bar in the window's menus.
+        t->toggleViewAction()->setVisible(false);
+        altreRighe_.push_back(t);
+    }
+    auto barra = [this](int r) { return r == 0 ? standard_ : altreRighe_[static_cast<size_t>(r - 1)].data(); };
+    for (int r = 0; r <= static_cast<int>(altreRighe_.size()); ++r) {
+        QToolBar* t = barra(r);
+        for (QAction* a : t->actions()) {
+            t->removeAction(a);
+            if (a->isSeparator()) a->deleteLater();
+        }
+    }
+    for (size_t g = 0; g < gruppi_.size(); ++g) {
+        QToolBar* t = barra(righe[g]);
+        if (g > 0 && righe[g] == righe[g - 1]) t->addSeparator();
+        t->addActions(gruppi_[g].Azioni);
+    }
+    for (size_t r = 0; r < altreRighe_.size(); ++r) altreRighe_[r]->setVisible(static_cast<int>(r) < riga);
+}
+
+void FrmMain::resizeEvent(QResizeEvent* evento) {
+    QMainWindow::resizeEvent(evento);
+    DisponiBarra();
 }
 
 QList<QAction*> FrmMain::Azioni(int32_t id) const {
@@ -415,6 +485,7 @@ QList<QAction*> FrmMain::Azioni(int32_t id) const {
     raccogli(menuFile_->actions());
     raccogli(menuBar()->actions());
     raccogli(standard_->actions());
+    for (QToolBar* t : altreRighe_) raccogli(t->actions());
     return r;
 }
 
@@ -442,6 +513,7 @@ void FrmMain::AggiornaComandi() {
         applica(menuBar()->actions());
     }
     if (standard_) applica(standard_->actions());
+    for (QToolBar* t : altreRighe_) applica(t->actions());
     for (int k = 0; k < static_cast<int>(recenti_.size()); ++k) {
         QAction* a = recenti_[static_cast<size_t>(k)];
         if (!a) continue;
@@ -545,8 +617,17 @@ void FrmMain::MostraFrmPolig() {
     if (!frmPolig_) {
         frmPolig_ = new FrmPolig(this);
         frmPolig_->setAttribute(Qt::WA_DeleteOnClose);
-        // Beside the plan's top-right corner, where it covers the least of the slab.
-        const QPoint angolo = ctrlVid_->mapToGlobal(QPoint(ctrlVid_->width() - frmPolig_->width() - 20, 20));
+        // Beside the plan, over the side column below its options: it hides none of the outline
+        // it edits. Whole on the screen.
+        frmPolig_->winId();
+        const QSize telaio = frmPolig_->frameGeometry().size();
+        const QPoint colonna = picture2_->mapToGlobal(QPoint(0, 0));
+        const int destra = picture2_->mapToGlobal(QPoint(picture2_->width(), 0)).x();
+        QPoint angolo(std::min(colonna.x(), destra - telaio.width()), colonna.y());
+        if (const QScreen* s = screen()) {
+            const QRect a = s->availableGeometry();
+            angolo.setY(std::max(a.top(), std::min(angolo.y(), a.bottom() + 1 - telaio.height())));
+        }
         frmPolig_->move(angolo);
     }
     frmPolig_->show();

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/Piattaforma.h"
 #include "drawing/SinkVideo.h"
@@ -113,6 +114,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
@@ -124,6 +126,8 @@ private:
     void CreaColonna(QWidget* client);
     void CreaFrame1();
     void CreaBarreComandi();
+    // The toolbar's groups of buttons in as many rows as the window's width asks.
+    void DisponiBarra();
     // Lays out the column and the plan in the client area left by the bars.
     void CommandBars_Resize();
     // What the column's texts need, measured once: every legend the panel can draw and the
@@ -155,6 +159,16 @@ private:
     QMenu* menuFile_ = nullptr;
     std::array<QAction*, 4> recenti_{};
     QToolBar* standard_ = nullptr;
+    // The toolbar's buttons by group with the width of each in a row; the rows below the first,
+    // and the row of each group as laid out.
+    struct GruppoBarra {
+        QList<QAction*> Azioni;
+        int Larghezza = 0;
+    };
+    std::vector<GruppoBarra> gruppi_;
+    int separatore_ = 0, margineBarra_ = 0;
+    std::vector<QPointer<QToolBar>> altreRighe_;
+    std::vector<int> righeGruppi_;
     SinkVideo sinkVideo_;
     std::unique_ptr<DialogoAggMulti> aggMulti_;
     std::unique_ptr<MessaggiQt> messaggi_;

@@ -8,6 +8,16 @@ namespace vilmor {
 
 RispostaMsg MessaggiQt::Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                                const std::string& titolo) {
+    return Esegui(testo, icona, pulsanti, titolo, nullptr);
+}
+
+RispostaMsg MessaggiQt::MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                             const std::string& titolo, RispostaMsg predefinita) {
+    return Esegui(testo, icona, pulsanti, titolo, &predefinita);
+}
+
+RispostaMsg MessaggiQt::Esegui(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                               const std::string& titolo, const RispostaMsg* predefinita) {
     QMessageBox box(padre_);
     box.setWindowTitle(QString::fromStdString(titolo));
     box.setText(QString::fromStdString(testo));
@@ -31,6 +41,16 @@ RispostaMsg MessaggiQt::Mostra(const std::string& testo, IconaMsg icona, Pulsant
         {QMessageBox::Yes, "S\xC3\xAC"}, {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Annulla"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [pulsante, testo] : testi)
         if (QAbstractButton* b = box.button(pulsante)) b->setText(QString::fromUtf8(testo));
+    if (predefinita) {
+        QMessageBox::StandardButton pulsante = QMessageBox::Ok;
+        switch (*predefinita) {
+            case RispostaMsg::Si: pulsante = QMessageBox::Yes; break;
+            case RispostaMsg::No: pulsante = QMessageBox::No; break;
+            case RispostaMsg::Annulla: pulsante = QMessageBox::Cancel; break;
+            case RispostaMsg::Ok: break;
+        }
+        if (box.button(pulsante)) box.setDefaultButton(pulsante);
+    }
     switch (box.exec()) {
         case QMessageBox::Yes: return RispostaMsg::Si;
         case QMessageBox::No: return RispostaMsg::No;

@@ -11,8 +11,12 @@ public:
     explicit MessaggiQt(QWidget* padre = nullptr) : padre_(padre) {}
     RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                        const std::string& titolo) override;
+    RispostaMsg MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                     const std::string& titolo, RispostaMsg predefinita) override;
 
 private:
+    RispostaMsg Esegui(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti, const std::string& titolo,
+                       const RispostaMsg* predefinita);
     QWidget* padre_;
 };
 

@@ -54,9 +54,8 @@ public:
         const int32_t id = indice.siblingAtColumn(PannelloQt::ColonnaTitolo).data(PannelloQt::RuoloId).toInt();
         QPointer<PannelloQt> p(pannello_);
         if (auto* e = qobject_cast<QLineEdit*>(editor)) {
-            const std::string testo = e->text().toStdString();
-            QMetaObject::invokeMethod(
-                pannello_, [p, id, testo] { if (p) p->ModificaVoce(id, testo); }, Qt::QueuedConnection);
+            // An editor closed by a rebuild of the panel hands on nothing: it opens again.
+            if (!pannello_->InRicostruzione()) pannello_->InSospeso(id, e->text().toStdString());
         } else if (auto* c = qobject_cast<QComboBox*>(editor)) {
             if (c->currentIndex() < 0) return;
             const int dato = c->currentData().toInt();
@@ -128,11 +127,14 @@ void PannelloQt::ClicSuVoce(QTreeWidgetItem* v) {
     }
     // After the press closed another editor its value is stored, which may rebuild the panel:
     // the item is looked up again once that has run.
-    const int32_t id = v->data(ColonnaTitolo, RuoloId).toInt();
+    ApriEditore(v->data(ColonnaTitolo, RuoloId).toInt());
+}
+
+void PannelloQt::ApriEditore(int32_t id, std::optional<QString> testo) {
     QPointer<PannelloQt> p(this);
     QMetaObject::invokeMethod(
         this,
-        [p, id] {
+        [p, id, testo] {
             if (!p || p->state() == EditingState) return;
             QTreeWidgetItem* voce = p->Voce(id);
             if (!voce) return;
@@ -140,6 +142,8 @@ void PannelloQt::ClicSuVoce(QTreeWidgetItem* v) {
             if (!(voce->flags() & Qt::ItemIsEditable)) return;
             p->setCurrentItem(voce, ColonnaValore);
             p->editItem(voce, ColonnaValore);
+            if (auto* e = qobject_cast<QLineEdit*>(p->indexWidget(p->indexFromItem(voce, ColonnaValore))); e && testo)
+                e->setText(*testo);
         },
         Qt::QueuedConnection);
 }
@@ -149,8 +153,18 @@ PannelloQt::Genere PannelloQt::GenereDi(const QTreeWidgetItem* voce) {
 }
 
 void PannelloQt::Pulisci() {
+    // Rebuilt while the user edits a value (the model moved on after the edit before): the
+    // same item's editor opens again on the new items, with what the user has typed so far.
+    if (state() == EditingState)
+        if (QTreeWidgetItem* v = currentItem(); EVoce(v) && GenereDi(v) == Testo) {
+            std::optional<QString> testo;
+            if (auto* e = qobject_cast<QLineEdit*>(indexWidget(indexFromItem(v, ColonnaValore)))) testo = e->text();
+            ApriEditore(v->data(ColonnaTitolo, RuoloId).toInt(), testo);
+        }
     categorie_.clear();
+    ricostruzione_ = true;
     clear();
+    ricostruzione_ = false;
     updateGeometry();
 }
 
@@ -334,9 +348,53 @@ QTreeWidgetItem* PannelloQt::Voce(int32_t id) const {
     return nullptr;
 }
 
+std::string PannelloQt::TitoloVoce(int32_t id) const {
+    const QTreeWidgetItem* v = Voce(id);
+    return v ? v->text(ColonnaTitolo).toStdString() : std::string();
+}
+
+void PannelloQt::SelezionaVoce(int32_t id) {
+    // Selected, with the keyboard on it: a key starts its editor. No editor is opened here, so
+    // that "Annulla" next hands on no edit to refuse again.
+    QTreeWidgetItem* v = Voce(id);
+    if (!v) return;
+    AggiornaModificabile(v);
+    setFocus(Qt::OtherFocusReason);
+    setCurrentItem(v, ColonnaValore);
+    scrollToItem(v);
+}
+
 void PannelloQt::ImpostaValore(int32_t id, const std::string& valore) {
     if (QTreeWidgetItem* v = Voce(id); v && GenereDi(v) == Testo)
         v->setText(ColonnaValore, QString::fromStdString(valore));
+}
+
+void PannelloQt::InSospeso(int32_t id, const std::string& testo) {
+    // Handed on once the view's own event handling has returned, or at once when a dialog's
+    // button asks for it first.
+    sospeso_ = Sospeso{id, testo};
+    QPointer<PannelloQt> p(this);
+    QMetaObject::invokeMethod(this, [p] { if (p) p->ApplicaSospeso(); }, Qt::QueuedConnection);
+}
+
+bool PannelloQt::ApplicaInSospeso() {
+    // An editor still open (a button reached by a key) gives its text first.
+    if (state() == EditingState)
+        for (QLineEdit* e : findChildren<QLineEdit*>())
+            if (e->isVisible()) {
+                commitData(e);
+                closeEditor(e, QAbstractItemDelegate::NoHint);
+                break;
+            }
+    return ApplicaSospeso();
+}
+
+bool PannelloQt::ApplicaSospeso() {
+    if (!sospeso_) return false;
+    const Sospeso s = *sospeso_;
+    sospeso_.reset();
+    ModificaVoce(s.Id, s.Testo);
+    return true;
 }
 
 void PannelloQt::ModificaVoce(int32_t id, const std::string& testo) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ public:
     void AggiungiLista(int categoria, const std::string& titolo, const std::vector<Scelta>& scelte, int valore,
                        int32_t id) override;
     void PosizioneDivisore(double quota) override;
+    std::string TitoloVoce(int32_t id) const override;
+    void SelezionaVoce(int32_t id) override;
 
     // The item of that identifier, or null.
     QTreeWidgetItem* Voce(int32_t id) const;
@@ -40,6 +43,13 @@ public:
     // A finished edit of the value: hands it to `DopoModifica`, whose answer the item keeps.
     // The handler may rebuild the panel.
     void ModificaVoce(int32_t id, const std::string& testo);
+    // The edit just finished, waiting to be handed on: queued as the editor closes.
+    void InSospeso(int32_t id, const std::string& testo);
+    // The edit still open or waiting handed on now, before a dialog's button acts on the values;
+    // true when there was one.
+    bool ApplicaInSospeso();
+    // While the panel is being cleared: an editor it closes hands on nothing.
+    bool InRicostruzione() const { return ricostruzione_; }
     // A tick of a check box or a choice of a list, handed to `ValoreCambiato` (queued).
     void CambiaValore(int32_t id, int valore);
     using QTreeWidget::edit;
@@ -71,12 +81,23 @@ private:
     void AggiornaModificabile(QTreeWidgetItem* voce) const;
     // A click on an item's row: its check box ticked, or its value's editor opened.
     void ClicSuVoce(QTreeWidgetItem* voce);
+    // The editor of the item of that id, opened once the events under way have run (with
+    // `testo` in it when given).
+    void ApriEditore(int32_t id, std::optional<QString> testo = std::nullopt);
+    // The edit waiting, handed on.
+    bool ApplicaSospeso();
     // Ticks or clears a check box as the user does.
     void Spunta(QTreeWidgetItem* voce);
     void ApplicaDivisore();
     std::vector<QTreeWidgetItem*> categorie_;
     double divisore_ = 0;  // 0: the caption column fits its contents
     QVariant premuta_;     // the identifier of the item under the left button's press
+    struct Sospeso {
+        int32_t Id;
+        std::string Testo;
+    };
+    std::optional<Sospeso> sospeso_;
+    bool ricostruzione_ = false;
 };
 
 // A dialog laid out by hand around its panel grows by what the panel needs to show every text

@@ -1,17 +1,22 @@
 #include "app/ComandiFile.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "app/AvvioProgramma.h"
 #include "app/Undo.h"
 #include "base/FileTesto.h"
 #include "base/Testi.h"
@@ -349,6 +354,34 @@ TEST_F(ComandiProva, SalvaScriveArmatureVerificaERecenti) {
     EXPECT_EQ(LeggiTutto(FileRecenti()), "1\r\n\"" + (dir / "A/SOL1.QVR") + "\"\r\n");
 }
 
+// Root saving a user's project leaves the files the user's: owner, group and mode as they were.
+TEST_F(ComandiProva, DaRootIFileDellUtenteRestanoSuoi) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    Apri(dir / "A/SOL1.QVR");
+    ASSERT_EQ(Salva(), 0);
+    const uid_t utente = 4242;
+    const gid_t gruppo = 4343;
+    const std::string file[] = {dir / "A/SOL1.QV0", dir / "A/set0001.SET"};
+    ino_t prima[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(::chown(file[i].c_str(), utente, gruppo), 0);
+        ASSERT_EQ(::chmod(file[i].c_str(), 0600), 0);
+        struct stat st {};
+        ASSERT_EQ(::stat(file[i].c_str(), &st), 0);
+        prima[i] = st.st_ino;
+    }
+    ASSERT_EQ(Salva(), 0);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(file[i]);
+        struct stat st {};
+        ASSERT_EQ(::stat(file[i].c_str(), &st), 0);
+        EXPECT_NE(st.st_ino, prima[i]) << "replaced by a new file";
+        EXPECT_EQ(st.st_uid, utente);
+        EXPECT_EQ(st.st_gid, gruppo);
+        EXPECT_EQ(st.st_mode & 07777, 0600u);
+    }
+}
+
 TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
     // A reinforcement file of a newer version: reported at load, kept until the user says so.
     const std::string qv0 = dir / "A/SOL1.QV0";
@@ -380,6 +413,147 @@ TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireUnFileNonLetto) {
     p.Msg.Risposte.push_back(RispostaMsg::Si);
     EXPECT_EQ(Salva(), 0);
     EXPECT_NE(LeggiTutto(qv0).substr(0, 3), " 8 ");
+}
+
+namespace {
+
+// Runs `scrivi` in another process, as another program on the same slab would.
+void DaUnAltroProgramma(const std::function<void()>& scrivi) {
+    std::fflush(nullptr);
+    const pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        scrivi();
+        ::_exit(0);
+    }
+    int stato = 0;
+    ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+    ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+}
+
+std::string DomandaAltroProgramma(const std::string& qv0) {
+    return "Il file " + qv0 + " \xC3\xA8 stato modificato da un altro programma dopo l'apertura. Sostituirlo?";
+}
+
+}  // namespace
+
+// Two programs on one slab: a save asks before it replaces a reinforcement file whose bytes
+// are not those this program last read or wrote there; "No" writes nothing.
+TEST_F(ComandiProva, SalvaChiedePrimaDiSostituireIlLavoroDiUnAltroProgramma) {
+    const std::string slab = dir / "A/SOL1.QVR", qv0 = dir / "A/SOL1.QV0";
+    auto altraVersione = [](std::string b) {
+        b[b.find_first_of("0123456789")] ^= 1;  // one digit, the size stays
+        return b;
+    };
+    struct Caso {
+        const char* Nome;
+        bool LettoAllApertura;  // else the slab had no reinforcement file when opened
+        std::function<void()> Altro;
+        bool Chiede;
+    };
+    const Caso casi[] = {
+        {"riscritto", true, [&] { ScriviTutto(qv0, altraVersione(LeggiTutto(qv0))); }, true},
+        {"stessa dimensione e stessa ora",
+         true,
+         [&] {
+             struct stat st {};
+             ::stat(qv0.c_str(), &st);
+             ScriviTutto(qv0, altraVersione(LeggiTutto(qv0)));
+             const struct timespec t[2] = {st.st_atim, st.st_mtim};
+             ::utimensat(AT_FDCWD, qv0.c_str(), t, 0);
+         },
+         true},
+        {"creato dopo l'apertura", false, [&] { ScriviTutto(qv0, " 7 \r\naltro\r\n"); }, true},
+        {"riscritto uguale", true, [&] { ScriviFileAtomico(qv0, LeggiTutto(qv0)); }, false},
+        {"solo toccato", true, [&] { ::utimensat(AT_FDCWD, qv0.c_str(), nullptr, 0); }, false},
+        {"rimosso", true, [&] { fs::remove(qv0); }, false},
+        {"nulla", true, [] {}, false},
+        {"nulla, senza file", false, [] {}, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Nome);
+        fs::remove(qv0);
+        if (c.LettoAllApertura) {
+            Apri(slab);
+            ASSERT_EQ(Salva(), 0);
+        }
+        Apri(slab);
+        DaUnAltroProgramma(c.Altro);
+        M.Diffusa.PassoDiffSup1 = 33;
+        if (!c.Chiede) {
+            EXPECT_EQ(Salva(), 0);
+            EXPECT_TRUE(p.Msg.Visti.empty());
+            EXPECT_EQ(LeggiTutto(qv0), TestoArmature(M));
+            continue;
+        }
+        const auto prima = Contenuto(dir.Percorso());
+        p.Msg.Risposte.push_back(RispostaMsg::No);
+        EXPECT_EQ(Salva(), -1);
+        EXPECT_EQ(ErroreOperazione, -1);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u) << "no second message";
+        EXPECT_EQ(p.Msg.Visti[0].Testo, DomandaAltroProgramma(qv0));
+        EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+        EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+        EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+        EXPECT_EQ(p.Msg.Visti[0].Predefinita, RispostaMsg::No);
+        EXPECT_TRUE(Contenuto(dir.Percorso()) == prima) << "the other program's file and the rest as they were";
+
+        p.Msg.Visti.clear();
+        p.Msg.Risposte.push_back(RispostaMsg::Si);
+        EXPECT_EQ(Salva(), 0);
+        EXPECT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(LeggiTutto(qv0), TestoArmature(M));
+        // The file is now this program's own: the next save asks nothing.
+        p.Msg.Visti.clear();
+        M.Diffusa.PassoDiffSup1 = 34;
+        EXPECT_EQ(Salva(), 0);
+        EXPECT_TRUE(p.Msg.Visti.empty());
+    }
+}
+
+// Every way to the save asks the same, and "No" keeps the open project and the other's file:
+// save as onto the open slab, the save before another slab is opened, the save at exit.
+TEST_F(ComandiProva, OgniSalvataggioChiedeSeUnAltroProgrammaHaScritto) {
+    const std::string slab = dir / "A/SOL1.QVR", qv0 = dir / "A/SOL1.QV0";
+    const std::string altra = Slab("B", "SOL2.QVR");
+    struct Via {
+        const char* Nome;
+        std::vector<RispostaMsg> Prima;  // the answers to the questions before it
+        std::function<bool()> Salva;
+    };
+    const Via vie[] = {
+        {"salva con nome sul file aperto", {},
+         [&] {
+             dialoghi.Scelte.push_back(slab);
+             return SalvaConNome() == 0;
+         }},
+        {"salva prima di aprire", {RispostaMsg::Si},
+         [&] {
+             dialoghi.Scelte.push_back(altra);
+             return ApriFile("QVR") == 0;
+         }},
+        {"salva all'uscita", {RispostaMsg::Si}, [] { return ChiusuraProgramma(); }},
+    };
+    for (const Via& v : vie) {
+        SCOPED_TRACE(v.Nome);
+        fs::remove(qv0);
+        Apri(slab);
+        ASSERT_TRUE(SalvaStatoUndo());
+        M.Diffusa.PassoDiffSup1 = 33;
+        DaUnAltroProgramma([&] { ScriviTutto(qv0, " 7 \r\naltro\r\n"); });
+        const std::string modello = dump::StampaModello(M);
+        const auto prima = Contenuto(dir.Percorso());
+        for (RispostaMsg r : v.Prima) p.Msg.Risposte.push_back(r);
+        p.Msg.Risposte.push_back(RispostaMsg::No);
+        EXPECT_FALSE(v.Salva());
+        ASSERT_EQ(p.Msg.Visti.size(), v.Prima.size() + 1);
+        EXPECT_EQ(p.Msg.Visti.back().Testo, DomandaAltroProgramma(qv0));
+        EXPECT_TRUE(Contenuto(dir.Percorso()) == prima) << "nothing written";
+        EXPECT_EQ(M.Progetto.PercorsoSoletta, slab);
+        EXPECT_EQ(dump::StampaModello(M), modello);
+        EXPECT_TRUE(ProgettoModificato()) << "the edits still count as unsaved";
+        PulisciUndo();
+    }
 }
 
 TEST(CopiaFileSicura, ModoECollegamentoDellaDestinazione) {

@@ -158,6 +158,7 @@ TEST_F(QuoteProva, ComandoConQuoteChiede) {
         EXPECT_EQ(v.Testo, "La quotatura automatica annullerà le quote esistenti.\nProcedere?");
         EXPECT_EQ(v.Icona, IconaMsg::Nessuna);
         EXPECT_EQ(v.Pulsanti, PulsantiMsg::SiNo);
+        EXPECT_EQ(v.Predefinita, RispostaMsg::No) << "Enter must keep the dimensions";
         EXPECT_EQ(v.Titolo, "Attenzione!");
         EXPECT_EQ(Undo.UndoCorrente, undo + (si ? 1 : 0)) << "a step only when the dimensions are replaced";
         EXPECT_EQ(dump::StampaModello(M), si ? automatiche : prima);

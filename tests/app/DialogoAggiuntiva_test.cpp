@@ -87,8 +87,9 @@ bool HaAngolo(const Zona& z, float x, float y) {
 }  // namespace
 
 // Opening a face zone: bar length from the side along the bars and both anchorages (down to
-// 5 cm), width across them rounded to whole spacings, spacing at least 1 cm, centre between
-// corners 0 and 2.
+// 5 cm), width across them rounded to whole spacings (a width already whole spacings stays),
+// spacing at least 1 cm, centre between corners 0 and 2. The zone's own bar direction counts,
+// not the view's.
 TEST_F(FrmAggiuntivaLogica, Apertura) {
     Imp.AncoraggioMin = Imp.AncoraggioMax = 50;  // bars of 8 mm anchor 40 cm
     struct Caso {
@@ -98,18 +99,19 @@ TEST_F(FrmAggiuntivaLogica, Apertura) {
         float L, W, passoAtteso;
         int ferri;
     } casi[] = {
-        {"100 su passo 20", 180, 100, 20, 0, 260, 101, 20, 6},
+        {"100 su passo 20", 180, 100, 20, 0, 260, 100, 20, 6},
         {"resto 6 sopra un quarto", 180, 106, 20, 0, 260, 120, 20, 7},
         {"resto 4", 180, 104, 20, 0, 260, 101, 20, 6},
-        {"lato 187", 187, 100, 20, 0, 265, 101, 20, 6},
-        {"passo 0.5", 180, 100, 0.5f, 0, 260, 101, 1, 102},
-        {"barre in direzione 2", 180, 100, 20, 1, 180, 181, 20, 10},
+        {"lato 187", 187, 100, 20, 0, 265, 100, 20, 6},
+        {"passo 0.5", 180, 100, 0.5f, 0, 260, 100, 1, 101},
+        {"barre in direzione 2", 180, 100, 20, 1, 180, 180, 20, 10},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         Edit.ZonaCorrente.Diametro = 8;
         Edit.ZonaCorrente.Passo = c.passo;
-        Vista.DirezioneAttiva = c.direzione;
+        Edit.ZonaCorrente.Direzione = c.direzione;
+        Vista.DirezioneAttiva = 1 - c.direzione;
         Angoli(c.lungo, c.traverso, 430, 250);
         Edit.ZonaConfermata = -1;
         Edit.EntrambiLati = 1;
@@ -203,36 +205,49 @@ TEST_F(FrmAggiuntivaLogica, VociEDidascalia) {
 // without a message; the information box follows every edit; an accepted diameter shows the
 // grips and redraws.
 TEST_F(FrmAggiuntivaLogica, ModificheDellaGriglia) {
-    // Ø12 anchors 62 cm: L = 10 x R((124 + 180) / 10) = 300; W 101.
+    // Ø12 anchors 62 cm: L = 10 x R((124 + 180) / 10) = 300; W 100. A refused value is told
+    // with the item's name and the values it takes.
+    const std::string rifiuto = "\nValore non accettato.";
+    const std::string diametro = "\"Diametro [mm]\" accetta valori da 6 a 100." + rifiuto;
+    const std::string passo = "\"Passo dir. 1 [cm]\" accetta valori da 4 a 200." + rifiuto;
     struct Caso {
         int32_t id;
         const char* testo;
         const char* mostrato;
         bool accettato;
         std::function<bool(const DialogoAggiuntiva&)> valore;
+        std::string messaggio = {};
     } casi[] = {
         {IdAggDiametro, "6", " 6", true, [](auto&) { return Edit.ZonaCorrente.Diametro == 6; }},
-        {IdAggDiametro, "5.9", " 12", false, nullptr},
+        {IdAggDiametro, "5.9", " 12", false, nullptr, diametro},
         {IdAggDiametro, "12,5", " 12", true, [](auto&) { return Edit.ZonaCorrente.Diametro == 12; }},
         {IdAggDiametro, "13.5", " 14", true, [](auto&) { return Edit.ZonaCorrente.Diametro == 14; }},
-        {IdAggDiametro, "40000", " 12", false, nullptr},
+        {IdAggDiametro, "40000", " 12", false, nullptr, diametro},
         {IdAggPasso, "4", "4", true, [](auto&) { return Edit.ZonaCorrente.Passo == 4; }},
         {IdAggPasso, "200", "200", true, [](auto&) { return Edit.ZonaCorrente.Passo == 200; }},
-        {IdAggPasso, "3.9", "20", false, nullptr},
-        {IdAggPasso, "200.5", "20", false, nullptr},
-        {IdAggXCentro, "abc", "500.0", false, nullptr},
+        {IdAggPasso, "3.9", "20", false, nullptr, passo},
+        {IdAggPasso, "200.5", "20", false, nullptr, passo},
+        {IdAggXCentro, "abc", "500.0", false, nullptr,
+         "\"Coordinata X centro [cm]\" accetta valori da -10000000 a 10000000." + rifiuto},
         {IdAggXCentro, "-1250,5", "-1250.5", true, [](auto& d) { return d.XC == -1250.5f; }},
-        {IdAggYCentro, "", "300.0", false, nullptr},
-        {IdAggLunghezza, "124", "300.0", false, nullptr},  // no longer than both anchorages
+        {IdAggYCentro, "", "300.0", false, nullptr,
+         "\"Coordinata Y centro [cm]\" accetta valori da -10000000 a 10000000." + rifiuto},
+        // No longer than both anchorages.
+        {IdAggLunghezza, "124", "300.0", false, nullptr,
+         "\"Lunghezza ferri [cm]\" deve superare il doppio dell'ancoraggio (124 cm)." + rifiuto},
         {IdAggLunghezza, "125", "125.0", true, [](auto& d) { return d.L == 125; }},
-        {IdAggLarghezza, "19.9", "101.0", false, nullptr},  // below the spacing
+        {IdAggLarghezza, "19.9", "100.0", false, nullptr,  // below the spacing
+         "\"Larghezza tratto [cm]\" accetta valori non inferiori a 20." + rifiuto},
         {IdAggLarghezza, "20", "20.0", true, [](auto& d) { return d.W == 20; }},
+        // A width typed is kept in whole spacings, as "Ok" stores it.
+        {IdAggLarghezza, "130", "140.0", true, [](auto& d) { return d.W == 140; }},
     };
     const EditZone edit = Edit;
     const StatoVista vista = Vista;
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::to_string(c.id) + " \"" + c.testo + "\"");
         Edit = edit, Vista = vista;
+        pp.Msg.Visti.clear();
         auto d = Apri();
         ASSERT_FLOAT_EQ(d->L, 300);
         const Zona prima = Edit.ZonaCorrente;
@@ -241,7 +256,14 @@ TEST_F(FrmAggiuntivaLogica, ModificheDellaGriglia) {
         Ridisegni = 0;
         EXPECT_EQ(pp.Pannello.Modifica(c.id, c.testo), c.mostrato);
         EXPECT_EQ(infoMostrate, 1);
-        EXPECT_TRUE(pp.Msg.Visti.empty());
+        if (c.accettato) {
+            EXPECT_TRUE(pp.Msg.Visti.empty());
+        } else {
+            ASSERT_EQ(pp.Msg.Visti.size(), 1u);
+            EXPECT_EQ(pp.Msg.Visti[0].Testo, c.messaggio);
+            EXPECT_EQ(pp.Msg.Visti[0].Titolo, "Attenzione!");
+            EXPECT_EQ(pp.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+        }
         EXPECT_EQ(M.Zone.UltimaZona, -1);
         if (c.accettato) EXPECT_TRUE(c.valore(*d));
         else {
@@ -268,11 +290,15 @@ TEST_F(FrmAggiuntivaLogica, ModificheDellaGriglia) {
             EXPECT_FLOAT_EQ(r.YC, (r.Y1 + r.Y2) / 2);
         }
     }
-    // The information follows an accepted spacing.
+    // The information follows an accepted spacing, and so does the width "Ok" will store: 100 cm
+    // holds 4 spacings of 25 cm exactly.
     Edit = edit;
     auto d = Apri();
     pp.Pannello.Modifica(IdAggPasso, "25");
     EXPECT_NE(d->TestoInfo().find(Diam + " 12/25 "), std::string::npos);
+    pp.Pannello.Modifica(IdAggPasso, "30");
+    EXPECT_EQ(pp.Pannello.Voce(IdAggLarghezza)->Valore, "120.0");  // 3 spacings and 10 cm over a quarter
+    EXPECT_FLOAT_EQ(d->W, 120);
 }
 
 TEST_F(FrmAggiuntivaLogica, InformazioniZonaDiBarre) {
@@ -365,21 +391,23 @@ TEST_F(FrmAggiuntivaLogica, InformazioniPioli) {
     EXPECT_EQ(RigheRTF(d->TestoInfo()), senzaArea);
 }
 
-// "Ok" on a strip of a single bar: the message, the zone not confirmed, the snapshot kept.
+// "Ok" on a strip of a single bar: the message, the zone not confirmed, the dialog kept with the
+// width to correct.
 TEST_F(FrmAggiuntivaLogica, OkConUnaSolaBarra) {
     auto d = Apri();
     pp.Pannello.Modifica(IdAggLarghezza, "20");
-    pp.Pannello.Modifica(IdAggPasso, "25");
+    pp.Pannello.Modifica(IdAggPasso, "100");
     ASSERT_EQ(d->NumFerri, 1);
     Vista.ModoComando = 100;
-    d->Ok();
+    EXPECT_FALSE(d->Ok());
     ASSERT_EQ(pp.Msg.Visti.size(), 1u);
     EXPECT_EQ(pp.Msg.Visti[0].Testo, "La larghezza del tratto di armatura integrativa è minore del passo!");
     EXPECT_EQ(pp.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
     EXPECT_EQ(pp.Msg.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(d->VoceRifiutata, IdAggLarghezza);
     EXPECT_EQ(Edit.ZonaConfermata, 0);
-    EXPECT_EQ(ErroreOperazione, 0);
-    EXPECT_EQ(Vista.ModoComando, 0);
+    EXPECT_EQ(ErroreOperazione, -1) << "still open: closing it cancels";
+    EXPECT_EQ(Vista.ModoComando, 100);
     EXPECT_EQ(Undo.UndoCorrente, 0) << "the dialog changes no stored zone: no step";
     EXPECT_EQ(M.Zone.UltimaZona, -1);
 }
@@ -432,21 +460,25 @@ TEST_F(FrmAggiuntivaLogica, IlDiametroPortaIlSuoAncoraggio) {
     EXPECT_FLOAT_EQ(lungo, 400 - 2 * CalcAncoraggio(16));
 }
 
-// Where no outline results, "Ok" refuses the zone with the selection check's message.
+// Where no outline results, "Ok" refuses the zone with a message that asks for the values to be
+// corrected; the zone under edit stays as it was, the dialog open on the centre.
 TEST_F(FrmAggiuntivaLogica, OkSenzaContorno) {
+    const std::string fuori = MsgZonaDialogo(EsitoContorno::NienteInComune);
     struct Caso {
         const char* nome;
         std::function<void(DialogoAggiuntiva&)> prepara;
-        std::string messaggio, titolo;
+        std::string messaggio;
+        int32_t voce;
     } casi[] = {
-        {"centro fuori dalla soletta", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "5000"); },
-         MsgSelezioneNonValida, "Errore!"},
-        {"centro lontanissimo", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "-9999999"); },
-         MsgSelezioneNonValida, "Errore!"},
-        {"direzioni parallele", [](auto&) { M.Progetto.AngoloDir2 = 0; }, MsgSelezioneNonValida, "Errore!"},
+        {"centro fuori dalla soletta", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "5000"); }, fuori,
+         IdAggXCentro},
+        {"centro lontanissimo", [this](auto&) { pp.Pannello.Modifica(IdAggXCentro, "-9999999"); }, fuori,
+         IdAggXCentro},
+        {"direzioni parallele", [](auto&) { M.Progetto.AngoloDir2 = 0; }, MsgZonaDialogo(EsitoContorno::Degenere),
+         -1},
         {"divisa da un foro",
          [](auto&) { M = SolettaProva(Soletta1000x600, {{{480, 100}, {480, 500}, {520, 500}, {520, 100}}}); },
-         MsgZonaDivisa, "Attenzione!"},
+         MsgZonaDialogo(EsitoContorno::PiuParti), IdAggXCentro},
     };
     const EditZone edit = Edit;
     const Modello modello = M;
@@ -458,13 +490,17 @@ TEST_F(FrmAggiuntivaLogica, OkSenzaContorno) {
         auto d = Apri();
         c.prepara(*d);
         M.Progetto.CartellaLavoro = cartella.Percorso();
-        d->Ok();
+        const Zona prima = Edit.ZonaCorrente;
+        EXPECT_FALSE(d->Ok());
         ASSERT_EQ(pp.Msg.Visti.size(), 1u);
         EXPECT_EQ(pp.Msg.Visti[0].Testo, c.messaggio);
-        EXPECT_EQ(pp.Msg.Visti[0].Titolo, c.titolo);
+        EXPECT_EQ(pp.Msg.Visti[0].Titolo, "Attenzione!");
         EXPECT_EQ(pp.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
+        EXPECT_EQ(d->VoceRifiutata, c.voce);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_TRUE(StessoPunto(Edit.ZonaCorrente.Angoli[k], prima.Angoli[k].X, prima.Angoli[k].Y)) << k;
         EXPECT_EQ(Edit.ZonaConfermata, 0);
-        EXPECT_EQ(ErroreOperazione, 0);
+        EXPECT_EQ(ErroreOperazione, -1);
         EXPECT_EQ(Undo.UndoCorrente, 0);
         EXPECT_EQ(M.Zone.UltimaZona, -1);
         for (const Punto& p : Edit.ZonaCorrente.Angoli) EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
@@ -544,11 +580,19 @@ TEST(LarghezzaTratto, ArrotondataAiPassi) {
     const struct {
         float W, passo, atteso;
     } casi[] = {
-        {100, 20, 101}, {106, 20, 120}, {104, 20, 101}, {105, 20, 101}, {105.1f, 20, 120},
-        {100, 12.5f, 101},  // 12.5 rounds to 12: 8 spacings, remainder 0
-        {10, 20, 20},       // no whole spacing, but more than a quarter of one: two bars
-        {4, 20, 1},         // a single bar
+        {106, 20, 120}, {104, 20, 101}, {105, 20, 101}, {105.1f, 20, 120},
+        {10, 20, 20},  // no whole spacing, but more than a quarter of one: two bars
+        {4, 20, 1},    // a single bar
+        // Whole spacings, or whole spacings and 1 cm, stay: rounded once, a width is kept.
+        {100, 20, 100}, {101, 20, 101}, {120, 20, 120}, {100, 12.5f, 100}, {88.5f, 12.5f, 88.5f},
+        // Spacings counted in the real width: 384.4 holds 31 spacings of 12.4, not 32.
+        {384.4f, 12.4f, 384.4f}, {380, 12.4f, 384.4f},
     };
-    for (const auto& c : casi) EXPECT_FLOAT_EQ(ArrotondaLarghezza(c.W, c.passo), c.atteso) << c.W << " " << c.passo;
+    for (const auto& c : casi) {
+        EXPECT_FLOAT_EQ(ArrotondaLarghezza(c.W, c.passo), c.atteso) << c.W << " " << c.passo;
+        // Once rounded, a width comes back unchanged.
+        const float w = ArrotondaLarghezza(c.W, c.passo);
+        EXPECT_FLOAT_EQ(ArrotondaLarghezza(w, c.passo), w) << c.W << " " << c.passo;
+    }
     EXPECT_FLOAT_EQ(ArrotondaLarghezza(50, 0), 50);  // no spacing: unchanged
 }

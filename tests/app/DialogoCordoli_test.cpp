@@ -264,8 +264,9 @@ TEST_F(FrmCordoliLogica, Pannello) {
     EXPECT_NE(d->TestoInfo().find(" Area staffe = 27.93 cmq/mq"), std::string::npos);
 }
 
-// Edits by id: accepted values stored at once, refused ones put back silently; the strip and
-// the requirement stay those of the opening; the information follows every edit.
+// Edits by id: accepted values stored at once, refused ones put back with a message that names the
+// item and its values; the strip and the requirement stay those of the opening; the information
+// follows every edit.
 TEST_F(FrmCordoliLogica, ModificheDellaGriglia) {
     struct Caso {
         int32_t id;
@@ -284,6 +285,14 @@ TEST_F(FrmCordoliLogica, ModificheDellaGriglia) {
         {IdCordDiametro, "101", " 8", false},    {IdCordDiametro2, "100", " 100", true},
         {IdCordLarghezza, "1e30", "30", false},  {IdCordCopriferro, "10000001", "6.0", false},
     };
+    // The texts of two refusals in full.
+    auto aperto = Apri();
+    pp.Msg.Visti.clear();
+    pp.Pannello.Modifica(IdCordPasso, "50.5");
+    pp.Pannello.Modifica(IdCordLarghezza, "9.9");
+    ASSERT_EQ(pp.Msg.Visti.size(), 2u);
+    EXPECT_EQ(pp.Msg.Visti[0].Testo, "\"Passo staffe [cm]\" accetta valori da 4 a 50.\nValore non accettato.");
+    EXPECT_EQ(pp.Msg.Visti[1].Testo, "\"Larghezza cordolo [cm]\" accetta valori non inferiori a 10.\nValore non accettato.");
     const EditZone edit = Edit;
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::to_string(c.id) + " \"" + c.testo + "\"");
@@ -291,9 +300,14 @@ TEST_F(FrmCordoliLogica, ModificheDellaGriglia) {
         auto d = Apri();
         const EditZone aperto = Edit;
         infoMostrate = 0;
+        pp.Msg.Visti.clear();
         EXPECT_EQ(pp.Pannello.Modifica(c.id, c.testo), c.mostrato);
         EXPECT_EQ(infoMostrate, 1);
-        EXPECT_TRUE(pp.Msg.Visti.empty());
+        ASSERT_EQ(pp.Msg.Visti.size(), c.accettato ? 0u : 1u);
+        if (!c.accettato) {
+            const std::string campo = "\"" + pp.Pannello.Voce(c.id)->Titolo + "\" accetta valori ";
+            EXPECT_EQ(pp.Msg.Visti[0].Testo.rfind(campo, 0), 0u);
+        }
         const Zona &z = Edit.ZonaCorrente, &a = aperto.ZonaCorrente;
         const bool uguale = z.Diametro == a.Diametro && z.Passo == a.Passo && z.Copriferro == a.Copriferro &&
                             z.Diametro2 == a.Diametro2 && z.Passo2 == a.Passo2;

@@ -7,6 +7,9 @@
 #include <filesystem>
 
 #include "app/CaricaSoletta.h"
+#include "app/RelazioneComputo.h"
+#include "base/Formati.h"
+#include "base/Testo1252.h"
 #include "dxf/ColoriACI.h"
 #include "model/FileImpostazioni.h"
 #include "model/Resource.h"
@@ -233,24 +236,28 @@ TEST_F(DxfProva, GuidaSalvaEDefault) {
     EXPECT_EQ(d.Controlli.TestoUnita, "10");
 }
 
-// The report reads the listed slabs from their files: with the open slab among them and edited,
-// it asks first; Annulla shows no report, No reports the files as saved.
-TEST_F(DxfProva, ComputoDellaSolettaApertaModificata) {
+// The report of the listed slabs with the open slab among them, edited: no question, the open
+// slab reported from memory as it stands (its file is not read again, and may have gone), the
+// other from its file; nothing is saved.
+TEST_F(DxfProva, ComputoDellaSolettaApertaDallaMemoria) {
+    ASSERT_EQ(CaricaSolettaProgetto(altra / "SOL1.QVR", 0, M, nullptr), 0);
+    M.Diffusa.DiamDiffSup1 = 14;  // the sample's is 10
+    Undo.UndoCorrente = Undo.UndoUltimo = 1;  // a step taken since the load
+    fs::rename(altra / "SOL1.QVR", altra / "SOL1.bak");
     d.Apri();
     ASSERT_TRUE(d.CambiaCartella(altra.Percorso()));
-    d.AggiungiTutti();
-    M.Progetto.PercorsoSoletta = altra / "SOL1.QVR";
-    Undo.UndoCorrente = Undo.UndoUltimo = 1;  // a step taken since the load
+    d.Controlli.Elenco = {"SOL1.QVR", "SOL2.QVR"};
     int mostrati = 0;
     d.MostraComputo = [&](const std::string&) { ++mostrati; };
-    const std::string domanda = "Salvare le modifiche a " + (altra / "SOL1.QVR") + "?";
-    p.Msg.Risposte = {RispostaMsg::Annulla};
     d.VisualizzaComputo();
-    EXPECT_EQ(UltimoMessaggio(), domanda);
-    EXPECT_EQ(mostrati, 0);
-    p.Msg.Risposte = {RispostaMsg::No};
-    d.VisualizzaComputo();
+    EXPECT_TRUE(p.Msg.Visti.empty()) << UltimoMessaggio();
     EXPECT_EQ(mostrati, 1);
+    const std::string doc = DocumentoFinestraComputo(altra.Percorso());
+    EXPECT_TRUE(p.Msg.Visti.empty()) << UltimoMessaggio();
+    const std::string riga = "\\intbl  sup.\\cell  1\\cell  " + std::string(SegnoDiametro) + " ";
+    EXPECT_NE(doc.find(riga + "14\\cell"), std::string::npos) << "the open slab as edited";
+    EXPECT_NE(doc.find(riga + "10\\cell"), std::string::npos) << "the other slab as saved";
+    EXPECT_NE(doc.find("Solette computate: " + Str(2) + "\\par "), std::string::npos);
     EXPECT_FALSE(fs::exists(altra / "SOL1.QV0"));
     Undo = StatoUndo{};
 }

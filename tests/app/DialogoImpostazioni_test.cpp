@@ -96,9 +96,18 @@ TEST_F(DialogoImpostazioniProva, ModificheNelPannello) {
         d.Apri();
         EXPECT_EQ(d.DopoModifica(c.id, c.testo), c.mostrato) << c.id << " " << c.testo;
     }
-    // In force at once.
+    // A refusal names the item and the values it takes.
     DialogoImpostazioni d(griglia);
     d.Apri();
+    p.Msg.Visti.clear();
+    d.DopoModifica(IdImpLargStaffa, "80.1");
+    d.DopoModifica(IdImpPassoCav1, "9");
+    ASSERT_EQ(p.Msg.Visti.size(), 2u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo,
+              "\"Larghezza staffa del cordolo (cm)\" accetta valori da 15 a 80.\nValore non accettato.");
+    EXPECT_EQ(p.Msg.Visti[1].Testo, "\"Passo dir. 1 (cm)\" accetta valori non inferiori a 10.\nValore non accettato.");
+    p.Msg.Visti.clear();
+    // In force at once.
     d.DopoModifica(IdImpGrigliaX, "25");
     EXPECT_EQ(Imp.PassoGrigliaX, 25);
     d.ValoreCambiato(IdImpPassoBasePioli, 1);

@@ -105,7 +105,18 @@ TEST_F(DialogoProgettoProva, ValoriNumerici) {
         EXPECT_EQ(*campi[c.id], c.atteso) << c.id << " " << c.testo;
         EXPECT_EQ(mostrato, " " + std::to_string(c.atteso)) << c.id << " " << c.testo;
     }
-    EXPECT_TRUE(p.Msg.Visti.empty());
+    // Each value put back was told: the eight refused above.
+    EXPECT_EQ(p.Msg.Visti.size(), 8u);
+    // With the item's name and the values it takes.
+    p.Msg.Visti.clear();
+    Imp = Impostazioni{};
+    DialogoProgettoDiffusa d(griglia);
+    d.Panne();
+    EXPECT_EQ(d.DopoModifica(IdProgDiamMaxInf, "3"), " 28");
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "\"Diam. massimo inf.\" accetta valori da 4 a 100.\nValore non accettato.");
+    EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Esclamazione);
 }
 
 // A minimum above its maximum (either side edited) is refused with the pair named and the

@@ -106,7 +106,11 @@ TEST_F(EseguiProva, ComandiRipetibili) {
             EXPECT_EQ(Edit.ZonaCorrente.Diametro, Imp.DiamPioli);
             EXPECT_EQ(Edit.ZonaCorrente.Tipo, 3);
         }
-        EXPECT_EQ(Vista.TipoZonaAttivo, k.Id == c.IdCordoli ? 2 : k.Id == c.IdArmTaglio ? 3 : 1);
+        // A zone command keeps its own kind; the view's face stays the view's.
+        EXPECT_EQ(Vista.TipoZonaAttivo, 1);
+        if (k.Id == c.IdInsIntegrativa || k.Id == c.IdCordoli || k.Id == c.IdArmTaglio) {
+            EXPECT_EQ(Edit.TipoNuovaZona, k.Id == c.IdCordoli ? 2 : k.Id == c.IdArmTaglio ? 3 : 1);
+        }
         if (k.Id == c.IdArmPilastri || k.Id == c.IdArmPali) {
             EXPECT_EQ(Vista.RettTrascina.X0, -1);
             EXPECT_EQ(Vista.RettTrascina.X1 + Vista.RettTrascina.Y0 + Vista.RettTrascina.Y1, 0);
@@ -181,6 +185,7 @@ TEST_F(EseguiProva, QuotaturaAutomatica) {
     EXPECT_EQ(p.Msg.Visti[0].Testo, "La quotatura automatica annuller\xC3\xA0 le quote esistenti.\nProcedere?");
     EXPECT_EQ(p.Msg.Visti[0].Icona, IconaMsg::Nessuna);
     EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNo);
+    EXPECT_EQ(p.Msg.Visti[0].Predefinita, RispostaMsg::No);
     EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");
     EXPECT_EQ(dump::StampaModello(M), prima);
     EXPECT_EQ(Undo.UndoCorrente, u0 + 1) << "nothing replaced: no step";

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <clocale>
 #include <filesystem>
+#include <functional>
 #include <locale>
 #include <map>
 #include <set>
@@ -649,9 +650,10 @@ TEST_F(EsportaProva, IlModelloInMemoriaComeSta) {
     EXPECT_FALSE(fs::exists(dir / "v.dxf"));
 }
 
-// The open slab listed for export with an unsaved zone: the question first. Annulla writes
-// nothing; No draws the files as saved; Sì saves the reinforcement, then draws the zone.
-TEST_F(EsportaProva, SolettaApertaConModificheNonSalvate) {
+// The open slab listed for export with an unsaved zone: drawn from the model held, as the screen
+// shows it, with no question; nothing is saved, and its file is not read again (it may even
+// have gone). The other listed slab is read from its file.
+TEST_F(EsportaProva, SolettaApertaDisegnataDalModelloTenuto) {
     Disegno.Ridisegna = [](int u) { Ridisegna(u); };
     ASSERT_EQ(CaricaProgetto(dir / "SOL1.QVR"), 0);
     ASSERT_TRUE(SalvaStatoUndo());
@@ -669,39 +671,130 @@ TEST_F(EsportaProva, SolettaApertaConModificheNonSalvate) {
     CalcolaArmature();
     ASSERT_TRUE(ProgettoModificato());
     const std::string modello = dump::StampaModello(M);
-    const std::string domanda = "Salvare le modifiche a " + (dir / "SOL1.QVR") + "?";
+    fs::rename(dir / "SOL1.QVR", dir / "SOL1.bak");
     auto entita = [](const std::string& f) { return SezioneDi(Voci(LeggiTutto(f)), "ENTITIES").size(); };
 
-    struct Caso {
-        RispostaMsg risposta;
-        const char* file;
-        bool scritto, salvato;
-    };
-    std::map<std::string, size_t> quante;
-    for (const Caso& c : {Caso{RispostaMsg::Annulla, "annulla.dxf", false, false},
-                          Caso{RispostaMsg::No, "no.dxf", true, false}, Caso{RispostaMsg::Si, "si.dxf", true, true}}) {
-        SCOPED_TRACE(c.file);
-        p.Msg.Visti.clear();
-        p.Msg.Risposte = {c.risposta};
-        p.Dialoghi.Scelte = {dir / c.file};
-        EXPECT_EQ(NewSalvaDXF({"SOL2.QVR", "SOL1.QVR"}, dir.Percorso()), c.scritto);
-        ASSERT_EQ(Testi(), std::vector<std::string>{domanda});
-        EXPECT_EQ(p.Msg.Visti[0].Pulsanti, PulsantiMsg::SiNoAnnulla);
-        EXPECT_EQ(fs::exists(dir / c.file), c.scritto);
-        EXPECT_EQ(fs::exists(dir / "SOL1.QV0"), c.salvato);
-        EXPECT_EQ(dump::StampaModello(M), modello) << "the project in memory stays as it is";
-        if (c.scritto) quante[c.file] = entita(dir / c.file);
-    }
-    EXPECT_GT(quante["si.dxf"], quante["no.dxf"]) << "the zone is drawn only from the saved files";
-    EXPECT_FALSE(ProgettoModificato());
+    p.Dialoghi.Scelte = {dir / "solo2.dxf", dir / "entrambe.dxf"};
+    ASSERT_TRUE(NewSalvaDXF({"SOL2.QVR"}, dir.Percorso()));
+    ASSERT_TRUE(NewSalvaDXF({"SOL2.QVR", "SOL1.QVR"}, dir.Percorso()));
+    EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+    EXPECT_GT(entita(dir / "entrambe.dxf"), 2 * entita(dir / "solo2.dxf")) << "the unsaved zone is drawn";
+    EXPECT_FALSE(fs::exists(dir / "SOL1.QV0"));
+    EXPECT_TRUE(ProgettoModificato());
+    EXPECT_EQ(dump::StampaModello(M), modello) << "the project in memory stays as it is";
 
-    // Saved: nothing more to ask; a list without the open slab never asks.
+    // The sheet of the model held is the one the model's own export writes, beside SOL2's.
+    EsportaDxf.FormatoR12 = 1;
+    ASSERT_TRUE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "elencata.dxf", &M));
+    ASSERT_TRUE(EsportaModelloDxf(M, dir / "modello.dxf"));
+    EXPECT_TRUE(LeggiTutto(dir / "elencata.dxf") == LeggiTutto(dir / "modello.dxf")) << "the model's own sheet";
+    // Without the open project the listed file is looked for, and has gone.
     p.Msg.Visti.clear();
-    p.Dialoghi.Scelte = {dir / "di-nuovo.dxf"};
-    EXPECT_TRUE(NewSalvaDXF({"SOL1.QVR"}, dir.Percorso()));
-    ASSERT_TRUE(SalvaStatoUndo());
-    p.Dialoghi.Scelte = {dir / "altra.dxf"};
-    EXPECT_TRUE(NewSalvaDXF({"SOL2.QVR"}, dir.Percorso()));
-    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_FALSE(EsportaSoletteDxf({"SOL1.QVR"}, dir.Percorso(), dir / "senza.dxf"));
+    ASSERT_FALSE(p.Msg.Visti.empty());
+    EXPECT_NE(p.Msg.Visti[0].Testo.find("non trovato"), std::string::npos) << p.Msg.Visti[0].Testo;
     PulisciUndo();
+}
+
+namespace {
+
+// The slab of tests/data/datiprogetto, whose results are in its design-data file and which has
+// no reinforcement file, with its archive, in `cartella`.
+void SolettaDatiProgetto(const std::string& cartella) {
+    const std::string dati = std::string(VILMOR_DATI_PROVA) + "/datiprogetto";
+    fs::create_directories(cartella);
+    for (const char* f : {"SOLDP.QVR", "SOLDP.DAT", "ARCHIMPA.AI0"})
+        fs::copy_file(dati + "/" + f, cartella + "/" + f, fs::copy_options::overwrite_existing);
+}
+
+// The area texts of a file's diffuse legends, in order.
+std::vector<std::string> AreeLegende(const std::string& file) {
+    std::vector<std::string> aree;
+    for (const auto& rec : RecordDi(SezioneDi(Voci(LeggiTutto(file)), "ENTITIES"), "TEXT"))
+        if (const std::string t = Valore(rec, "  1"); t.ends_with(" cmq/m")) aree.push_back(t);
+    return aree;
+}
+
+}  // namespace
+
+// A listed slab is loaded as a project opens, every derived figure computed: its legends give the
+// areas of its mesh (Ø10/20, Ø10/25 upper, Ø12/25, Ø10/20 lower) and its sheet is the one the
+// slab draws when it is the open project.
+TEST_F(EsportaProva, SolettaElencataCaricataComeUnProgetto) {
+    const std::string dp = dir / "dp";
+    SolettaDatiProgetto(dp);
+    ASSERT_FALSE(fs::exists(dp + "/SOLDP.QV0"));
+    const std::vector<std::string> aree{"3.9 cmq/m", "3.1 cmq/m", "4.5 cmq/m", "3.9 cmq/m"};
+    for (int r12 : {0, 1}) {
+        EsportaDxf.FormatoR12 = r12;
+        const std::string elencata = dir / ("elencata" + std::to_string(r12) + ".dxf");
+        const std::string aperta = dir / ("aperta" + std::to_string(r12) + ".dxf");
+        M = Modello{};
+        ASSERT_TRUE(EsportaSoletteDxf({"SOLDP.QVR"}, dp, elencata));
+        EXPECT_EQ(AreeLegende(elencata), aree);
+        ASSERT_EQ(CaricaProgetto(dp + "/SOLDP.QVR"), 0);
+        ASSERT_TRUE(EsportaModelloDxf(M, aperta));
+        EXPECT_TRUE(LeggiTutto(elencata) == LeggiTutto(aperta)) << "the open project's sheet";
+    }
+    EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+}
+
+TEST_F(EsportaProva, LeTavoleElencateNonSiToccanoAOgniScala) {
+    // Each sheet of the list stands 200 cm clear of what the one before it draws, texts as wide
+    // as the drawing's font writes them, at 1:50 and at 1:100 (where the texts grow and the
+    // sheet reaches past its plan limits).
+    struct Riquadri : UscitaDxf {
+        std::vector<Ingombro> Box;
+        void Misura(const std::function<void(MisuraDxf&)>& f) {
+            MisuraDxf m;
+            f(m);
+            Box.push_back(m.Box);
+        }
+        void LineaDxf(float X1, float Y1, float X2, float Y2, const std::string& l, int s) override {
+            Misura([&](MisuraDxf& m) { m.LineaDxf(X1, Y1, X2, Y2, l, s); });
+        }
+        void CerchioDxf(float X, float Y, float r, const std::string& l, int s) override {
+            Misura([&](MisuraDxf& m) { m.CerchioDxf(X, Y, r, l, s); });
+        }
+        void TestoDxf(const std::string& l, const std::string& t, float X, float Y, float h, float a, int o,
+                      int v) override {
+            Misura([&](MisuraDxf& m) { m.TestoDxf(l, t, X, Y, h, a, o, v); });
+        }
+        void QuotaDxf(const std::string& lq, const std::string& lt, const EntitaQuota& q) override {
+            Misura([&](MisuraDxf& m) { m.QuotaDxf(lq, lt, q); });
+        }
+    };
+    auto disegna = [&](const std::vector<std::string>& nomi) {
+        Riquadri r;
+        SinkDxf sink(&r);
+        SinkDisegno* vecchio = Piatt.SinkDxf;
+        Piatt.SinkDxf = &sink;
+        EXPECT_EQ(DisegnaSoletteDxf(nomi, dir.Percorso()), static_cast<int>(nomi.size()));
+        Piatt.SinkDxf = vecchio;
+        return r.Box;
+    };
+    for (const std::string& soletta : {std::string("SOL1"), std::string("SOL8"), std::string("SOLDP")})
+    for (int scala50 : {1, 0}) {
+        SCOPED_TRACE(soletta + " scala 1:" + (scala50 ? "50" : "100"));
+        if (soletta != "SOL1") {
+            const std::string origine = std::string(VILMOR_DATI_PROVA) + (soletta == "SOL8" ? "/computo" : "/datiprogetto");
+            for (const auto& f : fs::directory_iterator(origine))
+                fs::copy_file(f.path(), dir / f.path().filename(), fs::copy_options::overwrite_existing);
+            fs::copy_file(dir / (soletta + ".QVR"), dir / (soletta + "B.QVR"), fs::copy_options::overwrite_existing);
+        }
+        const std::string primo = soletta + ".QVR", secondo = soletta == "SOL1" ? "SOL2.QVR" : soletta + "B.QVR";
+        Imp.ScalaDxf50 = scala50;
+        Imp.FattoreDxf = scala50 ? 2 * Imp.UnitaPerCm : Imp.UnitaPerCm;
+        const size_t n = disegna({primo}).size();
+        const std::vector<Ingombro> due = disegna({primo, secondo});
+        ASSERT_GT(n, 0u);
+        ASSERT_GT(due.size(), n);
+        float destraPrima = -1e30f, sinistraSeconda = 1e30f;
+        for (size_t i = 0; i < due.size(); ++i) {
+            if (due[i].Vuoto) continue;
+            if (i < n) destraPrima = std::max(destraPrima, due[i].XMax);
+            else sinistraSeconda = std::min(sinistraSeconda, due[i].XMin);
+        }
+        EXPECT_GE((sinistraSeconda - destraPrima) / Imp.FattoreDxf, 200.0f - 0.01f);
+    }
 }

@@ -204,7 +204,8 @@ TEST_F(ImportaProva, RegoleDiVersione) {
         e.ZonaCorrente.Copriferro = 4;
         const auto zone = CinqueZone();
         ASSERT_EQ(ImportaArmature(Scrivi("V.QV0", FileQV0(v, zone, -1)), m, e), 0);
-        EXPECT_EQ(m.Progetto.PiegaAncoraggio, v >= 7 ? -1 : 0);
+        // The file's -1 is on, as any value but 0, and kept as 1.
+        EXPECT_EQ(m.Progetto.PiegaAncoraggio, v >= 7 ? 1 : 0);
         ASSERT_EQ(m.Zone.UltimaZona, 2);
         const int attese[3] = {0, 1, 4};
         for (int i = 0; i < 3; ++i) {

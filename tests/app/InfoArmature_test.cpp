@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/DialogoCordoli.h"
 #include "model/definizioni.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
@@ -99,11 +100,32 @@ TEST(InfoArm, Cordoli) {
         const std::string s = TestoInfoArm(m);
         EXPECT_TRUE(Ha(s, c.riga)) << c.bracci;
         if (c.bracci == 4) {
-            EXPECT_TRUE(Ha(s, "\\tab\\tab (A sup/inf dir.1=15.39)\\par "));
-            EXPECT_TRUE(Ha(s, "\\tab\\tab (A.St=33.51)\\par "));
+            // Bars spaced at 2 x 6 / 4 + 30 cm, stirrups over 30 + 6 cm: the curb dialog's figures.
+            EXPECT_TRUE(Ha(s, "\\tab\\tab (A sup/inf dir.1=4.66)\\par "));
+            EXPECT_TRUE(Ha(s, "\\tab\\tab (A.St=27.93)\\par "));
             EXPECT_FALSE(Ha(s, "dir.2=")) << "a curb along direction 1 has no direction 2 line";
         }
     }
+}
+
+// The panel and the curb's own dialog give one curb the same figures: stirrups Ø8/20 with 2
+// legs, 30 cm wide, cover 6 give 13.96 cm2/m2; the Ø14 bars 4.28 cm2/m along direction 1.
+TEST(InfoArm, CordoloComeNelSuoDialogo) {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    M = DueMaglie();
+    Cordolo(M, 2);
+    const std::string pannello = TestoInfoArm(M);
+    EXPECT_TRUE(Ha(pannello, "\\tab\\tab (A.St=13.96)\\par ")) << pannello;
+    EXPECT_TRUE(Ha(pannello, "\\tab\\tab (A sup/inf dir.1=4.28)\\par ")) << pannello;
+
+    PannelloRegistrato griglia;
+    Edit.ZonaCorrente = M.Zone.Zone[0];
+    Edit.ZonaSelezionata = 0;
+    DialogoCordoli d(griglia);
+    d.infoST();
+    EXPECT_TRUE(Ha(d.TestoInfo(), " Area staffe = 13.96 cmq/mq")) << d.TestoInfo();
+    EXPECT_TRUE(Ha(d.TestoInfo(), " Area = 4.28 cmq/m (sup. e inf. dir. 1)")) << d.TestoInfo();
 }
 
 TEST(InfoArm, MagliaUnica) {

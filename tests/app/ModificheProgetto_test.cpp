@@ -910,3 +910,115 @@ TEST_F(ModificheProva, ProgettoEntroICriteri) {
         EXPECT_LE(passo, sup ? i.PassoMaxSup : i.PassoMaxInf);
     }
 }
+
+// A project built by the program's own commands, each storing what it computes (a zone whose
+// "Ricalcola passo" proposes half a centimetre for a demand of 90 cm2/m, a stud zone, a curb,
+// zones on the columns, a section, dimensions and a chain, an outline edit, a mesh design, a
+// label moved), saves, opens again and dumps as it was.
+TEST_F(ModificheProva, ProgettoDeiComandiSalvatoERiaperto) {
+    // Every node of the slab demands 90 cm2/m on the upper face in direction 1.
+    {
+        std::string testo = LeggiTutto(a);
+        std::vector<std::string> righe;
+        for (size_t i = 0, j; (j = testo.find('\n', i)) != std::string::npos; i = j + 1)
+            righe.push_back(testo.substr(i, j + 1 - i));
+        ASSERT_EQ(righe[19], "157\r\n");
+        for (size_t n = 0; n < 157; ++n) {
+            std::string& r = righe[21 + 5 * n];
+            r = "90" + r.substr(r.find(','));
+        }
+        testo.clear();
+        for (const std::string& r : righe) testo += r;
+        ScriviTutto(a, testo);
+    }
+    Prepara();
+    DialogoPolig polig;
+    polig.Chiudi = [] {};
+    class Multi : public DialogoAggMulti {
+    public:
+        void Mostra() override {
+            AggMulti.ApplicaDirMulti = {true, true};
+            AggMulti.DiamMulti1 = AggMulti.DiamMulti2 = 12;
+            AggMulti.NumFerriMulti1 = AggMulti.NumFerriMulti2 = 6;
+            AggMulti.PassoMulti1 = AggMulti.PassoMulti2 = 10;
+            AggMulti.LungMulti1 = AggMulti.LungMulti2 = 240;
+            Edit.LatoMulti = 0;
+            ErroreOperazione = 0;
+        }
+    } multi;
+    Piatt.FrmAggMulti = &multi;
+
+    p.Finestra.CopioneAggiuntiva = [this] {
+        DialogoAggiuntiva d(griglia);
+        d.Apri();
+        griglia.Modifica(IdAggDiametro, "8");
+        d.RicalcolaPasso();
+        d.Ok();
+    };
+    CommandBars_Execute(Comandi.IdInsIntegrativa);
+    Trascina(150, 200, 450, 500);
+    ASSERT_EQ(M.Zone.UltimaZona, 1);
+    float passo = 0;
+    for (const Zona& z : M.Zone.Zone)
+        if (z.Diametro == 8) passo = z.Passo;
+    ASSERT_EQ(passo, 0.5f);
+    p.Finestra.CopioneAggiuntiva = [this] {
+        DialogoAggiuntiva d(griglia);
+        d.Apri();
+        d.Ok();
+    };
+    CommandBars_Execute(Comandi.IdArmTaglio);
+    Trascina(100, 550, 400, 850);
+    p.Finestra.CopioneCordoli = [this] {
+        DialogoCordoli d(griglia);
+        d.Apri();
+        d.ValoreCambiato(IdCordBracci, 2);
+        griglia.Modifica(IdCordLarghezza, "40");
+        d.Ok();
+    };
+    CommandBars_Execute(Comandi.IdCordoli);
+    Premi(0, 450);
+    CommandBars_Execute(Comandi.IdArmPilastri);
+    Clic(540, 380);
+    Clic(660, 520);
+    CommandBars_Execute(Comandi.IdSezione1);
+    Clic(500, 200);
+    CommandBars_Execute(Comandi.IdQuotaOrizz);
+    Premi(896, 596);
+    Premi(1185, 451);
+    Muovi(1000, 300, 0);
+    Premi(1000, 300);
+    CommandBars_Execute(Comandi.IdQuotaContinua);
+    Premi(600, -90);
+    Premi(300, 300);
+    polig.Apri();
+    polig.List1_Click(2);
+    polig.Controlli.Testi = {"900", "700"};
+    polig.Command1_Click(2);
+    polig.Command1_Click(3);
+    p.Finestra.CopioneProg = [this] {
+        DialogoProgettoDiffusa d(griglia);
+        d.Progetta();
+    };
+    CommandBars_Execute(Comandi.IdOttimizzaDiffusa);
+    Vista.CodiceVista = 14;
+    CommandBars_Execute(Comandi.IdRiferimento);
+    Premi(430, 400);
+    Muovi(520, 470);
+    Rilascia(520, 470);
+    Piatt.FrmAggMulti = nullptr;
+    // The zone of the bench, the two drawn, the curb and one on each direction of the column.
+    ASSERT_EQ(M.Zone.UltimaZona, 5);
+    int tipi[4] = {};
+    for (const Zona& z : M.Zone.Zone) ++tipi[z.Tipo];
+    EXPECT_EQ(tipi[2], 1);
+    EXPECT_EQ(tipi[3], 1);
+    ASSERT_EQ(M.SezQuote.UltimaSezione, 0);
+
+    const std::string prima = Stato();
+    p.Msg.Visti.clear();
+    ASSERT_TRUE(SalvaArmature(a, M));
+    ASSERT_EQ(CaricaProgetto(a), 0);
+    for (const auto& v : p.Msg.Visti) EXPECT_EQ(v.Testo.find("non leggibile"), std::string::npos) << v.Testo;
+    EXPECT_EQ(Differenze(prima, Stato()), "");
+}

@@ -146,14 +146,27 @@ TEST_F(ModificaPannello, TabellaDelleModifiche) {
         {IdDiamCavalletti, "100", true, "100", false},  {IdPassoCavalletti1, "1e30", false, "40.0", false},
         {IdPassoDiffSup1, "10000001", false, "20.0", false},
     };
+    // "Passo dir. 1 inf." accepts 2 cm or more.
+    SetUp();
+    PanelDiff();
+    p.Msg.Visti.clear();
+    PropertyGrid1_AfterEdit(IdPassoDiffInf1, "1.5");
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "\"Passo dir. 1 inf.\" accetta valori non inferiori a 2.\nValore non accettato.");
     for (const Caso& c : casi) {
         SetUp();
+        PanelDiff();
         const MagliaDiffusa prima = M.Diffusa;
         const float residuo = M.Analisi.Nodi[0].ResSup1;
         p.Msg.Visti.clear();
         const std::string caso = std::to_string(c.id) + " " + c.testo;
         EXPECT_EQ(PropertyGrid1_AfterEdit(c.id, c.testo), c.mostrato) << caso;
-        EXPECT_EQ(p.Msg.Visti.size(), c.avviso ? 1u : 0u) << caso;
+        // A value put back is told, with the item's name.
+        ASSERT_EQ(p.Msg.Visti.size(), (c.avviso ? 1u : 0u) + (c.accettato ? 0u : 1u)) << caso;
+        if (!c.accettato) {
+            const std::string campo = "\"" + p.Pannello.Voce(c.id)->Titolo + "\" accetta valori ";
+            EXPECT_EQ(p.Msg.Visti.back().Testo.rfind(campo, 0), 0u) << caso << ": " << p.Msg.Visti.back().Testo;
+        }
         if (c.avviso) {
             EXPECT_NE(p.Msg.Visti[0].Testo.find("attulmente non permette"), std::string::npos);
             EXPECT_EQ(p.Msg.Visti[0].Titolo, "Attenzione!");

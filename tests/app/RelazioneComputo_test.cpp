@@ -87,13 +87,15 @@ TEST_F(RelazioneComputo, SolettaInMemoria) {
     const std::string doc = DocumentoFinestraComputo(dir / "B");
     EXPECT_EQ(ErroreOperazione, 7);
 
-    // Head and tab stops, the slab's report, then the tail with nothing in between.
+    // Head, A4 page and tab stops, the slab's report, then the tail with nothing in between.
     StatoRelazione r;
     IniziaRelazione(r);
     CopuRTF(r, copia);
     EXPECT_EQ(doc, r.TestoRtf + FineRTF());
-    EXPECT_EQ(doc.rfind(InizioRTF() + TabCentro(2.0f) + TabDestra(5.0f) + TabDestra(7.5f) + TabDestra(10.5f) +
-                            TabDestra(13.0f) + TabDestra(15.0f) + TabDestra(17.0f) + TestoNero("Soletta in c.a. n. 8", 24, 0, 1),
+    const std::string a4 = "\\paperw11906\\paperh16838\\margl1125\\margr1125\\margt1125\\margb1125 ";
+    EXPECT_EQ(doc.rfind(InizioRTF() + a4 + TabCentro(2.0f) + TabDestra(5.0f) + TabDestra(7.5f) + TabDestra(10.5f) +
+                            TabDestra(13.0f) + TabDestra(15.0f) + TabDestra(17.0f) +
+                            TestoNero("Soletta in c.a. n. 8", 24, 0, 1),
                         0),
               0u);
     EXPECT_TRUE(doc.ends_with("kg/mc\\par \\par }"));
@@ -334,7 +336,7 @@ TEST_F(RelazioneComputo, LibreOfficeRicalcola) {
     ASSERT_EQ(SalvaComputo(doc), 0);
 
     Modello piano = M;
-    DisegnaPioli(piano, 0, 0, -1);
+    CalcolaArmature(piano);
     ASSERT_EQ(piano.Zone.Zone[6].Tipo, 3);
     EXPECT_NE(doc.find("\\intbl  7\\cell  " + Str(piano.Zone.Zone[6].NumBracci) + "\\cell  "), std::string::npos);
 

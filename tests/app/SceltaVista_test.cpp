@@ -51,35 +51,38 @@ protected:
 
 TEST_F(SceltaVistaProva, TabellaDelleViste) {
     constexpr int T = -1;  // kept as it was
+    // `zona` and `attiva`: the face and direction the view implies for the zone commands, set
+    // here and not by drawing the view.
     struct Riga {
-        int vista, lato, dir, cv, pianta, mappa, zona;
+        int vista, lato, dir, cv, pianta, mappa, zona, attiva;
         int voce;     // range from entry `voce` of the requirement, or
         int eccesso;  // from the excess of that layer
     };
     const std::vector<Riga> righe = {
-        {0, 0, 1, 0, 0, T, T, T, T},      {0, 1, 1, 1, 1, T, T, T, T},      {0, 2, 0, 0, 0, T, T, T, T},
-        {1, 0, 1, 14, 2, T, 0, T, T},     {1, 1, 0, 15, 3, T, 1, T, T},     {1, 2, 1, 16, 4, T, T, T, T},
-        {2, 1, 1, 17, 5, T, T, T, T},     {3, 0, 0, 6, T, 5, T, T, T},      {3, 0, 1, 7, T, 7, T, T, T},
-        {3, 1, 0, 8, T, 6, T, T, T},      {3, 1, 1, 9, T, 8, T, T, T},      {3, 2, 1, 12, T, 9, T, T, T},
-        {4, 0, 0, 2, 9999, 0, T, 0, T},   {4, 0, 1, 3, 9999, 2, T, 1, T},   {4, 1, 0, 4, 9999, 1, T, 2, T},
-        {4, 1, 1, 5, 9999, 3, T, 3, T},   {4, 2, 0, 10, 9999, 4, T, 5, T},  {5, 0, 0, 2, 9999, 10, T, T, 0},
-        {5, 0, 1, 3, 9999, 12, T, T, 2},  {5, 1, 0, 4, 9999, 11, T, T, 1},  {5, 1, 1, 5, 9999, 13, T, T, 3},
-        {5, 2, 1, 10, 9999, 14, T, T, 4},
+        {0, 0, 1, 0, 0, T, T, T, T, T},      {0, 1, 1, 1, 1, T, T, T, T, T},      {0, 2, 0, 0, 0, T, T, T, T, T},
+        {1, 0, 1, 14, 2, T, 0, T, T, T},     {1, 1, 0, 15, 3, T, 1, T, T, T},     {1, 2, 1, 16, 4, T, T, T, T, T},
+        {2, 1, 1, 17, 5, T, T, T, T, T},     {3, 0, 0, 6, T, 5, 0, 0, T, T},      {3, 0, 1, 7, T, 7, 0, 1, T, T},
+        {3, 1, 0, 8, T, 6, 1, 0, T, T},      {3, 1, 1, 9, T, 8, 1, 1, T, T},      {3, 2, 1, 12, T, 9, 2, 0, T, T},
+        {4, 0, 0, 2, 9999, 0, 0, 0, 0, T},   {4, 0, 1, 3, 9999, 2, 0, 1, 1, T},   {4, 1, 0, 4, 9999, 1, 1, 0, 2, T},
+        {4, 1, 1, 5, 9999, 3, 1, 1, 3, T},   {4, 2, 0, 10, 9999, 4, 2, 2, 5, T},  {5, 0, 0, 2, 9999, 10, 0, 0, T, 0},
+        {5, 0, 1, 3, 9999, 12, 0, 1, T, 2},  {5, 1, 0, 4, 9999, 11, 1, 0, T, 1},  {5, 1, 1, 5, 9999, 13, 1, 1, T, 3},
+        {5, 2, 1, 10, 9999, 14, 2, 2, T, 4},
     };
     ASSERT_EQ(righe.size(), 22u);
     for (const Riga& r : righe) {
         const std::string caso = std::to_string(r.vista) + "/" + std::to_string(r.lato) + "/" + std::to_string(r.dir);
         Vista.VistaScelta = r.vista, Vista.LatoScelto = r.lato, Vista.DirezioneScelta = r.dir;
-        Vista.PiantaCorrente = 77, Vista.TipoMappa = 55, Vista.TipoZonaAttivo = 66;
+        Vista.PiantaCorrente = 77, Vista.TipoMappa = 55, Vista.TipoZonaAttivo = 66, Vista.DirezioneAttiva = 66;
         Mappa.ScalaMin = -7, Mappa.ScalaMax = -8;
         const int prima = Ridisegni();
         AggiornaVisulalizzazione();
         EXPECT_EQ(Ridisegni(), prima + 1) << caso;
         EXPECT_EQ(Vista.CodiceVista, r.cv) << caso;
         EXPECT_EQ(Vista.PiantaCorrente, r.pianta == T ? 77 : r.pianta) << caso;
+        EXPECT_EQ(Vista.TipoZonaAttivo, r.zona == T ? 66 : r.zona) << caso;
+        EXPECT_EQ(Vista.DirezioneAttiva, r.attiva == T ? 66 : r.attiva) << caso;
         if (r.vista < 4) {
             EXPECT_EQ(Vista.TipoMappa, r.mappa == T ? 55 : r.mappa) << caso;
-            EXPECT_EQ(Vista.TipoZonaAttivo, r.zona == T ? 66 : r.zona) << caso;
             EXPECT_EQ(Mappa.ScalaMin, -7) << caso;
         } else {
             EXPECT_EQ(Vista.TipoMappa, r.mappa) << caso;

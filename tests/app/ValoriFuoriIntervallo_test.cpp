@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <vector>
 
 #include "app/CaricaProgetto.h"
 #include "app/EsportaSoletteDxf.h"
@@ -118,7 +120,9 @@ TEST(ValoriDatiProgetto, RifiutatiConFileERiga) {
         {"SOLDP.DAT", 5, "5, Copriferro", "1e30, Copriferro", "cover 1e30 cm"},
         {"SOLDP.DAT", 15, "20,25,25,20", "1e20,25,25,20", "diffuse spacing 1e20 cm"},
         {"SOLDP.DAT", 12, "0, Angolo dir. 1", "1e30, Angolo dir. 1", "direction angle 1e30 degrees"},
-        {"SOLDP.DAT", 18, "6,8,0,2 ;", "6,8,0,3 ;", "punching state 3"},
+        {"SOLDP.DAT", 18, "6,8,0,2 ;", "6,8,0,32768 ;", "punching state beyond 16 bits"},
+        {"SOLDP.DAT", 19, "1.3,0.8,2.7", "1.3,1e38,2.7", "requirement 1e38"},
+        {"SOLDP.DAT", 19, "0.3,0.2,0,0", "0.3,-100001,0,0", "shear requirement -100001"},
         {"SOLDP.QVR", 25, "350,550\r\n1,0\r\n", "350,550\r\n1,1e30\r\n", "column angle 1e30 degrees"},
     };
     for (const Caso& c : casi) {
@@ -144,6 +148,188 @@ TEST(ValoriDatiProgetto, RifiutatiConFileERiga) {
         EXPECT_EQ(FileDellaCartella(cartella.string()), file);
     }
     PulisciUndo();
+}
+
+namespace {
+
+// The file with value k (0-based) of line r (1-based) replaced by `valore`; values are separated
+// by blanks and commas.
+std::string ConValore(const std::string& file, int r, int k, const std::string& valore) {
+    size_t inizio = 0;
+    for (int i = 1; i < r; ++i) inizio = file.find('\n', inizio) + 1;
+    const size_t fine = file.find_first_of("\r\n", inizio);
+    std::string riga = file.substr(inizio, fine - inizio);
+    size_t a = 0;
+    for (int i = 0;; ++i) {
+        a = riga.find_first_not_of(" ,", a);
+        const size_t b = std::min(riga.find_first_of(" ,", a), riga.size());
+        if (i == k) {
+            riga.replace(a, b - a, valore);
+            break;
+        }
+        a = b;
+    }
+    return file.substr(0, inizio) + riga + file.substr(fine);
+}
+
+struct Sostituzione {
+    int Riga, K;
+    const char* Valore;
+};
+
+}  // namespace
+
+// Values of the analysis files and of the reinforcement file that the program gives a meaning
+// to: each is loaded and read with that meaning, without a word.
+TEST(ValoriConSignificato, LettiComeIndicato) {
+    GlobaliProva globali;
+    PiattaformaProva p;
+    CartellaTemp dir;
+    AmbienteProva xdg{"XDG_CONFIG_HOME", dir / "config"};
+    ImpostaCartelle();
+    Piatt.PauseAttive = false;
+    const std::string dati = VILMOR_DATI_PROVA;
+    // The slab with its design-data file; one with its results inline; the slab whose
+    // reinforcement file holds a zone and a section.
+    struct Cartella {
+        const char* Nome;
+        std::vector<std::string> File;
+        const char* Soletta;
+    };
+    const Cartella cartelle[] = {
+        {"datiprogetto", {dati + "/datiprogetto/SOLDP.QVR", dati + "/datiprogetto/SOLDP.DAT",
+                          dati + "/datiprogetto/ARCHIMPA.AI0"}, "SOLDP.QVR"},
+        {"inline", {dati + "/soletta/INLINE.QVR", dati + "/valori/ARCHIMPA.AI0"}, "INLINE.QVR"},
+        {"armature", {Valori + "/BASE.QVR", Valori + "/BASE.QV0", Valori + "/ARCHIMPA.AI0"}, "BASE.QVR"},
+    };
+    struct Caso {
+        int Cartella;
+        const char* File;
+        Sostituzione Valore;
+        const char* Cosa;
+        std::function<bool()> Letto;
+    };
+    auto stati = [] {
+        std::string r;
+        for (const Punzonamento& q : M.Analisi.Punzonamenti) r += std::to_string(q.StatoPunz) + " ";
+        return r;
+    };
+    const Caso casi[] = {
+        // Any state but a negative one or 2: no punching reinforcement required.
+        {0, "SOLDP.DAT", {18, 17, "3"}, "punching state 3", [&] { return stati() == "1 2 2 -1 "; }},
+        {0, "SOLDP.DAT", {18, 17, "32767"}, "punching state 32767", [&] { return stati() == "1 2 2 -1 "; }},
+        {0, "SOLDP.DAT", {18, 17, "1"}, "punching state 1", [&] { return stati() == "1 2 2 -1 "; }},
+        {0, "SOLDP.DAT", {30, 17, "-32768"}, "punching state -32768",
+         [&] { return stati() == "2 2 2 -32768 "; }},
+        // A diffuse spacing below 1 cm stands for 20 cm, in the slab file as in the design data.
+        {1, "INLINE.QVR", {9, 0, "0.5"}, "inline spacing 0.5", [] { return M.Diffusa.PassoDiffSup1 == 20; }},
+        {1, "INLINE.QVR", {11, 0, "-1"}, "inline spacing -1", [] { return M.Diffusa.PassoDiffSup2 == 20; }},
+        {1, "INLINE.QVR", {13, 0, "0"}, "inline spacing 0", [] { return M.Diffusa.PassoDiffInf1 == 20; }},
+        {1, "INLINE.QVR", {15, 0, "1"}, "inline spacing 1", [] { return M.Diffusa.PassoDiffInf2 == 1; }},
+        {0, "SOLDP.DAT", {15, 1, "0.5"}, "design-data spacing 0.5", [] { return M.Diffusa.PassoDiffSup2 == 20; }},
+        {1, "INLINE.QVR", {22, 0, "-100000"}, "requirement -100000",
+         [] { return M.Analisi.Nodi[0].RichSup1 == -100000; }},
+        // A direction is any 16-bit integer: every one but 0 is direction 2, kept as 1.
+        {2, "BASE.QV0", {20, 2, "2"}, "zone direction 2", [] { return M.Zone.Zone[0].Direzione == 1; }},
+        {2, "BASE.QV0", {20, 2, "-1"}, "zone direction -1", [] { return M.Zone.Zone[0].Direzione == 1; }},
+        {2, "BASE.QV0", {32, 0, "2"}, "section direction 2", [] { return M.SezQuote.Sezioni[0].Direzione == 1; }},
+        {2, "BASE.QV0", {32, 0, "-1"}, "section direction -1",
+         [] { return M.SezQuote.Sezioni[0].Direzione == 1; }},
+        // The bend switch: any value but 0 is on.
+        {2, "BASE.QV0", {4, 0, "-1"}, "bend -1", [] { return M.Progetto.PiegaAncoraggio == 1; }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Cosa);
+        const Cartella& k = cartelle[c.Cartella];
+        const fs::path cartella = dir / c.Cosa;
+        fs::create_directories(cartella);
+        for (const std::string& f : k.File) fs::copy_file(f, cartella / fs::path(f).filename());
+        const std::string percorso = (cartella / c.File).string();
+        ScriviTutto(percorso, ConValore(LeggiTutto(percorso), c.Valore.Riga, c.Valore.K, c.Valore.Valore));
+        M = Modello{};
+        ImpostaDefault();
+        p.Msg.Visti.clear();
+        // The copied slab no longer matches the reinforcement's time stamp: keep it.
+        p.Msg.Risposte = {RispostaMsg::Si};
+        ASSERT_EQ(CaricaProgetto((cartella / k.Soletta).string()), 0);
+        for (const auto& v : p.Msg.Visti) EXPECT_NE(v.Testo.find("precedente armatura"), std::string::npos) << v.Testo;
+        EXPECT_TRUE(c.Letto());
+        // What the program keeps, it writes: a reinforcement file that reads back the same.
+        ASSERT_TRUE(SalvaArmature(M.Progetto.PercorsoSoletta, M));
+        const std::string salvato = TestoArmature(M);
+        p.Msg.Visti.clear();
+        ASSERT_EQ(LeggiArmature(TrovaFileArmature(M.Progetto.PercorsoSoletta), 0, M), EsitoArmature::Letto);
+        EXPECT_TRUE(p.Msg.Visti.empty());
+        EXPECT_EQ(TestoArmature(M), salvato);
+    }
+    PulisciUndo();
+}
+
+// Work placed on the 1000 x 600 slab of BASE.QVR: within its extent grown by its larger side
+// (-1000 .. 2000 by -1000 .. 1600) for the edited outline; 2 m more for everything else, the
+// labels, bar lines, curb strips, sections and dimensions drawn around it; a curb no wider than
+// 3000. Just inside each is read; just beyond the file is refused at its line, and the open
+// project and every file stay as they were.
+TEST_F(ValoriProva, PosizioniEntroLAreaDellaSoletta) {
+    struct Caso {
+        std::vector<Sostituzione> Valori;
+        int Riga;  // 0: read
+        const char* Cosa;
+    };
+    const Caso casi[] = {
+        {{{24, 0, "2200"}, {25, 1, "-1200"}}, 0, "zone outline vertex at the area's corners"},
+        {{{24, 0, "2200.01"}}, 24, "zone outline vertex beyond"},
+        {{{11, 1, "-1200.01"}}, 11, "zone corner beyond"},
+        {{{18, 2, "2201"}}, 18, "zone frame box beyond"},
+        {{{21, 0, "3"}, {27, 1, "1800"}}, 0, "stud zone vertex at the edge"},
+        {{{21, 0, "3"}, {27, 1, "1800.1"}}, 27, "stud zone vertex beyond"},
+        {{{21, 0, "2"}, {21, 1, "2"}, {26, 0, "-1200"}}, 0, "curb vertex at the edge"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {26, 0, "-1200.5"}}, 26, "curb vertex beyond"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {21, 2, "3000"}}, 0, "curb 3000 wide"},
+        {{{21, 0, "2"}, {21, 1, "4"}, {21, 2, "3000.1"}}, 21, "curb 3000.1 wide"},
+        {{{21, 0, "2"}, {21, 1, "3"}}, 21, "curb of 3 legs"},
+        {{{21, 0, "2"}, {21, 1, "2147483647"}}, 21, "curb of 2147483647 legs"},
+        {{{16, 0, "-1200"}, {16, 1, "1800"}}, 0, "reference point at the corner"},
+        {{{16, 1, "1800.5"}}, 16, "reference point beyond"},
+        {{{15, 3, "-1201"}}, 15, "bar line beyond"},
+        {{{29, 1, "-1200"}, {31, 2, "2200"}}, 0, "section points at the edge"},
+        {{{29, 1, "-1200.1"}}, 29, "section end beyond"},
+        {{{31, 2, "2200.1"}}, 31, "section tick beyond"},
+        {{{34, 1, "1800"}, {35, 2, "-1200"}}, 0, "dimension points at the edge"},
+        {{{34, 1, "1800.1"}}, 34, "dimension line beyond"},
+        {{{35, 2, "-1200.1"}}, 35, "measured point beyond"},
+        {{{40, 1, "1600"}, {41, 0, "2000"}, {42, 1, "-1000"}}, 0, "outline vertices at the edge"},
+        {{{40, 1, "1600.1"}}, 40, "outline vertex beyond"},
+        {{{39, 0, "-1000.1"}}, 39, "outline vertex beyond, left"},
+    };
+    const std::string base = LeggiTutto(dir / "BASE.QV0");
+    const std::string progetto = Progetto();
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Cosa);
+        std::string testo = base;
+        for (const Sostituzione& v : c.Valori) testo = ConValore(testo, v.Riga, v.K, v.Valore);
+        ASSERT_NE(testo, base);
+        const std::string percorso = dir / "POSA.QV0";
+        ScriviTutto(percorso, testo);
+        const auto file = FileDellaCartella(dir.Percorso());
+        p.Msg.Visti.clear();
+        Modello letto = M;
+        const EsitoArmature esito = LeggiArmature(percorso, 0, letto);
+        if (c.Riga == 0) {
+            EXPECT_EQ(esito, EsitoArmature::Letto);
+            EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+            continue;
+        }
+        EXPECT_EQ(esito, EsitoArmature::Ignorato);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, "File non leggibile:\n" + percorso + "\nValore fuori intervallo (riga " +
+                                            std::to_string(c.Riga) + ").");
+        // The undo reads into the open project itself.
+        p.Msg.Visti.clear();
+        EXPECT_EQ(LeggiArmature(percorso, 0, M), EsitoArmature::Ignorato);
+        EXPECT_EQ(Progetto(), progetto);
+        EXPECT_EQ(FileDellaCartella(dir.Percorso()), file);
+    }
 }
 
 // A settings file whose layer colours are -2147483648 and 300 and whose drawing scale is 1e38:

@@ -149,7 +149,9 @@ TEST(VerificaSelezione, ValoriProposti) {
         EditZone e;
         Seleziona(e, 50, 50, 200, 200);
         e.ZonaCorrente.Diametro = 99, e.ZonaCorrente.Passo = 77, e.ZonaCorrente.Passo2 = 99;
-        EXPECT_EQ(VerificaSelezione(m, e, VistaMappa(c.tipoMappa, c.tipoZona, c.direzione), c.zonaNuova), -1);
+        // The kind and direction are the zone command's, whatever face the view shows.
+        e.TipoNuovaZona = c.tipoZona, e.DirezioneNuovaZona = c.direzione;
+        EXPECT_EQ(VerificaSelezione(m, e, VistaMappa(c.tipoMappa, 1 - c.tipoZona % 2, 1 - c.direzione), c.zonaNuova), -1);
         EXPECT_EQ(e.ZonaCorrente.Tipo, c.tipoZona);
         EXPECT_EQ(e.ZonaCorrente.Diametro, c.diametro);
         EXPECT_FLOAT_EQ(e.ZonaCorrente.Passo, c.passo);
@@ -186,6 +188,7 @@ TEST(VerificaSelezione, IlContornoEQuelloDellaSelezioneNonLaSoletta) {
     // Every node of the slab inside a small selection: the zone is that selection, clipped.
     Modello m = Soletta(Rettangolo(0, 0, 1000, 500), {{100, 100, 3, 1}, {150, 120, 1, 1}});
     EditZone e;
+    e.TipoNuovaZona = 3;
     Seleziona(e, 50, 50, 200, 200);
     ASSERT_EQ(VerificaSelezione(m, e, VistaMappa(5, 3), -1), -1);
     ASSERT_EQ(e.UltVertZonaCorr, 3);
@@ -209,6 +212,7 @@ TEST(VerificaSelezione, IlContornoEQuelloDellaSelezioneNonLaSoletta) {
     // A slab without nodes: no node to ask for, and still the selection's own outline.
     Modello vuota = Soletta(Rettangolo(0, 0, 1000, 500), {});
     EditZone g;
+    g.TipoNuovaZona = 3;
     Seleziona(g, 50, 50, 200, 200);
     ASSERT_EQ(VerificaSelezione(vuota, g, VistaMappa(5, 3), -1), -1);
     EXPECT_EQ(g.UltVertZonaCorr, 3);

@@ -173,8 +173,12 @@ TEST(MappeColori, TipiDiMappa) {
         const float s = c.tipo >= 10 ? -1.0f : 1.0f;
         Modello m = Maglia({{0, 0, 2 * s}, {100, 0, 5 * s}, {0, 100, 9 * s}}, {{0, 1, 2}}, c.strato);
         DisegnaMappaColori(m);
-        EXPECT_EQ(Vista.DirezioneAttiva, c.direzione);
-        EXPECT_EQ(Vista.TipoZonaAttivo, c.lato);
+        // The direction and face a map implies are the view selection's to set; drawing the map
+        // leaves them as they were.
+        EXPECT_EQ(VoceMappaDi(c.tipo)->Direzione, c.direzione);
+        EXPECT_EQ(VoceMappaDi(c.tipo)->Lato, c.lato);
+        EXPECT_EQ(Vista.DirezioneAttiva, -5);
+        EXPECT_EQ(Vista.TipoZonaAttivo, -5);
         if (c.tipo == 4) {
             ASSERT_EQ(chiamatePunz.size(), 1u);
             EXPECT_EQ(chiamatePunz[0].inferiore, 1.5f);
@@ -408,14 +412,58 @@ TEST(MappeColori, MarcatoriDeiNodi) {
     // Pixels rounded half to even.
     Banco b;
     Vista.TipoMappa = 0;
-    Modello m = Maglia({{30.5f, 41.5f, 0}, {31.5f, 40.5f, 0}}, {}, 0);
+    Modello m = Maglia({{30.5f, 41.5f, 0}, {41.5f, 30.5f, 0}}, {}, 0);
     DisegnaMappaColori(m);
     const auto r = b.p.Video.Di("Rettangolo");
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].Num[0], 30);
     EXPECT_EQ(r[0].Num[1], -42);
-    EXPECT_EQ(r[1].Num[0], 32);
-    EXPECT_EQ(r[1].Num[1], -40);
+    EXPECT_EQ(r[1].Num[0], 42);
+    EXPECT_EQ(r[1].Num[1], -30);
+}
+
+// Markers closer than three marker widths (12 pixels on the missing-steel maps, 6 on the others)
+// bury the map: there the missing-steel maps keep the nodes that fall short, one to a square of
+// 12 pixels, the others none, and the legend says so. Apart, every node is marked.
+TEST(MappeColori, MarcatoriFittiDiradati) {
+    constexpr float NV = 2, OK = -1;  // balances: falls short, satisfied
+    struct Caso {
+        const char* nome;
+        int tipo;
+        std::vector<NodoProva> nodi;  // x, y at one pixel a centimetre; the balance
+        std::vector<double> segnati;  // x of the nodes marked, in order
+        bool nota;
+    } casi[] = {
+        {"carenza, 11 px", 5, {{0, 0, OK}, {11, 0, NV}, {100, 0, OK}}, {11, 100}, true},
+        {"carenza, 12 px", 5, {{0, 0, OK}, {12, 0, NV}, {100, 0, OK}}, {0, 12, 100}, false},
+        {"carenza, in diagonale", 5, {{0, 0, OK}, {8, 8, OK}}, {}, true},
+        {"carenza, uno per quadrato", 5, {{0, 0, NV}, {1, 0, NV}, {2, 0, NV}, {13, 0, NV}, {14, 0, NV}}, {0, 13}, true},
+        {"richiesta, 5 px", 0, {{0, 0, 1}, {5, 0, 1}, {50, 0, 1}}, {50}, false},
+        {"richiesta, 6 px", 0, {{0, 0, 1}, {6, 0, 1}}, {0, 6}, false},
+        {"eccedenza, 3 px", 10, {{0, 0, -1}, {3, 0, -1}}, {}, false},
+        {"taglio, 4 px", 9, {{0, 0, NV}, {4, 0, OK}}, {0}, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Banco b;
+        Vista.TipoMappa = c.tipo;
+        Mappa.ScalaMin = 0;
+        Mappa.ScalaMax = 5;
+        const int strato = c.tipo == 9 ? 4 : 0;
+        Modello m = Maglia(c.nodi, {}, strato);
+        for (size_t i = 0; i < c.nodi.size(); ++i) {
+            Nodo& n = m.Analisi.Nodi[i];
+            if (c.tipo == 9) n.RichTaglio1 = 5;
+            else n.RichSup1 = 5;
+        }
+        DisegnaMappaColori(m);
+        const bool carenza = c.tipo >= 5 && c.tipo <= 9;
+        std::vector<double> segnati;
+        for (const auto& r : b.p.Video.Di(carenza ? "RettangoloPienoRgb" : "Rettangolo"))
+            segnati.push_back(r.Num[0] + (carenza ? 1 : 0));
+        EXPECT_EQ(segnati, c.segnati);
+        EXPECT_EQ(Contiene(b.Testi(), "Nodi: solo quelli carenti"), c.nota);
+    }
 }
 
 TEST(MappeColori, SenzaNodiEConCampoRovesciato) {

@@ -37,10 +37,12 @@ double Gradi(const Entita& linea, float xn, float yn) {
     return a < -1e-6 ? a + 360 : a;
 }
 
-// The record at the bottom edge: node (500, 20), d 30, one stretch (455, 35) .. (545, 35).
+// The record at the bottom edge: node number 223 at (500, 20), d 30, one stretch (455, 35) ..
+// (545, 35).
 Modello Bordo() {
     Modello m = SolettaPunz();
     AggiungiRecord(m, 500, 20, 2, 12);
+    m.Analisi.Nodi[0].Numero = 223;
     Completa(m);
     return m;
 }
@@ -80,12 +82,15 @@ TEST(DisPunzonamento, TrattoSulBordoGuardaNellaSoletta) {
         EXPECT_EQ(c.Num[2], 2);
     }
 
+    // No column: the node's number names the record, as in the quantities report.
     auto testi = b.Di("Testo");
-    ASSERT_EQ(testi.size(), 2u);  // no column, no "P"
-    EXPECT_EQ(testi[0].Testo, std::string("3 x ") + SegnoDiametro + "12-150 / 4(80+150x3)");
-    EXPECT_EQ(testi[0].Num, (std::vector<double>{545, 35, 1, 1, 0, 1, 0}));
-    EXPECT_EQ(testi[1].Testo, "As tot.= 13.6 cmq");
-    EXPECT_EQ(testi[1].Num, (std::vector<double>{545, 5, 1, 1, 0, 1, 0}));
+    ASSERT_EQ(testi.size(), 3u);
+    EXPECT_EQ(testi[0].Testo, "N223");
+    EXPECT_EQ(testi[0].Num, (std::vector<double>{545, 65, 1, 14, 0, 1, 0}));
+    EXPECT_EQ(testi[1].Testo, std::string("3 x ") + SegnoDiametro + "12-150 / 4(80+150x3)");
+    EXPECT_EQ(testi[1].Num, (std::vector<double>{545, 35, 1, 1, 0, 1, 0}));
+    EXPECT_EQ(testi[2].Testo, "As tot.= 13.6 cmq");
+    EXPECT_EQ(testi[2].Num, (std::vector<double>{545, 5, 1, 1, 0, 1, 0}));
 }
 
 TEST(DisPunzonamento, AmpiezzaDelTratto) {
@@ -128,6 +133,7 @@ TEST(DisPunzonamento, GiroInteroAlCentro) {
         r.PioliListello = c.pioli;
         r.TipoPunz = c.tipo;
         r.AreaPiolo = 1.5f;
+        m.Analisi.Nodi[0].Numero = 19;
         Completa(m);
         ASSERT_EQ(m.Analisi.Punzonamenti[0].NumTratti, 0);
         if (c.trattoCorto) {
@@ -149,13 +155,16 @@ TEST(DisPunzonamento, GiroInteroAlCentro) {
             continue;
         }
         // The studs of DiametroDaArea(1.5) = 14, whatever the total.
-        ASSERT_EQ(testi.size(), c.pilastro >= 0 ? 3u : 2u);
+        // The record's name, the column's or else the node's number, 30 cm above the description.
+        ASSERT_EQ(testi.size(), 3u);
+        EXPECT_EQ(testi[0].Testo, c.pilastro >= 0 ? "P9" : "N19");
         if (c.pilastro >= 0) {
-            EXPECT_EQ(testi[0].Testo, "P9");
             EXPECT_EQ(testi[0].Num[0], 550);
             EXPECT_EQ(testi[0].Num[1], 350);
-            EXPECT_EQ(testi[0].Num[3], 14);
         }
+        EXPECT_EQ(testi[0].Num[0], testi[1].Num[0]);
+        EXPECT_EQ(testi[0].Num[1], testi[1].Num[1] + 30);
+        EXPECT_EQ(testi[0].Num[3], 14);
         EXPECT_EQ(testi[testi.size() - 2].Testo, c.descrizione);
         EXPECT_EQ(testi.back().Testo, c.totale);
     }

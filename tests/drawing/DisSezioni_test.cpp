@@ -485,8 +485,8 @@ TEST(DisSezioni, PostoNelRidisegno) {
         float x, y;
     } casi[] = {
         {"sotto la pianta", 0, 0, 0, -123 - 100 - 140 + 90},
-        {"nella tavola", 5, 0, 2 * (150 + 777), -150 - 140 + 90},
-        {"nella tavola a maglia unica", 5, 1, 2 * (150 + 777), -140 + 90},
+        {"nella tavola", 5, 0, 2 * (150 + 1060), -150 - 140 + 90},
+        {"nella tavola a maglia unica", 5, 1, 2 * (150 + 1060), -140 + 90},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -496,8 +496,10 @@ TEST(DisSezioni, PostoNelRidisegno) {
         Vista.PiantaCorrente = c.pianta;
         Vista.CodiceVista = 0;
         Vista.ModoComando = 0;
-        Vista.LarghezzaPianta = 777;
-        Vista.AltezzaPianta = 444;
+        // The plan's limits as the slab gives them: room for the title blocks at the left.
+        Vista.LimitiPianta = {-480, -90, 580, 370};
+        Vista.LarghezzaPianta = 1060;
+        Vista.AltezzaPianta = 460;
         Vista.EstensioneCorrente = {0, -123, 500, 300};
         Ridisegna(b.m, 0);
         const Entita* t = Testo(b.p.SinkVideo.Entita_, "Sezione  1 - 1");

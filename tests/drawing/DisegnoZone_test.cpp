@@ -7,6 +7,7 @@
 #include "base/Testo1252.h"
 #include "design/BarreZone.h"
 #include "design/DirezioniZona.h"
+#include "design/StaffeCordolo.h"
 #include "design/SoletteBarre.h"
 #include "support/Registrazioni.h"
 
@@ -110,6 +111,9 @@ TEST_F(DisegnoZone, ConteggioPioli) {
         int z = AggiungiGrezza(m, c.zona, c.contorno);
         m.Zone.Zone[z].NumBracci = 99;
         DisegnaPioli(m, 0, 0, 0);
+        EXPECT_EQ(m.Zone.Zone[z].NumBracci, 99) << "drawing writes nothing in the model";
+        // The count the layout pass stores is the count drawn.
+        CalcolaArmature(m);
         EXPECT_EQ(m.Zone.Zone[z].NumBracci, c.pioli);
 
         // Every stud: a circle of 2 cm and a cross of two 8 cm lines; all inside the outline.
@@ -156,14 +160,12 @@ TEST_F(DisegnoZone, PioliEtichetteEUscita) {
     ASSERT_EQ(croci.size(), 72u);
     EXPECT_EQ(croci[0].Num, (std::vector<double>{1101, 55, 1109, 55, 8, 0}));
     EXPECT_EQ(croci[1].Num, (std::vector<double>{1105, 51, 1105, 59, 8, 0}));
-    EXPECT_EQ(m.Zone.Zone[z].NumBracci, 36);
 
-    // Counting only: nothing drawn, the count still stored.
+    // Counting only: nothing drawn, the count as drawn.
     pp.SinkDxf.Entita_.clear();
-    m.Zone.Zone[z].NumBracci = 0;
     DisegnaPioli(m, 0, 0, -1);
     EXPECT_TRUE(pp.SinkVideo.Entita_.empty() && pp.SinkDxf.Entita_.empty());
-    EXPECT_EQ(m.Zone.Zone[z].NumBracci, 36);
+    EXPECT_EQ(ContaPioli(m, z), 36);
 
     // 15 mm studs at 20 by 25 with a fractional spacing in the label.
     m.Zone.Zone[z].Diametro = 15;
@@ -171,7 +173,7 @@ TEST_F(DisegnoZone, PioliEtichetteEUscita) {
     DisegnaPioli(m, 0, 0, 0);
     testi = Filtra(pp.SinkVideo, "Testo", 18);
     ASSERT_EQ(testi.size(), 2u);
-    EXPECT_EQ(testi[1].Testo, std::string(" ") + std::to_string(m.Zone.Zone[z].NumBracci) + " pioli " +
+    EXPECT_EQ(testi[1].Testo, std::string(" ") + std::to_string(ContaPioli(m, z)) + " pioli " +
                                   SegnoDiametro + "15/20x22.5");
 }
 
@@ -211,18 +213,23 @@ protected:
 };
 
 TEST_F(Cordoli, LatiStaffeEFerro) {
+    // Int(L / Passo) positions (one at least), Passo apart and centred along the strip; two
+    // stirrups a position, from either side across two thirds of the width, with more than two legs.
     struct Caso {
         const char* nome;
         float lung, passo;
         int bracci;
-        int interne, staffe;
+        int interne, posizioni;
+        double primo;  // x of the first position
     };
     const Caso casi[] = {
-        {"due bracci", 200, 20, 2, 0, 9},
-        {"tre bracci", 200, 20, 3, 2, 9},
-        {"più corto di due passi", 30, 20, 4, 2, 1},
-        {"passo nullo", 200, 0, 2, 0, 0},
-        {"passo negativo", 200, -20, 2, 0, 0},
+        {"due bracci", 200, 20, 2, 0, 10, 10},
+        {"tre bracci", 200, 20, 3, 2, 10, 10},
+        {"resto diviso fra le due estremità", 210, 20, 2, 0, 10, 15},
+        {"più corto di due passi", 30, 20, 4, 2, 1, 15},
+        {"più corto del passo", 15, 20, 2, 0, 1, 7.5},
+        {"passo nullo", 200, 0, 2, 0, 0, 0},
+        {"passo negativo", 200, -20, 2, 0, 0, 0},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -239,13 +246,30 @@ TEST_F(Cordoli, LatiStaffeEFerro) {
             EXPECT_NEAR(lati[2].Num[1], 30 - 30 * 0.66, 1e-4);
             EXPECT_NEAR(lati[3].Num[1], 30 - 30 * 0.33, 1e-4);
         }
-        // Two ticks, then the stirrups across the strip from xmin + Passo.
+        // Two ticks, then the stirrups across the strip, as many as the report charges.
         auto l1 = Filtra(pp.SinkVideo, "Linea", 1, 0);
-        ASSERT_EQ(static_cast<int>(l1.size()), 2 + c.staffe);
+        const int perPosizione = c.bracci > 2 ? 2 : 1;
+        ASSERT_EQ(static_cast<int>(l1.size()), 2 + c.posizioni * perPosizione);
         EXPECT_EQ(l1[0].Num, (std::vector<double>{7, -3, 13, 3, 1, 0}));
         EXPECT_EQ(l1[1].Num, (std::vector<double>{7, 27, 13, 33, 1, 0}));
-        for (int k = 0; k < c.staffe; ++k)
-            EXPECT_EQ(l1[2 + k].Num, (std::vector<double>{20.0 + 20 * k, 30, 20.0 + 20 * k, 0, 1, 0}));
+        EXPECT_EQ(PosizioniStaffe(m.Zone, z) * perPosizione, c.posizioni * perPosizione);
+        for (int k = 0; k < c.posizioni; ++k) {
+            const double x = c.primo + c.passo * k;
+            const auto& a = l1[static_cast<size_t>(2 + perPosizione * k)].Num;
+            EXPECT_NEAR(a[0], x, 1e-4);
+            EXPECT_NEAR(a[2], x, 1e-4);
+            if (perPosizione == 1) {
+                EXPECT_EQ(a[1], 30);
+                EXPECT_EQ(a[3], 0);
+                continue;
+            }
+            const auto& b = l1[static_cast<size_t>(3 + perPosizione * k)].Num;
+            EXPECT_NEAR(b[0], x, 1e-4);
+            EXPECT_NEAR(a[1], 30, 1e-4);
+            EXPECT_NEAR(a[3], 30 - 30 * 0.66, 1e-4);
+            EXPECT_NEAR(b[1], 30 - 30 * 0.33, 1e-4);
+            EXPECT_NEAR(b[3], 0, 1e-4);
+        }
         ASSERT_EQ(FerriIntVisti.size(), 1u);
         EXPECT_EQ(FerriIntVisti[0].m, &m) << "the bar of the model being drawn";
         EXPECT_EQ(FerriIntVisti[0].zona, z);
@@ -266,12 +290,12 @@ TEST_F(Cordoli, TelaioProprioEOffset) {
     DisegnaCordoli(m, 100, 1000, 1);
     EXPECT_TRUE(pp.SinkVideo.Entita_.empty());
     auto l1 = Filtra(pp.SinkDxf, "Linea", 1, 0);
-    ASSERT_EQ(l1.size(), 11u);
-    for (int k = 0; k < 9; ++k) {
+    ASSERT_EQ(l1.size(), 12u);
+    for (int k = 0; k < 10; ++k) {
         SCOPED_TRACE(k);
         // Stirrups across the strip, horizontal in plan, shifted by the offsets.
-        EXPECT_NEAR(l1[2 + k].Num[1], 1020 + 20 * k, 1e-3);
-        EXPECT_NEAR(l1[2 + k].Num[3], 1020 + 20 * k, 1e-3);
+        EXPECT_NEAR(l1[2 + k].Num[1], 1010 + 20 * k, 1e-3);
+        EXPECT_NEAR(l1[2 + k].Num[3], 1010 + 20 * k, 1e-3);
         EXPECT_NEAR(std::fabs(l1[2 + k].Num[0] - l1[2 + k].Num[2]), 30, 1e-3);
         EXPECT_NEAR(std::min(l1[2 + k].Num[0], l1[2 + k].Num[2]), 100, 1e-3);
     }

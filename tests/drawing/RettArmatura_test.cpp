@@ -25,7 +25,9 @@ protected:
         Edit.ZonaCorrente = Zona{};
         Edit.ZonaCorrente.Tipo = 0;
         Edit.ZonaCorrente.Diametro = 12;  // anchorage 62 cm
-        Vista.DirezioneAttiva = 0;
+        Edit.ZonaCorrente.Direzione = 0;
+        // The view's direction is not the zone's: the zone's counts.
+        Vista.DirezioneAttiva = 1;
     }
     std::vector<ChiamataVideo> Linee(bool punteggiate) const {
         std::vector<ChiamataVideo> r;
@@ -101,7 +103,7 @@ TEST_F(RettArmatura, Casi) {
         pp.Video.Chiamate.clear();
         Edit.ZonaCorrente.Tipo = c.tipo;
         Edit.ZonaCorrente.Diametro = c.diametro;
-        Vista.DirezioneAttiva = c.direzione;
+        Edit.ZonaCorrente.Direzione = c.direzione;
         DisRettArmatura(m, c.x1, c.y1, c.x2, c.y2, 14);
         std::vector<std::string> testi;
         for (const auto& t : pp.Video.Di("TestoRuotato")) testi.push_back(t.Testo);

@@ -45,8 +45,10 @@ struct Banco {
     Banco() {
         ImpostaDefault();
         ImpostaColori();
-        Vista.LarghezzaPianta = 1000;
-        Vista.AltezzaPianta = 500;
+        // The limits of the slab of Soletta(): room for the title blocks at the left.
+        Vista.LimitiPianta = {-280, -90, 1280, 570};
+        Vista.LarghezzaPianta = 1560;
+        Vista.AltezzaPianta = 660;
         Vista.PiantaCorrente = 0;
         Vista.CodiceVista = 0;
         Vista.ModoComando = 0;
@@ -86,7 +88,7 @@ TEST(Ridisegna, TavolaDxfESchermo) {
         Vista.PiantaCorrente = 5;
         Ridisegna(m, c.uscita);
         auto& e = c.uscita == 0 ? b.p.SinkVideo.Entita_ : b.p.SinkDxf.Entita_;
-        const float P = 150 * c.k + 1000, R = -(500 + 150);
+        const float P = 150 * c.k + 1560, R = -(660 + 150);
         std::vector<std::pair<float, float>> attesi = {{-c.m, 0}, {-c.m, R}, {P - c.m, 0}, {P - c.m, R}, {2 * P - c.m, 0}};
         if (c.magliaUnica) attesi = {{-c.m, 0}, {P - c.m, 0}};
         auto s = Scarti(Banco::Su(e, "Linea", 5), 200);
@@ -157,7 +159,7 @@ TEST(Ridisegna, QuoteETracceDelleSezioni) {
     // The line's first end of each: every view has the one of every plan, view 3 the other.
     std::vector<std::pair<double, double>> punti, attesi;
     for (auto& x : q) punti.push_back({x.Num[6], x.Num[7]});
-    const double P = 1150, R = -650, mx = 200;
+    const double P = 1710, R = -810, mx = 200;
     for (auto [dx, dy] : {std::pair{-mx, 0.0}, {-mx, R}, {P - mx, 0.0}, {P - mx, R}, {2 * P - mx, 0.0}})
         attesi.push_back({10 + dx, 20 + dy});
     attesi.push_back({10 + P - mx, 40 + R});

@@ -286,14 +286,25 @@ TEST(SezioniDxf, IlTestoNonSegueIlDisegno) {
     const std::string vuota = Esporta(StratiDefault(), 1.0f);
     EXPECT_EQ(Esporta(StratiDefault(), 1.0f), vuota) << "two empty exports";
 
-    // The header does not follow the units nor the handles the pass took, but for the seed.
+    // The header follows neither the handles the pass took, but for the seed, nor the units, but
+    // for the dimension sizes of its style.
     auto testaA = SezioneDi(Voci(vuota), "HEADER");
     auto testaB = SezioneDi(Voci(Esporta(StratiDefault(), 10.0f, 10)), "HEADER");
+    const std::map<std::string, std::pair<std::string, std::string>> unita = {
+        {"$DIMASZ", {"1.0", "10.0000"}},
+        {"$DIMTXT", {"20.0", "200.00000000"}},
+        {"$DIMLFAC", {"0.5", "0.05000000"}},
+        {"$DIMGAP", {"5.0", "50.00000000"}},
+    };
     ASSERT_EQ(testaA.size(), testaB.size());
     for (size_t i = 0; i < testaA.size(); ++i) {
-        if (i > 0 && testaA[i - 1].Valore == "$HANDSEED") {
+        const std::string variabile = i > 0 ? testaA[i - 1].Valore : "";
+        if (variabile == "$HANDSEED") {
             EXPECT_EQ(testaA[i].Valore, "70");
             EXPECT_EQ(testaB[i].Valore, "7A");
+        } else if (unita.count(variabile)) {
+            EXPECT_EQ(testaA[i].Valore, unita.at(variabile).first) << variabile;
+            EXPECT_EQ(testaB[i].Valore, unita.at(variabile).second) << variabile;
         } else {
             EXPECT_EQ(testaA[i], testaB[i]) << i;
         }
@@ -325,8 +336,8 @@ TEST(SezioniDxf, EstensioniDelleEntitaScritte) {
     c.Blocchi = &b;
     LineaDxf(c, -40, 10, 100, 50, "A", 0);
     CerchioDxf(c, 200, 0, 10, "A", 0);
-    // A text of 2 characters, 10 high, left and bottom aligned: 16 wide, wholly above its point,
-    // 12.5 up to its capitals over the descenders.
+    // A text of 2 characters, 10 high, left and bottom aligned: 17.8 wide in its font, wholly
+    // above its point, 12.5 up to its capitals over the descenders.
     TestoDxf(c, "A", "P1", 150, 60, 10, 0, 0, 1);
 #ifdef NDEBUG
     // Nothing of a record that is not written (a debug build stops at such a record instead).

@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
+#include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "drawing/PrimitiveDisegno.h"
+#include "drawing/SinkDxf.h"
 #include "dxf/EsportazioneProva.h"
 #include "dxf/FileDxf2000.h"
 #include "dxf/LettoriProva.h"
@@ -121,8 +126,11 @@ TEST(QuotaDxf, MisuraTestoEPosizioneDelTesto) {
         EXPECT_NEAR(Num(testi[0], " 10"), (k.q.X1 + k.q.X2), 1e-4) << "centred on the line";
         const auto dim = DiTipo(b.Entita(), "DIMENSION");
         ASSERT_EQ(dim.size(), 1u);
+        // The entity carries the block's text, and the middle of it: readers that draw the
+        // dimension again centre the text there.
+        EXPECT_EQ(Valore(dim[0], "  1"), k.testo);
         EXPECT_EQ(Valore(dim[0], " 11"), Valore(testi[0], " 10"));
-        EXPECT_EQ(Valore(dim[0], " 21"), Valore(testi[0], " 20"));
+        EXPECT_NEAR(Num(dim[0], " 21") - Num(testi[0], " 20"), k.q.Tipo == 0 ? 10 : 0, 1e-5);
         // Arrows: the line stops k x m short of each end; none without arrows.
         const auto linee = DiTipo(b.Blocchi(), "LINE");
         const bool frecce = k.q.Tipo == 0;
@@ -208,8 +216,8 @@ TEST(QuotaDxf, BloccoEdEntitaComeRecord) {
     const std::vector<Voce> entita = {
         {"  0", "DIMENSION"}, {"5", "20"}, {"330", "19"}, {"100", "AcDbEntity"}, {"  8", "QUOTE"},
         {"100", "AcDbDimension"}, {"  2", "*D0"}, {" 10", "100.00000000"}, {" 20", "-120.00000000"},
-        {" 30", "0.0"}, {" 11", "50.00000000"}, {" 21", "-116.00000000"}, {" 31", "0.0"}, {" 70", "    33"},
-        {" 71", "     5"}, {"  3", "SC50"}, {"100", "AcDbAlignedDimension"}, {" 13", "0.00000000"},
+        {" 30", "0.0"}, {" 11", "50.00000000"}, {" 21", "-106.00000000"}, {" 31", "0.0"}, {" 70", "    33"},
+        {" 71", "     5"}, {"  1", "50"}, {"  3", "SC50"}, {"100", "AcDbAlignedDimension"}, {" 13", "0.00000000"},
         {" 23", "-120.00000000"}, {" 33", "0.0"}, {" 14", "100.00000000"}, {" 24", "-120.00000000"}, {" 34", "0.0"},
     };
     EXPECT_EQ(Voci(b.e.str()), entita);
@@ -267,7 +275,12 @@ TEST(QuotaDxf, OrdineDegliEstremiEAngoli) {
         EXPECT_EQ(Valore(ins[1], "50"), k.rotazioni[1]);
         // The INSERT at P0' lies at the lower left end.
         EXPECT_LE(Num(ins[0], "10") + Num(ins[0], "20"), Num(ins[1], "10") + Num(ins[1], "20"));
-        EXPECT_EQ(Valore(DiTipo(b.Blocchi(), "MTEXT")[0], " 50"), k.angoloTesto);
+        const auto testo = DiTipo(b.Blocchi(), "MTEXT")[0];
+        EXPECT_EQ(Valore(testo, " 50"), k.angoloTesto);
+        // The text's middle, half its height off the line from its foot.
+        const double a = Num(testo, " 50") * std::acos(-1.0) / 180;
+        EXPECT_NEAR(Num(dim[0], " 11") - Num(testo, " 10"), -10 * std::sin(a), 1e-4);
+        EXPECT_NEAR(Num(dim[0], " 21") - Num(testo, " 20"), 10 * std::cos(a), 1e-4);
         // The last definition point is the entity's " 10".
         const auto punti = DiTipo(b.Blocchi(), "POINT");
         ASSERT_EQ(punti.size(), 3u);
@@ -311,7 +324,7 @@ TEST(QuotaDxf, UnLayerSpentoTogliSoloLaSuaParte) {
         b.Quota(Orizzontale(0, 50));
         const auto dim = DiTipo(b.Entita(), "DIMENSION");
         ASSERT_EQ(dim.size(), 1u);
-        EXPECT_EQ(Valore(dim[0], "  1"), "?");
+        EXPECT_EQ(Valore(dim[0], "  1"), "50");
         ASSERT_EQ(DiTipo(b.Blocchi(), "MTEXT").size(), 1u);
     }
     {
@@ -425,4 +438,104 @@ TEST(QuotaDxf, LibreCadDisegnaLeQuote) {
     const long scuri = PixelScuriLibreCad(t, t / "quote.dxf", errore);
     ASSERT_GE(scuri, 0) << errore;
     EXPECT_GT(scuri, 500) << "the page is blank";
+}
+
+// Readers that draw dimensions again take their settings from the header: it names the style of
+// the general dimensions written, else of the bar lengths, else the one the export's scale gives,
+// and carries that style's settings at the file's units.
+TEST(QuotaDxf, LIntestazioneHaLoStileDelleQuote) {
+    const struct Caso {
+        const char* nome;
+        std::vector<const char*> stili;  // of the dimensions written, in order
+        const char* scala;               // the general dimensions' style at the export's scale
+        float k;
+        const char* stile;
+        const char* lfac;
+        const char* tad;
+        const char* dec;
+        const char* blocco;
+    } casi[] = {
+        {"no dimension at 1:50", {}, "SC50", 1, "SC50", "0.5", "     1", "     1", "_FRECCIAMERANTO"},
+        {"no dimension at 1:100", {}, "SC100", 1, "SC100", "1.00000000", "     1", "     1", "_FRECCIAMERANTO"},
+        {"bar lengths, then general ones", {"Ferri100", "SC100"}, "SC50", 1, "SC100", "1.00000000", "     1",
+         "     1", "_FRECCIAMERANTO"},
+        {"general ones, then bar lengths", {"SC100", "Ferri100"}, "SC50", 1, "SC100", "1.00000000", "     1",
+         "     1", "_FRECCIAMERANTO"},
+        {"bar lengths alone", {"Ferri50"}, "SC50", 1, "Ferri50", "0.5", "     0", "     0", "_None"},
+        {"1 mm = 100 units", {"SC50"}, "SC50", 10, "SC50", "0.05000000", "     1", "     1", "_FRECCIAMERANTO"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        Banco b;
+        b.c.StileQuoteScala = k.scala;
+        for (size_t i = 0; i < k.stili.size(); ++i) {
+            EntitaQuota q = std::string(k.stili[i]).starts_with("Ferri") ? Ferro(0, 100) : Orizzontale(0, 100);
+            q.Stile = k.stili[i];
+            b.Quota(q);
+        }
+        std::stringstream corpo, file;
+        ASSERT_TRUE(AssemblaDxf2000(b.c, NumLayer, StratiDefault(), k.k, corpo, file));
+        const auto testa = SezioneDi(Voci(file.str()), "HEADER");
+        auto valore = [&](const char* nome) {
+            const auto it = std::find(testa.begin(), testa.end(), Voce{"  9", nome});
+            return it == testa.end() || it + 1 == testa.end() ? std::string("?") : (it + 1)->Valore;
+        };
+        EXPECT_EQ(valore("$DIMSTYLE"), k.stile);
+        EXPECT_EQ(valore("$DIMLFAC"), k.lfac);
+        EXPECT_EQ(valore("$DIMTAD"), k.tad);
+        EXPECT_EQ(valore("$DIMDEC"), k.dec);
+        EXPECT_EQ(valore("$DIMBLK"), k.blocco);
+        EXPECT_EQ(valore("$DIMSCALE"), "1.0");
+        EXPECT_EQ(std::stod(valore("$DIMTXT")), 20 * k.k);
+        EXPECT_EQ(std::stod(valore("$DIMASZ")), k.k);
+        EXPECT_EQ(std::stod(valore("$DIMGAP")), 5 * k.k);
+        // The style's own record says the same.
+        const auto stile = RecordDi(SezioneDi(Voci(file.str()), "TABLES"), "DIMSTYLE", k.stile);
+        ASSERT_EQ(stile.size(), 1u);
+        EXPECT_EQ(std::stod(Valore(stile[0], "144")), std::stod(valore("$DIMLFAC")));
+        EXPECT_EQ(std::stod(Valore(stile[0], "140")), std::stod(valore("$DIMTXT")));
+    }
+}
+
+// The sheet is laid out by measuring its drawing with the DXF output measured instead of written:
+// that measure must be what the file written by the same drawing frames, dimensions with their
+// arrows and texts, texts of every alignment and angle, with any layer switched off.
+TEST(QuotaDxf, LaMisuraEQuellaDelFileScritto) {
+    CartellaTemp t;
+    for (int scala50 : {1, 0}) {
+        for (int spento : {-1, 8, 18}) {
+            SCOPED_TRACE(std::to_string(scala50) + " " + std::to_string(spento));
+            GlobaliProva stato;
+            PiattaformaProva p;
+            ImpostaDefault();
+            Strati.VisLayerCorr.fill(1);
+            if (spento >= 0) Strati.VisLayerCorr[static_cast<size_t>(spento)] = 0;
+            Imp.UnitaPerCm = 1;
+            Imp.FattoreDxf = scala50 ? 2.0f : 1.0f;
+            Vista.Scala50Corrente = scala50;
+            EsportaDxf.OffsetDxfX = 300;
+            EsportaDxf.FormatoR12 = 0;
+            auto disegno = [&] {
+                QuoteProva(scala50, 1);
+                DisQuotaLin(-300, 500, -300, 510, -250, 500, -250, 510, scala50, 1);
+                DisTesto(-400, 600, "Wide Ø LEGEND", 1, 19, 2, 2, 30, 1);
+                DisTesto(-400, -300, "iiii", 0, 19, 1, 0, 0, 1);
+                DisCerchio(1300, 600, 25, 2, 0, 1);
+            };
+            ASSERT_TRUE(SalvaDxf2000(t / "misura.dxf", disegno));
+            MisuraDxf misura;
+            SinkDxf sink(&misura);
+            Piatt.SinkDxf = &sink;
+            disegno();
+            const auto testa = SezioneDi(Voci(LeggiTutto(t / "misura.dxf")), "HEADER");
+            auto valori = [&](const char* nome) {
+                const auto it = std::find(testa.begin(), testa.end(), Voce{"  9", nome});
+                return std::pair{std::stof((it + 1)->Valore), std::stof((it + 2)->Valore)};
+            };
+            EXPECT_FLOAT_EQ(misura.Box.XMin, valori("$EXTMIN").first);
+            EXPECT_FLOAT_EQ(misura.Box.YMin, valori("$EXTMIN").second);
+            EXPECT_FLOAT_EQ(misura.Box.XMax, valori("$EXTMAX").first);
+            EXPECT_FLOAT_EQ(misura.Box.YMax, valori("$EXTMAX").second);
+        }
+    }
 }

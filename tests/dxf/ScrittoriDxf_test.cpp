@@ -305,3 +305,26 @@ TEST(ScrittoriDxf, SenzaFlussoNonScriveNulla) {
     BloccoDxf(c, 1, "*D0", "0", "2A");
     EXPECT_EQ(NuovoHandle(c), "20");
 }
+
+// The extents take a text as wide as the font the file names writes it: wide capitals reach
+// further than a fixed width per character would, narrow letters less far.
+TEST(ScrittoriDxf, IlTestoNelleEstensioniQuantoIlSuoFont) {
+    const struct Caso {
+        const char* nome;
+        const char* testo;
+        int oriz;
+        float xMin, xMax;
+    } casi[] = {
+        {"wide capitals, left", "WM", 0, 0, (1933 + 1706) * 10 / 1409.0f},
+        {"narrow letters, right", "iiii", 2, -4 * 455 * 10 / 1409.0f, 0},
+        {"figures, centred", "900", 1, -1.5f * 1139 * 10 / 1409.0f, 1.5f * 1139 * 10 / 1409.0f},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        Flussi f;
+        TestoDxf(f.c, "TESTI", k.testo, 0, 0, 10, 0, k.oriz, 1);
+        EXPECT_NEAR(f.c.Estensione.XMin, k.xMin, 1e-4);
+        EXPECT_NEAR(f.c.Estensione.XMax, k.xMax, 1e-4);
+        EXPECT_NEAR(f.c.Estensione.YMax, 12.5f, 1e-4);
+    }
+}

@@ -13,9 +13,14 @@ text in its block, and that text must be the dimension's measurement in cm under
 "tratteggi", when present, is {"offset": [cm x, cm y], "F": DXF units per cm, "layer": name,
 "pezzi": [[[x1, y1, x2, y2], ...], ...]}: one list of plan lines per hatch INSERT, in order;
 each line of the inserted block, moved by the INSERT point, must be that line in DXF units.
+Every DXF 2000 file: each DIMENSION carries its block's text, and the header's dimension
+variables are those of the style its dimensions use.
+"testi_separati": true, no two texts of the file cover one another: the lines of their
+capitals, each as wide as its font writes it.
 "r12": true reads an R12 file with the three loaders and checks its extents only; without
 "layer" the walk, the loaders and the extents check run, the header, tables and layers are not
-compared. The extents check: every point a reader draws lies within $EXTMIN-$EXTMAX, which frame
+compared. The extents check: every point a reader draws (texts as wide as their font writes
+them) lies within $EXTMIN-$EXTMAX, which frame
 the points closely, the limits enclose them, the initial view shows them, the paper is at least A4.
 Prints every fault found and exits 1 when there is one, 0 otherwise.
 """
@@ -25,9 +30,16 @@ import logging
 import math
 import sys
 
+import os
+
 import ezdxf
 from ezdxf import recover
 from ezdxf.math import Vec3
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import larghezze_font  # noqa: E402
+
+FONT = larghezze_font.Font()
 
 difetti = []
 
@@ -165,7 +177,6 @@ def contenuto(nome, doc, atteso):
     attesi = {
         "$ACADVER": "AC1015",
         "$DWGCODEPAGE": "ANSI_1252",
-        "$DIMSTYLE": "SC50",
     }
     for var, v in attesi.items():
         if h.get(var) != v:
@@ -208,9 +219,34 @@ def contenuto(nome, doc, atteso):
             difetto(nome, f"{stile}: dimse1 {d.get('dimse1')}, dimse2 {d.get('dimse2')}")
 
 
+def riquadro(p, testo, altezza, gradi, oriz, vert, maiuscole=False):
+    """The corners of the box a text covers: as wide as the font the files name writes it (the
+    advance widths of Liberation Sans, read from the font file, at the height of the capitals),
+    from its descenders' foot to above its capitals, or with `maiuscole` from its baseline to the
+    top of its capitals; horizontal 0 left, 1 centre, 2 right; vertical 0 baseline, 1 bottom,
+    2 middle, 3 top."""
+    h = abs(altezza)
+    w = FONT.larghezza(testo.encode("cp1252", "replace").decode("cp1252")) * h / FONT.altezza_maiuscole
+    x0 = {1: -w / 2, 2: -w}.get(oriz, 0)
+    if maiuscole:
+        y0, y1 = {1: (0.25 * h, 1.25 * h), 2: (-0.5 * h, 0.5 * h), 3: (-h, 0)}.get(vert, (0, h))
+    else:
+        y0, y1 = {1: (0, 1.25 * h), 2: (-0.6 * h, 0.6 * h), 3: (-1.25 * h, 0)}.get(vert, (-0.25 * h, h))
+    a = math.radians(gradi)
+    c, s = math.cos(a), math.sin(a)
+    return [Vec3(p.x + u * c - v * s, p.y + u * s + v * c) for u in (x0, x0 + w) for v in (y0, y1)]
+
+
+def punto_testo(e):
+    """The point a TEXT stands on: its alignment point unless it is aligned left on its baseline."""
+    if (e.dxf.halign or e.dxf.valign) and e.dxf.hasattr("align_point"):
+        return Vec3(e.dxf.align_point)
+    return Vec3(e.dxf.insert)
+
+
 def punti_entita(e, punti, testi):
-    """The points a reader draws of an entity, blocks followed into, and the (height, length)
-    of every text."""
+    """The points a reader draws of an entity, blocks followed into, the corners of the box of
+    every text, and the (height, length) of every text."""
     t = e.dxftype()
     if t == "LINE":
         punti += [e.dxf.start, e.dxf.end]
@@ -221,9 +257,13 @@ def punti_entita(e, punti, testi):
         punti.append(e.dxf.insert)
         if e.dxf.hasattr("align_point"):
             punti.append(e.dxf.align_point)
+        punti += riquadro(punto_testo(e), e.dxf.text, e.dxf.height, e.dxf.rotation, e.dxf.halign, e.dxf.valign)
         testi.append((e.dxf.height, len(e.dxf.text)))
     elif t == "MTEXT":
         punti.append(e.dxf.insert)
+        attacco = e.dxf.get("attachment_point", 1) - 1
+        punti += riquadro(Vec3(e.dxf.insert), e.text, e.dxf.char_height, e.dxf.get("rotation", 0),
+                          attacco % 3, 3 - attacco // 3)
         testi.append((e.dxf.char_height, len(e.text)))
     elif t == "POINT":
         punti.append(e.dxf.location)
@@ -391,6 +431,113 @@ def quote(nome, doc, attesi):
                 difetto(nome, f"quota {i}: punto quotato {q} a {scarto} dalla linea di quota")
 
 
+def quote_rigenerate(nome, doc):
+    """What a reader that draws dimensions again from the entity and the header shows: every
+    DIMENSION carries the text of its block (a blank where the block has none), and the header's
+    dimension variables are those of the style the dimensions use, the general ones (with arrows)
+    before the bar lengths."""
+    stili = {s.dxf.name.upper(): s for s in doc.dimstyles}
+    usati = {True: set(), False: set()}
+    for i, e in enumerate(doc.modelspace().query("DIMENSION")):
+        blocco = doc.blocks.get(e.dxf.geometry)
+        if blocco is None:
+            continue
+        testi = [x.text for x in blocco if x.dxftype() == "MTEXT"]
+        atteso = testi[0] if len(testi) == 1 else " "
+        if e.dxf.get("text", "") != atteso:
+            difetto(nome, f"quota {i}: il gruppo 1 è {e.dxf.get('text')!r}, il blocco scrive {atteso!r}")
+        frecce = any(x.dxftype() == "INSERT" and x.dxf.name == "_FRECCIAMERANTO" for x in blocco)
+        usati[frecce].add(e.dxf.dimstyle)
+    h = doc.header
+    stile = h.get("$DIMSTYLE", "")
+    if stile.upper() not in stili:
+        difetto(nome, f"$DIMSTYLE {stile!r} non è uno stile della tabella")
+        return
+    for frecce in (True, False):
+        if len(usati[frecce]) > 1:
+            difetto(nome, f"quote {'generali' if frecce else 'dei ferri'} in più stili: {sorted(usati[frecce])}")
+    usato = sorted(usati[True] or usati[False])
+    if usato and stile != usato[0]:
+        difetto(nome, f"$DIMSTYLE = {stile!r}, le quote usano {usato[0]!r}")
+    s = stili[stile.upper()].dxf
+    for var in h.varnames():
+        if not var.startswith("$DIM") or var == "$DIMSTYLE":
+            continue
+        attributo = var[1:].lower()
+        if attributo in ("dimtxsty", "dimblk", "dimldrblk", "dimblk1", "dimblk2"):
+            if attributo in ("dimblk", "dimldrblk") and h.get(var, "").upper() != s.get(attributo, "").upper():
+                difetto(nome, f"{var} = {h.get(var)!r}, lo stile {stile} ha {s.get(attributo)!r}")
+            continue
+        # What the record sets; the overall scale, which no record sets, is 1 everywhere.
+        if attributo == "dimscale":
+            valore = s.get(attributo, 1.0)
+        elif s.is_supported(attributo) and s.hasattr(attributo):
+            valore = s.get(attributo)
+        else:
+            continue
+        if isinstance(valore, str):
+            continue
+        if abs(float(h.get(var)) - float(valore)) > 1e-6 * max(1.0, abs(float(valore))):
+            difetto(nome, f"{var} = {h.get(var)!r}, lo stile {stile} ha {valore!r}")
+
+
+def riquadri_testi(doc):
+    """(corners, text) of the line of capitals of every text a reader draws in the model space,
+    dimensions' blocks followed into."""
+    r = []
+
+    def cammina(e):
+        t = e.dxftype()
+        if t == "TEXT":
+            r.append((riquadro(punto_testo(e), e.dxf.text, e.dxf.height, e.dxf.rotation, e.dxf.halign,
+                               e.dxf.valign, True), e.dxf.text))
+        elif t == "MTEXT":
+            attacco = e.dxf.get("attachment_point", 1) - 1
+            r.append((riquadro(Vec3(e.dxf.insert), e.text, e.dxf.char_height, e.dxf.get("rotation", 0),
+                               attacco % 3, 3 - attacco // 3, True), e.text))
+        elif t == "DIMENSION":
+            for v in e.virtual_entities():
+                cammina(v)
+
+    for e in doc.modelspace():
+        cammina(e)
+    return r
+
+
+def separati(a, b):
+    """Whether two convex quadrilaterals (corners in the order riquadro gives) touch at most."""
+    ordine = (0, 1, 3, 2)
+    pa, pb = [a[i] for i in ordine], [b[i] for i in ordine]
+    for poligono in (pa, pb):
+        for i in range(4):
+            p, q = poligono[i], poligono[(i + 1) % 4]
+            nx, ny = q.y - p.y, p.x - q.x
+            if nx == 0 and ny == 0:
+                continue
+            sa = [nx * v.x + ny * v.y for v in pa]
+            sb = [nx * v.x + ny * v.y for v in pb]
+            tolleranza = 1e-6 * math.hypot(nx, ny)
+            if max(sa) <= min(sb) + tolleranza or max(sb) <= min(sa) + tolleranza:
+                return True
+    return False
+
+
+def testi_separati(nome, doc):
+    """No two texts of the drawing cover one another: the lines of their capitals, each as wide
+    as its font writes it."""
+    riquadri = riquadri_testi(doc)
+    scatole = [(min(v.x for v in c), min(v.y for v in c), max(v.x for v in c), max(v.y for v in c)) for c, _ in riquadri]
+    ordine = sorted(range(len(riquadri)), key=lambda i: scatole[i][0])
+    for n, i in enumerate(ordine):
+        for j in ordine[n + 1:]:
+            if scatole[j][0] >= scatole[i][2]:
+                break
+            if scatole[j][1] >= scatole[i][3] or scatole[i][1] >= scatole[j][3]:
+                continue
+            if not separati(riquadri[i][0], riquadri[j][0]):
+                difetto(nome, f"il testo {riquadri[i][1]!r} copre il testo {riquadri[j][1]!r}")
+
+
 def tratteggi(nome, doc, t):
     F, (ox, oy) = t["F"], t["offset"]
     inserti = [e for e in doc.modelspace().query("INSERT") if e.dxf.name.startswith("*X")]
@@ -432,12 +579,15 @@ def main():
                 difetto(nome, f"lettura delle estensioni: {type(e).__name__}: {e}")
         if doc is not None and not r12:
             try:
+                quote_rigenerate(nome, doc)
                 if "layer" in atteso:
                     contenuto(nome, doc, atteso)
                 if "disegno" in atteso:
                     confronto(nome, doc, atteso["disegno"])
                 if "quote" in atteso:
                     quote(nome, doc, atteso["quote"])
+                if atteso.get("testi_separati"):
+                    testi_separati(nome, doc)
                 if "tratteggi" in atteso:
                     tratteggi(nome, doc, atteso["tratteggi"])
             except Exception as e:

@@ -308,7 +308,7 @@ TEST(FileArmature, VersioniVecchie) {
     // Version 3: no stamp and no question; curbs default to the slab outline.
     std::string v3 = " 3 \r\n 12 \r\n0 0\r\n 10 10 8 8 \r\n20 20 20 20\r\n 0 0 0\r\n 0 \r\n";
     v3 += "0 0 10 10\r\n0 10\r\n10 10\r\n10 0\r\n0 0\r\n0 0 0 0\r\n0 0\r\n20 5 5\r\n0 0 0 0\r\n0 0 0 0\r\n";
-    v3 += " 12 0 0 \r\n 2 3 25.0 2 \r\n0 0\r\n0 10\r\n10 10\r\n-1 \r\n-1 \r\n 3 \r\n0 0\r\n0 9\r\n9 9\r\n0 0\r\n";
+    v3 += " 12 0 0 \r\n 2 4 25.0 2 \r\n0 0\r\n0 10\r\n10 10\r\n-1 \r\n-1 \r\n 3 \r\n0 0\r\n0 9\r\n9 9\r\n0 0\r\n";
     ScriviTutto(dir / "v3.QV0", v3);
     Modello m3 = ModelloBase();
     ASSERT_EQ(LeggiArmature(dir / "v3.QV0", 1, m3), EsitoArmature::Letto);
@@ -393,21 +393,30 @@ TEST(FileArmature, ValoriFuoriIntervallo) {
         {8, 0, "0", true},           {8, 1, "1e-30", false}, {8, 2, "0.001", false}, {8, 1, "-50", false},
         {8, 2, "10000001", false},   {8, 1, "0", true},     {8, 2, "1", true},       {8, 1, "10000000", true},
         {7, 0, "0.5", false},        {7, 3, "-20", false},  {7, 1, "0", true},
-        // Enumerations: a zone's direction and kind, a curb's polygon and side, a section's
+        // Enumerations: a zone's direction (any 16-bit value, not 0 for direction 2) and kind,
+        // a curb's polygon and side (indexes of 32 bits), its stirrup legs (2 or 4), a section's
         // direction.
-        {20, 2, "2147483647", false}, {20, 2, "2", false},   {20, 2, "-1", false},  {21, 0, "4", false},
-        {21, 0, "-1", false},         {59, 0, "-2", false},  {59, 1, "-1", false},  {59, 1, "32768", false},
-        {59, 1, "32767", true},       {109, 0, "2", false},
+        {20, 2, "2147483647", false}, {20, 2, "2", true},     {20, 2, "-1", true},    {20, 2, "32767", true},
+        {20, 2, "-32768", true},      {20, 2, "32768", false}, {20, 2, "-32769", false}, {20, 2, "70000", false},
+        {21, 0, "4", false},          {21, 0, "-1", false},    {59, 0, "-2", false},   {59, 1, "-1", false},
+        {59, 1, "32768", true},       {59, 1, "2147483647", true}, {59, 0, "40000", true},
+        {58, 1, "3", false},          {58, 1, "2147483647", false}, {58, 1, "0", false}, {58, 1, "-4", false},
+        {58, 1, "2", true},           {109, 0, "2", true},     {109, 0, "-1", true},   {109, 0, "70000", false},
+        // The bend switch: any value.
+        {4, 0, "-1", true},           {4, 0, "2147483647", true},
         // Plan points within 100 km either way: a zone's box, bar, mark and outline, a section,
         // a dimension's line and measured points, the edited outline.
         {10, 0, "1e38", false},       {10, 3, "-10000001", false}, {10, 1, "-10000000", true},
         {15, 2, "3.4e38", false},     {17, 2, "1e30", false},      {24, 1, "10000001", false},
         {24, 0, "10000000", true},    {106, 3, "-1e20", false},    {115, 0, "1e38", false},
         {116, 3, "-3.4e38", false},   {128, 0, "-3.4e38", false},  {132, 1, "1e38", false},
-        // Lengths within 0 .. 100 km: a zone's spacing, a stud zone's second spacing or a curb's
+        // Lengths within 0 .. 100 km: a zone's spacing (0 or from half a centimetre, the step of
+        // the spacing proposed from a requirement), a stud zone's second spacing or a curb's
         // width, a curb's cover.
         {17, 0, "-1", false},         {17, 0, "1e38", false},      {21, 2, "-0.5", false},
         {60, 1, "-3", false},         {58, 2, "10000001", false},  {17, 0, "0", true},
+        {17, 0, "0.5", true},         {17, 0, "0.49", false},      {21, 2, "0.5", true},
+        {21, 2, "0.4", false},        {17, 0, "10000000", true},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::to_string(c.riga) + "/" + std::to_string(c.valore) + " " + c.testo);
@@ -430,6 +439,36 @@ TEST(FileArmature, ValoriFuoriIntervallo) {
         EXPECT_EQ(TestoArmature(m), prima);
         EXPECT_EQ(LeggiTutto(dir / "v.QV0"), file);
     }
+}
+
+// What the program reads as direction 2 or as a switch turned on whenever it is not 0 comes back
+// as 1, kept and written; the least spacing the design proposes comes back as itself.
+TEST(FileArmature, DirezioniEPiegaLetteComeUno) {
+    PiattaformaProva p;
+    CartellaTemp dir;
+    const std::string buono = TestoArmature(ModelloCompleto());
+    std::string file = ConValore(buono, 20, 2, "2");  // zone 0's direction
+    file = ConValore(file, 109, 0, "-7");             // the first section's
+    file = ConValore(file, 4, 0, "-1");               // the bend switch
+    file = ConValore(file, 17, 0, "0.5");             // zone 0's spacing
+    ScriviTutto(dir / "v.QV0", file);
+    Modello m = ModelloAperto();
+    ASSERT_EQ(LeggiArmature(dir / "v.QV0", 0, m), EsitoArmature::Letto);
+    EXPECT_TRUE(p.Msg.Visti.empty());
+    EXPECT_EQ(m.Zone.Zone[0].Direzione, 1);
+    EXPECT_EQ(m.SezQuote.Sezioni[0].Direzione, 1);
+    EXPECT_EQ(m.Progetto.PiegaAncoraggio, 1);
+    EXPECT_EQ(m.Zone.Zone[0].Passo, 0.5f);
+    auto riga = [](const std::string& t, int r) {
+        size_t a = 0;
+        for (int i = 1; i < r; ++i) a = t.find("\r\n", a) + 2;
+        return t.substr(a, t.find("\r\n", a) - a);
+    };
+    const std::string scritto = TestoArmature(m);
+    EXPECT_EQ(riga(scritto, 4), " 1 ");
+    EXPECT_EQ(riga(scritto, 20), riga(ConValore(buono, 20, 2, "1"), 20));
+    EXPECT_EQ(riga(scritto, 109), " 1 ");
+    EXPECT_EQ(riga(scritto, 17).substr(0, 5), "0.500");
 }
 
 TEST(ConfrontaData, Tabella) {

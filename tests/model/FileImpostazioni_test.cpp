@@ -500,8 +500,8 @@ TEST_F(FileImpostazioniTest, ValoriFuoriIntervallo) {
         {{{aci(0), 0, "256"}, {aci(24), 0, "-5"}, {aci(7) + 1, 0, "16777216"}, {aci(9) + 1, 0, "-1"}},
          "AciLayer(0), ColoriLayer(7), ColoriLayer(9), AciLayer(24)"},
         {{{77, 0, "2"}, {85, 0, "-1"}}, "OsnapQuote(0), OsnapQuote(8)"},
-        {{{86, 0, "101"}, {86, 3, "0"}, {87, 1, "0"}, {87, 2, "1001"}, {88, 0, "2"}, {88, 1, "101"}},
-         "DiamMaxSup, DiamMinInf, PassoMaxInf, PassoMinSup, ProgettaPasso, CoperturaMin"},
+        {{{86, 0, "101"}, {86, 3, "0"}, {87, 1, "0"}, {87, 2, "1001"}, {88, 1, "101"}},
+         "DiamMaxSup, DiamMinInf, PassoMaxInf, PassoMinSup, CoperturaMin"},
         // A minimum above its maximum, also once the maximum has taken its default: both go back.
         {{{86, 0, "101"}, {86, 2, "30"}, {87, 3, "60"}}, "DiamMaxSup, DiamMinSup, PassoMaxInf, PassoMinInf"},
         {{{89, 0, "0.001"}, {89, 1, "-50"}, {90, 0, "2147483647"}, {90, 1, "0"}, {90, 2, "0"}, {90, 3, "101"},
@@ -512,8 +512,8 @@ TEST_F(FileImpostazioniTest, ValoriFuoriIntervallo) {
          "PassoMaxPioli, PassoStaffeCordolo, PassoMaxIntegrativa, AncoraggioMin, AncoraggioMax, LungMaxFerri"},
         {{{93, 0, "3"}, {93, 1, "2"}, {93, 2, "18"}, {93, 3, "6"}, {94, 1, "0"}},
          "DecimaliQuote, QuoteInMetri, CodiceVista, PiantaCorrente, ScalaMm"},
-        {{{96, 0, "2"}, {96, 1, "100.1"}, {96, 2, "-0.5"}, {97, 0, "-1"}, {98, 0, "2"}, {99, 0, "7"}},
-         "ModoTolleranza, TolleranzaPerc, TolleranzaFissa, DescrizioneCompleta, PassoBasePioli, IconeGrandi"},
+        {{{96, 1, "100.1"}, {96, 2, "-0.5"}, {98, 0, "2"}, {99, 0, "7"}},
+         "TolleranzaPerc, TolleranzaFissa, PassoBasePioli, IconeGrandi"},
         // The ends of the ranges.
         {{{aci(1), 0, "1"}, {aci(2), 0, "255"}, {aci(3) + 1, 0, "16777215"}, {86, 0, "100"}, {87, 0, "1000"},
           {88, 1, "0"}, {89, 0, "0"}, {89, 1, "1"}, {90, 0, "0"}, {92, 4, "1"}, {93, 0, "0"}, {93, 2, "17"},
@@ -540,6 +540,25 @@ TEST_F(FileImpostazioniTest, ValoriFuoriIntervallo) {
         EXPECT_EQ(Imp.UnitaPerCm, 1.0f);
         EXPECT_EQ(LeggiTutto(FileImpostazioni()), file) << "rewritten only by saving the settings";
         EXPECT_EQ(ByteSalvati(), predefiniti);
+    }
+
+    // The switches read as on whenever they are not 0 are taken as 1, and saved so.
+    {
+        std::vector<std::string> r = righe;
+        Sostituisci(r, 88, 0, "2");   // ProgettaPasso
+        Sostituisci(r, 96, 0, "-1");  // ModoTolleranza
+        Sostituisci(r, 97, 0, "7");   // DescrizioneCompleta
+        ScriviTutto(FileImpostazioni(), UnisciCrLf(r, 99));
+        p_.Msg.Visti.clear();
+        EXPECT_TRUE(LeggiIni());
+        EXPECT_TRUE(p_.Msg.Visti.empty());
+        EXPECT_EQ(Imp.ProgettaPasso, 1);
+        EXPECT_EQ(Imp.ModoTolleranza, 1);
+        EXPECT_EQ(Edit.DescrizioneCompleta, 1);
+        const auto salvate = RigheCrLf(ByteSalvati());
+        EXPECT_EQ(salvate[87].substr(0, 3), " 1 ");
+        EXPECT_EQ(salvate[95].substr(0, 3), " 1 ");
+        EXPECT_EQ(salvate[96], " 1 ");
     }
 
     // Over an open project the view's keys are not the file's to set, nor to report.

@@ -399,7 +399,10 @@ TEST(LetturaSoletta, FileMalformati) {
     cambiata("spessore assurdo", base, spessore, "1000.5");
     cambiata("diametro diffuso assurdo", base, TrovaRiga(base, "12"), "2147483647");
     cambiata("diametro integrativo negativo", base, TrovaRiga(base, "14"), "-1");
-    cambiata("passo diffuso minimo", base, TrovaRiga(base, "20"), "0.5");
+    // Requirements and residuals within 100000 either way (a spacing below 1 cm is no fault: it
+    // stands for 20 cm).
+    cambiata("richiesta assurda", base, TrovaRiga(base, "2,1,0.5,0.25"), "1e38,1,0.5,0.25");
+    cambiata("residuo assurdo", base, TrovaRiga(base, "0,0,0,0"), "0,0,-100001,0");
     cambiata("passo diffuso assurdo", base, TrovaRiga(base, "20"), "1e20");
     cambiata("numero di nodo senza predecessore", base, TrovaRiga(base, "11,120.5,33.25"),
              "-2147483648,120.5,33.25");

@@ -42,6 +42,9 @@ TEST(ComputoCordoli, StaffeECorrenti) {
         {"meno di 2 bracci come 2", 0, 20, 500, 30, 4, 500, 25, 118},
         {"passo 30: resto scartato", 2, 30, 500, 30, 4, 500, 16, 118},
         {"passo 30, 4 bracci", 4, 30, 500, 30, 8, 500, 32, 96},
+        // As the plan draws it: a curb shorter than its spacing still has one stirrup.
+        {"più corto del passo", 2, 20, 15, 30, 4, 15, 1, 118},
+        {"più corto del passo, 4 bracci", 4, 20, 15, 30, 8, 15, 2, 96},
         {"passo nullo", 2, 0, 500, 30, 4, 500, 0, 118},
         {"passo negativo", 4, -20, 500, 30, 8, 500, 0, 96},
         // 5 - 6 - 2.4 < 0: the height counts as 0.

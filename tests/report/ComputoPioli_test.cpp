@@ -77,9 +77,9 @@ TEST(ComputoPioli, ContaComeLaPianta) {
         EXPECT_EQ(righe[0].Pioli, c.pioli);
         // Each stud is as long as the slab less both covers.
         EXPECT_FLOAT_EQ(righe[0].Peso, PesoProva(12, 19.0f * c.pioli));
-        // The plan's own count.
+        // The count the layout pass stores with the zone.
         Modello disegno = m;
-        DisegnaPioli(disegno, 0, 0, -1);
+        CalcolaArmature(disegno);
         EXPECT_EQ(disegno.Zone.Zone[4].NumBracci, c.pioli);
 
         StatoRelazione r;

@@ -97,6 +97,13 @@ def pagine_pdf(percorso):
         return len(re.findall(rb"/Type\s*/Page(?![a-zA-Z])", f.read()))
 
 
+def pagine_mediabox(percorso):
+    """The (width, height) in points of every page box a PDF gives."""
+    with open(percorso, "rb") as f:
+        caselle = re.findall(rb"/MediaBox\s*\[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\]", f.read())
+    return [(float(c) - float(a), float(d) - float(b)) for a, b, c, d in caselle]
+
+
 def main():
     cartella = sys.argv[1]
     unrtf = shutil.which("unrtf")

@@ -21,7 +21,7 @@ import sys
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from lettori_rtf import controlla_font, pagine_pdf, piano, tabelle, unrtf_testo  # noqa: E402
+from lettori_rtf import controlla_font, pagine_mediabox, pagine_pdf, piano, tabelle, unrtf_testo  # noqa: E402
 
 # The slab of tests/data/computo (cm, mm).
 SPESSORE = 25.0
@@ -211,7 +211,7 @@ def ricalcola(viste, righe):
         for pos, num, d, lungh, ltot, p in staffe:
             lunghezza, passo, larghezza, bracci = CORDOLI[int(numero(pos))]
             dst = diametro(d)
-            N = math.floor(lunghezza / passo)
+            N = max(1, math.floor(lunghezza / passo))  # one at least, as the plan draws it
             if bracci <= 2:
                 S = 2 * larghezza + 2 * altezza + 2 * dst
             else:
@@ -292,6 +292,19 @@ def main():
     pdf = os.path.join(uscita, "computo.pdf")
     if controlla(os.path.exists(pdf), "soffice: manca computo.pdf"):
         controlla(pagine_pdf(pdf) >= 1, "soffice: computo.pdf senza pagine")
+        # A4, 595.3 x 841.9 points, as the document declares it.
+        pagine = pagine_mediabox(pdf)
+        controlla(pagine and all(abs(w - 595.3) < 1 and abs(h - 841.9) < 1 for w, h in pagine),
+                  f"soffice: computo.pdf su carta {pagine} invece di A4")
+    # The page and its margins in the document's head, before its first paragraph.
+    with open(rtf, encoding="cp1252") as f:
+        testa = f.read().split("\\par", 1)[0]
+    pagina_rtf = {k: int(v) for k, v in re.findall(r"\\(paperw|paperh|margl|margr|margt|margb)(\d+)", testa)}
+    controlla(pagina_rtf.get("paperw") == 11906 and pagina_rtf.get("paperh") == 16838,
+              f"computo.rtf: carta {pagina_rtf} invece di A4")
+    # The text is as wide as the report's last tab stop (17 cm of 568 twips).
+    controlla(11906 - pagina_rtf.get("margl", 1800) - pagina_rtf.get("margr", 1800) >= 17 * 568,
+              f"computo.rtf: margini {pagina_rtf} piu' larghi dell'ultima tabulazione")
     pagina = os.path.join(uscita, "computo.html")
     if controlla(os.path.exists(pagina), "soffice: manca computo.html"):
         viste = tabelle(pagina)
@@ -309,6 +322,9 @@ def main():
         stato, testo = unrtf_testo(unrtf, rtf)
         controlla(stato == 0 and re.search(r"Distanziatori \u00d8\d+", testo),
                   f"unrtf --text: manca il segno del diametro\n{testo}")
+        # unrtf keeps no page; the page words leave nothing in its text, which starts with the title.
+        corpo = [r for r in testo.splitlines() if r.strip() and not r.startswith("###") and not r.startswith("---")]
+        controlla(corpo and corpo[0].startswith("Soletta in c.a. n."), f"unrtf --text: inizio {corpo[:2]}")
     if os.path.exists(pagina):
         controlla(valore(righe_testo(pagina), r"Distanziatori \u00d8\d+.*"), "soffice: manca il segno del diametro")
     for e in errori:

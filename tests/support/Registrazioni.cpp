@@ -12,9 +12,17 @@
 
 namespace vilmor::prova {
 
+RispostaMsg MessaggiRegistrati::MostraConPredefinito(const std::string& testo, IconaMsg icona,
+                                                     PulsantiMsg pulsanti, const std::string& titolo,
+                                                     RispostaMsg predefinita) {
+    const RispostaMsg r = Mostra(testo, icona, pulsanti, titolo);
+    Visti.back().Predefinita = predefinita;
+    return r;
+}
+
 RispostaMsg MessaggiRegistrati::Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                                        const std::string& titolo) {
-    Visti.push_back({testo, icona, pulsanti, titolo});
+    Visti.push_back({testo, icona, pulsanti, titolo, std::nullopt});
     if (pulsanti == PulsantiMsg::Ok) return RispostaMsg::Ok;
     if (Risposte.empty()) {
         ADD_FAILURE() << "domanda senza risposta prevista: " << testo;

@@ -18,6 +18,7 @@ struct MessaggioVisto {
     IconaMsg Icona;
     PulsantiMsg Pulsanti;
     std::string Titolo;
+    std::optional<RispostaMsg> Predefinita;  // the button Enter presses, when the caller named it
 };
 
 // A question (Yes/No buttons) takes the next scripted answer; one without an answer fails the test.
@@ -27,6 +28,8 @@ public:
     std::deque<RispostaMsg> Risposte;
     RispostaMsg Mostra(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                        const std::string& titolo) override;
+    RispostaMsg MostraConPredefinito(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
+                                     const std::string& titolo, RispostaMsg predefinita) override;
 };
 
 struct ChiamataVideo {
@@ -202,6 +205,13 @@ public:
     }
     double Divisore = 0;
     void PosizioneDivisore(double quota) override { Divisore = quota; }
+    std::string TitoloVoce(int32_t id) const override {
+        const VoceVista* v = Voce(id);
+        return v ? v->Titolo : std::string();
+    }
+    // The items selected for the user to type again, in order.
+    std::vector<int32_t> Selezionate;
+    void SelezionaVoce(int32_t id) override { Selezionate.push_back(id); }
 
     // The item of that id, or null.
     const VoceVista* Voce(int32_t id) const {

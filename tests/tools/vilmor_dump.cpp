@@ -4,6 +4,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <vector>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "app/CaricaProgetto.h"
 #include "app/ComandoProgettoDiffusa.h"
 #include "app/ComandiFile.h"
+#include "app/DialogoDxf.h"
 #include "app/EsportaSoletteDxf.h"
 #include "app/RelazioneComputo.h"
 #include "base/Piattaforma.h"
@@ -82,10 +84,17 @@ const char* Aiuto =
     "  --relazione FILE  lo stesso documento, scritto in FILE senza domanda\n"
     "  --dxf FILE        esporta in FILE la tavola della soletta come lo strumento la tiene (dopo\n"
     "                    --progetta, con la maglia progettata), senza rileggerla dai file, come\n"
-    "                    l'esportazione DXF delle solette elencate la disegna (DXF 2000, scala 1:50):\n"
-    "                    --dxf e --computo descrivono lo stesso modello\n"
-    "  --r12             l'esportazione di --dxf nel formato DXF R12\n"
-    "  --scala100        l'esportazione di --dxf alla scala 1:100\n"
+    "                    l'esportazione DXF delle solette elencate disegna il progetto aperto (DXF\n"
+    "                    2000, scala 1:50): --dxf e --computo descrivono lo stesso modello\n"
+    "  --elenco FILE.QVR con --dxf: una soletta dell'elenco da esportare (ripetibile, in ordine; tutte\n"
+    "                    nella stessa cartella). Le solette elencate sono esportate in FILE come fa il\n"
+    "                    pulsante \"Genera File DXF\" della finestra \"Disegno DXF\" (i valori della\n"
+    "                    finestra letti nelle impostazioni, poi la stessa routine): la soletta sul\n"
+    "                    comando e' il progetto aperto, disegnato dal modello tenuto se e' elencata;\n"
+    "                    le altre sono caricate come all'apertura di un progetto, i loro messaggi su\n"
+    "                    stderr. Un FILE che esiste e' sostituito solo con --answer yes\n"
+    "  --r12             l'esportazione di --dxf (anche con --elenco) nel formato DXF R12\n"
+    "  --scala100        l'esportazione di --dxf (anche con --elenco) alla scala 1:100\n"
     "  --senza-nodi      non stampa i nodi uno per uno\n"
     "  --senza-elementi  non stampa gli elementi uno per uno\n"
     "  --help            questo aiuto\n"
@@ -135,6 +144,7 @@ int main(int argc, char** argv) {
     std::string dxf;
     bool r12 = false;
     bool scala100 = false;
+    std::vector<std::string> elenco;
     vilmor::dump::OpzioniStampa opzioni;
     MessaggiStderr msg;
     for (int i = 1; i < argc; ++i) {
@@ -153,6 +163,8 @@ int main(int argc, char** argv) {
             relazione = argv[++i];
         } else if (std::strcmp(argv[i], "--dxf") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
             dxf = argv[++i];
+        } else if (std::strcmp(argv[i], "--elenco") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            elenco.push_back(std::filesystem::absolute(argv[++i]).lexically_normal().string());
         } else if (std::strcmp(argv[i], "--r12") == 0) {
             r12 = true;
         } else if (std::strcmp(argv[i], "--scala100") == 0) {
@@ -169,7 +181,17 @@ int main(int argc, char** argv) {
             file = argv[i];
         }
     }
-    if (file.empty()) {
+    // The window lists the files of one folder.
+    std::string cartellaElenco;
+    std::vector<std::string> nomiElenco;
+    bool unaCartella = true;
+    for (const std::string& e : elenco) {
+        const std::filesystem::path p(e);
+        if (nomiElenco.empty()) cartellaElenco = p.parent_path().string();
+        unaCartella = unaCartella && p.parent_path().string() == cartellaElenco;
+        nomiElenco.push_back(p.filename().string());
+    }
+    if (file.empty() || !unaCartella || (!elenco.empty() && dxf.empty())) {
         std::fputs(Aiuto, stderr);
         return 2;
     }
@@ -201,7 +223,21 @@ int main(int argc, char** argv) {
         vilmor::Piatt.Dialoghi = nullptr;
         if (esito != 0) return 4;
     }
-    if (!dxf.empty()) {
+    if (!dxf.empty() && !elenco.empty()) {
+        // The window's button: the window's boxes read into the settings, then the export
+        // command, whose save dialog answers with the file named here.
+        vilmor::DialogoDxf finestra;
+        finestra.Apri();
+        if (!finestra.CambiaCartella(cartellaElenco)) return 5;
+        finestra.Controlli.Elenco = nomiElenco;
+        finestra.Controlli.R12 = r12;
+        finestra.Controlli.Scala50 = !scala100;
+        DialogoScelto dialogo(std::filesystem::absolute(dxf).string());
+        vilmor::Piatt.Dialoghi = &dialogo;
+        const bool scritto = finestra.GeneraDxf();
+        vilmor::Piatt.Dialoghi = nullptr;
+        if (!scritto) return 5;
+    } else if (!dxf.empty()) {
         // The model held here, as the report above saw it: the slab is not read again.
         vilmor::EsportaDxf.FormatoR12 = r12 ? 1 : 0;
         vilmor::Imp.ScalaDxf50 = scala100 ? 0 : 1;

@@ -194,7 +194,10 @@ void FinestraProva::Clic(int k) const {
     const QList<QAction*> azioni = f->Azioni(IdDaOffset(k));
     QAction* a = azioni.value(azioni.size() - 1);
     ASSERT_NE(a, nullptr);
-    QWidget* w = f->BarraStandard()->widgetForAction(a);
+    // In whichever row of the toolbar the window's width put it.
+    QWidget* w = nullptr;
+    for (QToolBar* t : f->findChildren<QToolBar*>())
+        if (!w) w = t->widgetForAction(a);
     ASSERT_NE(w, nullptr);
     QTest::mouseClick(w, Qt::LeftButton);
 }

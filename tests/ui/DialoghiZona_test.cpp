@@ -15,10 +15,13 @@
 
 #include "app/DialogoAggiuntiva.h"
 #include "app/DialogoCordoli.h"
+#include "app/PannelloAggMulti.h"
+#include "design/ArchivioZone.h"
 #include "design/SoletteBarre.h"
 #include "model/Vista.h"
 #include "support/Registrazioni.h"
 #include "ui/Banco.h"
+#include "ui/FrmAggMulti.h"
 #include "ui/FrmAggiuntiva.h"
 #include "ui/FrmCordoli.h"
 #include "ui/FrmMain.h"
@@ -156,13 +159,15 @@ TEST_F(DialoghiZona, ZonaDiBarreConfermata) {
         EXPECT_LT(media.fontWeight(), QFont::Bold);
         SalvaImmagine(d, "FrmAggiuntiva.png");
 
-        // Refused: put back, no message, the dialog stays open (Enter ends the edit only).
+        // Refused: put back and told, the dialog stays open (Enter ends the edit only).
         Scrivi(p, IdAggDiametro, "5.9");
         EXPECT_EQ(Cella(p, IdAggDiametro), " 12");
         EXPECT_EQ(Edit.ZonaCorrente.Diametro, 12);
         Scrivi(p, IdAggXCentro, "abc");
         EXPECT_EQ(Cella(p, IdAggXCentro), "500.0");
-        EXPECT_TRUE(messaggi.Visti.empty());
+        ASSERT_EQ(messaggi.Visti.size(), 2u);
+        EXPECT_EQ(messaggi.Visti[0].Testo, "\"Diametro [mm]\" accetta valori da 6 a 100.\nValore non accettato.");
+        messaggi.Visti.clear();
         EXPECT_TRUE(d.isVisible());
         // Accepted: stored, shown as stored, the information follows.
         Scrivi(p, IdAggPasso, "12,5");
@@ -224,15 +229,19 @@ TEST_F(DialoghiZona, AltriPulsanti) {
     ZonaDiBarre();
     QuandoAperto<FrmAggiuntiva>([&](FrmAggiuntiva& d) {
         Scrivi(*d.PropertyGrid1(), IdAggLarghezza, "20");
-        Scrivi(*d.PropertyGrid1(), IdAggPasso, "25");
+        Scrivi(*d.PropertyGrid1(), IdAggPasso, "100");
         EXPECT_TRUE(d.RichTextBox1()->document()->toPlainText().contains(QStringLiteral("Errore: passo > larghezza!")));
         QTest::mouseClick(d.Command2(), Qt::LeftButton);
+        // Refused: the dialog stays, the width to correct selected.
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.PropertyGrid1()->currentItem(), d.PropertyGrid1()->Voce(IdAggLarghezza));
+        QTest::mouseClick(d.Command3(), Qt::LeftButton);
     });
     ApriFrmAggiuntiva();
-    ASSERT_EQ(messaggi.Visti.size(), 1u);
+    ASSERT_EQ(messaggi.Visti.size(), 1u) << messaggi.Visti.back().Testo;
     EXPECT_EQ(messaggi.Visti[0].Testo, MsgLarghezzaMinorePasso);
     EXPECT_EQ(Edit.ZonaConfermata, 0);
-    EXPECT_EQ(ErroreOperazione, 0);
+    EXPECT_EQ(ErroreOperazione, -1);
     EXPECT_EQ(Undo.UndoCorrente, 0);
 
     ZonaDiBarre();
@@ -283,6 +292,9 @@ TEST_F(DialoghiZona, CordoloConfermato) {
         EXPECT_EQ(Cella(p, IdCordPasso), "20");
         Scrivi(p, IdCordPasso, "3.9");
         EXPECT_EQ(Cella(p, IdCordPasso), "20");
+        ASSERT_EQ(messaggi.Visti.size(), 2u);
+        EXPECT_EQ(messaggi.Visti[1].Testo, "\"Passo staffe [cm]\" accetta valori da 4 a 50.\nValore non accettato.");
+        messaggi.Visti.clear();
         Scrivi(p, IdCordLarghezza, "40");
         EXPECT_EQ(Cella(p, IdCordLarghezza), "40");
         // Four legs from the list.
@@ -328,4 +340,84 @@ TEST_F(DialoghiZona, CordoloAnnullato) {
         EXPECT_EQ(M.Zone.UltimaZona, -1);
         EXPECT_EQ(Undo.UndoCorrente, 0);
     }
+}
+
+// A refused "Ok" keeps each dialog open with every value as typed, the item to correct
+// selected, and the model as it was; a correction then goes through.
+TEST_F(DialoghiZona, OkRifiutatoTieneIlDialogo) {
+    // The zone dialog on a stored zone: diameter 20, an impossible centre.
+    ZonaDiBarre();
+    M.Zone.Zone.assign(1, Edit.ZonaCorrente);
+    M.Zone.UltimaZona = 0;
+    const Zona stored = M.Zone.Zone[0];
+    QuandoAperto<FrmAggiuntiva>([&](FrmAggiuntiva& d) {
+        PannelloQt& p = *d.PropertyGrid1();
+        Scrivi(p, IdAggDiametro, "20");
+        Scrivi(p, IdAggXCentro, "5000");
+        QTest::mouseClick(d.Command2(), Qt::LeftButton);
+        Attendi();
+        EXPECT_TRUE(d.isVisible()) << "refused, the dialog stays";
+        ASSERT_EQ(messaggi.Visti.size(), 1u);
+        EXPECT_EQ(messaggi.Visti[0].Testo, MsgZonaDialogo(EsitoContorno::NienteInComune));
+        EXPECT_EQ(Cella(p, IdAggDiametro), " 20");
+        EXPECT_EQ(Cella(p, IdAggXCentro), "5000.0");
+        EXPECT_EQ(p.currentItem(), p.Voce(IdAggXCentro)) << "the centre to correct is selected";
+        EXPECT_EQ(Edit.ZonaCorrente.Diametro, 20);
+        EXPECT_EQ(M.Zone.Zone[0].Diametro, stored.Diametro) << "nothing stored";
+        // Corrected and confirmed: the diameter typed before is there.
+        Scrivi(p, IdAggXCentro, "450");
+        QTest::mouseClick(d.Command2(), Qt::LeftButton);
+    });
+    ApriFrmAggiuntiva();
+    EXPECT_EQ(ErroreOperazione, 0);
+    EXPECT_EQ(Edit.ZonaConfermata, -1);
+    EXPECT_EQ(Edit.ZonaCorrente.Diametro, 20);
+    EXPECT_FLOAT_EQ((Edit.ZonaCorrente.Angoli[0].X + Edit.ZonaCorrente.Angoli[2].X) / 2, 450);
+
+    // The curb dialog with the table full: told, kept open, nothing stored.
+    messaggi.Visti.clear();
+    M.Zone.Zone.assign(MaxZone, Zona{});
+    M.Zone.UltimaZona = MaxZone - 1;
+    Cordolo();
+    Edit.ZonaSelezionata = MaxZone;
+    QuandoAperto<FrmCordoli>([&](FrmCordoli& d) {
+        Scrivi(*d.PropertyGrid1(), IdCordLarghezza, "40");
+        QTest::mouseClick(d.Command2(), Qt::LeftButton);
+        Attendi();
+        EXPECT_TRUE(d.isVisible());
+        ASSERT_EQ(messaggi.Visti.size(), 1u);
+        EXPECT_EQ(messaggi.Visti[0].Testo, MsgLimiteZone);
+        EXPECT_EQ(Cella(*d.PropertyGrid1(), IdCordLarghezza), "40");
+        EXPECT_EQ(M.Zone.UltimaZona, MaxZone - 1);
+        QTest::mouseClick(d.Command3(), Qt::LeftButton);
+    });
+    ApriFrmCordoli();
+    EXPECT_EQ(M.Zone.UltimaZona, MaxZone - 1);
+
+    // The multiple insertion with bars no longer than their two anchorages.
+    messaggi.Visti.clear();
+    M.Zone = ZoneArmatura{};
+    M.Zone.DiamIntegrativa = 12;
+    bool fatto = false;
+    QuandoAperto<FrmAggMulti>(
+        [&](FrmAggMulti& d) {
+            PannelloQt& p = *d.PropertyGrid1();
+            Scrivi(p, IdMultiNum1, "8");
+            Scrivi(p, IdMultiLung1, "100");
+            QTest::mouseClick(d.Command1(1), Qt::LeftButton);
+            Attendi();
+            EXPECT_TRUE(d.isVisible());
+            ASSERT_EQ(messaggi.Visti.size(), 1u);
+            EXPECT_EQ(messaggi.Visti[0].Testo.rfind("La lunghezza dei ferri in direzione 1 (100 cm)", 0), 0u);
+            EXPECT_EQ(p.currentItem(), p.Voce(IdMultiLung1));
+            EXPECT_EQ(Cella(p, IdMultiNum1), "8");
+            Scrivi(p, IdMultiLung1, "300");
+            QTest::mouseClick(d.Command1(1), Qt::LeftButton);
+        },
+        &fatto);
+    FinestraAggMulti(&finestra).Mostra();
+    EXPECT_TRUE(fatto);
+    EXPECT_EQ(ErroreOperazione, 0);
+    EXPECT_EQ(AggMulti.NumFerriMulti1, 8);
+    EXPECT_FLOAT_EQ(AggMulti.LungMulti1, 300);
 }

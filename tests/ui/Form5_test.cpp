@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -330,4 +331,45 @@ TEST(Form5, IlProgettoApertoNonCambia) {
     ASSERT_EQ(Salva(), 0);
     EXPECT_EQ(elenco(altra.Percorso()), altraPrima);
     EXPECT_GT(elenco(dir.Percorso()).size(), dirPrima.size()) << "the verification file goes beside the slab";
+}
+
+// "Genera File DXF" with the open slab (results in its design-data file, no reinforcement
+// file) and a copy of it listed writes the file `vilmor_dump --elenco` writes for the same list.
+TEST(Form5, GeneraDxfComeLoStrumento) {
+    GlobaliProva g;
+    FinestraProva w;
+    CartellaTemp dir;
+    const std::string dati = std::string(VILMOR_DATI_PROVA) + "/datiprogetto";
+    for (const char* f : {"SOLDP.QVR", "SOLDP.DAT", "ARCHIMPA.AI0"}) fs::copy_file(dati + "/" + f, dir / f);
+    fs::copy_file(dati + "/SOLDP.QVR", dir / "DP2.QVR");
+    w.Avvia(dir / "SOLDP.QVR");
+    ASSERT_EQ(M.Progetto.PercorsoSoletta, dir / "SOLDP.QVR");
+    const std::string finestra = dir / "finestra.dxf", strumento = dir / "strumento.dxf";
+    w.dialoghi.Scelte.push_back(finestra);
+    bool visto = false;
+    QuandoAperto<Form5>(
+        [&](Form5& f) {
+            EXPECT_EQ(f.Logica().Controlli.Cartella, dir.Percorso());
+            QTest::mouseClick(f.Command(5), Qt::LeftButton);
+            EXPECT_EQ(f.List1()->count(), 2);
+            QTest::mouseClick(f.Command(1), Qt::LeftButton);
+            QTest::mouseClick(f.Command(2), Qt::LeftButton);
+        },
+        &visto);
+    w.f->Azioni(IdGeneraDxf).value(0)->trigger();
+    ASSERT_TRUE(visto);
+    ASSERT_TRUE(fs::exists(finestra));
+    EXPECT_TRUE(w.msg.Visti.empty()) << w.msg.Visti[0].Testo;
+
+    // The tool in the same settings folder, the list in the window's order.
+    QProcess dump;
+    dump.start(QStringLiteral(VILMOR_DUMP),
+               {"--senza-nodi", "--senza-elementi", "--elenco", QString::fromStdString(dir / "DP2.QVR"), "--elenco",
+                QString::fromStdString(dir / "SOLDP.QVR"), "--dxf", QString::fromStdString(strumento),
+                QString::fromStdString(dir / "SOLDP.QVR")});
+    ASSERT_TRUE(dump.waitForFinished(60000));
+    EXPECT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+    const std::string a = LeggiTutto(finestra), b = LeggiTutto(strumento);
+    EXPECT_GT(a.size(), 10000u);
+    EXPECT_EQ(Diverse(a, b), "");
 }

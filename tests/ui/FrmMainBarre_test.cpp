@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -199,5 +200,68 @@ TEST(FrmMainBarre, IconeDiverseENonVuote) {
         const std::string nome = "icone" + std::to_string(lato);
         SalvaPng(foglio, nome);
         EXPECT_LE(QuotaDiversi(foglio, Riferimento(nome), 8), 0.01) << nome;
+    }
+}
+
+// On a narrow window the buttons that do not fit one row go to rows below it, which push the
+// plan and the column down: every button is there to click, none covers the side options, and
+// no overflow opens over them. Wide again, one row.
+TEST(FrmMainBarre, RigheSuFinestraStretta) {
+    for (int grandi : {0, 1}) {
+        SCOPED_TRACE(grandi);
+        Finestra w;
+        ImpostaCartelle();
+        ImpostaDefault();
+        ImpostaColori();
+        Imp.IconeGrandi = grandi;
+        ASSERT_TRUE(SalvaIni());
+        Imp.IconeGrandi = 0;
+        w.Avvia();
+        FrmMain& f = *w.f;
+        auto barre = [&] { return f.findChildren<QToolBar*>(); };
+        auto globale = [](const QWidget* x) { return QRect(x->mapToGlobal(QPoint(0, 0)), x->size()); };
+        for (int larghezza : {1024, 800}) {
+            SCOPED_TRACE(larghezza);
+            f.resize(larghezza, 700);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return f.width() == larghezza; }, 2000));
+            QApplication::processEvents();
+            const QRect opzioni = globale(f.Frame2());
+            int pulsanti = 0;
+            for (const PulsanteBarra& b : TabellaPulsanti()) {
+                QWidget* pulsante = nullptr;
+                for (QToolBar* t : barre())
+                    for (QAction* a : t->actions())
+                        if (a->data().toInt() == (grandi + 1) * 1000 + b.K) pulsante = t->widgetForAction(a);
+                ASSERT_NE(pulsante, nullptr) << b.Titolo;
+                EXPECT_TRUE(pulsante->isVisible()) << b.Titolo;
+                EXPECT_TRUE(globale(&f).contains(globale(pulsante))) << b.Titolo;
+                EXPECT_FALSE(globale(pulsante).intersects(opzioni)) << b.Titolo;
+                ++pulsanti;
+            }
+            EXPECT_EQ(pulsanti, NumPulsanti);
+            for (QToolBar* t : barre()) {
+                if (!t->isVisible()) continue;
+                EXPECT_FALSE(globale(t).intersects(opzioni));
+                // An overflow, opened, must not cover the options either.
+                for (auto* piu : t->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+                    if (piu->isVisible()) {
+                        QTest::mouseClick(piu, Qt::LeftButton);
+                        QApplication::processEvents();
+                        EXPECT_FALSE(globale(t).intersects(opzioni)) << "overflow over the side options";
+                        for (QWidget* menu : QApplication::topLevelWidgets())
+                            if (menu->isVisible() && qobject_cast<QMenu*>(menu)) {
+                                EXPECT_FALSE(globale(menu).intersects(opzioni)) << "overflow menu";
+                                menu->hide();
+                            }
+                    }
+            }
+        }
+        f.resize(1500, 900);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.width() == 1500; }, 2000));
+        QApplication::processEvents();
+        int visibili = 0;
+        for (QToolBar* t : barre()) visibili += t->isVisible() && !t->actions().isEmpty();
+        EXPECT_EQ(visibili, 1);
+        EXPECT_EQ(f.BarraStandard()->actions().size(), NumPulsanti + 9);
     }
 }

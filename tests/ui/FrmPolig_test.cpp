@@ -143,3 +143,23 @@ TEST(FrmPolig, AnnullaChiusuraEStatoPulito) {
         EXPECT_EQ(M.Soletta.NumVertContorno, 6);
     }
 }
+
+// At the window's default size the editor opens beside the plan, where it hides no vertex of the
+// outline it edits, and whole on the screen.
+TEST(FrmPoligPosto, NonCopreIlPerimetro) {
+    Editor w;
+    FrmPolig* e = w.Apri();
+    ASSERT_NE(e, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(e));
+    QApplication::processEvents();
+    const QRect editor = e->frameGeometry();
+    const CtrlVid* piano = w.f->PianoVideo();
+    ASSERT_EQ(M.Soletta.NumVertContorno, 6);
+    for (int i = 0; i < M.Soletta.NumVertContorno; ++i) {
+        const Punto& v = M.Soletta.Contorno[static_cast<size_t>(i)];
+        // The vertex's numbered square, a few pixels about it.
+        const QRect quadrato(piano->mapToGlobal(QPoint(X(v.X), Y(v.Y))) - QPoint(4, 4), QSize(9, 9));
+        EXPECT_FALSE(editor.intersects(quadrato)) << "vertice " << i + 1;
+    }
+    EXPECT_TRUE(e->screen()->availableGeometry().contains(editor));
+}

@@ -404,10 +404,13 @@ TEST(PannelloQt, ModificaDellaMagliaNellaFinestra) {
         const QImage dopo = f.PianoVideo()->Immagine();
         prova::SalvaPng(dopo, "pannello_maglia_modificata");
         EXPECT_GT(prova::QuotaDiversi(prima, dopo), 0.0) << "the bars of the new spacing are drawn";
+        // Refused: put back, and told with the item's name and the values it takes.
         Modifica(*f.Pannello(), id, QStringLiteral("1,5"));
         EXPECT_EQ(passo, 33.0f);
         EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
-        EXPECT_EQ(msg.Visti.size(), 1u);
+        ASSERT_EQ(msg.Visti.size(), 2u);
+        EXPECT_EQ(msg.Visti[1].Testo, "\"" + f.Pannello()->TitoloVoce(id) +
+                                          "\" accetta valori non inferiori a 2.\nValore non accettato.");
     }
     PulisciUndo();
 }
@@ -514,6 +517,41 @@ TEST(PannelloQt, UnClicNellaFinestra) {
         EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
         EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
         EXPECT_EQ(Undo.UndoUltimo, passi + 1) << "the stored value is one undo step";
+    }
+    PulisciUndo();
+}
+
+// In the main window, from one open editor straight to another row: the first value is stored
+// (the model moves on and the panel is rebuilt after the event), and the second row's editor is
+// open on the rebuilt panel.
+TEST(PannelloQt, UnaRigaDopoLAltraNellaFinestra) {
+    prova::StatoProcesso stato;
+    prova::ConfigProva config;
+    prova::MessaggiRegistrati msg;
+    prova::DialoghiRegistrati dialoghi;
+    prova::CartellaTemp dir;
+    {
+        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
+        f.Avvia();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+        PannelloQt& p = *f.Pannello();
+        Clic(p, IdPassoDiffSup1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
+        EditorAperto(p)->selectAll();
+        QTest::keyClicks(EditorAperto(p), QStringLiteral("15"));
+        msg.Risposte.clear();
+        Clic(p, IdPassoDiffSup2);
+        // Long enough for the stored value, the rebuilt panel and the editor after it.
+        QTest::qWait(200);
+        EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
+        EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+        QLineEdit* e = EditorAperto(p);
+        ASSERT_NE(e, nullptr) << "the second row's editor is open";
+        EXPECT_EQ(p.currentItem(), p.Voce(IdPassoDiffSup2));
+        EXPECT_EQ(e->text(), QString::fromStdString(Valore(p, IdPassoDiffSup2)));
+        QTest::keyClick(e, Qt::Key_Escape);
     }
     PulisciUndo();
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextDocument>
@@ -37,11 +39,14 @@ QString SenzaMnemonico(QString t) {
 }
 
 // The widget's rectangle in the window, clipped by every widget that holds it: what of it shows.
+// What a scroll area holds is clipped by what it holds, not by its viewport: it scrolls into view.
 QRect Visibile(const QWidget* w, const QWidget* finestra) {
     QRect r = w->rect();
     for (const QWidget* p = w; p && p != finestra; p = p->parentWidget()) {
         const QWidget* padre = p->parentWidget();
         if (!padre) break;
+        if (auto* a = qobject_cast<const QAbstractScrollArea*>(padre->parentWidget()); a && a->viewport() == padre)
+            break;
         r.translate(p->pos());
         r &= padre->rect();
     }
@@ -173,7 +178,16 @@ std::vector<std::string> TestiTagliati(QWidget* finestra) {
             if (!qobject_cast<QAbstractItemView*>(e->parentWidget() ? e->parentWidget()->parentWidget() : nullptr))
                 Riga(e, r);
         } else if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
-            if (!qobject_cast<QHeaderView*>(v)) Celle(v, QModelIndex(), r);
+            // The names of the user's folders and files are the user's: any may be longer than a
+            // list.
+            if (!qobject_cast<QHeaderView*>(v) && !qobject_cast<const QFileSystemModel*>(v->model()))
+                Celle(v, QModelIndex(), r);
+        } else if (auto* a = qobject_cast<QScrollArea*>(w); a && a->widget()) {
+            // What the area holds beyond its viewport is reached by its scroll bars.
+            const QSize contenuto = a->widget()->size(), vista = a->viewport()->size();
+            if ((contenuto.height() > vista.height() && a->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) ||
+                (contenuto.width() > vista.width() && a->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff))
+                r.push_back(Nome(a) + ": non scorre fino a tutto il contenuto");
         } else if (auto* g = qobject_cast<LegendaQt*>(w)) {
             const QRectF a = g->AreaTesti();
             if (!a.isEmpty() && !QRectF(g->rect()).contains(a))

@@ -1,16 +1,22 @@
 // Nothing the program writes on the screen is cut: the main window at its default size and at
-// 1100 x 750, in the views whose legends hold the most text, and every dialog it opens.
+// 1100 x 750, in the views whose legends hold the most text, and every dialog it opens; and every
+// window fits the screen. These run on the tests' screen and on a laptop's 1366 x 768 one.
 #include "ui/TestiInteri.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QScreen>
 #include <QRadioButton>
 #include <QTest>
 
 #include "model/definizioni.h"
 #include "ui/Banco.h"
+#include "ui/DialoghiQt.h"
 #include "ui/Form2.h"
+#include "ui/Form5.h"
 #include "ui/FormSelettoreColore.h"
 #include "ui/FrmAggMulti.h"
 #include "ui/FrmAggiuntiva.h"
@@ -35,6 +41,13 @@ std::string ElencoTagliati(const std::vector<std::string>& r) {
     return t;
 }
 
+// The room a window has on the screen beside a desktop panel and under its title bar: 1366 x 700
+// on a laptop's 1366 x 768 screen.
+QSize Spazio(const QWidget& w) {
+    const QSize s = w.screen()->availableGeometry().size();
+    return {s.width(), s.height() - 68};
+}
+
 void Controlla(FrmMain& f, const std::string& dove) {
     QApplication::processEvents();
     const auto r = TestiTagliati(&f);
@@ -49,6 +62,12 @@ TEST(TestiInteri, FinestraPrincipale) {
     w.Avvia(CopiaCampione(dir.Percorso()));
     FrmMain& f = *w.f;
     ASSERT_GT(M.Soletta.NumVertContorno, 0);
+    // The window opens within the screen's work area and can be made as small as the room of any
+    // window.
+    EXPECT_TRUE(f.screen()->availableGeometry().contains(f.frameGeometry()));
+    const QSize minima = f.minimumSizeHint().expandedTo(f.minimumSize());
+    EXPECT_LE(minima.width(), Spazio(f).width());
+    EXPECT_LE(minima.height(), Spazio(f).height());
     for (const QSize dimensione : {f.size(), QSize(1100, 750)}) {
         if (dimensione != f.size()) {
             f.resize(dimensione);
@@ -88,6 +107,8 @@ TEST(TestiInteri, Dialoghi) {
         QApplication::processEvents();
         const auto r = TestiTagliati(&d);
         EXPECT_TRUE(r.empty()) << nome << ElencoTagliati(r);
+        EXPECT_LE(d.width(), Spazio(d).width()) << nome;
+        EXPECT_LE(d.height(), Spazio(d).height()) << nome;
         SalvaPng(d.grab().toImage(), "testi_interi_" + nome);
         d.hide();
     };
@@ -148,5 +169,20 @@ TEST(TestiInteri, Dialoghi) {
     {
         Form_Selettore_Colore d(w.f.get());
         controlla(d, "Form_Selettore_Colore");
+    }
+    {
+        Form5 d(w.f.get());
+        controlla(d, "Form5");
+    }
+    for (bool salva : {false, true}) {
+        RichiestaFile r;
+        r.Titolo = salva ? "Salva con nome" : "Apri";
+        r.Filtro = "File dati (*.QVR)|*.QVR";
+        auto d = CreaDialogoFile(r, salva, w.f.get());
+        controlla(*d, salva ? "Salva" : "Apri");
+    }
+    {
+        QColorDialog d(w.f.get());
+        controlla(d, "QColorDialog");
     }
 }
