@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Memoria.h"
 #include "base/Piattaforma.h"
 #include "model/FileDatiProgetto.h"
 #include "model/FusioneNodi.h"
@@ -68,6 +69,7 @@ void BM_LeggiDatiProgetto(benchmark::State& stato) {
     Piatt.Msg = &s;
     const int elementi = static_cast<int>(stato.range(0));
     const std::string& byte = File(elementi);
+    bench::ContaPagine pagine(stato);
     for (auto _ : stato) {
         Modello m;
         m.Progetto.OrigineX = 1520.5f;
@@ -93,6 +95,7 @@ void BM_AggiungiNodo(benchmark::State& stato) {
     for (int e = 0; e < elementi; ++e)
         for (int k = 0; k < 4; ++k)
             pos.push_back({static_cast<float>((e % lato + di[k]) * 37.5), static_cast<float>((e / lato + dj[k]) * 37.5)});
+    bench::ContaPagine pagine(stato);
     for (auto _ : stato) {
         ModelloAnalisi a;
         int indice = 0;

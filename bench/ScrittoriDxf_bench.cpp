@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Memoria.h"
 #include "base/Piattaforma.h"
 #include "base/Primitive.h"
 #include "base/Testo1252.h"
@@ -49,6 +50,7 @@ void BM_EsportazioneDxf2000(benchmark::State& state) {
     ImpostaDefault();
     Cartella c;
     const std::string file = c.Percorso + "/tavola.dxf";
+    bench::ContaPagine pagine(state);
     for (auto _ : state) {
         const bool ok = SalvaDxf2000(
             file, [] { Entita(*static_cast<SinkDxf*>(Piatt.SinkDxf)->Uscita); }, false);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +86,32 @@ void Elimina(int n) {
     }
 }
 
+// A snapshot goes to a temporary name and is renamed over its number, so it is never half
+// written; it is not waited for on the disk, since it lives no longer than the process and its
+// private folder. On failure the message names the snapshot (when `avvisa`).
+bool ScriviIstantanea(const std::string& percorso, std::string_view byte, bool avvisa) {
+    const std::string temporaneo = percorso + ".nuovo";
+    int err = 0;
+    const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        err = errno;
+    } else {
+        for (size_t scritti = 0; err == 0 && scritti < byte.size();) {
+            const ssize_t k = ::write(fd, byte.data() + scritti, byte.size() - scritti);
+            if (k < 0 && errno == EINTR) continue;
+            if (k <= 0) err = k < 0 ? errno : EIO;
+            else scritti += static_cast<size_t>(k);
+        }
+        if (::close(fd) != 0 && err == 0) err = errno;
+    }
+    if (err == 0 && Piatt.GuastoScritturaProva && Piatt.GuastoScritturaProva(percorso)) err = EIO;
+    if (err == 0 && std::rename(temporaneo.c_str(), percorso.c_str()) != 0) err = errno;
+    if (err == 0) return true;
+    ::unlink(temporaneo.c_str());
+    if (avvisa) Avviso(MessaggioScrittura(percorso, err));
+    return false;
+}
+
 // Snapshot n of the model as it is, or of `testo` (a state taken earlier) when given.
 bool Scrivi(int n, const std::string* testo = nullptr) {
     if (Cartella().empty()) {
@@ -93,8 +120,7 @@ bool Scrivi(int n, const std::string* testo = nullptr) {
         Undo.ScritturaSegnalata = true;
         return false;
     }
-    bool ok = testo ? ScriviFileAtomico(Percorso(n), *testo, !Undo.ScritturaSegnalata)
-                    : ScriviArmature(Percorso(n), M, !Undo.ScritturaSegnalata);
+    bool ok = ScriviIstantanea(Percorso(n), testo ? *testo : TestoArmature(M), !Undo.ScritturaSegnalata);
     if (!ok) Undo.ScritturaSegnalata = true;
     return ok;
 }

@@ -18,10 +18,12 @@
 #include <limits>
 #include <new>
 #include <sstream>
+#include <stdexcept>
 #include <streambuf>
 #include <vector>
 
 #include "base/Formati.h"
+#include "base/PagineGrandi.h"
 #include "base/Piattaforma.h"
 #include "base/Testo1252.h"
 
@@ -49,21 +51,48 @@ void SegnalaErroreLettura(const std::string& percorso, const ErroreLettura& e) {
 }
 
 std::optional<std::string> LeggiFileIntero(const std::string& percorso) {
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f) return std::nullopt;
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct Chiudi {
+        int fd;
+        ~Chiudi() { ::close(fd); }
+    } chiudi{fd};
     // A file too large for memory cannot be read: never an abort, never a part of it.
     try {
+        // The bytes go straight into one buffer of the file's size, written once; a file whose
+        // size is not known beforehand (or that grows meanwhile) goes on in blocks.
+        struct stat st {};
+        size_t attesi = 0;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) attesi = static_cast<size_t>(st.st_size);
         std::string byte;
-        f.seekg(0, std::ios::end);
-        const std::streamoff dimensione = f.tellg();
-        f.clear();
-        f.seekg(0, std::ios::beg);
-        if (dimensione > 0) byte.reserve(static_cast<size_t>(dimensione));
+        byte.reserve(attesi);
+        PagineGrandi(byte.data(), byte.capacity());
+        byte.resize(attesi);
+        auto leggi = [fd](char* dove, size_t quanti) {
+            ssize_t r;
+            do r = ::read(fd, dove, quanti);
+            while (r < 0 && errno == EINTR);
+            return r;
+        };
+        size_t letti = 0;
+        while (letti < attesi) {
+            const ssize_t r = leggi(byte.data() + letti, attesi - letti);
+            if (r < 0) return std::nullopt;
+            if (r == 0) break;
+            letti += static_cast<size_t>(r);
+        }
+        byte.resize(letti);
         char blocco[1 << 16];
-        while (f.read(blocco, sizeof blocco) || f.gcount() > 0) byte.append(blocco, static_cast<size_t>(f.gcount()));
-        if (f.bad()) return std::nullopt;
+        for (;;) {
+            const ssize_t r = leggi(blocco, sizeof blocco);
+            if (r < 0) return std::nullopt;
+            if (r == 0) break;
+            byte.append(blocco, static_cast<size_t>(r));
+        }
         return byte;
     } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    } catch (const std::length_error&) {
         return std::nullopt;
     }
 }

@@ -2,6 +2,7 @@
 // headless tools and tests install their own.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -63,6 +64,18 @@ public:
     // Filled in one colour edge to edge, without an outline: polygons that share their edges
     // tile the picture without gap or overlap.
     virtual void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) = 0;
+    // Many polygons in one colour at once, as PoligonoPieno on each in turn: polygon k has the
+    // next `vertici[k]` points of `pixel`.
+    virtual void PoligoniPieni(const std::vector<Punto>& pixel, const std::vector<int>& vertici, int32_t rgb) {
+        std::vector<Punto> uno;
+        size_t i = 0;
+        for (int n : vertici) {
+            const auto da = pixel.begin() + static_cast<std::ptrdiff_t>(i);
+            uno.assign(da, da + n);
+            PoligonoPieno(uno, rgb);
+            i += static_cast<size_t>(n);
+        }
+    }
     // Pen width in pixels of the lines, outlines and circles that follow.
     virtual void SpessorePenna(int pixel) = 0;
     // Rectangle between two corner pixels, both included (+-3 about a point is 7 x 7 pixels).

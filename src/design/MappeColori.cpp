@@ -223,6 +223,7 @@ void FasceMappa::Maglia(bool piatto, const std::array<double, 21>& livelli, Usci
     uscita_ = &uscita;
     const int elementi = std::min(m_.Analisi.NumElementi, static_cast<int>(m_.Analisi.Elementi.size()));
     for (int e = 0; e < elementi; ++e) Elemento(m_.Analisi.Elementi[static_cast<size_t>(e)], piatto);
+    uscita.Fine();
     livelli_ = nullptr;
     uscita_ = nullptr;
 }

@@ -69,6 +69,8 @@ public:
     virtual void FineVentaglio() {}
     // A triangle whole, in the colour of band 0 (the flat map).
     virtual void Intero(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) = 0;
+    // After the last element: what is held back goes out.
+    virtual void Fine() {}
 };
 
 // One map's cutting: its kind, layer and range, and the raw value of every node (the

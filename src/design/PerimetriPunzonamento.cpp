@@ -101,9 +101,10 @@ void VerificaPerimetro(Modello& m, std::vector<Punto>& Poligono, int UltimoVerti
 
     std::vector<char> escluso(static_cast<size_t>(n));
     int esclusi = 0;
+    const ContornoPronto perimetro = ContornoPronto::Perimetro(m);
     for (int i = 0; i < n; ++i) {
         const Punto& p = Poligono[static_cast<size_t>(i)];
-        escluso[static_cast<size_t>(i)] = !PuntoInPerimetro(m, p.X, p.Y);
+        escluso[static_cast<size_t>(i)] = !perimetro.Contiene(p.X, p.Y);
         esclusi += escluso[static_cast<size_t>(i)];
     }
     if (esclusi == 0) return;  // the whole perimeter is effective
@@ -150,7 +151,8 @@ void RiduciPerimetro(const Modello& m, const std::vector<Punto>& Poligono, int U
     const int iAlto = std::min(UltimoVertice <= 7 ? 1 : 5, n - 1);
     const float xMin = P[0].X, yA = P[static_cast<size_t>(iBasso)].Y, yB = P[static_cast<size_t>(iAlto)].Y;
     auto dentroPerimetro = [&](const Punto& q) { return PuntoInPoligonoPunti(P, q.X, q.Y, xMin, yA, yB); };
-    auto dentroSoletta = [&](const Punto& q) { return PuntoInContorno(m, q.X, q.Y, -1); };
+    const ContornoPronto soletta = ContornoPronto::Contorno(m, -1);
+    auto dentroSoletta = [&](const Punto& q) { return soletta.Contiene(q.X, q.Y); };
     const std::vector<Punto>& C = g.Contorno;
     auto vertice = [&](int k) { return C[static_cast<size_t>(((k % nc) + nc) % nc)]; };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "model/Poligoni.h"
 
@@ -132,21 +133,40 @@ bool DentroQuadrilatero(const Zona& z, float Px, float Py) {
                                static_cast<float>((static_cast<double>(z.YMin) + z.YMax) / 2 - 7.3347)));
 }
 
+// The box of an outline and the far point of its tests, taken from the box.
+struct Preparato {
+    Scatola Box;
+    float Rx = 0, Ry = 0;
+};
+
+template <class F> Preparato Prepara(int n, F vert, double ox, double oy) {
+    Preparato r;
+    for (int i = 0; i < n; ++i) {
+        Punto v = vert(i);
+        r.Box.Aggiungi(v.X, v.Y);
+    }
+    r.Rx = static_cast<float>(r.Box.XMin - ox);
+    r.Ry = static_cast<float>((static_cast<double>(r.Box.YMin) + r.Box.YMax) / 2 - oy);
+    return r;
+}
+
+template <class F> bool DentroPreparato(int n, F vert, const Preparato& s, float Px, float Py) {
+    if (n < 3) return false;
+    if (s.Box.Fuori(Px, Py)) return false;
+    const int rapido = ContaRapido(n, vert, Px, Py);
+    if (rapido >= 0) return rapido == 1;
+    return DentroAnello(n, vert, Raggio(Px, Py, s.Rx, s.Ry));
+}
+
 // The far point of the outline tests, taken from the outline's own box.
 template <class F> bool DentroContorno(int n, F vert, float Px, float Py, double ox, double oy) {
     if (n < 3) return false;
-    Scatola s;
-    for (int i = 0; i < n; ++i) {
-        Punto v = vert(i);
-        s.Aggiungi(v.X, v.Y);
-    }
-    if (s.Fuori(Px, Py)) return false;
-    const int rapido = ContaRapido(n, vert, Px, Py);
-    if (rapido >= 0) return rapido == 1;
-    float Rx = static_cast<float>(s.XMin - ox);
-    float Ry = static_cast<float>((static_cast<double>(s.YMin) + s.YMax) / 2 - oy);
-    return DentroAnello(n, vert, Raggio(Px, Py, Rx, Ry));
+    return DentroPreparato(n, vert, Prepara(n, vert, ox, oy), Px, Py);
 }
+
+// The far points' offsets from the box of the outer perimeter and of the slab's outlines.
+constexpr double OxPerimetro = 37.749, OyPerimetro = 7.3347;
+constexpr double OxContorno = 7.7497, OyContorno = 0.3347;
 
 // Number of vertices of outline p (without the closing copy), 0 when there is no such outline.
 int VerticiContorno(const Modello& m, int p) {
@@ -214,7 +234,7 @@ bool PuntoInPerimetro(const Modello& m, float Px, float Py) {
     // The last element repeats the first and is not read.
     int n = std::min(c.UltVertPerimetroEst, static_cast<int>(c.PerimetroEsterno.size()));
     return DentroContorno(
-        n, [&](int i) { return c.PerimetroEsterno[static_cast<size_t>(i)]; }, Px, Py, 37.749, 7.3347);
+        n, [&](int i) { return c.PerimetroEsterno[static_cast<size_t>(i)]; }, Px, Py, OxPerimetro, OyPerimetro);
 }
 bool PuntoInPerimetro(float Px, float Py) { return PuntoInPerimetro(M, Px, Py); }
 
@@ -222,12 +242,40 @@ bool PuntoInContorno(const Modello& m, float Px, float Py, int p) {
     int n = VerticiContorno(m, p);
     if (p < 0)
         return DentroContorno(
-            n, [&](int i) { return m.Soletta.Contorno[static_cast<size_t>(i)]; }, Px, Py, 7.7497, 0.3347);
+            n, [&](int i) { return m.Soletta.Contorno[static_cast<size_t>(i)]; }, Px, Py, OxContorno, OyContorno);
     const GeometriaSoletta& g = m.Soletta;
     return DentroContorno(
-        n, [&](int i) { return Punto{PoliX(g, p, i), PoliY(g, p, i)}; }, Px, Py, 7.7497, 0.3347);
+        n, [&](int i) { return Punto{PoliX(g, p, i), PoliY(g, p, i)}; }, Px, Py, OxContorno, OyContorno);
 }
 bool PuntoInContorno(float Px, float Py, int p) { return PuntoInContorno(M, Px, Py, p); }
+
+ContornoPronto::ContornoPronto(std::vector<Punto> vertici, double ox, double oy) : V_(std::move(vertici)) {
+    const Punto* v = V_.data();
+    const Preparato s = Prepara(static_cast<int>(V_.size()), [v](int i) { return v[i]; }, ox, oy);
+    XMin_ = s.Box.XMin, YMin_ = s.Box.YMin, XMax_ = s.Box.XMax, YMax_ = s.Box.YMax;
+    Rx_ = s.Rx, Ry_ = s.Ry;
+}
+
+ContornoPronto ContornoPronto::Perimetro(const Modello& m) {
+    const ContorniLavoro& c = m.Contorni;
+    const int n = std::max(0, std::min(c.UltVertPerimetroEst, static_cast<int>(c.PerimetroEsterno.size())));
+    return ContornoPronto({c.PerimetroEsterno.begin(), c.PerimetroEsterno.begin() + n}, OxPerimetro, OyPerimetro);
+}
+
+ContornoPronto ContornoPronto::Contorno(const Modello& m, int p) {
+    const int n = VerticiContorno(m, p);
+    std::vector<Punto> v(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = VerticeDi(m, p, i);
+    return ContornoPronto(std::move(v), OxContorno, OyContorno);
+}
+
+bool ContornoPronto::Contiene(float Px, float Py) const {
+    Preparato s;
+    s.Box.XMin = XMin_, s.Box.YMin = YMin_, s.Box.XMax = XMax_, s.Box.YMax = YMax_;
+    s.Rx = Rx_, s.Ry = Ry_;
+    const Punto* v = V_.data();
+    return DentroPreparato(static_cast<int>(V_.size()), [v](int i) { return v[i]; }, s, Px, Py);
+}
 
 PoligonoPronto::PoligonoPronto(const std::vector<Vertice>& V) : V_(&V) {
     Scatola s;

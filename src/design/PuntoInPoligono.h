@@ -39,6 +39,22 @@ bool PuntoInPerimetro(float Px, float Py);
 // outline is tested, so a point in an opening is inside the slab outline as well.
 bool PuntoInContorno(const Modello& m, float Px, float Py, int p);
 bool PuntoInContorno(float Px, float Py, int p);
+// The same tests for many points against one outline: its vertices, box and far point are
+// taken once, when it is made; it does not follow later changes of the model.
+class ContornoPronto {
+public:
+    // As PuntoInPerimetro.
+    static ContornoPronto Perimetro(const Modello& m);
+    // As PuntoInContorno for outline p.
+    static ContornoPronto Contorno(const Modello& m, int p);
+    bool Contiene(float Px, float Py) const;
+
+private:
+    ContornoPronto(std::vector<Punto> vertici, double ox, double oy);
+    std::vector<Punto> V_;
+    float XMin_, YMin_, XMax_, YMax_;
+    float Rx_, Ry_;  // the far point
+};
 // Inside the polygon V (zero-based, its last vertex not repeating the first).
 bool PuntoInPoligono(const std::vector<Vertice>& V, float Px, float Py);
 // The same test for many points against one polygon: its box and far point are worked out

@@ -1,9 +1,12 @@
 #include "design/Residui.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "base/Geometria.h"
+#include "base/GrigliaPunti.h"
 #include "design/PuntoInPoligono.h"
 
 namespace vilmor {
@@ -54,17 +57,26 @@ void DetraiArmatureNodi(int Escludi, Modello& m) {
     auto& nodi = m.Analisi.Nodi;
     const int n = std::min(m.Analisi.NumNodi, static_cast<int>(nodi.size()));
     const auto& f = m.Diffusa;
+    // The grid of the nodes serves as long as it was built over these very positions.
+    GrigliaPunti& griglia = m.Analisi.GrigliaNodi;
+    const bool misura = static_cast<int>(griglia.Posizioni.size()) == n;
+    const Punto* posizioni = griglia.Posizioni.data();
+    bool stesse = misura;
     for (int i = 0; i < n; ++i) {
         Nodo& q = nodi[i];
         q.ResSup1 = q.RichSup1 - f.AreaDiffSup1;
         q.ResSup2 = q.RichSup2 - f.AreaDiffSup2;
         q.ResInf1 = q.RichInf1 - f.AreaDiffInf1;
         q.ResInf2 = q.RichInf2 - f.AreaDiffInf2;
+        if (misura)
+            stesse &= std::bit_cast<uint32_t>(q.X) == std::bit_cast<uint32_t>(posizioni[i].X) &&
+                      std::bit_cast<uint32_t>(q.Y) == std::bit_cast<uint32_t>(posizioni[i].Y);
     }
     for (int i = 0; i < n; ++i) {
         Nodo& q = nodi[i];
         q.ResTaglio = (q.RichTaglio2 + q.RichTaglio1) - f.AreaCavalletti;
     }
+    if (!stesse) griglia.Costruisci(n, [&nodi](int i) { return Punto{nodi[i].X, nodi[i].Y}; });
     const int ultima = std::min(m.Zone.UltimaZona, static_cast<int>(m.Zone.Zone.size()) - 1);
     for (int k = 0; k <= ultima; ++k) {
         if (k == Escludi) continue;
@@ -78,7 +90,8 @@ void DetraiArmatureNodi(int Escludi, Modello& m) {
             cos2 = static_cast<float>(std::cos(static_cast<double>(z.Angolo) - (p.AngoloDir1 + p.AngoloDir2)));
         }
         // Only nodes near the quadrilateral can lie in it: the point test counts points within
-        // 0.01 cm of a side, so a box grown by 0.1 cm loses none.
+        // 0.01 cm of a side, so a box grown by 0.1 cm loses none. The grid gives the nodes of
+        // that box, each node once, so every node takes its zones in their order.
         float xmin = z.Angoli[0].X, xmax = xmin, ymin = z.Angoli[0].Y, ymax = ymin;
         for (const auto& a : z.Angoli) {
             xmin = std::min(xmin, a.X), xmax = std::max(xmax, a.X);
@@ -86,10 +99,10 @@ void DetraiArmatureNodi(int Escludi, Modello& m) {
         }
         xmin -= 0.1f, ymin -= 0.1f, xmax += 0.1f, ymax += 0.1f;
         const QuadrilateroPronto quadrilatero(z);
-        for (int i = 0; i < n; ++i) {
+        griglia.PerOgniVicino(xmin, ymin, xmax, ymax, [&](int i) {
             Nodo& q = nodi[i];
-            if (q.X < xmin || q.X > xmax || q.Y < ymin || q.Y > ymax) continue;
-            if (!quadrilatero.Contiene(q.X, q.Y)) continue;
+            if (q.X < xmin || q.X > xmax || q.Y < ymin || q.Y > ymax) return;
+            if (!quadrilatero.Contiene(q.X, q.Y)) return;
             switch (z.Tipo) {
                 case 0:
                     if (!ap.HaA) break;
@@ -117,7 +130,7 @@ void DetraiArmatureNodi(int Escludi, Modello& m) {
                 default:
                     break;
             }
-        }
+        });
     }
 }
 

@@ -144,17 +144,18 @@ void _cltria(const std::array<double, 21>& Livelli, int32_t NumLivelli, const st
         return;
     }
     Uscita u{NumPoligoni, FasciaPoligono, NumVerticiPoligono, XPoligoni, YPoligoni};
-    Pezzo resto;
-    for (int k = 0; k < 3; ++k) resto.Aggiungi({t.X[static_cast<size_t>(k)], t.Y[static_cast<size_t>(k)], t.Z[static_cast<size_t>(k)], k});
+    Pezzo a, b, sotto;
+    Pezzo* resto = &a;
+    Pezzo* sopra = &b;
+    for (int k = 0; k < 3; ++k) resto->Aggiungi({t.X[static_cast<size_t>(k)], t.Y[static_cast<size_t>(k)], t.Z[static_cast<size_t>(k)], k});
     // Level by level from the lowest crossing the triangle: what lies below it is one band,
     // the rest goes on.
-    Pezzo sotto, sopra;
     for (int k = prima; k < ultima; ++k) {
-        Dividi(t, resto, l[k], sotto, sopra);
+        Dividi(t, *resto, l[k], sotto, *sopra);
         u.Scrivi(sotto, k);
-        resto = sopra;
+        std::swap(resto, sopra);
     }
-    u.Scrivi(resto, ultima);
+    u.Scrivi(*resto, ultima);
 }
 
 }  // namespace vilmor

@@ -33,11 +33,25 @@ int32_t ColoreNodo(float b, float r) {
 // Where the four triangles of a quadrilateral about its centre come whole and in one band, as
 // most do, the quadrilateral is filled once: in pixels, when the corners turn about the centre
 // all the same way, the triangles tile it, and a fill paints the same pixels as the four.
+//
+// The pieces are painted band by band: each goes to its colour's batch, and a batch is filled
+// at once, with one brush. Pieces that tile the plan paint the same pixels in any order; one
+// that the rounding to pixels folds or bends may overlap its neighbours, so it is painted on its
+// own, in its turn, after every piece before it (where such a fold makes two of its neighbours
+// overlap, the few pixels they share may take either's colour). One whose corners the rounding
+// lines up paints nothing.
 class Pittura : public UscitaFasce {
     using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
 
 public:
-    Pittura() : video_(Piatt.Ctrl_Vid) { PuntiPoligono.reserve(MaxVerticiFascia); }
+    Pittura() : video_(Piatt.Ctrl_Vid) {
+        PuntiPoligono.reserve(MaxVerticiFascia);
+        // How a clockwise turn of the plan turns in pixels.
+        const double ax = XSchermo(0), ay = YSchermo(0), bx = XSchermo(0), by = YSchermo(1000), cx = XSchermo(1000),
+                     cy = YSchermo(0);
+        const double croce = (bx - ax) * (cy - by) - (by - ay) * (cx - bx);
+        orario_ = croce > 0 ? 1 : croce < 0 ? -1 : 0;
+    }
 
     void Pezzi(const PezziFascia& p, bool intero) override {
         if (ventaglio_) {
@@ -51,14 +65,15 @@ public:
         }
         for (size_t k = 0; k < static_cast<size_t>(p.Num); ++k) {
             Pixel(PuntiPoligono, p, k);
-            Riempi(ColoreFascia(p.Fascia[k] - 1));
+            Riempi(ColoreFascia(p.Fascia[k] - 1), orario_);
         }
     }
 
     void Intero(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) override {
         PuntiPoligono.clear();
         for (const VerticeMappa* v : {&a, &b, &c}) PuntiPoligono.push_back(Pixel(v->X, v->Y));
-        Riempi(ColoreFascia(0));
+        const double croce = (b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X);
+        Riempi(ColoreFascia(0), croce < 0 ? orario_ : croce > 0 ? -orario_ : 0);
     }
 
     void Ventaglio(const std::array<VerticeMappa, 4>& angoli, const VerticeMappa& centro) override {
@@ -66,21 +81,51 @@ public:
         inAttesa_ = 0;
         for (size_t k = 0; k < 4; ++k) angoli_[k] = Pixel(angoli[k].X, angoli[k].Y);
         centro_ = Pixel(centro.X, centro.Y);
+        double area = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const VerticeMappa &a = angoli[k], &b = angoli[(k + 1) % 4];
+            area += a.X * b.Y - b.X * a.Y;
+        }
+        versoAngoli_ = area < 0 ? orario_ : area > 0 ? -orario_ : 0;
     }
 
     void FineVentaglio() override {
         if (ventaglio_ && inAttesa_ == 4 && Tassellato()) {
             ventaglio_ = false;
             PuntiPoligono.assign(angoli_.begin(), angoli_.end());
-            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+            Riempi(ColoreFascia(fasciaAttesa_ - 1), versoAngoli_, true);
             return;
         }
         Svuota();
     }
 
+    void Fine() override {
+        for (Lotto& l : lotti_) Dipingi(l);
+        // The picture's foreground ends as the last piece's colour, as if painted in order.
+        if (ultimo_ != -1) Colore(ultimo_);
+    }
+
 private:
+    // The pieces of one colour waiting to be filled.
+    struct Lotto {
+        int32_t Colore = -1;
+        std::vector<Punto> Punti;
+        std::vector<int> Vertici;
+    };
+    // Filled at once when so many points wait.
+    static constexpr size_t PuntiLotto = 1 << 15;
+    // Pixels farther than this are left to the picture's own handling, piece by piece.
+    static constexpr float LimitePixel = 1 << 22;
+
+    // To the nearest whole pixel, halves to even, as std::nearbyint: below 2^22 by the sum
+    // that drops the fraction, inline.
+    static float Tondo(float v) {
+        if (!(std::fabs(v) < 0x1p22f)) return std::nearbyint(v);
+        constexpr float Magico = 0x1.8p23f;
+        return std::copysign((v + Magico) - Magico, v);
+    }
     static Punto Pixel(double x, double y) {
-        return {std::nearbyint(XSchermo(static_cast<float>(x))), std::nearbyint(YSchermo(static_cast<float>(y)))};
+        return {Tondo(XSchermo(static_cast<float>(x))), Tondo(YSchermo(static_cast<float>(y)))};
     }
     // Piece k of p in pixels.
     static void Pixel(std::vector<Punto>& pixel, const PezziFascia& p, size_t k) {
@@ -109,26 +154,101 @@ private:
         for (size_t i = 0; i < static_cast<size_t>(inAttesa_); ++i) {
             PuntiPoligono.clear();
             for (const auto& [x, y] : attesa_[i]) PuntiPoligono.push_back(Pixel(x, y));
-            Riempi(ColoreFascia(fasciaAttesa_ - 1));
+            Riempi(ColoreFascia(fasciaAttesa_ - 1), orario_);
         }
         inAttesa_ = 0;
         ventaglio_ = false;
     }
 
+    // What the rounding made of the piece in PuntiPoligono, whose plan shape turns `verso` in
+    // pixels: 0 its corners lie on one line, 1 it still turns that way, convex (or, for a
+    // quadrilateral filled whole, as a whole), -1 anything else.
+    int Forma(int verso, bool quadrilatero) const {
+        const Punto* q = PuntiPoligono.data();
+        const size_t n = PuntiPoligono.size();
+        if (n < 3) return 0;
+        for (size_t k = 0; k < n; ++k)
+            // Far off or no number: as it always was, on its own.
+            if (!(std::fabs(q[k].X) < LimitePixel && std::fabs(q[k].Y) < LimitePixel)) return -1;
+        // Whole pixels: the products are exact.
+        auto croce = [](const Punto& a, const Punto& b, const Punto& c) {
+            return (static_cast<double>(b.X) - a.X) * (static_cast<double>(c.Y) - b.Y) -
+                   (static_cast<double>(b.Y) - a.Y) * (static_cast<double>(c.X) - b.X);
+        };
+        bool positivo = false, negativo = false;
+        for (size_t k = 0, i = n - 2, j = n - 1; k < n; i = j, j = k++) {
+            const double c = croce(q[i], q[j], q[k]);
+            positivo |= c > 0;
+            negativo |= c < 0;
+        }
+        if (!positivo && !negativo) return 0;
+        if (verso == 0) return -1;
+        if (quadrilatero) {
+            double area = 0;
+            for (size_t k = 0, j = n - 1; k < n; j = k++)
+                area += static_cast<double>(q[j].X) * q[k].Y - static_cast<double>(q[k].X) * q[j].Y;
+            return (area > 0 ? 1 : area < 0 ? -1 : 0) == verso ? 1 : -1;
+        }
+        if (positivo && negativo) return -1;
+        return (positivo ? 1 : -1) == verso ? 1 : -1;
+    }
+
     // The piece in its band's colour, which the foreground follows. The pieces of neighbouring
     // triangles share their vertices, so they tile the mesh and no mesh line shows.
-    void Riempi(int32_t c) {
+    void Riempi(int32_t c, int verso, bool quadrilatero = false) {
         if (!video_) return;
+        ultimo_ = c;
+        const int forma = Forma(verso, quadrilatero);
+        if (forma == 0) return;
+        if (forma < 0) {
+            for (Lotto& l : lotti_) Dipingi(l);
+            Colore(c);
+            video_->PoligonoPieno(PuntiPoligono, c);
+            return;
+        }
+        Lotto* l = nullptr;
+        for (Lotto& x : lotti_)
+            if (x.Colore == c || x.Colore == -1) {
+                l = &x;
+                break;
+            }
+        if (!l) {
+            // More colours than batches: the fullest goes first.
+            l = &*std::max_element(lotti_.begin(), lotti_.end(),
+                                   [](const Lotto& a, const Lotto& b) { return a.Punti.size() < b.Punti.size(); });
+            Dipingi(*l);
+        }
+        l->Colore = c;
+        l->Punti.insert(l->Punti.end(), PuntiPoligono.begin(), PuntiPoligono.end());
+        l->Vertici.push_back(static_cast<int>(PuntiPoligono.size()));
+        if (l->Punti.size() >= PuntiLotto) Dipingi(*l);
+    }
+
+    void Dipingi(Lotto& l) {
+        if (!l.Vertici.empty()) {
+            Colore(l.Colore);
+            video_->PoligoniPieni(l.Punti, l.Vertici, l.Colore);
+        }
+        l.Punti.clear();
+        l.Vertici.clear();
+    }
+
+    void Colore(int32_t c) {
         if (c != colore_) {
             video_->ColorePrimoPiano(c);
             colore_ = c;
         }
-        video_->PoligonoPieno(PuntiPoligono, c);
     }
 
     SuperficieVideo* video_;
     std::vector<Punto> PuntiPoligono;  // picture vertices of the polygon being filled
     int32_t colore_ = -1;              // the picture's foreground, once set
+    int32_t ultimo_ = -1;              // the colour of the last piece
+    std::array<Lotto, 16> lotti_{};
+    // How a clockwise piece of the plan turns in pixels (0 when the picture flattens the plan),
+    // and how the quadrilateral under way turns.
+    int orario_ = 0;
+    int versoAngoli_ = 0;
     // The quadrilateral about its centre under way: its corners and centre in pixels, and its
     // triangles held while each comes whole in the same band.
     bool ventaglio_ = false;

@@ -8,6 +8,7 @@
 
 #include "base/Formati.h"
 #include "base/NumeriAngoli.h"
+#include "base/PagineGrandi.h"
 #include "base/Piattaforma.h"
 #include "model/AreaLavoro.h"
 #include "model/IntervalliFile.h"
@@ -77,14 +78,15 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
     p.AngoloDir2Gradi = AngoloGradiRidotto(LeggiValido(l, AngoloGradiValido));
     p.AngoloDir2 = GradiRadianti(p.AngoloDir2Gradi);
 
-    // Each table is sized once from its count and its records are built in place, with one
-    // spare zero entry beyond the count, as every table of the model.
+    // Each table is sized once from its count and each record written once, from its values
+    // read, with one spare zero entry beyond the count, as every table of the model.
     ModelloAnalisi& a = m.Analisi;
     a.NumNodi = l.LeggiConteggio(ValoriNodo * ByteValore);
     a.Nodi.clear();
     a.Nodi.reserve(static_cast<size_t>(a.NumNodi) + 1);
+    PagineGrandi(a.Nodi.data(), a.Nodi.capacity() * sizeof(Nodo));
     for (int i = 0; i < a.NumNodi; ++i) {
-        Nodo& n = a.Nodi.emplace_back();
+        Nodo n;
         n.Numero = LeggiConPredecessore(l);
         n.X = LeggiCoordinata(l);
         n.Y = LeggiCoordinata(l);
@@ -99,14 +101,16 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
         n.ResInf1 = LeggiRichiesta(l);
         n.ResInf2 = LeggiRichiesta(l);
         n.ResTaglio = LeggiRichiesta(l);
+        a.Nodi.push_back(n);
     }
     a.Nodi.emplace_back();
 
     a.NumElementi = l.LeggiConteggio(ValoriElemento * ByteValore);
     a.Elementi.clear();
     a.Elementi.reserve(static_cast<size_t>(a.NumElementi) + 1);
+    PagineGrandi(a.Elementi.data(), a.Elementi.capacity() * sizeof(Elemento));
     for (int i = 0; i < a.NumElementi; ++i) {
-        Elemento& e = a.Elementi.emplace_back();
+        Elemento e;
         e.Numero = l.LeggiL();
         e.Triangolo = l.LeggiI();
         for (size_t k = 0; k < 4; ++k) {
@@ -121,6 +125,7 @@ void LeggiRisultati(LettoreTesto& l, Modello& m) {
             e.RichTaglio1[k] = LeggiRichiesta(l);
             e.RichTaglio2[k] = LeggiRichiesta(l);
         }
+        a.Elementi.push_back(e);
     }
     a.Elementi.emplace_back();
 }

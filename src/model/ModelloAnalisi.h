@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/GrigliaPunti.h"
 #include "base/IndiceGriglia.h"
 #include "base/Punto.h"
 
@@ -62,6 +63,9 @@ struct ModelloAnalisi {
     // Position look-ups of the import merge over Nodi and Punzonamenti (FusioneNodi.h).
     IndiceGriglia IndiceNodi;
     IndiceGriglia IndicePunz;
+    // The nodes by position for the zone sums of the residuals (Residui.h): built over the
+    // nodes of a load at its first use, and again whenever the nodes' positions change.
+    GrigliaPunti GrigliaNodi;
 };
 
 }  // namespace vilmor

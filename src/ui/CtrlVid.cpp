@@ -193,6 +193,33 @@ void CtrlVid::PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) {
     });
 }
 
+void CtrlVid::PoligoniPieni(const std::vector<Punto>& pixel, const std::vector<int>& vertici, int32_t rgb) {
+    if (vertici.empty()) return;
+    Disegna([&](QPainter& p) {
+        // One brush for the whole batch: the change of brush, not the fill, is what a colour
+        // map's small pieces cost one by one.
+        if (p.pen().style() != Qt::NoPen) p.setPen(Qt::NoPen);
+        const QBrush& b = Pennello(rgb);
+        if (!(p.brush() == b)) p.setBrush(b);
+        constexpr size_t Pochi = 16;
+        QPointF punti[Pochi];
+        QPolygonF poli;
+        size_t i = 0;
+        for (int v : vertici) {
+            const size_t n = static_cast<size_t>(std::max(v, 0));
+            if (n <= Pochi) {
+                for (size_t k = 0; k < n; ++k) punti[k] = QPointF(pixel[i + k].X, pixel[i + k].Y);
+                p.drawPolygon(punti, static_cast<int>(n), Qt::WindingFill);
+            } else {
+                poli.clear();
+                for (size_t k = 0; k < n; ++k) poli << QPointF(pixel[i + k].X, pixel[i + k].Y);
+                p.drawPolygon(poli, Qt::WindingFill);
+            }
+            i += n;
+        }
+    });
+}
+
 const QBrush& CtrlVid::Pennello(int32_t rgb) {
     for (const auto& [c, b] : pennelli_)
         if (c == rgb && b.style() == Qt::SolidPattern) return b;

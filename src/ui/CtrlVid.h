@@ -43,6 +43,7 @@ public:
     void Linea(float x1, float y1, float x2, float y2, int32_t rgb, bool punteggiata) override;
     void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) override;
     void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
+    void PoligoniPieni(const std::vector<Punto>& pixel, const std::vector<int>& vertici, int32_t rgb) override;
     void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
     float LarghezzaTesto(int altezza, int larghezza, const std::string& testo) const override;
     void SpessorePenna(int pixel) override { spessore_ = std::max(1, pixel); }

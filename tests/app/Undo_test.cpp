@@ -108,6 +108,21 @@ TEST_F(UndoProva, SnapshotMancanteENonScrivibile) {
     EXPECT_EQ(p.Msg.Visti.size(), 2u);
 }
 
+// A snapshot whose write failed leaves the one it was to replace as it was, and nothing beside it.
+TEST_F(UndoProva, SnapshotNonScrittoNonLasciaResidui) {
+    Cambia(200);
+    AnnullaOperazione();
+    const std::string zero = LeggiTutto(CartellaUndo() + "/" + NomeFileUndo(0));
+    Piatt.GuastoScritturaProva = [](const std::string&) { return true; };
+    Cambia(300);  // the state now, over snapshot 0
+    Piatt.GuastoScritturaProva = nullptr;
+    std::vector<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(CartellaUndo())) nomi.push_back(e.path().filename().string());
+    std::sort(nomi.begin(), nomi.end());
+    EXPECT_EQ(nomi, (std::vector<std::string>{".vivo", "UNSOL0.TMP", "UNSOL1.TMP"}));
+    EXPECT_EQ(LeggiTutto(CartellaUndo() + "/" + NomeFileUndo(0)), zero);
+}
+
 TEST_F(UndoProva, SnapshotIllegibile) {
     Cambia(200);
     ScriviTutto(CartellaUndo() + "/" + NomeFileUndo(0), " 7 \r\ntroncato\r\n");

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
+#include <string>
 
 #include "design/ContorniArmatura.h"
 #include "model/Poligoni.h"
@@ -293,4 +295,60 @@ TEST(PuntoInPoligono, QuadrilateroProntoComeNodoInZona) {
     EXPECT_TRUE(q.Contiene(0.02f, 5));
     EXPECT_TRUE(q.Contiene(9.995f, 5));
     EXPECT_FALSE(q.Contiene(10.005f, 5));
+}
+
+// An outline prepared once answers as the test of each point alone: the slab outline, each
+// opening, the outer perimeter and outlines too short to hold anything, for points on and about
+// every vertex and side.
+TEST(PuntoInPoligono, ContornoProntoComePuntoInContorno) {
+    Modello m;
+    ImpostaSoletta(m, {{0, 0}, {0, 500}, {300, 500}, {300, 320}, {700, 320}, {1000, 500}, {1000, 0}},
+                   {{{100, 100}, {200, 100}, {200, 200}, {100, 200}}, {{600, 100}, {600, 200}, {650, 250}, {700, 100}}, {{50, 50}, {60, 60}}});
+    m.Progetto.Copriferro = 3;
+    CalcolaPerimetroEsterno(m);
+    const float scarti[] = {0, 0.005f, -0.005f, 0.0101f, -0.0101f, 3, -3, 15, -15};
+    struct Caso {
+        const char* nome;
+        ContornoPronto pronto;
+        std::function<bool(float, float)> solo;
+        std::vector<Punto> vertici;
+    };
+    auto vertici = [&](int p) {
+        std::vector<Punto> v;
+        float x = 0, y = 0;
+        const int n = p < 0 ? m.Soletta.NumVertContorno : m.Soletta.NumVertForo[static_cast<size_t>(p)];
+        for (int k = 0; k < n; ++k) VerticeAdiacente(m, k - 1, p, x, y), v.push_back({x, y});
+        return v;
+    };
+    std::vector<Caso> casi = {
+        {"contorno", ContornoPronto::Contorno(m, -1), [&](float x, float y) { return PuntoInContorno(m, x, y, -1); }, vertici(-1)},
+        {"foro 0", ContornoPronto::Contorno(m, 0), [&](float x, float y) { return PuntoInContorno(m, x, y, 0); }, vertici(0)},
+        {"foro 1", ContornoPronto::Contorno(m, 1), [&](float x, float y) { return PuntoInContorno(m, x, y, 1); }, vertici(1)},
+        {"foro di due vertici", ContornoPronto::Contorno(m, 2), [&](float x, float y) { return PuntoInContorno(m, x, y, 2); }, vertici(2)},
+        {"foro che non c'e'", ContornoPronto::Contorno(m, 7), [&](float x, float y) { return PuntoInContorno(m, x, y, 7); }, vertici(0)},
+        {"perimetro", ContornoPronto::Perimetro(m), [&](float x, float y) { return PuntoInPerimetro(m, x, y); },
+         {m.Contorni.PerimetroEsterno.begin(), m.Contorni.PerimetroEsterno.begin() + m.Contorni.UltVertPerimetroEst}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        int dentro = 0, provati = 0;
+        const size_t n = c.vertici.size();
+        for (size_t k = 0; k < n; ++k) {
+            const Punto a = c.vertici[k], b = c.vertici[(k + 1) % n];
+            const float l = std::max(std::hypot(b.X - a.X, b.Y - a.Y), 1e-3f);
+            const float nx = -(b.Y - a.Y) / l, ny = (b.X - a.X) / l;
+            for (float t : {0.0f, 0.25f, 0.5f})
+                for (float s : scarti)
+                    for (float dy : {0.0f, 0.004f}) {
+                        const float x = a.X + t * (b.X - a.X) + s * nx, y = a.Y + t * (b.Y - a.Y) + s * ny + dy;
+                        ++provati;
+                        dentro += c.solo(x, y);
+                        ASSERT_EQ(c.pronto.Contiene(x, y), c.solo(x, y)) << x << "," << y;
+                    }
+        }
+        EXPECT_EQ(provati, static_cast<int>(n) * 3 * 9 * 2);
+        if (n >= 3 && std::string(c.nome) != "foro che non c'e'") {
+            EXPECT_GT(dentro, 0);
+        }
+    }
 }

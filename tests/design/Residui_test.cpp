@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "base/Geometria.h"
+#include "design/PuntoInPoligono.h"
 
 using namespace vilmor;
 
@@ -127,4 +130,99 @@ TEST(DetraiArmatureNodi, SenzaZoneSoloDiffusaECavalletti) {
     DetraiArmatureNodi(-1, m);
     EXPECT_EQ(m.Analisi.Nodi[0].ResTaglio, 7.5f);
     EXPECT_EQ(m.Analisi.Nodi[0].ResInf2, 7);
+}
+
+namespace {
+
+// Nodes on a jittered 40 x 30 grid 10 cm apart, some exactly on the zones' edges, and zones
+// straight and turned, overlapping, beyond the nodes and of no size: the residuals must be
+// those of every node tested against every zone in the zones' order.
+Modello ModelloSparso() {
+    Modello m;
+    unsigned s = 12345;
+    auto caso = [&s] {
+        s = s * 1103515245u + 12345u;
+        return static_cast<float>((s >> 8) % 1000) / 1000.0f;
+    };
+    for (int j = 0; j < 30; ++j)
+        for (int i = 0; i < 40; ++i) {
+            Nodo n;
+            n.X = i * 10.0f + (i % 3 == 0 ? 0 : caso() * 6 - 3);
+            n.Y = j * 10.0f + (j % 4 == 0 ? 0 : caso() * 6 - 3);
+            n.RichSup1 = n.RichSup2 = n.RichInf1 = n.RichInf2 = 10;
+            n.RichTaglio1 = n.RichTaglio2 = 5;
+            m.Analisi.Nodi.push_back(n);
+        }
+    m.Analisi.NumNodi = static_cast<int>(m.Analisi.Nodi.size());
+    for (int k = 0; k < 40; ++k) {
+        const float x = caso() * 450 - 30, y = caso() * 330 - 30, w = k % 7 == 0 ? 0 : caso() * 150, h = caso() * 120;
+        Zona z = Rettangolo(k % 4, x, y, x + w, y + h);
+        if (k % 3 == 1) {
+            // Turned about its first corner.
+            const float c = 0.8f, s2 = 0.6f;
+            for (auto& a : z.Angoli) {
+                const float dx = a.X - x, dy = a.Y - y;
+                a = Punto{x + c * dx - s2 * dy, y + s2 * dx + c * dy};
+            }
+        }
+        if (k == 5) z = Rettangolo(0, 30, 0, 120, 90);  // edges through the rows and columns of nodes
+        z.Diametro = 10 + k % 3 * 2, z.Diametro2 = 8, z.Passo = 15 + k % 5, z.Passo2 = 20, z.NumBracci = 2;
+        z.Direzione = k % 2;
+        z.Angolo = 0.3f * static_cast<float>(k);
+        Aggiungi(m, z);
+    }
+    m.Diffusa.AreaDiffSup1 = 1.5f;
+    return m;
+}
+
+std::vector<std::array<float, 5>> Residui(const Modello& m) {
+    std::vector<std::array<float, 5>> r;
+    for (const Nodo& q : m.Analisi.Nodi) r.push_back({q.ResSup1, q.ResSup2, q.ResInf1, q.ResInf2, q.ResTaglio});
+    return r;
+}
+
+// The residuals node by node: the diffuse mesh, then each zone in turn that holds the node, by
+// what it takes from a lone node needing nothing.
+std::vector<std::array<float, 5>> Attesi(const Modello& m, int escludi) {
+    Modello senza = m;
+    senza.Zone.Zone.clear();
+    senza.Zone.UltimaZona = -1;
+    DetraiArmatureNodi(-1, senza);
+    auto r = Residui(senza);
+    Modello uno;
+    uno.Progetto = m.Progetto;
+    uno.Analisi.Nodi.resize(1);
+    uno.Analisi.NumNodi = 1;
+    uno.Zone.UltimaZona = 0;
+    for (size_t i = 0; i < r.size(); ++i)
+        for (int k = 0; k <= m.Zone.UltimaZona; ++k) {
+            const Nodo& q = m.Analisi.Nodi[i];
+            if (k == escludi || !NodoInZona(m, k, q.X, q.Y)) continue;
+            uno.Analisi.Nodi[0] = Nodo{};
+            uno.Analisi.Nodi[0].X = q.X, uno.Analisi.Nodi[0].Y = q.Y;
+            uno.Zone.Zone = {m.Zone.Zone[static_cast<size_t>(k)]};
+            DetraiArmatureNodi(-1, uno);
+            const auto d = Residui(uno)[0];
+            for (size_t v = 0; v < 5; ++v) r[i][v] -= -d[v];
+        }
+    return r;
+}
+
+}  // namespace
+
+TEST(DetraiArmatureNodi, OgniNodoInOgniSuaZona) {
+    for (int escludi : {-1, 5, 17}) {
+        SCOPED_TRACE(escludi);
+        Modello m = ModelloSparso();
+        const auto attesi = Attesi(m, escludi);
+        DetraiArmatureNodi(escludi, m);
+        EXPECT_EQ(Residui(m), attesi);
+        // Again on the same nodes, and after they moved: each time the zones where they are.
+        DetraiArmatureNodi(escludi, m);
+        EXPECT_EQ(Residui(m), attesi);
+        for (auto& n : m.Analisi.Nodi) n.X = 400 - n.X;
+        const auto spostati = Attesi(m, escludi);
+        DetraiArmatureNodi(escludi, m);
+        EXPECT_EQ(Residui(m), spostati);
+    }
 }
