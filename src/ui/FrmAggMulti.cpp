@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "app/ValoriGriglia.h"
 #include "ui/PannelloQt.h"
 
 namespace vilmor {
@@ -33,15 +32,8 @@ FrmAggMulti::FrmAggMulti(QWidget* parent) : QDialog(parent) {
     logica_->Apri();
     AllargaPerPannello(*this, *griglia_);
     connect(ok_, &QPushButton::clicked, this, [this] {
-        // The value still being typed counts; refused, it stays to be corrected.
-        const unsigned rifiuti = RifiutiVoci;
-        griglia_->ApplicaInSospeso();
-        if (RifiutiVoci != rifiuti) return;
-        if (logica_->Ok()) {
+        if (OkDelPannello(*griglia_, [this] { return logica_->Ok(); }, [this] { return logica_->VoceRifiutata; }))
             done(QDialog::Accepted);
-            return;
-        }
-        if (logica_->VoceRifiutata >= 0) griglia_->SelezionaVoce(logica_->VoceRifiutata);
     });
     connect(annulla_, &QPushButton::clicked, this, &FrmAggMulti::reject);
 }

@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "app/ValoriGriglia.h"
 #include "ui/PannelloQt.h"
 #include "ui/VisoreRTF.h"
 
@@ -60,16 +59,8 @@ FrmAggiuntiva::FrmAggiuntiva(QWidget* parent) : QDialog(parent) {
     });
     connect(ricalcola_, &QPushButton::clicked, this, [this] { logica_->RicalcolaPasso(); });
     connect(ok_, &QPushButton::clicked, this, [this] {
-        // The value still being typed counts; refused, it stays to be corrected.
-        const unsigned rifiuti = RifiutiVoci;
-        griglia_->ApplicaInSospeso();
-        if (RifiutiVoci != rifiuti) return;
-        if (logica_->Ok()) {
+        if (OkDelPannello(*griglia_, [this] { return logica_->Ok(); }, [this] { return logica_->VoceRifiutata; }))
             done(QDialog::Accepted);
-            return;
-        }
-        // Refused: every value stays as typed, the one to correct selected.
-        if (logica_->VoceRifiutata >= 0) griglia_->SelezionaVoce(logica_->VoceRifiutata);
     });
     connect(annulla_, &QPushButton::clicked, this, &FrmAggiuntiva::reject);
 }

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "app/ValoriGriglia.h"
 #include "ui/PannelloQt.h"
 #include "ui/VisoreRTF.h"
 
@@ -40,11 +39,7 @@ FrmCordoli::FrmCordoli(QWidget* parent) : QDialog(parent) {
     AllargaPerPannello(*this, *griglia_);
 
     connect(ok_, &QPushButton::clicked, this, [this] {
-        // The value still being typed counts; refused, it stays to be corrected.
-        const unsigned rifiuti = RifiutiVoci;
-        griglia_->ApplicaInSospeso();
-        if (RifiutiVoci != rifiuti) return;
-        if (logica_->Ok()) done(QDialog::Accepted);
+        if (OkDelPannello(*griglia_, [this] { return logica_->Ok(); })) done(QDialog::Accepted);
     });
     connect(annulla_, &QPushButton::clicked, this, &FrmCordoli::reject);
 }

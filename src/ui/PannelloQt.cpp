@@ -11,6 +11,8 @@
 #include <functional>
 #include <utility>
 
+#include "app/ValoriGriglia.h"
+
 namespace vilmor {
 namespace {
 
@@ -426,6 +428,18 @@ void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia) {
         c->setGeometry(a, r.top(), b - a, r.height());
     }
     dialogo.setFixedSize(dialogo.width() + extra, dialogo.height());
+}
+
+bool OkDelPannello(PannelloQt& griglia, const std::function<bool()>& ok,
+                   const std::function<int32_t()>& voceRifiutata) {
+    const unsigned rifiuti = RifiutiVoci;
+    griglia.ApplicaInSospeso();
+    if (RifiutiVoci != rifiuti) return false;
+    if (ok()) return true;
+    if (voceRifiutata) {
+        if (const int32_t voce = voceRifiutata(); voce >= 0) griglia.SelezionaVoce(voce);
+    }
+    return false;
 }
 
 }  // namespace vilmor

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -104,5 +105,11 @@ private:
 // whole (nothing when it has that already): the widgets across the panel's width move and widen
 // in proportion, the dialog's fixed width grows by as much.
 void AllargaPerPannello(QWidget& dialogo, PannelloQt& griglia);
+
+// The Ok of a dialog around its panel: the value still being typed counts, and refused it stays
+// to be corrected; then `ok` stores. Refused there, every value stays as typed and the item
+// `voceRifiutata()` names (when one can mend it) is selected. True when stored.
+bool OkDelPannello(PannelloQt& griglia, const std::function<bool()>& ok,
+                   const std::function<int32_t()>& voceRifiutata = {});
 
 }  // namespace vilmor
