@@ -15,6 +15,7 @@
 #include "app/DialogoCordoli.h"
 #include "app/DialogoPolig.h"
 #include "app/EseguiComandi.h"
+#include "app/MouseProva.h"
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "app/ProgettoProva.h"
@@ -29,14 +30,6 @@ using namespace vilmor;
 using namespace vilmor::prova;
 
 namespace {
-
-void Premi(float x, float y, int b = 1) { Picture1_MouseDown(b, XSchermo(x), YSchermo(y)); }
-void Muovi(float x, float y, int b = 1) { Picture1_MouseMove(b, XSchermo(x), YSchermo(y)); }
-void Rilascia(float x, float y, int b = 1) { Picture1_MouseUp(b, XSchermo(x), YSchermo(y)); }
-void Clic(float x, float y) {
-    Premi(x, y);
-    Rilascia(x, y);
-}
 
 // The sample slab (1200 x 900: work within -1400 .. 2600 by -1400 .. 2300, the edited outline
 // within -1200 .. 2400 by -1200 .. 2100) with its automatic dimensions, a face zone, a curb, a

@@ -22,6 +22,7 @@
 #include "app/DoppioClicZona.h"
 #include "app/EseguiComandi.h"
 #include "app/InfoArmature.h"
+#include "app/MouseProva.h"
 #include "app/MouseVideo.h"
 #include "app/PannelloDiffusa.h"
 #include "app/ProgettoProva.h"
@@ -88,21 +89,9 @@ std::string Differenze(const std::string& a, const std::string& b) {
     return d;
 }
 
-void Premi(float x, float y, int b = 1) { Picture1_MouseDown(b, XSchermo(x), YSchermo(y)); }
-void Muovi(float x, float y, int b = 1) { Picture1_MouseMove(b, XSchermo(x), YSchermo(y)); }
-void Rilascia(float x, float y, int b = 1) { Picture1_MouseUp(b, XSchermo(x), YSchermo(y)); }
-void Clic(float x, float y, int b = 1) {
-    Premi(x, y, b);
-    Rilascia(x, y, b);
-}
 void DoppioClic(float x, float y) {
     Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
     Picture1_DblClick();
-}
-void Trascina(float x0, float y0, float x1, float y1) {
-    Premi(x0, y0);
-    Muovi(x1, y1);
-    Rilascia(x1, y1);
 }
 
 // The sample slab with one upper-face zone over the column at (600, 450), whose nodes need steel

@@ -15,6 +15,7 @@
 #include "app/DialogoCordoli.h"
 #include "app/EseguiComandi.h"
 #include "app/InfoArmature.h"
+#include "app/MouseProva.h"
 #include "app/MouseVideo.h"
 #include "app/ProgettoProva.h"
 #include "app/SceltaVista.h"
@@ -30,15 +31,6 @@ using namespace vilmor;
 using namespace vilmor::prova;
 
 namespace {
-
-void Premi(float x, float y, int b = 1) { Picture1_MouseDown(b, XSchermo(x), YSchermo(y)); }
-void Muovi(float x, float y, int b = 1) { Picture1_MouseMove(b, XSchermo(x), YSchermo(y)); }
-void Rilascia(float x, float y, int b = 1) { Picture1_MouseUp(b, XSchermo(x), YSchermo(y)); }
-void Trascina(float x0, float y0, float x1, float y1) {
-    Premi(x0, y0);
-    Muovi(x1, y1);
-    Rilascia(x1, y1);
-}
 
 void Vista3(int vista, int lato, int dir) {
     Vista.VistaScelta = vista;
