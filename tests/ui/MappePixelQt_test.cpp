@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/TriangoloPixel.h"
 #include "design/ColoreFascia.h"
 #include "drawing/DisMappeColori.h"
 #include "model/Resource.h"
@@ -130,5 +131,56 @@ TEST(MappePixelQt, ComeIPoligoniTranneLungoLeLineeTraLeFasce) {
         EXPECT_LE(lontani, diversi / 1000);
         EXPECT_LE(diversi, lungoLinee / 5);
         EXPECT_GT(dipinti, 30000);
+    }
+}
+
+// A triangle banded by the picture goes where any drawing goes: into the lasting picture, and
+// into what is shown while a transient drawing is up; with the lasting drawing off, only into
+// what is shown, until the next clearing.
+TEST(MappePixelQt, TriangoloDoveVaOgniDisegno) {
+    std::array<double, 21> livelli{};
+    for (size_t k = 0; k < 11; ++k) livelli[k] = 100.0 * static_cast<double>(k);
+    std::array<int32_t, 12> colori{};
+    for (size_t k = 0; k < colori.size(); ++k) colori[k] = ColoreFascia(static_cast<int>(k) - 1);
+    TriangoloFasce t;
+    t.X = {20, 180, 20};
+    t.Y = {10, 10, 90};
+    t.Valori = {450, 450, 450};
+    t.Livelli = livelli.data();
+    const QColor fascia = CtrlVid::Colore(ColoreFascia(4));
+    const QColor giallo = CtrlVid::Colore(ColorePalette(14));
+
+    struct Caso {
+        const char* nome;
+        bool transitorio;  // a transient line is up first
+        bool persistente;
+        bool nellImmagine, mostrato;
+    };
+    const Caso casi[] = {
+        {"duraturo", false, true, true, true},
+        {"duraturo sopra un transitorio", true, true, true, true},
+        {"transitorio", false, false, false, true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        CtrlVid v;
+        v.resize(200, 100);
+        v.show();
+        v.ColoreSfondo(0);
+        if (c.transitorio) {
+            v.DisegnoPersistente(false);
+            v.Linea(10, 95, 190, 95, ColorePalette(14), false);
+        }
+        v.DisegnoPersistente(c.persistente);
+        v.ColorePrimoPiano(Rgb(1, 2, 3));
+        ASSERT_TRUE(v.DipingiFasce(t, colori));
+        EXPECT_EQ(v.PrimoPiano(), Rgb(1, 2, 3));
+        EXPECT_EQ(v.Immagine().pixelColor(50, 30) == fascia, c.nellImmagine);
+        EXPECT_EQ(v.Mostrata().pixelColor(50, 30) == fascia, c.mostrato);
+        EXPECT_EQ(v.Mostrata().pixelColor(100, 95) == giallo, c.transitorio);
+        // The transient drawing goes, the lasting one stays.
+        v.DisegnoPersistente(false);
+        v.Pulisci();
+        EXPECT_EQ(v.Mostrata().pixelColor(50, 30) == fascia, c.nellImmagine);
     }
 }
