@@ -41,6 +41,10 @@ int32_t ColoreNodo(float b, float r) {
 // own, in its turn, after every piece before it (where such a fold makes two of its neighbours
 // overlap, the few pixels they share may take either's colour). One whose corners the rounding
 // lines up paints nothing.
+//
+// A picture that bands triangles itself, pixel by pixel, gets each triangle whole instead, and
+// none of the above applies: it paints just the pixels a fill of the triangle paints, so the
+// triangles tile the plan as the pieces do; the lines between bands may lie a pixel off.
 class Pittura : public UscitaFasce {
     using TriangoloPiano = std::array<std::pair<double, double>, 3>;  // plan centimetres
 
