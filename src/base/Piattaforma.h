@@ -2,6 +2,7 @@
 // headless tools and tests install their own.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -39,6 +40,9 @@ RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMs
 RispostaMsg MostraMessaggio(const std::string& testo, IconaMsg icona, PulsantiMsg pulsanti,
                             const std::string& titolo, RispostaMsg predefinita);
 
+// A triangle of a colour map in pixels (base/TriangoloPixel.h).
+struct TriangoloFasce;
+
 // ---- The plan picture `Ctrl_Vid` ----
 // Pixel coordinates: x right, y down from the top-left corner. Colours are RGB
 // (red + 256 green + 65536 blue); palette colours 0..15 by `ColorePalette`.
@@ -75,6 +79,14 @@ public:
             PoligonoPieno(uno, rgb);
             i += static_cast<size_t>(n);
         }
+    }
+    // One triangle of a colour map painted pixel by pixel in its bands, band k in colori[k]
+    // (base/TriangoloPixel.h), its pixels those PoligonoPieno fills for it; the foreground
+    // stays. False when the picture cannot: then nothing is painted, and the map comes as
+    // polygons.
+    virtual bool DipingiFasce(const TriangoloFasce& t, const std::array<int32_t, 12>& colori) {
+        (void)t, (void)colori;
+        return false;
     }
     // Pen width in pixels of the lines, outlines and circles that follow.
     virtual void SpessorePenna(int pixel) = 0;

@@ -135,7 +135,10 @@ void FasceMappa::Fasce(const VerticeMappa& a, const VerticeMappa& b, const Verti
 // The triangle cut to the part of it whose values lie in the range, then banded. The missing
 // steel lies in its range by construction.
 void FasceMappa::Triangolo(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c) {
-    if (genere_ == GenereMappa::Carenza) return Fasce(a, b, c, true);
+    if (genere_ == GenereMappa::Carenza) {
+        if (uscita_->Triangolo(a, b, c, *livelli_, -INFINITY, INFINITY)) return;
+        return Fasce(a, b, c, true);
+    }
     const VerticeMappa* t[3] = {&a, &b, &c};
     int sotto = 0, sopra = 0;
     for (const VerticeMappa* v : t) {
@@ -143,6 +146,7 @@ void FasceMappa::Triangolo(const VerticeMappa& a, const VerticeMappa& b, const V
         sopra += v->V > U_;
     }
     if (sotto == 3 || sopra == 3) return;
+    if (uscita_->Triangolo(a, b, c, *livelli_, L_, U_)) return;
     if (sotto == 0 && sopra == 0) return Fasce(a, b, c, true);
     std::array<VerticeMappa, 9> q;
     size_t n = 0;

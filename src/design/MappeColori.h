@@ -63,6 +63,13 @@ public:
     // The pieces of one triangle; `intero` when the triangle was banded whole, not first cut to
     // the range.
     virtual void Pezzi(const PezziFascia& p, bool intero) = 0;
+    // A triangle before it is cut, whose values are kept from `minimo` to `massimo` (both in),
+    // banded by `livelli`: true when the output takes it as it is and bands it itself; false,
+    // and it comes in pieces.
+    virtual bool Triangolo(const VerticeMappa& /*a*/, const VerticeMappa& /*b*/, const VerticeMappa& /*c*/,
+                           const std::array<double, 21>& /*livelli*/, float /*minimo*/, float /*massimo*/) {
+        return false;
+    }
     // Around the four triangles of a quadrilateral about its centre: triangle k runs from
     // corner k to corner k + 1 and the centre.
     virtual void Ventaglio(const std::array<VerticeMappa, 4>& /*angoli*/, const VerticeMappa& /*centro*/) {}

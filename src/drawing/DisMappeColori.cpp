@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Piattaforma.h"
+#include "base/TriangoloPixel.h"
 #include "design/AccessoriNodi.h"
 #include "design/ColoreFascia.h"
 #include "design/MappeColori.h"
@@ -40,11 +41,16 @@ int32_t ColoreNodo(float b, float r) {
 // own, in its turn, after every piece before it (where such a fold makes two of its neighbours
 // overlap, the few pixels they share may take either's colour). One whose corners the rounding
 // lines up paints nothing.
+//
+// A picture that bands triangles itself, pixel by pixel, gets each triangle whole instead, and
+// none of the above applies: it paints just the pixels a fill of the triangle paints, so the
+// triangles tile the plan as the pieces do; the lines between bands may lie a pixel off.
 class Pittura : public UscitaFasce {
-    using Triangolo = std::array<std::pair<double, double>, 3>;  // plan centimetres
+    using TriangoloPiano = std::array<std::pair<double, double>, 3>;  // plan centimetres
 
 public:
     Pittura() : video_(Piatt.Ctrl_Vid) {
+        for (size_t k = 0; k < colori_.size(); ++k) colori_[k] = ColoreFascia(static_cast<int>(k) - 1);
         PuntiPoligono.reserve(MaxVerticiFascia);
         // How a clockwise turn of the plan turns in pixels.
         const double ax = XSchermo(0), ay = YSchermo(0), bx = XSchermo(0), by = YSchermo(1000), cx = XSchermo(1000),
@@ -53,11 +59,52 @@ public:
         orario_ = croce > 0 ? 1 : croce < 0 ? -1 : 0;
     }
 
+    // A triangle whole, banded pixel by pixel by the picture where it can: the bands of triangles
+    // of a few pixels are not worth cutting. Corners far off or without a number, and anything
+    // the clipper would refuse, come in pieces as always.
+    bool Triangolo(const VerticeMappa& a, const VerticeMappa& b, const VerticeMappa& c,
+                   const std::array<double, 21>& livelli, float minimo, float massimo) override {
+        if (!video_ || !pixelInFasce_) return false;
+        if (&livelli != livelli_) {
+            livelli_ = &livelli;
+            livelliBuoni_ = true;
+            for (size_t k = 0; k < static_cast<size_t>(NumLivelliMappa); ++k)
+                livelliBuoni_ = livelliBuoni_ && std::isfinite(livelli[k]) && (k == 0 || livelli[k - 1] <= livelli[k]);
+        }
+        if (!livelliBuoni_) return false;
+        const double doppia = (b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X);
+        if (doppia == 0 || !std::isfinite(doppia)) return false;
+        TriangoloFasce& t = triangolo_;
+        size_t k = 0;
+        for (const VerticeMappa* v : {&a, &b, &c}) {
+            const Punto q = Pixel(v->X, v->Y);
+            constexpr float limite = LimiteTriangoloPixel;
+            if (!(std::fabs(q.X) <= limite && std::fabs(q.Y) <= limite)) return false;
+            t.X[k] = static_cast<int>(q.X);
+            t.Y[k] = static_cast<int>(q.Y);
+            t.Valori[k] = static_cast<double>(v->V) * 100;
+            if (!std::isfinite(t.Valori[k])) return false;
+            ++k;
+        }
+        t.Livelli = livelli.data();
+        t.Minimo = static_cast<double>(minimo) * 100;
+        t.Massimo = static_cast<double>(massimo) * 100;
+        if (!video_->DipingiFasce(t, colori_)) {
+            pixelInFasce_ = false;
+            return false;
+        }
+        veloce_ = true;
+        // Its highest band painted is its last piece's.
+        const double alto = std::min(std::max({t.Valori[0], t.Valori[1], t.Valori[2]}), t.Massimo);
+        ultimo_ = colori_[static_cast<size_t>(std::upper_bound(t.Livelli, t.Livelli + NumLivelliMappa, alto) - t.Livelli)];
+        return true;
+    }
+
     void Pezzi(const PezziFascia& p, bool intero) override {
         if (ventaglio_) {
             if (intero && p.Num == 1 && p.NumVertici[0] == 3 && (inAttesa_ == 0 || p.Fascia[0] == fasciaAttesa_)) {
                 fasciaAttesa_ = p.Fascia[0];
-                Triangolo& t = attesa_[static_cast<size_t>(inAttesa_++)];
+                TriangoloPiano& t = attesa_[static_cast<size_t>(inAttesa_++)];
                 for (size_t v = 0; v < 3; ++v) t[v] = {p.X[20 * v], p.Y[20 * v]};
                 return;
             }
@@ -77,6 +124,8 @@ public:
     }
 
     void Ventaglio(const std::array<VerticeMappa, 4>& angoli, const VerticeMappa& centro) override {
+        // Banded pixel by pixel, a quadrilateral costs no more in four triangles.
+        if (veloce_) return;
         ventaglio_ = true;
         inAttesa_ = 0;
         for (size_t k = 0; k < 4; ++k) angoli_[k] = Pixel(angoli[k].X, angoli[k].Y);
@@ -241,6 +290,13 @@ private:
     }
 
     SuperficieVideo* video_;
+    // Triangles banded by the picture: while it can, and once it has.
+    bool pixelInFasce_ = true;
+    bool veloce_ = false;
+    const std::array<double, 21>* livelli_ = nullptr;
+    bool livelliBuoni_ = false;
+    std::array<int32_t, 12> colori_{};  // band k's colour
+    TriangoloFasce triangolo_;
     std::vector<Punto> PuntiPoligono;  // picture vertices of the polygon being filled
     int32_t colore_ = -1;              // the picture's foreground, once set
     int32_t ultimo_ = -1;              // the colour of the last piece
@@ -256,7 +312,7 @@ private:
     Punto centro_{};
     int inAttesa_ = 0;
     int32_t fasciaAttesa_ = 0;
-    std::array<Triangolo, 4> attesa_{};
+    std::array<TriangoloPiano, 4> attesa_{};
 };
 
 // Every node's marker: on the missing-steel maps its state's colour, a black dot elsewhere.

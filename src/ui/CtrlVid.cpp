@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/TriangoloPixel.h"
 #include "drawing/Zoom.h"
 #include "model/definizioni.h"
 #include "model/definizioni.h"
@@ -136,6 +137,37 @@ template <class F> void CtrlVid::Disegna(F&& f) {
         ridisegnoChiesto_ = true;
         update();
     }
+}
+
+template <class F> void CtrlVid::DisegnaPixel(F&& f) {
+    if (persistente_) FineSpostamento();
+    // The painter writes into the same image: it ends first.
+    FinePittore();
+    if (!persistente_) {
+        if (volatile_.isNull()) volatile_ = immagine_;
+        f(volatile_);
+    } else {
+        f(immagine_);
+        if (!volatile_.isNull()) f(volatile_);
+    }
+    if (!ridisegnoChiesto_) {
+        ridisegnoChiesto_ = true;
+        update();
+    }
+}
+
+bool CtrlVid::DipingiFasce(const TriangoloFasce& t, const std::array<int32_t, 12>& colori) {
+    if (immagine_.format() != QImage::Format_RGB32) return false;
+    std::array<uint32_t, 12> rgb;
+    for (size_t k = 0; k < rgb.size(); ++k) {
+        const auto c = static_cast<uint32_t>(colori[k]);
+        rgb[k] = 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
+    }
+    DisegnaPixel([&](QImage& img) {
+        auto* bits = reinterpret_cast<uint32_t*>(img.bits());
+        DipingiTriangoloFasce(t, rgb, bits, img.bytesPerLine() / 4, img.width(), img.height());
+    });
+    return true;
 }
 
 void CtrlVid::LineaPalette(int x1, int y1, int x2, int y2, int colore) {

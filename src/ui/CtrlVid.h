@@ -44,6 +44,7 @@ public:
     void Cerchio(float x, float y, float raggio, int32_t rgb, bool punteggiata) override;
     void PoligonoPieno(const std::vector<Punto>& pixel, int32_t rgb) override;
     void PoligoniPieni(const std::vector<Punto>& pixel, const std::vector<int>& vertici, int32_t rgb) override;
+    bool DipingiFasce(const TriangoloFasce& t, const std::array<int32_t, 12>& colori) override;
     void TestoRuotato(int x, int y, int altezza, int larghezza, int angolo, const std::string& testo) override;
     float LarghezzaTesto(int altezza, int larghezza, const std::string& testo) const override;
     void SpessorePenna(int pixel) override { spessore_ = std::max(1, pixel); }
@@ -90,6 +91,8 @@ protected:
 
 private:
     template <class F> void Disegna(F&& f);
+    // The same for drawing that writes the pixels of the image itself.
+    template <class F> void DisegnaPixel(F&& f);
     // One painter serves a whole drawing pass on the lasting image; it ends before the image
     // is shown, cleared, resized or drawn on otherwise.
     QPainter* Pittore();
