@@ -201,12 +201,14 @@ void LeggiElementi(LettoreTesto& l, int versione, float ox, float oy, ModelloAna
             e.RichSup2[k] = LeggiRichiesta(l);
             e.RichTaglio1[k] = LeggiRichiesta(l);
             e.RichTaglio2[k] = LeggiRichiesta(l);
-            w.CoeffPerimetro = l.LeggiS();
-            w.AreaTotPioli = l.LeggiS();
-            w.AreaPiolo = l.LeggiS();
-            w.PioliListello = l.LeggiI();
-            w.NumListelli = versione >= 2 ? l.LeggiI() : 0;
-            w.TipoPunz = versione >= 2 ? l.LeggiI() : 0;
+            // The punching values feed the perimeters, the stud map's legend and the schedule's
+            // counts: bound as the requirements are, the counts to their 16 bits.
+            w.CoeffPerimetro = LeggiRichiesta(l);
+            w.AreaTotPioli = LeggiRichiesta(l);
+            w.AreaPiolo = LeggiRichiesta(l);
+            w.PioliListello = LeggiIntero16(l);
+            w.NumListelli = versione >= 2 ? LeggiIntero16(l) : 0;
+            w.TipoPunz = versione >= 2 ? LeggiIntero16(l) : 0;
             // Negative: not computable; 2: computed; any other value of its 16 bits: none needed,
             // kept as 1 so that every drawing and the schedule read it alike.
             w.StatoPunz = versione >= 3 ? LeggiIntero16(l) : 0;
