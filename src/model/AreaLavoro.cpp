@@ -81,12 +81,6 @@ bool ZonaNellArea(const GeometriaSoletta& g, const Zona& z, const std::vector<Pu
     return dentro;
 }
 
-bool SezioneNellArea(const GeometriaSoletta& g, const Sezione& s) {
-    const AreaPianta a = AreaLavoro(g);
-    return a.Contiene(s.X1, s.Y1) && a.Contiene(s.X2, s.Y2) && a.Contiene(s.X3, s.Y3) && a.Contiene(s.X4, s.Y4) &&
-           a.Contiene(s.X5, s.Y5) && a.Contiene(s.X6, s.Y6);
-}
-
 bool QuotaNellArea(const GeometriaSoletta& g, const Quota& q) {
     const AreaPianta a = AreaLavoro(g);
     return a.Contiene(q.X1, q.Y1) && a.Contiene(q.X2, q.Y2) && a.Contiene(q.XP1, q.YP1) && a.Contiene(q.XP2, q.YP2);

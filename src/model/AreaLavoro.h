@@ -43,7 +43,6 @@ float LarghezzaMassimaCordolo(const GeometriaSoletta& g);
 // Every point of the zone (box, corners, bar line, reference, mark, frame boxes and its outline
 // `vertici`, 0 .. UltVertice) within AreaLavoro, and a curb no wider than the widest.
 bool ZonaNellArea(const GeometriaSoletta& g, const Zona& z, const std::vector<Punto>& vertici);
-bool SezioneNellArea(const GeometriaSoletta& g, const Sezione& s);
 // The dimension line and the measured points.
 bool QuotaNellArea(const GeometriaSoletta& g, const Quota& q);
 bool ContornoNellArea(const GeometriaSoletta& g, const std::vector<Punto>& anello);
