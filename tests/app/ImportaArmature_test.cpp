@@ -7,6 +7,7 @@
 
 #include "app/CaricaSoletta.h"
 #include "design/Residui.h"
+#include "model/AreaLavoro.h"
 #include "model/FileArmature.h"
 #include "model/Resource.h"
 #include "model/Statistiche.h"
@@ -229,6 +230,21 @@ TEST_F(ImportaProva, SenzaZoneEDueVolte) {
     ASSERT_EQ(ImportaArmature(f, m, e), 0);
     ASSERT_EQ(m.Zone.UltimaZona, 5);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Campi(m.Zone.Zone[i]), Campi(m.Zone.Zone[i + 3]));
+}
+
+// A zone over nodes whose label stands beyond where work may stand on this slab stays out, as
+// its own reinforcement file would be refused; at the edge it comes in.
+TEST_F(ImportaProva, ZoneOltreLAreaDiLavoroEscluse) {
+    const AreaPianta area = AreaLavoro(m.Soletta);
+    ZonaFile dentro = Zona4(0, 150, 220, 350, 380, 40);
+    dentro.z.XMarca = area.XMax;
+    ZonaFile fuori = Zona4(1, 750, 50, 1050, 150, 35.5f);
+    fuori.z.XMarca = area.XMax + 1;
+    ASSERT_EQ(ImportaArmature(Scrivi("AREA.QV0", FileQV0(7, {dentro, fuori})), m, e), 0);
+    ASSERT_EQ(p.Msg.Visti.size(), 1u);
+    EXPECT_EQ(p.Msg.Visti[0].Testo, "Trovate  2 armature integrative.\n 1 importate.");
+    ASSERT_EQ(m.Zone.UltimaZona, 0);
+    EXPECT_EQ(Campi(m.Zone.Zone[0]), Campi(dentro.z));
 }
 
 TEST_F(ImportaProva, FileRifiutatiNonCambianoNulla) {
