@@ -5,11 +5,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <locale>
 #include <map>
 #include <set>
+
+#include <malloc.h>
 
 #include "../dxf/EsportazioneProva.h"
 #include "../dxf/LettoriProva.h"
@@ -737,6 +741,106 @@ TEST_F(EsportaProva, SolettaElencataCaricataComeUnProgetto) {
         EXPECT_TRUE(LeggiTutto(elencata) == LeggiTutto(aperta)) << "the open project's sheet";
     }
     EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+}
+
+namespace {
+
+// Resident memory of the process, in KiB, from the kernel's status line `chiave`.
+long MemoriaKb(const std::string& chiave) {
+    const std::string s = LeggiTutto("/proc/self/status");
+    const size_t i = s.find(chiave + ":");
+    return i == std::string::npos ? -1 : std::atol(s.c_str() + i + chiave.size() + 1);
+}
+
+// The peak resident memory above what is resident now, from here on: free heap pages given back
+// and the kernel's peak mark reset.
+class PiccoMemoria {
+public:
+    PiccoMemoria() {
+        malloc_trim(0);
+        std::ofstream f("/proc/self/clear_refs");
+        f << "5";
+        f.close();
+        valido_ = f.good();
+        base_ = MemoriaKb("VmRSS");
+    }
+    bool Valido() const { return valido_ && base_ > 0; }
+    long SopraKb() const { return MemoriaKb("VmHWM") - base_; }
+
+private:
+    bool valido_ = false;
+    long base_ = 0;
+};
+
+// A slab of n nodes on a square grid 37.5 cm apart and n elements, results in the file, around
+// the sample's outline.
+std::string SolettaDiNodi(int n) {
+    std::string s;
+    auto riga = [&](const std::string& r) { s += r + "\r\n"; };
+    for (const char* v : {"4", "1", "1", "1520.5,812.5", "0", "0", "0", "3", "20", "10", "25", "10", "25", "12",
+                          "20", "10", "14", "0", "90"})
+        riga(v);
+    const int lato = 200;
+    riga(std::to_string(n));
+    for (int i = 0; i < n; ++i) {
+        riga(std::to_string(i + 1) + "," + dump::Num(1520.5 + (i % lato) * 37.5) + "," +
+             dump::Num(812.5 + (i / lato) * 37.5));
+        riga(dump::Num(2.6 + (i % 97) * 0.01) + ",0.65,1.37,0.08");
+        riga("0.1,0");
+        riga("-1.33,-2.49,-4.52,-3.93");
+        riga("0");
+    }
+    riga(std::to_string(n));
+    for (int e = 0; e < n; ++e) {
+        riga(std::to_string(e + 1) + ",0");
+        for (int k = 0; k < 4; ++k) {
+            const int q = (e + k * 3) % n;
+            riga(std::to_string(q + 1) + "," + std::to_string(q));
+            riga("1.25,0.4");
+            riga("2.96,1.5");
+            riga("0.1,0");
+        }
+    }
+    riga("4");
+    for (const char* v : {"1520.5,812.5", "2720.5,812.5", "2720.5,1712.5", "1520.5,1712.5"}) riga(v);
+    for (int i = 0; i < 5; ++i) riga("-1");
+    riga("25");
+    riga("\"SOL.DAT\"");
+    return s;
+}
+
+}  // namespace
+
+// The open project's slab, listed, is drawn from the model held: exporting it takes little
+// memory beside it, where another slab as large is loaded whole.
+TEST_F(EsportaProva, LaSolettaApertaElencataNonOccupaAltraMemoria) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own memory hides the model's";
+#else
+    const std::string soletta = SolettaDiNodi(40000);
+    ScriviTutto(dir / "GRANDE.QVR", soletta);
+    ScriviTutto(dir / "ALTRA.QVR", soletta);
+    ASSERT_EQ(CaricaProgetto(dir / "GRANDE.QVR"), 0);
+    ASSERT_EQ(M.Analisi.NumNodi, 40000);
+    // The first export makes what any export keeps (fonts, tables).
+    ASSERT_TRUE(EsportaSoletteDxf({"GRANDE.QVR"}, dir.Percorso(), dir / "prima.dxf", &M));
+    long aperta = 0, altra = 0;
+    {
+        PiccoMemoria picco;
+        if (!picco.Valido()) GTEST_SKIP() << "the kernel's peak mark cannot be reset here";
+        ASSERT_TRUE(EsportaSoletteDxf({"GRANDE.QVR"}, dir.Percorso(), dir / "aperta.dxf", &M));
+        aperta = picco.SopraKb();
+    }
+    {
+        PiccoMemoria picco;
+        ASSERT_TRUE(EsportaSoletteDxf({"ALTRA.QVR"}, dir.Percorso(), dir / "altra.dxf", &M));
+        altra = picco.SopraKb();
+    }
+    EXPECT_GT(altra, static_cast<long>(soletta.size() / 1024)) << "another slab is read and held whole";
+    EXPECT_LT(aperta, altra / 8) << aperta << " KiB against " << altra << " KiB";
+    EXPECT_TRUE(p.Msg.Visti.empty()) << p.Msg.Visti[0].Testo;
+    PulisciUndo();
+#endif
 }
 
 TEST_F(EsportaProva, LeTavoleElencateNonSiToccanoAOgniScala) {
