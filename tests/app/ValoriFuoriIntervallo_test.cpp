@@ -16,6 +16,7 @@
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
+#include "support/ValoriFile.h"
 #include "tools/StampaModello.h"
 
 using namespace vilmor;
@@ -156,26 +157,6 @@ TEST(ValoriDatiProgetto, RifiutatiConFileERiga) {
 }
 
 namespace {
-
-// The file with value k (0-based) of line r (1-based) replaced by `valore`; values are separated
-// by blanks and commas.
-std::string ConValore(const std::string& file, int r, int k, const std::string& valore) {
-    size_t inizio = 0;
-    for (int i = 1; i < r; ++i) inizio = file.find('\n', inizio) + 1;
-    const size_t fine = file.find_first_of("\r\n", inizio);
-    std::string riga = file.substr(inizio, fine - inizio);
-    size_t a = 0;
-    for (int i = 0;; ++i) {
-        a = riga.find_first_not_of(" ,", a);
-        const size_t b = std::min(riga.find_first_of(" ,", a), riga.size());
-        if (i == k) {
-            riga.replace(a, b - a, valore);
-            break;
-        }
-        a = b;
-    }
-    return file.substr(0, inizio) + riga + file.substr(fine);
-}
 
 struct Sostituzione {
     int Riga, K;

@@ -14,6 +14,7 @@
 #include "base/FileTesto.h"
 #include "model/FileVerifica.h"
 #include "support/Registrazioni.h"
+#include "support/ValoriFile.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -356,27 +357,6 @@ TEST(FileArmature, ConteggiEstremiEFileCompatti) {
     EXPECT_EQ(m.Zone.UltimaZona, 0);
     EXPECT_TRUE(p.Msg.Visti.empty());
 }
-
-namespace {
-// The file with value k (0-based) of line r (1-based) replaced by `valore`.
-std::string ConValore(const std::string& file, int r, int k, const std::string& valore) {
-    size_t inizio = 0;
-    for (int i = 1; i < r; ++i) inizio = file.find("\r\n", inizio) + 2;
-    const size_t fine = file.find("\r\n", inizio);
-    std::string riga = file.substr(inizio, fine - inizio);
-    size_t a = 0;
-    for (int i = 0;; ++i) {
-        a = riga.find_first_not_of(" ,", a);
-        const size_t b = std::min(riga.find_first_of(" ,", a), riga.size());
-        if (i == k) {
-            riga.replace(a, b - a, valore);
-            break;
-        }
-        a = b;
-    }
-    return file.substr(0, inizio) + riga + file.substr(fine);
-}
-}  // namespace
 
 // A number no engineer could mean is refused at its line; the model takes nothing of the file.
 TEST(FileArmature, ValoriFuoriIntervallo) {
