@@ -13,6 +13,7 @@
 #include "model/Resource.h"
 #include "model/Vista.h"
 #include "ui/CtrlVid.h"
+#include "support/MagliaProva.h"
 #include "ui/PixelProva.h"
 
 using namespace vilmor;
@@ -54,14 +55,7 @@ Modello Maglia(Campo campo) {
             m.Analisi.Nodi.push_back(n);
         }
     m.Analisi.NumNodi = static_cast<int>(m.Analisi.Nodi.size());
-    for (int j = 0; j < righe; ++j)
-        for (int i = 0; i < colonne; ++i) {
-            Elemento e;
-            const int a = j * (colonne + 1) + i;
-            e.NodoIdx = {a, a + 1, a + colonne + 2, a + colonne + 1};
-            m.Analisi.Elementi.push_back(e);
-        }
-    m.Analisi.NumElementi = static_cast<int>(m.Analisi.Elementi.size());
+    ElementiInGriglia(m.Analisi, colonne, righe);
     return m;
 }
 

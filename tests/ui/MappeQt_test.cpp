@@ -22,6 +22,7 @@
 #include "model/Resource.h"
 #include "model/Vista.h"
 #include "support/GlobaliProva.h"
+#include "support/MagliaProva.h"
 #include "support/UscitaDxfRegistrata.h"
 #include "ui/CtrlVid.h"
 #include "ui/FrmMain.h"
@@ -105,14 +106,7 @@ TEST(MappeQt, MagliaIrregolareSenzaFessure) {
                 m.Analisi.Nodi.push_back(n);
             }
         m.Analisi.NumNodi = static_cast<int>(m.Analisi.Nodi.size());
-        for (int j = 0; j < righe; ++j)
-            for (int i = 0; i < colonne; ++i) {
-                Elemento e;
-                const int a = j * (colonne + 1) + i;
-                e.NodoIdx = {a, a + 1, a + colonne + 2, a + colonne + 1};
-                m.Analisi.Elementi.push_back(e);
-            }
-        m.Analisi.NumElementi = static_cast<int>(m.Analisi.Elementi.size());
+        ElementiInGriglia(m.Analisi, colonne, righe);
         Vista.TipoMappa = tipo;
         Mappa.ScalaMin = 0;
         Mappa.ScalaMax = 6;  // the requirement map shows x up to 180 cm only
