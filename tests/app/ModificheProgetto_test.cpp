@@ -117,6 +117,21 @@ struct ModificheProva : EseguiProva {
     }
 };
 
+// The multiple-insertion dialog answered with six bars of 12 at 10 cm, 240 cm long, in both
+// directions.
+class MultiProva : public DialogoAggMulti {
+public:
+    void Mostra() override {
+        AggMulti.ApplicaDirMulti = {true, true};
+        AggMulti.DiamMulti1 = AggMulti.DiamMulti2 = 12;
+        AggMulti.NumFerriMulti1 = AggMulti.NumFerriMulti2 = 6;
+        AggMulti.PassoMulti1 = AggMulti.PassoMulti2 = 10;
+        AggMulti.LungMulti1 = AggMulti.LungMulti2 = 240;
+        Edit.LatoMulti = 0;
+        ErroreOperazione = 0;
+    }
+};
+
 }  // namespace
 
 // With unsaved changes "Apri" and a recent file ask first: Annulla keeps the project as it was,
@@ -267,18 +282,7 @@ TEST_F(ModificheProva, UnPassoPerOgniModifica) {
         Vista.XClic = XSchermo(x), Vista.YClic = YSchermo(y);
         Picture1_DblClick();
     };
-    class Multi : public DialogoAggMulti {
-    public:
-        void Mostra() override {
-            AggMulti.ApplicaDirMulti = {true, true};
-            AggMulti.DiamMulti1 = AggMulti.DiamMulti2 = 12;
-            AggMulti.NumFerriMulti1 = AggMulti.NumFerriMulti2 = 6;
-            AggMulti.PassoMulti1 = AggMulti.PassoMulti2 = 10;
-            AggMulti.LungMulti1 = AggMulti.LungMulti2 = 240;
-            Edit.LatoMulti = 0;
-            ErroreOperazione = 0;
-        }
-    } multi;
+    MultiProva multi;
     DialogoPolig polig;
     polig.Chiudi = [] {};
 
@@ -923,18 +927,7 @@ TEST_F(ModificheProva, ProgettoDeiComandiSalvatoERiaperto) {
     Prepara();
     DialogoPolig polig;
     polig.Chiudi = [] {};
-    class Multi : public DialogoAggMulti {
-    public:
-        void Mostra() override {
-            AggMulti.ApplicaDirMulti = {true, true};
-            AggMulti.DiamMulti1 = AggMulti.DiamMulti2 = 12;
-            AggMulti.NumFerriMulti1 = AggMulti.NumFerriMulti2 = 6;
-            AggMulti.PassoMulti1 = AggMulti.PassoMulti2 = 10;
-            AggMulti.LungMulti1 = AggMulti.LungMulti2 = 240;
-            Edit.LatoMulti = 0;
-            ErroreOperazione = 0;
-        }
-    } multi;
+    MultiProva multi;
     Piatt.FrmAggMulti = &multi;
 
     p.Finestra.CopioneAggiuntiva = [this] {
