@@ -16,6 +16,7 @@ namespace {
 
 struct AggMultiProva : ::testing::Test {
     GlobaliProva globali;
+    PiattaformaProva p;
     PannelloRegistrato griglia;
     void SetUp() override {
         M = Modello{};
@@ -90,4 +91,32 @@ TEST_F(AggMultiProva, Pulsanti) {
     d.Apri();
     d.Annulla();
     EXPECT_EQ(ErroreOperazione, -1);
+}
+
+// A value refused is told: the message names the item and the values it takes.
+TEST_F(AggMultiProva, RifiutoDetto) {
+    PannelloAggMulti d(griglia);
+    d.Apri();
+    d.DopoModifica(IdMultiDiam1, "16");
+    const struct {
+        int32_t id;
+        const char* testo;
+        const char* messaggio;
+    } casi[] = {
+        {IdMultiDiam2, "3", "\"Diametro [mm]\" accetta valori da 4 a 100."},
+        {IdMultiNum1, "1", "\"Numero di ferri\" accetta valori non inferiori a 2."},
+        {IdMultiPasso2, "0.5", "\"Passo [cm]\" accetta valori non inferiori a 1."},
+        // Eight diameters of the bars typed before.
+        {IdMultiLung1, "127", "\"Lunghezza ferri [cm]\" accetta valori non inferiori a 128."},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.testo);
+        p.Msg.Visti.clear();
+        d.DopoModifica(c.id, c.testo);
+        ASSERT_EQ(p.Msg.Visti.size(), 1u);
+        EXPECT_EQ(p.Msg.Visti[0].Testo, std::string(c.messaggio) + "\nValore non accettato.");
+    }
+    p.Msg.Visti.clear();
+    d.DopoModifica(IdMultiLung1, "128");
+    EXPECT_TRUE(p.Msg.Visti.empty());
 }
