@@ -272,6 +272,34 @@ TEST_F(ZoneProva, SequenzaDeiPioli) {
     EXPECT_TRUE(std::regex_search(testo, std::regex("\r\n 3 +" + std::to_string(z.NumBracci) + " ")));
 }
 
+// A new curb made right after a stud zone takes none of its record: its legs are those of a curb
+// made first.
+TEST_F(ZoneProva, CordoloNuovoDopoIPioli) {
+    auto cordolo = [&] {
+        Vista3(3, 0, 0);
+        CommandBars_Execute(Comandi.IdCordoli);
+        Premi(0, 450);
+        EXPECT_EQ(p.Finestra.AperteCordoli, 1);
+        p.Finestra.AperteCordoli = 0;
+        return M.Zone.Zone.at(static_cast<size_t>(M.Zone.UltimaZona));
+    };
+    Prepara();
+    const Zona primo = cordolo();
+    ASSERT_EQ(primo.Tipo, 2);
+    Prepara();
+    Vista3(3, 2, 0);
+    CommandBars_Execute(Comandi.IdArmTaglio);
+    Trascina(450, 200, 750, 500);
+    ASSERT_EQ(M.Zone.UltimaZona, 0);
+    ASSERT_NE(M.Zone.Zone[0].NumBracci, primo.NumBracci) << "a stud count unlike a curb's legs";
+    const Zona dopo = cordolo();
+    ASSERT_EQ(M.Zone.UltimaZona, 1);
+    EXPECT_EQ(dopo.Tipo, 2);
+    EXPECT_EQ(dopo.NumBracci, primo.NumBracci);
+    EXPECT_EQ(dopo.Passo, primo.Passo);
+    EXPECT_EQ(dopo.Diametro, primo.Diametro);
+}
+
 // The column-zone command's prompt goes when the command ends.
 TEST_F(ZoneProva, PromptDeiPilastri) {
     Prepara();
