@@ -20,6 +20,7 @@
 #include "design/SoletteBarre.h"
 #include "model/Vista.h"
 #include "support/Registrazioni.h"
+#include "tools/StampaModello.h"
 #include "ui/Banco.h"
 #include "ui/FrmAggMulti.h"
 #include "ui/FrmAggiuntiva.h"
@@ -349,7 +350,7 @@ TEST_F(DialoghiZona, OkRifiutatoTieneIlDialogo) {
     ZonaDiBarre();
     M.Zone.Zone.assign(1, Edit.ZonaCorrente);
     M.Zone.UltimaZona = 0;
-    const Zona stored = M.Zone.Zone[0];
+    const std::string modello = dump::StampaModello(M);
     QuandoAperto<FrmAggiuntiva>([&](FrmAggiuntiva& d) {
         PannelloQt& p = *d.PropertyGrid1();
         Scrivi(p, IdAggDiametro, "20");
@@ -363,7 +364,7 @@ TEST_F(DialoghiZona, OkRifiutatoTieneIlDialogo) {
         EXPECT_EQ(Cella(p, IdAggXCentro), "5000.0");
         EXPECT_EQ(p.currentItem(), p.Voce(IdAggXCentro)) << "the centre to correct is selected";
         EXPECT_EQ(Edit.ZonaCorrente.Diametro, 20);
-        EXPECT_EQ(M.Zone.Zone[0].Diametro, stored.Diametro) << "nothing stored";
+        EXPECT_EQ(dump::StampaModello(M), modello) << "nothing stored";
         // Corrected and confirmed: the diameter typed before is there.
         Scrivi(p, IdAggXCentro, "450");
         QTest::mouseClick(d.Command2(), Qt::LeftButton);
@@ -380,6 +381,7 @@ TEST_F(DialoghiZona, OkRifiutatoTieneIlDialogo) {
     M.Zone.UltimaZona = MaxZone - 1;
     Cordolo();
     Edit.ZonaSelezionata = MaxZone;
+    const std::string pieno = dump::StampaModello(M);
     QuandoAperto<FrmCordoli>([&](FrmCordoli& d) {
         Scrivi(*d.PropertyGrid1(), IdCordLarghezza, "40");
         QTest::mouseClick(d.Command2(), Qt::LeftButton);
@@ -388,7 +390,7 @@ TEST_F(DialoghiZona, OkRifiutatoTieneIlDialogo) {
         ASSERT_EQ(messaggi.Visti.size(), 1u);
         EXPECT_EQ(messaggi.Visti[0].Testo, MsgLimiteZone);
         EXPECT_EQ(Cella(*d.PropertyGrid1(), IdCordLarghezza), "40");
-        EXPECT_EQ(M.Zone.UltimaZona, MaxZone - 1);
+        EXPECT_EQ(dump::StampaModello(M), pieno);
         QTest::mouseClick(d.Command3(), Qt::LeftButton);
     });
     ApriFrmCordoli();
