@@ -159,3 +159,24 @@ TEST(SpostaRiferimento, ZonaSelezionata) {
     M = vecchio;
     Edit.ZonaSelezionata = selezionata;
 }
+
+// The line slides no further than work may stand on the slab: its slab file's extent (0, 0) -
+// (300, 200) grown by its larger side and the drawing margin, x from -500 to 800; the label,
+// 10 cm right of the line, reaches that edge first.
+TEST(SpostaRiferimento, EntroLAreaDellaSoletta) {
+    VistaProva v;
+    Modello m = UnaZona(0, 0);
+    m.Soletta.EstensioneFile.Aggiungi(0, 0);
+    m.Soletta.EstensioneFile.Aggiungi(300, 200);
+    const struct {
+        float x;
+        float atteso;  // the line's x after the drag
+    } casi[] = {{790, 790}, {791, 790}, {5000, 790}, {-500, -500}, {-501, -500}, {250, 250}};
+    for (const auto& c : casi) {
+        SpostaRiferimentoZona(m, 1, PxDa(c.x), PyDa(100));
+        const Zona& z = m.Zone.Zone[1];
+        EXPECT_NEAR(z.XBarra1, c.atteso, 1e-3) << c.x << " " << Descrivi(z);
+        EXPECT_NEAR(z.XBarra2, c.atteso, 1e-3) << c.x;
+        EXPECT_NEAR(z.XRif, c.atteso + 10, 1e-3) << c.x;
+    }
+}
