@@ -14,58 +14,15 @@
 
 #include "Memoria.h"
 #include "model/LetturaSoletta.h"
+#include "support/SolettaGenerata.h"
 
 namespace {
 
 constexpr int NumNodiProva = 200000;
-constexpr int NumElementiProva = 200000;
-
-std::string Numero(double v) {
-    char b[32];
-    auto r = std::to_chars(b, b + sizeof b, v);
-    return std::string(b, r.ptr);
-}
 
 // A slab of version 4 with inline results on a square grid, then a small outline.
 const std::string& FileGrande() {
-    static const std::string byte = [] {
-        std::string s;
-        s.reserve(120u << 20);
-        auto riga = [&](const std::string& r) { s += r + "\r\n"; };
-        riga("4");
-        riga("1");
-        riga("1");
-        riga("1520.5,812.5");
-        for (const char* v : {"0", "0", "0", "3", "20", "10", "25", "10", "25", "12", "20", "10", "14", "0", "90"})
-            riga(v);
-        const int lato = 448;  // 448 x 448 > 200,000 nodes
-        riga(std::to_string(NumNodiProva));
-        for (int i = 0; i < NumNodiProva; ++i) {
-            double x = (i % lato) * 37.5, y = (i / lato) * 37.5;
-            riga(std::to_string(i + 1) + "," + Numero(x) + "," + Numero(y));
-            riga(Numero(2.6 + (i % 97) * 0.01) + "," + Numero(0.65 + (i % 13) * 0.01) + ",1.37,0.08");
-            riga(Numero((i % 7) * 0.05) + ",0");
-            riga("-1.33,-2.49,-4.52,-3.93");
-            riga("0");
-        }
-        riga(std::to_string(NumElementiProva));
-        for (int e = 0; e < NumElementiProva; ++e) {
-            riga(std::to_string(e + 1) + ",0");
-            for (int k = 0; k < 4; ++k) {
-                int n = (e + k * 3) % NumNodiProva;
-                riga(std::to_string(n + 1) + "," + std::to_string(n));
-                riga(Numero(1.25 + (n % 31) * 0.01) + ",0.4");
-                riga("2.96,1.5");
-                riga(Numero((n % 5) * 0.1) + ",0");
-            }
-        }
-        riga("4");
-        for (const char* v : {"1520.5,812.5", "2720.5,812.5", "2720.5,1712.5", "1520.5,1712.5"}) riga(v);
-        for (int i = 0; i < 5; ++i) riga("-1");
-        riga("25");
-        riga("\"SOL.DAT\"");
-        return s;
-    }();
+    static const std::string byte = vilmor::prova::SolettaInGriglia(NumNodiProva, 448);  // 448 x 448 > 200,000
     return byte;
 }
 

@@ -31,6 +31,7 @@
 #include "model/Resource.h"
 #include "support/GlobaliProva.h"
 #include "support/Registrazioni.h"
+#include "support/SolettaGenerata.h"
 #include "support/UscitaDxfRegistrata.h"
 #include "tools/StampaModello.h"
 
@@ -772,43 +773,6 @@ private:
     long base_ = 0;
 };
 
-// A slab of n nodes on a square grid 37.5 cm apart and n elements, results in the file, around
-// the sample's outline.
-std::string SolettaDiNodi(int n) {
-    std::string s;
-    auto riga = [&](const std::string& r) { s += r + "\r\n"; };
-    for (const char* v : {"4", "1", "1", "1520.5,812.5", "0", "0", "0", "3", "20", "10", "25", "10", "25", "12",
-                          "20", "10", "14", "0", "90"})
-        riga(v);
-    const int lato = 200;
-    riga(std::to_string(n));
-    for (int i = 0; i < n; ++i) {
-        riga(std::to_string(i + 1) + "," + dump::Num(1520.5 + (i % lato) * 37.5) + "," +
-             dump::Num(812.5 + (i / lato) * 37.5));
-        riga(dump::Num(2.6 + (i % 97) * 0.01) + ",0.65,1.37,0.08");
-        riga("0.1,0");
-        riga("-1.33,-2.49,-4.52,-3.93");
-        riga("0");
-    }
-    riga(std::to_string(n));
-    for (int e = 0; e < n; ++e) {
-        riga(std::to_string(e + 1) + ",0");
-        for (int k = 0; k < 4; ++k) {
-            const int q = (e + k * 3) % n;
-            riga(std::to_string(q + 1) + "," + std::to_string(q));
-            riga("1.25,0.4");
-            riga("2.96,1.5");
-            riga("0.1,0");
-        }
-    }
-    riga("4");
-    for (const char* v : {"1520.5,812.5", "2720.5,812.5", "2720.5,1712.5", "1520.5,1712.5"}) riga(v);
-    for (int i = 0; i < 5; ++i) riga("-1");
-    riga("25");
-    riga("\"SOL.DAT\"");
-    return s;
-}
-
 }  // namespace
 
 // The open project's slab, listed, is drawn from the model held: exporting it takes little
@@ -817,7 +781,7 @@ TEST_F(EsportaProva, LaSolettaApertaElencataNonOccupaAltraMemoria) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's own memory hides the model's";
 #else
-    const std::string soletta = SolettaDiNodi(40000);
+    const std::string soletta = SolettaInGriglia(40000, 200);
     ScriviTutto(dir / "GRANDE.QVR", soletta);
     ScriviTutto(dir / "ALTRA.QVR", soletta);
     ASSERT_EQ(CaricaProgetto(dir / "GRANDE.QVR"), 0);
