@@ -20,6 +20,7 @@
 #include "model/Resource.h"
 #include "model/definizioni.h"
 #include "support/Registrazioni.h"
+#include "support/ValoriFile.h"
 
 using namespace vilmor;
 using namespace vilmor::prova;
@@ -464,19 +465,9 @@ TEST_F(FileImpostazioniTest, IndiciMaterialiFuoriTabella) {
 }
 
 namespace {
-// The file with value k (0-based) of line r (1-based) replaced by `valore`.
+// The file's line r (1-based) with its value k (0-based) replaced by `valore`.
 void Sostituisci(std::vector<std::string>& righe, int r, int k, const std::string& valore) {
-    std::string& riga = righe[static_cast<size_t>(r - 1)];
-    size_t a = 0;
-    for (int i = 0;; ++i) {
-        a = riga.find_first_not_of(' ', a);
-        const size_t b = std::min(riga.find(' ', a), riga.size());
-        if (i == k) {
-            riga.replace(a, b - a, valore);
-            return;
-        }
-        a = b;
-    }
+    SostituisciValore(righe[static_cast<size_t>(r - 1)], k, valore);
 }
 }  // namespace
 
