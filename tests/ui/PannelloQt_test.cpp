@@ -383,36 +383,31 @@ TEST(PannelloQt, PannelloDellaFinestraPrincipale) {
 // The mesh edited in the main window's panel: stored, shown, warned of, and the plan redrawn;
 // a value below the limit is put back.
 TEST(PannelloQt, ModificaDellaMagliaNellaFinestra) {
-    prova::StatoProcesso stato;
-    prova::ConfigProva config;
-    prova::MessaggiRegistrati msg;
-    prova::DialoghiRegistrati dialoghi;
     prova::CartellaTemp dir;
-    {
-        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
-        f.Avvia();
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        ASSERT_GT(M.Soletta.NumVertContorno, 0);
-        const int32_t id = M.Progetto.MagliaUnica ? IdPassoDiffInf1 : IdPassoDiffSup1;
-        float& passo = M.Progetto.MagliaUnica ? M.Diffusa.PassoDiffInf1 : M.Diffusa.PassoDiffSup1;
-        const QImage prima = f.PianoVideo()->Immagine().copy();
-        Modifica(*f.Pannello(), id, QStringLiteral("33"));
-        EXPECT_EQ(passo, 33.0f);
-        EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
-        ASSERT_EQ(msg.Visti.size(), 1u);
-        EXPECT_EQ(msg.Visti[0].Titolo, "Attenzione!");
-        const QImage dopo = f.PianoVideo()->Immagine();
-        prova::SalvaPng(dopo, "pannello_maglia_modificata");
-        EXPECT_GT(prova::QuotaDiversi(prima, dopo), 0.0) << "the bars of the new spacing are drawn";
-        // Refused: put back, and told with the item's name and the values it takes.
-        Modifica(*f.Pannello(), id, QStringLiteral("1,5"));
-        EXPECT_EQ(passo, 33.0f);
-        EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
-        ASSERT_EQ(msg.Visti.size(), 2u);
-        EXPECT_EQ(msg.Visti[1].Testo, "\"" + f.Pannello()->TitoloVoce(id) +
-                                          "\" accetta valori non inferiori a 2.\nValore non accettato.");
-    }
-    PulisciUndo();
+    prova::FinestraProva w;
+    w.Avvia(prova::CopiaCampione(dir.Percorso()));
+    FrmMain& f = *w.f;
+    prova::MessaggiRegistrati& msg = w.msg;
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_GT(M.Soletta.NumVertContorno, 0);
+    const int32_t id = M.Progetto.MagliaUnica ? IdPassoDiffInf1 : IdPassoDiffSup1;
+    float& passo = M.Progetto.MagliaUnica ? M.Diffusa.PassoDiffInf1 : M.Diffusa.PassoDiffSup1;
+    const QImage prima = f.PianoVideo()->Immagine().copy();
+    Modifica(*f.Pannello(), id, QStringLiteral("33"));
+    EXPECT_EQ(passo, 33.0f);
+    EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
+    ASSERT_EQ(msg.Visti.size(), 1u);
+    EXPECT_EQ(msg.Visti[0].Titolo, "Attenzione!");
+    const QImage dopo = f.PianoVideo()->Immagine();
+    prova::SalvaPng(dopo, "pannello_maglia_modificata");
+    EXPECT_GT(prova::QuotaDiversi(prima, dopo), 0.0) << "the bars of the new spacing are drawn";
+    // Refused: put back, and told with the item's name and the values it takes.
+    Modifica(*f.Pannello(), id, QStringLiteral("1,5"));
+    EXPECT_EQ(passo, 33.0f);
+    EXPECT_EQ(Valore(*f.Pannello(), id), "33.0");
+    ASSERT_EQ(msg.Visti.size(), 2u);
+    EXPECT_EQ(msg.Visti[1].Testo, "\"" + f.Pannello()->TitoloVoce(id) +
+                                      "\" accetta valori non inferiori a 2.\nValore non accettato.");
 }
 
 namespace {
@@ -493,67 +488,56 @@ TEST(PannelloQt, UnClicApreIlValore) {
 
 // In the main window: one click on "Passo dir. 1 sup." opens it, Enter stores the spacing.
 TEST(PannelloQt, UnClicNellaFinestra) {
-    prova::StatoProcesso stato;
-    prova::ConfigProva config;
-    prova::MessaggiRegistrati msg;
-    prova::DialoghiRegistrati dialoghi;
     prova::CartellaTemp dir;
-    {
-        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
-        f.Avvia();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        ASSERT_EQ(M.Progetto.MagliaUnica, 0);
-        PannelloQt& p = *f.Pannello();
-        ASSERT_EQ(p.Voce(IdPassoDiffSup1)->text(0), "Passo dir. 1 sup.");
-        const int passi = Undo.UndoUltimo;
-        Clic(p, IdPassoDiffSup1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
-        QLineEdit* e = EditorAperto(p);
-        e->selectAll();
-        QTest::keyClicks(e, QStringLiteral("15"));
-        QTest::keyClick(e, Qt::Key_Return);
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
-        EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
-        EXPECT_EQ(Undo.UndoUltimo, passi + 1) << "the stored value is one undo step";
-    }
-    PulisciUndo();
+    prova::FinestraProva w;
+    w.Avvia(prova::CopiaCampione(dir.Percorso()));
+    FrmMain& f = *w.f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+    PannelloQt& p = *f.Pannello();
+    ASSERT_EQ(p.Voce(IdPassoDiffSup1)->text(0), "Passo dir. 1 sup.");
+    const int passi = Undo.UndoUltimo;
+    Clic(p, IdPassoDiffSup1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
+    QLineEdit* e = EditorAperto(p);
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("15"));
+    QTest::keyClick(e, Qt::Key_Return);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
+    EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+    EXPECT_EQ(Undo.UndoUltimo, passi + 1) << "the stored value is one undo step";
 }
 
 // In the main window, from one open editor straight to another row: the first value is stored
 // (the model moves on and the panel is rebuilt after the event), and the second row's editor is
 // open on the rebuilt panel.
 TEST(PannelloQt, UnaRigaDopoLAltraNellaFinestra) {
-    prova::StatoProcesso stato;
-    prova::ConfigProva config;
-    prova::MessaggiRegistrati msg;
-    prova::DialoghiRegistrati dialoghi;
     prova::CartellaTemp dir;
-    {
-        FrmMain f(prova::CopiaCampione(dir.Percorso()), nullptr, ServiziFinestra{&msg, &dialoghi});
-        f.Avvia();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        ASSERT_EQ(M.Progetto.MagliaUnica, 0);
-        PannelloQt& p = *f.Pannello();
-        Clic(p, IdPassoDiffSup1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
-        EditorAperto(p)->selectAll();
-        QTest::keyClicks(EditorAperto(p), QStringLiteral("15"));
-        msg.Risposte.clear();
-        Clic(p, IdPassoDiffSup2);
-        // Long enough for the stored value, the rebuilt panel and the editor after it.
-        QTest::qWait(200);
-        EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
-        EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
-        QLineEdit* e = EditorAperto(p);
-        ASSERT_NE(e, nullptr) << "the second row's editor is open";
-        EXPECT_EQ(p.currentItem(), p.Voce(IdPassoDiffSup2));
-        EXPECT_EQ(e->text(), QString::fromStdString(Valore(p, IdPassoDiffSup2)));
-        QTest::keyClick(e, Qt::Key_Escape);
-    }
-    PulisciUndo();
+    prova::FinestraProva w;
+    w.Avvia(prova::CopiaCampione(dir.Percorso()));
+    FrmMain& f = *w.f;
+    prova::MessaggiRegistrati& msg = w.msg;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_EQ(M.Progetto.MagliaUnica, 0);
+    PannelloQt& p = *f.Pannello();
+    Clic(p, IdPassoDiffSup1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return EditorAperto(p) != nullptr; }, 1000));
+    EditorAperto(p)->selectAll();
+    QTest::keyClicks(EditorAperto(p), QStringLiteral("15"));
+    msg.Risposte.clear();
+    Clic(p, IdPassoDiffSup2);
+    // Long enough for the stored value, the rebuilt panel and the editor after it.
+    QTest::qWait(200);
+    EXPECT_EQ(M.Diffusa.PassoDiffSup1, 15.0f);
+    EXPECT_EQ(Valore(p, IdPassoDiffSup1), "15.0");
+    QLineEdit* e = EditorAperto(p);
+    ASSERT_NE(e, nullptr) << "the second row's editor is open";
+    EXPECT_EQ(p.currentItem(), p.Voce(IdPassoDiffSup2));
+    EXPECT_EQ(e->text(), QString::fromStdString(Valore(p, IdPassoDiffSup2)));
+    QTest::keyClick(e, Qt::Key_Escape);
 }
 
 // A dialog laid out by hand grows with its panel until every caption shows whole; its buttons
