@@ -2,16 +2,11 @@
 // square grid of nodes 37.5 cm apart, with the small outline of the sample.
 #pragma once
 
-#include <charconv>
 #include <string>
 
-namespace vilmor::prova {
+#include "tools/StampaModello.h"
 
-inline std::string NumeroBreve(double v) {
-    char b[32];
-    auto r = std::to_chars(b, b + sizeof b, v);
-    return std::string(b, r.ptr);
-}
+namespace vilmor::prova {
 
 // n nodes, `lato` to a row, and n elements whose corners take nodes three apart.
 inline std::string SolettaInGriglia(int n, int lato) {
@@ -27,9 +22,9 @@ inline std::string SolettaInGriglia(int n, int lato) {
     riga(std::to_string(n));
     for (int i = 0; i < n; ++i) {
         double x = (i % lato) * 37.5, y = (i / lato) * 37.5;
-        riga(std::to_string(i + 1) + "," + NumeroBreve(x) + "," + NumeroBreve(y));
-        riga(NumeroBreve(2.6 + (i % 97) * 0.01) + "," + NumeroBreve(0.65 + (i % 13) * 0.01) + ",1.37,0.08");
-        riga(NumeroBreve((i % 7) * 0.05) + ",0");
+        riga(std::to_string(i + 1) + "," + dump::Num(x) + "," + dump::Num(y));
+        riga(dump::Num(2.6 + (i % 97) * 0.01) + "," + dump::Num(0.65 + (i % 13) * 0.01) + ",1.37,0.08");
+        riga(dump::Num((i % 7) * 0.05) + ",0");
         riga("-1.33,-2.49,-4.52,-3.93");
         riga("0");
     }
@@ -39,9 +34,9 @@ inline std::string SolettaInGriglia(int n, int lato) {
         for (int k = 0; k < 4; ++k) {
             int q = (e + k * 3) % n;
             riga(std::to_string(q + 1) + "," + std::to_string(q));
-            riga(NumeroBreve(1.25 + (q % 31) * 0.01) + ",0.4");
+            riga(dump::Num(1.25 + (q % 31) * 0.01) + ",0.4");
             riga("2.96,1.5");
-            riga(NumeroBreve((q % 5) * 0.1) + ",0");
+            riga(dump::Num((q % 5) * 0.1) + ",0");
         }
     }
     riga("4");
